@@ -1,0 +1,126 @@
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <string>
+
+#include "core/abbreviate_path.h"
+#include "core/entry_log.h"
+#include "ratio_reporter.h"
+
+namespace kivra::bench {
+
+namespace {
+
+constexpr int kLines = 1'000'000;
+
+// About 80 characters: a Windows path, " - " and a description.
+QString sampleLine(int i) {
+    return QStringLiteral("C:\\DOWNLOAD\\ARCHIVES\\FILE%1.ZIP - setup of the scanner, version %2")
+        .arg(i, 7, 10, QLatin1Char('0'))
+        .arg(i % 97);
+}
+
+QStringList sampleLines(int count) {
+    QStringList lines;
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i) lines.append(sampleLine(i));
+    return lines;
+}
+
+// One directory with a log of kLines lines, shared by the read benchmarks.
+struct LargeLog {
+    QTemporaryDir dir;
+    EntryLog log{dir.path()};
+    std::string file;
+
+    LargeLog() {
+        log.WriteEntries(sampleLines(kLines));
+        file = QDir(dir.path()).filePath("KVtemp.dat").toStdString();
+    }
+    static LargeLog& get() {
+        static LargeLog instance;
+        return instance;
+    }
+};
+
+void BM_GetlineBaseline(benchmark::State& state) {
+    const std::string& file = LargeLog::get().file;
+    for (auto _ : state) {
+        std::ifstream in(file, std::ios::binary);
+        std::string line;
+        long count = 0;
+        while (std::getline(in, line)) ++count;
+        benchmark::DoNotOptimize(count);
+    }
+    state.SetItemsProcessed(state.iterations() * kLines);
+}
+BENCHMARK(BM_GetlineBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ReadEntries(benchmark::State& state) {
+    const EntryLog& log = LargeLog::get().log;
+    for (auto _ : state) {
+        ReadResult read = log.ReadEntries();
+        if (read.lines.size() != kLines) state.SkipWithError("wrong line count");
+        benchmark::DoNotOptimize(read);
+    }
+    state.SetItemsProcessed(state.iterations() * kLines);
+}
+BENCHMARK(BM_ReadEntries)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Writing the same bytes with std::ofstream, the floor for WriteEntries.
+void BM_OfstreamBaseline(benchmark::State& state) {
+    const QStringList lines = sampleLines(kLines);
+    std::string bytes;
+    for (const QString& line : lines) bytes += line.toStdString() + "\r\n";
+    QTemporaryDir dir;
+    const std::string file = QDir(dir.path()).filePath("copy.dat").toStdString();
+    for (auto _ : state) {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+}
+BENCHMARK(BM_OfstreamBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_WriteEntries(benchmark::State& state) {
+    const QStringList lines = sampleLines(kLines);
+    QTemporaryDir dir;
+    const EntryLog log(dir.path());
+    for (auto _ : state) {
+        if (!log.WriteEntries(lines)) state.SkipWithError("write failed");
+    }
+}
+BENCHMARK(BM_WriteEntries)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The argument is the log's size in lines before the appends start.
+void BM_AppendEntry(benchmark::State& state) {
+    QTemporaryDir dir;
+    const EntryLog log(dir.path());
+    log.WriteEntries(sampleLines(static_cast<int>(state.range(0))));
+    const QString line = sampleLine(42);
+    for (auto _ : state) {
+        if (!log.AppendEntry(line)) state.SkipWithError("append failed");
+    }
+}
+BENCHMARK(BM_AppendEntry)->Arg(0)->Arg(kLines)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_AbbreviatePath(benchmark::State& state) {
+    const QString path =
+        "C:\\DOWNLOAD\\ARCHIVES\\UTILITIES\\DISK TOOLS\\DEFRAGMENTER\\VERSION 2\\SETUP.EXE";
+    for (auto _ : state) benchmark::DoNotOptimize(AbbreviatePath(path, 64));
+}
+BENCHMARK(BM_AbbreviatePath);
+
+}  // namespace
+
+void registerEntryLogRatios(RatioReporter& reporter) {
+    reporter.addRatio("BM_ReadEntries/real_time", "BM_GetlineBaseline/real_time", 3.0);
+    reporter.addRatio("BM_WriteEntries/real_time", "BM_OfstreamBaseline/real_time", 5.0);
+    // A large log must not make an append slower.
+    reporter.addRatio("BM_AppendEntry/1000000/real_time", "BM_AppendEntry/0/real_time", 2.0);
+}
+
+}  // namespace kivra::bench

@@ -1,0 +1,40 @@
+#include "core/abbreviate_path.h"
+
+#include <algorithm>
+
+namespace kivra {
+
+namespace {
+
+bool isSeparator(QChar c) { return c == u'\\' || c == u'/'; }
+
+// What stays in front of "...": "C:\" for a drive path, "/" for a POSIX path, else the first
+// three characters.
+qsizetype rootLength(const QString& path) {
+    if (path.startsWith(u'/')) return 1;
+    return std::min<qsizetype>(3, path.size());
+}
+
+}  // namespace
+
+QString AbbreviatePath(const QString& path, int width) {
+    const qsizetype n = path.size();
+    if (n <= width) return path.toLower();
+
+    const qsizetype root = rootLength(path);
+    // Counted from 1 as in the label's design: s = n - (w - root - 3). Never before the end of the
+    // root, so the kept front and the tail cannot overlap even for tiny widths.
+    const qsizetype first = std::max<qsizetype>(n - (width - root - 3), root + 1);
+    qsizetype p = n + 1;
+    for (qsizetype i = first; i <= n; ++i) {
+        if (isSeparator(path[i - 1])) {
+            p = i;
+            break;
+        }
+    }
+    QString result = path.left(root) + QStringLiteral("...");
+    if (p <= n) result += QStringView(path).mid(p - 1);
+    return result.toLower();
+}
+
+}  // namespace kivra

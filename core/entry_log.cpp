@@ -1,0 +1,175 @@
+#include "core/entry_log.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include "core/app_info.h"
+#include "platform/ordinary_file.h"
+
+namespace kivra {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("EntryLog", text); }
+
+LogResult failure(const char* what, const QString& path, const QString& reason) {
+    return LogResult::failure(tr(what).arg(QDir::toNativeSeparators(path), reason));
+}
+
+// A hand-edited log may end without its last CR LF.
+bool endsWithoutTerminator(QFile& file) {
+    const qint64 size = file.size();
+    if (size == 0 || !file.seek(size - 1)) return false;
+    char last = 0;
+    return file.read(&last, 1) == 1 && last != '\n' && last != '\r';
+}
+
+// A short write sets no error of its own.
+QString writeFailureReason(const QFileDevice& file) {
+    if (file.error() != QFileDevice::NoError) return file.errorString();
+    return tr("the disk is full or the file is too large");
+}
+
+}  // namespace
+
+namespace entry_log_detail {
+
+QStringList decodeLines(QByteArrayView bytes) {
+    QStringDecoder system(QStringConverter::System, QStringConverter::Flag::Stateless);
+    QStringDecoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
+    auto decode = [&](QByteArrayView line) -> QString {
+        system.resetState();
+        QString text = system.decode(line);
+        if (!system.hasError()) return text;
+        if (!windows1252.isValid()) return QString::fromLatin1(line);
+        windows1252.resetState();
+        return windows1252.decode(line);
+    };
+
+    QStringList lines;
+    const char* const data = bytes.data();
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = data[i];
+        if (c != '\r' && c != '\n') continue;
+        lines.append(decode(QByteArrayView(data + start, i - start)));
+        if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < size) lines.append(decode(QByteArrayView(data + start, size - start)));
+    return lines;
+}
+
+void encodeLine(const QString& line, QByteArray& out) {
+    static thread_local QStringEncoder system(QStringConverter::System,
+                                              QStringConverter::Flag::Stateless);
+    if (line.contains(u'\r') || line.contains(u'\n')) {
+        QString oneLine = line;
+        oneLine.replace(u'\r', u'?').replace(u'\n', u'?');
+        out += system.encode(oneLine);
+    } else {
+        out += system.encode(line);
+    }
+    out += "\r\n";
+}
+
+}  // namespace entry_log_detail
+
+EntryLog::EntryLog(QString appDir) : appDir_(std::move(appDir)) {}
+
+QString EntryLog::defaultAppDir() {
+#ifdef Q_OS_WIN
+    return QCoreApplication::applicationDirPath();
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' +
+           QLatin1StringView(app::kTitle);
+#endif
+}
+
+QString EntryLog::filePath() const { return QDir(appDir_).filePath(QLatin1StringView(kFileName)); }
+
+QString EntryLog::LogPath() const { return QDir::toNativeSeparators(filePath()); }
+
+bool EntryLog::LogExists() const { return platform::IsOrdinaryFile(filePath()); }
+
+LogResult EntryLog::AppendEntry(const QString& line) const {
+    if (!QDir().mkpath(appDir_))
+        return failure("Cannot create the folder %1: %2", appDir_, tr("permission denied or no space"));
+    QFile file(filePath());
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
+        return failure("Cannot open the log %1: %2", file.fileName(), file.errorString());
+
+    const qint64 oldSize = file.size();
+    QByteArray bytes;
+    if (endsWithoutTerminator(file)) bytes = "\r\n";
+    entry_log_detail::encodeLine(line, bytes);
+    // One write, so the line and its CR LF go together; a short write is undone.
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = writeFailureReason(file);
+        file.resize(oldSize);
+        return failure("Cannot write to the log %1: %2", file.fileName(), reason);
+    }
+    file.close();
+    return {};
+}
+
+ReadResult EntryLog::ReadEntries() const {
+    QFile file(filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, {}, failure("Cannot open the log %1: %2", file.fileName(), file.errorString()).error};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {false, {}, failure("Cannot read the log %1: %2", file.fileName(), file.errorString()).error};
+    return {true, entry_log_detail::decodeLines(bytes), {}};
+}
+
+LogResult EntryLog::WriteEntries(const QStringList& lines) const {
+    if (!QDir().mkpath(appDir_))
+        return failure("Cannot create the folder %1: %2", appDir_, tr("permission denied or no space"));
+    QSaveFile file(filePath());
+    if (!file.open(QIODevice::WriteOnly))
+        return failure("Cannot write the log %1: %2", file.fileName(), file.errorString());
+
+    constexpr qsizetype kChunk = 1 << 20;
+    QByteArray chunk;
+    chunk.reserve(kChunk + 4096);
+    // A full disk shows as a short write with no error set, and commit() would then replace the
+    // log with the truncated copy; so every write is checked and a short one cancels the save.
+    auto writeAll = [&file](const QByteArray& bytes) { return file.write(bytes) == bytes.size(); };
+    bool written = true;
+    for (const QString& line : lines) {
+        entry_log_detail::encodeLine(line, chunk);
+        if (chunk.size() >= kChunk) {
+            written = writeAll(chunk);
+            if (!written) break;
+            chunk.clear();
+        }
+    }
+    if (written && !chunk.isEmpty()) written = writeAll(chunk);
+    if (!written) {
+        const QString reason = writeFailureReason(file);
+        file.cancelWriting();
+        file.commit();
+        return failure("Cannot write the log %1: %2", file.fileName(), reason);
+    }
+    if (!file.commit())
+        return failure("Cannot write the log %1: %2", file.fileName(), file.errorString());
+    return {};
+}
+
+LogResult EntryLog::DeleteLog() const {
+    QFile file(filePath());
+    if (!file.exists() && !QFileInfo(file).isSymLink()) return {};
+    if (!file.remove())
+        return failure("Cannot delete the log %1: %2", file.fileName(), file.errorString());
+    return {};
+}
+
+}  // namespace kivra

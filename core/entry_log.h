@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kivra {
+
+// Outcome of a log operation: on failure, a message for the user that names the file and the
+// system's reason.
+struct LogResult {
+    bool ok = true;
+    QString error;
+
+    explicit operator bool() const { return ok; }
+    static LogResult failure(QString message) { return {false, std::move(message)}; }
+};
+
+struct ReadResult {
+    bool ok = true;
+    QStringList lines;
+    QString error;
+};
+
+// The entry log "KVtemp.dat": one "PATH - DESCRIPTION" line per entry, each ended by CR LF, in the
+// system's 8-bit encoding. Every operation opens the file, does its work and closes it again, so
+// nothing holds the file between two user actions. Lines are opaque strings: never split.
+class EntryLog {
+public:
+    static constexpr char kFileName[] = "KVtemp.dat";
+
+    // appDir is the directory that holds the log; it is created on the first write.
+    explicit EntryLog(QString appDir);
+
+    // Where the program keeps its log: beside the executable on Windows, the per-user data
+    // directory elsewhere (a build tree or /usr is no place for user data).
+    static QString defaultAppDir();
+
+    const QString& appDir() const { return appDir_; }
+
+    // Native separators, for showing to the user.
+    QString LogPath() const;
+    // True only for an ordinary file: not a directory, not hidden (nor a system file on Windows).
+    bool LogExists() const;
+    // Appends one line. A log whose last line lacks its CR LF gets one first, so entries never fuse.
+    LogResult AppendEntry(const QString& line) const;
+    ReadResult ReadEntries() const;
+    // Replaces the log atomically: a failure leaves the old log whole.
+    LogResult WriteEntries(const QStringList& lines) const;
+    // Succeeds also when the log is already gone.
+    LogResult DeleteLog() const;
+
+private:
+    QString filePath() const;
+
+    QString appDir_;
+};
+
+namespace entry_log_detail {
+// Splits at CR LF, lone CR and lone LF; a last line without terminator counts, a final
+// terminator yields no extra empty line. Lines invalid in the system encoding are read as
+// Windows-1252, so no byte turns into U+FFFD.
+QStringList decodeLines(QByteArrayView bytes);
+// One line in the system encoding plus CR LF; CR and LF inside the line become '?'.
+void encodeLine(const QString& line, QByteArray& out);
+}  // namespace entry_log_detail
+
+}  // namespace kivra

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace kivra::platform {
+
+// Styles as the program uses them: buttons plus icon, added together.
+namespace MsgStyle {
+inline constexpr int Ok = 0;
+inline constexpr int YesNo = 4;
+inline constexpr int Exclamation = 48;
+}  // namespace MsgStyle
+
+// Answers.
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+
+struct MessageRequest {
+    QWidget* parent = nullptr;
+    QString text;
+    int style = MsgStyle::Ok;
+};
+
+// Shows a modal message box captioned with the application title; returns the answer. With
+// YesNo, Yes is the default button.
+int ShowMessage(QWidget* parent, const QString& text, int style);
+
+// Tests answer message boxes ahead of time instead of blocking on them. An empty handler
+// restores the real message box.
+using MessageHandler = std::function<int(const MessageRequest&)>;
+void SetMessageHandler(MessageHandler handler);
+
+}  // namespace kivra::platform

@@ -1,0 +1,12 @@
+#include "platform/ordinary_file.h"
+
+#include <QFileInfo>
+
+namespace kivra::platform {
+
+bool IsOrdinaryFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && !info.isHidden();
+}
+
+}  // namespace kivra::platform

@@ -1,0 +1,26 @@
+#!/bin/sh
+# Installs the Debian packages that are missing. Usage: install_packages.sh run|test
+set -eu
+
+build="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools"
+case "${1:-test}" in
+    run) wanted="$build libqt6widgets6 fonts-dejavu-core" ;;
+    test) wanted="$build libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-posix \
+        fonts-dejavu-core xvfb openbox xdotool x11-utils imagemagick libreoffice-writer-nogui \
+        clang" ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=""
+for package in $wanted; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+# shellcheck disable=SC2086
+$sudo apt-get install -y -qq --no-install-recommends $missing
