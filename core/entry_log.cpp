@@ -1,5 +1,7 @@
 #include "core/entry_log.h"
 
+#include <cstring>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -40,30 +42,58 @@ QString writeFailureReason(const QFileDevice& file) {
 
 namespace entry_log_detail {
 
+namespace {
+
+bool isAscii(const char* data, qsizetype size) {
+    // Eight bytes at a time: logs are mostly ASCII paths and text.
+    unsigned char any = 0;
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 word;
+        std::memcpy(&word, data + i, 8);
+        if (word & 0x8080808080808080ULL) return false;
+    }
+    for (; i < size; ++i) any |= static_cast<unsigned char>(data[i]);
+    return (any & 0x80) == 0;
+}
+
+}  // namespace
+
 QStringList decodeLines(QByteArrayView bytes) {
     QStringDecoder system(QStringConverter::System, QStringConverter::Flag::Stateless);
     QStringDecoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
-    auto decode = [&](QByteArrayView line) -> QString {
+    auto decode = [&](const char* line, qsizetype size) -> QString {
+        if (isAscii(line, size)) return QString::fromLatin1(line, size);
+        const QByteArrayView view(line, size);
         system.resetState();
-        QString text = system.decode(line);
+        QString text = system.decode(view);
         if (!system.hasError()) return text;
-        if (!windows1252.isValid()) return QString::fromLatin1(line);
+        if (!windows1252.isValid()) return QString::fromLatin1(view);
         windows1252.resetState();
-        return windows1252.decode(line);
+        return windows1252.decode(view);
     };
 
-    QStringList lines;
     const char* const data = bytes.data();
-    const qsizetype size = bytes.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c != '\r' && c != '\n') continue;
-        lines.append(decode(QByteArrayView(data + start, i - start)));
-        if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
-        start = i + 1;
+    const char* const end = data + bytes.size();
+    QStringList lines;
+    qsizetype lineFeeds = 0;
+    for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
+        ++lineFeeds;
+    lines.reserve(lineFeeds + 1);
+    const char* start = data;
+    while (start < end) {
+        // memchr is much faster than a byte loop; a lone CR is rare but still ends a line.
+        const char* lf = static_cast<const char*>(std::memchr(start, '\n', end - start));
+        const char* stop = lf ? lf : end;
+        const char* cr = static_cast<const char*>(std::memchr(start, '\r', stop - start));
+        if (cr) {
+            lines.append(decode(start, cr - start));
+            start = (cr + 1 < end && cr[1] == '\n') ? cr + 2 : cr + 1;
+            continue;
+        }
+        lines.append(decode(start, stop - start));
+        start = stop + 1;
     }
-    if (start < size) lines.append(decode(QByteArrayView(data + start, size - start)));
     return lines;
 }
 
