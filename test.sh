@@ -1,9 +1,21 @@
 #!/bin/sh
-# Installs what is missing, builds into build/ and runs every test.
+# Installs what is missing, builds into build/ and runs every test: first the whole suite built
+# with AddressSanitizer and UndefinedBehaviorSanitizer (plus the fuzzers) in build-asan/, then the
+# ordinary build, whose ctest line closes the run.
 set -eu
 cd "$(dirname "$0")"
 ./scripts/install_packages.sh test
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
+jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j "$(nproc)"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DKIVRA_SANITIZE=ON -DKIVRA_BUILD_FUZZERS=ON -DKIVRA_BUILD_BENCH=OFF
+cmake --build build-asan -j "$jobs"
+ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE no_sanitizer
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"

@@ -73,9 +73,10 @@ QStringList decodeLines(QByteArrayView bytes) {
         return windows1252.decode(view);
     };
 
+    QStringList lines;
+    if (bytes.isEmpty()) return lines;  // data() may be null, which memchr must not see
     const char* const data = bytes.data();
     const char* const end = data + bytes.size();
-    QStringList lines;
     qsizetype lineFeeds = 0;
     for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
         ++lineFeeds;

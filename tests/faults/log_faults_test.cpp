@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include "core/entry_log.h"
+#include "support/small_file_system.h"
+#include "support/temp_log_dir.h"
+
+namespace kivra {
+namespace {
+
+using test::SmallFileSystem;
+using test::TempLogDir;
+
+QByteArray crlfJoined(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+QStringList numberedLines(int count, const QString& tag) {
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines.append(QStringLiteral("C:\\%1\\FILE%2.ZIP - %1 description %2").arg(tag).arg(i));
+    return lines;
+}
+
+TEST(FullFileSystem, AppendAndRewriteLeaveTheOldLogWhole) {
+    SmallFileSystem fs;
+    if (!fs.available()) GTEST_SKIP() << fs.reason().toStdString();
+    const EntryLog log(fs.path());
+    ASSERT_TRUE(log.WriteEntries(numberedLines(20, "OLD")));
+    QFile file(fs.path() + "/KVtemp.dat");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    ASSERT_TRUE(fs.fill());
+
+    const LogResult append = log.AppendEntry(QString(8000, u'x'));
+    EXPECT_FALSE(append.ok);
+    EXPECT_TRUE(append.error.contains(log.LogPath())) << append.error.toStdString();
+
+    const LogResult rewrite = log.WriteEntries(numberedLines(2000, "NEW"));
+    EXPECT_FALSE(rewrite.ok);
+    EXPECT_TRUE(rewrite.error.contains(log.LogPath())) << rewrite.error.toStdString();
+
+    fs.unfill();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(fs.path()).entryList(QDir::Files), QStringList({"KVtemp.dat"}));
+}
+
+TEST(VanishingLog, RemovedBetweenTheCheckAndTheReading) {
+    TempLogDir dir;
+    ASSERT_TRUE(dir.log().AppendEntry("x - y"));
+    ASSERT_TRUE(dir.log().LogExists());
+    ASSERT_TRUE(QFile::remove(dir.logFile()));
+    const ReadResult read = dir.log().ReadEntries();
+    EXPECT_FALSE(read.ok);
+    EXPECT_TRUE(read.lines.isEmpty());
+    EXPECT_TRUE(read.error.contains(dir.log().LogPath())) << read.error.toStdString();
+}
+
+// A rewrite killed at any moment leaves the old log or the new one, never a mix or a stump.
+TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
+    TempLogDir dir;
+    const QStringList first = numberedLines(40000, "FIRST");
+    const QStringList second = numberedLines(30000, "SECOND");
+    const QByteArray firstBytes = crlfJoined(first);
+    const QByteArray secondBytes = crlfJoined(second);
+    // Kill points are spread over a few rewrites, however fast this build writes.
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(dir.log().WriteEntries(first));
+    const auto oneRewrite = static_cast<quint32>(std::max<qint64>(timer.nsecsElapsed() / 1000, 1000));
+
+    QRandomGenerator random(7);
+    int sawSecond = 0;
+    for (int round = 0; round < 12; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) dir.log().WriteEntries(i % 2 ? first : second);
+            _exit(0);
+        }
+        usleep(random.bounded(oneRewrite / 4, oneRewrite * 4));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        const QByteArray now = dir.bytes();
+        const bool whole = now == firstBytes || now == secondBytes;
+        ASSERT_TRUE(whole) << "round " << round << ": " << now.size() << " bytes";
+        if (now == secondBytes) ++sawSecond;
+    }
+    // Only a written-through rewrite can produce the second list; it must have happened.
+    EXPECT_GT(sawSecond, 0);
+}
+
+struct OddLog {
+    const char* name;
+    QByteArray bytes;
+    bool bytesKept;  // a rewrite gives back the very same bytes
+};
+
+TEST(OddLogs, ReadAndRewrittenWithoutLoss) {
+    QByteArray million;
+    million.reserve(60'000'000);
+    for (int i = 0; i < 1'000'000; ++i)
+        million += "C:\\DL\\FILE" + QByteArray::number(i) + ".ZIP - a description\r\n";
+    const OddLog logs[] = {
+        {"NUL bytes", QByteArray("C:\\A\0B - de\0sc\r\n\0\r\n", 19), true},
+        {"invalid UTF-8", "C:\\\xC3\x28 - \xFF\xFE\x81\r\nC:\\ok - \xC3\xA9\r\n", false},
+        {"10 MB line", "C:\\BIG - " + QByteArray(10 << 20, 'd') + "\r\n", true},
+        {"1,000,000 lines", million, true},
+    };
+    for (const OddLog& odd : logs) {
+        SCOPED_TRACE(odd.name);
+        TempLogDir dir;
+        dir.writeBytes(odd.bytes);
+        const ReadResult read = dir.log().ReadEntries();
+        ASSERT_TRUE(read.ok);
+        ASSERT_EQ(read.lines.size(), odd.bytes.count("\r\n"));
+        ASSERT_TRUE(dir.log().WriteEntries(read.lines));
+        if (odd.bytesKept) {
+            EXPECT_TRUE(dir.bytes() == odd.bytes);
+        }
+        EXPECT_EQ(dir.log().ReadEntries().lines, read.lines);
+    }
+}
+
+TEST(OddLogs, InvalidBytesReadAsTheLettersTheyStandFor) {
+    TempLogDir dir;
+    dir.writeBytes("C:\\\xC3\x28 - \xFF\xFE\x81\r\n");
+    EXPECT_EQ(dir.log().ReadEntries().lines, QStringList({u"C:\\Ã( - ÿþ\u0081"_qs}));
+}
+
+}  // namespace
+}  // namespace kivra

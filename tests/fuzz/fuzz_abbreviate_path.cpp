@@ -1,0 +1,32 @@
+// The first two bytes choose the width, the rest is the path.
+#include <cstdlib>
+#include <cstring>
+
+#include <QString>
+
+#include "core/abbreviate_path.h"
+
+static void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 2) return 0;
+    int16_t width;
+    std::memcpy(&width, data, 2);
+    const QString path = QString::fromUtf8(reinterpret_cast<const char*>(data) + 2,
+                                           static_cast<qsizetype>(size - 2));
+    const QString result = kivra::AbbreviatePath(path, width);
+    if (path.size() <= width) {
+        check(result == path.toLower());
+        return 0;
+    }
+    const qsizetype root = path.startsWith(u'/') ? 1 : qMin<qsizetype>(3, path.size());
+    const QString front = path.left(root).toLower() + QStringLiteral("...");
+    check(result.startsWith(front));
+    const QString tail = result.mid(front.size());
+    check(path.toLower().endsWith(tail));
+    check(tail.isEmpty() || tail[0] == u'\\' || tail[0] == u'/');
+    if (width >= 6) check(result.size() <= width + 1);
+    return 0;
+}

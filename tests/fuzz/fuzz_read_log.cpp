@@ -1,0 +1,40 @@
+// Any bytes at all may sit in a log edited by hand: reading must never crash, never invent a
+// line break and never drop a line.
+#include <cstdlib>
+
+#include <QByteArray>
+
+#include "core/entry_log.h"
+
+using kivra::entry_log_detail::decodeLines;
+using kivra::entry_log_detail::encodeLine;
+
+static void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QStringList lines = decodeLines(bytes);
+
+    // As many lines as line ends, plus an unterminated last one; CR LF counts once.
+    qsizetype expected = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || bytes[i] == '\r') {
+            ++expected;
+            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        }
+    }
+    const char last = bytes.isEmpty() ? '\n' : bytes.back();
+    if (last != '\n' && last != '\r') ++expected;
+    check(lines.size() == expected);
+
+    // Written back and read again, every line survives as it was.
+    QByteArray written;
+    for (const QString& line : lines) {
+        check(!line.contains(u'\r') && !line.contains(u'\n'));
+        encodeLine(line, written);
+    }
+    check(decodeLines(written) == lines);
+    return 0;
+}
