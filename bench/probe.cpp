@@ -1,0 +1,44 @@
+// One operation per process, so bench/run can read its peak memory from the kernel. Prints the
+// operation's own time in seconds, without the process's start-up.
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "core/entry_log.h"
+
+namespace {
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: kivra_probe read DIR | getline FILE | view-current DIR | file-list DIR | "
+                 "export DIR OUT\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() < 2) return usage();
+    const QString& what = args[0];
+    QElapsedTimer timer;
+    timer.start();
+    if (what == "read") {
+        const kivra::ReadResult read = kivra::EntryLog(args[1]).ReadEntries();
+        if (!read.ok) return 1;
+    } else if (what == "getline") {
+        std::ifstream in(args[1].toStdString(), std::ios::binary);
+        std::string line;
+        long count = 0;
+        while (std::getline(in, line)) ++count;
+        if (count == 0) return 1;
+    } else {
+        return usage();
+    }
+    std::printf("%.6f\n", timer.nsecsElapsed() / 1e9);
+    return 0;
+}
