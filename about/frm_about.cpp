@@ -41,7 +41,7 @@ const char kUpdatesText[] =
     "Check for possible updates/info etc. at the following url: https://kivra32.example.org";
 const char kDisclaimerText[] =
     "Warning: this program is provided as is, without warranty of any kind. You use it at "
-    "your own risk. Copyright (C) 2026 the Kivra/32 developers. All rights reserved.";
+    "your own risk. Copyright (C) 2026 the Kivra32 developers. All rights reserved.";
 
 int px(double twips, double scale) { return qRound(twips * scale / kTwipsPerPixel); }
 
@@ -69,8 +69,9 @@ void ShowAbout(QWidget* owner) {
 }
 
 frmAbout::frmAbout(QWidget* owner, SysInfoServices services)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
       services_(std::move(services)) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Kivra/32"));
