@@ -181,62 +181,40 @@ TEST(StartSysInfo, EveryFailureAtTheFirstLocationShowsTheMessageWithoutTryingThe
 }
 
 TEST(StartSysInfo, SecondLocationNamesTheDirectoryOfTheTool) {
-    ToolDir dir;
-    dir.addTool();
-    FakeRegistry registry;
-    registry.setString(kToolDirKey, "MSINFO", dir.path().toLocal8Bit());
-    FakeLauncher launcher;
-
-    const Outcome run = startSysInfo(registry, launcher);
-    EXPECT_EQ(run.started, QStringList{dir.tool()});
-    EXPECT_EQ(run.opened, (QList<QByteArray>{kToolKey, kToolDirKey}));
-    EXPECT_TRUE(run.messages.isEmpty());
-}
-
-TEST(StartSysInfo, SecondLocationWithoutAnOrdinaryToolShowsTheMessage) {
+    enum class Tool { None, File, Hidden, Directory };
     struct Case {
         const char* name;
-        void (*prepare)(const ToolDir&);
-        bool hidden;
+        bool registered;
+        Tool tool;
+        bool launchFails;
+        bool launched;
     };
     const Case cases[] = {
-        {"no file", [](const ToolDir&) {}, false},
-        {"hidden file", [](const ToolDir& dir) { dir.addTool(); }, true},
-        {"a directory of that name", [](const ToolDir& dir) { QDir().mkpath(dir.tool()); },
-         false},
+        {"tool in the directory", true, Tool::File, false, true},
+        {"tool does not start", true, Tool::File, true, true},
+        {"no tool there", true, Tool::None, false, false},
+        {"tool hidden", true, Tool::Hidden, false, false},
+        {"a directory of that name", true, Tool::Directory, false, false},
+        {"neither location", false, Tool::File, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ToolDir dir;
-        c.prepare(dir);
+        if (c.tool == Tool::File || c.tool == Tool::Hidden) dir.addTool();
+        if (c.tool == Tool::Directory) QDir().mkpath(dir.tool());
         FakeRegistry registry;
-        registry.setString(kToolDirKey, "MSINFO", dir.path().toLocal8Bit());
-        FakeLauncher launcher;
-
-        const Outcome run = startSysInfo(registry, launcher,
-                                     c.hidden ? QSet<QString>{dir.tool()} : QSet<QString>{});
-        EXPECT_TRUE(run.started.isEmpty());
-        expectUnavailable(run);
-    }
-}
-
-TEST(StartSysInfo, FailuresAtTheSecondLocationShowTheMessage) {
-    struct Case {
-        const char* name;
-        bool withValue;
-        bool launchFails;
-    };
-    for (const Case& c : {Case{"both locations missing", false, false},
-                          Case{"the tool does not start", true, true}}) {
-        SCOPED_TRACE(c.name);
-        ToolDir dir;
-        dir.addTool();
-        FakeRegistry registry;
-        if (c.withValue) registry.setString(kToolDirKey, "MSINFO", dir.path().toLocal8Bit());
+        if (c.registered) registry.setString(kToolDirKey, "MSINFO", dir.path().toLocal8Bit());
         FakeLauncher launcher;
         if (c.launchFails) launcher.failing = {dir.tool()};
 
-        expectUnavailable(startSysInfo(registry, launcher));
+        const Outcome run = startSysInfo(
+            registry, launcher, c.tool == Tool::Hidden ? QSet<QString>{dir.tool()} : QSet<QString>{});
+        EXPECT_EQ(run.opened, (QList<QByteArray>{kToolKey, kToolDirKey}));
+        EXPECT_EQ(run.started, c.launched ? QStringList{dir.tool()} : QStringList{});
+        if (c.launched && !c.launchFails)
+            EXPECT_TRUE(run.messages.isEmpty());
+        else
+            expectUnavailable(run);
     }
 }
 
