@@ -1,7 +1,173 @@
 #include "about/frm_about.h"
 
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "core/app_info.h"
+#include "platform/ordinary_file.h"
+
 namespace kivra {
 
-void ShowAbout(QWidget* owner) { (void)owner; }
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+constexpr int kClientWidth = 5736;
+constexpr int kClientHeight = 3564;
+
+struct Placement {
+    int left, top, width, height;
+};
+
+constexpr Placement kIcon{240, 240, 384, 384};
+constexpr Placement kTitle{1056, 240, 3960, 372};
+constexpr Placement kVersion{1056, 672, 3960, 228};
+constexpr Placement kDescription{1056, 984, 3960, 816};
+constexpr Placement kUpdates{1044, 1908, 3972, 408};
+constexpr Placement kDisclaimer{252, 2628, 3804, 828};
+constexpr Placement kOk{4245, 2625, 1260, 345};
+constexpr Placement kSysInfo{4260, 3075, 1245, 345};
+
+// The etched separator: a grey line with a white one just below it.
+constexpr int kGreyLeft = 90, kGreyRight = 5660, kGreyY = 2451;
+constexpr int kWhiteLeft = 105, kWhiteRight = 5660, kWhiteY = 2466;
+
+const char kDescriptionText[] =
+    "Kivra allows you to describe paths and/ or files and save that info to a textfile. Can "
+    "come in handy when you d/l a load of files and want to keep track of their meaning, "
+    "purpose etc...";
+const char kUpdatesText[] =
+    "Check for possible updates/info etc. at the following url: https://kivra32.example.org";
+const char kDisclaimerText[] =
+    "Warning: this program is provided as is, without warranty of any kind. You use it at "
+    "your own risk. Copyright (C) 2026 the Kivra32 developers. All rights reserved.";
+
+int px(double twips, double scale) { return qRound(twips * scale / kTwipsPerPixel); }
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, bool black,
+                  bool wrap) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(wrap);
+    if (black) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+}  // namespace
+
+void ShowAbout(QWidget* owner) {
+    const auto registry = platform::MakeSystemRegistry();
+    const auto launcher = platform::MakeProgramLauncher();
+    frmAbout about(owner, SysInfoServices{*registry, *launcher, platform::IsOrdinaryFile});
+    about.exec();
+}
+
+frmAbout::frmAbout(QWidget* owner, SysInfoServices services)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      services_(std::move(services)) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Kivra/32"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kivra32.xpm")));
+    setModal(true);
+    createControls();
+    Form_Load();
+}
+
+void frmAbout::createControls() {
+    picIcon = makeLabel(this, "picIcon", {}, false, false);
+    picIcon->setPixmap(windowIcon().pixmap(32, 32));
+    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Application Title"), true, false);
+    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), false, false);
+    lblDescription = makeLabel(this, "lblDescription", QString::fromLatin1(kDescriptionText),
+                               true, true);
+    Label1 = makeLabel(this, "Label1", QString::fromLatin1(kUpdatesText), false, true);
+    lblDisclaimer = makeLabel(this, "lblDisclaimer", QString::fromLatin1(kDisclaimerText), true,
+                              true);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    setTabOrder(cmdOK, cmdSysInfo);
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+void frmAbout::placeControls(double scale) {
+    scale_ = scale;
+    const auto place = [scale](QWidget* widget, const Placement& at) {
+        widget->setGeometry(px(at.left, scale), px(at.top, scale), px(at.width, scale),
+                            px(at.height, scale));
+    };
+    place(picIcon, kIcon);
+    place(lblTitle, kTitle);
+    place(lblVersion, kVersion);
+    place(lblDescription, kDescription);
+    place(Label1, kUpdates);
+    place(lblDisclaimer, kDisclaimer);
+    place(cmdOK, kOk);
+    place(cmdSysInfo, kSysInfo);
+    setFixedSize(px(kClientWidth, scale), px(kClientHeight, scale));
+}
+
+bool frmAbout::textsFit() const {
+    for (const QLabel* label : {lblTitle, lblVersion, lblDescription, Label1, lblDisclaimer}) {
+        const QFontMetrics metrics = label->fontMetrics();
+        const bool fits = label->wordWrap()
+                              ? label->heightForWidth(label->width()) <= label->height()
+                              : metrics.horizontalAdvance(label->text()) <= label->width() &&
+                                    metrics.height() <= label->height();
+        if (!fits) return false;
+    }
+    for (const QPushButton* button : {cmdOK, cmdSysInfo}) {
+        const QSize needed = button->sizeHint();
+        if (needed.width() > button->width() || needed.height() > button->height()) return false;
+    }
+    return true;
+}
+
+void frmAbout::Form_Load() {
+    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(app::kTitle));
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(app::kMajor)
+                            .arg(app::kMinor)
+                            .arg(app::kRevision));
+    lblTitle->setText(QString::fromLatin1(app::kTitle));
+
+    // The layout is kept in twips; where the desktop's font is larger than the one it was
+    // drawn for, every position and size grows alike until each text is whole.
+    double scale = 1.0;
+    placeControls(scale);
+    while (!textsFit() && scale < 3.0) {
+        scale += 0.05;
+        placeControls(scale);
+    }
+}
+
+void frmAbout::cmdOK_Click() { done(QDialog::Accepted); }
+
+void frmAbout::reject() { cmdOK_Click(); }
+
+void frmAbout::cmdSysInfo_Click() { StartSysInfo(this, services_); }
+
+void frmAbout::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.fillRect(px(kGreyLeft, scale_), px(kGreyY, scale_),
+                     px(kGreyRight - kGreyLeft, scale_), 1, QColor(128, 128, 128));
+    painter.fillRect(px(kWhiteLeft, scale_), px(kWhiteY, scale_),
+                     px(kWhiteRight - kWhiteLeft, scale_), 2, Qt::white);
+}
 
 }  // namespace kivra
