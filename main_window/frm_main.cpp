@@ -1,0 +1,220 @@
+#include "main_window/frm_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "about/frm_about.h"
+#include "core/abbreviate_path.h"
+#include "core/app_info.h"
+#include "main_window/twips.h"
+#include "platform/directory_list.h"
+#include "platform/drive_list.h"
+#include "platform/file_list.h"
+#include "platform/message_box.h"
+#include "platform/native_path.h"
+#include "view_current/open_view_current.h"
+
+namespace kivra {
+
+namespace {
+
+constexpr int kLabelWidth = 64;
+
+// The client area and the outer size of the design.
+constexpr QSize kClientSize = TwipsSize(8016, 6588);
+
+}  // namespace
+
+QFont ApplicationFont() {
+    // Liberation Sans has the metrics of the fonts the layouts were drawn with; DejaVu Sans,
+    // a little wider, is the fallback.
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+frmMain::frmMain(EntryLog log, QWidget* parent)
+    : QMainWindow(parent), log_(std::move(log)), exportCommand_(this, log_) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(app::kMainCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kivra32.xpm")));
+    // A fixed dialog border: a close control, no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    createControls();
+    createMenus();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Load() {
+    // The client area is the design's; the menu bar sits on top of it.
+    centralWidget()->setFixedSize(kClientSize);
+    setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+}
+
+void frmMain::createControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    dirPaths_ = new platform::DirectoryList(client);
+    dirPaths_->setObjectName(QStringLiteral("dirPaths"));
+    dirPaths_->setGeometry(TwipsRect(144, 504, 3072, 3312));
+
+    drvDriveList_ = new platform::DriveList(client);
+    drvDriveList_->setObjectName(QStringLiteral("drvDriveList"));
+    drvDriveList_->setGeometry(TwipsRect(144, 3924, 3072, 288));
+
+    fileList_ = new platform::FileList(client);
+    fileList_->setObjectName(QStringLiteral("fileList"));
+    fileList_->setGeometry(TwipsRect(3312, 504, 4548, 3720));
+
+    auto* frmFileInfo = new QGroupBox(tr("File/Path Information"), client);
+    frmFileInfo->setObjectName(QStringLiteral("frmFileInfo"));
+    frmFileInfo->setGeometry(TwipsRect(144, 4428, 7716, 1344));
+
+    auto* lblFilePath = new QLabel(tr("File/Path:"), frmFileInfo);
+    lblFilePath->setObjectName(QStringLiteral("lblFilePath"));
+    lblFilePath->setGeometry(TwipsRect(360, 396, 768, 192));
+
+    lblAbbrPath_ = new QLabel(frmFileInfo);
+    lblAbbrPath_->setObjectName(QStringLiteral("lblAbbrPath"));
+    lblAbbrPath_->setGeometry(TwipsRect(1332, 396, 6132, 192));
+    lblAbbrPath_->setTextFormat(Qt::PlainText);
+
+    auto* lblDescr = new QLabel(tr("Description:"), frmFileInfo);
+    lblDescr->setObjectName(QStringLiteral("lblDescr"));
+    lblDescr->setGeometry(TwipsRect(360, 756, 912, 192));
+
+    txtDescription_ = new QLineEdit(frmFileInfo);
+    txtDescription_->setObjectName(QStringLiteral("txtDescription"));
+    txtDescription_->setGeometry(TwipsRect(1296, 720, 6132, 288));
+    txtDescription_->installEventFilter(this);
+
+    cmdQuit_ = new QPushButton(tr("&Quit"), client);
+    cmdQuit_->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit_->setGeometry(TwipsRect(6624, 5940, 1236, 516));
+    cmdQuit_->setAutoDefault(false);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{frmFileInfo, lblFilePath, lblAbbrPath_, lblDescr})
+        w->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(drvDriveList_, dirPaths_);
+    setTabOrder(dirPaths_, fileList_);
+    setTabOrder(fileList_, txtDescription_);
+    setTabOrder(txtDescription_, cmdQuit_);
+
+    // At start the lists show the current directory, the label and CurrentPath stay empty.
+    const QString start = QDir::currentPath();
+    drvDriveList_->showDriveOf(start);
+    dirPaths_->setPath(start);
+    fileList_->setPath(dirPaths_->Path());
+
+    connect(drvDriveList_, &platform::DriveList::Change, this, &frmMain::drvDriveList_Change);
+    connect(dirPaths_, &platform::DirectoryList::Change, this, &frmMain::dirPaths_Change);
+    connect(fileList_, &platform::FileList::Click, this, &frmMain::fileList_Click);
+    connect(cmdQuit_, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+
+    drvDriveList_->setFocus();
+}
+
+void frmMain::createMenus() {
+    QMenu* file = menuBar()->addMenu(tr("File"));
+    auto addItem = [this](QMenu* menu, const char* name, const QString& text,
+                          const QKeySequence& key, void (frmMain::*handler)()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QLatin1StringView(name));
+        action->setShortcut(key);
+        // The shortcut works wherever the focus is in the window.
+        action->setShortcutContext(Qt::WindowShortcut);
+        if (handler)
+            connect(action, &QAction::triggered, this, handler);
+        else
+            action->setEnabled(false);
+        return action;
+    };
+    addItem(file, "FileImport", tr("Import"), QKeySequence(Qt::CTRL | Qt::Key_I), nullptr);
+    windowShortcuts_.append(addItem(file, "FileSave", tr("Export (Save Info)"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_S), &frmMain::FileSave_Click));
+    windowShortcuts_.append(addItem(file, "FileView", tr("View Current"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_V), &frmMain::FileView_Click));
+    QAction* separator = file->addSeparator();
+    separator->setObjectName(QStringLiteral("FileSep"));
+    windowShortcuts_.append(addItem(file, "FileQuit", tr("Quit"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::FileQuit_Click));
+
+    QMenu* help = menuBar()->addMenu(tr("Help"));
+    addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), nullptr);
+    addItem(help, "HelpAbout", tr("About"), QKeySequence(), &frmMain::HelpAbout_Click);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A line edit claims Ctrl+V (paste) and friends before any shortcut sees them; give the
+    // window's own shortcuts back to the window.
+    if (watched == txtDescription_ && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : std::as_const(windowShortcuts_)) {
+            if (action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::appendDescription(const QString& pathPart) {
+    const QString line = pathPart + QStringLiteral(" - ") + txtDescription_->text();
+    const LogResult result = log_.AppendEntry(line);
+    if (result) return;
+    platform::ShowMessage(this,
+                          tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line),
+                          platform::MsgStyle::Exclamation);
+}
+
+void frmMain::drvDriveList_Change() {
+    // A drive that cannot be read is skipped: nothing recorded, the lists stay where they are.
+    dirPaths_->setPath(drvDriveList_->Drive());
+    txtDescription_->setFocus();
+}
+
+void frmMain::dirPaths_Change() {
+    if (!txtDescription_->text().isEmpty())
+        appendDescription(platform::JoinPath(fileList_->Path(), fileList_->FileName()));
+    fileList_->setPath(dirPaths_->Path());
+    lblAbbrPath_->setText(AbbreviatePath(dirPaths_->Path(), kLabelWidth));
+    currentPath_ = dirPaths_->Path();
+    txtDescription_->clear();
+    txtDescription_->setFocus();
+}
+
+void frmMain::fileList_Click() {
+    if (!txtDescription_->text().isEmpty()) appendDescription(currentPath_);
+    const QString fullPath = platform::JoinPath(fileList_->Path(), fileList_->FileName());
+    lblAbbrPath_->setText(AbbreviatePath(fullPath, kLabelWidth));
+    currentPath_ = fullPath;
+    txtDescription_->clear();
+    txtDescription_->setFocus();
+}
+
+void frmMain::cmdQuit_Click() { FileQuit_Click(); }
+
+void frmMain::FileQuit_Click() { close(); }
+
+void frmMain::FileView_Click() { OpenViewCurrent(this, log_); }
+
+void frmMain::FileSave_Click() { exportCommand_.run(); }
+
+void frmMain::HelpAbout_Click() { ShowAbout(this); }
+
+}  // namespace kivra
