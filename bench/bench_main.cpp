@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-
 #include <cstring>
 
 #include "ratio_reporter.h"
@@ -20,7 +19,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     constexpr char kPeakChild[] = "--view-current-peak=";
     if (argc == 2 && std::strncmp(argv[1], kPeakChild, sizeof kPeakChild - 1) == 0)
-        return kivra::bench::runViewCurrentPeak(QString::fromLocal8Bit(argv[1] + sizeof kPeakChild - 1));
+        return kivra::bench::runViewCurrentPeak(
+            QString::fromLocal8Bit(argv[1] + sizeof kPeakChild - 1));
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -31,8 +30,9 @@ QByteArray logBytes(int count) {
     for (int i = 0; i < count; ++i) {
         seed = seed * 1664525u + 1013904223u;
         const QByteArray number = QByteArray::number(seed % 10'000'000).rightJustified(7, '0');
-        QByteArray line = (seed & 0x100 ? "C:\\Download\\Archives\\file" : "c:\\DOWNLOAD\\archives\\FILE") +
-                          number + ".zip - setup of the scanner, version ";
+        QByteArray line =
+            (seed & 0x100 ? "C:\\Download\\Archives\\file" : "c:\\DOWNLOAD\\archives\\FILE") +
+            number + ".zip - setup of the scanner, version ";
         line += QByteArray::number(i % 97);
         bytes += line.leftJustified(80, '.', true);
         bytes += "\r\n";
@@ -76,7 +76,11 @@ void BM_ViewCurrentOpen(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * count);
 }
-BENCHMARK(BM_ViewCurrentOpen)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ViewCurrentOpen)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_SortFoldBaseline(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
@@ -87,7 +91,11 @@ void BM_SortFoldBaseline(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * count);
 }
-BENCHMARK(BM_SortFoldBaseline)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SortFoldBaseline)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 long peakKb() {
     QFile status("/proc/self/status");
@@ -128,8 +136,10 @@ int runViewCurrentPeak(const QString& appDir) {
 }
 
 void registerViewCurrentRatios(RatioReporter& reporter) {
-    reporter.addRatio("BM_ViewCurrentOpen/100000/real_time", "BM_SortFoldBaseline/100000/real_time", 3.0);
-    reporter.addRatio("BM_ViewCurrentOpen/1000000/real_time", "BM_SortFoldBaseline/1000000/real_time", 3.0);
+    reporter.addRatio("BM_ViewCurrentOpen/100000/real_time", "BM_SortFoldBaseline/100000/real_time",
+                      3.0);
+    reporter.addRatio("BM_ViewCurrentOpen/1000000/real_time",
+                      "BM_SortFoldBaseline/1000000/real_time", 3.0);
 }
 
 }  // namespace kivra::bench

@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QPushButton>
-
 #include <cmath>
 
 #include "platform/message_box.h"
@@ -97,8 +96,8 @@ void frmShowCurrent::Command1_Click() {
 }
 
 void frmShowCurrent::cmdClearAll_Click() {
-    const int answer = platform::ShowMessage(
-        this, tr("Sure you want to delete all previous info?"), platform::MsgStyle::YesNo);
+    const int answer = platform::ShowMessage(this, tr("Sure you want to delete all previous info?"),
+                                             platform::MsgStyle::YesNo);
     if (answer != platform::kAnswerYes) return;
     // Deleted first: when the file stays, so does the list that still matches it.
     if (const LogResult deleted = log_.DeleteLog(); !deleted) {

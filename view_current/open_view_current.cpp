@@ -10,9 +10,9 @@ namespace kivra {
 
 std::unique_ptr<frmShowCurrent> CreateViewCurrent(QWidget* owner, const EntryLog& log) {
     if (!log.LogExists()) {
-        platform::ShowMessage(
-            owner, QCoreApplication::translate("frmMain", "Currently no entries exist"),
-            platform::MsgStyle::Exclamation);
+        platform::ShowMessage(owner,
+                              QCoreApplication::translate("frmMain", "Currently no entries exist"),
+                              platform::MsgStyle::Exclamation);
         return nullptr;
     }
     // Half a log must not be listed: "Return" would overwrite the file with it.
