@@ -184,6 +184,8 @@ LogResult EntryLog::WriteEntries(const QStringList& lines) const {
         }
     }
     if (written && !chunk.isEmpty()) written = writeAll(chunk);
+    // What stays buffered fails only in flush(), and commit() does not report that failure.
+    if (written) written = file.flush();
     if (!written) {
         const QString reason = writeFailureReason(file);
         file.cancelWriting();

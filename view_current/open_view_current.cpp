@@ -1,12 +1,33 @@
 #include "view_current/open_view_current.h"
 
+#include <QCoreApplication>
+
 #include "core/entry_log.h"
+#include "platform/message_box.h"
+#include "view_current/frm_show_current.h"
 
 namespace kivra {
 
+std::unique_ptr<frmShowCurrent> CreateViewCurrent(QWidget* owner, const EntryLog& log) {
+    if (!log.LogExists()) {
+        platform::ShowMessage(owner,
+                              QCoreApplication::translate("frmMain", "Currently no entries exist"),
+                              platform::MsgStyle::Exclamation);
+        return nullptr;
+    }
+    // Half a log must not be listed: "Return" would overwrite the file with it.
+    ReadResult read = log.ReadEntries();
+    if (!read.ok) {
+        platform::ShowMessage(owner, read.error, platform::MsgStyle::Exclamation);
+        return nullptr;
+    }
+    auto form = std::make_unique<frmShowCurrent>(owner, log);
+    form->addItems(std::move(read.lines));
+    return form;
+}
+
 void OpenViewCurrent(QWidget* owner, const EntryLog& log) {
-    (void)owner;
-    (void)log;
+    if (const std::unique_ptr<frmShowCurrent> form = CreateViewCurrent(owner, log)) form->exec();
 }
 
 }  // namespace kivra

@@ -1,0 +1,131 @@
+#include "view_current/frm_show_current.h"
+
+#include <QKeyEvent>
+#include <QListView>
+#include <QPushButton>
+#include <cmath>
+
+#include "platform/message_box.h"
+#include "view_current/current_entries_model.h"
+
+namespace kivra {
+
+namespace {
+
+constexpr int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return {px(left), px(top), px(width), px(height)};
+}
+
+QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+    // A dialog hands Enter to an auto-default button; this window has none.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+}  // namespace
+
+int frmShowCurrent::LoadedCount = 0;
+
+frmShowCurrent::frmShowCurrent(QWidget* owner, EntryLog log)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
+      log_(std::move(log)) {
+    setWindowTitle(tr("Kivra/32 - View Current"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/view_current.xpm")));
+    createControls();
+    Form_Load();
+}
+
+void frmShowCurrent::createControls() {
+    model_ = new CurrentEntriesModel(this);
+    lstCurrent_ = new QListView(this);
+    lstCurrent_->setObjectName(QStringLiteral("lstCurrent"));
+    lstCurrent_->setModel(model_);
+    lstCurrent_->setGeometry(twipsRect(180, 144, 7140, 4080));
+    lstCurrent_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstCurrent_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Without it the view measures every row, which a large log cannot afford.
+    lstCurrent_->setUniformItemSizes(true);
+    QPalette palette = lstCurrent_->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
+    lstCurrent_->setPalette(palette);
+
+    cmdOK_ = makeButton(tr("Return"), twipsRect(6048, 4572, 1272, 516), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    Command1_ = makeButton(tr("Delete Entry"), twipsRect(4500, 4572, 1272, 516), this);
+    Command1_->setObjectName(QStringLiteral("Command1"));
+    cmdClearAll_ = makeButton(tr("Clear All"), twipsRect(2952, 4572, 1272, 516), this);
+    cmdClearAll_->setObjectName(QStringLiteral("cmdClearAll"));
+
+    setTabOrder(lstCurrent_, cmdOK_);
+    setTabOrder(cmdOK_, Command1_);
+    setTabOrder(Command1_, cmdClearAll_);
+    lstCurrent_->setFocus();
+
+    connect(cmdOK_, &QPushButton::clicked, this, &frmShowCurrent::cmdOK_Click);
+    connect(Command1_, &QPushButton::clicked, this, &frmShowCurrent::Command1_Click);
+    connect(cmdClearAll_, &QPushButton::clicked, this, &frmShowCurrent::cmdClearAll_Click);
+}
+
+void frmShowCurrent::Form_Load() {
+    // The client area is 7512 x 5196 twips inside an outer size of 7608 x 5520.
+    setFixedSize(px(7512), px(5196));
+    LoadedCount = model_->rowCount();
+}
+
+void frmShowCurrent::addItems(QStringList lines) { model_->addItems(std::move(lines)); }
+
+int frmShowCurrent::selectedRow() const {
+    const QModelIndexList selected = lstCurrent_->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void frmShowCurrent::Command1_Click() {
+    const int row = selectedRow();
+    if (row < 0) return;
+    model_->removeItem(row);
+    lstCurrent_->selectionModel()->clearSelection();
+    entryDeleted_ = true;
+}
+
+void frmShowCurrent::cmdClearAll_Click() {
+    const int answer = platform::ShowMessage(this, tr("Sure you want to delete all previous info?"),
+                                             platform::MsgStyle::YesNo);
+    if (answer != platform::kAnswerYes) return;
+    // Deleted first: when the file stays, so does the list that still matches it.
+    if (const LogResult deleted = log_.DeleteLog(); !deleted) {
+        platform::ShowMessage(this, deleted.error, platform::MsgStyle::Exclamation);
+        return;
+    }
+    model_->clear();
+    entryDeleted_ = false;
+}
+
+void frmShowCurrent::cmdOK_Click() {
+    if (model_->rowCount() != LoadedCount || entryDeleted_) {
+        // On failure the window stays open, so nothing the user did is lost.
+        if (const LogResult written = log_.WriteEntries(model_->items()); !written) {
+            platform::ShowMessage(this, written.error, platform::MsgStyle::Exclamation);
+            return;
+        }
+    }
+    accept();
+}
+
+void frmShowCurrent::keyPressEvent(QKeyEvent* event) {
+    // Escape would reject the dialog; here it closes nothing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace kivra
