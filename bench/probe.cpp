@@ -8,6 +8,9 @@
 #include <string>
 
 #include "core/entry_log.h"
+#include "platform/file_list.h"
+#include "view_current/frm_show_current.h"
+#include "view_current/open_view_current.h"
 
 namespace {
 
@@ -36,6 +39,19 @@ int main(int argc, char** argv) {
         long count = 0;
         while (std::getline(in, line)) ++count;
         if (count == 0) return 1;
+    } else if (what == "view-current") {
+        // Filled and shown once, as the user sees it.
+        std::unique_ptr<kivra::frmShowCurrent> window =
+            kivra::CreateViewCurrent(nullptr, kivra::EntryLog(args[1]));
+        if (!window) return 1;
+        window->show();
+        QApplication::processEvents();
+    } else if (what == "file-list") {
+        kivra::platform::FileList list;
+        list.setPath(args[1]);
+        list.show();
+        QApplication::processEvents();
+        if (list.fileNames().isEmpty()) return 1;
     } else {
         return usage();
     }
