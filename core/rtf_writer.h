@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace kivra {
+
+// An RTF document with one paragraph per line, in order, in "MS Sans Serif" at 8 points. The
+// document is pure ASCII: backslashes and braces are escaped, tabs become \tab and every other
+// character outside printable ASCII is written as \uN with a "?" fallback (a character beyond
+// the Basic Multilingual Plane as its two UTF-16 halves), so any reader gets each line back as
+// it was.
+QByteArray WriteRtf(const QStringList& paragraphs);
+
+}  // namespace kivra

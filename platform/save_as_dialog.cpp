@@ -1,0 +1,71 @@
+#include "platform/save_as_dialog.h"
+
+#include <QFileDialog>
+
+namespace kivra::platform {
+
+namespace {
+
+SaveAsHandler& handlerSlot() {
+    static SaveAsHandler handler;
+    return handler;
+}
+
+SaveAsRequest makeRequest(QWidget* parent, const QString& title, const QString& filter,
+                          const QString& fileName) {
+    SaveAsRequest request{parent, title, {}, {}, fileName};
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        request.filters.append(parts[i]);
+        request.patterns.append(parts[i + 1]);
+    }
+    return request;
+}
+
+std::optional<QString> showReal(const SaveAsRequest& request) {
+    QFileDialog dialog(request.parent, request.title);
+    // Qt's own dialog: the same on every desktop, and it honours the title.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Each filter carries its case-blind pattern as a second, hidden group: the user sees
+    // "Plain Text (*.txt)", the dialog matches list.txt and LIST.TXT alike.
+    QStringList nameFilters;
+    for (qsizetype i = 0; i < request.filters.size(); ++i) {
+        QStringList patterns;
+        for (const QString& pattern : request.patterns[i].split(u';', Qt::SkipEmptyParts))
+            patterns.append(CaseInsensitivePattern(pattern.trimmed()));
+        nameFilters.append(request.filters[i] + QStringLiteral(" (") + patterns.join(u' ') + u')');
+    }
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(nameFilters);
+    dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+QString CaseInsensitivePattern(const QString& pattern) {
+    QString out;
+    for (const QChar ch : pattern) {
+        if (ch.isLetter() && ch.toLower() != ch.toUpper())
+            out += u'[' + QString(ch.toLower()) + QString(ch.toUpper()) + u']';
+        else
+            out += ch;
+    }
+    return out;
+}
+
+bool SaveAsDialog::ShowSave(QWidget* parent) {
+    const SaveAsRequest request = makeRequest(parent, DialogTitle, Filter, FileName);
+    const SaveAsHandler& handler = handlerSlot();
+    const std::optional<QString> chosen = handler ? handler(request) : showReal(request);
+    if (!chosen) return false;
+    FileName = QDir::toNativeSeparators(*chosen);
+    return true;
+}
+
+void SetSaveAsHandler(SaveAsHandler handler) { handlerSlot() = std::move(handler); }
+
+}  // namespace kivra::platform

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace kivra::platform {
+
+// What a Save As dialog is asked to show.
+struct SaveAsRequest {
+    QWidget* parent = nullptr;
+    QString title;
+    QStringList filters;  // "Plain Text (*.txt)", ... as the user sees them
+    QStringList patterns;  // "*.TXT", ... one per filter
+    QString fileName;     // the proposed name
+};
+
+// The Save As dialog of the main window: `Filter` in "description|pattern|description|pattern"
+// form, `FileName` proposed and, after a choice, the full path chosen.
+class SaveAsDialog {
+public:
+    QString Filter;
+    QString FileName;
+    QString DialogTitle = QStringLiteral("Save As");
+
+    // Shows the modal dialog; true when the user chose a name (then in FileName), false on a
+    // cancel (FileName unchanged). The dialog asks before an existing file is replaced.
+    bool ShowSave(QWidget* parent);
+};
+
+// Tests answer Save As dialogs ahead of time: a path, or nullopt for a cancel. An empty handler
+// restores the real dialog.
+using SaveAsHandler = std::function<std::optional<QString>(const SaveAsRequest&)>;
+void SetSaveAsHandler(SaveAsHandler handler);
+
+// "*.TXT" as a pattern that matches any letter case: "*.[tT][xX][tT]".
+QString CaseInsensitivePattern(const QString& pattern);
+
+}  // namespace kivra::platform

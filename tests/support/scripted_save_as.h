@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <optional>
+
+#include "platform/save_as_dialog.h"
+
+namespace kivra::test {
+
+// Answers every Save As dialog without showing it: the queued paths in order, then cancels.
+// Records what each dialog was asked to show.
+class ScriptedSaveAs {
+public:
+    ScriptedSaveAs();
+    ~ScriptedSaveAs();
+    ScriptedSaveAs(const ScriptedSaveAs&) = delete;
+    ScriptedSaveAs& operator=(const ScriptedSaveAs&) = delete;
+
+    void queueChoice(const QString& path) { answers_.append(path); }
+    void queueCancel() { answers_.append(std::nullopt); }
+    const QList<platform::SaveAsRequest>& shown() const { return shown_; }
+
+private:
+    QList<std::optional<QString>> answers_;
+    QList<platform::SaveAsRequest> shown_;
+};
+
+}  // namespace kivra::test
