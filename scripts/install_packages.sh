@@ -4,9 +4,9 @@ set -eu
 
 build="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools"
 case "${1:-test}" in
-    run) wanted="$build libqt6widgets6 fonts-dejavu-core" ;;
+    run) wanted="$build fonts-liberation2 fonts-dejavu-core" ;;
     test) wanted="$build libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-posix \
-        fonts-dejavu-core xvfb openbox xdotool x11-utils imagemagick libreoffice-writer-nogui \
+        fonts-liberation2 fonts-dejavu-core python3 xvfb openbox xdotool x11-utils imagemagick libreoffice-writer-nogui \
         clang" ;;
     *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac

@@ -1,0 +1,43 @@
+// Any lines at all go into the RTF writer: the document must be well formed and give back every
+// line, read by our own independent RTF reader.
+#include <cstdlib>
+
+#include <QStringList>
+
+#include "core/rtf_writer.h"
+#include "support/rtf_text.h"
+
+static void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // The input is UTF-16 text; NUL units split it into lines.
+    QString text(reinterpret_cast<const QChar*>(data), static_cast<qsizetype>(size / 2));
+    const QStringList lines = text.split(QChar(u'\0'));
+    const QByteArray rtf = kivra::WriteRtf(lines);
+
+    int depth = 0;
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        const char c = rtf[i];
+        check(static_cast<unsigned char>(c) < 0x80);
+        if (c == '\\') {
+            ++i;  // an escaped brace or backslash does not count
+        } else if (c == '{') {
+            ++depth;
+        } else if (c == '}') {
+            check(--depth >= 0);
+        }
+    }
+    check(depth == 0);
+
+    const kivra::test::RtfText back = kivra::test::ReadRtfText(rtf);
+    check(back.ok);
+    // Lines keep every unit except line breaks, which an RTF paragraph cannot hold as text.
+    QStringList expected;
+    for (QString line : lines) expected.append(line.replace(u'\r', u' ').replace(u'\n', u' '));
+    QStringList got = back.paragraphs;
+    for (QString& line : got) line.replace(u'\r', u' ').replace(u'\n', u' ');
+    check(got == expected);
+    return 0;
+}
