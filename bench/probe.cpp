@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/entry_log.h"
+#include "core/export_buffer.h"
 #include "platform/file_list.h"
 #include "view_current/frm_show_current.h"
 #include "view_current/open_view_current.h"
@@ -52,6 +53,14 @@ int main(int argc, char** argv) {
         list.show();
         QApplication::processEvents();
         if (list.fileNames().isEmpty()) return 1;
+    } else if (what == "export" && args.size() == 3) {
+        // What FileSave_Click does around the dialog: load the log, save by the name's ending.
+        kivra::ExportBuffer buffer;
+        if (!buffer.LoadFile(kivra::EntryLog(args[1]).LogPath())) return 1;
+        const auto type = args[2].toUpper().endsWith(QLatin1StringView("TXT"))
+                              ? kivra::ExportBuffer::Text
+                              : kivra::ExportBuffer::Rtf;
+        if (!buffer.SaveFile(args[2], type)) return 1;
     } else {
         return usage();
     }

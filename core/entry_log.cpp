@@ -42,9 +42,9 @@ QString writeFailureReason(const QFileDevice& file) {
 
 namespace entry_log_detail {
 
-namespace {
-
-bool isAscii(const char* data, qsizetype size) {
+bool isAscii(QByteArrayView bytes) {
+    const char* const data = bytes.data();
+    const qsizetype size = bytes.size();
     // Eight bytes at a time: logs are mostly ASCII paths and text.
     unsigned char any = 0;
     qsizetype i = 0;
@@ -57,44 +57,52 @@ bool isAscii(const char* data, qsizetype size) {
     return (any & 0x80) == 0;
 }
 
-}  // namespace
+QString decodeLine(QByteArrayView line) {
+    if (isAscii(line)) return QString::fromLatin1(line);
+    static thread_local QStringDecoder system(QStringConverter::System,
+                                              QStringConverter::Flag::Stateless);
+    static thread_local QStringDecoder windows1252("windows-1252",
+                                                   QStringConverter::Flag::Stateless);
+    system.resetState();
+    QString text = system.decode(line);
+    if (!system.hasError()) return text;
+    if (!windows1252.isValid()) return QString::fromLatin1(line);
+    windows1252.resetState();
+    return windows1252.decode(line);
+}
 
-QStringList decodeLines(QByteArrayView bytes) {
-    QStringDecoder system(QStringConverter::System, QStringConverter::Flag::Stateless);
-    QStringDecoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
-    auto decode = [&](const char* line, qsizetype size) -> QString {
-        if (isAscii(line, size)) return QString::fromLatin1(line, size);
-        const QByteArrayView view(line, size);
-        system.resetState();
-        QString text = system.decode(view);
-        if (!system.hasError()) return text;
-        if (!windows1252.isValid()) return QString::fromLatin1(view);
-        windows1252.resetState();
-        return windows1252.decode(view);
-    };
-
-    QStringList lines;
-    if (bytes.isEmpty()) return lines;  // data() may be null, which memchr must not see
+qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit) {
+    if (bytes.isEmpty()) return 0;  // data() may be null, which memchr must not see
     const char* const data = bytes.data();
     const char* const end = data + bytes.size();
-    qsizetype lineFeeds = 0;
-    for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
-        ++lineFeeds;
-    lines.reserve(lineFeeds + 1);
     const char* start = data;
+    qsizetype count = 0;
     while (start < end) {
         // memchr is much faster than a byte loop; a lone CR is rare but still ends a line.
         const char* lf = static_cast<const char*>(std::memchr(start, '\n', end - start));
         const char* stop = lf ? lf : end;
         const char* cr = static_cast<const char*>(std::memchr(start, '\r', stop - start));
+        ++count;
         if (cr) {
-            lines.append(decode(start, cr - start));
+            visit(QByteArrayView(start, cr - start));
             start = (cr + 1 < end && cr[1] == '\n') ? cr + 2 : cr + 1;
             continue;
         }
-        lines.append(decode(start, stop - start));
+        visit(QByteArrayView(start, stop - start));
         start = stop + 1;
     }
+    return count;
+}
+
+QStringList decodeLines(QByteArrayView bytes) {
+    QStringList lines;
+    if (bytes.isEmpty()) return lines;
+    const char* const end = bytes.data() + bytes.size();
+    qsizetype lineFeeds = 0;
+    for (const char* p = bytes.data(); (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
+        ++lineFeeds;
+    lines.reserve(lineFeeds + 1);
+    forEachLine(bytes, [&lines](QByteArrayView line) { lines.append(decodeLine(line)); });
     return lines;
 }
 

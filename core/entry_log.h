@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace kivra {
 
@@ -56,6 +57,11 @@ private:
 };
 
 namespace entry_log_detail {
+bool isAscii(QByteArrayView bytes);
+// One line's bytes as text: the system encoding, else Windows-1252.
+QString decodeLine(QByteArrayView line);
+// Calls `visit` with each line's bytes, without its terminator; returns the number of lines.
+qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit);
 // Splits at CR LF, lone CR and lone LF; a last line without terminator counts, a final
 // terminator yields no extra empty line. Lines invalid in the system encoding are read as
 // Windows-1252, so no byte turns into U+FFFD.

@@ -26,16 +26,21 @@ LogResult ExportBuffer::LoadFile(const QString& path) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return failure("Cannot read the log %1: %2", path, file.errorString());
-    lines_ = entry_log_detail::decodeLines(bytes);
+    bytes_ = bytes;
     return {};
 }
 
 LogResult ExportBuffer::SaveFile(const QString& path, FileType type) const {
     QByteArray bytes;
     if (type == Rtf) {
-        bytes = WriteRtf(lines_);
+        bytes = WriteRtfFromLog(bytes_);
     } else {
-        for (const QString& line : lines_) entry_log_detail::encodeLine(line, bytes);
+        // The log's own bytes, in its own encoding; only line ends are made CR LF.
+        bytes.reserve(bytes_.size() + 2);
+        entry_log_detail::forEachLine(bytes_, [&bytes](QByteArrayView line) {
+            bytes += line;
+            bytes += "\r\n";
+        });
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 
 #include "core/entry_log.h"
 
 namespace kivra {
 
-// The buffer behind the export: it holds the log's lines and writes them out as plain text or
-// as an RTF document. It keeps what it loaded until the next load.
+// The buffer behind the export: it holds the log as loaded and writes it out as plain text or as
+// an RTF document. It keeps what it loaded until the next load.
 class ExportBuffer {
 public:
     enum FileType { Rtf = 0, Text = 1 };
@@ -15,13 +16,14 @@ public:
     // Takes the file as plain text, whatever it holds: a log line that happens to start with
     // "{\rtf" is still a log line.
     LogResult LoadFile(const QString& path);
-    // Replaces `path` atomically: a failure leaves any old file there whole.
+    // Replaces `path` atomically: a failure leaves any old file there whole. Text is the lines
+    // as they stand in the log, each ended by CR LF.
     LogResult SaveFile(const QString& path, FileType type) const;
 
-    const QStringList& lines() const { return lines_; }
+    QStringList lines() const { return entry_log_detail::decodeLines(bytes_); }
 
 private:
-    QStringList lines_;
+    QByteArray bytes_;
 };
 
 }  // namespace kivra

@@ -1,12 +1,19 @@
 #include "core/rtf_writer.h"
 
+#include "core/entry_log.h"
+
 namespace kivra {
 
 namespace {
 
-void appendEscaped(const QString& text, QByteArray& out) {
-    for (const QChar ch : text) {
-        const char16_t unit = ch.unicode();
+char16_t unitOf(QChar ch) { return ch.unicode(); }
+// Only ever called with ASCII bytes: the bytes are the characters.
+char16_t unitOf(char c) { return static_cast<unsigned char>(c); }
+
+template <typename Text>
+void appendEscaped(const Text& text, QByteArray& out) {
+    for (const auto ch : text) {
+        const char16_t unit = unitOf(ch);
         switch (unit) {
         case u'\\':
             out += "\\\\";
@@ -34,21 +41,39 @@ void appendEscaped(const QString& text, QByteArray& out) {
     }
 }
 
+constexpr char kHeader[] = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"
+                           "{\\fonttbl{\\f0\\fswiss\\fcharset0 MS Sans Serif;}}\r\n"
+                           "\\viewkind4\\pard\\plain\\f0\\fs16 ";
+constexpr char kFooter[] = "}\r\n";
+
 }  // namespace
+
+QByteArray WriteRtfFromLog(QByteArrayView logBytes) {
+    QByteArray out;
+    out.reserve(logBytes.size() + logBytes.size() / 8 + 128);
+    out += kHeader;
+    entry_log_detail::forEachLine(logBytes, [&out](QByteArrayView line) {
+        if (entry_log_detail::isAscii(line))
+            appendEscaped(line, out);
+        else
+            appendEscaped(entry_log_detail::decodeLine(line), out);
+        out += "\\par\r\n";
+    });
+    out += kFooter;
+    return out;
+}
 
 QByteArray WriteRtf(const QStringList& paragraphs) {
     QByteArray out;
     qsizetype estimate = 128;
     for (const QString& line : paragraphs) estimate += line.size() + 8;
     out.reserve(estimate);
-    out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"
-           "{\\fonttbl{\\f0\\fswiss\\fcharset0 MS Sans Serif;}}\r\n"
-           "\\viewkind4\\pard\\plain\\f0\\fs16 ";
+    out += kHeader;
     for (const QString& line : paragraphs) {
         appendEscaped(line, out);
         out += "\\par\r\n";
     }
-    out += "}\r\n";
+    out += kFooter;
     return out;
 }
 

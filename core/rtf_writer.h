@@ -12,4 +12,8 @@ namespace kivra {
 // it was.
 QByteArray WriteRtf(const QStringList& paragraphs);
 
+// The same document for the lines of a log as stored (see EntryLog), without turning every line
+// into a string first.
+QByteArray WriteRtfFromLog(QByteArrayView logBytes);
+
 }  // namespace kivra

@@ -124,6 +124,13 @@ TEST_F(ExportTest, TextKeepsLogOrderAndAnExistingFileIsReplaced) {
     EXPECT_EQ(readFile(out("list.txt")), kLog);
 }
 
+TEST_F(ExportTest, TextIsTheLogsOwnBytesWithCrLfLineEnds) {
+    logDir.writeBytes("caf\xE9 - Windows-1252\nC:\\A - unix end\rlast");
+    exportTo(out("list.txt"));
+    EXPECT_EQ(readFile(out("list.txt")),
+              QByteArray("caf\xE9 - Windows-1252\r\nC:\\A - unix end\r\nlast\r\n"));
+}
+
 TEST_F(ExportTest, AnEmptyLogGivesAnEmptyTextOrAnRtfWithoutText) {
     logDir.writeBytes("");
     exportTo(out("empty.txt"));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/entry_log.h"
 #include "core/rtf_writer.h"
 #include "support/qt_printers.h"
 #include "support/rtf_text.h"
@@ -50,6 +51,20 @@ TEST(RtfWriter, EscapesAndUnicodeAsWritten) {
     for (const auto& row : rows) {
         const QByteArray rtf = WriteRtf({row.line});
         EXPECT_TRUE(rtf.contains(row.body)) << rtf.toStdString();
+    }
+}
+
+// The log's bytes go straight into the document; it must be the one its decoded lines give.
+TEST(RtfWriter, FromTheLogsBytesAsFromItsLines) {
+    const QByteArray logs[] = {
+        "",
+        "C:\\DL\\a.zip - {x}\there\r\n",
+        "caf\xE9 - \x80\r\nlone LF\nlone CR\rlast without end",
+        QByteArray("nul \0 and \x01 control\r\n\xC3\xA9 valid\r\n", 30),
+    };
+    for (const QByteArray& log : logs) {
+        EXPECT_EQ(WriteRtfFromLog(log), WriteRtf(entry_log_detail::decodeLines(log)))
+            << log.toStdString();
     }
 }
 
