@@ -12,6 +12,7 @@
 #include <QStringEncoder>
 
 #include "core/app_info.h"
+#include "core/atomic_file_writer.h"
 #include "platform/ordinary_file.h"
 
 namespace kivra {
@@ -172,37 +173,15 @@ ReadResult EntryLog::ReadEntries() const {
 LogResult EntryLog::WriteEntries(const QStringList& lines) const {
     if (!QDir().mkpath(appDir_))
         return failure("Cannot create the folder %1: %2", appDir_, tr("permission denied or no space"));
-    QSaveFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return failure("Cannot write the log %1: %2", file.fileName(), file.errorString());
-
-    constexpr qsizetype kChunk = 1 << 20;
-    QByteArray chunk;
-    chunk.reserve(kChunk + 4096);
-    // A full disk shows as a short write with no error set, and commit() would then replace the
-    // log with the truncated copy; so every write is checked and a short one cancels the save.
-    auto writeAll = [&file](const QByteArray& bytes) { return file.write(bytes) == bytes.size(); };
-    bool written = true;
-    for (const QString& line : lines) {
-        entry_log_detail::encodeLine(line, chunk);
-        if (chunk.size() >= kChunk) {
-            written = writeAll(chunk);
-            if (!written) break;
-            chunk.clear();
+    AtomicFileWriter writer(filePath());
+    if (writer.open()) {
+        for (const QString& line : lines) {
+            entry_log_detail::encodeLine(line, writer.chunk());
+            writer.written();
         }
+        if (writer.commit()) return {};
     }
-    if (written && !chunk.isEmpty()) written = writeAll(chunk);
-    // What stays buffered fails only in flush(), and commit() does not report that failure.
-    if (written) written = file.flush();
-    if (!written) {
-        const QString reason = writeFailureReason(file);
-        file.cancelWriting();
-        file.commit();
-        return failure("Cannot write the log %1: %2", file.fileName(), reason);
-    }
-    if (!file.commit())
-        return failure("Cannot write the log %1: %2", file.fileName(), file.errorString());
-    return {};
+    return failure("Cannot write the log %1: %2", filePath(), writer.errorString());
 }
 
 LogResult EntryLog::DeleteLog() const {

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
+#include "core/atomic_file_writer.h"
 #include "core/rtf_writer.h"
 
 namespace kivra {
@@ -31,31 +31,23 @@ LogResult ExportBuffer::LoadFile(const QString& path) {
 }
 
 LogResult ExportBuffer::SaveFile(const QString& path, FileType type) const {
-    QByteArray bytes;
-    if (type == Rtf) {
-        bytes = WriteRtfFromLog(bytes_);
-    } else {
-        // The log's own bytes, in its own encoding; only line ends are made CR LF.
-        bytes.reserve(bytes_.size() + 2);
-        entry_log_detail::forEachLine(bytes_, [&bytes](QByteArrayView line) {
-            bytes += line;
-            bytes += "\r\n";
+    AtomicFileWriter writer(path);
+    if (writer.open()) {
+        if (type == Rtf) AppendRtfHeader(writer.chunk());
+        entry_log_detail::forEachLine(bytes_, [&writer, type](QByteArrayView line) {
+            if (type == Rtf) {
+                AppendRtfParagraph(line, writer.chunk());
+            } else {
+                // The log's own bytes, in its own encoding; only line ends become CR LF.
+                writer.chunk() += line;
+                writer.chunk() += "\r\n";
+            }
+            writer.written();
         });
+        if (type == Rtf) AppendRtfFooter(writer.chunk());
+        if (writer.commit()) return {};
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure("Cannot write %1: %2", path, file.errorString());
-    // A full disk can show as a short write or only at flush; either must not commit.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : tr("the disk is full or the file is too large");
-        file.cancelWriting();
-        file.commit();
-        return failure("Cannot write %1: %2", path, reason);
-    }
-    if (!file.commit()) return failure("Cannot write %1: %2", path, file.errorString());
-    return {};
+    return failure("Cannot write %1: %2", path, writer.errorString());
 }
 
 }  // namespace kivra

@@ -41,39 +41,43 @@ void appendEscaped(const Text& text, QByteArray& out) {
     }
 }
 
-constexpr char kHeader[] = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"
-                           "{\\fonttbl{\\f0\\fswiss\\fcharset0 MS Sans Serif;}}\r\n"
-                           "\\viewkind4\\pard\\plain\\f0\\fs16 ";
-constexpr char kFooter[] = "}\r\n";
-
 }  // namespace
+
+void AppendRtfHeader(QByteArray& out) {
+    out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"
+           "{\\fonttbl{\\f0\\fswiss\\fcharset0 MS Sans Serif;}}\r\n"
+           "\\viewkind4\\pard\\plain\\f0\\fs16 ";
+}
+
+void AppendRtfParagraph(const QString& line, QByteArray& out) {
+    appendEscaped(line, out);
+    out += "\\par\r\n";
+}
+
+void AppendRtfParagraph(QByteArrayView logLine, QByteArray& out) {
+    // ASCII needs no decoding: the bytes are the characters.
+    if (entry_log_detail::isAscii(logLine))
+        appendEscaped(logLine, out);
+    else
+        appendEscaped(entry_log_detail::decodeLine(logLine), out);
+    out += "\\par\r\n";
+}
+
+void AppendRtfFooter(QByteArray& out) { out += "}\r\n"; }
 
 QByteArray WriteRtfFromLog(QByteArrayView logBytes) {
     QByteArray out;
-    out.reserve(logBytes.size() + logBytes.size() / 8 + 128);
-    out += kHeader;
-    entry_log_detail::forEachLine(logBytes, [&out](QByteArrayView line) {
-        if (entry_log_detail::isAscii(line))
-            appendEscaped(line, out);
-        else
-            appendEscaped(entry_log_detail::decodeLine(line), out);
-        out += "\\par\r\n";
-    });
-    out += kFooter;
+    AppendRtfHeader(out);
+    entry_log_detail::forEachLine(logBytes, [&out](QByteArrayView line) { AppendRtfParagraph(line, out); });
+    AppendRtfFooter(out);
     return out;
 }
 
 QByteArray WriteRtf(const QStringList& paragraphs) {
     QByteArray out;
-    qsizetype estimate = 128;
-    for (const QString& line : paragraphs) estimate += line.size() + 8;
-    out.reserve(estimate);
-    out += kHeader;
-    for (const QString& line : paragraphs) {
-        appendEscaped(line, out);
-        out += "\\par\r\n";
-    }
-    out += kFooter;
+    AppendRtfHeader(out);
+    for (const QString& line : paragraphs) AppendRtfParagraph(line, out);
+    AppendRtfFooter(out);
     return out;
 }
 

@@ -12,6 +12,13 @@ namespace kivra {
 // it was.
 QByteArray WriteRtf(const QStringList& paragraphs);
 
+// The same document in pieces, for writing it out as it is made.
+void AppendRtfHeader(QByteArray& out);
+void AppendRtfParagraph(const QString& line, QByteArray& out);
+// A line as the log stores it (see EntryLog): decoded only if it is not plain ASCII.
+void AppendRtfParagraph(QByteArrayView logLine, QByteArray& out);
+void AppendRtfFooter(QByteArray& out);
+
 // The same document for the lines of a log as stored (see EntryLog), without turning every line
 // into a string first.
 QByteArray WriteRtfFromLog(QByteArrayView logBytes);

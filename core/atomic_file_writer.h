@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSaveFile>
+#include <QString>
+
+namespace kivra {
+
+// Writes a file in chunks through QSaveFile, so the old file stays whole until the new one is
+// complete. A full disk shows in Qt as a short write with no error set, or only at flush, and
+// commit() would then put the truncated copy in place; so every write is checked and any
+// failure cancels the save.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const QString& path) : file_(path) { chunk_.reserve(kChunk + 4096); }
+
+    bool open() { return file_.open(QIODevice::WriteOnly) || fail(); }
+
+    // Append to this, then call written().
+    QByteArray& chunk() { return chunk_; }
+    void written() {
+        if (chunk_.size() >= kChunk) writeChunk();
+    }
+
+    // False, with the old file untouched, if any part could not be written.
+    bool commit() {
+        if (ok_ && !chunk_.isEmpty()) writeChunk();
+        if (ok_ && !file_.flush()) fail();
+        if (!ok_) {
+            file_.cancelWriting();
+            file_.commit();
+            return false;
+        }
+        return file_.commit() || fail();
+    }
+
+    QString errorString() const { return reason_; }
+
+private:
+    static constexpr qsizetype kChunk = 1 << 20;
+
+    void writeChunk() {
+        if (ok_ && file_.write(chunk_) != chunk_.size()) fail();
+        chunk_.clear();
+    }
+    bool fail() {
+        ok_ = false;
+        if (reason_.isEmpty())
+            reason_ = file_.error() != QFileDevice::NoError
+                          ? file_.errorString()
+                          : QStringLiteral("the disk is full or the file is too large");
+        return false;
+    }
+
+    QSaveFile file_;
+    QByteArray chunk_;
+    QString reason_;
+    bool ok_ = true;
+};
+
+}  // namespace kivra
