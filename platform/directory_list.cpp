@@ -25,10 +25,7 @@ std::optional<QStringList> listSubdirectories(const QString& path) {
         it.next();
         names.append(it.fileName());
     }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    SortNames(names);
     return names;
 }
 

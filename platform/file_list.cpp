@@ -29,10 +29,7 @@ void FileList::setPath(const QString& path) {
         it.next();
         names.append(it.fileName());
     }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    SortNames(names);
     model_->setStringList(names);
     selectionModel()->clear();
     setCurrentIndex(QModelIndex());

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QString>
+#include <QStringList>
+#include <algorithm>
 
 namespace kivra::platform {
 
@@ -19,6 +21,15 @@ inline QString NormalizedDirectory(const QString& path) {
     const QChar separator = QDir::separator();
     if (QDir(clean).isRoot() && !clean.endsWith(separator)) clean += separator;
     return clean;
+}
+
+// Names in the order the lists show them: letter case ignored, ties broken exactly so the order
+// is stable.
+inline void SortNames(QStringList& names) {
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
 }
 
 }  // namespace kivra::platform

@@ -1,37 +1,17 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 
 #include "core/entry_log.h"
+#include "support/file_size_limit.h"
 #include "support/temp_log_dir.h"
 
 namespace kivra {
 namespace {
 
+using test::FileSizeLimit;
 using test::TempLogDir;
-
-// Caps the size of any file this process writes, so writes fail as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    sighandler_t oldHandler_{};
-};
 
 TEST(EntryLogFormat, AppendsCreateTheLogAndKeepTheirOrder) {
     TempLogDir dir;

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <QApplication>
 #include <QFile>
@@ -13,6 +11,7 @@
 #include <memory>
 
 #include "support/scripted_messages.h"
+#include "support/file_size_limit.h"
 #include "support/temp_log_dir.h"
 #include "view_current/frm_show_current.h"
 #include "view_current/open_view_current.h"
@@ -31,25 +30,7 @@ const QString kNoEntries = "Currently no entries exist";
 const QString kClearQuestion = "Sure you want to delete all previous info?";
 const QByteArray kThree = "b - 2\r\nA - 1\r\nc - 3\r\n";
 
-// Caps the size of any file this process writes, so a rewrite fails as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    sighandler_t oldHandler_{};
-};
+using test::FileSizeLimit;
 
 std::unique_ptr<frmShowCurrent> openWith(const TempLogDir& dir, const QByteArray& bytes) {
     dir.writeBytes(bytes);
