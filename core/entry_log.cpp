@@ -1,6 +1,7 @@
 #include "core/entry_log.h"
 
 #include <cstring>
+#include <optional>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -107,6 +108,39 @@ QStringList decodeLines(QByteArrayView bytes) {
     return lines;
 }
 
+std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk) {
+    // Read in chunks rather than whole: a large log then never sits in memory twice, as bytes
+    // and as lines.
+    QStringList lines;
+    const auto add = [&lines](QByteArrayView line) { lines.append(decodeLine(line)); };
+    QByteArray buffer(chunk, Qt::Uninitialized);
+    qsizetype have = 0;
+    for (;;) {
+        if (have == buffer.size()) buffer.resize(buffer.size() * 2);  // one line longer than a chunk
+        const qint64 got = device.read(buffer.data() + have, buffer.size() - have);
+        if (got < 0) return std::nullopt;
+        if (got == 0) break;
+        have += got;
+        // Only whole lines now; a CR at the very end may be the first half of a CR LF.
+        qsizetype scan = buffer[have - 1] == '\r' ? have - 1 : have;
+        qsizetype end = 0;
+        while (scan > 0) {
+            const char c = buffer[scan - 1];
+            if (c == '\n' || c == '\r') {
+                end = (c == '\r' && scan < have && buffer[scan] == '\n') ? scan + 1 : scan;
+                break;
+            }
+            --scan;
+        }
+        if (end == 0) continue;
+        forEachLine(QByteArrayView(buffer.constData(), end), add);
+        std::memmove(buffer.data(), buffer.constData() + end, have - end);
+        have -= end;
+    }
+    forEachLine(QByteArrayView(buffer.constData(), have), add);
+    return lines;
+}
+
 void encodeLine(const QString& line, QByteArray& out) {
     static thread_local QStringEncoder system(QStringConverter::System,
                                               QStringConverter::Flag::Stateless);
@@ -164,10 +198,10 @@ ReadResult EntryLog::ReadEntries() const {
     QFile file(filePath());
     if (!file.open(QIODevice::ReadOnly))
         return {false, {}, failure("Cannot open the log %1: %2", file.fileName(), file.errorString()).error};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    std::optional<QStringList> lines = entry_log_detail::readLines(file);
+    if (!lines)
         return {false, {}, failure("Cannot read the log %1: %2", file.fileName(), file.errorString()).error};
-    return {true, entry_log_detail::decodeLines(bytes), {}};
+    return {true, std::move(*lines), {}};
 }
 
 LogResult EntryLog::WriteEntries(const QStringList& lines) const {

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
+
+class QIODevice;
 
 namespace kivra {
 
@@ -66,6 +69,8 @@ qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayV
 // terminator yields no extra empty line. Lines invalid in the system encoding are read as
 // Windows-1252, so no byte turns into U+FFFD.
 QStringList decodeLines(QByteArrayView bytes);
+// The same lines, read from `device` a chunk at a time; nullopt on a read error.
+std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk = 1 << 20);
 // One line in the system encoding plus CR LF; CR and LF inside the line become '?'.
 void encodeLine(const QString& line, QByteArray& out);
 }  // namespace entry_log_detail

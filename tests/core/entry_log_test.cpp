@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
@@ -79,6 +80,20 @@ TEST(EntryLogFormat, ReadSplitsAtEveryKindOfLineEnd) {
         const ReadResult read = dir.log().ReadEntries();
         ASSERT_TRUE(read.ok);
         EXPECT_EQ(read.lines, c.lines) << c.bytes.toStdString();
+    }
+}
+
+// Reading in chunks must not care where a chunk ends: inside a line, between CR and LF, or in
+// the middle of a multi-byte character.
+TEST(EntryLogFormat, ChunkBoundariesDoNotMatter) {
+    const QByteArray log = "C:\\A - one\r\nB\rC\n\r\n\xC3\xA9t\xC3\xA9 - caf\xE9\r\n" +
+                           QByteArray(50, 'x') + "\r\nlast";
+    const QStringList whole = entry_log_detail::decodeLines(log);
+    for (qsizetype chunk : {1, 2, 3, 5, 8, 13, 64}) {
+        QBuffer device;
+        device.setData(log);
+        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+        EXPECT_EQ(entry_log_detail::readLines(device, chunk), whole) << "chunk " << chunk;
     }
 }
 

@@ -2,6 +2,7 @@
 // line break and never drop a line.
 #include <cstdlib>
 
+#include <QBuffer>
 #include <QByteArray>
 
 #include "core/entry_log.h"
@@ -28,6 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char last = bytes.isEmpty() ? '\n' : bytes.back();
     if (last != '\n' && last != '\r') ++expected;
     check(lines.size() == expected);
+
+    // Read in chunks, wherever they happen to end, the lines are the same.
+    QBuffer device;
+    device.setData(bytes.toByteArray());
+    device.open(QIODevice::ReadOnly);
+    check(kivra::entry_log_detail::readLines(device, 1 + static_cast<qsizetype>(size % 7)) == lines);
 
     // Written back and read again, every line survives as it was.
     QByteArray written;
