@@ -1,8 +1,9 @@
 #!/bin/sh
-# Installs what is missing, builds and starts the program.
+# Installs what is missing, builds the program (without tests) and starts it.
 set -eu
 cd "$(dirname "$0")"
 ./scripts/install_packages.sh run
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --target kivra32
-exec ./build/app/kivra32 "$@"
+cmake -S . -B build-app -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DKIVRA_BUILD_TESTS=OFF -DKIVRA_BUILD_BENCH=OFF
+cmake --build build-app --target kivra32
+exec ./build-app/app/kivra32 "$@"
