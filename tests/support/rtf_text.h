@@ -1,19 +1,16 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 
 namespace kivra::test {
 
+// A small RTF reader, written apart from the writer: groups, \\ \{ \}, \uN with one fallback
+// character skipped, \tab and \par; the font table and other control words are skipped. ok is
+// false for unbalanced braces or text outside the one outer group.
 struct RtfText {
-    bool ok = false;      // well formed: balanced braces, one outer group, nothing after it
-    QString error;
-    QStringList paragraphs;  // the text of each \par-ended paragraph, plus a final unended one
+    bool ok = false;
+    QStringList paragraphs;
 };
-
-// A small RTF reader, independent of the writer: groups, control words and symbols, \uN with its
-// \ucN fallback skipped, \'hh as Windows-1252, \tab, \par and \line; destinations such as the font
-// table and {\*...} are skipped.
 RtfText ReadRtfText(const QByteArray& rtf);
 
 }  // namespace kivra::test

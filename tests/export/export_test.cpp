@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include "core/rtf_writer.h"
+#include "main_window/export_command.h"
+#include "support/qt_printers.h"
+#include "support/rtf_text.h"
+#include "support/scripted_messages.h"
+#include "support/scripted_save_as.h"
+#include "support/small_file_system.h"
+#include "support/temp_log_dir.h"
+
+namespace kivra {
+namespace {
+
+// Log order, a Windows-1252 byte, an LF-only end and an unterminated last line.
+const QByteArray kLog = "C:\\DL\\b.zip - {x} \\ \ttab\r\ncaf\xE9 - one\nlast";
+const QByteArray kText = "C:\\DL\\b.zip - {x} \\ \ttab\r\ncaf\xE9 - one\r\nlast\r\n";
+const QStringList kLines = {"C:\\DL\\b.zip - {x} \\ \ttab", u"café - one"_qs, "last"};
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+struct Export {
+    test::TempLogDir logDir;
+    QTemporaryDir outDir;
+    QWidget owner;
+    EntryLog log = logDir.log();
+    ExportCommand command{&owner, log};
+    test::ScriptedMessages messages;
+    test::ScriptedSaveAs saveAs;
+    void to(const QString& path) {
+        saveAs.queueChoice(path);
+        command.run();
+    }
+};
+
+TEST(Export, NoLogNoDialogAndACancelWritesNothing) {
+    Export e;
+    e.command.run();
+    ASSERT_EQ(e.messages.shown().size(), 1);
+    EXPECT_EQ(e.messages.shown()[0].text, "Currently no entries exist");
+    EXPECT_EQ(e.messages.shown()[0].style, platform::MsgStyle::Exclamation);
+    EXPECT_TRUE(e.saveAs.shown().isEmpty());
+
+    e.logDir.writeBytes(kLog);
+    e.saveAs.queueCancel();
+    e.command.run();
+    ASSERT_EQ(e.saveAs.shown().size(), 1);
+    EXPECT_EQ(e.saveAs.shown()[0].title, "Save As");
+    EXPECT_EQ(e.saveAs.shown()[0].fileName, "INDEX");
+    EXPECT_EQ(e.saveAs.shown()[0].filters, QStringList({"Plain Text (*.txt)", "Rich Text (*.rtf)"}));
+    EXPECT_EQ(e.saveAs.shown()[0].patterns, QStringList({"*.TXT", "*.RTF"}));
+    EXPECT_TRUE(QDir(e.outDir.path()).isEmpty());
+    EXPECT_EQ(e.messages.shown().size(), 1);
+}
+
+// The name alone decides; text is the log's own bytes with CR LF; an old file is replaced.
+TEST(Export, TheNameDecidesTheFormat) {
+    Export e;
+    e.logDir.writeBytes(kLog);
+    for (const char* name : {"INDEX", "list.Txt", "mytxt", "list.text", "notes.TXT", "a.rtf"}) {
+        const QString path = e.outDir.filePath(name);
+        QFile(path).open(QIODevice::WriteOnly);  // an old file of that name
+        e.to(path);
+        const QByteArray written = readFile(path);
+        if (QString(name).toUpper().endsWith("TXT")) {
+            EXPECT_EQ(written, kText) << name;
+        } else {
+            EXPECT_EQ(test::ReadRtfText(written).paragraphs, kLines) << name;
+        }
+    }
+    EXPECT_TRUE(e.messages.shown().isEmpty());
+    EXPECT_EQ(e.logDir.bytes(), kLog);
+}
+
+TEST(Export, FailuresNameThePathAndLeaveTheOldFileWhole) {
+    Export e;
+    e.logDir.writeBytes("");
+    e.to(e.outDir.filePath("missing-dir/list.txt"));
+    ASSERT_EQ(e.messages.shown().size(), 1);
+    EXPECT_TRUE(e.messages.shown()[0].text.contains(QDir::toNativeSeparators(e.outDir.filePath("missing-dir"))));
+
+    test::SmallFileSystem fs(64);
+    if (!fs.available()) GTEST_SKIP() << fs.reason().toStdString();
+    ASSERT_TRUE(e.log.WriteEntries(QStringList(4000, "C:\\DL\\FILE.ZIP - a description")));
+    const QString target = fs.path() + "/list.txt";
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5);
+    old.close();
+    e.to(target);
+    EXPECT_EQ(e.messages.shown().size(), 2);
+    EXPECT_EQ(readFile(target), "old\r\n");
+}
+
+TEST(RtfWriter, EscapesEveryCharacterAReaderCouldMisread) {
+    const QStringList lines = {"a\\b {c}\td", u"é 日 🎉"_qs, ""};
+    const QByteArray rtf = WriteRtf(lines);
+    EXPECT_TRUE(rtf.contains("a\\\\b \\{c\\}\\tab d\\par"));
+    EXPECT_TRUE(rtf.contains("\\u233? \\u26085? \\u-10180?\\u-8311?"));
+    EXPECT_TRUE(rtf.contains("MS Sans Serif") && rtf.contains("\\fs16"));
+    EXPECT_FALSE(QString::fromLatin1(rtf).contains(QRegularExpression("[^\\x00-\\x7F]")));
+    EXPECT_EQ(test::ReadRtfText(rtf).paragraphs, lines);
+    EXPECT_TRUE(test::ReadRtfText(WriteRtf({})).ok);
+    EXPECT_TRUE(test::ReadRtfText(WriteRtf({})).paragraphs.isEmpty());
+}
+
+}  // namespace
+}  // namespace kivra
