@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +20,7 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QThread>
 
 #include "core/app_info.h"
 #include "core/atomic_file_writer.h"
@@ -144,7 +146,10 @@ QString decodeLine(QByteArrayView line) {
                                               QStringConverter::Flag::Stateless);
     static thread_local QStringDecoder windows1252("windows-1252",
                                                    QStringConverter::Flag::Stateless);
-    static const bool systemIsUtf8 = system.name() == QLatin1StringView("UTF-8");
+    // Asked of the decoder itself: its name says "Locale" rather than what it decodes.
+    static const bool systemIsUtf8 =
+        QString(QStringDecoder(QStringConverter::System).decode(QByteArrayView("\xC3\xA9"))) ==
+        u"\u00E9";
     system.resetState();
     QString text = system.decode(line);
     if (!system.hasError()) return text;
@@ -371,7 +376,12 @@ LogResult EntryLog::Locked(const std::function<LogResult()>& work) const {
     if (const LogResult made = makeFolder(); !made) return made;
     // QLockFile takes over the lock of a copy that died holding it.
     QLockFile lock(filePath() + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs)) {
+    // Asked often: QLockFile's own wait doubles its pauses, and a copy busy with one append after
+    // another would then hold the lock at each of its few glances.
+    const QDeadlineTimer deadline(kLockWaitMs);
+    while (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError && !deadline.hasExpired())
+        QThread::msleep(5);
+    if (!lock.isLocked()) {
         if (lock.error() == QLockFile::LockFailedError)
             return LogResult::failure(
                 tr("The log %1 is in use by another copy of the program. Try again in a moment.")
