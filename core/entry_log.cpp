@@ -208,8 +208,7 @@ QStringList decodeLines(QByteArrayView bytes) {
     if (bytes.isEmpty()) return lines;
     const char* const end = bytes.data() + bytes.size();
     qsizetype lineFeeds = 0;
-    for (const char* p = bytes.data();
-         (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
+    for (const char* p = bytes.data(); (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
         ++lineFeeds;
     lines.reserve(lineFeeds + 1);
     forEachLine(bytes, [&lines](QByteArrayView line) { lines.append(decodeLine(line)); });
@@ -224,8 +223,7 @@ std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk) {
     QByteArray buffer(chunk, Qt::Uninitialized);
     qsizetype have = 0;
     for (;;) {
-        if (have == buffer.size())
-            buffer.resize(buffer.size() * 2);  // one line longer than a chunk
+        if (have == buffer.size()) buffer.resize(buffer.size() * 2);  // one line longer than a chunk
         const qint64 got = device.read(buffer.data() + have, buffer.size() - have);
         if (got < 0) return std::nullopt;
         if (got == 0) break;
@@ -316,28 +314,22 @@ LogResult EntryLog::AppendEntry(const QString& line) const {
 ReadResult EntryLog::ReadEntries() const {
     QFile file(filePath());
     if (!file.open(QIODevice::ReadOnly))
-        return {false,
-                {},
-                failure("Cannot open the log %1: %2", file.fileName(), file.errorString()).error};
+        return {false, {}, failure("Cannot open the log %1: %2", file.fileName(), file.errorString()).error};
     std::optional<QStringList> lines = entry_log_detail::readLines(file);
     if (!lines)
-        return {false,
-                {},
-                failure("Cannot read the log %1: %2", file.fileName(), file.errorString()).error};
+        return {false, {}, failure("Cannot read the log %1: %2", file.fileName(), file.errorString()).error};
     return {true, std::move(*lines), {}};
 }
 
 LogResult EntryLog::WriteEntries(const QStringList& lines) const {
     return Locked([this, &lines]() -> LogResult {
         removeLeftovers();
-        const bool isNew = !QFileInfo::exists(filePath());
+        [[maybe_unused]] const bool isNew = !QFileInfo::exists(filePath());
         AtomicFileWriter writer(filePath());
         if (writer.open()) {
 #ifndef Q_OS_WIN
             // A rewrite keeps the old log's mode; a new log is private.
             if (isNew) writer.setPermissions(kPrivateFile);
-#else
-            Q_UNUSED(isNew);
 #endif
             for (const QString& line : lines) {
                 entry_log_detail::encodeLine(line, writer.chunk());
