@@ -4,8 +4,10 @@
 #include "core/app_info.h"
 #include "core/entry_log.h"
 #include "main_window/frm_main.h"
+#include "platform/file_writes.h"
 
 int main(int argc, char** argv) {
+    kivra::platform::IgnoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kivra::app::kTitle));
     QApplication::setApplicationVersion(kivra::app::versionText());

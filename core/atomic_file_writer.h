@@ -15,6 +15,10 @@ public:
     explicit AtomicFileWriter(const QString& path) : file_(path) { chunk_.reserve(kChunk + 4096); }
 
     bool open() { return file_.open(QIODevice::WriteOnly) || fail(); }
+    // Of the new file, once open.
+    bool setPermissions(QFileDevice::Permissions permissions) {
+        return file_.setPermissions(permissions);
+    }
 
     // Append to this, then call written().
     QByteArray& chunk() { return chunk_; }

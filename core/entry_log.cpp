@@ -1,19 +1,30 @@
 #include "core/entry_log.h"
 
+#include <atomic>
 #include <cstring>
+#include <filesystem>
+#include <map>
 #include <optional>
+#include <system_error>
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
+#include <QMutex>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QThread>
 
 #include "core/app_info.h"
 #include "core/atomic_file_writer.h"
+#include "platform/file_writes.h"
 #include "platform/ordinary_file.h"
 
 namespace kivra {
@@ -32,6 +43,76 @@ bool endsWithoutTerminator(QFile& file) {
     if (size == 0 || !file.seek(size - 1)) return false;
     char last = 0;
     return file.read(&last, 1) == 1 && last != '\n' && last != '\r';
+}
+
+// Another copy's append or rewrite takes milliseconds; one still holding the lock after this
+// long is stuck, and the user is told rather than left waiting.
+constexpr int kLockWaitMs = 5000;
+
+#ifndef Q_OS_WIN
+// The notes are private: a log the program creates is its owner's alone.
+constexpr QFileDevice::Permissions kPrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+#endif
+
+bool openLog(QFile& file, QIODevice::OpenMode mode) {
+#ifdef Q_OS_WIN
+    return file.open(mode);
+#else
+    return file.open(mode, kPrivateFile);
+#endif
+}
+
+std::filesystem::path fsPath(const QString& path) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(QDir::toNativeSeparators(path).toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+// Lines read with bytes that are not valid in the system encoding, and those bytes, so a rewrite
+// gives such a line back unchanged instead of re-encoding its letters.
+struct ReadBack {
+    QMutex mutex;
+    QHash<QString, QByteArray> bytes;
+    std::atomic<bool> any = false;
+};
+ReadBack& readBack() {
+    static ReadBack instance;
+    return instance;
+}
+
+void rememberBytes(const QString& text, QByteArrayView bytes) {
+    ReadBack& back = readBack();
+    const QMutexLocker locker(&back.mutex);
+    back.bytes.insert(text, bytes.toByteArray());
+    back.any = true;
+}
+
+// Length of the valid UTF-8 sequence at the start of `bytes`, 0 when it starts with none.
+int utf8SequenceLength(QByteArrayView bytes) {
+    const auto byte = [&bytes](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return 1;
+    int length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the second byte's range: no overlong, no surrogate
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (bytes.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (int i = 2; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80) return 0;
+    return length;
 }
 
 // A short write sets no error of its own.
@@ -65,12 +146,38 @@ QString decodeLine(QByteArrayView line) {
                                               QStringConverter::Flag::Stateless);
     static thread_local QStringDecoder windows1252("windows-1252",
                                                    QStringConverter::Flag::Stateless);
+    // Asked of the decoder itself: its name says "Locale" rather than what it decodes.
+    static const bool systemIsUtf8 =
+        QString(QStringDecoder(QStringConverter::System).decode(QByteArrayView("\xC3\xA9"))) ==
+        u"\u00E9";
     system.resetState();
     QString text = system.decode(line);
     if (!system.hasError()) return text;
-    if (!windows1252.isValid()) return QString::fromLatin1(line);
-    windows1252.resetState();
-    return windows1252.decode(line);
+    const auto asWindows1252 = [](QByteArrayView bytes) -> QString {
+        if (!windows1252.isValid()) return QString::fromLatin1(bytes);
+        windows1252.resetState();
+        return windows1252.decode(bytes);
+    };
+    if (systemIsUtf8) {
+        // Valid sequences stay themselves; only the stray bytes are taken as Windows-1252, one
+        // by one, as a line with a name typed elsewhere and an older description may mix them.
+        text.clear();
+        qsizetype valid = 0;
+        for (qsizetype i = 0; i < line.size();) {
+            if (const int length = utf8SequenceLength(line.sliced(i))) {
+                i += length;
+                continue;
+            }
+            text += QString::fromUtf8(line.sliced(valid, i - valid));
+            text += asWindows1252(line.sliced(i, 1));
+            valid = ++i;
+        }
+        text += QString::fromUtf8(line.sliced(valid));
+    } else {
+        text = asWindows1252(line);
+    }
+    rememberBytes(text, line);
+    return text;
 }
 
 qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit) {
@@ -144,6 +251,14 @@ std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk) {
 void encodeLine(const QString& line, QByteArray& out) {
     static thread_local QStringEncoder system(QStringConverter::System,
                                               QStringConverter::Flag::Stateless);
+    if (ReadBack& back = readBack(); back.any) {
+        const QMutexLocker locker(&back.mutex);
+        if (const auto found = back.bytes.constFind(line); found != back.bytes.cend()) {
+            out += *found;
+            out += "\r\n";
+            return;
+        }
+    }
     if (line.contains(u'\r') || line.contains(u'\n')) {
         QString oneLine = line;
         oneLine.replace(u'\r', u'?').replace(u'\n', u'?');
@@ -174,24 +289,26 @@ QString EntryLog::LogPath() const { return QDir::toNativeSeparators(filePath());
 bool EntryLog::LogExists() const { return platform::IsOrdinaryFile(filePath()); }
 
 LogResult EntryLog::AppendEntry(const QString& line) const {
-    if (!QDir().mkpath(appDir_))
-        return failure("Cannot create the folder %1: %2", appDir_, tr("permission denied or no space"));
-    QFile file(filePath());
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
-        return failure("Cannot open the log %1: %2", file.fileName(), file.errorString());
+    return Locked([this, &line]() -> LogResult {
+        QFile file(filePath());
+        if (!openLog(file, QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
+            return failure("Cannot open the log %1: %2", file.fileName(), file.errorString());
 
-    const qint64 oldSize = file.size();
-    QByteArray bytes;
-    if (endsWithoutTerminator(file)) bytes = "\r\n";
-    entry_log_detail::encodeLine(line, bytes);
-    // One write, so the line and its CR LF go together; a short write is undone.
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = writeFailureReason(file);
-        file.resize(oldSize);
-        return failure("Cannot write to the log %1: %2", file.fileName(), reason);
-    }
-    file.close();
-    return {};
+        const qint64 oldSize = file.size();
+        QByteArray bytes;
+        if (endsWithoutTerminator(file)) bytes = "\r\n";
+        entry_log_detail::encodeLine(line, bytes);
+        // One write, so the line and its CR LF go together. Under the lock no other copy can
+        // have written since, so undoing a failed append cuts only its own bytes.
+        const bool written = file.write(bytes) == bytes.size();
+        if (!written || !platform::SyncToDisk(file)) {
+            const QString reason =
+                written ? tr("the disk did not confirm the write") : writeFailureReason(file);
+            file.resize(oldSize);
+            return failure("Cannot write to the log %1: %2", file.fileName(), reason);
+        }
+        return {};
+    });
 }
 
 ReadResult EntryLog::ReadEntries() const {
@@ -205,25 +322,104 @@ ReadResult EntryLog::ReadEntries() const {
 }
 
 LogResult EntryLog::WriteEntries(const QStringList& lines) const {
-    if (!QDir().mkpath(appDir_))
-        return failure("Cannot create the folder %1: %2", appDir_, tr("permission denied or no space"));
-    AtomicFileWriter writer(filePath());
-    if (writer.open()) {
-        for (const QString& line : lines) {
-            entry_log_detail::encodeLine(line, writer.chunk());
-            writer.written();
+    return Locked([this, &lines]() -> LogResult {
+        removeLeftovers();
+        [[maybe_unused]] const bool isNew = !QFileInfo::exists(filePath());
+        AtomicFileWriter writer(filePath());
+        if (writer.open()) {
+#ifndef Q_OS_WIN
+            // A rewrite keeps the old log's mode; a new log is private.
+            if (isNew) writer.setPermissions(kPrivateFile);
+#endif
+            for (const QString& line : lines) {
+                entry_log_detail::encodeLine(line, writer.chunk());
+                writer.written();
+            }
+            if (writer.commit()) return {};
         }
-        if (writer.commit()) return {};
-    }
-    return failure("Cannot write the log %1: %2", filePath(), writer.errorString());
+        return failure("Cannot write the log %1: %2", filePath(), writer.errorString());
+    });
 }
 
 LogResult EntryLog::DeleteLog() const {
-    QFile file(filePath());
-    if (!file.exists() && !QFileInfo(file).isSymLink()) return {};
-    if (!file.remove())
-        return failure("Cannot delete the log %1: %2", file.fileName(), file.errorString());
+    if (!QFileInfo(appDir_).isDir()) return {};
+    return Locked([this]() -> LogResult {
+        QFile file(filePath());
+        if (!file.exists() && !QFileInfo(file).isSymLink()) return {};
+        if (!file.remove())
+            return failure("Cannot delete the log %1: %2", file.fileName(), file.errorString());
+        return {};
+    });
+}
+
+LogResult EntryLog::Locked(const std::function<LogResult()>& work) const {
+    // Depth per log and thread, so the operations inside `work` do not wait for themselves.
+    thread_local std::map<QString, int> held;
+    int& depth = held[QFileInfo(filePath()).absoluteFilePath()];
+    struct Hold {
+        int& depth;
+        explicit Hold(int& d) : depth(d) { ++depth; }
+        ~Hold() { --depth; }
+    };
+    if (depth > 0) {
+        const Hold hold(depth);
+        return work();
+    }
+    if (const LogResult made = makeFolder(); !made) return made;
+    // QLockFile takes over the lock of a copy that died holding it.
+    QLockFile lock(filePath() + QStringLiteral(".lock"));
+    // Asked often: QLockFile's own wait doubles its pauses, and a copy busy with one append after
+    // another would then hold the lock at each of its few glances.
+    const QDeadlineTimer deadline(kLockWaitMs);
+    while (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError && !deadline.hasExpired())
+        QThread::msleep(5);
+    if (!lock.isLocked()) {
+        if (lock.error() == QLockFile::LockFailedError)
+            return LogResult::failure(
+                tr("The log %1 is in use by another copy of the program. Try again in a moment.")
+                    .arg(LogPath()));
+        return failure("Cannot lock the log %1: %2", filePath(),
+                       lock.error() == QLockFile::PermissionError ? tr("permission denied")
+                                                                  : tr("unknown error"));
+    }
+    const Hold hold(depth);
+    return work();
+}
+
+QString EntryLog::NotAFileMessage() const {
+    const QFileInfo info(filePath());
+    if (!info.exists() || info.isFile()) return {};
+    return failure("Cannot read the log %1: %2", filePath(), tr("it is not an ordinary file"))
+        .error;
+}
+
+LogResult EntryLog::makeFolder() const {
+    if (QFileInfo(appDir_).isDir()) return {};
+    // std::filesystem, unlike QDir, tells why a folder could not be made.
+    const std::filesystem::path folder = fsPath(QDir::cleanPath(QDir(appDir_).absolutePath()));
+    std::error_code error;
+    std::filesystem::create_directories(folder.parent_path(), error);
+    if (!error && std::filesystem::create_directory(folder, error)) {
+#ifndef Q_OS_WIN
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
+#endif
+    }
+    if (error)
+        return failure("Cannot create the folder %1: %2", appDir_,
+                       QString::fromLocal8Bit(error.message()));
     return {};
+}
+
+void EntryLog::removeLeftovers() const {
+    // Where the file system has no unnamed temporary files, QSaveFile writes "KVtemp.dat." plus six
+    // letters and renames it; a rewrite killed midway leaves that behind. Under the lock no other
+    // copy's rewrite can be using one.
+    static const QRegularExpression leftover(QStringLiteral("^KVtemp\\.dat\\.[A-Za-z0-9]{6}$"));
+    const QDir dir(appDir_);
+    const QStringList names = dir.entryList({QStringLiteral("KVtemp.dat.??????")},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names)
+        if (leftover.match(name).hasMatch()) QFile::remove(dir.filePath(name));
 }
 
 }  // namespace kivra

@@ -53,15 +53,29 @@ public:
     // Succeeds also when the log is already gone.
     LogResult DeleteLog() const;
 
+    // Holds the log's exclusive lock while `work` runs, so a read and the write that follows it see
+    // no other copy's change in between. The operations called inside `work` do not take the lock
+    // again.
+    LogResult Locked(const std::function<LogResult()>& work) const;
+
+    // When something other than an ordinary file stands at the log's path (a folder, say), the
+    // message that the log cannot be read; empty otherwise, also when nothing is there.
+    QString NotAFileMessage() const;
+
 private:
     QString filePath() const;
+    // The folder with its system's reason when it cannot be made; made private on POSIX.
+    LogResult makeFolder() const;
+    void removeLeftovers() const;
 
     QString appDir_;
 };
 
 namespace entry_log_detail {
 bool isAscii(QByteArrayView bytes);
-// One line's bytes as text: the system encoding, else Windows-1252.
+// One line's bytes as text. Where the system encoding is UTF-8, each byte that is not part of a
+// valid sequence reads as its Windows-1252 letter, and encodeLine() gives such a line back its
+// very bytes; elsewhere a line invalid in the system encoding reads as Windows-1252.
 QString decodeLine(QByteArrayView line);
 // Calls `visit` with each line's bytes, without its terminator; returns the number of lines.
 qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit);

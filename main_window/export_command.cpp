@@ -17,7 +17,9 @@ ExportCommand::~ExportCommand() = default;
 
 void ExportCommand::run() {
     if (!log_.LogExists()) {
-        platform::ShowMessage(owner_, tr("Currently no entries exist"),
+        const QString notAFile = log_.NotAFileMessage();
+        platform::ShowMessage(owner_,
+                              notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile,
                               platform::MsgStyle::Exclamation);
         return;
     }

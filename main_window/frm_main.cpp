@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <limits>
 
 #include "about/frm_about.h"
 #include "core/abbreviate_path.h"
@@ -99,6 +100,7 @@ void frmMain::createControls() {
     txtDescription_ = new QLineEdit(frmFileInfo);
     txtDescription_->setObjectName(QStringLiteral("txtDescription"));
     txtDescription_->setGeometry(TwipsRect(1296, 720, 6132, 288));
+    txtDescription_->setMaxLength(std::numeric_limits<int>::max());  // Qt's default is 32,767
     txtDescription_->installEventFilter(this);
 
     cmdQuit_ = new QPushButton(tr("&Quit"), client);

@@ -17,6 +17,8 @@ int showReal(const MessageRequest& request) {
     QMessageBox box(request.parent);
     box.setWindowTitle(QString::fromLatin1(app::kTitle));
     box.setText(request.text);
+    // A description that could not be saved can then be copied instead of typed again.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     const int buttons = request.style & 0x0F;
     const int icon = request.style & 0xF0;
     if (icon == MsgStyle::Exclamation) box.setIcon(QMessageBox::Warning);

@@ -10,8 +10,11 @@ namespace kivra {
 
 std::unique_ptr<frmShowCurrent> CreateViewCurrent(QWidget* owner, const EntryLog& log) {
     if (!log.LogExists()) {
+        const QString notAFile = log.NotAFileMessage();
         platform::ShowMessage(owner,
-                              QCoreApplication::translate("frmMain", "Currently no entries exist"),
+                              notAFile.isEmpty() ? QCoreApplication::translate(
+                                                       "frmMain", "Currently no entries exist")
+                                                 : notAFile,
                               platform::MsgStyle::Exclamation);
         return nullptr;
     }

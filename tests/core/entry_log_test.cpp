@@ -18,6 +18,8 @@ TEST(EntryLog, AppendsAndRewritesGiveExactBytes) {
     const EntryLog log(dir.path() + "/not/yet/there");
     EXPECT_FALSE(log.LogExists());
     ASSERT_TRUE(log.AppendEntry("C:\\DL\\a.zip - part - part"));
+    EXPECT_EQ(QFile::permissions(log.appDir()) & 0x0777, 0x0700);
+    EXPECT_EQ(QFile::permissions(log.appDir() + "/KVtemp.dat") & 0x0777, 0x0600);
     ASSERT_TRUE(log.AppendEntry("cr\rlf\ninside"));
     QFile file(log.appDir() + "/KVtemp.dat");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -27,8 +29,15 @@ TEST(EntryLog, AppendsAndRewritesGiveExactBytes) {
     dir.writeBytes("hand\r\nedited");  // an append never fuses with an unterminated last line
     ASSERT_TRUE(dir.log().AppendEntry("next"));
     EXPECT_EQ(dir.bytes(), "hand\r\nedited\r\nnext\r\n");
+    // A rewrite keeps the log's mode and clears what a killed rewrite left, nothing else.
+    QFile::setPermissions(dir.logFile(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    for (const char* name : {"KVtemp.dat.AbCd12", "KVtemp.dat.lock1", "KVtemp.dat.txt"})
+        QFile(dir.path() + "/" + name).open(QIODevice::WriteOnly);
     ASSERT_TRUE(dir.log().WriteEntries({"b", "", u"ü 日 🎉"_qs}));
     EXPECT_EQ(dir.bytes(), "b\r\n\r\n\xC3\xBC \xE6\x97\xA5 \xF0\x9F\x8E\x89\r\n");
+    EXPECT_EQ(QFile::permissions(dir.logFile()) & 0x0777, 0x0640);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList({"KVtemp.dat", "KVtemp.dat.lock1", "KVtemp.dat.txt"}));
     ASSERT_TRUE(dir.log().WriteEntries({}));
     EXPECT_TRUE(dir.log().LogExists());
     EXPECT_EQ(dir.bytes(), "");
@@ -37,7 +46,7 @@ TEST(EntryLog, AppendsAndRewritesGiveExactBytes) {
 // Every kind of line end, and Windows-1252 where the bytes are not valid UTF-8; reading in
 // chunks must not care where a chunk ends (inside a line, between CR and LF, inside a character).
 TEST(EntryLog, ReadingSplitsAtEveryLineEndWhereverChunksEnd) {
-    const QByteArray log = "one\r\ntwo\rthree\n\r\n\xC3\xA9t\xC3\xA9\r\ncaf\xE9 \x80\r\nlast";
+    const QByteArray log = "one\r\ntwo\rthree\n\r\n\xC3\xA9t\xE9\r\ncaf\xE9 \x80\r\nlast";
     const QStringList lines = {"one", "two", "three", "", u"été"_qs, u"café €"_qs, "last"};
     EXPECT_EQ(entry_log_detail::decodeLines(log), lines);
     EXPECT_TRUE(entry_log_detail::decodeLines("").isEmpty());
@@ -56,15 +65,18 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
     EXPECT_TRUE(log.DeleteLog()) << "a log already gone is no failure";
     ASSERT_TRUE(QDir(dir.path()).mkdir("KVtemp.dat"));
     EXPECT_FALSE(log.LogExists());
-    for (const QString& error : {log.AppendEntry("x").error, log.WriteEntries({"x"}).error,
-                                 log.DeleteLog().error, log.ReadEntries().error})
+    for (const QString& error :
+         {log.AppendEntry("x").error, log.WriteEntries({"x"}).error, log.DeleteLog().error,
+          log.ReadEntries().error, log.NotAFileMessage()})
         EXPECT_TRUE(error.contains(log.LogPath())) << error.toStdString();
     ASSERT_TRUE(QDir(dir.path()).rmdir("KVtemp.dat"));
 
     const QByteArray before = "C:\\A - first\r\n";
     dir.writeBytes(before);
-    const test::FileSizeLimit limit(before.size() + 10);
-    EXPECT_FALSE(log.AppendEntry(QString(200, u'x')).ok);
+    const QString noFolder = EntryLog(dir.logFile() + "/sub").AppendEntry("x").error;
+    EXPECT_TRUE(noFolder.contains("Not a directory")) << noFolder.toStdString();
+    const test::FileSizeLimit limit(200);  // room for the lock file, not for the line
+    EXPECT_TRUE(log.AppendEntry(QString(300, u'x')).error.contains("Cannot write"));
     EXPECT_FALSE(log.WriteEntries(QStringList(5000, "C:\\SOME\\PATH - description")).ok);
     EXPECT_EQ(dir.bytes(), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"KVtemp.dat"}));

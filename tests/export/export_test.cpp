@@ -49,6 +49,10 @@ TEST(Export, NoLogNoDialogAndACancelWritesNothing) {
     EXPECT_EQ(e.messages.shown()[0].text, "Currently no entries exist");
     EXPECT_EQ(e.messages.shown()[0].style, platform::MsgStyle::Exclamation);
     EXPECT_TRUE(e.saveAs.shown().isEmpty());
+    ASSERT_TRUE(QDir(e.logDir.path()).mkdir("KVtemp.dat"));  // no log, something else
+    e.command.run();
+    EXPECT_TRUE(e.messages.shown().last().text.contains(e.log.LogPath()));
+    ASSERT_TRUE(QDir(e.logDir.path()).rmdir("KVtemp.dat"));
 
     e.logDir.writeBytes(kLog);
     e.saveAs.queueCancel();
@@ -59,7 +63,7 @@ TEST(Export, NoLogNoDialogAndACancelWritesNothing) {
     EXPECT_EQ(e.saveAs.shown()[0].filters, QStringList({"Plain Text (*.txt)", "Rich Text (*.rtf)"}));
     EXPECT_EQ(e.saveAs.shown()[0].patterns, QStringList({"*.TXT", "*.RTF"}));
     EXPECT_TRUE(QDir(e.outDir.path()).isEmpty());
-    EXPECT_EQ(e.messages.shown().size(), 1);
+    EXPECT_EQ(e.messages.shown().size(), 2);
 }
 
 // The name alone decides; text is the log's own bytes with CR LF; an old file is replaced.

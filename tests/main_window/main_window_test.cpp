@@ -105,6 +105,8 @@ TEST_F(MainWindowTest, ListsLabelAndTheEmptyBox) {
     EXPECT_EQ(window->findChild<QLabel*>("lblAbbrPath")->text(), dir("DL/b.zip").toLower());
     EXPECT_FALSE(dirs->setPath(dir("missing")));
     EXPECT_EQ(dirs->Path(), dir("DL"));
+    box->setText(QString(40000, u'x'));  // the box has no limit of its own
+    EXPECT_EQ(box->text().size(), 40000);
 }
 
 TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {

@@ -1,30 +1,28 @@
 #pragma once
 
-#include <signal.h>
 #include <sys/resource.h>
+
+#include "platform/file_writes.h"
 
 namespace kivra::test {
 
 // Caps the size of any file this process writes while it lives, so writes fail as on a full disk.
+// The signal the system would then send is ignored the way the program's main does it.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+        platform::IgnoreFileSizeSignal();
         rlimit limit = saved_;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        signal(SIGXFSZ, oldHandler_);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit saved_{};
-    sighandler_t oldHandler_{};
 };
 
 }  // namespace kivra::test

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
@@ -125,13 +126,17 @@ TEST(ViewCurrent, NoWindowWithoutAReadableLog) {
     ScriptedMessages messages;
     QWidget owner;
     OpenViewCurrent(&owner, dir.log());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("KVtemp.dat"));
+    OpenViewCurrent(&owner, dir.log());
+    ASSERT_TRUE(QDir(dir.path()).rmdir("KVtemp.dat"));
     // /proc/self/mem opens as an ordinary file but fails on the first read, even for root.
     ASSERT_TRUE(QFile::link("/proc/self/mem", dir.logFile()));
     OpenViewCurrent(&owner, dir.log());
-    ASSERT_EQ(messages.shown().size(), 2);
+    ASSERT_EQ(messages.shown().size(), 3);
     EXPECT_EQ(messages.shown()[0].text, "Currently no entries exist");
     EXPECT_EQ(messages.shown()[0].style, platform::MsgStyle::Exclamation);
-    EXPECT_TRUE(messages.shown()[1].text.contains(dir.log().LogPath()));
+    for (const int shown : {1, 2})
+        EXPECT_TRUE(messages.shown()[shown].text.contains(dir.log().LogPath()));
     EXPECT_TRUE(owner.findChildren<frmShowCurrent*>().isEmpty());
 }
 
