@@ -15,10 +15,6 @@ endif()
 
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/kivra32.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/kivra32.xpm)
-    install(FILES ${CMAKE_CURRENT_LIST_DIR}/kivra32.xpm
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/pixmaps)
-endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kivra32)
