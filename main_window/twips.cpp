@@ -9,11 +9,13 @@ namespace kivra {
 
 namespace {
 
-// Dialog units are measured the same way: the mean advance of the 52 Latin letters.
-double AverageCharWidth(const QFontMetricsF& metrics) {
-    static const QString letters =
-        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    return metrics.horizontalAdvance(letters) / letters.size();
+// How much wider `wanted` sets text than `layout`. Captions are mostly lower case, whose widths
+// differ more between families than the capitals' do; the wider of both measures wins.
+double WidthRatio(const QFontMetricsF& wanted, const QFontMetricsF& layout) {
+    static const QString lower = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+    static const QString letters = lower + lower.toUpper();
+    return qMax(wanted.horizontalAdvance(lower) / layout.horizontalAdvance(lower),
+                wanted.horizontalAdvance(letters) / layout.horizontalAdvance(letters));
 }
 
 }  // namespace
@@ -46,7 +48,7 @@ TwipsScale TwipsScale::ForFont(const QFont& font) {
     // The twips were drawn at 96 dpi; a denser screen makes the same points more pixels.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchY() / 96.0 : 1.0;
-    const double x = AverageCharWidth(wanted) / AverageCharWidth(layout) * dpi;
+    const double x = WidthRatio(wanted, layout) * dpi;
     const double y = wanted.height() / layout.height() * dpi;
     // Within a rounding error of the layout's font: exactly the design's pixels.
     const auto snap = [](double factor) { return qAbs(factor - 1.0) < 0.01 ? 1.0 : factor; };
