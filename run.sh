@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs what is missing, builds the program (without tests) and starts it.
+# Installs what is missing (through sudo when not root), builds the program (without tests) into
+# build-app/ as the user who runs it, and starts it.
 set -eu
 cd "$(dirname "$0")"
 ./scripts/install_packages.sh run

@@ -1,18 +1,17 @@
 #include "about/frm_about.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
 #include "core/app_info.h"
 #include "platform/ordinary_file.h"
+#include "resources/app_icon.h"
 
 namespace kivra {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 constexpr int kClientWidth = 5736;
 constexpr int kClientHeight = 3564;
 
@@ -41,21 +40,16 @@ const char kUpdatesText[] =
     "Check for possible updates/info etc. at the following url: https://kivra32.example.org";
 const char kDisclaimerText[] =
     "Warning: this program is provided as is, without warranty of any kind. You use it at "
-    "your own risk. Copyright (C) 2026 the Kivra32 developers. All rights reserved.";
+    "your own risk. Copyright (c) 2026 the Kivra32 developers. MIT License.";
 
-int px(double twips, double scale) { return qRound(twips * scale / kTwipsPerPixel); }
+// The picture's size at scale 1: the icon as the design shows it.
+constexpr int kIconPixels = 32;
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, bool black,
-                  bool wrap) {
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, bool wrap) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(wrap);
-    if (black) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
-    }
     return label;
 }
 
@@ -75,22 +69,20 @@ frmAbout::frmAbout(QWidget* owner, SysInfoServices services)
       services_(std::move(services)) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Kivra/32"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kivra32.xpm")));
+    setWindowIcon(AppIcon());
     setModal(true);
     createControls();
     Form_Load();
 }
 
 void frmAbout::createControls() {
-    picIcon = makeLabel(this, "picIcon", {}, false, false);
-    picIcon->setPixmap(windowIcon().pixmap(32, 32));
-    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Application Title"), true, false);
-    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), false, false);
-    lblDescription = makeLabel(this, "lblDescription", QString::fromLatin1(kDescriptionText),
-                               true, true);
-    Label1 = makeLabel(this, "Label1", QString::fromLatin1(kUpdatesText), false, true);
-    lblDisclaimer = makeLabel(this, "lblDisclaimer", QString::fromLatin1(kDisclaimerText), true,
-                              true);
+    picIcon = makeLabel(this, "picIcon", {}, false);
+    picIcon->setPixmap(windowIcon().pixmap(qRound(kIconPixels * scale_.y())));
+    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Application Title"), false);
+    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), false);
+    lblDescription = makeLabel(this, "lblDescription", QString::fromLatin1(kDescriptionText), true);
+    Label1 = makeLabel(this, "Label1", QString::fromLatin1(kUpdatesText), true);
+    lblDisclaimer = makeLabel(this, "lblDisclaimer", QString::fromLatin1(kDisclaimerText), true);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -104,13 +96,13 @@ void frmAbout::createControls() {
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }
 
-void frmAbout::placeControls(double scale) {
-    scale_ = scale;
-    const auto place = [scale](QWidget* widget, const Placement& at) {
-        widget->setGeometry(px(at.left, scale), px(at.top, scale), px(at.width, scale),
-                            px(at.height, scale));
+void frmAbout::placeControls() {
+    const auto place = [this](QWidget* widget, const Placement& at) {
+        widget->setGeometry(scale_.Rect(at.left, at.top, at.width, at.height));
     };
     place(picIcon, kIcon);
+    // A picture box that sizes itself to its picture: the icon is shown whole.
+    picIcon->resize(picIcon->size().expandedTo(picIcon->pixmap().deviceIndependentSize().toSize()));
     place(lblTitle, kTitle);
     place(lblVersion, kVersion);
     place(lblDescription, kDescription);
@@ -118,41 +110,15 @@ void frmAbout::placeControls(double scale) {
     place(lblDisclaimer, kDisclaimer);
     place(cmdOK, kOk);
     place(cmdSysInfo, kSysInfo);
-    setFixedSize(px(kClientWidth, scale), px(kClientHeight, scale));
-}
-
-bool frmAbout::textsFit() const {
-    for (const QLabel* label : {lblTitle, lblVersion, lblDescription, Label1, lblDisclaimer}) {
-        const QFontMetrics metrics = label->fontMetrics();
-        const bool fits = label->wordWrap()
-                              ? label->heightForWidth(label->width()) <= label->height()
-                              : metrics.horizontalAdvance(label->text()) <= label->width() &&
-                                    metrics.height() <= label->height();
-        if (!fits) return false;
-    }
-    for (const QPushButton* button : {cmdOK, cmdSysInfo}) {
-        const QSize needed = button->sizeHint();
-        if (needed.width() > button->width() || needed.height() > button->height()) return false;
-    }
-    return true;
+    setFixedSize(scale_.Size(kClientWidth, kClientHeight));
 }
 
 void frmAbout::Form_Load() {
     setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(app::kTitle));
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(app::kMajor)
-                            .arg(app::kMinor)
-                            .arg(app::kRevision));
+    lblVersion->setText(
+        QStringLiteral("Version %1.%2.%3").arg(app::kMajor).arg(app::kMinor).arg(app::kRevision));
     lblTitle->setText(QString::fromLatin1(app::kTitle));
-
-    // The layout is kept in twips; where the desktop's font is larger than the one it was
-    // drawn for, every position and size grows alike until each text is whole.
-    double scale = 1.0;
-    placeControls(scale);
-    while (!textsFit() && scale < 3.0) {
-        scale += 0.05;
-        placeControls(scale);
-    }
+    placeControls();
 }
 
 void frmAbout::cmdOK_Click() { done(QDialog::Accepted); }
@@ -164,10 +130,12 @@ void frmAbout::cmdSysInfo_Click() { StartSysInfo(this, services_); }
 void frmAbout::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    painter.fillRect(px(kGreyLeft, scale_), px(kGreyY, scale_),
-                     px(kGreyRight - kGreyLeft, scale_), 1, QColor(128, 128, 128));
-    painter.fillRect(px(kWhiteLeft, scale_), px(kWhiteY, scale_),
-                     px(kWhiteRight - kWhiteLeft, scale_), 2, Qt::white);
+    // The highlight of the etching is the theme's light shade: white in a light theme, and no
+    // bright rule across a dark one.
+    painter.fillRect(scale_.X(kGreyLeft), scale_.Y(kGreyY), scale_.X(kGreyRight - kGreyLeft), 1,
+                     QColor(128, 128, 128));
+    painter.fillRect(scale_.X(kWhiteLeft), scale_.Y(kWhiteY), scale_.X(kWhiteRight - kWhiteLeft), 2,
+                     palette().color(QPalette::Light));
 }
 
 }  // namespace kivra

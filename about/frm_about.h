@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "about/sys_info.h"
+#include "main_window/twips.h"
 
 class QLabel;
 class QPushButton;
@@ -28,14 +29,13 @@ protected:
 
 private:
     void createControls();
-    void placeControls(double scale);
-    bool textsFit() const;
+    void placeControls();
     void Form_Load();
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
     SysInfoServices services_;
-    double scale_ = 1.0;
+    const TwipsScale scale_ = TwipsScale::Application();
     QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;

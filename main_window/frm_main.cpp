@@ -20,6 +20,7 @@
 #include "platform/file_list.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
+#include "resources/app_icon.h"
 #include "view_current/open_view_current.h"
 
 namespace kivra {
@@ -28,26 +29,13 @@ namespace {
 
 constexpr int kLabelWidth = 64;
 
-// The client area and the outer size of the design.
-constexpr QSize kClientSize = TwipsSize(8016, 6588);
-
 }  // namespace
-
-QFont ApplicationFont() {
-    // Liberation Sans has the metrics of the fonts the layouts were drawn with; DejaVu Sans,
-    // a little wider, is the fallback.
-    QFont font(QStringLiteral("Liberation Sans"), 8);
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
 
 frmMain::frmMain(EntryLog log, QWidget* parent)
     : QMainWindow(parent), log_(std::move(log)), exportCommand_(this, log_) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(app::kMainCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kivra32.xpm")));
+    setWindowIcon(AppIcon());
     // A fixed dialog border: a close control, no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -60,8 +48,9 @@ frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
     // The client area is the design's; the menu bar sits on top of it.
-    centralWidget()->setFixedSize(kClientSize);
-    setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    const QSize client = scale_.Size(8016, 6588);
+    centralWidget()->setFixedSize(client);
+    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
 }
 
 void frmMain::createControls() {
@@ -70,42 +59,42 @@ void frmMain::createControls() {
 
     dirPaths_ = new platform::DirectoryList(client);
     dirPaths_->setObjectName(QStringLiteral("dirPaths"));
-    dirPaths_->setGeometry(TwipsRect(144, 504, 3072, 3312));
+    dirPaths_->setGeometry(scale_.Rect(144, 504, 3072, 3312));
 
     drvDriveList_ = new platform::DriveList(client);
     drvDriveList_->setObjectName(QStringLiteral("drvDriveList"));
-    drvDriveList_->setGeometry(TwipsRect(144, 3924, 3072, 288));
+    drvDriveList_->setGeometry(scale_.Rect(144, 3924, 3072, 288));
 
     fileList_ = new platform::FileList(client);
     fileList_->setObjectName(QStringLiteral("fileList"));
-    fileList_->setGeometry(TwipsRect(3312, 504, 4548, 3720));
+    fileList_->setGeometry(scale_.Rect(3312, 504, 4548, 3720));
 
     auto* frmFileInfo = new QGroupBox(tr("File/Path Information"), client);
     frmFileInfo->setObjectName(QStringLiteral("frmFileInfo"));
-    frmFileInfo->setGeometry(TwipsRect(144, 4428, 7716, 1344));
+    frmFileInfo->setGeometry(scale_.Rect(144, 4428, 7716, 1344));
 
     auto* lblFilePath = new QLabel(tr("File/Path:"), frmFileInfo);
     lblFilePath->setObjectName(QStringLiteral("lblFilePath"));
-    lblFilePath->setGeometry(TwipsRect(360, 396, 768, 192));
+    lblFilePath->setGeometry(scale_.Rect(360, 396, 768, 192));
 
     lblAbbrPath_ = new QLabel(frmFileInfo);
     lblAbbrPath_->setObjectName(QStringLiteral("lblAbbrPath"));
-    lblAbbrPath_->setGeometry(TwipsRect(1332, 396, 6132, 192));
+    lblAbbrPath_->setGeometry(scale_.Rect(1332, 396, 6132, 192));
     lblAbbrPath_->setTextFormat(Qt::PlainText);
 
     auto* lblDescr = new QLabel(tr("Description:"), frmFileInfo);
     lblDescr->setObjectName(QStringLiteral("lblDescr"));
-    lblDescr->setGeometry(TwipsRect(360, 756, 912, 192));
+    lblDescr->setGeometry(scale_.Rect(360, 756, 912, 192));
 
     txtDescription_ = new QLineEdit(frmFileInfo);
     txtDescription_->setObjectName(QStringLiteral("txtDescription"));
-    txtDescription_->setGeometry(TwipsRect(1296, 720, 6132, 288));
+    txtDescription_->setGeometry(scale_.Rect(1296, 720, 6132, 288));
     txtDescription_->setMaxLength(std::numeric_limits<int>::max());  // Qt's default is 32,767
     txtDescription_->installEventFilter(this);
 
     cmdQuit_ = new QPushButton(tr("&Quit"), client);
     cmdQuit_->setObjectName(QStringLiteral("cmdQuit"));
-    cmdQuit_->setGeometry(TwipsRect(6624, 5940, 1236, 516));
+    cmdQuit_->setGeometry(scale_.Rect(6624, 5940, 1236, 516));
     cmdQuit_->setAutoDefault(false);
 
     for (QWidget* w : std::initializer_list<QWidget*>{frmFileInfo, lblFilePath, lblAbbrPath_, lblDescr})

@@ -10,6 +10,7 @@
 
 #include "core/entry_log.h"
 #include "main_window/export_command.h"
+#include "main_window/twips.h"
 
 class QAction;
 class QLabel;
@@ -23,9 +24,6 @@ class DirectoryList;
 class DriveList;
 class FileList;
 }  // namespace platform
-
-// The program's font: a sans serif at 8 points, as the window layouts assume.
-QFont ApplicationFont();
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -59,6 +57,7 @@ private:
     // Appends the entry for the item being left; a failure is told to the user, line and all.
     void appendDescription(const QString& pathPart);
 
+    const TwipsScale scale_ = TwipsScale::Application();
     EntryLog log_;
     ExportCommand exportCommand_;
     QString currentPath_;

@@ -1,18 +1,42 @@
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QSize>
-#include <cmath>
 
 namespace kivra {
 
-// Window layouts are designed in twips: 1440 to the inch, 15 to a pixel at 96 dpi.
-constexpr int Twips(int twips) { return static_cast<int>(twips / 15.0 + 0.5); }
+// Window layouts are designed in twips: 1440 to the inch, 15 to a pixel at 96 dpi, for Liberation
+// Sans at 8 points. Another font scales every position and size by its average character width
+// and height against that one, so the captions keep the room they were drawn with.
+class TwipsScale {
+public:
+    constexpr TwipsScale() = default;
+    constexpr TwipsScale(double x, double y) : x_(x), y_(y) {}
+    // The scale for `font` measured against Liberation Sans 8 pt on the same screen.
+    static TwipsScale ForFont(const QFont& font);
+    // The scale for the application font: the one every window lays itself out with.
+    static TwipsScale Application();
 
-constexpr QRect TwipsRect(int left, int top, int width, int height) {
-    return {Twips(left), Twips(top), Twips(width), Twips(height)};
-}
+    constexpr int X(int twips) const { return Pixels(twips * x_); }
+    constexpr int Y(int twips) const { return Pixels(twips * y_); }
+    constexpr QRect Rect(int left, int top, int width, int height) const {
+        return {X(left), Y(top), X(width), Y(height)};
+    }
+    constexpr QSize Size(int width, int height) const { return {X(width), Y(height)}; }
+    constexpr double x() const { return x_; }
+    constexpr double y() const { return y_; }
 
-constexpr QSize TwipsSize(int width, int height) { return {Twips(width), Twips(height)}; }
+private:
+    static constexpr int Pixels(double twips) { return static_cast<int>(twips / 15.0 + 0.5); }
+
+    double x_ = 1.0;
+    double y_ = 1.0;
+};
+
+// The fonts the windows are drawn with: the layout's own (Liberation Sans 8 pt) and the one the
+// program uses, which is the desktop's where the desktop sets one.
+QFont LayoutFont();
+QFont ApplicationFont(const QFont& platformFont);
 
 }  // namespace kivra

@@ -1,5 +1,5 @@
 # How kivra32 meets the desktop: its version block on Windows; elsewhere the install layout
-# (program, menu entry, icon) and a Debian package.
+# (program, manual page, menu entry, AppStream data, icons) and a Debian package.
 if(NOT TARGET kivra32)
     return()
 endif()
@@ -13,21 +13,74 @@ if(WIN32)
     return()
 endif()
 
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/kivra32.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/kivra32.xpm)
-    install(FILES ${CMAKE_CURRENT_LIST_DIR}/kivra32.xpm
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/pixmaps)
+# The reverse-DNS name shared by the desktop entry, the AppStream data and the running program.
+set(KIVRA_DESKTOP_ID org.example.kivra32)
+set(res ${CMAKE_CURRENT_LIST_DIR})
+
+# Hardened as Debian builds its packages; the sanitizer build brings its own instrumentation.
+if(NOT KIVRA_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    include(CheckPIESupported)
+    check_pie_supported()
+    foreach(target IN ITEMS kivra32 kivra_gui kivra_core kivra_platform_core kivra_platform_widgets)
+        if(TARGET ${target})
+            set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+            target_compile_options(${target} PRIVATE -fstack-protector-strong
+                $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+        endif()
+    endforeach()
+    target_link_options(kivra32 PRIVATE -Wl,-z,relro -Wl,-z,now)
 endif()
+# Qt lives in the system's library path: the installed program needs no RUNPATH.
+set_target_properties(kivra32 PROPERTIES INSTALL_RPATH "")
+
+install(FILES ${res}/${KIVRA_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${res}/${KIVRA_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${res}/kivra32.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 16 32 48 64 128 256)
+    install(FILES ${res}/icons/kivra32-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME kivra32.png)
+endforeach()
+
+# Debian wants the manual page and the changelog compressed with gzip -9n (no name, no time).
+set(docs ${CMAKE_CURRENT_BINARY_DIR}/package-docs)
+foreach(pair "kivra32.1;kivra32.1.gz" "debian/changelog;changelog.gz")
+    list(GET pair 0 source)
+    list(GET pair 1 target)
+    add_custom_command(OUTPUT ${docs}/${target}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${docs}
+        COMMAND gzip -9n -c ${res}/${source} > ${docs}/${target}
+        DEPENDS ${res}/${source} VERBATIM)
+    list(APPEND gzipped ${docs}/${target})
+endforeach()
+add_custom_target(package_docs ALL DEPENDS ${gzipped})
+install(FILES ${docs}/kivra32.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${docs}/changelog.gz ${res}/debian/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kivra32)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kivra32)
-set(CPACK_PACKAGE_VENDOR "The Kivra/32 developers")
-set(CPACK_PACKAGE_CONTACT "The Kivra/32 developers <kivra32@example.org>")
+set(CPACK_PACKAGE_VENDOR "The Kivra32 developers")
+set(CPACK_PACKAGE_CONTACT "The Kivra32 developers <kivra32@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Kivra/32 keeps notes about downloaded or collected files and directories:
+what each one is and what it is for. Browse the drives, directories and
+files, type a description for the item shown and move on; the description
+is kept with the item's full path, one line per entry, in a plain-text log.
+
+The View Current window lists the entries sorted and deletes one or all of
+them; Export saves the log as plain text or as an RTF document.]=])
 set(CPACK_PACKAGE_INSTALL_DIRECTORY /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4)")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kivra32.example.org)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "hardinfo | kinfocenter | lshw-gtk")
 include(CPack)

@@ -7,7 +7,7 @@ case "${1:-test}" in
     run) wanted="$build fonts-liberation2 fonts-dejavu-core" ;;
     test) wanted="$build libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-posix \
         fonts-liberation2 fonts-dejavu-core python3 xvfb openbox xdotool x11-utils imagemagick libreoffice-writer-nogui \
-        clang" ;;
+        clang lintian desktop-file-utils appstream dpkg-dev" ;;
     *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
@@ -18,8 +18,17 @@ for package in $wanted; do
 done
 [ -z "$missing" ] && exit 0
 
+# Only apt-get runs as root: a normal user's build and program stay that user's own.
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=""
+elif command -v sudo >/dev/null; then
+    sudo="sudo"
+else
+    echo "Missing Debian packages:$missing" >&2
+    echo "Install them as root (apt-get install$missing) and run this again." >&2
+    exit 1
+fi
 echo "Installing:$missing"
-if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 # shellcheck disable=SC2086

@@ -3,20 +3,14 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QPushButton>
-#include <cmath>
 
+#include "main_window/twips.h"
 #include "platform/message_box.h"
 #include "view_current/current_entries_model.h"
 
 namespace kivra {
 
 namespace {
-
-constexpr int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
-QRect twipsRect(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
-}
 
 QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -47,7 +41,8 @@ void frmShowCurrent::createControls() {
     lstCurrent_ = new QListView(this);
     lstCurrent_->setObjectName(QStringLiteral("lstCurrent"));
     lstCurrent_->setModel(model_);
-    lstCurrent_->setGeometry(twipsRect(180, 144, 7140, 4080));
+    const TwipsScale scale = TwipsScale::Application();
+    lstCurrent_->setGeometry(scale.Rect(180, 144, 7140, 4080));
     lstCurrent_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstCurrent_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Without it the view measures every row, which a large log cannot afford.
@@ -57,11 +52,11 @@ void frmShowCurrent::createControls() {
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
     lstCurrent_->setPalette(palette);
 
-    cmdOK_ = makeButton(tr("Return"), twipsRect(6048, 4572, 1272, 516), this);
+    cmdOK_ = makeButton(tr("Return"), scale.Rect(6048, 4572, 1272, 516), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    Command1_ = makeButton(tr("Delete Entry"), twipsRect(4500, 4572, 1272, 516), this);
+    Command1_ = makeButton(tr("Delete Entry"), scale.Rect(4500, 4572, 1272, 516), this);
     Command1_->setObjectName(QStringLiteral("Command1"));
-    cmdClearAll_ = makeButton(tr("Clear All"), twipsRect(2952, 4572, 1272, 516), this);
+    cmdClearAll_ = makeButton(tr("Clear All"), scale.Rect(2952, 4572, 1272, 516), this);
     cmdClearAll_->setObjectName(QStringLiteral("cmdClearAll"));
 
     setTabOrder(lstCurrent_, cmdOK_);
@@ -76,7 +71,7 @@ void frmShowCurrent::createControls() {
 
 void frmShowCurrent::Form_Load() {
     // The client area is 7512 x 5196 twips inside an outer size of 7608 x 5520.
-    setFixedSize(px(7512), px(5196));
+    setFixedSize(TwipsScale::Application().Size(7512, 5196));
     LoadedCount = model_->rowCount();
 }
 

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 
+#include "main_window/twips.h"
+
 // GUI tests drive real widgets; without a display they run on the offscreen platform.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The windows at the scale they were drawn for, as on a desktop that sets no font.
+    QApplication::setFont(kivra::LayoutFont());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,20 @@
+#!/bin/sh
+# Builds the Release .deb and holds it, its desktop entry and its AppStream data to Debian's
+# checkers. Usage: check_package.sh SOURCE_DIR BUILD_DIR
+set -eu
+for tool in lintian desktop-file-validate appstreamcli dpkg-shlibdeps; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
+done
+source=$1 build=$2
+launcher=$(command -v ccache || true)
+cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKIVRA_BUILD_TESTS=OFF \
+    -DKIVRA_BUILD_BENCH=OFF ${launcher:+-DCMAKE_CXX_COMPILER_LAUNCHER=$launcher} >/dev/null
+cmake --build "$build"
+rm -f "$build"/*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/kivra32_*.deb)
+desktop-file-validate "$source"/resources/org.example.kivra32.desktop
+appstreamcli validate --no-net --pedantic "$source"/resources/org.example.kivra32.metainfo.xml
+# Errors and warnings fail; lintian's pedantic and informational tags only show.
+lintian --fail-on error,warning --display-info "$deb"
+echo "$deb passes lintian, desktop-file-validate and appstreamcli"

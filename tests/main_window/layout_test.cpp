@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+
+#include "about/frm_about.h"
+#include "main_window/frm_main.h"
+#include "main_window/twips.h"
+#include "platform/program_launcher.h"
+#include "platform/registry.h"
+#include "support/qt_printers.h"
+#include "support/temp_log_dir.h"
+#include "view_current/frm_show_current.h"
+
+namespace kivra {
+namespace {
+
+// Whatever the desktop's font, every window scales its layout so no caption is cut.
+TEST(Layout, EveryLabelAndButtonHoldsItsTextAtEveryFont) {
+    const struct {
+        const char* family;
+        int points;
+    } fonts[] = {{"Liberation Sans", 8},
+                 {"Liberation Sans", 14},
+                 {"DejaVu Sans", 8},
+                 {"DejaVu Sans", 14},
+                 {"DejaVu Serif", 12}};
+    const auto registry = platform::MakeSystemRegistry();
+    const auto launcher = platform::MakeProgramLauncher();
+    test::TempLogDir logDir;
+    for (const auto& [family, points] : fonts) {
+        QApplication::setFont(QFont(QString::fromLatin1(family), points));
+        frmMain main(logDir.log());
+        frmShowCurrent current(nullptr, logDir.log());
+        frmAbout about(nullptr,
+                       SysInfoServices{*registry, *launcher, [](const QString&) { return false; }});
+        for (const QWidget* window :
+             std::initializer_list<const QWidget*>{&main, &current, &about}) {
+            for (const QLabel* label : window->findChildren<QLabel*>()) {
+                const QSize room = label->contentsRect().size();
+                const bool fits = label->wordWrap()
+                                      ? label->heightForWidth(label->width()) <= label->height()
+                                      : label->sizeHint().boundedTo(room) == label->sizeHint();
+                EXPECT_TRUE(fits) << family << " " << points
+                                  << " pt: " << label->objectName().toStdString() << " needs "
+                                  << label->sizeHint().width() << "x" << label->sizeHint().height()
+                                  << ", has " << room.width() << "x" << room.height();
+            }
+            for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                EXPECT_EQ(button->sizeHint().boundedTo(button->size()), button->sizeHint())
+                    << family << " " << points << " pt: " << button->objectName().toStdString();
+        }
+    }
+    QApplication::setFont(LayoutFont());
+}
+
+}  // namespace
+}  // namespace kivra
