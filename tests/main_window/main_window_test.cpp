@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -6,9 +9,11 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "main_window/frm_main.h"
 #include "platform/directory_list.h"
@@ -47,6 +52,17 @@ protected:
     void clickFile(const QString& name) {
         const QModelIndex index = files->model()->index(files->fileNames().indexOf(name), 0);
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(index).center());
+    }
+    QPoint fileAt(const QString& name) const {
+        return files->visualRect(files->model()->index(files->fileNames().indexOf(name), 0))
+            .center();
+    }
+    QString highlighted() const {
+        const QModelIndexList selected = files->selectionModel()->selectedIndexes();
+        return selected.isEmpty() ? QString() : selected.first().data().toString();
+    }
+    void key(QWidget* to, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(to, key, modifiers);
     }
     void type(const QString& text) { QTest::keyClicks(box, text); }
     void pickDrive(const QString& root) {
@@ -94,6 +110,112 @@ TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
     }
 }
 
+// a.zip is current with "x" typed; after each way in, "y" is typed and a directory opened.
+TEST_F(MainWindowTest, TheHighlightIsTheCurrentFileWhateverTheWayIn) {
+    const QString a = dir("DL/a.zip") + " - x", b = dir("DL/b.zip");
+    const auto atA = [&] { return fileAt("a.zip"); };
+    const struct {
+        const char* name;
+        std::function<void()> wayIn;
+        int clicks;
+        QString highlight;
+        QStringList lines;
+    } rows[] = {
+        {"ctrl+click a",
+         [&] { QTest::mouseClick(files->viewport(), Qt::LeftButton, Qt::ControlModifier, atA()); },
+         0,
+         "a.zip",
+         {a + "y"}},
+        {"ctrl+space",
+         [&] { key(files, Qt::Key_Space, Qt::ControlModifier); },
+         0,
+         "a.zip",
+         {a + "y"}},
+        {"click on empty space",
+         [&] {
+             QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                               {5, files->viewport()->height() - 5});
+         },
+         0,
+         "a.zip",
+         {a + "y"}},
+        {"up on the first file", [&] { key(files, Qt::Key_Up); }, 0, "a.zip", {a + "y"}},
+        {"ctrl+down",
+         [&] { key(files, Qt::Key_Down, Qt::ControlModifier); },
+         1,
+         "b.zip",
+         {a, b + " - y"}},
+        {"drag from a to b",
+         [&] {
+             QTest::mousePress(files->viewport(), Qt::LeftButton, {}, atA());
+             QTest::mouseMove(files->viewport(), fileAt("b.zip"));
+             QTest::mouseRelease(files->viewport(), Qt::LeftButton, {}, fileAt("b.zip"));
+         },
+         1,
+         "b.zip",
+         {a, b + " - y"}},
+        {"F5", [&] { key(window.get(), Qt::Key_F5); }, 0, "a.zip", {a + "y"}},
+        {"F5 after a vanished",
+         [&] {
+             QFile::remove(dir("DL/a.zip"));
+             key(window.get(), Qt::Key_F5);
+         },
+         0,
+         "",
+         {a + "y"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        clickFile("a.zip");
+        type("x");
+        QSignalSpy clicks(files, &platform::FileList::Click);
+        row.wayIn();
+        EXPECT_EQ(clicks.count(), row.clicks);
+        EXPECT_EQ(highlighted(), row.highlight);
+        type("y");
+        dirs->setPath(dir("DOCS"));
+        EXPECT_EQ(logLines(), row.lines);
+        ASSERT_TRUE(logDir.log().DeleteLog());
+        SetUp();
+    }
+}
+
+// A folder and a file named in Windows-1252 bytes, made while the window is open.
+TEST_F(MainWindowTest, NamesThatAreNotUtf8AreListedOpenedAndRecorded) {
+    const QByteArray folder = QFile::encodeName(dir("DL")) + "/caf\xE9";
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    ::close(::open((folder + "/r\xE9sum\xE9.txt").constData(), O_CREAT | O_WRONLY, 0600));
+    key(window.get(), Qt::Key_F5);
+    dirs->setFocus();
+    QTest::keyClicks(dirs, "caf");
+    ASSERT_EQ(dirs->currentItem()->text(), u"café"_qs);
+    key(dirs, Qt::Key_Return);
+    EXPECT_EQ(files->fileNames(), QStringList({u"résumé.txt"_qs}));
+    clickFile(u"résumé.txt"_qs);
+    EXPECT_EQ(window->findChild<QLabel*>("lblAbbrPath")->toolTip(), dir(u"DL/café/résumé.txt"_qs));
+    type("z");
+    key(box, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(dirs->Path(), dir("DL"));
+    EXPECT_EQ(logLines(), QStringList({dir(u"DL/café/résumé.txt"_qs) + " - z"}));
+    ::unlink((folder + "/r\xE9sum\xE9.txt").constData());  // QDir cannot reach these names
+    ::rmdir(folder.constData());
+}
+
+TEST_F(MainWindowTest, AVanishedDirectoryIsLeftForItsNearestParent) {
+    dirs->setPath(dir("DOCS"));
+    type("v");
+    QDir(dir("DOCS")).removeRecursively();
+    clickFile("memo.txt");  // still listed, no longer there
+    EXPECT_EQ(dirs->Path(), QDir::toNativeSeparators(tree.path()));
+    EXPECT_EQ(logLines(), QStringList({dir("DOCS") + QDir::separator() + " - v"}));
+
+    QDir::setCurrent(dir("DL"));
+    QDir(dir("DL")).removeRecursively();
+    frmMain started(logDir.log());
+    EXPECT_EQ(started.findChild<platform::DirectoryList*>("dirPaths")->Path(),
+              QDir::toNativeSeparators(QDir::homePath()));
+}
+
 TEST_F(MainWindowTest, ListsLabelAndTheEmptyBox) {
     EXPECT_EQ(files->fileNames(), QStringList({"a.zip", "b.zip"}));
     EXPECT_EQ(QApplication::focusWidget(), drives);
@@ -105,6 +227,15 @@ TEST_F(MainWindowTest, ListsLabelAndTheEmptyBox) {
     EXPECT_EQ(window->findChild<QLabel*>("lblAbbrPath")->text(), dir("DL/b.zip").toLower());
     EXPECT_FALSE(dirs->setPath(dir("missing")));
     EXPECT_EQ(dirs->Path(), dir("DL"));
+
+    drives->setVolumes({{"/", "/"}, {dir("DL"), "dl"}});
+    const int shown = drives->currentIndex();
+    QWheelEvent wheel({5, 5}, drives->mapToGlobal(QPoint(5, 5)), {}, {0, -120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(drives, &wheel);
+    EXPECT_EQ(drives->currentIndex(), shown);
+    key(window.get(), Qt::Key_F10);
+    EXPECT_TRUE(window->findChild<QMenu*>()->isVisible());
 }
 
 TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
