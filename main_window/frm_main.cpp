@@ -15,6 +15,7 @@
 #include "core/app_info.h"
 #include "main_window/twips.h"
 #include "platform/directory_list.h"
+#include "platform/directory_reader.h"
 #include "platform/drive_list.h"
 #include "platform/file_list.h"
 #include "platform/message_box.h"
@@ -116,8 +117,9 @@ void frmMain::createControls() {
 
     // At start the lists show the current directory, the label and CurrentPath stay empty. A
     // current directory that is gone or cannot be read would leave them empty with no way out.
-    for (const QString& start : {QDir::currentPath(), QDir::homePath(), QDir::rootPath()})
-        if (!start.isEmpty() && dirPaths_->setPath(start)) break;
+    const QByteArray current = platform::CurrentDirectory();
+    if (current.isEmpty() || !dirPaths_->setNativePath(current))
+        if (!dirPaths_->setPath(QDir::homePath())) dirPaths_->setPath(QDir::rootPath());
     drvDriveList_->showDriveOf(dirPaths_->Path());
     fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
 

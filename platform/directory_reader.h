@@ -17,6 +17,9 @@ struct DirectoryEntry {
 // ones are left out. Nullopt when the directory cannot be read.
 std::optional<QList<DirectoryEntry>> ReadDirectory(const QByteArray& directory);
 
+// The process's current directory, in the same native bytes; empty when it is gone.
+QByteArray CurrentDirectory();
+
 // True when `directory` exists and can be listed.
 bool IsReadableDirectory(const QByteArray& directory);
 

@@ -1,4 +1,5 @@
 #include <dirent.h>
+#include <errno.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +28,17 @@ std::optional<QList<DirectoryEntry>> ReadDirectory(const QByteArray& directory) 
     }
     closedir(dir);
     return entries;
+}
+
+QByteArray CurrentDirectory() {
+    // Read as bytes: QDir::currentPath() loses a name that is not valid UTF-8.
+    QByteArray path(4096, Qt::Uninitialized);
+    while (!getcwd(path.data(), path.size())) {
+        if (errno != ERANGE) return {};
+        path.resize(path.size() * 2);
+    }
+    path.truncate(qstrlen(path.constData()));
+    return path;
 }
 
 bool IsReadableDirectory(const QByteArray& directory) {

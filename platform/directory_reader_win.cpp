@@ -18,6 +18,8 @@ std::optional<QList<DirectoryEntry>> ReadDirectory(const QByteArray& directory) 
     return entries;
 }
 
+QByteArray CurrentDirectory() { return QDir::toNativeSeparators(QDir::currentPath()).toUtf8(); }
+
 bool IsReadableDirectory(const QByteArray& directory) {
     const QFileInfo info(QString::fromUtf8(directory));
     return info.isDir() && info.isReadable();
