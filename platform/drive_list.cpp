@@ -23,11 +23,17 @@ void DriveList::setVolumes(const QList<Volume>& volumes) {
 void DriveList::showDriveOf(const QString& path) {
     // The volume mounted deepest above the path holds it.
     const QString target = NormalizedDirectory(path);
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity letterCase = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity letterCase = Qt::CaseSensitive;
+#endif
     int best = -1;
     qsizetype bestLength = -1;
     for (int i = 0; i < count(); ++i) {
         const QString root = itemData(i).toString();
-        const bool holds = target == root || target.startsWith(JoinPath(root, QString()));
+        const bool holds = target.compare(root, letterCase) == 0 ||
+                           target.startsWith(JoinPath(root, QString()), letterCase);
         if (holds && root.size() > bestLength) best = i, bestLength = root.size();
     }
     if (best < 0) return;

@@ -1,7 +1,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QStorageInfo>
 
 #include "platform/mount_filter.h"
 #include "platform/volumes.h"
@@ -50,11 +49,6 @@ QList<Volume> ListVolumes() {
         usable.append(mount);
     }
     return OfferedVolumes(usable, labels);
-}
-
-QString VolumeRootOf(const QString& path) {
-    const QStorageInfo info(path);
-    return info.isValid() ? info.rootPath() : QStringLiteral("/");
 }
 
 }  // namespace kivra::platform
