@@ -1,6 +1,5 @@
 #include <windows.h>
 
-
 #include "platform/volumes.h"
 
 namespace kivra::platform {
