@@ -127,7 +127,10 @@ TEST_F(MainWindowTest, TheHighlightIsTheCurrentFileWhateverTheWayIn) {
         std::function<void()> wayIn;
     } rows[] = {
         {"ctrl+click a", 0, "a.zip", [&] { mouse(Qt::ControlModifier, fileAt("a.zip")); }},
-        {"click on empty space", 0, "a.zip", [&] { mouse({}, {5, 200}); }},
+        {"click on empty space", 0, "a.zip",
+         [&] {
+             mouse({}, {5, 200});
+         }},
         {"ctrl+space", 0, "a.zip", [&] { key(files, Qt::Key_Space, Qt::ControlModifier); }},
         {"up on the first file", 0, "a.zip", [&] { key(files, Qt::Key_Up); }},
         {"ctrl+down", 1, "b.zip", [&] { key(files, Qt::Key_Down, Qt::ControlModifier); }},
@@ -176,12 +179,17 @@ TEST_F(MainWindowTest, NamesThatAreNotUtf8AreListedOpenedAndRecorded) {
 }
 
 TEST_F(MainWindowTest, AVanishedDirectoryIsLeftForItsNearestParent) {
-    dirs->setPath(dir("DOCS"));
-    type("v");
-    QDir(dir("DOCS")).removeRecursively();
-    clickFile("memo.txt");  // still listed, no longer there
-    EXPECT_EQ(dirs->Path(), QDir::toNativeSeparators(tree.path()));
-    EXPECT_EQ(logLines(), QStringList({dir("DOCS") + QDir::separator() + " - v"}));
+    for (const bool byF5 : {false, true}) {
+        QDir(tree.path()).mkdir("GONE");
+        QFile(dir("GONE/memo.txt")).open(QIODevice::WriteOnly);
+        dirs->setPath(dir("GONE"));
+        type("v");
+        QDir(dir("GONE")).removeRecursively();
+        byF5 ? key(window.get(), Qt::Key_F5) : clickFile("memo.txt");  // still listed
+        EXPECT_EQ(dirs->Path(), QDir::toNativeSeparators(tree.path()));
+        EXPECT_EQ(logLines(), QStringList({dir("GONE") + QDir::separator() + " - v"}));
+        ASSERT_TRUE(logDir.log().DeleteLog());
+    }
 
     QDir::setCurrent(dir("DL"));
     QDir(dir("DL")).removeRecursively();
