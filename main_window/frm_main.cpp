@@ -16,6 +16,7 @@
 #include "core/app_info.h"
 #include "main_window/twips.h"
 #include "platform/directory_list.h"
+#include "platform/directory_reader.h"
 #include "platform/drive_list.h"
 #include "platform/file_list.h"
 #include "platform/message_box.h"
@@ -41,6 +42,7 @@ frmMain::frmMain(EntryLog log, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     createControls();
     createMenus();
+    createKeys();
     Form_Load();
 }
 
@@ -104,22 +106,26 @@ void frmMain::createControls() {
     setTabOrder(fileList_, txtDescription_);
     setTabOrder(txtDescription_, cmdQuit_);
 
-    // At start the lists show the current directory, the label and CurrentPath stay empty.
-    const QString start = QDir::currentPath();
-    drvDriveList_->showDriveOf(start);
-    dirPaths_->setPath(start);
-    fileList_->setPath(dirPaths_->Path());
+    // At start the lists show the current directory, the label and CurrentPath stay empty. A
+    // current directory that is gone or cannot be read would leave them empty with no way out.
+    const QByteArray current = platform::CurrentDirectory();
+    if (current.isEmpty() || !dirPaths_->setNativePath(current))
+        if (!dirPaths_->setPath(QDir::homePath())) dirPaths_->setPath(QDir::rootPath());
+    drvDriveList_->showDriveOf(dirPaths_->Path());
+    fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
 
     connect(drvDriveList_, &platform::DriveList::Change, this, &frmMain::drvDriveList_Change);
     connect(dirPaths_, &platform::DirectoryList::Change, this, &frmMain::dirPaths_Change);
     connect(fileList_, &platform::FileList::Click, this, &frmMain::fileList_Click);
+    connect(fileList_, &platform::FileList::DirectoryGone, dirPaths_,
+            &platform::DirectoryList::moveToExistingParent);
     connect(cmdQuit_, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
 
     drvDriveList_->setFocus();
 }
 
 void frmMain::createMenus() {
-    QMenu* file = menuBar()->addMenu(tr("File"));
+    QMenu* file = fileMenu_ = menuBar()->addMenu(tr("File"));
     auto addItem = [this](QMenu* menu, const char* name, const QString& text,
                           const QKeySequence& key, void (frmMain::*handler)()) {
         QAction* action = menu->addAction(text);
@@ -146,6 +152,22 @@ void frmMain::createMenus() {
     QMenu* help = menuBar()->addMenu(tr("Help"));
     addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), nullptr);
     addItem(help, "HelpAbout", tr("About"), QKeySequence(), &frmMain::HelpAbout_Click);
+}
+
+void frmMain::createKeys() {
+    const auto addKey = [this](const QKeySequence& key, auto handler) {
+        auto* action = new QAction(this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+        windowShortcuts_.append(action);
+    };
+    addKey(QKeySequence(Qt::Key_F5), &frmMain::refreshLists);
+    addKey(QKeySequence(Qt::ALT | Qt::Key_Up), [this] { dirPaths_->openParent(); });
+    // As on the Linux desktops; the menus themselves carry no access letters.
+    addKey(QKeySequence(Qt::Key_F10),
+           [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -182,8 +204,9 @@ void frmMain::drvDriveList_Change() {
 void frmMain::dirPaths_Change() {
     if (!txtDescription_->text().isEmpty())
         appendDescription(platform::JoinPath(fileList_->Path(), fileList_->FileName()));
-    fileList_->setPath(dirPaths_->Path());
+    fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
     lblAbbrPath_->setText(AbbreviatePath(dirPaths_->Path(), kLabelWidth));
+    lblAbbrPath_->setToolTip(dirPaths_->Path());
     currentPath_ = dirPaths_->Path();
     txtDescription_->clear();
     txtDescription_->setFocus();
@@ -193,9 +216,20 @@ void frmMain::fileList_Click() {
     if (!txtDescription_->text().isEmpty()) appendDescription(currentPath_);
     const QString fullPath = platform::JoinPath(fileList_->Path(), fileList_->FileName());
     lblAbbrPath_->setText(AbbreviatePath(fullPath, kLabelWidth));
+    lblAbbrPath_->setToolTip(fullPath);
     currentPath_ = fullPath;
     txtDescription_->clear();
     txtDescription_->setFocus();
+}
+
+void frmMain::refreshLists() {
+    drvDriveList_->refresh();
+    // A shown directory that vanished is left for its nearest parent: a move, which records.
+    if (!dirPaths_->refresh()) {
+        dirPaths_->moveToExistingParent();
+        return;
+    }
+    fileList_->refresh();
 }
 
 void frmMain::cmdQuit_Click() { FileQuit_Click(); }

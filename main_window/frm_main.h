@@ -15,6 +15,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace kivra {
@@ -46,6 +47,8 @@ public:
     void FileView_Click();
     void FileSave_Click();
     void HelpAbout_Click();
+    // F5: the drive, directory and file lists read afresh in place; nothing is recorded.
+    void refreshLists();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +57,8 @@ private:
     void Form_Load();
     void createControls();
     void createMenus();
+    // Keys of the window that have no menu item: refresh, the parent directory, the File menu.
+    void createKeys();
     // Appends the entry for the item being left; a failure is told to the user, line and all.
     void appendDescription(const QString& pathPart);
 
@@ -68,6 +73,7 @@ private:
     QLabel* lblAbbrPath_ = nullptr;
     QLineEdit* txtDescription_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
     QList<QAction*> windowShortcuts_;
 };
 

@@ -2,11 +2,16 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStyle>
-#include <algorithm>
+#include <QStyledItemDelegate>
 
+#include "core/name_decoding.h"
+#include "core/name_order.h"
+#include "platform/directory_reader.h"
+#include "platform/name_tooltip.h"
 #include "platform/native_path.h"
 
 namespace kivra::platform {
@@ -14,29 +19,47 @@ namespace kivra::platform {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
+constexpr int kDepthRole = Qt::UserRole + 1;
 
-// Subdirectory names, sorted with letter case ignored; nullopt when the directory cannot be read.
-std::optional<QStringList> listSubdirectories(const QString& path) {
-    const QDir dir(path);
-    if (!dir.exists() || !dir.isReadable()) return std::nullopt;
-    QStringList names;
-    QDirIterator it(path, QDir::Dirs | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        names.append(it.fileName());
+int indentOf(const QWidget* view, int depth) {
+    return depth * view->fontMetrics().averageCharWidth() * 2;
+}
+
+// The tree's indentation drawn, not typed into the names, so type-ahead finds a name by its
+// first letters.
+class IndentDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->rect.setLeft(option->rect.left() +
+                             indentOf(option->widget, index.data(kDepthRole).toInt()));
     }
-    SortNames(names);
-    return names;
+};
+
+// Subdirectory names in the lists' order; nullopt when the directory cannot be read.
+std::optional<QList<QByteArray>> listSubdirectories(const QByteArray& path) {
+    const std::optional<QList<DirectoryEntry>> entries = ReadDirectory(path);
+    if (!entries) return std::nullopt;
+    QList<QByteArray> raw;
+    QStringList names;
+    for (const DirectoryEntry& entry : *entries) {
+        if (!entry.isDirectory) continue;
+        raw.append(entry.name);
+        names.append(DecodeName(entry.name));
+    }
+    QList<QByteArray> sorted;
+    sorted.reserve(raw.size());
+    for (const qsizetype i : NameOrder(names)) sorted.append(raw[i]);
+    return sorted;
 }
 
 // "/home/ann" gives "/", "/home", "/home/ann"; "C:\DL" gives "C:\", "C:\DL".
-QStringList chainTo(const QString& path) {
-    QStringList chain;
-    QDir dir(path);
-    for (;;) {
-        chain.prepend(NormalizedDirectory(dir.absolutePath()));
-        if (dir.isRoot() || !dir.cdUp()) break;
-    }
+QList<QByteArray> chainTo(const QByteArray& path) {
+    QList<QByteArray> chain;
+    for (QByteArray dir = path; !dir.isEmpty(); dir = ParentBytes(dir)) chain.prepend(dir);
     return chain;
 }
 
@@ -45,43 +68,79 @@ QStringList chainTo(const QString& path) {
 DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new IndentDelegate(this));
     connect(this, &QListWidget::itemDoubleClicked, this, &DirectoryList::openItem);
 }
 
 bool DirectoryList::setPath(const QString& path) {
-    const QString target = NormalizedDirectory(path);
-    const std::optional<QStringList> subdirectories = listSubdirectories(target);
+    return setNativePath(NativeBytes(NormalizedDirectory(path)));
+}
+
+bool DirectoryList::setNativePath(const QByteArray& native) {
+    const std::optional<QList<QByteArray>> subdirectories = listSubdirectories(native);
     if (!subdirectories) return false;
-    if (target == path_) return true;
-    path_ = target;
+    if (native == native_) return true;
+    native_ = native;
+    path_ = DecodeName(native);
     fill(*subdirectories);
     emit Change();
     return true;
 }
 
-void DirectoryList::fill(const QStringList& subdirectories) {
+bool DirectoryList::refresh() {
+    const std::optional<QList<QByteArray>> subdirectories = listSubdirectories(native_);
+    if (!subdirectories) return false;
+    const QByteArray current =
+        currentItem() ? currentItem()->data(kPathRole).toByteArray() : QByteArray();
+    const int scrolled = verticalScrollBar()->value();
+    fill(*subdirectories);
+    for (int row = 0; row < count(); ++row)
+        if (item(row)->data(kPathRole).toByteArray() == current) setCurrentRow(row);
+    verticalScrollBar()->setValue(scrolled);
+    return true;
+}
+
+void DirectoryList::moveToExistingParent() {
+    for (QByteArray dir = ParentBytes(native_); !dir.isEmpty(); dir = ParentBytes(dir))
+        if (setNativePath(dir)) return;
+}
+
+void DirectoryList::openParent() {
+    const QByteArray parent = ParentBytes(native_);
+    if (!parent.isEmpty() && !setNativePath(parent)) QApplication::beep();
+}
+
+void DirectoryList::fill(const QList<QByteArray>& subdirectories) {
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     clear();
-    const QStringList chain = chainTo(path_);
+    const QList<QByteArray> chain = chainTo(native_);
     int depth = 0;
-    for (const QString& directory : chain) {
-        const QString name = depth == 0 ? directory : QDir(directory).dirName();
-        auto* item = new QListWidgetItem(open, QString(depth * 2, u' ') + name, this);
-        item->setData(kPathRole, directory);
+    const auto add = [this](const QIcon& icon, const QByteArray& path, const QByteArray& name,
+                            int depth) {
+        auto* item = new QListWidgetItem(icon, DecodeName(name), this);
+        item->setData(kPathRole, path);
+        item->setData(kDepthRole, depth);
+    };
+    for (const QByteArray& directory : chain) {
+        const qsizetype cut =
+            directory.lastIndexOf(QDir::separator().toLatin1(), directory.size() - 2);
+        add(open, directory, depth == 0 ? directory : directory.mid(cut + 1), depth);
         ++depth;
     }
     setCurrentRow(static_cast<int>(chain.size()) - 1);
-    for (const QString& name : subdirectories) {
-        auto* item = new QListWidgetItem(closed, QString(depth * 2, u' ') + name, this);
-        item->setData(kPathRole, JoinPath(path_, name));
-    }
+    for (const QByteArray& name : subdirectories)
+        add(closed, JoinBytes(native_, name), name, depth);
 }
 
 void DirectoryList::openItem(QListWidgetItem* item) {
     if (!item) return;
-    // A directory that cannot be opened is not entered; the list stays where it was.
-    if (!setPath(item->data(kPathRole).toString())) QApplication::beep();
+    if (setNativePath(item->data(kPathRole).toByteArray())) return;
+    // The shown directory itself is gone: leave it for what is left of it.
+    if (!IsReadableDirectory(native_))
+        moveToExistingParent();
+    else
+        QApplication::beep();  // a directory that cannot be opened is not entered
 }
 
 void DirectoryList::keyPressEvent(QKeyEvent* event) {
@@ -90,6 +149,16 @@ void DirectoryList::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+bool DirectoryList::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QListWidget::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QListWidgetItem* under = itemAt(help->pos());
+    const int depth = under ? under->data(kDepthRole).toInt() : 0;
+    ShowCutNameTip(this, help,
+                   indentOf(this, depth) + style()->pixelMetric(QStyle::PM_SmallIconSize));
+    return true;
 }
 
 }  // namespace kivra::platform

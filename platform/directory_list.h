@@ -6,28 +6,38 @@ namespace kivra::platform {
 
 // The directory list: the chain of directories from the root down to `Path`, then the
 // subdirectories of `Path` (hidden ones left out). Setting a different `Path` from code fires
-// Change before setPath returns; so does opening an entry by double-click or Enter.
+// Change before setPath returns; so does opening an entry by double-click or Enter. Each entry
+// keeps its path's real bytes, so a name that is not valid UTF-8 can still be opened.
 class DirectoryList : public QListWidget {
     Q_OBJECT
 public:
     explicit DirectoryList(QWidget* parent = nullptr);
 
     QString Path() const { return path_; }
+    QByteArray nativePath() const { return native_; }
     // False, with nothing changed, when `path` cannot be listed (missing, not ready, no
     // permission).
     bool setPath(const QString& path);
+    bool setNativePath(const QByteArray& native);
+    // Lists `Path` again in place, without Change; false when it can no longer be read.
+    bool refresh();
+    // Moves to the nearest parent that can still be listed (a move like any other).
+    void moveToExistingParent();
+    void openParent();
 
 signals:
     void Change();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void openItem(QListWidgetItem* item);
-    void fill(const QStringList& subdirectories);
+    void fill(const QList<QByteArray>& subdirectories);
 
     QString path_;
+    QByteArray native_;
 };
 
 }  // namespace kivra::platform

@@ -1,9 +1,13 @@
 #include "platform/drive_list.h"
 
+#include <QWheelEvent>
+
+#include "platform/native_path.h"
+
 namespace kivra::platform {
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
-    setVolumes(ListVolumes());
+    setVolumes(source_());
     connect(this, &QComboBox::activated, this, &DriveList::onActivated);
 }
 
@@ -17,12 +21,46 @@ void DriveList::setVolumes(const QList<Volume>& volumes) {
 }
 
 void DriveList::showDriveOf(const QString& path) {
-    const QString root = VolumeRootOf(path);
-    const int index = findData(root);
-    if (index < 0) return;
+    // The volume mounted deepest above the path holds it.
+    const QString target = NormalizedDirectory(path);
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity letterCase = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity letterCase = Qt::CaseSensitive;
+#endif
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < count(); ++i) {
+        const QString root = itemData(i).toString();
+        const bool holds = target.compare(root, letterCase) == 0 ||
+                           target.startsWith(JoinPath(root, QString()), letterCase);
+        if (holds && root.size() > bestLength) best = i, bestLength = root.size();
+    }
+    if (best < 0) return;
     const QSignalBlocker blocker(this);
-    setCurrentIndex(index);
-    shownIndex_ = index;
+    setCurrentIndex(best);
+    shownIndex_ = best;
+}
+
+void DriveList::refresh() {
+    const QString shown = Drive();
+    setVolumes(source_());
+    showDriveOf(shown);
+}
+
+void DriveList::showPopup() {
+    // A stick plugged in since the last look shows up; one taken out is no longer offered.
+    refresh();
+    QComboBox::showPopup();
+}
+
+void DriveList::wheelEvent(QWheelEvent* event) {
+    // Scrolling the window past the list must not switch volumes behind the user's back.
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void DriveList::onActivated(int index) {

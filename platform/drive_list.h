@@ -6,8 +6,9 @@
 
 namespace kivra::platform {
 
-// The drive list: one entry per drive (Windows) or mounted volume. `Drive` is the root of the
-// entry shown; Change fires only when the user picks a different entry.
+// The drive list: one entry per drive (Windows) or mounted volume, read afresh each time the
+// list opens. `Drive` is the root of the entry shown; Change fires only when the user picks a
+// different entry.
 class DriveList : public QComboBox {
     Q_OBJECT
 public:
@@ -16,15 +17,25 @@ public:
     QString Drive() const;
     // Replaces the entries; the product lists the machine's volumes, tests their own.
     void setVolumes(const QList<Volume>& volumes);
+    // Where the volumes come from when the list opens.
+    void setVolumeSource(std::function<QList<Volume>()> source) { source_ = std::move(source); }
     // Shows the entry whose root holds `path`, without firing Change.
     void showDriveOf(const QString& path);
+    // Reads the volumes again, keeping the entry shown where it is still there.
+    void refresh();
+
+    void showPopup() override;
 
 signals:
     void Change();
 
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     void onActivated(int index);
 
+    std::function<QList<Volume>()> source_ = ListVolumes;
     int shownIndex_ = -1;
 };
 

@@ -2,40 +2,54 @@
 
 #include <QListView>
 
-class QStringListModel;
-
 namespace kivra::platform {
 
-// The file list: the ordinary files of `Path` (no directories, no hidden files), sorted by name
-// with letter case ignored. Click fires when the user selects a file by mouse or keyboard, never
-// when code sets `Path`, which leaves no file selected.
+class FileNamesModel;
+
+// The file list: the ordinary files of `Path` (no directories, no hidden files) in the lists'
+// name order. Click fires when the user makes another file current by mouse or keyboard, never
+// when code sets `Path`, which leaves no file current. The highlight is the current file: the
+// user cannot take it away, and a drag ends with one Click for the file it ends on.
 class FileList : public QListView {
     Q_OBJECT
 public:
     explicit FileList(QWidget* parent = nullptr);
 
     QString Path() const { return path_; }
-    void setPath(const QString& path);
-    // The selected file's name alone; empty while no file is selected.
-    QString FileName() const;
+    // `native` is the directory's real bytes where its name is not valid UTF-8.
+    void setPath(const QString& path, const QByteArray& native = {});
+    // Lists `Path` again in place. A current file that vanished stays current, without a
+    // highlight until the next Click.
+    void refresh();
+    // The name of the file last made current by Click; empty since `Path` was set.
+    QString FileName() const { return fileName_; }
 
     // The names as listed, for tests and for the keyboard.
     QStringList fileNames() const;
 
 signals:
     void Click();
+    // The user picked a file in a directory that no longer exists; nothing was made current.
+    void DirectoryGone();
 
 protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
-    void onCurrentChanged(const QModelIndex& current);
+    // After the user's own input: a highlighted file other than the current one becomes current.
+    void settle();
+    void highlightCurrentFile();
 
-    QStringListModel* model_;
+    FileNamesModel* model_;
     QString path_;
-    // Only the user's own mouse and keys select a file; focus arriving by Tab must not.
-    bool byUser_ = false;
+    QByteArray native_;
+    QString fileName_;
+    QByteArray fileBytes_;
 };
 
 }  // namespace kivra::platform

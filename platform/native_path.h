@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QDir>
+#include <QFile>
 #include <QString>
 #include <QStringList>
-#include <algorithm>
 
 namespace kivra::platform {
 
@@ -23,13 +23,29 @@ inline QString NormalizedDirectory(const QString& path) {
     return clean;
 }
 
-// Names in the order the lists show them: letter case ignored, ties broken exactly so the order
-// is stable.
-inline void SortNames(QStringList& names) {
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+// A path as the file system takes it, from a path the program holds as text.
+inline QByteArray NativeBytes(const QString& path) {
+#ifdef Q_OS_WIN
+    return path.toUtf8();
+#else
+    return QFile::encodeName(path);
+#endif
+}
+
+// The directory's bytes, a separator unless they already end in one, and the name's bytes.
+inline QByteArray JoinBytes(const QByteArray& directory, const QByteArray& name) {
+    const char separator = QDir::separator().toLatin1();
+    if (directory.endsWith(separator)) return directory + name;
+    return directory + separator + name;
+}
+
+// The parent of a normalized native directory; empty at a root.
+inline QByteArray ParentBytes(const QByteArray& directory) {
+    const char separator = QDir::separator().toLatin1();
+    const qsizetype last = directory.lastIndexOf(separator, directory.size() - 2);
+    if (last < 0 || directory.size() <= 1 || last == directory.size() - 1) return {};
+    const qsizetype first = directory.indexOf(separator);
+    return directory.left(last == first ? last + 1 : last);  // the root keeps its separator
 }
 
 }  // namespace kivra::platform

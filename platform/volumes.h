@@ -14,7 +14,4 @@ struct Volume {
 // The local drives or volumes, in the order the drive list shows them.
 QList<Volume> ListVolumes();
 
-// The root of the drive or volume that holds `path`.
-QString VolumeRootOf(const QString& path);
-
 }  // namespace kivra::platform

@@ -1,53 +1,54 @@
-#include <QDir>
-#include <QStorageInfo>
-#include <algorithm>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 
+#include "platform/mount_filter.h"
 #include "platform/volumes.h"
 
 namespace kivra::platform {
 
 namespace {
 
-// Kernel and service file systems: nothing a user keeps files on.
-bool isPseudo(const QStorageInfo& volume) {
-    static const QList<QByteArray> kTypes = {
-        "proc",  "sysfs",     "devpts",  "devtmpfs", "cgroup",   "cgroup2", "securityfs",
-        "debugfs", "tracefs", "pstore",  "bpf",      "mqueue",   "hugetlbfs", "configfs",
-        "fusectl", "autofs",  "binfmt_misc", "nsfs", "rpc_pipefs", "efivarfs", "ramfs",
-        "selinuxfs", "squashfs"};
-    if (kTypes.contains(volume.fileSystemType())) return true;
-    const QString root = volume.rootPath();
-    for (const char* prefix : {"/proc", "/sys", "/dev", "/run"}) {
-        const QString p = QString::fromLatin1(prefix);
-        if (root == p || root.startsWith(p + u'/')) return true;
+// udev writes unusual characters of a label as "\x20".
+QString unescapeLabel(const QString& name) {
+    QByteArray out = name.toUtf8();
+    for (qsizetype i = out.indexOf("\\x"); i >= 0; i = out.indexOf("\\x", i + 1)) {
+        bool ok = false;
+        const int code = out.mid(i + 2, 2).toInt(&ok, 16);
+        if (ok) out.replace(i, 4, QByteArray(1, static_cast<char>(code)));
     }
-    return false;
+    return QString::fromUtf8(out);
+}
+
+// Device path → label, from the links udev keeps.
+QHash<QString, QString> deviceLabels() {
+    QHash<QString, QString> labels;
+    QDirIterator it(QStringLiteral("/dev/disk/by-label"), QDir::Files | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        labels.insert(it.fileInfo().canonicalFilePath(), unescapeLabel(it.fileName()));
+    }
+    return labels;
 }
 
 }  // namespace
 
 QList<Volume> ListVolumes() {
-    QList<Volume> volumes;
-    for (const QStorageInfo& info : QStorageInfo::mountedVolumes()) {
-        if (!info.isValid() || isPseudo(info)) continue;
-        const QString root = info.rootPath();
-        if (std::any_of(volumes.cbegin(), volumes.cend(),
-                        [&](const Volume& v) { return v.root == root; }))
-            continue;
-        const QString name = info.displayName();
-        volumes.append({root, name == root || name.isEmpty() ? root : root + " [" + name + "]"});
+    QFile file(QStringLiteral("/proc/self/mountinfo"));
+    QList<MountEntry> mounts;
+    if (file.open(QIODevice::ReadOnly)) mounts = ParseMountInfo(file.readAll());
+    const QHash<QString, QString> labels = deviceLabels();
+    QList<MountEntry> usable;
+    for (MountEntry& mount : mounts) {
+        // A bind of a single file is no place to browse.
+        if (!QFileInfo(mount.target).isDir()) continue;
+        if (mount.source.startsWith(u"/dev/")) {
+            const QString device = QFileInfo(mount.source).canonicalFilePath();
+            if (!device.isEmpty()) mount.source = device;
+        }
+        usable.append(mount);
     }
-    std::sort(volumes.begin(), volumes.end(), [](const Volume& a, const Volume& b) {
-        if ((a.root == u"/") != (b.root == u"/")) return a.root == u"/";
-        return a.root < b.root;
-    });
-    if (volumes.isEmpty()) volumes.append({QStringLiteral("/"), QStringLiteral("/")});
-    return volumes;
-}
-
-QString VolumeRootOf(const QString& path) {
-    const QStorageInfo info(path);
-    return info.isValid() ? info.rootPath() : QStringLiteral("/");
+    return OfferedVolumes(usable, labels);
 }
 
 }  // namespace kivra::platform

@@ -1,8 +1,5 @@
 #include <windows.h>
 
-#include <QDir>
-#include <QFileInfo>
-
 #include "platform/volumes.h"
 
 namespace kivra::platform {
@@ -33,12 +30,6 @@ QList<Volume> ListVolumes() {
         volumes.append({root, driveLabel(root)});
     }
     return volumes;
-}
-
-QString VolumeRootOf(const QString& path) {
-    const QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    if (absolute.size() >= 2 && absolute[1] == u':') return absolute.left(2).toUpper() + u'\\';
-    return QDir::toNativeSeparators(QDir::rootPath());
 }
 
 }  // namespace kivra::platform

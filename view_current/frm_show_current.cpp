@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "main_window/twips.h"
 #include "platform/message_box.h"
@@ -21,6 +22,31 @@ QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* 
     return button;
 }
 
+// The entry the keyboard lands on is selected, also when it already had the focus frame, so
+// "Delete Entry" removes what the user sees highlighted.
+class EntryListView : public QListView {
+public:
+    using QListView::QListView;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QListView::keyPressEvent(event);
+        switch (event->key()) {
+            case Qt::Key_Home:
+            case Qt::Key_End:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+                if (currentIndex().isValid())
+                    selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+                break;
+            default:
+                break;
+        }
+    }
+};
+
 }  // namespace
 
 int frmShowCurrent::LoadedCount = 0;
@@ -38,7 +64,7 @@ frmShowCurrent::frmShowCurrent(QWidget* owner, EntryLog log)
 
 void frmShowCurrent::createControls() {
     model_ = new CurrentEntriesModel(this);
-    lstCurrent_ = new QListView(this);
+    lstCurrent_ = new EntryListView(this);
     lstCurrent_->setObjectName(QStringLiteral("lstCurrent"));
     lstCurrent_->setModel(model_);
     const TwipsScale scale = TwipsScale::Application();
@@ -67,6 +93,7 @@ void frmShowCurrent::createControls() {
     connect(cmdOK_, &QPushButton::clicked, this, &frmShowCurrent::cmdOK_Click);
     connect(Command1_, &QPushButton::clicked, this, &frmShowCurrent::Command1_Click);
     connect(cmdClearAll_, &QPushButton::clicked, this, &frmShowCurrent::cmdClearAll_Click);
+    new QShortcut(QKeySequence(Qt::Key_Delete), this, this, &frmShowCurrent::Command1_Click);
 }
 
 void frmShowCurrent::Form_Load() {

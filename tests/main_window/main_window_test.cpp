@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -6,9 +9,11 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "main_window/frm_main.h"
 #include "platform/directory_list.h"
@@ -47,6 +52,17 @@ protected:
     void clickFile(const QString& name) {
         const QModelIndex index = files->model()->index(files->fileNames().indexOf(name), 0);
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(index).center());
+    }
+    QPoint fileAt(const QString& name) const {
+        return files->visualRect(files->model()->index(files->fileNames().indexOf(name), 0))
+            .center();
+    }
+    QString highlighted() const {
+        const QModelIndexList selected = files->selectionModel()->selectedIndexes();
+        return selected.isEmpty() ? QString() : selected.first().data().toString();
+    }
+    void key(QWidget* to, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(to, key, modifiers);
     }
     void type(const QString& text) { QTest::keyClicks(box, text); }
     void pickDrive(const QString& root) {
@@ -94,6 +110,94 @@ TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
     }
 }
 
+// a.zip is current with "x" typed; after each way in, "y" is typed and a directory opened.
+TEST_F(MainWindowTest, TheHighlightIsTheCurrentFileWhateverTheWayIn) {
+    const auto mouse = [&](Qt::KeyboardModifiers modifiers, QPoint at) {
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, modifiers, at);
+    };
+    const auto drag = [&] {
+        QTest::mousePress(files->viewport(), Qt::LeftButton, {}, fileAt("a.zip"));
+        QTest::mouseMove(files->viewport(), fileAt("b.zip"));
+        QTest::mouseRelease(files->viewport(), Qt::LeftButton, {}, fileAt("b.zip"));
+    };
+    const struct {
+        const char* name;
+        int clicks;  // a Click records "x" for a.zip; the highlighted file is current then
+        QString highlight;
+        std::function<void()> wayIn;
+    } rows[] = {
+        {"ctrl+click a", 0, "a.zip", [&] { mouse(Qt::ControlModifier, fileAt("a.zip")); }},
+        {"click on empty space", 0, "a.zip",
+         [&] {
+             mouse({}, {5, 200});
+         }},
+        {"ctrl+space", 0, "a.zip", [&] { key(files, Qt::Key_Space, Qt::ControlModifier); }},
+        {"up on the first file", 0, "a.zip", [&] { key(files, Qt::Key_Up); }},
+        {"ctrl+down", 1, "b.zip", [&] { key(files, Qt::Key_Down, Qt::ControlModifier); }},
+        {"drag from a to b", 1, "b.zip", drag},
+        {"F5", 0, "a.zip", [&] { key(window.get(), Qt::Key_F5); }},
+        {"F5 after a vanished", 0, "",
+         [&] { QFile::remove(dir("DL/a.zip")), key(window.get(), Qt::Key_F5); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        clickFile("a.zip");
+        type("x");
+        QSignalSpy clicks(files, &platform::FileList::Click);
+        row.wayIn();
+        EXPECT_EQ(clicks.count(), row.clicks);
+        EXPECT_EQ(highlighted(), row.highlight);
+        type("y");
+        dirs->setPath(dir("DOCS"));
+        const QString a = dir("DL/a.zip") + " - x";
+        EXPECT_EQ(logLines(),
+                  row.clicks ? QStringList({a, dir("DL/b.zip") + " - y"}) : QStringList({a + "y"}));
+        ASSERT_TRUE(logDir.log().DeleteLog());
+        SetUp();
+    }
+}
+
+// A folder and a file named in Windows-1252 bytes, made while the window is open.
+TEST_F(MainWindowTest, NamesThatAreNotUtf8AreListedOpenedAndRecorded) {
+    const QByteArray folder = QFile::encodeName(dir("DL")) + "/caf\xE9";
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    ::close(::open((folder + "/r\xE9sum\xE9.txt").constData(), O_CREAT | O_WRONLY, 0600));
+    key(window.get(), Qt::Key_F5);
+    dirs->setFocus();
+    QTest::keyClicks(dirs, "caf");
+    ASSERT_EQ(dirs->currentItem()->text(), u"café"_qs);
+    key(dirs, Qt::Key_Return);
+    EXPECT_EQ(files->fileNames(), QStringList({u"résumé.txt"_qs}));
+    clickFile(u"résumé.txt"_qs);
+    EXPECT_EQ(window->findChild<QLabel*>("lblAbbrPath")->toolTip(), dir(u"DL/café/résumé.txt"_qs));
+    type("z");
+    key(box, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(dirs->Path(), dir("DL"));
+    EXPECT_EQ(logLines(), QStringList({dir(u"DL/café/résumé.txt"_qs) + " - z"}));
+    ::unlink((folder + "/r\xE9sum\xE9.txt").constData());  // QDir cannot reach these names
+    ::rmdir(folder.constData());
+}
+
+TEST_F(MainWindowTest, AVanishedDirectoryIsLeftForItsNearestParent) {
+    for (const bool byF5 : {false, true}) {
+        QDir(tree.path()).mkdir("GONE");
+        QFile(dir("GONE/memo.txt")).open(QIODevice::WriteOnly);
+        dirs->setPath(dir("GONE"));
+        type("v");
+        QDir(dir("GONE")).removeRecursively();
+        byF5 ? key(window.get(), Qt::Key_F5) : clickFile("memo.txt");  // still listed
+        EXPECT_EQ(dirs->Path(), QDir::toNativeSeparators(tree.path()));
+        EXPECT_EQ(logLines(), QStringList({dir("GONE") + QDir::separator() + " - v"}));
+        ASSERT_TRUE(logDir.log().DeleteLog());
+    }
+
+    QDir::setCurrent(dir("DL"));
+    QDir(dir("DL")).removeRecursively();
+    frmMain started(logDir.log());
+    EXPECT_EQ(started.findChild<platform::DirectoryList*>("dirPaths")->Path(),
+              QDir::toNativeSeparators(QDir::homePath()));
+}
+
 TEST_F(MainWindowTest, ListsLabelAndTheEmptyBox) {
     EXPECT_EQ(files->fileNames(), QStringList({"a.zip", "b.zip"}));
     EXPECT_EQ(QApplication::focusWidget(), drives);
@@ -107,6 +211,15 @@ TEST_F(MainWindowTest, ListsLabelAndTheEmptyBox) {
     EXPECT_EQ(dirs->Path(), dir("DL"));
     box->setText(QString(40000, u'x'));  // the box has no limit of its own
     EXPECT_EQ(box->text().size(), 40000);
+
+    drives->setVolumes({{"/", "/"}, {dir("DL"), "dl"}});
+    const int shown = drives->currentIndex();
+    QWheelEvent wheel({5, 5}, drives->mapToGlobal(QPoint(5, 5)), {}, {0, -120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(drives, &wheel);
+    EXPECT_EQ(drives->currentIndex(), shown);
+    key(window.get(), Qt::Key_F10);
+    EXPECT_TRUE(window->findChild<QMenu*>()->isVisible());
 }
 
 TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {

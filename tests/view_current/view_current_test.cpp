@@ -48,7 +48,16 @@ TEST(ViewCurrent, ListsSortedIgnoringCaseWithCaseTwinsInAStableOrder) {
     EXPECT_EQ(listed(*form), QStringList({"", "C:\\A - one", "c:\\b - two", "last", "X - B", "x - b"}));
 }
 
-// What "Return" (or the close control) leaves in the log after what the user did.
+// The keys, then "Delete Entry" unless the keys end with Delete.
+Act pressing(std::initializer_list<Qt::Key> keys) {
+    return [keys = QList<Qt::Key>(keys)](frmShowCurrent& form) {
+        for (const Qt::Key key : keys) QTest::keyClick(form.lstCurrent(), key);
+        if (keys.last() != Qt::Key_Delete) form.Command1()->click();
+    };
+}
+
+// What "Return" (or the close control) leaves in the log after what the user did. The list opens
+// with the focus frame on its first entry; the keys select what they land on.
 TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     const struct {
         const char* name;
@@ -62,6 +71,9 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         {"Return after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }, true, "-"},
         {"close control after deleting all", deleteAll, false, kThree},
         {"close control after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }, false, "-"},
+        {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}), true, "b - 2\r\nc - 3\r\n"},
+        {"Up on the first", pressing({Qt::Key_Up}), true, "b - 2\r\nc - 3\r\n"},
+        {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), true, "A - 1\r\nc - 3\r\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -70,6 +82,8 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         dir.writeBytes(kThree);
         const auto form = CreateViewCurrent(nullptr, dir.log());
         form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         row.act(*form);
         row.byReturn ? form->cmdOK()->click() : void(form->close());
         EXPECT_FALSE(form->isVisible());

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <optional>
+
+namespace kivra::platform {
+
+// One name in a directory, as the file system holds it: on POSIX the raw bytes, which need not
+// be valid UTF-8; on Windows the UTF-16 name in UTF-8.
+struct DirectoryEntry {
+    QByteArray name;
+    bool isDirectory = false;
+};
+
+// The visible entries of `directory` (native bytes, as above) without "." and "..": hidden
+// ones are left out. Nullopt when the directory cannot be read.
+std::optional<QList<DirectoryEntry>> ReadDirectory(const QByteArray& directory);
+
+// The process's current directory, in the same native bytes; empty when it is gone.
+QByteArray CurrentDirectory();
+
+// True when `directory` exists and can be listed.
+bool IsReadableDirectory(const QByteArray& directory);
+
+}  // namespace kivra::platform

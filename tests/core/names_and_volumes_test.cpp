@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "core/name_decoding.h"
+#include "core/name_order.h"
+#include "platform/mount_filter.h"
+#include "support/qt_printers.h"
+
+namespace kivra {
+namespace {
+
+TEST(Names, InvalidBytesReadAsWindows1252AndValidUtf8StaysItself) {
+    const struct {
+        QByteArray bytes;
+        QString text;
+    } rows[] = {
+        {"caf\xE9.zip", u"café.zip"_qs},
+        {"\xC3\xA9t\xE9 \x80\x81", u"été €\u0081"_qs},
+        {"\xC3(\xE2\x82", u"Ã(â‚"_qs},               // a sequence cut short
+        {"\xC0\xAF\xED\xA0\x80", u"À¯í\u00A0€"_qs},  // overlong form, surrogate
+        {"\xF0\x9F\x8E\x89!", u"🎉!"_qs},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(DecodeName(row.bytes), row.text) << row.bytes.toHex().data();
+}
+
+TEST(Names, OrderIgnoresCaseAndAccentsAndComparesNumbers) {
+    const QStringList names = {"Zebra", "file10", "École", "file2", "apple", "Eagle", "File2"};
+    QStringList sorted;
+    for (const qsizetype i : NameOrder(names)) sorted.append(names[i]);
+    EXPECT_EQ(sorted,
+              QStringList({"apple", "Eagle", "École", "File2", "file2", "file10", "Zebra"}));
+}
+
+TEST(Volumes, OfferedAsAFileManagerDoes) {
+    using platform::MountEntry;
+    const QList<MountEntry> mounts = {
+        {"0:30", "/", "/", "overlay", "overlay"},
+        {"8:1", "/", "/boot", "ext4", "/dev/sda1"},
+        {"8:2", "/", "/home", "ext4", "/dev/sda2"},
+        {"8:2", "/ann/share", "/srv/share", "ext4", "/dev/sda2"},  // bind of an offered folder
+        {"8:17", "/", "/media/ann/STICK", "vfat", "/dev/sdb1"},
+        {"0:50", "/", "/mnt/nas", "nfs4", "nas:/export"},
+        {"7:3", "/", "/snap/core/1", "squashfs", "/dev/loop3"},
+        {"0:22", "/", "/run/user/1000", "tmpfs", "tmpfs"},
+        {"0:5", "/", "/proc", "proc", "proc"},
+        {"8:33", "/", "/sys/firmware/x", "vfat", "/dev/sdc1"},
+        {"0:60", "/", "/var/lib/docker/o", "overlay", "overlay"},
+        {"0:61", "/", "/mnt/gvfs", "fuse.gvfsd-fuse", "gvfsd-fuse"},
+    };
+    QStringList offered;
+    for (const platform::Volume& v : platform::OfferedVolumes(mounts, {{"/dev/sdb1", "STICK 8GB"}}))
+        offered.append(v.label);
+    EXPECT_EQ(offered,
+              QStringList({"/", "/boot", "/home", "/media/ann/STICK [STICK 8GB]", "/mnt/nas"}));
+
+    const QByteArray info =
+        "29 1 8:2 / /media/my\\040disk rw - ext4 /dev/sda2 rw\n"
+        "30 1 0:5 / /proc rw shared:5 - proc proc rw\n";
+    const QList<MountEntry> parsed = platform::ParseMountInfo(info);
+    ASSERT_EQ(parsed.size(), 2);
+    EXPECT_EQ(parsed[0].target, "/media/my disk");
+    EXPECT_EQ(parsed[1].type, "proc");
+    EXPECT_EQ(parsed[1].device, "0:5");
+}
+
+}  // namespace
+}  // namespace kivra
