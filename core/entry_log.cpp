@@ -24,6 +24,7 @@
 
 #include "core/app_info.h"
 #include "core/atomic_file_writer.h"
+#include "core/name_decoding.h"
 #include "platform/file_writes.h"
 #include "platform/ordinary_file.h"
 
@@ -89,32 +90,6 @@ void rememberBytes(const QString& text, QByteArrayView bytes) {
     back.any = true;
 }
 
-// Length of the valid UTF-8 sequence at the start of `bytes`, 0 when it starts with none.
-int utf8SequenceLength(QByteArrayView bytes) {
-    const auto byte = [&bytes](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) return 1;
-    int length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // the second byte's range: no overlong, no surrogate
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (bytes.size() < length || byte(1) < low || byte(1) > high) return 0;
-    for (int i = 2; i < length; ++i)
-        if ((byte(i) & 0xC0) != 0x80) return 0;
-    return length;
-}
-
 // A short write sets no error of its own.
 QString writeFailureReason(const QFileDevice& file) {
     if (file.error() != QFileDevice::NoError) return file.errorString();
@@ -158,24 +133,9 @@ QString decodeLine(QByteArrayView line) {
         windows1252.resetState();
         return windows1252.decode(bytes);
     };
-    if (systemIsUtf8) {
-        // Valid sequences stay themselves; only the stray bytes are taken as Windows-1252, one
-        // by one, as a line with a name typed elsewhere and an older description may mix them.
-        text.clear();
-        qsizetype valid = 0;
-        for (qsizetype i = 0; i < line.size();) {
-            if (const int length = utf8SequenceLength(line.sliced(i))) {
-                i += length;
-                continue;
-            }
-            text += QString::fromUtf8(line.sliced(valid, i - valid));
-            text += asWindows1252(line.sliced(i, 1));
-            valid = ++i;
-        }
-        text += QString::fromUtf8(line.sliced(valid));
-    } else {
-        text = asWindows1252(line);
-    }
+    // Valid sequences stay themselves; only the stray bytes are taken as Windows-1252, one by one,
+    // as a line with a name typed elsewhere and an older description may mix them.
+    text = systemIsUtf8 ? DecodeName(line) : asWindows1252(line);
     rememberBytes(text, line);
     return text;
 }
