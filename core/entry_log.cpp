@@ -218,6 +218,17 @@ LogResult EntryLog::WriteEntries(const QStringList& lines) const {
     return failure("Cannot write the log %1: %2", filePath(), writer.errorString());
 }
 
+LogResult EntryLog::WriteLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const {
+    if (!QDir().mkpath(appDir_))
+        return failure("Cannot create the folder %1: %2", appDir_, tr("permission denied or no space"));
+    AtomicFileWriter writer(filePath());
+    if (writer.open()) {
+        fill(writer);
+        if (writer.commit()) return {};
+    }
+    return failure("Cannot write the log %1: %2", filePath(), writer.errorString());
+}
+
 LogResult EntryLog::DeleteLog() const {
     QFile file(filePath());
     if (!file.exists() && !QFileInfo(file).isSymLink()) return {};

@@ -9,6 +9,8 @@ class QIODevice;
 
 namespace kivra {
 
+class AtomicFileWriter;
+
 // Outcome of a log operation: on failure, a message for the user that names the file and the
 // system's reason.
 struct LogResult {
@@ -50,6 +52,8 @@ public:
     ReadResult ReadEntries() const;
     // Replaces the log atomically: a failure leaves the old log whole.
     LogResult WriteEntries(const QStringList& lines) const;
+    // The same for lines already in the log's format: `fill` writes them.
+    LogResult WriteLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const;
     // Succeeds also when the log is already gone.
     LogResult DeleteLog() const;
 

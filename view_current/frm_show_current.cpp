@@ -80,7 +80,9 @@ void frmShowCurrent::Form_Load() {
     LoadedCount = model_->rowCount();
 }
 
-void frmShowCurrent::addItems(QStringList lines) { model_->addItems(std::move(lines)); }
+void frmShowCurrent::addItems(QStringList lines) { model_->addItems(lines); }
+
+void frmShowCurrent::addEntries(EntryTable table) { model_->addEntries(std::move(table)); }
 
 int frmShowCurrent::selectedRow() const {
     const QModelIndexList selected = lstCurrent_->selectionModel()->selectedIndexes();
@@ -111,7 +113,7 @@ void frmShowCurrent::cmdClearAll_Click() {
 void frmShowCurrent::cmdOK_Click() {
     if (model_->rowCount() != LoadedCount || entryDeleted_) {
         // On failure the window stays open, so nothing the user did is lost.
-        if (const LogResult written = log_.WriteEntries(model_->items()); !written) {
+        if (const LogResult written = model_->writeBack(log_); !written) {
             platform::ShowMessage(this, written.error, platform::MsgStyle::Exclamation);
             return;
         }
