@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 
 #include "core/atomic_file_writer.h"
 
@@ -48,16 +49,40 @@ int compareIgnoringCase(const QString& a, const QString& b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-// Case and accents folded away; UTF-8, so it compares bytewise with the ASCII lines.
-QByteArray foldedKey(QByteArrayView line) {
-    const QString decomposed =
-        entry_log_detail::decodeLine(line).normalized(QString::NormalizationForm_D);
-    QString base;
-    base.reserve(decomposed.size());
-    for (const QChar ch : decomposed) {
-        if (!ch.isMark()) base += ch;
+// The letter under its accents: a canonical decomposition starts with its base letter.
+char32_t baseLetter(char32_t c) {
+    while (QChar::decompositionTag(c) == QChar::Canonical) {
+        const QString parts = QChar::decomposition(c);
+        c = parts.size() > 1 && parts[0].isHighSurrogate()
+                ? QChar::surrogateToUcs4(parts[0], parts[1])
+                : parts[0].unicode();
     }
-    return base.toCaseFolded().toUtf8();
+    return QChar::toCaseFolded(c);
+}
+
+// Case and accents folded away; UTF-8, so it compares bytewise with the ASCII lines. Qt's own
+// normalisation takes quadratic time on a long line, hence letter by letter.
+QByteArray foldedKey(QByteArrayView line) {
+    // Most letters of a log fall below U+3000; each is worked out once.
+    static std::array<char32_t, 0x3000> known{};
+    const QString text = entry_log_detail::decodeLine(line);
+    std::u32string folded;
+    folded.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        if (QChar::isMark(c)) continue;
+        if (c < known.size()) {
+            if (known[c] == 0) known[c] = baseLetter(c) + 1;
+            folded += known[c] - 1;
+        } else {
+            folded += baseLetter(c);
+        }
+    }
+    return QString::fromUcs4(folded.data(), qsizetype(folded.size())).toUtf8();
 }
 
 LogResult readFailure(const char* what, const QString& path, const QString& reason) {

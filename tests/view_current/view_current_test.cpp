@@ -41,10 +41,13 @@ void deleteAll(frmShowCurrent& form) {
 
 TEST(ViewCurrent, ListsSortedIgnoringCaseWithCaseTwinsInAStableOrder) {
     TempLogDir dir;
-    dir.writeBytes("x - b\r\nX - B\r\n\r\nc:\\b - two\r\nC:\\A - one\r\nlast");
+    dir.writeBytes("x - b\r\nX - B\r\n\r\n\xC3\xA9t\xC3\xA9 - b\r\nc:\\b - two\r\nC:\\A - one\r\n"
+                   "\xC3\x89t\xC3\xA9 - b\r\nete - a\r\nlast");
     const auto form = CreateViewCurrent(nullptr, dir.log());
     ASSERT_TRUE(form);
-    EXPECT_EQ(listed(*form), QStringList({"", "C:\\A - one", "c:\\b - two", "last", "X - B", "x - b"}));
+    // Accents too are ignored first: É with E.
+    EXPECT_EQ(listed(*form), QStringList({"", "C:\\A - one", "c:\\b - two", "ete - a", u"Été - b"_qs,
+                                          u"été - b"_qs, "last", "X - B", "x - b"}));
 }
 
 // What "Return" (or the close control) leaves in the log after what the user did.
@@ -54,6 +57,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         Act act;
         bool byReturn;
         QByteArray expected;  // "-" for no log at all
+        QByteArray byOthers = {};  // the log another copy leaves before "Return"; "-" deletes it
     } rows[] = {
         {"Return, no change: sorted", [](frmShowCurrent&) {}, true, "A - 1\r\nb - 2\r\nc - 3\r\n"},
         {"Return after a deletion", [](frmShowCurrent& f) { deleteRow(f, 1); }, true, "A - 1\r\nc - 3\r\n"},
@@ -61,6 +65,12 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         {"Return after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }, true, "-"},
         {"close control after deleting all", deleteAll, false, kThree},
         {"close control after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }, false, "-"},
+        {"Return after another copy's append", [](frmShowCurrent& f) { deleteRow(f, 1); }, true,
+         "a - 0\r\nA - 1\r\nc - 3\r\n", kThree + "a - 0\r\n"},
+        {"Return after another copy's rewrite: a deleted twin goes once", [](frmShowCurrent& f) { deleteRow(f, 1); },
+         true, "A - 1\r\nb - 2\r\nc - 3\r\nd - 4\r\n", "c - 3\r\nb - 2\r\nd - 4\r\nA - 1\r\nb - 2\r\n"},
+        {"Return after another copy deleted the log", [](frmShowCurrent& f) { deleteRow(f, 1); }, true,
+         "A - 1\r\nc - 3\r\n", "-"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -70,6 +80,8 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         const auto form = CreateViewCurrent(nullptr, dir.log());
         form->show();
         row.act(*form);
+        if (row.byOthers == "-") QFile::remove(dir.logFile());
+        if (!row.byOthers.isEmpty() && row.byOthers != "-") dir.writeBytes(row.byOthers);
         row.byReturn ? form->cmdOK()->click() : void(form->close());
         EXPECT_FALSE(form->isVisible());
         if (row.expected == "-") {
@@ -78,6 +90,23 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
             EXPECT_EQ(dir.bytes(), row.expected);
         }
     }
+}
+
+TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
+    TempLogDir dir;
+    const QByteArray longLine = "C:\\x - " + QByteArray(10 << 20, '\xE9');
+    dir.writeBytes("b - 2\r\n" + longLine + "\r\n");
+    const auto form = CreateViewCurrent(nullptr, dir.log());
+    form->show();
+    const QString shown = listed(*form)[1];
+    EXPECT_EQ(shown.size(), 1001);
+    EXPECT_TRUE(shown.endsWith(u"é…"_qs));
+    const QRect rows[] = {form->lstCurrent()->visualRect(form->lstCurrent()->model()->index(0, 0)),
+                          form->lstCurrent()->visualRect(form->lstCurrent()->model()->index(1, 0))};
+    EXPECT_EQ(rows[0].height(), rows[1].height());
+    deleteRow(*form, 0);
+    form->cmdOK()->click();
+    EXPECT_EQ(dir.bytes(), longLine + "\r\n");
 }
 
 TEST(ViewCurrent, ClearAllAsksAndEnterOrEscPressNothing) {
