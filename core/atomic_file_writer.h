@@ -22,6 +22,12 @@ public:
         if (chunk_.size() >= kChunk) writeChunk();
     }
 
+    // Bytes too many to copy into a chunk first.
+    void write(QByteArrayView bytes) {
+        if (!chunk_.isEmpty()) writeChunk();
+        if (ok_ && file_.write(bytes.data(), bytes.size()) != bytes.size()) fail();
+    }
+
     // False, with the old file untouched, if any part could not be written.
     bool commit() {
         if (ok_ && !chunk_.isEmpty()) writeChunk();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <cstring>
 
 #include "core/atomic_file_writer.h"
 #include "core/rtf_writer.h"
@@ -15,6 +16,22 @@ QString tr(const char* text) { return QCoreApplication::translate("ExportBuffer"
 
 LogResult failure(const char* what, const QString& path, const QString& reason) {
     return LogResult::failure(tr(what).arg(QDir::toNativeSeparators(path), reason));
+}
+
+// Every line already ended by CR LF and no other line end: the text export is then the bytes
+// themselves.
+bool endsEveryLineWithCrLf(QByteArrayView bytes) {
+    if (bytes.isEmpty()) return true;
+    if (!bytes.endsWith("\r\n")) return false;
+    const char* const data = bytes.data();
+    const char* const end = data + bytes.size();
+    for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p) {
+        if (p == data || p[-1] != '\r') return false;
+    }
+    for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\r', end - p))); ++p) {
+        if (p + 1 == end || p[1] != '\n') return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -33,18 +50,22 @@ LogResult ExportBuffer::LoadFile(const QString& path) {
 LogResult ExportBuffer::SaveFile(const QString& path, FileType type) const {
     AtomicFileWriter writer(path);
     if (writer.open()) {
-        if (type == Rtf) AppendRtfHeader(writer.chunk());
-        entry_log_detail::forEachLine(bytes_, [&writer, type](QByteArrayView line) {
-            if (type == Rtf) {
-                AppendRtfParagraph(line, writer.chunk());
-            } else {
-                // The log's own bytes, in its own encoding; only line ends become CR LF.
-                writer.chunk() += line;
-                writer.chunk() += "\r\n";
-            }
-            writer.written();
-        });
-        if (type == Rtf) AppendRtfFooter(writer.chunk());
+        if (type == Text && endsEveryLineWithCrLf(bytes_)) {
+            writer.write(bytes_);
+        } else {
+            if (type == Rtf) AppendRtfHeader(writer.chunk());
+            entry_log_detail::forEachLine(bytes_, [&writer, type](QByteArrayView line) {
+                if (type == Rtf) {
+                    AppendRtfParagraph(line, writer.chunk());
+                } else {
+                    // The log's own bytes, in its own encoding; only line ends become CR LF.
+                    writer.chunk() += line;
+                    writer.chunk() += "\r\n";
+                }
+                writer.written();
+            });
+            if (type == Rtf) AppendRtfFooter(writer.chunk());
+        }
         if (writer.commit()) return {};
     }
     return failure("Cannot write %1: %2", path, writer.errorString());
