@@ -17,6 +17,15 @@ namespace kivra {
 namespace {
 
 constexpr qsizetype kShownChars = 1000;
+// No character takes more than four bytes.
+constexpr qsizetype kShownBytes = 4 * kShownChars;
+
+// At most `size` bytes of a line, cut back to the first byte of a character.
+QByteArrayView leading(QByteArrayView line, qsizetype size) {
+    if (line.size() <= size) return line;
+    for (int back = 0; back < 3 && (uchar(line[size]) & 0xC0) == 0x80; ++back) --size;
+    return line.first(size);
+}
 
 constexpr auto kAsciiFold = [] {
     std::array<char16_t, 128> table{};
@@ -61,11 +70,12 @@ char32_t baseLetter(char32_t c) {
 }
 
 // Case and accents folded away; UTF-8, so it compares bytewise with the ASCII lines. Qt's own
-// normalisation takes quadratic time on a long line, hence letter by letter.
+// normalisation takes quadratic time on a long line, hence letter by letter. A line longer than
+// a list row shows gets a key of what the row shows: beyond it, EntryLessThan decides.
 QByteArray foldedKey(QByteArrayView line) {
     // Most letters of a log fall below U+3000; each is worked out once.
     static std::array<char32_t, 0x3000> known{};
-    const QString text = entry_log_detail::decodeLine(line);
+    const QString text = entry_log_detail::decodeLine(leading(line, kShownBytes));
     std::u32string folded;
     folded.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -157,13 +167,7 @@ void EntryTable::truncate(quint32 count) {
 }
 
 QString EntryTable::shown(quint32 i) const {
-    QByteArrayView bytes = line(i);
-    // No character takes more than four bytes; the cut goes back to a character's first byte.
-    if (bytes.size() > 4 * kShownChars) {
-        qsizetype cut = 4 * kShownChars;
-        for (int back = 0; back < 3 && (uchar(bytes[cut]) & 0xC0) == 0x80; ++back) --cut;
-        bytes = bytes.first(cut);
-    }
+    const QByteArrayView bytes = leading(line(i), kShownBytes);
     QString text = entry_log_detail::decodeLine(bytes);
     if (text.size() > kShownChars) {
         const qsizetype keep =
@@ -292,34 +296,51 @@ LogResult EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& k
     const QString path = log.LogPath();
     if (!QFileInfo::exists(path)) return write(log, kept);
 
-    const quint32 own = size();
-    const qsizetype ownBytes = bytes_.size();
-    const quint32 loadedLines = loadedLines_;
-    const qsizetype loadedBytes = loadedBytes_;
-    if (LogResult loaded = load(path); !loaded) return loaded;
-    const QByteArrayView was(bytes_.constData(), loadedBytes);
-    const QByteArrayView now = QByteArrayView(bytes_).sliced(ownBytes);
+    // Compared a chunk at a time with what was read before, so the usual case (nothing changed,
+    // or another copy appended) holds the log in memory once.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return readFailure("Cannot open the log %1: %2", path, file.errorString());
+    bool unchanged = true;
+    QByteArray chunk(qsizetype(1) << 20, Qt::Uninitialized);
+    for (qsizetype at = 0; unchanged && at < loadedBytes_;) {
+        const qint64 got = file.read(chunk.data(), std::min(chunk.size(), loadedBytes_ - at));
+        unchanged = got > 0 && std::memcmp(chunk.constData(), bytes_.constData() + at, got) == 0;
+        at += std::max<qint64>(got, 0);
+    }
+    chunk.clear();
+    if (!unchanged) file.seek(0);
+    const QByteArray rest = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return readFailure("Cannot read the log %1: %2", path, file.errorString());
+    file.close();
 
-    // Appends only since the window read the log: its lines keep their indices, the new ones
-    // follow them.
-    const bool appendedOnly =
-        now.startsWith(was) &&
-        (was.isEmpty() || was.back() == '\n' ||
-         (was.back() == '\r' && (now.size() == was.size() || now[was.size()] != '\n')));
+    // An appended line starts a line of its own only after a line end.
+    const char last = loadedBytes_ > 0 ? bytes_[loadedBytes_ - 1] : '\n';
+    const bool appendedOnly = unchanged && (last == '\n' || (last == '\r' && !rest.startsWith('\n')));
+    const quint32 own = size();
     std::vector<quint32> order;
     if (appendedOnly) {
-        order = merged(kept, sorted(all(own + loadedLines)));
+        appendBytes(rest);
+        order = merged(kept, sorted(all(own)));
     } else {
-        std::vector<char> isKept(loadedLines, 0);
+        if (unchanged) {
+            // The old last line goes on in the log: read it again from its start.
+            const QByteArray whole = bytes_.first(loadedBytes_) + rest;
+            appendBytes(whole);
+        } else {
+            appendBytes(rest);
+        }
+        std::vector<char> isKept(loadedLines_, 0);
         std::vector<quint32> extra;
         for (const quint32 i : kept) {
-            if (i < loadedLines)
+            if (i < loadedLines_)
                 isKept[i] = 1;
             else
                 extra.push_back(i);
         }
         QHash<QByteArrayView, int> deleted;
-        for (quint32 i = 0; i < loadedLines; ++i) {
+        for (quint32 i = 0; i < loadedLines_; ++i) {
             if (!isKept[i]) ++deleted[line(i)];
         }
         std::vector<quint32> fresh;

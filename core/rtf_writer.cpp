@@ -41,6 +41,21 @@ void appendEscaped(const Text& text, QByteArray& out) {
     }
 }
 
+// ASCII bytes: runs that need no escape go out whole.
+void appendEscapedAscii(QByteArrayView text, QByteArray& out) {
+    const auto plain = [](char c) {
+        return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}';
+    };
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const char* const run = p;
+        while (p < end && plain(*p)) ++p;
+        out.append(run, p - run);
+        if (p < end) appendEscaped(QByteArrayView(p++, 1), out);
+    }
+}
+
 }  // namespace
 
 void AppendRtfHeader(QByteArray& out) {
@@ -57,7 +72,7 @@ void AppendRtfParagraph(const QString& line, QByteArray& out) {
 void AppendRtfParagraph(QByteArrayView logLine, QByteArray& out) {
     // ASCII needs no decoding: the bytes are the characters.
     if (entry_log_detail::isAscii(logLine))
-        appendEscaped(logLine, out);
+        appendEscapedAscii(logLine, out);
     else
         appendEscaped(entry_log_detail::decodeLine(logLine), out);
     out += "\\par\r\n";

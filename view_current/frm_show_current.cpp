@@ -92,8 +92,9 @@ int frmShowCurrent::selectedRow() const {
 void frmShowCurrent::Command1_Click() {
     const int row = selectedRow();
     if (row < 0) return;
-    model_->removeItem(row);
+    // Cleared first: after a removal the view would lay out every row to repaint the selection.
     lstCurrent_->selectionModel()->clearSelection();
+    model_->removeItem(row);
     entryDeleted_ = true;
 }
 
