@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <cstring>
 
 #include "core/atomic_file_writer.h"
@@ -25,13 +26,13 @@ bool endsEveryLineWithCrLf(QByteArrayView bytes) {
     if (!bytes.endsWith("\r\n")) return false;
     const char* const data = bytes.data();
     const char* const end = data + bytes.size();
+    qsizetype lineFeeds = 0;
     for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p) {
         if (p == data || p[-1] != '\r') return false;
+        ++lineFeeds;
     }
-    for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\r', end - p))); ++p) {
-        if (p + 1 == end || p[1] != '\n') return false;
-    }
-    return true;
+    // As many CRs as CR LFs: no CR alone.
+    return std::count(data, end, '\r') == lineFeeds;
 }
 
 }  // namespace
