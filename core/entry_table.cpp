@@ -144,7 +144,7 @@ void EntryTable::index(qsizetype from) {
     const QByteArrayView rest = QByteArrayView(bytes_).sliced(from);
     if (rest.isEmpty()) return;
     const char* const base = bytes_.constData();
-    lines_.reserve(lines_.size() + rest.count('\n') + 1);
+    lines_.reserve(lines_.size() + std::count(rest.begin(), rest.end(), '\n') + 1);
     entry_log_detail::forEachLine(rest, [this, base](QByteArrayView line) {
         Line entry{line.data() - base, static_cast<qint32>(line.size()), -1};
         if (!entry_log_detail::isAscii(line)) {

@@ -17,6 +17,12 @@ class CurrentEntriesModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
+    // The list view asks for every row's index at each layout: only the checks it needs.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override {
+        return row >= 0 && column == 0 && !parent.isValid() && size_t(row) < rows_.size()
+                   ? createIndex(row, 0)
+                   : QModelIndex();
+    }
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 

@@ -52,6 +52,10 @@ void frmShowCurrent::createControls() {
     lstCurrent_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Without it the view measures every row, which a large log cannot afford.
     lstCurrent_->setUniformItemSizes(true);
+    // Every change of the row count lays out every row again; in batches, the rows on show are
+    // painted first and the rest follow between events, so "Delete Entry" answers at once.
+    lstCurrent_->setLayoutMode(QListView::Batched);
+    lstCurrent_->setBatchSize(10'000);
     QPalette palette = lstCurrent_->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
