@@ -96,9 +96,8 @@ int frmShowCurrent::selectedRow() const {
 void frmShowCurrent::Command1_Click() {
     const int row = selectedRow();
     if (row < 0) return;
-    // Cleared first: after a removal the view would lay out every row to repaint the selection.
-    lstCurrent_->selectionModel()->clearSelection();
     model_->removeItem(row);
+    lstCurrent_->selectionModel()->clearSelection();
     entryDeleted_ = true;
 }
 
