@@ -35,9 +35,6 @@ public:
     // "Return": the log as it stands now, minus what was removed here.
     LogResult writeBack(const EntryLog& log);
 
-    // The whole line of a row (a row shows a long one shortened).
-    QString item(int row) const { return table_.text(rows_[row]); }
-
 private:
     void addFrom(quint32 firstNew);
 
