@@ -317,7 +317,8 @@ LogResult EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& k
 
     // An appended line starts a line of its own only after a line end.
     const char last = loadedBytes_ > 0 ? bytes_[loadedBytes_ - 1] : '\n';
-    const bool appendedOnly = unchanged && (last == '\n' || (last == '\r' && !rest.startsWith('\n')));
+    const bool appendedOnly =
+        unchanged && (last == '\n' || (last == '\r' && !rest.startsWith('\n')));
     const quint32 own = size();
     std::vector<quint32> order;
     if (appendedOnly) {
