@@ -2,6 +2,7 @@
 // operation's own time in seconds, without the process's start-up.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListView>
 
 #include <cstdio>
 #include <fstream>
@@ -17,8 +18,8 @@ namespace {
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: kivra_probe read DIR | getline FILE | view-current DIR | file-list DIR | "
-                 "export DIR OUT\n");
+                 "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
+                 "return DIR | file-list DIR | export DIR OUT\n");
     return 2;
 }
 
@@ -29,6 +30,17 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 2) return usage();
     const QString& what = args[0];
+    // "Delete Entry" and "Return" are timed in a window already open, as the user meets them.
+    std::unique_ptr<kivra::frmShowCurrent> open;
+    if (what == "delete" || what == "return") {
+        open = kivra::CreateViewCurrent(nullptr, kivra::EntryLog(args[1]));
+        if (!open) return 1;
+        open->show();
+        QApplication::processEvents();
+        QListView* list = open->lstCurrent();
+        list->setCurrentIndex(list->model()->index(list->model()->rowCount() / 2, 0));
+        if (what == "return") open->Command1_Click();
+    }
     QElapsedTimer timer;
     timer.start();
     if (what == "read") {
@@ -47,6 +59,14 @@ int main(int argc, char** argv) {
         if (!window) return 1;
         window->show();
         QApplication::processEvents();
+    } else if (what == "delete") {
+        const int before = open->lstCurrent()->model()->rowCount();
+        open->Command1_Click();
+        QApplication::processEvents();
+        if (open->lstCurrent()->model()->rowCount() != before - 1) return 1;
+    } else if (what == "return") {
+        open->cmdOK_Click();
+        if (open->isVisible()) return 1;
     } else if (what == "file-list") {
         kivra::platform::FileList list;
         list.setPath(args[1]);

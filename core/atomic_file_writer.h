@@ -26,6 +26,12 @@ public:
         if (chunk_.size() >= kChunk) writeChunk();
     }
 
+    // Bytes too many to copy into a chunk first.
+    void write(QByteArrayView bytes) {
+        if (!chunk_.isEmpty()) writeChunk();
+        if (ok_ && file_.write(bytes.data(), bytes.size()) != bytes.size()) fail();
+    }
+
     // False, with the old file untouched, if any part could not be written.
     bool commit() {
         if (ok_ && !chunk_.isEmpty()) writeChunk();
@@ -45,7 +51,7 @@ private:
 
     void writeChunk() {
         if (ok_ && file_.write(chunk_) != chunk_.size()) fail();
-        chunk_.clear();
+        chunk_.resize(0);  // keeps the allocation: no page faults for every chunk
     }
     bool fail() {
         ok_ = false;

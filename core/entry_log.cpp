@@ -1,6 +1,5 @@
 #include "core/entry_log.h"
 
-#include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -12,9 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QLockFile>
-#include <QMutex>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -71,25 +68,6 @@ std::filesystem::path fsPath(const QString& path) {
 #endif
 }
 
-// Lines read with bytes that are not valid in the system encoding, and those bytes, so a rewrite
-// gives such a line back unchanged instead of re-encoding its letters.
-struct ReadBack {
-    QMutex mutex;
-    QHash<QString, QByteArray> bytes;
-    std::atomic<bool> any = false;
-};
-ReadBack& readBack() {
-    static ReadBack instance;
-    return instance;
-}
-
-void rememberBytes(const QString& text, QByteArrayView bytes) {
-    ReadBack& back = readBack();
-    const QMutexLocker locker(&back.mutex);
-    back.bytes.insert(text, bytes.toByteArray());
-    back.any = true;
-}
-
 // A short write sets no error of its own.
 QString writeFailureReason(const QFileDevice& file) {
     if (file.error() != QFileDevice::NoError) return file.errorString();
@@ -135,9 +113,7 @@ QString decodeLine(QByteArrayView line) {
     };
     // Valid sequences stay themselves; only the stray bytes are taken as Windows-1252, one by one,
     // as a line with a name typed elsewhere and an older description may mix them.
-    text = systemIsUtf8 ? DecodeName(line) : asWindows1252(line);
-    rememberBytes(text, line);
-    return text;
+    return systemIsUtf8 ? DecodeName(line) : asWindows1252(line);
 }
 
 qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit) {
@@ -211,14 +187,6 @@ std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk) {
 void encodeLine(const QString& line, QByteArray& out) {
     static thread_local QStringEncoder system(QStringConverter::System,
                                               QStringConverter::Flag::Stateless);
-    if (ReadBack& back = readBack(); back.any) {
-        const QMutexLocker locker(&back.mutex);
-        if (const auto found = back.bytes.constFind(line); found != back.bytes.cend()) {
-            out += *found;
-            out += "\r\n";
-            return;
-        }
-    }
     if (line.contains(u'\r') || line.contains(u'\n')) {
         QString oneLine = line;
         oneLine.replace(u'\r', u'?').replace(u'\n', u'?');
@@ -282,7 +250,16 @@ ReadResult EntryLog::ReadEntries() const {
 }
 
 LogResult EntryLog::WriteEntries(const QStringList& lines) const {
-    return Locked([this, &lines]() -> LogResult {
+    return WriteLogBytes([&lines](AtomicFileWriter& writer) {
+        for (const QString& line : lines) {
+            entry_log_detail::encodeLine(line, writer.chunk());
+            writer.written();
+        }
+    });
+}
+
+LogResult EntryLog::WriteLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const {
+    return Locked([this, &fill]() -> LogResult {
         removeLeftovers();
         [[maybe_unused]] const bool isNew = !QFileInfo::exists(filePath());
         AtomicFileWriter writer(filePath());
@@ -291,10 +268,7 @@ LogResult EntryLog::WriteEntries(const QStringList& lines) const {
             // A rewrite keeps the old log's mode; a new log is private.
             if (isNew) writer.setPermissions(kPrivateFile);
 #endif
-            for (const QString& line : lines) {
-                entry_log_detail::encodeLine(line, writer.chunk());
-                writer.written();
-            }
+            fill(writer);
             if (writer.commit()) return {};
         }
         return failure("Cannot write the log %1: %2", filePath(), writer.errorString());

@@ -9,6 +9,8 @@ class QIODevice;
 
 namespace kivra {
 
+class AtomicFileWriter;
+
 // Outcome of a log operation: on failure, a message for the user that names the file and the
 // system's reason.
 struct LogResult {
@@ -50,6 +52,8 @@ public:
     ReadResult ReadEntries() const;
     // Replaces the log atomically: a failure leaves the old log whole.
     LogResult WriteEntries(const QStringList& lines) const;
+    // The same for lines already in the log's format: `fill` writes them.
+    LogResult WriteLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const;
     // Succeeds also when the log is already gone.
     LogResult DeleteLog() const;
 
@@ -74,8 +78,8 @@ private:
 namespace entry_log_detail {
 bool isAscii(QByteArrayView bytes);
 // One line's bytes as text. Where the system encoding is UTF-8, each byte that is not part of a
-// valid sequence reads as its Windows-1252 letter, and encodeLine() gives such a line back its
-// very bytes; elsewhere a line invalid in the system encoding reads as Windows-1252.
+// valid sequence reads as its Windows-1252 letter; elsewhere a line invalid in the system encoding
+// reads as Windows-1252. Rewrites from View Current write lines back as the bytes they were read as.
 QString decodeLine(QByteArrayView line);
 // Calls `visit` with each line's bytes, without its terminator; returns the number of lines.
 qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit);

@@ -1,5 +1,7 @@
 #include "core/rtf_writer.h"
 
+#include <algorithm>
+
 #include "core/entry_log.h"
 
 namespace kivra {
@@ -41,6 +43,33 @@ void appendEscaped(const Text& text, QByteArray& out) {
     }
 }
 
+// ASCII bytes, written straight into room made ahead (a piece at a time, so a long line needs
+// no room for six times its length).
+void appendEscapedAscii(QByteArrayView text, QByteArray& out) {
+    constexpr qsizetype kPiece = 4096;
+    constexpr qsizetype kLongestEscape = 6;  // "\u127?"
+    for (qsizetype from = 0; from < text.size(); from += kPiece) {
+        const QByteArrayView piece = text.sliced(from, std::min(kPiece, text.size() - from));
+        const qsizetype start = out.size();
+        out.resize(start + kLongestEscape * piece.size());
+        char* const begin = out.data() + start;
+        char* o = begin;
+        for (const char c : piece) {
+            if (c == '\\' || c == '{' || c == '}') {
+                *o++ = '\\';
+                *o++ = c;
+            } else if (c >= 0x20 && c < 0x7F) {
+                *o++ = c;
+            } else {
+                QByteArray escaped;
+                appendEscaped(QByteArrayView(&c, 1), escaped);
+                o = std::copy(escaped.cbegin(), escaped.cend(), o);
+            }
+        }
+        out.resize(start + (o - begin));
+    }
+}
+
 }  // namespace
 
 void AppendRtfHeader(QByteArray& out) {
@@ -57,7 +86,7 @@ void AppendRtfParagraph(const QString& line, QByteArray& out) {
 void AppendRtfParagraph(QByteArrayView logLine, QByteArray& out) {
     // ASCII needs no decoding: the bytes are the characters.
     if (entry_log_detail::isAscii(logLine))
-        appendEscaped(logLine, out);
+        appendEscapedAscii(logLine, out);
     else
         appendEscaped(entry_log_detail::decodeLine(logLine), out);
     out += "\\par\r\n";

@@ -73,6 +73,10 @@ void frmShowCurrent::createControls() {
     lstCurrent_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Without it the view measures every row, which a large log cannot afford.
     lstCurrent_->setUniformItemSizes(true);
+    // Every change of the row count lays out every row again; in batches, the rows on show are
+    // painted first and the rest follow between events, so "Delete Entry" answers at once.
+    lstCurrent_->setLayoutMode(QListView::Batched);
+    lstCurrent_->setBatchSize(10'000);
     QPalette palette = lstCurrent_->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
@@ -102,7 +106,9 @@ void frmShowCurrent::Form_Load() {
     LoadedCount = model_->rowCount();
 }
 
-void frmShowCurrent::addItems(QStringList lines) { model_->addItems(std::move(lines)); }
+void frmShowCurrent::addItems(QStringList lines) { model_->addItems(lines); }
+
+void frmShowCurrent::addEntries(EntryTable table) { model_->addEntries(std::move(table)); }
 
 int frmShowCurrent::selectedRow() const {
     const QModelIndexList selected = lstCurrent_->selectionModel()->selectedIndexes();
@@ -132,8 +138,10 @@ void frmShowCurrent::cmdClearAll_Click() {
 
 void frmShowCurrent::cmdOK_Click() {
     if (model_->rowCount() != LoadedCount || entryDeleted_) {
-        // On failure the window stays open, so nothing the user did is lost.
-        if (const LogResult written = log_.WriteEntries(model_->items()); !written) {
+        // Locked from the read to the write, so another copy's append in between is not lost. On
+        // failure the window stays open, so nothing the user did is lost.
+        const LogResult written = log_.Locked([this] { return model_->writeBack(log_); });
+        if (!written) {
             platform::ShowMessage(this, written.error, platform::MsgStyle::Exclamation);
             return;
         }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "core/entry_log.h"
+#include "core/entry_table.h"
 
 class QListView;
 class QPushButton;
@@ -24,6 +25,7 @@ public:
     static int LoadedCount;
 
     void addItems(QStringList lines);
+    void addEntries(EntryTable table);
     const CurrentEntriesModel& entries() const { return *model_; }
 
     QListView* lstCurrent() const { return lstCurrent_; }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "core/entry_log.h"
+#include "core/entry_table.h"
 #include "platform/message_box.h"
 #include "view_current/frm_show_current.h"
 
@@ -19,13 +20,13 @@ std::unique_ptr<frmShowCurrent> CreateViewCurrent(QWidget* owner, const EntryLog
         return nullptr;
     }
     // Half a log must not be listed: "Return" would overwrite the file with it.
-    ReadResult read = log.ReadEntries();
-    if (!read.ok) {
+    EntryTable table;
+    if (const LogResult read = table.load(log.LogPath()); !read) {
         platform::ShowMessage(owner, read.error, platform::MsgStyle::Exclamation);
         return nullptr;
     }
     auto form = std::make_unique<frmShowCurrent>(owner, log);
-    form->addItems(std::move(read.lines));
+    form->addEntries(std::move(table));
     return form;
 }
 

@@ -83,6 +83,12 @@ TEST(Export, TheNameDecidesTheFormat) {
     }
     EXPECT_TRUE(e.messages.shown().isEmpty());
     EXPECT_EQ(e.logDir.bytes(), kLog);
+    // A log already in CR LF is copied as it is; a CR alone still ends a line.
+    for (const auto& [log, text] : {std::pair{kText, kText}, {"a\rb\r\n", "a\r\nb\r\n"}}) {
+        e.logDir.writeBytes(log);
+        e.to(e.outDir.filePath("again.txt"));
+        EXPECT_EQ(readFile(e.outDir.filePath("again.txt")), text);
+    }
 }
 
 TEST(Export, FailuresNameThePathAndLeaveTheOldFileWhole) {

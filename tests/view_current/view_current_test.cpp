@@ -10,6 +10,7 @@
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 #include "support/temp_log_dir.h"
+#include "core/entry_table.h"
 #include "view_current/frm_show_current.h"
 #include "view_current/open_view_current.h"
 
@@ -42,10 +43,47 @@ void deleteAll(frmShowCurrent& form) {
 
 TEST(ViewCurrent, ListsSortedIgnoringCaseWithCaseTwinsInAStableOrder) {
     TempLogDir dir;
-    dir.writeBytes("x - b\r\nX - B\r\n\r\nc:\\b - two\r\nC:\\A - one\r\nlast");
+    dir.writeBytes("x - b\r\nX - B\r\n\r\n\xC3\xA9t\xC3\xA9 - b\r\nc:\\b - two\r\nC:\\A - one\r\n"
+                   "\xC3\x89t\xC3\xA9 - b\r\nete - a\r\nlast");
     const auto form = CreateViewCurrent(nullptr, dir.log());
     ASSERT_TRUE(form);
-    EXPECT_EQ(listed(*form), QStringList({"", "C:\\A - one", "c:\\b - two", "last", "X - B", "x - b"}));
+    // Accents too are ignored first: É with E.
+    EXPECT_EQ(listed(*form), QStringList({"", "C:\\A - one", "c:\\b - two", "ete - a",
+                                          u"Été - b"_qs, u"été - b"_qs, "last", "X - B", "x - b"}));
+}
+
+// The sort by eight key bytes at a time against a plain comparison sort with Qt's own
+// decomposition: lines that agree for 7, 8, 9 or more bytes, end inside a chunk, hold NUL bytes,
+// invalid bytes, or differ in case or accents only.
+TEST(ViewCurrent, TheOrderIsAComparisonSortByTheFoldedLine) {
+    const QByteArray pieces[] = {"a", "A", "b", "e", "E", "\xC3\xA9", "\xC3\x89", "\xC3\xBC", "u",
+                                 QByteArray(1, '\0'), "\\", " - ", "\xE9", "abcdefg"};
+    QByteArray log;
+    quint32 seed = 7;
+    for (int line = 0; line < 3000; ++line) {
+        seed = seed * 1664525u + 1013904223u;
+        for (quint32 n = (seed >> 8) % 25; n > 0; --n) {
+            seed = seed * 1664525u + 1013904223u;
+            log += pieces[(seed >> 16) % std::size(pieces)];
+        }
+        log += "\r\n";
+    }
+    EntryTable table;
+    table.appendBytes(log);
+    QStringList expected;
+    for (quint32 i = 0; i < table.size(); ++i) expected.append(table.text(i));
+    const auto key = [](const QString& text) {
+        QString base = text.normalized(QString::NormalizationForm_D);
+        base.removeIf([](QChar c) { return c.isMark(); });
+        return base.toCaseFolded().toUtf8();
+    };
+    std::sort(expected.begin(), expected.end(), [&key](const QString& a, const QString& b) {
+        const QByteArray ka = key(a), kb = key(b);
+        return ka != kb ? ka < kb : EntryLessThan(a, b);
+    });
+    QStringList got;
+    for (const quint32 i : table.sorted(table.all())) got.append(table.text(i));
+    EXPECT_EQ(got, expected);
 }
 
 // The keys, then "Delete Entry" unless the keys end with Delete.
@@ -64,6 +102,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         Act act;
         bool byReturn;
         QByteArray expected;  // "-" for no log at all
+        QByteArray byOthers = {};  // the log another copy leaves before "Return"; "-" deletes it
     } rows[] = {
         {"Return, no change: sorted", [](frmShowCurrent&) {}, true, "A - 1\r\nb - 2\r\nc - 3\r\n"},
         {"Return after a deletion", [](frmShowCurrent& f) { deleteRow(f, 1); }, true, "A - 1\r\nc - 3\r\n"},
@@ -71,6 +110,13 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         {"Return after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }, true, "-"},
         {"close control after deleting all", deleteAll, false, kThree},
         {"close control after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }, false, "-"},
+        {"Return after another copy's append", [](frmShowCurrent& f) { deleteRow(f, 1); }, true,
+         "a - 0\r\nA - 1\r\nc - 3\r\n", kThree + "a - 0\r\n"},
+        {"Return after another copy's rewrite: a deleted twin goes once",
+         [](frmShowCurrent& f) { deleteRow(f, 1); }, true, "A - 1\r\nb - 2\r\nc - 3\r\nd - 4\r\n",
+         "c - 3\r\nb - 2\r\nd - 4\r\nA - 1\r\nb - 2\r\n"},
+        {"Return after another copy deleted the log", [](frmShowCurrent& f) { deleteRow(f, 1); },
+         true, "A - 1\r\nc - 3\r\n", "-"},
         {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}), true, "b - 2\r\nc - 3\r\n"},
         {"Up on the first", pressing({Qt::Key_Up}), true, "b - 2\r\nc - 3\r\n"},
         {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), true, "A - 1\r\nc - 3\r\n"},
@@ -85,6 +131,8 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         row.act(*form);
+        if (row.byOthers == "-") QFile::remove(dir.logFile());
+        if (!row.byOthers.isEmpty() && row.byOthers != "-") dir.writeBytes(row.byOthers);
         row.byReturn ? form->cmdOK()->click() : void(form->close());
         EXPECT_FALSE(form->isVisible());
         if (row.expected == "-") {
@@ -93,6 +141,23 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
             EXPECT_EQ(dir.bytes(), row.expected);
         }
     }
+}
+
+TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
+    TempLogDir dir;
+    const QByteArray longLine = "C:\\x - " + QByteArray(10 << 20, '\xE9');
+    dir.writeBytes("b - 2\r\n" + longLine + "\r\n");
+    const auto form = CreateViewCurrent(nullptr, dir.log());
+    form->show();
+    const QString shown = listed(*form)[1];
+    EXPECT_EQ(shown.size(), 1001);
+    EXPECT_TRUE(shown.endsWith(u"é…"_qs));
+    const QRect rows[] = {form->lstCurrent()->visualRect(form->lstCurrent()->model()->index(0, 0)),
+                          form->lstCurrent()->visualRect(form->lstCurrent()->model()->index(1, 0))};
+    EXPECT_EQ(rows[0].height(), rows[1].height());
+    deleteRow(*form, 0);
+    form->cmdOK()->click();
+    EXPECT_EQ(dir.bytes(), longLine + "\r\n");
 }
 
 TEST(ViewCurrent, ClearAllAsksAndEnterOrEscPressNothing) {

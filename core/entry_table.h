@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+#include "core/entry_log.h"
+
+namespace kivra {
+
+// Entry lines in ascending order, letter case ignored; lines equal but for case follow in exact
+// (code unit) order, so the listing never depends on the order of the file.
+bool EntryLessThan(const QString& a, const QString& b);
+
+// A log's lines as its own bytes in one buffer, with a sort key per line made once: an ASCII
+// line is its own key (folded as it is compared); any other line gets a key with case and
+// accents folded away (É with E, ü with u). Ties between equal keys fall to EntryLessThan, so
+// the order is total. Lines are decoded only when they are shown.
+class EntryTable {
+public:
+    // Appends the log's lines; false with the reason when the file cannot be read. Into an
+    // empty table, the lines count as read from the log (see rewrite()).
+    LogResult load(const QString& path);
+    // Appends the lines held in `bytes` (log format).
+    void appendBytes(QByteArrayView bytes);
+    // Drops the lines from `count` on.
+    void truncate(quint32 count);
+
+    quint32 size() const { return static_cast<quint32>(lines_.size()); }
+    QByteArrayView line(quint32 i) const {
+        return {bytes_.constData() + lines_[i].offset, lines_[i].length};
+    }
+    QString text(quint32 i) const { return entry_log_detail::decodeLine(line(i)); }
+    // The line for a list row: a long one cut to about a thousand characters and "…".
+    QString shown(quint32 i) const;
+
+    const QByteArray& bytes() const { return bytes_; }
+
+    // The line indices in list order.
+    std::vector<quint32> sorted(std::vector<quint32> lines) const;
+    std::vector<quint32> all(quint32 first = 0) const;
+    bool less(quint32 a, quint32 b) const;
+    std::vector<quint32> merged(const std::vector<quint32>& a, const std::vector<quint32>& b) const;
+
+    // Writes the log as it stands now, sorted, minus each line read from it that is not in `kept`
+    // (once per deletion); lines another copy added since it was read take their place. A log
+    // that is gone meanwhile is written from `kept` (in list order). Lines are written back as
+    // the bytes they were read as.
+    LogResult rewrite(const EntryLog& log, const std::vector<quint32>& kept);
+
+private:
+    struct Line {
+        qint64 offset;
+        qint32 length;
+        qint32 key;  // into keys_; -1 for an ASCII line, its own key
+    };
+    QByteArrayView key(quint32 i) const {
+        const Line& l = lines_[i];
+        return l.key < 0 ? line(i) : QByteArrayView(keys_[l.key]);
+    }
+    void index(qsizetype from);
+    bool tieLess(quint32 a, quint32 b) const;
+    LogResult write(const EntryLog& log, const std::vector<quint32>& order) const;
+
+    QByteArray bytes_;
+    std::vector<Line> lines_;
+    std::vector<QByteArray> keys_;
+    // What came from the log by the first load.
+    quint32 loadedLines_ = 0;
+    qsizetype loadedBytes_ = 0;
+};
+
+}  // namespace kivra
