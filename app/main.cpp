@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
     }
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kivra::app::kDesktopId));
     QApplication::setFont(kivra::ApplicationFont(QApplication::font()));
+    // The main window takes its icon from here, decoded once.
     QApplication::setWindowIcon(kivra::AppIcon());
 
     kivra::frmMain window{kivra::EntryLog(kivra::EntryLog::defaultAppDir())};

@@ -34,20 +34,41 @@ bool endsEveryLineWithCrLf(QByteArrayView bytes) {
 }  // namespace
 
 LogResult ExportBuffer::LoadFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure("Cannot open the log %1: %2", path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failure("Cannot read the log %1: %2", path, file.errorString());
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return failure("Cannot open the log %1: %2", path, file->errorString());
+    QByteArray bytes;
+#ifndef Q_OS_WIN
+    // Mapped, not copied: a large log then costs no fresh memory to fill, and a text export
+    // writes straight from the system's cache. The log's own rewrite replaces the file, so the
+    // mapping keeps what was loaded. Windows would refuse that replacement while it is mapped.
+    if (const qint64 size = file->size(); size > 0 && !file->isSequential()) {
+        if (const uchar* data = file->map(0, size))
+            bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), size);
+    }
+#endif
+    if (bytes.isNull()) {
+        bytes = file->readAll();
+        if (file->error() != QFileDevice::NoError)
+            return failure("Cannot read the log %1: %2", path, file->errorString());
+        file.reset();
+    }
+    crLfOnly_ = endsEveryLineWithCrLf(bytes);
     bytes_ = bytes;
+    mapped_ = std::move(file);  // only now is the old mapping unused
     return {};
 }
 
 LogResult ExportBuffer::SaveFile(const QString& path, FileType type) const {
+    // Another program that shortened the log in place since the load would make reading the
+    // mapping fault; the one write of a text export only fails.
+    const bool copyOnly = type == Text && crLfOnly_;
+    if (!copyOnly && mapped_ && mapped_->size() < bytes_.size())
+        return failure("Cannot read the log %1: %2", mapped_->fileName(),
+                       tr("it was shortened during the export"));
     AtomicFileWriter writer(path);
     if (writer.open()) {
-        if (type == Text && endsEveryLineWithCrLf(bytes_)) {
+        if (copyOnly) {
             writer.write(bytes_);
         } else {
             if (type == Rtf) AppendRtfHeader(writer.chunk());

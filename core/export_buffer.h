@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QStringList>
+#include <memory>
 
 #include "core/entry_log.h"
 
@@ -23,7 +25,10 @@ public:
     QStringList lines() const { return entry_log_detail::decodeLines(bytes_); }
 
 private:
+    // Holds the log's mapping while bytes_ points into it; empty when bytes_ is a copy.
+    std::unique_ptr<QFile> mapped_;
     QByteArray bytes_;
+    bool crLfOnly_ = true;
 };
 
 }  // namespace kivra

@@ -21,7 +21,6 @@
 #include "platform/file_list.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
-#include "resources/app_icon.h"
 #include "view_current/open_view_current.h"
 
 namespace kivra {
@@ -36,7 +35,6 @@ frmMain::frmMain(EntryLog log, QWidget* parent)
     : QMainWindow(parent), log_(std::move(log)), exportCommand_(this, log_) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(app::kMainCaption));
-    setWindowIcon(AppIcon());
     // A fixed dialog border: a close control, no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

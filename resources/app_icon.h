@@ -4,7 +4,7 @@
 
 namespace kivra {
 
-// The application icon at every size it is kept in, for windows, task bars and About.
+// The application icon at the sizes windows, task bars and About show, up to 64 pixels.
 QIcon AppIcon();
 
 }  // namespace kivra

@@ -89,6 +89,13 @@ TEST(Export, TheNameDecidesTheFormat) {
         e.to(e.outDir.filePath("again.txt"));
         EXPECT_EQ(readFile(e.outDir.filePath("again.txt")), text);
     }
+    // A log replaced after the load, as "Return" replaces it, still exports what was loaded.
+    ExportBuffer buffer;
+    ASSERT_TRUE(buffer.LoadFile(e.log.LogPath()));
+    ASSERT_TRUE(e.log.WriteEntries({"new"}));
+    ASSERT_TRUE(buffer.SaveFile(e.outDir.filePath("late.rtf"), ExportBuffer::Rtf));
+    EXPECT_EQ(test::ReadRtfText(readFile(e.outDir.filePath("late.rtf"))).paragraphs,
+              QStringList({"a", "b"}));
 }
 
 TEST(Export, FailuresNameThePathAndLeaveTheOldFileWhole) {
