@@ -3,16 +3,11 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
 
 namespace kivra::test {
-
-namespace {
-QString fillerPath(const QString& dir) { return QDir(dir).filePath(QStringLiteral("filler")); }
-}  // namespace
 
 SmallFileSystem::SmallFileSystem(int kibibytes) {
     if (geteuid() != 0) {
@@ -31,19 +26,5 @@ SmallFileSystem::SmallFileSystem(int kibibytes) {
 SmallFileSystem::~SmallFileSystem() {
     if (mounted_) umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
 }
-
-bool SmallFileSystem::fill() const {
-    QFile filler(fillerPath(path()));
-    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    const QByteArray block(4096, 'f');
-    while (filler.write(block) == block.size()) {
-    }
-    // Whatever small remainder is left, take it byte by byte.
-    while (filler.write("f", 1) == 1) {
-    }
-    return true;
-}
-
-void SmallFileSystem::unfill() const { QFile::remove(fillerPath(path())); }
 
 }  // namespace kivra::test

@@ -18,11 +18,6 @@ public:
     const QString& reason() const { return reason_; }
     QString path() const { return dir_.path(); }
 
-    // Fills the rest of the file system with one file; returns false if it could not.
-    bool fill() const;
-    // Frees the filler again.
-    void unfill() const;
-
 private:
     QTemporaryDir dir_;
     bool mounted_ = false;
