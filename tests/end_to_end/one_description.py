@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The real program under Xvfb with openbox, driven by keys and clicks: describe two files,
 View Current (Ctrl+V from the description box), delete an entry, Return, export through the real
-Save As dialog, About from the menu, quit; the log's bytes are checked after each step.
+Save As dialog, About from the menu, quit; the log's and the export's bytes are checked.
 
 Usage: one_description.py KIVRA32 SCREENSHOT_DIR
 """
@@ -163,10 +163,6 @@ try:
     main()
 finally:
     for proc in reversed(PROCS):
-        if proc.poll() is None:
-            proc.terminate()
-            try:
-                proc.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                proc.kill()
+        proc.kill()
+        proc.wait()
     shutil.rmtree(TMP, ignore_errors=True)
