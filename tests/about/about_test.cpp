@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMap>
@@ -14,6 +15,8 @@
 
 #include "about/frm_about.h"
 #include "about/sys_info.h"
+#include "platform/ordinary_file.h"
+#include "platform/registry_posix.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 
@@ -55,10 +58,9 @@ struct FakeRegistry final : Registry {
 
 struct FakeLauncher final : ProgramLauncher {
     QStringList started;
-    bool works = true;
     bool start(const QString& program) override {
         started.append(program);
-        return works;
+        return true;
     }
 };
 
@@ -74,6 +76,7 @@ TEST(GetKeyValue, TurnsEachKindOfValueIntoText) {
         {kRegSz, QByteArray(1, '\0'), true, ""},
         {kRegSz, QByteArray(1025, 'x'), false, ""},
         {kRegDword, QByteArray("\x05\x00\x01\x00", 4), true, "&h010005"},
+        {kRegDword, "\xEF\xBE\xAD\xDE", true, "&hDEADBEEF"},
         {kRegExpandSz, "%windir%\\a.exe", true, "before"},
     };
     for (const auto& row : rows) {
@@ -87,64 +90,71 @@ TEST(GetKeyValue, TurnsEachKindOfValueIntoText) {
     }
 }
 
-struct SysInfoRun {
-    FakeRegistry registry;
-    FakeLauncher launcher;
-    test::ScriptedMessages messages;
-    void run(const QString& hidden = {}) {
-        StartSysInfo(nullptr, {registry, launcher, [&](const QString& p) { return QFile::exists(p) && p != hidden; }});
+TEST(StartSysInfo, TheFirstLocationIsLaunchedAsReadTheSecondNeedsAnOrdinaryFile) {
+    const struct {
+        QByteArray path, folder;  // a null one is no value at all
+        QString ordinary;
+        QStringList started;  // none: the message instead
+        qsizetype keysTried;
+    } rows[] = {
+        {"C:\\missing\\msinfo32.exe", {}, {}, {"C:\\missing\\msinfo32.exe"}, 1},
+        {"", "/opt", "/opt/MSINFO32.EXE", {}, 1},  // zero bytes: the search ends there
+        {{}, "/opt", {}, {}, 2},
+        {{}, "/opt/", "/opt//MSINFO32.EXE", {"/opt//MSINFO32.EXE"}, 2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(&row - rows);
+        FakeRegistry registry;
+        FakeLauncher launcher;
+        test::ScriptedMessages messages;
+        if (!row.path.isNull()) registry.keys[kToolKey]["PATH"] = {kRegSz, row.path};
+        if (!row.folder.isNull()) registry.keys[kToolDirKey]["MSINFO"] = {kRegSz, row.folder};
+        StartSysInfo(nullptr,
+                     {registry, launcher, [&](const QString& p) { return p == row.ordinary; }});
+        EXPECT_EQ(launcher.started, row.started);
+        EXPECT_EQ(registry.opened.size(), row.keysTried);
+        EXPECT_EQ(messages.shown().size(), row.started.isEmpty() ? 1 : 0);
+        for (const auto& shown : messages.shown())
+            EXPECT_TRUE(shown.text == kSysInfoUnavailable && shown.style == MsgStyle::Ok);
     }
-    bool unavailable() const {
-        return messages.shown().size() == 1 && messages.shown()[0].text == kSysInfoUnavailable &&
-               messages.shown()[0].style == MsgStyle::Ok;
-    }
-};
-
-TEST(StartSysInfo, TheFirstLocationIsLaunchedAsReadAndAnyFailureEndsInTheMessage) {
-    SysInfoRun first;
-    first.registry.keys[kToolKey]["PATH"] = {kRegSz, "C:\\missing\\msinfo32.exe"};
-    first.run();
-    EXPECT_EQ(first.launcher.started, QStringList({"C:\\missing\\msinfo32.exe"}));
-    EXPECT_TRUE(first.messages.shown().isEmpty());
-
-    SysInfoRun zeroBytes;
-    zeroBytes.registry.keys[kToolKey]["PATH"] = {kRegSz, ""};
-    zeroBytes.registry.keys[kToolDirKey]["MSINFO"] = {kRegSz, "C:\\"};
-    zeroBytes.run();
-    EXPECT_TRUE(zeroBytes.unavailable());
-    EXPECT_EQ(zeroBytes.registry.opened, QList<QByteArray>({kToolKey})) << "the second location was tried";
 }
 
-TEST(StartSysInfo, TheSecondLocationNeedsAnOrdinaryFile) {
-    QTemporaryDir dir;
-    const QString tool = dir.filePath("MSINFO32.EXE");
-    for (const QString& hidden : {QString(), tool}) {
-        SysInfoRun run;
-        run.registry.keys[kToolDirKey]["MSINFO"] = {kRegSz, dir.path().toLocal8Bit()};
-        run.run(hidden);
-        EXPECT_TRUE(run.launcher.started.isEmpty() && run.unavailable());  // no file yet, or hidden
-        QFile(tool).open(QIODevice::WriteOnly);
+// Elsewhere than Windows the registry names the first of the known tools that is executable,
+// and a real launch starts it: each tool here leaves a mark beside itself.
+TEST(StartSysInfo, OnPosixTheFirstExecutableToolIsStarted) {
+    const struct {
+        QStringList executable, plain;
+        bool programs;    // or a text no system can start
+        QString started;  // empty: the message instead
+    } rows[] = {
+        {{"lshw-gtk", "kinfocenter"}, {"hardinfo"}, true, "kinfocenter"},
+        {{"hardinfo2", "hardinfo"}, {}, true, "hardinfo"},
+        {{}, {"hardinfo"}, true, ""},
+        {{"hardinfo"}, {}, false, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.started.toStdString());
+        QTemporaryDir dir;
+        const QString bin = dir.filePath("tools with spaces");
+        QDir().mkpath(bin);
+        for (const QString& name : row.executable + row.plain) {
+            QFile script(bin + "/" + name);
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write(row.programs ? "#!/bin/sh\n: > \"$0.ran\"\n" : "not a program\n");
+            if (row.executable.contains(name))
+                script.setPermissions(script.permissions() | QFile::ExeOwner);
+        }
+        PosixRegistry registry(SystemInfoPrograms(), {bin});
+        test::ScriptedMessages messages;
+        StartSysInfo(nullptr, {registry, *MakeProgramLauncher(), IsOrdinaryFile});
+        EXPECT_EQ(messages.shown().size(), row.started.isEmpty() ? 1 : 0);
+        if (row.started.isEmpty()) continue;
+        QStringList marks;
+        for (QDeadlineTimer deadline(30000); marks.isEmpty() && !deadline.hasExpired();
+             QThread::msleep(20))
+            marks = QDir(bin).entryList({"*.ran"});
+        EXPECT_EQ(marks, QStringList({row.started + ".ran"}));
     }
-    SysInfoRun found;
-    found.registry.keys[kToolDirKey]["MSINFO"] = {kRegSz, dir.path().toLocal8Bit()};
-    found.run();
-    EXPECT_EQ(found.launcher.started, QStringList({tool}));
-    EXPECT_TRUE(found.messages.shown().isEmpty());
-}
-
-TEST(ProgramLauncher, StartsARealProgramWithoutWaitingForIt) {
-    QTemporaryDir dir;
-    const QString program = dir.filePath("a tool with spaces");
-    QFile script(program);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\necho ran > \"$(dirname \"$0\")/ran\"\n");
-    script.setPermissions(script.permissions() | QFile::ExeOwner);
-    script.close();
-    ASSERT_TRUE(MakeProgramLauncher()->start(program));
-    QFile marker(dir.filePath("ran"));
-    for (QDeadlineTimer deadline(30000); !marker.exists() && !deadline.hasExpired();) QThread::msleep(20);
-    EXPECT_TRUE(marker.exists());
-    EXPECT_FALSE(MakeProgramLauncher()->start(dir.filePath("missing")));
 }
 
 // Each opening loads its texts afresh, and Enter, Esc and OK each close the window.

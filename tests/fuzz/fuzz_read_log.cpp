@@ -19,16 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QStringList lines = decodeLines(bytes);
 
     // As many lines as line ends, plus an unterminated last one; CR LF counts once.
-    qsizetype expected = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' || bytes[i] == '\r') {
-            ++expected;
-            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        }
-    }
-    const char last = bytes.isEmpty() ? '\n' : bytes.back();
-    if (last != '\n' && last != '\r') ++expected;
-    check(lines.size() == expected);
+    QByteArrayList ends = bytes.toByteArray().replace("\r\n", "\n").replace('\r', '\n').split('\n');
+    if (ends.last().isEmpty()) ends.removeLast();
+    check(lines.size() == ends.size());
 
     // Read in chunks, wherever they happen to end, the lines are the same.
     QBuffer device;

@@ -10,8 +10,13 @@ namespace kivra::test {
 // the object. Queued answers are used in order; after them, every box is answered `fallback`.
 class ScriptedMessages {
 public:
-    explicit ScriptedMessages(int fallback = platform::kAnswerOk);
-    ~ScriptedMessages();
+    explicit ScriptedMessages(int fallback = platform::kAnswerOk) : fallback_(fallback) {
+        platform::SetMessageHandler([this](const platform::MessageRequest& request) {
+            shown_.append(request);
+            return answers_.isEmpty() ? fallback_ : answers_.takeFirst();
+        });
+    }
+    ~ScriptedMessages() { platform::SetMessageHandler({}); }
     ScriptedMessages(const ScriptedMessages&) = delete;
     ScriptedMessages& operator=(const ScriptedMessages&) = delete;
 

@@ -11,8 +11,13 @@ namespace kivra::test {
 // Records what each dialog was asked to show.
 class ScriptedSaveAs {
 public:
-    ScriptedSaveAs();
-    ~ScriptedSaveAs();
+    ScriptedSaveAs() {
+        platform::SetSaveAsHandler([this](const platform::SaveAsRequest& request) {
+            shown_.append(request);
+            return answers_.isEmpty() ? std::nullopt : answers_.takeFirst();
+        });
+    }
+    ~ScriptedSaveAs() { platform::SetSaveAsHandler({}); }
     ScriptedSaveAs(const ScriptedSaveAs&) = delete;
     ScriptedSaveAs& operator=(const ScriptedSaveAs&) = delete;
 

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
 namespace kivra::test {
 
@@ -9,19 +15,25 @@ namespace kivra::test {
 // root; without it, available() is false and reason() says why.
 class SmallFileSystem {
 public:
-    explicit SmallFileSystem(int kibibytes = 256);
-    ~SmallFileSystem();
+    explicit SmallFileSystem(int kibibytes = 256) {
+        const QByteArray options = "size=" + QByteArray::number(kibibytes) + "k";
+        if (geteuid() != 0)
+            reason_ = QStringLiteral("mounting a small tmpfs needs root");
+        else if (mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", 0,
+                       options.constData()) != 0)
+            reason_ = QStringLiteral("cannot mount a tmpfs: %1")
+                          .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        mounted_ = reason_.isEmpty();
+    }
+    ~SmallFileSystem() {
+        if (mounted_) umount2(QFile::encodeName(path()).constData(), MNT_DETACH);
+    }
     SmallFileSystem(const SmallFileSystem&) = delete;
     SmallFileSystem& operator=(const SmallFileSystem&) = delete;
 
     bool available() const { return mounted_; }
     const QString& reason() const { return reason_; }
     QString path() const { return dir_.path(); }
-
-    // Fills the rest of the file system with one file; returns false if it could not.
-    bool fill() const;
-    // Frees the filler again.
-    void unfill() const;
 
 private:
     QTemporaryDir dir_;
