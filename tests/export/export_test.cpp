@@ -18,10 +18,10 @@
 namespace kivra {
 namespace {
 
-// Log order, a Windows-1252 byte, an LF-only end and an unterminated last line.
-const QByteArray kLog = "C:\\DL\\b.zip - {x} \\ \ttab\r\ncaf\xE9 - one\nlast";
-const QByteArray kText = "C:\\DL\\b.zip - {x} \\ \ttab\r\ncaf\xE9 - one\r\nlast\r\n";
-const QStringList kLines = {"C:\\DL\\b.zip - {x} \\ \ttab", u"café - one"_qs, "last"};
+// Log order, never sorted; a Windows-1252 byte, an LF-only end and an unterminated last line.
+const QByteArray kLog = "z - last\r\nC:\\DL\\b.zip - {x} \\ \ttab\r\ncaf\xE9 - one\na";
+const QByteArray kText = "z - last\r\nC:\\DL\\b.zip - {x} \\ \ttab\r\ncaf\xE9 - one\r\na\r\n";
+const QStringList kLines = {"z - last", "C:\\DL\\b.zip - {x} \\ \ttab", u"café - one"_qs, "a"};
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
@@ -83,11 +83,20 @@ TEST(Export, TheNameDecidesTheFormat) {
     }
     EXPECT_TRUE(e.messages.shown().isEmpty());
     EXPECT_EQ(e.logDir.bytes(), kLog);
-    // A log already in CR LF is copied as it is; a CR alone still ends a line.
-    for (const auto& [log, text] : {std::pair{kText, kText}, {"a\rb\r\n", "a\r\nb\r\n"}}) {
+    // A log already in CR LF is copied as it is; a CR alone still ends a line; a zero-byte log
+    // gives an empty text file and an RTF document without text.
+    const struct {
+        QByteArray log, text;
+        QStringList paragraphs;
+    } logs[] = {{kText, kText, kLines}, {"", "", {}}, {"a\rb\r\n", "a\r\nb\r\n", {"a", "b"}}};
+    for (const auto& [log, text, paragraphs] : logs) {
         e.logDir.writeBytes(log);
         e.to(e.outDir.filePath("again.txt"));
         EXPECT_EQ(readFile(e.outDir.filePath("again.txt")), text);
+        e.to(e.outDir.filePath("again.rtf"));
+        const test::RtfText rtf = test::ReadRtfText(readFile(e.outDir.filePath("again.rtf")));
+        EXPECT_TRUE(rtf.ok);
+        EXPECT_EQ(rtf.paragraphs, paragraphs);
     }
     // A log replaced after the load, as "Return" replaces it, still exports what was loaded.
     ExportBuffer buffer;
