@@ -8,6 +8,7 @@
 #include "platform/directory_reader.h"
 #include "platform/name_tooltip.h"
 #include "platform/native_path.h"
+#include "platform/note_marks.h"
 
 namespace kivra::platform {
 
@@ -20,14 +21,44 @@ public:
         return parent.isValid() ? 0 : static_cast<int>(names_.size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole || !index.isValid()) return {};
-        return names_[index.row()];
+        if (!index.isValid()) return {};
+        const int row = index.row();
+        const bool described = size_t(row) < hits_.size() && !hits_[row].empty();
+        switch (role) {
+            case Qt::DisplayRole:
+                return names_[row];
+            case Qt::DecorationRole:
+                // Every row keeps the room, so the names stay in line.
+                return described ? note_ : blank_;
+            case Qt::ToolTipRole:
+                return described ? NotesTip(names_[row], descriptions(row)) : QVariant();
+            case Qt::AccessibleDescriptionRole:
+                return described ? NotesAccessibleText(descriptions(row)) : QVariant();
+            default:
+                return {};
+        }
     }
     void reset(QStringList names, QList<QByteArray> bytes) {
         beginResetModel();
         names_ = std::move(names);
         bytes_ = std::move(bytes);
+        hits_.clear();
         endResetModel();
+    }
+    void mark(const QString& directory, std::shared_ptr<const DescriptionIndex> notes) {
+        index_ = std::move(notes);
+        hits_.clear();
+        if (index_) {
+            QList<DescriptionIndex::Item> items;
+            items.reserve(names_.size());
+            for (const QString& name : std::as_const(names_)) items.append({name, false});
+            hits_ = index_->lookUp(directory, items);
+        }
+        if (!names_.isEmpty()) emit dataChanged(index(0), index(rowCount() - 1));
+    }
+    QStringList descriptions(int row) const {
+        return row >= 0 && size_t(row) < hits_.size() ? index_->descriptions(hits_[row])
+                                                      : QStringList();
     }
     const QStringList& names() const { return names_; }
     int rowOf(const QByteArray& bytes) const { return static_cast<int>(bytes_.indexOf(bytes)); }
@@ -36,6 +67,10 @@ public:
 private:
     QStringList names_;
     QList<QByteArray> bytes_;
+    std::shared_ptr<const DescriptionIndex> index_;
+    std::vector<DescriptionIndex::Hits> hits_;
+    const QIcon note_ = NoteIcon();
+    const QIcon blank_ = BlankIcon();
 };
 
 FileList::FileList(QWidget* parent) : QListView(parent), model_(new FileNamesModel(this)) {
@@ -74,7 +109,21 @@ void FileList::refresh() {
         sortedBytes.append(std::move(bytes[i]));
     }
     model_->reset(std::move(sortedNames), std::move(sortedBytes));
+    mark();
     highlightCurrentFile();
+}
+
+void FileList::setDescriptions(std::shared_ptr<const DescriptionIndex> index) {
+    index_ = std::move(index);
+    mark();
+}
+
+void FileList::mark() {
+    if (index_) model_->mark(path_, index_);
+}
+
+QStringList FileList::currentDescriptions() const {
+    return model_->descriptions(fileBytes_.isEmpty() ? -1 : model_->rowOf(fileBytes_));
 }
 
 void FileList::highlightCurrentFile() {
@@ -135,7 +184,12 @@ void FileList::settle() {
 
 bool FileList::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QListView::viewportEvent(event);
-    ShowCutNameTip(this, static_cast<QHelpEvent*>(event));
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    if (const QString notes = index.data(Qt::ToolTipRole).toString(); !notes.isEmpty())
+        QToolTip::showText(help->globalPos(), notes, viewport(), visualRect(index));
+    else
+        ShowCutNameTip(this, help, iconSize().isValid() ? iconSize().width() : 16);
     return true;
 }
 
