@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 
+#include "core/description_index.h"
 #include "core/entry_log.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
@@ -80,6 +81,24 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
     EXPECT_FALSE(log.WriteEntries(QStringList(5000, "C:\\SOME\\PATH - description")).ok);
     EXPECT_EQ(dir.bytes(), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"KVtemp.dat"}));
+}
+
+// Which item of /d each line describes, by the descriptions each item ends up with.
+TEST(DescriptionIndex, ALineDescribesTheLongestPathItBeginsWith) {
+    DescriptionIndex index;
+    index.addBytes("/d/c - file\r\n/d/sub - dir\r\n/d/sub/ - dir/\r\n/d/c/ - file/\r\n"
+                   "/d/a - b.zip - longer\r\n/d/a - shorter\r\n - start-up\r\n"
+                   "/d/sub/deep - deeper\r\n/d/caf\xE9 - latin\r\n/dd/a - sibling\r\n"
+                   "/ - root\r\nd/a - relative");
+    const QList<DescriptionIndex::Item> items = {
+        {"a", false}, {"a - b.zip", false}, {"c", false}, {"sub", true}, {u"café"_qs, true}};
+    const QList<QStringList> expected = {
+        {"shorter"}, {"longer"}, {"file"}, {"dir", "dir/"}, {"latin"}};
+    const std::vector<DescriptionIndex::Hits> hits = index.lookUp("/d/", items);
+    for (qsizetype i = 0; i < items.size(); ++i)
+        EXPECT_EQ(index.descriptions(hits[i]), expected[i]) << items[i].name.toStdString();
+    EXPECT_EQ(index.descriptions(index.lookUpDirectory("/")), QStringList({"root"}));
+    EXPECT_EQ(index.descriptions(index.lookUpDirectory("/d/sub")), QStringList({"dir", "dir/"}));
 }
 
 }  // namespace
