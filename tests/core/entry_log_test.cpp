@@ -1,10 +1,11 @@
+#include "core/entry_log.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QDir>
 
 #include "core/description_index.h"
-#include "core/entry_log.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
@@ -25,7 +26,8 @@ TEST(EntryLog, AppendsAndRewritesGiveExactBytes) {
     QFile file(log.appDir() + "/KVtemp.dat");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "C:\\DL\\a.zip - part - part\r\ncr?lf?inside\r\n");
-    EXPECT_EQ(log.ReadEntries().lines, QStringList({"C:\\DL\\a.zip - part - part", "cr?lf?inside"}));
+    EXPECT_EQ(log.ReadEntries().lines,
+              QStringList({"C:\\DL\\a.zip - part - part", "cr?lf?inside"}));
 
     dir.writeBytes("hand\r\nedited");  // an append never fuses with an unterminated last line
     ASSERT_TRUE(dir.log().AppendEntry("next"));
@@ -86,10 +88,11 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
 // Which item of /d each line describes, by the descriptions each item ends up with.
 TEST(DescriptionIndex, ALineDescribesTheLongestPathItBeginsWith) {
     DescriptionIndex index;
-    index.addBytes("/d/c - file\r\n/d/sub - dir\r\n/d/sub/ - dir/\r\n/d/c/ - file/\r\n"
-                   "/d/a - b.zip - longer\r\n/d/a - shorter\r\n - start-up\r\n"
-                   "/d/sub/deep - deeper\r\n/d/caf\xE9 - latin\r\n/dd/a - sibling\r\n"
-                   "/ - root\r\nd/a - relative");
+    index.addBytes(
+        "/d/c - file\r\n/d/sub - dir\r\n/d/sub/ - dir/\r\n/d/c/ - file/\r\n"
+        "/d/a - b.zip - longer\r\n/d/a - shorter\r\n - start-up\r\n"
+        "/d/sub/deep - deeper\r\n/d/caf\xE9 - latin\r\n/dd/a - sibling\r\n"
+        "/ - root\r\nd/a - relative");
     const QList<DescriptionIndex::Item> items = {
         {"a", false}, {"a - b.zip", false}, {"c", false}, {"sub", true}, {u"café"_qs, true}};
     const QList<QStringList> expected = {

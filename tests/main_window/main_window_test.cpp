@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "main_window/frm_main.h"
@@ -22,6 +23,7 @@
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 #include "support/temp_log_dir.h"
+#include "view_current/frm_show_current.h"
 
 namespace kivra {
 namespace {
@@ -47,7 +49,9 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(saved); }
 
-    QString dir(const QString& relative) const { return QDir::toNativeSeparators(tree.filePath(relative)); }
+    QString dir(const QString& relative) const {
+        return QDir::toNativeSeparators(tree.filePath(relative));
+    }
     // As the user does it: a click on the file's row.
     void clickFile(const QString& name) {
         const QModelIndex index = files->model()->index(files->fileNames().indexOf(name), 0);
@@ -222,6 +226,43 @@ TEST_F(MainWindowTest, ListsLabelAndTheEmptyBox) {
     EXPECT_TRUE(window->findChild<QMenu*>()->isVisible());
 }
 
+// The marks follow the log; the last description is a hint that moving on never records.
+TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
+    const auto notes = [&](const QString& name) {
+        return files->model()
+            ->index(files->fileNames().indexOf(name), 0)
+            .data(Qt::AccessibleDescriptionRole)
+            .toString();
+    };
+    const auto settled = [&] { return QTest::qWaitFor([&] { return window->notesReady(); }); };
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(notes("a.zip"), "");
+    ASSERT_TRUE(logDir.log().AppendEntry(dir("DL/a.zip") + " - other copy"));
+    key(window.get(), Qt::Key_F5);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(notes("a.zip"), "Described: other copy");
+    clickFile("a.zip");
+    EXPECT_EQ(box->placeholderText(), "other copy");
+    clickFile("b.zip");
+    EXPECT_EQ(logLines().size(), 1);
+    type("mine");
+    clickFile("a.zip");
+    EXPECT_EQ(notes("b.zip"), "Described: mine");  // at once, no read
+    EXPECT_TRUE(window->findChild<QLabel*>("lblAbbrPath")->toolTip().contains("other copy"));
+
+    QTimer::singleShot(0, [] {
+        auto* form = qobject_cast<frmShowCurrent*>(QApplication::activeModalWidget());
+        form->lstCurrent()->setCurrentIndex(form->lstCurrent()->model()->index(0, 0));
+        form->Command1_Click();
+        form->cmdOK_Click();
+    });
+    window->FileView_Click();
+    window->refreshLists();
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(notes("a.zip"), "");
+    EXPECT_EQ(notes("b.zip"), "Described: mine");
+}
+
 TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     clickFile("a.zip");
     type("keep me");
@@ -265,7 +306,8 @@ TEST_F(MainWindowTest, FixedFrameAndTabOrder) {
     QStringList order;
     for (QWidget* w = drives; order.size() < 5; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus) order.append(w->objectName());
-    EXPECT_EQ(order, QStringList({"drvDriveList", "dirPaths", "fileList", "txtDescription", "cmdQuit"}));
+    EXPECT_EQ(order,
+              QStringList({"drvDriveList", "dirPaths", "fileList", "txtDescription", "cmdQuit"}));
 }
 
 }  // namespace
