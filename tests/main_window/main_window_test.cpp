@@ -49,9 +49,7 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(saved); }
 
-    QString dir(const QString& relative) const {
-        return QDir::toNativeSeparators(tree.filePath(relative));
-    }
+    QString dir(const QString& relative) const { return QDir::toNativeSeparators(tree.filePath(relative)); }
     // As the user does it: a click on the file's row.
     void clickFile(const QString& name) {
         const QModelIndex index = files->model()->index(files->fileNames().indexOf(name), 0);
@@ -306,8 +304,7 @@ TEST_F(MainWindowTest, FixedFrameAndTabOrder) {
     QStringList order;
     for (QWidget* w = drives; order.size() < 5; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus) order.append(w->objectName());
-    EXPECT_EQ(order,
-              QStringList({"drvDriveList", "dirPaths", "fileList", "txtDescription", "cmdQuit"}));
+    EXPECT_EQ(order, QStringList({"drvDriveList", "dirPaths", "fileList", "txtDescription", "cmdQuit"}));
 }
 
 }  // namespace

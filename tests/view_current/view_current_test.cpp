@@ -30,8 +30,7 @@ const QByteArray kThree = "b - 2\r\nA - 1\r\nc - 3\r\n";
 QStringList listed(const frmShowCurrent& form) {
     QStringList rows;
     const QAbstractItemModel* model = form.lstCurrent()->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        rows.append(model->index(row, 0).data().toString());
+    for (int row = 0; row < model->rowCount(); ++row) rows.append(model->index(row, 0).data().toString());
     return rows;
 }
 
@@ -46,9 +45,8 @@ void deleteAll(frmShowCurrent& form) {
 
 TEST(ViewCurrent, ListsSortedIgnoringCaseWithCaseTwinsInAStableOrder) {
     TempLogDir dir;
-    dir.writeBytes(
-        "x - b\r\nX - B\r\n\r\n\xC3\xA9t\xC3\xA9 - b\r\nc:\\b - two\r\nC:\\A - one\r\n"
-        "\xC3\x89t\xC3\xA9 - b\r\nete - a\r\nlast");
+    dir.writeBytes("x - b\r\nX - B\r\n\r\n\xC3\xA9t\xC3\xA9 - b\r\nc:\\b - two\r\nC:\\A - one\r\n"
+                   "\xC3\x89t\xC3\xA9 - b\r\nete - a\r\nlast");
     const auto form = CreateViewCurrent(nullptr, dir.log());
     ASSERT_TRUE(form);
     // Accents too are ignored first: É with E.
@@ -60,9 +58,8 @@ TEST(ViewCurrent, ListsSortedIgnoringCaseWithCaseTwinsInAStableOrder) {
 // decomposition: lines that agree for 7, 8, 9 or more bytes, end inside a chunk, hold NUL bytes,
 // invalid bytes, or differ in case or accents only.
 TEST(ViewCurrent, TheOrderIsAComparisonSortByTheFoldedLine) {
-    const QByteArray pieces[] = {"a",        "A",        "b",        "e",      "E",
-                                 "\xC3\xA9", "\xC3\x89", "\xC3\xBC", "u",      QByteArray(1, '\0'),
-                                 "\\",       " - ",      "\xE9",     "abcdefg"};
+    const QByteArray pieces[] = {"a", "A", "b", "e", "E", "\xC3\xA9", "\xC3\x89", "\xC3\xBC", "u",
+                                 QByteArray(1, '\0'), "\\", " - ", "\xE9", "abcdefg"};
     QByteArray log;
     quint32 seed = 7;
     for (int line = 0; line < 3000; ++line) {
@@ -106,17 +103,15 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         const char* name;
         Act act;
         bool byReturn;
-        QByteArray expected;       // "-" for no log at all
+        QByteArray expected;  // "-" for no log at all
         QByteArray byOthers = {};  // the log another copy leaves before "Return"; "-" deletes it
     } rows[] = {
         {"Return, no change: sorted", [](frmShowCurrent&) {}, true, "A - 1\r\nb - 2\r\nc - 3\r\n"},
-        {"Return after a deletion", [](frmShowCurrent& f) { deleteRow(f, 1); }, true,
-         "A - 1\r\nc - 3\r\n"},
+        {"Return after a deletion", [](frmShowCurrent& f) { deleteRow(f, 1); }, true, "A - 1\r\nc - 3\r\n"},
         {"Return after deleting all one by one", deleteAll, true, ""},
         {"Return after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }, true, "-"},
         {"close control after deleting all", deleteAll, false, kThree},
-        {"close control after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); },
-         false, "-"},
+        {"close control after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }, false, "-"},
         {"Return after another copy's append", [](frmShowCurrent& f) { deleteRow(f, 1); }, true,
          "a - 0\r\nA - 1\r\nc - 3\r\n", kThree + "a - 0\r\n"},
         {"Return after another copy's rewrite: a deleted twin goes once",
@@ -124,11 +119,9 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
          "c - 3\r\nb - 2\r\nd - 4\r\nA - 1\r\nb - 2\r\n"},
         {"Return after another copy deleted the log", [](frmShowCurrent& f) { deleteRow(f, 1); },
          true, "A - 1\r\nc - 3\r\n", "-"},
-        {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}), true,
-         "b - 2\r\nc - 3\r\n"},
+        {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}), true, "b - 2\r\nc - 3\r\n"},
         {"Up on the first", pressing({Qt::Key_Up}), true, "b - 2\r\nc - 3\r\n"},
-        {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), true,
-         "A - 1\r\nc - 3\r\n"},
+        {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), true, "A - 1\r\nc - 3\r\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -175,11 +168,9 @@ TEST(ViewCurrent, ClearAllAsksAndEnterOrEscPressNothing) {
     dir.writeBytes(kThree);
     const auto form = CreateViewCurrent(nullptr, dir.log());
     form->show();
-    for (QWidget* target :
-         {static_cast<QWidget*>(form->lstCurrent()), static_cast<QWidget*>(form->cmdOK())}) {
+    for (QWidget* target : {static_cast<QWidget*>(form->lstCurrent()), static_cast<QWidget*>(form->cmdOK())}) {
         target->setFocus();
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-            QTest::keyClick(target, key);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(target, key);
     }
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(messages.shown().isEmpty());
