@@ -2,6 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
+#include <algorithm>
+#include <bit>
+#include <string_view>
 
 #include "core/name_decoding.h"
 #include "platform/directory_reader.h"
@@ -15,11 +19,13 @@ constexpr char kSeparator = '\\';
 constexpr qsizetype kRootLength = 3;  // "C:\"
 constexpr bool kLogIsUtf8 = false;
 #else
-constexpr bool kLogIsUtf8 = true;
 constexpr char kSeparator = '/';
 constexpr qsizetype kRootLength = 1;
+constexpr bool kLogIsUtf8 = true;
 #endif
 constexpr QByteArrayView kDash(" - ");
+constexpr int kLengthBits = 24;
+constexpr qint64 kLongestPath = (qint64(1) << kLengthBits) - 1;
 
 bool isAbsolute(QByteArrayView path) {
 #ifdef Q_OS_WIN
@@ -44,7 +50,13 @@ QByteArrayView trimmed(QByteArrayView path) {
     return path;
 }
 
-bool isRoot(QByteArrayView path) { return isAbsolute(path) && path.size() <= kRootLength; }
+size_t hashOf(QByteArrayView path) {
+#ifdef Q_OS_WIN
+    return qHash(QByteArrayView(folded(path)));
+#else
+    return qHash(path);
+#endif
+}
 
 }  // namespace
 
@@ -53,18 +65,22 @@ LogResult DescriptionIndex::load(const QString& logFile) {
     if (!file.exists()) return {};
     if (!file.open(QIODevice::ReadOnly))
         return LogResult::failure(QStringLiteral("%1: %2").arg(logFile, file.errorString()));
-    addBytes(file.readAll());
-    // Appends by this window come one at a time; a whole log's vectors keep no slack.
-    for (Hits& hits : byDirectory_) hits.shrink_to_fit();
+    QByteArray bytes = file.readAll();
+    if (text_.isEmpty() &&
+        (entry_log_detail::isAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8()))) {
+        // Kept as read: the index then costs little more than the log itself.
+        text_ = std::move(bytes);
+        fileLines(0);
+    } else {
+        addBytes(bytes);
+    }
     return {};
 }
 
 void DescriptionIndex::addBytes(QByteArrayView bytes) {
     const qsizetype from = text_.size();
-    // Valid UTF-8 is filed as it stands; other lines as the lists would show their names.
     if (entry_log_detail::isAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8())) {
         text_ += bytes;
-        if (!text_.isEmpty() && !text_.endsWith('\n') && !text_.endsWith('\r')) text_ += '\n';
     } else {
         entry_log_detail::forEachLine(bytes, [this](QByteArrayView line) {
             text_ += entry_log_detail::decodeLine(line).toUtf8();
@@ -75,71 +91,76 @@ void DescriptionIndex::addBytes(QByteArrayView bytes) {
 }
 
 void DescriptionIndex::fileLines(qsizetype from) {
+    const QByteArrayView added = QByteArrayView(text_).sliced(from);
+    const size_t lines = size_t(std::count(added.begin(), added.end(), '\n')) + 1;
+    places_.reserve(places_.size() + lines);
+    next_.reserve(next_.size() + lines);
+    if (buckets_.size() < (places_.size() + lines) / 2)
+        rehash(std::bit_ceil(places_.size() + lines) / 2);
     const char* const base = text_.constData();
-    QByteArray lastKey;
-    Hits* lastHits = nullptr;
-    lines_ +=
-        entry_log_detail::forEachLine(QByteArrayView(text_).sliced(from), [&](QByteArrayView line) {
-            if (!isAbsolute(line)) return;
-            for (qsizetype dash = line.indexOf(kDash); dash > 0;
-                 dash = line.indexOf(kDash, dash + 1)) {
-                const QByteArrayView path = trimmed(line.first(dash));
-                qsizetype parent = 0;
-                qint32 name = 0;
-                if (!isRoot(path)) {
-                    const qsizetype cut = path.lastIndexOf(kSeparator);
-                    parent = std::max(cut, kRootLength);
-                    name = static_cast<qint32>(cut + 1);
-                }
-                // Lines of one directory tend to come together: hash its name once for them.
-                const QByteArrayView key = path.first(parent);
-                if (!lastHits || key != lastKey) {
-                    lastKey = key.toByteArray();
-                    lastHits = &byDirectory_[folded(key)];
-                }
-                lastHits->push_back({line.data() - base, name, static_cast<qint32>(dash)});
-            }
-        });
+    lines_ += entry_log_detail::forEachLine(added, [&](QByteArrayView line) {
+        if (!isAbsolute(line)) return;
+        const quint64 start = quint64(line.data() - base);
+        const std::string_view text(line.data(), size_t(line.size()));
+        for (size_t dash = text.find(" - "); dash != std::string_view::npos && dash <= kLongestPath;
+             dash = text.find(" - ", dash + 1))
+            file(start << kLengthBits | dash, hashOf(trimmed(line.first(qsizetype(dash)))));
+    });
+    // Appends by this window may outgrow the table.
+    if (places_.size() > 4 * buckets_.size()) rehash(std::bit_ceil(places_.size()) / 2);
 }
 
-std::vector<DescriptionIndex::Hits> DescriptionIndex::lookUp(const QString& directory,
-                                                             const QList<Item>& items) const {
-    std::vector<Hits> result(items.size());
-    const auto bucket = byDirectory_.constFind(folded(trimmed(directory.toUtf8())));
-    if (bucket == byDirectory_.cend() || bucket->empty()) return result;
-    QHash<QByteArray, qsizetype> byName;
-    byName.reserve(items.size());
-    for (qsizetype i = 0; i < items.size(); ++i) byName.insert(folded(items[i].name.toUtf8()), i);
+void DescriptionIndex::file(quint64 place, size_t hash) {
+    quint32& bucket = buckets_[hash & (buckets_.size() - 1)];
+    places_.push_back(place);
+    next_.push_back(bucket);
+    bucket = quint32(places_.size());
+}
 
-    const Hits& hits = *bucket;
-    for (size_t i = 0; i < hits.size();) {
-        // The paths one line begins with come in a row, shortest first: the last that names an
-        // item has the line.
-        qsizetype owner = -1;
-        Hit best{};
-        const qint64 start = hits[i].start;
-        for (; i < hits.size() && hits[i].start == start; ++i) {
-            const Hit& hit = hits[i];
-            const QByteArrayView path(text_.constData() + start, hit.pathEnd);
-            const bool directoryForm = path.size() > kRootLength && path.endsWith(kSeparator);
-            const auto item = byName.constFind(folded(trimmed(path).sliced(hit.name)));
-            if (item == byName.cend()) continue;
-            if (directoryForm && !items[*item].isDirectory) continue;
-            owner = *item;
-            best = hit;
-        }
-        if (owner >= 0) result[owner].push_back(best);
+size_t DescriptionIndex::hashAt(quint64 place) const {
+    const QByteArrayView line(text_.constData() + (place >> kLengthBits),
+                              qsizetype(place & kLongestPath));
+    return hashOf(trimmed(line));
+}
+
+void DescriptionIndex::rehash(size_t buckets) {
+    buckets_.assign(std::max<size_t>(buckets, 16), 0);
+    for (size_t i = 0; i < places_.size(); ++i) {
+        quint32& bucket = buckets_[hashAt(places_[i]) & (buckets_.size() - 1)];
+        next_[i] = bucket;
+        bucket = quint32(i + 1);
     }
-    return result;
 }
 
-DescriptionIndex::Hits DescriptionIndex::lookUpDirectory(const QString& path) const {
-    const QByteArray bytes = path.toUtf8();
-    const QByteArrayView clean = trimmed(bytes);
-    if (isRoot(clean)) return lookUp(QString(), {{path, true}}).front();
-    const qsizetype cut = clean.lastIndexOf(kSeparator);
-    const QString parent = QString::fromUtf8(clean.first(std::max(cut, kRootLength)));
-    return lookUp(parent, {{QString::fromUtf8(clean.sliced(cut + 1)), true}}).front();
+DescriptionIndex::Hits DescriptionIndex::lookUp(const QString& path, bool isDirectory) const {
+    Hits hits;
+    if (buckets_.empty()) return hits;
+    const QByteArray wanted = path.toUtf8();
+    const QByteArrayView item = trimmed(wanted);
+    const QByteArray key = folded(item);
+    for (quint32 i = buckets_[hashOf(item) & (buckets_.size() - 1)]; i != 0; i = next_[i - 1]) {
+        const qint64 start = qint64(places_[i - 1] >> kLengthBits);
+        const qint32 pathEnd = qint32(places_[i - 1] & kLongestPath);
+        const QByteArrayView line(text_.constData() + start, text_.size() - start);
+        const QByteArrayView begins = line.first(pathEnd);
+        const bool directoryForm = trimmed(begins).size() != begins.size();
+        if (directoryForm && !isDirectory) continue;
+        if (folded(trimmed(begins)) != key) continue;  // another path in the same bucket
+        // A longer path that begins the same line and exists has the line.
+        bool longerExists = false;
+        const qsizetype end = line.indexOf('\n') < 0 ? line.size() : line.indexOf('\n');
+        for (qsizetype dash = line.indexOf(kDash, pathEnd + 1); dash > 0 && dash < end;
+             dash = line.indexOf(kDash, dash + 1)) {
+            if (ItemExists(QString::fromUtf8(line.first(dash)))) {
+                longerExists = true;
+                break;
+            }
+        }
+        if (!longerExists) hits.push_back({start, pathEnd});
+    }
+    std::sort(hits.begin(), hits.end(),
+              [](const Hit& a, const Hit& b) { return a.start < b.start; });
+    return hits;
 }
 
 QString DescriptionIndex::description(const Hit& hit) const {
@@ -162,35 +183,32 @@ LogStamp LogStamp::of(const QString& logFile) {
     return {info.size(), info.lastModified()};
 }
 
-namespace {
-
-// Looks the name up among the directory's entries as the lists show them, when the path as text
-// does not reach it (a name that is not valid UTF-8).
-bool listedIn(const QString& directory, const QString& name) {
-    const auto entries = platform::ReadDirectory(QFile::encodeName(directory));
+bool ItemExists(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists()) return true;
+    const QString folder = info.absolutePath();
+    if (folder == path || info.fileName().isEmpty()) return false;
+    // A name that is not valid UTF-8 is reached only through its folder's listing.
+    const auto entries = platform::ReadDirectory(QFile::encodeName(folder));
     if (!entries) return false;
+    const QString name = info.fileName();
     for (const platform::DirectoryEntry& entry : *entries)
-        if (DecodeName(entry.name).compare(name, Qt::CaseSensitive) == 0) return true;
+        if (DecodeName(entry.name) == name) return true;
     return false;
 }
 
-}  // namespace
-
 ItemState StateOfEntry(const QString& line) {
     bool folderThere = false;
-    for (qsizetype dash = line.indexOf(QLatin1StringView(kDash)); dash >= 0;
-         dash = line.indexOf(QLatin1StringView(kDash), dash + 1)) {
-        const QString path = line.left(dash);
+    const QLatin1StringView dash(kDash.data(), kDash.size());
+    for (qsizetype at = line.indexOf(dash); at >= 0; at = line.indexOf(dash, at + 1)) {
+        const QString path = line.left(at);
         if (!isAbsolute(path.toUtf8())) {
-            if (dash == line.indexOf(QLatin1StringView(kDash))) return ItemState::NotAPath;
+            if (at == line.indexOf(dash)) return ItemState::NotAPath;
             continue;
         }
-        const QFileInfo info(path);
-        if (info.exists()) return ItemState::There;
-        const QString folder = info.absolutePath();
-        if (folder == path || !QFileInfo::exists(folder)) continue;
-        folderThere = true;
-        if (listedIn(folder, info.fileName())) return ItemState::There;
+        if (ItemExists(path)) return ItemState::There;
+        const QString folder = QFileInfo(path).absolutePath();
+        if (folder != path && QFileInfo::exists(folder)) folderThere = true;
     }
     return folderThere ? ItemState::Gone : ItemState::FolderGone;
 }

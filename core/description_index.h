@@ -2,8 +2,6 @@
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QHash>
-#include <QList>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -14,20 +12,16 @@ namespace kivra {
 
 // Which items the log describes, for the lists. A line describes an item when it begins with the
 // item's full path (a directory's with or without its trailing separator) followed by " - ";
-// when a line begins with the paths of two items beside each other, the longer one has it. Each
-// line is filed once under the directory of each path it may begin with, so a listing looks up
-// its own directory and never searches the log. Lines are matched as text, as the lists show
-// names (stray bytes as Windows-1252 letters); Windows paths ignore case.
+// when a line begins with the paths of two existing items, the longer one has it. Each path a
+// line may begin with is filed by its hash, so looking up an item costs a binary search, whatever
+// the size of the log or of the listing: the lists ask only for the rows they draw. Lines are
+// matched as text, as the lists show names (stray bytes as Windows-1252 letters); Windows paths
+// ignore case.
 class DescriptionIndex {
 public:
-    struct Item {
-        QString name;
-        bool isDirectory = false;
-    };
     // One line that describes an item.
     struct Hit {
         qint64 start;    // of the line in the index's text
-        qint32 name;     // where the item's name begins in the line
         qint32 pathEnd;  // where " - " follows the path
     };
     using Hits = std::vector<Hit>;
@@ -37,11 +31,8 @@ public:
     // Lines in the log's format, as an append adds them.
     void addBytes(QByteArrayView bytes);
 
-    // For each of `items` (the entries of `directory` as the lists show them), the lines that
-    // describe it, in the log's order. A root is looked up as an item of the directory "".
-    std::vector<Hits> lookUp(const QString& directory, const QList<Item>& items) const;
-    // The same for one directory by its full path.
-    Hits lookUpDirectory(const QString& path) const;
+    // The lines that describe the item at `path` (as the lists show it), in the log's order.
+    Hits lookUp(const QString& path, bool isDirectory) const;
 
     QString description(const Hit& hit) const;
     QStringList descriptions(const Hits& hits) const;
@@ -50,10 +41,18 @@ public:
 
 private:
     void fileLines(qsizetype from);
+    void file(quint64 place, size_t hash);
+    void rehash(size_t buckets);
+    size_t hashAt(quint64 place) const;
 
     // The log's lines as UTF-8, stray bytes decoded.
     QByteArray text_;
-    QHash<QByteArray, Hits> byDirectory_;
+    // A chained hash table of the paths lines begin with. Each place is a line's start (40 bits)
+    // and its path's length (24 bits): with the chain and the bucket, a million lines cost about
+    // 16 MB beside their text.
+    std::vector<quint64> places_;
+    std::vector<quint32> next_;     // in places_, plus one; 0 ends a chain
+    std::vector<quint32> buckets_;  // the same, by hash; a power of two long
     qsizetype lines_ = 0;
 };
 
@@ -65,6 +64,10 @@ struct LogStamp {
     static LogStamp of(const QString& logFile);
     bool operator==(const LogStamp&) const = default;
 };
+
+// A file or directory at `path`, also one whose name the lists decode from bytes that are not
+// valid UTF-8.
+bool ItemExists(const QString& path);
 
 // How a View Current entry's item stands on disk.
 enum class ItemState { NotAPath, There, Gone, FolderGone };

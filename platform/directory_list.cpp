@@ -156,13 +156,9 @@ void DirectoryList::mark() {
                              : NotesTip(DecodeName(item->data(kPathRole).toByteArray()), notes));
         item->setData(Qt::AccessibleDescriptionRole, NotesAccessibleText(notes));
     };
-    for (int row = 0; row < chainLength_ && row < count(); ++row)
-        show(item(row),
-             index_->lookUpDirectory(DecodeName(item(row)->data(kPathRole).toByteArray())));
-    QList<DescriptionIndex::Item> items;
-    for (int row = chainLength_; row < count(); ++row) items.append({item(row)->text(), true});
-    const std::vector<DescriptionIndex::Hits> hits = index_->lookUp(path_, items);
-    for (int row = chainLength_; row < count(); ++row) show(item(row), hits[row - chainLength_]);
+    // A few hundred rows at most, each a binary search.
+    for (int row = 0; row < count(); ++row)
+        show(item(row), index_->lookUp(DecodeName(item(row)->data(kPathRole).toByteArray()), true));
 }
 
 QStringList DirectoryList::currentDescriptions() const {

@@ -1,5 +1,6 @@
 #include "platform/file_list.h"
 
+#include <QHash>
 #include <QHelpEvent>
 #include <QMouseEvent>
 
@@ -23,17 +24,16 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid()) return {};
         const int row = index.row();
-        const bool described = size_t(row) < hits_.size() && !hits_[row].empty();
         switch (role) {
             case Qt::DisplayRole:
                 return names_[row];
             case Qt::DecorationRole:
                 // Every row keeps the room, so the names stay in line.
-                return described ? note_ : blank_;
+                return hits(row).empty() ? blank_ : note_;
             case Qt::ToolTipRole:
-                return described ? NotesTip(names_[row], descriptions(row)) : QVariant();
+                return hits(row).empty() ? QVariant() : NotesTip(names_[row], descriptions(row));
             case Qt::AccessibleDescriptionRole:
-                return described ? NotesAccessibleText(descriptions(row)) : QVariant();
+                return NotesAccessibleText(descriptions(row));
             default:
                 return {};
         }
@@ -46,19 +46,13 @@ public:
         endResetModel();
     }
     void mark(const QString& directory, std::shared_ptr<const DescriptionIndex> notes) {
+        directory_ = directory;
         index_ = std::move(notes);
         hits_.clear();
-        if (index_) {
-            QList<DescriptionIndex::Item> items;
-            items.reserve(names_.size());
-            for (const QString& name : std::as_const(names_)) items.append({name, false});
-            hits_ = index_->lookUp(directory, items);
-        }
         if (!names_.isEmpty()) emit dataChanged(index(0), index(rowCount() - 1));
     }
     QStringList descriptions(int row) const {
-        return row >= 0 && size_t(row) < hits_.size() ? index_->descriptions(hits_[row])
-                                                      : QStringList();
+        return row >= 0 && index_ ? index_->descriptions(hits(row)) : QStringList();
     }
     const QStringList& names() const { return names_; }
     int rowOf(const QByteArray& bytes) const { return static_cast<int>(bytes_.indexOf(bytes)); }
@@ -67,8 +61,19 @@ public:
 private:
     QStringList names_;
     QList<QByteArray> bytes_;
+    // Looked up only for the rows asked about, so a listing costs the same with a log or without.
+    const DescriptionIndex::Hits& hits(int row) const {
+        static const DescriptionIndex::Hits none;
+        if (!index_) return none;
+        auto found = hits_.constFind(row);
+        if (found == hits_.cend())
+            found = hits_.insert(row, index_->lookUp(JoinPath(directory_, names_[row]), false));
+        return *found;
+    }
+
+    QString directory_;
     std::shared_ptr<const DescriptionIndex> index_;
-    std::vector<DescriptionIndex::Hits> hits_;
+    mutable QHash<int, DescriptionIndex::Hits> hits_;
     const QIcon note_ = NoteIcon();
     const QIcon blank_ = BlankIcon();
 };

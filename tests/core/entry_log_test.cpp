@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include "core/description_index.h"
 #include "support/file_size_limit.h"
@@ -84,23 +85,27 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"KVtemp.dat"}));
 }
 
-// Which item of /d each line describes, by the descriptions each item ends up with.
-TEST(DescriptionIndex, ALineDescribesTheLongestPathItBeginsWith) {
+// Which item of a folder each line describes, by the descriptions each item ends up with.
+TEST(DescriptionIndex, ALineDescribesTheLongestExistingPathItBeginsWith) {
+    QTemporaryDir tree;
+    const QByteArray d = QFile::encodeName(tree.path());
+    for (const char* name : {"/a", "/a - b.zip", "/c"}) QFile(tree.path() + name).open(QIODevice::WriteOnly);
+    QDir(tree.path()).mkdir("sub");
     DescriptionIndex index;
-    index.addBytes(
-        "/d/c - file\r\n/d/sub - dir\r\n/d/sub/ - dir/\r\n/d/c/ - file/\r\n"
-        "/d/a - b.zip - longer\r\n/d/a - shorter\r\n - start-up\r\n"
-        "/d/sub/deep - deeper\r\n/d/caf\xE9 - latin\r\n/dd/a - sibling\r\n"
-        "/ - root\r\nd/a - relative");
-    const QList<DescriptionIndex::Item> items = {
-        {"a", false}, {"a - b.zip", false}, {"c", false}, {"sub", true}, {u"café"_qs, true}};
-    const QList<QStringList> expected = {
-        {"shorter"}, {"longer"}, {"file"}, {"dir", "dir/"}, {"latin"}};
-    const std::vector<DescriptionIndex::Hits> hits = index.lookUp("/d/", items);
-    for (qsizetype i = 0; i < items.size(); ++i)
-        EXPECT_EQ(index.descriptions(hits[i]), expected[i]) << items[i].name.toStdString();
-    EXPECT_EQ(index.descriptions(index.lookUpDirectory("/")), QStringList({"root"}));
-    EXPECT_EQ(index.descriptions(index.lookUpDirectory("/d/sub")), QStringList({"dir", "dir/"}));
+    index.addBytes(d + "/c - file\r\n" + d + "/sub - dir\r\n" + d + "/sub/ - dir/\r\n" + d +
+                   "/c/ - file/\r\n" + d + "/a - b.zip - longer\r\n" + d + "/a - shorter\r\n - start-up\r\n" +
+                   d + "/sub/deep - deeper\r\n" + d + "/caf\xE9 - latin\r\n" + d + "x/a - sibling\r\n/ - root\r\nd/a - relative");
+    const struct {
+        QString name;
+        bool isDirectory;
+        QStringList expected;
+    } rows[] = {{"/a", false, {"shorter"}}, {"/a - b.zip", false, {"longer"}},
+                {"/c", false, {"file"}}, {"/sub", true, {"dir", "dir/"}},
+                {"/sub/", true, {"dir", "dir/"}}, {u"/café"_qs, false, {"latin"}}};
+    for (const auto& row : rows)
+        EXPECT_EQ(index.descriptions(index.lookUp(tree.path() + row.name, row.isDirectory)), row.expected)
+            << row.name.toStdString();
+    EXPECT_EQ(index.descriptions(index.lookUp("/", true)), QStringList({"root"}));
 }
 
 }  // namespace
