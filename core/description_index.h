@@ -13,7 +13,7 @@ namespace kivra {
 // Which items the log describes, for the lists. A line describes an item when it begins with the
 // item's full path (a directory's with or without its trailing separator) followed by " - ";
 // when a line begins with the paths of two existing items, the longer one has it. Each path a
-// line may begin with is filed by its hash, so looking up an item costs a binary search, whatever
+// line may begin with is filed by its hash, so looking up an item costs one hash look-up, whatever
 // the size of the log or of the listing: the lists ask only for the rows they draw. Lines are
 // matched as text, as the lists show names (stray bytes as Windows-1252 letters); Windows paths
 // ignore case.
