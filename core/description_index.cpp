@@ -78,6 +78,8 @@ LogResult DescriptionIndex::load(const QString& logFile) {
 }
 
 void DescriptionIndex::addBytes(QByteArrayView bytes) {
+    // A log whose last line lacks its line end gets it, as AppendEntry gives it one too.
+    if (!text_.isEmpty() && !text_.endsWith('\n') && !text_.endsWith('\r')) text_ += '\n';
     const qsizetype from = text_.size();
     if (entry_log_detail::isAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8())) {
         text_ += bytes;

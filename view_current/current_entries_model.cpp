@@ -38,7 +38,12 @@ ItemState CurrentEntriesModel::stateOf(quint32 line) const {
     if (states_.size() < table_.size()) states_.resize(table_.size());
     if (states_[line] == 0) {
         ++checks_;
-        states_[line] = quint8(int(StateOfEntry(table_.text(line))) + 1);
+        // No path is longer than this, so a long line's rest cannot begin one.
+        constexpr qsizetype kLongestPath = 1 << 16;
+        const QByteArrayView bytes = table_.line(line);
+        const QString text =
+            entry_log_detail::decodeLine(bytes.first(std::min(bytes.size(), kLongestPath)));
+        states_[line] = quint8(int(StateOfEntry(text)) + 1);
     }
     return ItemState(states_[line] - 1);
 }
