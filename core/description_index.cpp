@@ -191,7 +191,11 @@ bool ItemExists(const QString& path) {
     const QString folder = info.absolutePath();
     if (folder == path || info.fileName().isEmpty()) return false;
     // A name that is not valid UTF-8 is reached only through its folder's listing.
+#ifdef Q_OS_WIN
+    const auto entries = platform::ReadDirectory(folder.toUtf8());
+#else
     const auto entries = platform::ReadDirectory(QFile::encodeName(folder));
+#endif
     if (!entries) return false;
     const QString name = info.fileName();
     for (const platform::DirectoryEntry& entry : *entries)
