@@ -190,7 +190,7 @@ bool ItemExists(const QString& path) {
     if (info.exists()) return true;
     const QString folder = info.absolutePath();
     if (folder == path || info.fileName().isEmpty()) return false;
-    // A name that is not valid UTF-8 is reached only through its folder's listing.
+        // A name that is not valid UTF-8 is reached only through its folder's listing.
 #ifdef Q_OS_WIN
     const auto entries = platform::ReadDirectory(folder.toUtf8());
 #else
