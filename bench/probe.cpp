@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "core/description_index.h"
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
 #include "platform/file_list.h"
@@ -19,7 +20,7 @@ namespace {
 int usage() {
     std::fprintf(stderr,
                  "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
-                 "return DIR | file-list DIR | export DIR OUT\n");
+                 "return DIR | file-list DIR [LOGDIR] | index DIR | export DIR OUT\n");
     return 2;
 }
 
@@ -40,6 +41,11 @@ int main(int argc, char** argv) {
         QListView* list = open->lstCurrent();
         list->setCurrentIndex(list->model()->index(list->model()->rowCount() / 2, 0));
         if (what == "return") open->Command1_Click();
+    }
+    // The marks' index as the main window holds it once it has read the log.
+    auto notes = std::make_shared<kivra::DescriptionIndex>();
+    if (what == "file-list" && args.size() == 3) {
+        if (!notes->load(kivra::EntryLog(args[2]).LogPath()) || notes->lineCount() == 0) return 1;
     }
     QElapsedTimer timer;
     timer.start();
@@ -69,10 +75,13 @@ int main(int argc, char** argv) {
         if (open->isVisible()) return 1;
     } else if (what == "file-list") {
         kivra::platform::FileList list;
+        if (args.size() == 3) list.setDescriptions(notes);
         list.setPath(args[1]);
         list.show();
         QApplication::processEvents();
         if (list.fileNames().isEmpty()) return 1;
+    } else if (what == "index") {
+        if (!notes->load(kivra::EntryLog(args[1]).LogPath()) || notes->lineCount() == 0) return 1;
     } else if (what == "export" && args.size() == 3) {
         // What FileSave_Click does around the dialog: load the log, save by the name's ending.
         kivra::ExportBuffer buffer;

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QThread>
+#include <QTimer>
 #include <limits>
 
 #include "about/frm_about.h"
@@ -21,6 +23,7 @@
 #include "platform/file_list.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
+#include "platform/note_marks.h"
 #include "view_current/open_view_current.h"
 
 namespace kivra {
@@ -44,7 +47,13 @@ frmMain::frmMain(EntryLog log, QWidget* parent)
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The reader fills an index only it holds; it is let finish, never cut off.
+    if (reader_) {
+        reader_->wait();
+        delete reader_;
+    }
+}
 
 void frmMain::Form_Load() {
     // The client area is the design's; the menu bar sits on top of it.
@@ -97,7 +106,8 @@ void frmMain::createControls() {
     cmdQuit_->setGeometry(scale_.Rect(6624, 5940, 1236, 516));
     cmdQuit_->setAutoDefault(false);
 
-    for (QWidget* w : std::initializer_list<QWidget*>{frmFileInfo, lblFilePath, lblAbbrPath_, lblDescr})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{frmFileInfo, lblFilePath, lblAbbrPath_, lblDescr})
         w->setFocusPolicy(Qt::NoFocus);
     setTabOrder(drvDriveList_, dirPaths_);
     setTabOrder(dirPaths_, fileList_);
@@ -186,11 +196,79 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::appendDescription(const QString& pathPart) {
     const QString line = pathPart + QStringLiteral(" - ") + txtDescription_->text();
+    const LogStamp before = LogStamp::of(log_.LogPath());
     const LogResult result = log_.AppendEntry(line);
-    if (result) return;
-    platform::ShowMessage(this,
-                          tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line),
+    if (result) {
+        // Added to the marks at once, unless another copy changed the log since it was read.
+        if (notes_ && !reading_ && before == notesStamp_) {
+            QByteArray bytes;
+            entry_log_detail::encodeLine(line, bytes);
+            notes_->addBytes(bytes);
+            notesStamp_ = LogStamp::of(log_.LogPath());
+            showNotes();
+        } else {
+            notesStale_ = true;
+        }
+        return;
+    }
+    platform::ShowMessage(this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line),
                           platform::MsgStyle::Exclamation);
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The first read waits until the window is on screen.
+    if (!notes_ && !reading_) QTimer::singleShot(0, this, &frmMain::readNotes);
+}
+
+void frmMain::readNotes() {
+    if (reading_) return;
+    reading_ = true;
+    notesStale_ = false;
+    const QString path = log_.LogPath();
+    auto notes = std::make_shared<DescriptionIndex>();
+    auto stamp = std::make_shared<LogStamp>();
+    reader_ = QThread::create([path, notes, stamp] {
+        *stamp = LogStamp::of(path);
+        // A log that cannot be read leaves no marks; View Current and Export tell why.
+        if (!notes->load(path)) *notes = DescriptionIndex();
+    });
+    connect(reader_, &QThread::finished, this, [this, notes, stamp] {
+        reader_->deleteLater();
+        reader_ = nullptr;
+        adoptNotes(notes, *stamp);
+    });
+    reader_->start(QThread::LowPriority);
+}
+
+void frmMain::adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp& stamp) {
+    reading_ = false;
+    notes_ = std::move(notes);
+    notesStamp_ = stamp;
+    // Changed while it was read: read again at the next listing.
+    if (LogStamp::of(log_.LogPath()) != stamp) notesStale_ = true;
+    showNotes();
+}
+
+void frmMain::followLog() {
+    if (!notes_ || reading_) return;
+    if (notesStale_ || LogStamp::of(log_.LogPath()) != notesStamp_) readNotes();
+}
+
+void frmMain::showNotes() {
+    dirPaths_->setDescriptions(notes_);
+    fileList_->setDescriptions(notes_);
+    showNotesOfCurrent();
+}
+
+void frmMain::showNotesOfCurrent() {
+    const QStringList notes = currentPath_.isEmpty() ? QStringList()
+                              : currentIsFile_       ? fileList_->currentDescriptions()
+                                                     : dirPaths_->currentDescriptions();
+    // Grey text only: the box stays empty, so moving on records nothing.
+    txtDescription_->setPlaceholderText(notes.isEmpty() ? QString() : notes.last());
+    lblAbbrPath_->setToolTip(notes.isEmpty() ? currentPath_
+                                             : platform::NotesTip(currentPath_, notes));
 }
 
 void frmMain::drvDriveList_Change() {
@@ -202,10 +280,12 @@ void frmMain::drvDriveList_Change() {
 void frmMain::dirPaths_Change() {
     if (!txtDescription_->text().isEmpty())
         appendDescription(platform::JoinPath(fileList_->Path(), fileList_->FileName()));
+    followLog();
     fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
     lblAbbrPath_->setText(AbbreviatePath(dirPaths_->Path(), kLabelWidth));
-    lblAbbrPath_->setToolTip(dirPaths_->Path());
     currentPath_ = dirPaths_->Path();
+    currentIsFile_ = false;
+    showNotesOfCurrent();
     txtDescription_->clear();
     txtDescription_->setFocus();
 }
@@ -214,13 +294,15 @@ void frmMain::fileList_Click() {
     if (!txtDescription_->text().isEmpty()) appendDescription(currentPath_);
     const QString fullPath = platform::JoinPath(fileList_->Path(), fileList_->FileName());
     lblAbbrPath_->setText(AbbreviatePath(fullPath, kLabelWidth));
-    lblAbbrPath_->setToolTip(fullPath);
     currentPath_ = fullPath;
+    currentIsFile_ = true;
+    showNotesOfCurrent();
     txtDescription_->clear();
     txtDescription_->setFocus();
 }
 
 void frmMain::refreshLists() {
+    followLog();
     drvDriveList_->refresh();
     // A shown directory that vanished is left for its nearest parent: a move, which records.
     if (!dirPaths_->refresh()) {
@@ -234,7 +316,11 @@ void frmMain::cmdQuit_Click() { FileQuit_Click(); }
 
 void frmMain::FileQuit_Click() { close(); }
 
-void frmMain::FileView_Click() { OpenViewCurrent(this, log_); }
+void frmMain::FileView_Click() {
+    OpenViewCurrent(this, log_);
+    // Deleted entries or a cleared log: the next listing reads it again.
+    notesStale_ = true;
+}
 
 void frmMain::FileSave_Click() { exportCommand_.run(); }
 

@@ -4,10 +4,14 @@
 // that shows the current item and takes its description. Moving on in any list records the
 // description typed for the item being left (AppendEntry) before the new item becomes current.
 // The menu reaches the other windows: View Current, Export and About, each of which the main
-// window owns only while it is open.
+// window owns only while it is open. The lists mark what the log already describes: the window
+// reads the log for that once it is on screen, off the user-interface thread, and again at a
+// listing when the log changed behind it; it writes nothing but the entries typed.
 
 #include <QMainWindow>
+#include <memory>
 
+#include "core/description_index.h"
 #include "core/entry_log.h"
 #include "main_window/export_command.h"
 #include "main_window/twips.h"
@@ -17,6 +21,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QThread;
 
 namespace kivra {
 
@@ -50,8 +55,12 @@ public:
     // F5: the drive, directory and file lists read afresh in place; nothing is recorded.
     void refreshLists();
 
+    // Whether the log has been read for the marks; for tests.
+    bool notesReady() const { return notes_ != nullptr && !reading_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Form_Load();
@@ -61,11 +70,25 @@ private:
     void createKeys();
     // Appends the entry for the item being left; a failure is told to the user, line and all.
     void appendDescription(const QString& pathPart);
+    // Reads the log for the marks in the background; the lists keep the old marks meanwhile.
+    void readNotes();
+    void adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp& stamp);
+    // At a listing: the log read again when it changed since.
+    void followLog();
+    void showNotes();
+    // The placeholder and the label's tooltip for the current item.
+    void showNotesOfCurrent();
 
     const TwipsScale scale_ = TwipsScale::Application();
     EntryLog log_;
     ExportCommand exportCommand_;
     QString currentPath_;
+    bool currentIsFile_ = false;
+    std::shared_ptr<DescriptionIndex> notes_;
+    LogStamp notesStamp_;
+    bool notesStale_ = false;
+    bool reading_ = false;
+    QThread* reader_ = nullptr;
 
     platform::DriveList* drvDriveList_ = nullptr;
     platform::DirectoryList* dirPaths_ = nullptr;

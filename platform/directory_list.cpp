@@ -13,6 +13,7 @@
 #include "platform/directory_reader.h"
 #include "platform/name_tooltip.h"
 #include "platform/native_path.h"
+#include "platform/note_marks.h"
 
 namespace kivra::platform {
 
@@ -20,6 +21,8 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kDepthRole = Qt::UserRole + 1;
+constexpr int kIconRole = Qt::UserRole + 2;  // the icon without its note
+constexpr int kNotesRole = Qt::UserRole + 3;
 
 int indentOf(const QWidget* view, int depth) {
     return depth * view->fontMetrics().averageCharWidth() * 2;
@@ -119,6 +122,7 @@ void DirectoryList::fill(const QList<QByteArray>& subdirectories) {
     const auto add = [this](const QIcon& icon, const QByteArray& path, const QByteArray& name,
                             int depth) {
         auto* item = new QListWidgetItem(icon, DecodeName(name), this);
+        item->setData(kIconRole, icon);
         item->setData(kPathRole, path);
         item->setData(kDepthRole, depth);
     };
@@ -128,9 +132,39 @@ void DirectoryList::fill(const QList<QByteArray>& subdirectories) {
         add(open, directory, depth == 0 ? directory : directory.mid(cut + 1), depth);
         ++depth;
     }
-    setCurrentRow(static_cast<int>(chain.size()) - 1);
+    chainLength_ = static_cast<int>(chain.size());
+    setCurrentRow(chainLength_ - 1);
     for (const QByteArray& name : subdirectories)
         add(closed, JoinBytes(native_, name), name, depth);
+    mark();
+}
+
+void DirectoryList::setDescriptions(std::shared_ptr<const DescriptionIndex> index) {
+    index_ = std::move(index);
+    mark();
+}
+
+void DirectoryList::mark() {
+    if (!index_) return;
+    const auto show = [this](QListWidgetItem* item, const DescriptionIndex::Hits& hits) {
+        const QStringList notes = index_->descriptions(hits);
+        const QIcon icon = item->data(kIconRole).value<QIcon>();
+        item->setIcon(notes.isEmpty() ? icon : WithNote(icon));
+        item->setData(kNotesRole, notes);
+        item->setToolTip(notes.isEmpty()
+                             ? QString()
+                             : NotesTip(DecodeName(item->data(kPathRole).toByteArray()), notes));
+        item->setData(Qt::AccessibleDescriptionRole, NotesAccessibleText(notes));
+    };
+    // A few hundred rows at most, each a binary search.
+    for (int row = 0; row < count(); ++row)
+        show(item(row), index_->lookUp(DecodeName(item(row)->data(kPathRole).toByteArray()), true));
+}
+
+QStringList DirectoryList::currentDescriptions() const {
+    return chainLength_ > 0 && chainLength_ <= count()
+               ? item(chainLength_ - 1)->data(kNotesRole).toStringList()
+               : QStringList();
 }
 
 void DirectoryList::openItem(QListWidgetItem* item) {
@@ -155,6 +189,10 @@ bool DirectoryList::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QListWidget::viewportEvent(event);
     auto* help = static_cast<QHelpEvent*>(event);
     const QListWidgetItem* under = itemAt(help->pos());
+    if (under && !under->toolTip().isEmpty()) {
+        QToolTip::showText(help->globalPos(), under->toolTip(), viewport(), visualItemRect(under));
+        return true;
+    }
     const int depth = under ? under->data(kDepthRole).toInt() : 0;
     ShowCutNameTip(this, help,
                    indentOf(this, depth) + style()->pixelMetric(QStyle::PM_SmallIconSize));

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QListWidget>
+#include <memory>
+
+#include "core/description_index.h"
 
 namespace kivra::platform {
 
@@ -25,6 +28,11 @@ public:
     void moveToExistingParent();
     void openParent();
 
+    // Marks the directories the log describes, now and at each listing.
+    void setDescriptions(std::shared_ptr<const DescriptionIndex> index);
+    // What the log says about `Path`, oldest first.
+    QStringList currentDescriptions() const;
+
 signals:
     void Change();
 
@@ -35,9 +43,12 @@ protected:
 private:
     void openItem(QListWidgetItem* item);
     void fill(const QList<QByteArray>& subdirectories);
+    void mark();
 
     QString path_;
     QByteArray native_;
+    std::shared_ptr<const DescriptionIndex> index_;
+    int chainLength_ = 0;
 };
 
 }  // namespace kivra::platform

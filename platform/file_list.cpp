@@ -1,5 +1,6 @@
 #include "platform/file_list.h"
 
+#include <QHash>
 #include <QHelpEvent>
 #include <QMouseEvent>
 
@@ -8,6 +9,7 @@
 #include "platform/directory_reader.h"
 #include "platform/name_tooltip.h"
 #include "platform/native_path.h"
+#include "platform/note_marks.h"
 
 namespace kivra::platform {
 
@@ -20,14 +22,37 @@ public:
         return parent.isValid() ? 0 : static_cast<int>(names_.size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole || !index.isValid()) return {};
-        return names_[index.row()];
+        if (!index.isValid()) return {};
+        const int row = index.row();
+        switch (role) {
+            case Qt::DisplayRole:
+                return names_[row];
+            case Qt::DecorationRole:
+                // Every row keeps the room, so the names stay in line.
+                return hits(row).empty() ? blank_ : note_;
+            case Qt::ToolTipRole:
+                return hits(row).empty() ? QVariant() : NotesTip(names_[row], descriptions(row));
+            case Qt::AccessibleDescriptionRole:
+                return NotesAccessibleText(descriptions(row));
+            default:
+                return {};
+        }
     }
     void reset(QStringList names, QList<QByteArray> bytes) {
         beginResetModel();
         names_ = std::move(names);
         bytes_ = std::move(bytes);
+        hits_.clear();
         endResetModel();
+    }
+    void mark(const QString& directory, std::shared_ptr<const DescriptionIndex> notes) {
+        directory_ = directory;
+        index_ = std::move(notes);
+        hits_.clear();
+        if (!names_.isEmpty()) emit dataChanged(index(0), index(rowCount() - 1));
+    }
+    QStringList descriptions(int row) const {
+        return row >= 0 && index_ ? index_->descriptions(hits(row)) : QStringList();
     }
     const QStringList& names() const { return names_; }
     int rowOf(const QByteArray& bytes) const { return static_cast<int>(bytes_.indexOf(bytes)); }
@@ -36,6 +61,21 @@ public:
 private:
     QStringList names_;
     QList<QByteArray> bytes_;
+    // Looked up only for the rows asked about, so a listing costs the same with a log or without.
+    const DescriptionIndex::Hits& hits(int row) const {
+        static const DescriptionIndex::Hits none;
+        if (!index_) return none;
+        auto found = hits_.constFind(row);
+        if (found == hits_.cend())
+            found = hits_.insert(row, index_->lookUp(JoinPath(directory_, names_[row]), false));
+        return *found;
+    }
+
+    QString directory_;
+    std::shared_ptr<const DescriptionIndex> index_;
+    mutable QHash<int, DescriptionIndex::Hits> hits_;
+    const QIcon note_ = NoteIcon();
+    const QIcon blank_ = BlankIcon();
 };
 
 FileList::FileList(QWidget* parent) : QListView(parent), model_(new FileNamesModel(this)) {
@@ -74,7 +114,21 @@ void FileList::refresh() {
         sortedBytes.append(std::move(bytes[i]));
     }
     model_->reset(std::move(sortedNames), std::move(sortedBytes));
+    mark();
     highlightCurrentFile();
+}
+
+void FileList::setDescriptions(std::shared_ptr<const DescriptionIndex> index) {
+    index_ = std::move(index);
+    mark();
+}
+
+void FileList::mark() {
+    if (index_) model_->mark(path_, index_);
+}
+
+QStringList FileList::currentDescriptions() const {
+    return model_->descriptions(fileBytes_.isEmpty() ? -1 : model_->rowOf(fileBytes_));
 }
 
 void FileList::highlightCurrentFile() {
@@ -135,7 +189,12 @@ void FileList::settle() {
 
 bool FileList::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QListView::viewportEvent(event);
-    ShowCutNameTip(this, static_cast<QHelpEvent*>(event));
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    if (const QString notes = index.data(Qt::ToolTipRole).toString(); !notes.isEmpty())
+        QToolTip::showText(help->globalPos(), notes, viewport(), visualRect(index));
+    else
+        ShowCutNameTip(this, help, iconSize().isValid() ? iconSize().width() : 16);
     return true;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QListView>
+#include <memory>
+
+#include "core/description_index.h"
 
 namespace kivra::platform {
 
@@ -27,6 +30,11 @@ public:
     // The names as listed, for tests and for the keyboard.
     QStringList fileNames() const;
 
+    // Marks the files the log describes, now and at each listing.
+    void setDescriptions(std::shared_ptr<const DescriptionIndex> index);
+    // What the log says about the current file, oldest first.
+    QStringList currentDescriptions() const;
+
 signals:
     void Click();
     // The user picked a file in a directory that no longer exists; nothing was made current.
@@ -44,8 +52,10 @@ private:
     // After the user's own input: a highlighted file other than the current one becomes current.
     void settle();
     void highlightCurrentFile();
+    void mark();
 
     FileNamesModel* model_;
+    std::shared_ptr<const DescriptionIndex> index_;
     QString path_;
     QByteArray native_;
     QString fileName_;

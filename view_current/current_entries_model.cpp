@@ -1,5 +1,8 @@
 #include "view_current/current_entries_model.h"
 
+#include <QColor>
+#include <QFont>
+
 namespace kivra {
 
 int CurrentEntriesModel::rowCount(const QModelIndex& parent) const {
@@ -8,8 +11,41 @@ int CurrentEntriesModel::rowCount(const QModelIndex& parent) const {
 
 QVariant CurrentEntriesModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || size_t(index.row()) >= rows_.size()) return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole) return table_.shown(rows_[index.row()]);
-    return {};
+    const quint32 line = rows_[index.row()];
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return table_.shown(line);
+    switch (role) {
+        case Qt::ForegroundRole:
+        case Qt::FontRole:
+        case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole:
+            break;
+        default:
+            return {};
+    }
+    const ItemState state = stateOf(line);
+    if (state != ItemState::Gone && state != ItemState::FolderGone) return {};
+    if (role == Qt::ForegroundRole) return QColor(0x80, 0x80, 0x80);
+    if (role == Qt::FontRole) {
+        QFont font;
+        font.setItalic(true);
+        return font;
+    }
+    return state == ItemState::Gone ? tr("No longer exists")
+                                    : tr("Its folder or volume is not there");
+}
+
+ItemState CurrentEntriesModel::stateOf(quint32 line) const {
+    if (states_.size() < table_.size()) states_.resize(table_.size());
+    if (states_[line] == 0) {
+        ++checks_;
+        // No path is longer than this, so a long line's rest cannot begin one.
+        constexpr qsizetype kLongestPath = 1 << 16;
+        const QByteArrayView bytes = table_.line(line);
+        const QString text =
+            entry_log_detail::decodeLine(bytes.first(std::min(bytes.size(), kLongestPath)));
+        states_[line] = quint8(int(StateOfEntry(text)) + 1);
+    }
+    return ItemState(states_[line] - 1);
 }
 
 void CurrentEntriesModel::addFrom(quint32 firstNew) {

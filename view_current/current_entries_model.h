@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "core/description_index.h"
 #include "core/entry_table.h"
 
 namespace kivra {
@@ -35,11 +36,19 @@ public:
     // "Return": the log as it stands now, minus what was removed here.
     LogResult writeBack(const EntryLog& log);
 
+    // How many entries were looked up on disk so far; for tests.
+    quint32 itemChecks() const { return checks_; }
+
 private:
     void addFrom(quint32 firstNew);
+    // Looked up on disk the first time the row is drawn, never again in this window.
+    ItemState stateOf(quint32 line) const;
 
     EntryTable table_;
     std::vector<quint32> rows_;
+    // By line; 0 until looked up, else the state plus one.
+    mutable std::vector<quint8> states_;
+    mutable quint32 checks_ = 0;
 };
 
 }  // namespace kivra

@@ -1,9 +1,12 @@
+#include "core/entry_log.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QDir>
+#include <QTemporaryDir>
 
-#include "core/entry_log.h"
+#include "core/description_index.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
@@ -80,6 +83,29 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
     EXPECT_FALSE(log.WriteEntries(QStringList(5000, "C:\\SOME\\PATH - description")).ok);
     EXPECT_EQ(dir.bytes(), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"KVtemp.dat"}));
+}
+
+// Which item of a folder each line describes, by the descriptions each item ends up with.
+TEST(DescriptionIndex, ALineDescribesTheLongestExistingPathItBeginsWith) {
+    QTemporaryDir tree;
+    const QByteArray d = QFile::encodeName(tree.path());
+    for (const char* name : {"/a", "/a - b.zip", "/c"}) QFile(tree.path() + name).open(QIODevice::WriteOnly);
+    QDir(tree.path()).mkdir("sub");
+    DescriptionIndex index;
+    index.addBytes(d + "/c - file\r\n" + d + "/sub - dir\r\n" + d + "/sub/ - dir/\r\n" + d +
+                   "/c/ - file/\r\n" + d + "/a - b.zip - longer\r\n" + d + "/a - shorter\r\n - start-up\r\n" +
+                   d + "/sub/deep - deeper\r\n" + d + "/caf\xE9 - latin\r\n" + d + "x/a - sibling\r\n/ - root\r\nd/a - relative");
+    const struct {
+        QString name;
+        bool isDirectory;
+        QStringList expected;
+    } rows[] = {{"/a", false, {"shorter"}}, {"/a - b.zip", false, {"longer"}},
+                {"/c", false, {"file"}}, {"/sub", true, {"dir", "dir/"}},
+                {"/sub/", true, {"dir", "dir/"}}, {u"/café"_qs, false, {"latin"}}};
+    for (const auto& row : rows)
+        EXPECT_EQ(index.descriptions(index.lookUp(tree.path() + row.name, row.isDirectory)), row.expected)
+            << row.name.toStdString();
+    EXPECT_EQ(index.descriptions(index.lookUp("/", true)), QStringList({"root"}));
 }
 
 }  // namespace

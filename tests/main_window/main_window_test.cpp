@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "main_window/frm_main.h"
@@ -22,6 +23,7 @@
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 #include "support/temp_log_dir.h"
+#include "view_current/frm_show_current.h"
 
 namespace kivra {
 namespace {
@@ -220,6 +222,43 @@ TEST_F(MainWindowTest, ListsLabelAndTheEmptyBox) {
     EXPECT_EQ(drives->currentIndex(), shown);
     key(window.get(), Qt::Key_F10);
     EXPECT_TRUE(window->findChild<QMenu*>()->isVisible());
+}
+
+// The marks follow the log; the last description is a hint that moving on never records.
+TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
+    const auto notes = [&](const QString& name) {
+        return files->model()
+            ->index(files->fileNames().indexOf(name), 0)
+            .data(Qt::AccessibleDescriptionRole)
+            .toString();
+    };
+    const auto settled = [&] { return QTest::qWaitFor([&] { return window->notesReady(); }); };
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(notes("a.zip"), "");
+    ASSERT_TRUE(logDir.log().AppendEntry(dir("DL/a.zip") + " - other copy"));
+    key(window.get(), Qt::Key_F5);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(notes("a.zip"), "Described: other copy");
+    clickFile("a.zip");
+    EXPECT_EQ(box->placeholderText(), "other copy");
+    clickFile("b.zip");
+    EXPECT_EQ(logLines().size(), 1);
+    type("mine");
+    clickFile("a.zip");
+    EXPECT_EQ(notes("b.zip"), "Described: mine");  // at once, no read
+    EXPECT_TRUE(window->findChild<QLabel*>("lblAbbrPath")->toolTip().contains("other copy"));
+
+    QTimer::singleShot(0, [] {
+        auto* form = qobject_cast<frmShowCurrent*>(QApplication::activeModalWidget());
+        form->lstCurrent()->setCurrentIndex(form->lstCurrent()->model()->index(0, 0));
+        form->Command1_Click();
+        form->cmdOK_Click();
+    });
+    window->FileView_Click();
+    window->refreshLists();
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(notes("a.zip"), "");
+    EXPECT_EQ(notes("b.zip"), "Described: mine");
 }
 
 TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {

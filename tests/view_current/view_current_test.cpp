@@ -1,16 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFont>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
 
+#include "core/entry_table.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 #include "support/temp_log_dir.h"
-#include "core/entry_table.h"
+#include "view_current/current_entries_model.h"
 #include "view_current/frm_show_current.h"
 #include "view_current/open_view_current.h"
 
@@ -217,6 +219,29 @@ TEST(ViewCurrent, NoWindowWithoutAReadableLog) {
     for (const int shown : {1, 2})
         EXPECT_TRUE(messages.shown()[shown].text.contains(dir.log().LogPath()));
     EXPECT_TRUE(owner.findChildren<frmShowCurrent*>().isEmpty());
+}
+
+// Rows sorted as listed: a moved file, a missing folder, an existing file, a thousand entries of a
+// stick not plugged in (which must not all be looked up), no path at all.
+TEST(ViewCurrent, EntriesWhoseItemIsGoneAreGreyItalicAndCheckedOnlyWhenDrawn) {
+    TempLogDir dir;
+    const QString base = dir.path() + "/a";
+    QStringList lines = {base + " - moved", base + "/gone/x - folder", dir.logFile() + " - there",
+                         "plain - text"};
+    for (int i = 0; i < 1000; ++i)
+        lines.append(QString("/zstick%1/f - x").arg(i, 4, 10, QChar('0')));
+    ASSERT_TRUE(dir.log().WriteEntries(lines));
+    const std::unique_ptr<frmShowCurrent> form = CreateViewCurrent(nullptr, dir.log());
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_LT(form->entries().itemChecks(), 100u);
+    const QAbstractItemModel* model = form->lstCurrent()->model();
+    const QStringList tips = {"No longer exists", "Its folder or volume is not there", "", ""};
+    for (const int row : {0, 1, 2, 1004}) {
+        const QModelIndex index = model->index(row, 0);
+        EXPECT_EQ(index.data(Qt::AccessibleDescriptionRole).toString(), tips[std::min(row, 3)]);
+        EXPECT_EQ(index.data(Qt::FontRole).value<QFont>().italic(), row < 2) << row;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,222 @@
+#include "core/description_index.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHashFunctions>
+#include <algorithm>
+#include <bit>
+#include <string_view>
+
+#include "core/name_decoding.h"
+#include "platform/directory_reader.h"
+
+namespace kivra {
+
+namespace {
+
+#ifdef Q_OS_WIN
+constexpr char kSeparator = '\\';
+constexpr qsizetype kRootLength = 3;  // "C:\"
+constexpr bool kLogIsUtf8 = false;
+#else
+constexpr char kSeparator = '/';
+constexpr qsizetype kRootLength = 1;
+constexpr bool kLogIsUtf8 = true;
+#endif
+constexpr QByteArrayView kDash(" - ");
+constexpr int kLengthBits = 24;
+constexpr qint64 kLongestPath = (qint64(1) << kLengthBits) - 1;
+
+bool isAbsolute(QByteArrayView path) {
+#ifdef Q_OS_WIN
+    return path.size() >= 3 && path[1] == ':' && path[2] == '\\' && QChar::isLetter(path[0]);
+#else
+    return path.startsWith('/');
+#endif
+}
+
+// The form a path is filed and looked up by.
+QByteArray folded(QByteArrayView path) {
+#ifdef Q_OS_WIN
+    return QString::fromUtf8(path).toCaseFolded().toUtf8();
+#else
+    return path.toByteArray();
+#endif
+}
+
+// A directory without its trailing separator, except at a root.
+QByteArrayView trimmed(QByteArrayView path) {
+    if (path.size() > kRootLength && path.endsWith(kSeparator)) path.chop(1);
+    return path;
+}
+
+size_t hashOf(QByteArrayView path) {
+#ifdef Q_OS_WIN
+    return qHash(QByteArrayView(folded(path)));
+#else
+    return qHash(path);
+#endif
+}
+
+}  // namespace
+
+LogResult DescriptionIndex::load(const QString& logFile) {
+    QFile file(logFile);
+    if (!file.exists()) return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return LogResult::failure(QStringLiteral("%1: %2").arg(logFile, file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (text_.isEmpty() &&
+        (entry_log_detail::isAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8()))) {
+        // Kept as read: the index then costs little more than the log itself.
+        text_ = std::move(bytes);
+        fileLines(0);
+    } else {
+        addBytes(bytes);
+    }
+    return {};
+}
+
+void DescriptionIndex::addBytes(QByteArrayView bytes) {
+    // A log whose last line lacks its line end gets it, as AppendEntry gives it one too.
+    if (!text_.isEmpty() && !text_.endsWith('\n') && !text_.endsWith('\r')) text_ += '\n';
+    const qsizetype from = text_.size();
+    if (entry_log_detail::isAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8())) {
+        text_ += bytes;
+    } else {
+        entry_log_detail::forEachLine(bytes, [this](QByteArrayView line) {
+            text_ += entry_log_detail::decodeLine(line).toUtf8();
+            text_ += '\n';
+        });
+    }
+    fileLines(from);
+}
+
+void DescriptionIndex::fileLines(qsizetype from) {
+    const QByteArrayView added = QByteArrayView(text_).sliced(from);
+    const size_t lines = size_t(std::count(added.begin(), added.end(), '\n')) + 1;
+    places_.reserve(places_.size() + lines);
+    next_.reserve(next_.size() + lines);
+    if (buckets_.size() < (places_.size() + lines) / 2)
+        rehash(std::bit_ceil(places_.size() + lines) / 2);
+    const char* const base = text_.constData();
+    lines_ += entry_log_detail::forEachLine(added, [&](QByteArrayView line) {
+        if (!isAbsolute(line)) return;
+        const quint64 start = quint64(line.data() - base);
+        const std::string_view text(line.data(), size_t(line.size()));
+        for (size_t dash = text.find(" - "); dash != std::string_view::npos && dash <= kLongestPath;
+             dash = text.find(" - ", dash + 1))
+            file(start << kLengthBits | dash, hashOf(trimmed(line.first(qsizetype(dash)))));
+    });
+    // Appends by this window may outgrow the table.
+    if (places_.size() > 4 * buckets_.size()) rehash(std::bit_ceil(places_.size()) / 2);
+}
+
+void DescriptionIndex::file(quint64 place, size_t hash) {
+    quint32& bucket = buckets_[hash & (buckets_.size() - 1)];
+    places_.push_back(place);
+    next_.push_back(bucket);
+    bucket = quint32(places_.size());
+}
+
+size_t DescriptionIndex::hashAt(quint64 place) const {
+    const QByteArrayView line(text_.constData() + (place >> kLengthBits),
+                              qsizetype(place & kLongestPath));
+    return hashOf(trimmed(line));
+}
+
+void DescriptionIndex::rehash(size_t buckets) {
+    buckets_.assign(std::max<size_t>(buckets, 16), 0);
+    for (size_t i = 0; i < places_.size(); ++i) {
+        quint32& bucket = buckets_[hashAt(places_[i]) & (buckets_.size() - 1)];
+        next_[i] = bucket;
+        bucket = quint32(i + 1);
+    }
+}
+
+DescriptionIndex::Hits DescriptionIndex::lookUp(const QString& path, bool isDirectory) const {
+    Hits hits;
+    if (buckets_.empty()) return hits;
+    const QByteArray wanted = path.toUtf8();
+    const QByteArrayView item = trimmed(wanted);
+    const QByteArray key = folded(item);
+    for (quint32 i = buckets_[hashOf(item) & (buckets_.size() - 1)]; i != 0; i = next_[i - 1]) {
+        const qint64 start = qint64(places_[i - 1] >> kLengthBits);
+        const qint32 pathEnd = qint32(places_[i - 1] & kLongestPath);
+        const QByteArrayView line(text_.constData() + start, text_.size() - start);
+        const QByteArrayView begins = line.first(pathEnd);
+        const bool directoryForm = trimmed(begins).size() != begins.size();
+        if (directoryForm && !isDirectory) continue;
+        if (folded(trimmed(begins)) != key) continue;  // another path in the same bucket
+        // A longer path that begins the same line and exists has the line.
+        bool longerExists = false;
+        const qsizetype end = line.indexOf('\n') < 0 ? line.size() : line.indexOf('\n');
+        for (qsizetype dash = line.indexOf(kDash, pathEnd + 1); dash > 0 && dash < end;
+             dash = line.indexOf(kDash, dash + 1)) {
+            if (ItemExists(QString::fromUtf8(line.first(dash)))) {
+                longerExists = true;
+                break;
+            }
+        }
+        if (!longerExists) hits.push_back({start, pathEnd});
+    }
+    std::sort(hits.begin(), hits.end(),
+              [](const Hit& a, const Hit& b) { return a.start < b.start; });
+    return hits;
+}
+
+QString DescriptionIndex::description(const Hit& hit) const {
+    const qsizetype from = hit.start + hit.pathEnd + kDash.size();
+    qsizetype end = from;
+    while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r') ++end;
+    return QString::fromUtf8(QByteArrayView(text_).sliced(from, end - from));
+}
+
+QStringList DescriptionIndex::descriptions(const Hits& hits) const {
+    QStringList texts;
+    texts.reserve(hits.size());
+    for (const Hit& hit : hits) texts.append(description(hit));
+    return texts;
+}
+
+LogStamp LogStamp::of(const QString& logFile) {
+    const QFileInfo info(logFile);
+    if (!info.exists()) return {};
+    return {info.size(), info.lastModified()};
+}
+
+bool ItemExists(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists()) return true;
+    const QString folder = info.absolutePath();
+    if (folder == path || info.fileName().isEmpty()) return false;
+        // A name that is not valid UTF-8 is reached only through its folder's listing.
+#ifdef Q_OS_WIN
+    const auto entries = platform::ReadDirectory(folder.toUtf8());
+#else
+    const auto entries = platform::ReadDirectory(QFile::encodeName(folder));
+#endif
+    if (!entries) return false;
+    const QString name = info.fileName();
+    for (const platform::DirectoryEntry& entry : *entries)
+        if (DecodeName(entry.name) == name) return true;
+    return false;
+}
+
+ItemState StateOfEntry(const QString& line) {
+    bool folderThere = false;
+    const QLatin1StringView dash(kDash.data(), kDash.size());
+    for (qsizetype at = line.indexOf(dash); at >= 0; at = line.indexOf(dash, at + 1)) {
+        const QString path = line.left(at);
+        if (!isAbsolute(path.toUtf8())) {
+            if (at == line.indexOf(dash)) return ItemState::NotAPath;
+            continue;
+        }
+        if (ItemExists(path)) return ItemState::There;
+        const QString folder = QFileInfo(path).absolutePath();
+        if (folder != path && QFileInfo::exists(folder)) folderThere = true;
+    }
+    return folderThere ? ItemState::Gone : ItemState::FolderGone;
+}
+
+}  // namespace kivra
