@@ -3,7 +3,7 @@
 #include <QDir>
 #include <stdexcept>
 
-#include "platform/message_box.h"
+#include "widgets/message_box.h"
 
 namespace kivra {
 
@@ -96,8 +96,8 @@ void StartSysInfo(QWidget* parent, const SysInfoServices& services) {
         started = false;
     }
     if (!started)
-        platform::ShowMessage(parent, QString::fromLatin1(kSysInfoUnavailable),
-                              platform::MsgStyle::Ok);
+        widgets::ShowMessage(parent, QString::fromLatin1(kSysInfoUnavailable),
+                              widgets::MsgStyle::Ok);
 }
 
 }  // namespace kivra

@@ -11,7 +11,7 @@
 #include "core/description_index.h"
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
-#include "platform/file_list.h"
+#include "widgets/file_list.h"
 #include "view_current/frm_show_current.h"
 #include "view_current/open_view_current.h"
 
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         open->cmdOK_Click();
         if (open->isVisible()) return 1;
     } else if (what == "file-list") {
-        kivra::platform::FileList list;
+        kivra::widgets::FileList list;
         if (args.size() == 3) list.setDescriptions(notes);
         list.setPath(args[1]);
         list.show();

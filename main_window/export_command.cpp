@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 #include "core/entry_log.h"
-#include "platform/message_box.h"
+#include "widgets/message_box.h"
 
 namespace kivra {
 
@@ -18,14 +18,14 @@ ExportCommand::~ExportCommand() = default;
 void ExportCommand::run() {
     if (!log_.LogExists()) {
         const QString notAFile = log_.NotAFileMessage();
-        platform::ShowMessage(owner_,
+        widgets::ShowMessage(owner_,
                               notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile,
-                              platform::MsgStyle::Exclamation);
+                              widgets::MsgStyle::Exclamation);
         return;
     }
     // Loaded before the dialog opens, so a cancel still leaves the buffer holding the log.
     if (const LogResult loaded = rtfData_.LoadFile(log_.LogPath()); !loaded) {
-        platform::ShowMessage(owner_, loaded.error, platform::MsgStyle::Exclamation);
+        widgets::ShowMessage(owner_, loaded.error, widgets::MsgStyle::Exclamation);
         return;
     }
     dlgDialog_.Filter = QStringLiteral("Plain Text (*.txt)|*.TXT|Rich Text (*.rtf)|*.RTF");
@@ -37,7 +37,7 @@ void ExportCommand::run() {
     const auto type = name.toUpper().endsWith(QLatin1StringView("TXT")) ? ExportBuffer::Text
                                                                          : ExportBuffer::Rtf;
     if (const LogResult saved = rtfData_.SaveFile(name, type); !saved)
-        platform::ShowMessage(owner_, saved.error, platform::MsgStyle::Exclamation);
+        widgets::ShowMessage(owner_, saved.error, widgets::MsgStyle::Exclamation);
 }
 
 }  // namespace kivra

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/export_buffer.h"
-#include "platform/save_as_dialog.h"
+#include "widgets/save_as_dialog.h"
 
 class QWidget;
 
@@ -26,7 +26,7 @@ private:
     QWidget* owner_;
     const EntryLog& log_;
     ExportBuffer rtfData_;
-    platform::SaveAsDialog dlgDialog_;
+    widgets::SaveAsDialog dlgDialog_;
 };
 
 }  // namespace kivra

@@ -17,13 +17,13 @@
 #include "core/abbreviate_path.h"
 #include "core/app_info.h"
 #include "main_window/twips.h"
-#include "platform/directory_list.h"
+#include "widgets/directory_list.h"
 #include "platform/directory_reader.h"
-#include "platform/drive_list.h"
-#include "platform/file_list.h"
-#include "platform/message_box.h"
+#include "widgets/drive_list.h"
+#include "widgets/file_list.h"
+#include "widgets/message_box.h"
 #include "platform/native_path.h"
-#include "platform/note_marks.h"
+#include "widgets/note_marks.h"
 #include "view_current/open_view_current.h"
 
 namespace kivra {
@@ -66,15 +66,15 @@ void frmMain::createControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
-    dirPaths_ = new platform::DirectoryList(client);
+    dirPaths_ = new widgets::DirectoryList(client);
     dirPaths_->setObjectName(QStringLiteral("dirPaths"));
     dirPaths_->setGeometry(scale_.Rect(144, 504, 3072, 3312));
 
-    drvDriveList_ = new platform::DriveList(client);
+    drvDriveList_ = new widgets::DriveList(client);
     drvDriveList_->setObjectName(QStringLiteral("drvDriveList"));
     drvDriveList_->setGeometry(scale_.Rect(144, 3924, 3072, 288));
 
-    fileList_ = new platform::FileList(client);
+    fileList_ = new widgets::FileList(client);
     fileList_->setObjectName(QStringLiteral("fileList"));
     fileList_->setGeometry(scale_.Rect(3312, 504, 4548, 3720));
 
@@ -122,11 +122,11 @@ void frmMain::createControls() {
     drvDriveList_->showDriveOf(dirPaths_->Path());
     fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
 
-    connect(drvDriveList_, &platform::DriveList::Change, this, &frmMain::drvDriveList_Change);
-    connect(dirPaths_, &platform::DirectoryList::Change, this, &frmMain::dirPaths_Change);
-    connect(fileList_, &platform::FileList::Click, this, &frmMain::fileList_Click);
-    connect(fileList_, &platform::FileList::DirectoryGone, dirPaths_,
-            &platform::DirectoryList::moveToExistingParent);
+    connect(drvDriveList_, &widgets::DriveList::Change, this, &frmMain::drvDriveList_Change);
+    connect(dirPaths_, &widgets::DirectoryList::Change, this, &frmMain::dirPaths_Change);
+    connect(fileList_, &widgets::FileList::Click, this, &frmMain::fileList_Click);
+    connect(fileList_, &widgets::FileList::DirectoryGone, dirPaths_,
+            &widgets::DirectoryList::moveToExistingParent);
     connect(cmdQuit_, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
 
     drvDriveList_->setFocus();
@@ -211,8 +211,8 @@ void frmMain::appendDescription(const QString& pathPart) {
         }
         return;
     }
-    platform::ShowMessage(this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line),
-                          platform::MsgStyle::Exclamation);
+    widgets::ShowMessage(this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line),
+                          widgets::MsgStyle::Exclamation);
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -268,7 +268,7 @@ void frmMain::showNotesOfCurrent() {
     // Grey text only: the box stays empty, so moving on records nothing.
     txtDescription_->setPlaceholderText(notes.isEmpty() ? QString() : notes.last());
     lblAbbrPath_->setToolTip(notes.isEmpty() ? currentPath_
-                                             : platform::NotesTip(currentPath_, notes));
+                                             : widgets::NotesTip(currentPath_, notes));
 }
 
 void frmMain::drvDriveList_Change() {

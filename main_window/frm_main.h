@@ -25,11 +25,11 @@ class QThread;
 
 namespace kivra {
 
-namespace platform {
+namespace widgets {
 class DirectoryList;
 class DriveList;
 class FileList;
-}  // namespace platform
+}  // namespace widgets
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -90,9 +90,9 @@ private:
     bool reading_ = false;
     QThread* reader_ = nullptr;
 
-    platform::DriveList* drvDriveList_ = nullptr;
-    platform::DirectoryList* dirPaths_ = nullptr;
-    platform::FileList* fileList_ = nullptr;
+    widgets::DriveList* drvDriveList_ = nullptr;
+    widgets::DirectoryList* dirPaths_ = nullptr;
+    widgets::FileList* fileList_ = nullptr;
     QLabel* lblAbbrPath_ = nullptr;
     QLineEdit* txtDescription_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;

@@ -21,7 +21,7 @@ set(res ${CMAKE_CURRENT_LIST_DIR})
 if(NOT KIVRA_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     include(CheckPIESupported)
     check_pie_supported()
-    foreach(target IN ITEMS kivra32 kivra_gui kivra_core kivra_platform_core kivra_platform_widgets)
+    foreach(target IN ITEMS kivra32 kivra_gui kivra_core kivra_platform_core kivra_widgets)
         if(TARGET ${target})
             set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
             target_compile_options(${target} PRIVATE -fstack-protector-strong

@@ -6,7 +6,7 @@
 #include <QShortcut>
 
 #include "main_window/twips.h"
-#include "platform/message_box.h"
+#include "widgets/message_box.h"
 #include "view_current/current_entries_model.h"
 
 namespace kivra {
@@ -124,12 +124,12 @@ void frmShowCurrent::Command1_Click() {
 }
 
 void frmShowCurrent::cmdClearAll_Click() {
-    const int answer = platform::ShowMessage(this, tr("Sure you want to delete all previous info?"),
-                                             platform::MsgStyle::YesNo);
-    if (answer != platform::kAnswerYes) return;
+    const int answer = widgets::ShowMessage(this, tr("Sure you want to delete all previous info?"),
+                                             widgets::MsgStyle::YesNo);
+    if (answer != widgets::kAnswerYes) return;
     // Deleted first: when the file stays, so does the list that still matches it.
     if (const LogResult deleted = log_.DeleteLog(); !deleted) {
-        platform::ShowMessage(this, deleted.error, platform::MsgStyle::Exclamation);
+        widgets::ShowMessage(this, deleted.error, widgets::MsgStyle::Exclamation);
         return;
     }
     model_->clear();
@@ -142,7 +142,7 @@ void frmShowCurrent::cmdOK_Click() {
         // failure the window stays open, so nothing the user did is lost.
         const LogResult written = log_.Locked([this] { return model_->writeBack(log_); });
         if (!written) {
-            platform::ShowMessage(this, written.error, platform::MsgStyle::Exclamation);
+            widgets::ShowMessage(this, written.error, widgets::MsgStyle::Exclamation);
             return;
         }
     }

@@ -4,7 +4,7 @@
 
 #include "core/entry_log.h"
 #include "core/entry_table.h"
-#include "platform/message_box.h"
+#include "widgets/message_box.h"
 #include "view_current/frm_show_current.h"
 
 namespace kivra {
@@ -12,17 +12,17 @@ namespace kivra {
 std::unique_ptr<frmShowCurrent> CreateViewCurrent(QWidget* owner, const EntryLog& log) {
     if (!log.LogExists()) {
         const QString notAFile = log.NotAFileMessage();
-        platform::ShowMessage(owner,
+        widgets::ShowMessage(owner,
                               notAFile.isEmpty() ? QCoreApplication::translate(
                                                        "frmMain", "Currently no entries exist")
                                                  : notAFile,
-                              platform::MsgStyle::Exclamation);
+                              widgets::MsgStyle::Exclamation);
         return nullptr;
     }
     // Half a log must not be listed: "Return" would overwrite the file with it.
     EntryTable table;
     if (const LogResult read = table.load(log.LogPath()); !read) {
-        platform::ShowMessage(owner, read.error, platform::MsgStyle::Exclamation);
+        widgets::ShowMessage(owner, read.error, widgets::MsgStyle::Exclamation);
         return nullptr;
     }
     auto form = std::make_unique<frmShowCurrent>(owner, log);

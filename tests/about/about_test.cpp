@@ -24,6 +24,7 @@ namespace kivra {
 namespace {
 
 using namespace platform;
+using namespace widgets;
 constexpr char kToolKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr char kToolDirKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 

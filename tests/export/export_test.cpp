@@ -47,7 +47,7 @@ TEST(Export, NoLogNoDialogAndACancelWritesNothing) {
     e.command.run();
     ASSERT_EQ(e.messages.shown().size(), 1);
     EXPECT_EQ(e.messages.shown()[0].text, "Currently no entries exist");
-    EXPECT_EQ(e.messages.shown()[0].style, platform::MsgStyle::Exclamation);
+    EXPECT_EQ(e.messages.shown()[0].style, widgets::MsgStyle::Exclamation);
     EXPECT_TRUE(e.saveAs.shown().isEmpty());
     ASSERT_TRUE(QDir(e.logDir.path()).mkdir("KVtemp.dat"));  // no log, something else
     e.command.run();

@@ -17,9 +17,9 @@
 #include <QWheelEvent>
 
 #include "main_window/frm_main.h"
-#include "platform/directory_list.h"
-#include "platform/drive_list.h"
-#include "platform/file_list.h"
+#include "widgets/directory_list.h"
+#include "widgets/drive_list.h"
+#include "widgets/file_list.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 #include "support/temp_log_dir.h"
@@ -42,9 +42,9 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        files = window->findChild<platform::FileList*>("fileList");
-        dirs = window->findChild<platform::DirectoryList*>("dirPaths");
-        drives = window->findChild<platform::DriveList*>("drvDriveList");
+        files = window->findChild<widgets::FileList*>("fileList");
+        dirs = window->findChild<widgets::DirectoryList*>("dirPaths");
+        drives = window->findChild<widgets::DriveList*>("drvDriveList");
         box = window->findChild<QLineEdit*>("txtDescription");
     }
     void TearDown() override { QDir::setCurrent(saved); }
@@ -78,9 +78,9 @@ protected:
     test::TempLogDir logDir;
     QString saved;
     std::unique_ptr<frmMain> window;
-    platform::FileList* files = nullptr;
-    platform::DirectoryList* dirs = nullptr;
-    platform::DriveList* drives = nullptr;
+    widgets::FileList* files = nullptr;
+    widgets::DirectoryList* dirs = nullptr;
+    widgets::DriveList* drives = nullptr;
     QLineEdit* box = nullptr;
 };
 
@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, TheHighlightIsTheCurrentFileWhateverTheWayIn) {
         SCOPED_TRACE(row.name);
         clickFile("a.zip");
         type("x");
-        QSignalSpy clicks(files, &platform::FileList::Click);
+        QSignalSpy clicks(files, &widgets::FileList::Click);
         row.wayIn();
         EXPECT_EQ(clicks.count(), row.clicks);
         EXPECT_EQ(highlighted(), row.highlight);
@@ -196,7 +196,7 @@ TEST_F(MainWindowTest, AVanishedDirectoryIsLeftForItsNearestParent) {
     QDir::setCurrent(dir("DL"));
     QDir(dir("DL")).removeRecursively();
     frmMain started(logDir.log());
-    EXPECT_EQ(started.findChild<platform::DirectoryList*>("dirPaths")->Path(),
+    EXPECT_EQ(started.findChild<widgets::DirectoryList*>("dirPaths")->Path(),
               QDir::toNativeSeparators(QDir::homePath()));
 }
 

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "platform/message_box.h"
+#include "widgets/message_box.h"
 
 namespace kivra::test {
 
@@ -10,22 +10,22 @@ namespace kivra::test {
 // the object. Queued answers are used in order; after them, every box is answered `fallback`.
 class ScriptedMessages {
 public:
-    explicit ScriptedMessages(int fallback = platform::kAnswerOk) : fallback_(fallback) {
-        platform::SetMessageHandler([this](const platform::MessageRequest& request) {
+    explicit ScriptedMessages(int fallback = widgets::kAnswerOk) : fallback_(fallback) {
+        widgets::SetMessageHandler([this](const widgets::MessageRequest& request) {
             shown_.append(request);
             return answers_.isEmpty() ? fallback_ : answers_.takeFirst();
         });
     }
-    ~ScriptedMessages() { platform::SetMessageHandler({}); }
+    ~ScriptedMessages() { widgets::SetMessageHandler({}); }
     ScriptedMessages(const ScriptedMessages&) = delete;
     ScriptedMessages& operator=(const ScriptedMessages&) = delete;
 
     void queueAnswer(int answer) { answers_.append(answer); }
-    const QList<platform::MessageRequest>& shown() const { return shown_; }
+    const QList<widgets::MessageRequest>& shown() const { return shown_; }
 
 private:
     QList<int> answers_;
-    QList<platform::MessageRequest> shown_;
+    QList<widgets::MessageRequest> shown_;
     int fallback_;
 };
 

@@ -3,7 +3,7 @@
 #include <QList>
 #include <optional>
 
-#include "platform/save_as_dialog.h"
+#include "widgets/save_as_dialog.h"
 
 namespace kivra::test {
 
@@ -12,22 +12,22 @@ namespace kivra::test {
 class ScriptedSaveAs {
 public:
     ScriptedSaveAs() {
-        platform::SetSaveAsHandler([this](const platform::SaveAsRequest& request) {
+        widgets::SetSaveAsHandler([this](const widgets::SaveAsRequest& request) {
             shown_.append(request);
             return answers_.isEmpty() ? std::nullopt : answers_.takeFirst();
         });
     }
-    ~ScriptedSaveAs() { platform::SetSaveAsHandler({}); }
+    ~ScriptedSaveAs() { widgets::SetSaveAsHandler({}); }
     ScriptedSaveAs(const ScriptedSaveAs&) = delete;
     ScriptedSaveAs& operator=(const ScriptedSaveAs&) = delete;
 
     void queueChoice(const QString& path) { answers_.append(path); }
     void queueCancel() { answers_.append(std::nullopt); }
-    const QList<platform::SaveAsRequest>& shown() const { return shown_; }
+    const QList<widgets::SaveAsRequest>& shown() const { return shown_; }
 
 private:
     QList<std::optional<QString>> answers_;
-    QList<platform::SaveAsRequest> shown_;
+    QList<widgets::SaveAsRequest> shown_;
 };
 
 }  // namespace kivra::test

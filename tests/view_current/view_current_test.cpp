@@ -19,8 +19,8 @@
 namespace kivra {
 namespace {
 
-using platform::kAnswerNo;
-using platform::kAnswerYes;
+using widgets::kAnswerNo;
+using widgets::kAnswerYes;
 using test::ScriptedMessages;
 using test::TempLogDir;
 using Act = std::function<void(frmShowCurrent&)>;
@@ -179,7 +179,7 @@ TEST(ViewCurrent, ClearAllAsksAndEnterOrEscPressNothing) {
     form->cmdClearAll()->click();
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown()[0].text, "Sure you want to delete all previous info?");
-    EXPECT_EQ(messages.shown()[0].style, platform::MsgStyle::YesNo);
+    EXPECT_EQ(messages.shown()[0].style, widgets::MsgStyle::YesNo);
     EXPECT_EQ(dir.bytes(), kThree);
     EXPECT_EQ(listed(*form).size(), 3);
 }
@@ -215,7 +215,7 @@ TEST(ViewCurrent, NoWindowWithoutAReadableLog) {
     OpenViewCurrent(&owner, dir.log());
     ASSERT_EQ(messages.shown().size(), 3);
     EXPECT_EQ(messages.shown()[0].text, "Currently no entries exist");
-    EXPECT_EQ(messages.shown()[0].style, platform::MsgStyle::Exclamation);
+    EXPECT_EQ(messages.shown()[0].style, widgets::MsgStyle::Exclamation);
     for (const int shown : {1, 2})
         EXPECT_TRUE(messages.shown()[shown].text.contains(dir.log().LogPath()));
     EXPECT_TRUE(owner.findChildren<frmShowCurrent*>().isEmpty());

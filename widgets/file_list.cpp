@@ -1,4 +1,4 @@
-#include "platform/file_list.h"
+#include "widgets/file_list.h"
 
 #include <QHash>
 #include <QHelpEvent>
@@ -7,11 +7,11 @@
 #include "core/name_decoding.h"
 #include "core/name_order.h"
 #include "platform/directory_reader.h"
-#include "platform/name_tooltip.h"
 #include "platform/native_path.h"
-#include "platform/note_marks.h"
+#include "widgets/name_tooltip.h"
+#include "widgets/note_marks.h"
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 // The names shown and, beside each, the bytes that reach the file.
 class FileNamesModel : public QAbstractListModel {
@@ -67,7 +67,8 @@ private:
         if (!index_) return none;
         auto found = hits_.constFind(row);
         if (found == hits_.cend())
-            found = hits_.insert(row, index_->lookUp(JoinPath(directory_, names_[row]), false));
+            found = hits_.insert(
+                row, index_->lookUp(platform::JoinPath(directory_, names_[row]), false));
         return *found;
     }
 
@@ -87,8 +88,8 @@ FileList::FileList(QWidget* parent) : QListView(parent), model_(new FileNamesMod
 }
 
 void FileList::setPath(const QString& path, const QByteArray& native) {
-    path_ = NormalizedDirectory(path);
-    native_ = native.isEmpty() ? NativeBytes(path_) : native;
+    path_ = platform::NormalizedDirectory(path);
+    native_ = native.isEmpty() ? platform::NativeBytes(path_) : native;
     fileName_.clear();
     fileBytes_.clear();
     refresh();
@@ -97,9 +98,9 @@ void FileList::setPath(const QString& path, const QByteArray& native) {
 void FileList::refresh() {
     QStringList names;
     QList<QByteArray> bytes;
-    if (const auto entries = ReadDirectory(native_)) {
+    if (const auto entries = platform::ReadDirectory(native_)) {
         names.reserve(entries->size());
-        for (const DirectoryEntry& entry : *entries) {
+        for (const platform::DirectoryEntry& entry : *entries) {
             if (entry.isDirectory) continue;
             names.append(DecodeName(entry.name));
             bytes.append(entry.name);
@@ -177,7 +178,7 @@ void FileList::settle() {
     if (selected.isEmpty()) return;
     const QByteArray& bytes = model_->bytesAt(selected.first().row());
     if (bytes == fileBytes_) return;
-    if (!IsReadableDirectory(native_)) {
+    if (!platform::IsReadableDirectory(native_)) {
         highlightCurrentFile();
         emit DirectoryGone();
         return;
@@ -198,4 +199,4 @@ bool FileList::viewportEvent(QEvent* event) {
     return true;
 }
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

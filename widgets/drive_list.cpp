@@ -1,10 +1,10 @@
-#include "platform/drive_list.h"
+#include "widgets/drive_list.h"
 
 #include <QWheelEvent>
 
 #include "platform/native_path.h"
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     setVolumes(source_());
@@ -13,16 +13,16 @@ DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
 
 QString DriveList::Drive() const { return currentData().toString(); }
 
-void DriveList::setVolumes(const QList<Volume>& volumes) {
+void DriveList::setVolumes(const QList<platform::Volume>& volumes) {
     const QSignalBlocker blocker(this);
     clear();
-    for (const Volume& volume : volumes) addItem(volume.label, volume.root);
+    for (const platform::Volume& volume : volumes) addItem(volume.label, volume.root);
     shownIndex_ = currentIndex();
 }
 
 void DriveList::showDriveOf(const QString& path) {
     // The volume mounted deepest above the path holds it.
-    const QString target = NormalizedDirectory(path);
+    const QString target = platform::NormalizedDirectory(path);
 #ifdef Q_OS_WIN
     const Qt::CaseSensitivity letterCase = Qt::CaseInsensitive;
 #else
@@ -33,7 +33,7 @@ void DriveList::showDriveOf(const QString& path) {
     for (int i = 0; i < count(); ++i) {
         const QString root = itemData(i).toString();
         const bool holds = target.compare(root, letterCase) == 0 ||
-                           target.startsWith(JoinPath(root, QString()), letterCase);
+                           target.startsWith(platform::JoinPath(root, QString()), letterCase);
         if (holds && root.size() > bestLength) best = i, bestLength = root.size();
     }
     if (best < 0) return;
@@ -69,4 +69,4 @@ void DriveList::onActivated(int index) {
     emit Change();
 }
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

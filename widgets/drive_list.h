@@ -4,7 +4,7 @@
 
 #include "platform/volumes.h"
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 // The drive list: one entry per drive (Windows) or mounted volume, read afresh each time the
 // list opens. `Drive` is the root of the entry shown; Change fires only when the user picks a
@@ -16,9 +16,11 @@ public:
 
     QString Drive() const;
     // Replaces the entries; the product lists the machine's volumes, tests their own.
-    void setVolumes(const QList<Volume>& volumes);
+    void setVolumes(const QList<platform::Volume>& volumes);
     // Where the volumes come from when the list opens.
-    void setVolumeSource(std::function<QList<Volume>()> source) { source_ = std::move(source); }
+    void setVolumeSource(std::function<QList<platform::Volume>()> source) {
+        source_ = std::move(source);
+    }
     // Shows the entry whose root holds `path`, without firing Change.
     void showDriveOf(const QString& path);
     // Reads the volumes again, keeping the entry shown where it is still there.
@@ -35,8 +37,8 @@ protected:
 private:
     void onActivated(int index);
 
-    std::function<QList<Volume>()> source_ = ListVolumes;
+    std::function<QList<platform::Volume>()> source_ = platform::ListVolumes;
     int shownIndex_ = -1;
 };
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

@@ -5,7 +5,7 @@
 
 #include "core/description_index.h"
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 // The directory list: the chain of directories from the root down to `Path`, then the
 // subdirectories of `Path` (hidden ones left out). Setting a different `Path` from code fires
@@ -51,4 +51,4 @@ private:
     int chainLength_ = 0;
 };
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

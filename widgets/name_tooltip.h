@@ -4,7 +4,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 // For a list's viewport tooltip event: shows the name under the pointer in full when the list
 // cuts it off, and nothing otherwise. `indent` is what the row gives away before its text
@@ -21,4 +21,4 @@ inline void ShowCutNameTip(QAbstractItemView* view, QHelpEvent* event, int inden
         QToolTip::hideText();
 }
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

@@ -1,11 +1,11 @@
-#include "platform/note_marks.h"
+#include "widgets/note_marks.h"
 
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 namespace {
 
@@ -72,4 +72,4 @@ QString NotesAccessibleText(const QStringList& descriptions) {
         .arg(descriptions.join(QStringLiteral("; ")));
 }
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 // Styles as the program uses them: buttons plus icon, added together.
 namespace MsgStyle {
@@ -34,4 +34,4 @@ int ShowMessage(QWidget* parent, const QString& text, int style);
 using MessageHandler = std::function<int(const MessageRequest&)>;
 void SetMessageHandler(MessageHandler handler);
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

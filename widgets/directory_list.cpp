@@ -1,4 +1,4 @@
-#include "platform/directory_list.h"
+#include "widgets/directory_list.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,11 +11,11 @@
 #include "core/name_decoding.h"
 #include "core/name_order.h"
 #include "platform/directory_reader.h"
-#include "platform/name_tooltip.h"
 #include "platform/native_path.h"
-#include "platform/note_marks.h"
+#include "widgets/name_tooltip.h"
+#include "widgets/note_marks.h"
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 namespace {
 
@@ -44,11 +44,11 @@ protected:
 
 // Subdirectory names in the lists' order; nullopt when the directory cannot be read.
 std::optional<QList<QByteArray>> listSubdirectories(const QByteArray& path) {
-    const std::optional<QList<DirectoryEntry>> entries = ReadDirectory(path);
+    const std::optional<QList<platform::DirectoryEntry>> entries = platform::ReadDirectory(path);
     if (!entries) return std::nullopt;
     QList<QByteArray> raw;
     QStringList names;
-    for (const DirectoryEntry& entry : *entries) {
+    for (const platform::DirectoryEntry& entry : *entries) {
         if (!entry.isDirectory) continue;
         raw.append(entry.name);
         names.append(DecodeName(entry.name));
@@ -62,7 +62,8 @@ std::optional<QList<QByteArray>> listSubdirectories(const QByteArray& path) {
 // "/home/ann" gives "/", "/home", "/home/ann"; "C:\DL" gives "C:\", "C:\DL".
 QList<QByteArray> chainTo(const QByteArray& path) {
     QList<QByteArray> chain;
-    for (QByteArray dir = path; !dir.isEmpty(); dir = ParentBytes(dir)) chain.prepend(dir);
+    for (QByteArray dir = path; !dir.isEmpty(); dir = platform::ParentBytes(dir))
+        chain.prepend(dir);
     return chain;
 }
 
@@ -76,7 +77,7 @@ DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
 }
 
 bool DirectoryList::setPath(const QString& path) {
-    return setNativePath(NativeBytes(NormalizedDirectory(path)));
+    return setNativePath(platform::NativeBytes(platform::NormalizedDirectory(path)));
 }
 
 bool DirectoryList::setNativePath(const QByteArray& native) {
@@ -104,12 +105,13 @@ bool DirectoryList::refresh() {
 }
 
 void DirectoryList::moveToExistingParent() {
-    for (QByteArray dir = ParentBytes(native_); !dir.isEmpty(); dir = ParentBytes(dir))
+    for (QByteArray dir = platform::ParentBytes(native_); !dir.isEmpty();
+         dir = platform::ParentBytes(dir))
         if (setNativePath(dir)) return;
 }
 
 void DirectoryList::openParent() {
-    const QByteArray parent = ParentBytes(native_);
+    const QByteArray parent = platform::ParentBytes(native_);
     if (!parent.isEmpty() && !setNativePath(parent)) QApplication::beep();
 }
 
@@ -135,7 +137,7 @@ void DirectoryList::fill(const QList<QByteArray>& subdirectories) {
     chainLength_ = static_cast<int>(chain.size());
     setCurrentRow(chainLength_ - 1);
     for (const QByteArray& name : subdirectories)
-        add(closed, JoinBytes(native_, name), name, depth);
+        add(closed, platform::JoinBytes(native_, name), name, depth);
     mark();
 }
 
@@ -171,7 +173,7 @@ void DirectoryList::openItem(QListWidgetItem* item) {
     if (!item) return;
     if (setNativePath(item->data(kPathRole).toByteArray())) return;
     // The shown directory itself is gone: leave it for what is left of it.
-    if (!IsReadableDirectory(native_))
+    if (!platform::IsReadableDirectory(native_))
         moveToExistingParent();
     else
         QApplication::beep();  // a directory that cannot be opened is not entered
@@ -199,4 +201,4 @@ bool DirectoryList::viewportEvent(QEvent* event) {
     return true;
 }
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

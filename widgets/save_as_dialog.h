@@ -7,15 +7,15 @@
 
 class QWidget;
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 // What a Save As dialog is asked to show.
 struct SaveAsRequest {
     QWidget* parent = nullptr;
     QString title;
-    QStringList filters;  // "Plain Text (*.txt)", ... as the user sees them
+    QStringList filters;   // "Plain Text (*.txt)", ... as the user sees them
     QStringList patterns;  // "*.TXT", ... one per filter
-    QString fileName;     // the proposed name
+    QString fileName;      // the proposed name
 };
 
 // The Save As dialog of the main window: `Filter` in "description|pattern|description|pattern"
@@ -39,4 +39,4 @@ void SetSaveAsHandler(SaveAsHandler handler);
 // "*.TXT" as a pattern that matches any letter case: "*.[tT][xX][tT]".
 QString CaseInsensitivePattern(const QString& pattern);
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

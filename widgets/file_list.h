@@ -5,7 +5,7 @@
 
 #include "core/description_index.h"
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 class FileNamesModel;
 
@@ -62,4 +62,4 @@ private:
     QByteArray fileBytes_;
 };
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

@@ -1,8 +1,8 @@
-#include "platform/save_as_dialog.h"
+#include "widgets/save_as_dialog.h"
 
 #include <QFileDialog>
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 namespace {
 
@@ -68,4 +68,4 @@ bool SaveAsDialog::ShowSave(QWidget* parent) {
 
 void SetSaveAsHandler(SaveAsHandler handler) { handlerSlot() = std::move(handler); }
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 // How the lists show that the log describes an item: a small note, alone for a file, over the
 // corner of a folder's icon; the descriptions in the tooltip and the accessible description.
@@ -15,4 +15,4 @@ QIcon WithNote(const QIcon& icon);
 QString NotesTip(const QString& name, const QStringList& descriptions);
 QString NotesAccessibleText(const QStringList& descriptions);
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets

@@ -1,10 +1,10 @@
-#include "platform/message_box.h"
+#include "widgets/message_box.h"
 
 #include <QMessageBox>
 
 #include "core/app_info.h"
 
-namespace kivra::platform {
+namespace kivra::widgets {
 
 namespace {
 
@@ -45,4 +45,4 @@ int ShowMessage(QWidget* parent, const QString& text, int style) {
 
 void SetMessageHandler(MessageHandler handler) { handlerSlot() = std::move(handler); }
 
-}  // namespace kivra::platform
+}  // namespace kivra::widgets
