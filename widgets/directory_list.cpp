@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QHelpEvent>
+#include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
@@ -18,6 +20,28 @@
 namespace kivra::widgets {
 
 namespace {
+
+// Without a desktop icon theme Qt first searches hicolor for a folder icon in vain, a few
+// milliseconds at start-up, and then falls back to its own pictures: take those at once.
+QIcon folderIcon(const QStyle* style, QStyle::StandardPixmap which) {
+    if (QIcon::themeName() == u"hicolor") {
+        const char* name = which == QStyle::SP_DirOpenIcon ? "diropen" : "dirclosed";
+        QIcon icon;
+        for (const int size : {16, 32}) {
+            QImageReader reader(
+                QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
+                    .arg(QLatin1StringView(name))
+                    .arg(size),
+                "png");
+            reader.setAutoDetectImageFormat(false);
+            const QPixmap pixmap = QPixmap::fromImageReader(&reader);
+            if (pixmap.isNull()) return style->standardIcon(which);
+            icon.addPixmap(pixmap);
+        }
+        return icon;
+    }
+    return style->standardIcon(which);
+}
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kDepthRole = Qt::UserRole + 1;
@@ -116,8 +140,8 @@ void DirectoryList::openParent() {
 }
 
 void DirectoryList::fill(const QList<QByteArray>& subdirectories) {
-    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon open = folderIcon(style(), QStyle::SP_DirOpenIcon);
+    const QIcon closed = folderIcon(style(), QStyle::SP_DirClosedIcon);
     clear();
     const QList<QByteArray> chain = chainTo(native_);
     int depth = 0;
