@@ -52,8 +52,7 @@ protected:
     QString dir(const QString& relative) const { return QDir::toNativeSeparators(tree.filePath(relative)); }
     // As the user does it: a click on the file's row.
     void clickFile(const QString& name) {
-        const QModelIndex index = files->model()->index(files->fileNames().indexOf(name), 0);
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(index).center());
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, fileAt(name));
     }
     QPoint fileAt(const QString& name) const {
         return files->visualRect(files->model()->index(files->fileNames().indexOf(name), 0))
@@ -202,12 +201,7 @@ TEST_F(MainWindowTest, AVanishedDirectoryIsLeftForItsNearestParent) {
 
 TEST_F(MainWindowTest, ListsLabelAndTheEmptyBox) {
     EXPECT_EQ(files->fileNames(), QStringList({"a.zip", "b.zip"}));
-    EXPECT_EQ(QApplication::focusWidget(), drives);
-    files->setFocus(Qt::TabFocusReason);  // arriving by Tab selects nothing
-    EXPECT_TRUE(window->CurrentPath().isEmpty());
-    clickFile("a.zip");
     clickFile("b.zip");
-    EXPECT_FALSE(QFile::exists(logDir.logFile()));
     EXPECT_EQ(window->findChild<QLabel*>("lblAbbrPath")->text(), dir("DL/b.zip").toLower());
     EXPECT_FALSE(dirs->setPath(dir("missing")));
     EXPECT_EQ(dirs->Path(), dir("DL"));
@@ -281,22 +275,18 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
 
 TEST_F(MainWindowTest, ShortcutsWinOverTheBoxAndQuittingWritesNothing) {
     QApplication::clipboard()->setText("PASTED");
-    auto* view = window->findChild<QAction*>("FileView");
-    view->disconnect(window.get());  // the command itself is not under test here
-    QSignalSpy viewed(view, &QAction::triggered);
-    logDir.writeBytes("old\r\nunterminated");
+    test::ScriptedMessages messages;  // View Current finds no log
     clickFile("a.zip");
     type("abc");
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(viewed.count(), 1);
+    EXPECT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(box->text(), "abc");
     QTest::keyClick(box, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(logDir.bytes(), "old\r\nunterminated");
+    EXPECT_FALSE(QFile::exists(logDir.logFile()));
 }
 
 TEST_F(MainWindowTest, FixedFrameAndTabOrder) {
-    EXPECT_EQ(window->windowTitle(), "Kivra/32");
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->centralWidget()->size(), QSize(534, 439));
     EXPECT_FALSE(window->findChild<QAction*>("FileImport")->isEnabled());
