@@ -155,7 +155,7 @@ TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
 // Enter or Esc, a "No" to Clear All and a failed rewrite keep the window, the list and the log.
 TEST(ViewCurrent, RefusalsAndFailuresKeepTheWindowTheListAndTheLog) {
     TempLogDir dir;
-    ScriptedMessages messages;
+    ScriptedMessages messages(kAnswerNo);
     dir.writeBytes(kThree);
     const auto form = CreateViewCurrent(nullptr, dir.log());
     form->show();
@@ -163,7 +163,6 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheWindowTheListAndTheLog) {
         target->setFocus();
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(target, key);
     }
-    messages.queueAnswer(kAnswerNo);
     form->cmdClearAll()->click();
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown()[0].text, "Sure you want to delete all previous info?");
