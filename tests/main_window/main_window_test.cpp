@@ -54,10 +54,10 @@ protected:
     void clickFile(const QString& name) {
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, fileAt(name));
     }
-    QPoint fileAt(const QString& name) const {
-        return files->visualRect(files->model()->index(files->fileNames().indexOf(name), 0))
-            .center();
+    QModelIndex fileIndex(const QString& name) const {
+        return files->model()->index(files->fileNames().indexOf(name), 0);
     }
+    QPoint fileAt(const QString& name) const { return files->visualRect(fileIndex(name)).center(); }
     QString highlighted() const {
         const QModelIndexList selected = files->selectionModel()->selectedIndexes();
         return selected.isEmpty() ? QString() : selected.first().data().toString();
@@ -221,10 +221,7 @@ TEST_F(MainWindowTest, ListsLabelAndTheEmptyBox) {
 // The marks follow the log; the last description is a hint that moving on never records.
 TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
     const auto notes = [&](const QString& name) {
-        return files->model()
-            ->index(files->fileNames().indexOf(name), 0)
-            .data(Qt::AccessibleDescriptionRole)
-            .toString();
+        return fileIndex(name).data(Qt::AccessibleDescriptionRole).toString();
     };
     const auto settled = [&] { return QTest::qWaitFor([&] { return window->notesReady(); }); };
     ASSERT_TRUE(settled());
