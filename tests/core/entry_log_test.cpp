@@ -26,7 +26,6 @@ TEST(EntryLog, AppendsAndRewritesGiveExactBytes) {
     QFile file(log.appDir() + "/KVtemp.dat");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "C:\\DL\\a.zip - part - part\r\ncr?lf?inside\r\n");
-    EXPECT_EQ(log.ReadEntries().lines, QStringList({"C:\\DL\\a.zip - part - part", "cr?lf?inside"}));
 
     dir.writeBytes("hand\r\nedited");  // an append never fuses with an unterminated last line
     ASSERT_TRUE(dir.log().AppendEntry("next"));
