@@ -150,36 +150,11 @@ TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
     EXPECT_EQ(dir.bytes(), longLine + "\r\n");
 }
 
-// Enter or Esc, a "No" to Clear All and a failed rewrite keep the window, the list and the log.
-TEST(ViewCurrent, RefusalsAndFailuresKeepTheWindowTheListAndTheLog) {
+// No window without a readable log; Enter or Esc, a "No" to Clear All and a failed rewrite keep
+// the window, the list and the log.
+TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     TempLogDir dir;
     ScriptedMessages messages(kAnswerNo);
-    dir.writeBytes(kThree);
-    const auto form = CreateViewCurrent(nullptr, dir.log());
-    form->show();
-    for (QWidget* target : {static_cast<QWidget*>(form->lstCurrent()), static_cast<QWidget*>(form->cmdOK())}) {
-        target->setFocus();
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(target, key);
-    }
-    form->cmdClearAll()->click();
-    ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(messages.shown()[0].text, "Sure you want to delete all previous info?");
-    EXPECT_EQ(messages.shown()[0].style, platform::MsgStyle::YesNo);
-    deleteRow(*form, 0);
-    {
-        const test::FileSizeLimit limit(4);
-        form->cmdOK()->click();
-    }
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(listed(*form), QStringList({"b - 2", "c - 3"}));
-    EXPECT_EQ(dir.bytes(), kThree);
-    ASSERT_EQ(messages.shown().size(), 2);
-    EXPECT_TRUE(messages.shown()[1].text.contains(dir.log().LogPath()));
-}
-
-TEST(ViewCurrent, NoWindowWithoutAReadableLog) {
-    TempLogDir dir;
-    ScriptedMessages messages;
     QWidget owner;
     OpenViewCurrent(&owner, dir.log());
     ASSERT_TRUE(QDir(dir.path()).mkdir("KVtemp.dat"));
@@ -193,6 +168,29 @@ TEST(ViewCurrent, NoWindowWithoutAReadableLog) {
     EXPECT_EQ(messages.shown()[0].style, platform::MsgStyle::Exclamation);
     for (const int shown : {1, 2})
         EXPECT_TRUE(messages.shown()[shown].text.contains(dir.log().LogPath()));
+
+    ASSERT_TRUE(QFile::remove(dir.logFile()));
+    dir.writeBytes(kThree);
+    const auto form = CreateViewCurrent(nullptr, dir.log());
+    form->show();
+    for (QWidget* target : {static_cast<QWidget*>(form->lstCurrent()), static_cast<QWidget*>(form->cmdOK())}) {
+        target->setFocus();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(target, key);
+    }
+    form->cmdClearAll()->click();
+    ASSERT_EQ(messages.shown().size(), 4);
+    EXPECT_EQ(messages.shown()[3].text, "Sure you want to delete all previous info?");
+    EXPECT_EQ(messages.shown()[3].style, platform::MsgStyle::YesNo);
+    deleteRow(*form, 0);
+    {
+        const test::FileSizeLimit limit(4);
+        form->cmdOK()->click();
+    }
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(listed(*form), QStringList({"b - 2", "c - 3"}));
+    EXPECT_EQ(dir.bytes(), kThree);
+    ASSERT_EQ(messages.shown().size(), 5);
+    EXPECT_TRUE(messages.shown()[4].text.contains(dir.log().LogPath()));
 }
 
 // Rows sorted as listed: a moved file, a missing folder, an existing file, a thousand entries of a
@@ -209,10 +207,9 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneAreGreyItalicAndCheckedOnlyWhenDrawn) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     EXPECT_LT(form->entries().itemChecks(), 100u);
-    const QAbstractItemModel* model = form->lstCurrent()->model();
     const QStringList tips = {"No longer exists", "Its folder or volume is not there", "", ""};
     for (const int row : {0, 1, 2, 1004}) {
-        const QModelIndex index = model->index(row, 0);
+        const QModelIndex index = form->lstCurrent()->model()->index(row, 0);
         EXPECT_EQ(index.data(Qt::AccessibleDescriptionRole).toString(), tips[std::min(row, 3)]);
         EXPECT_EQ(index.data(Qt::FontRole).value<QFont>().italic(), row < 2) << row;
     }
