@@ -13,7 +13,6 @@ TEST(Names, InvalidBytesReadAsWindows1252AndValidUtf8StaysItself) {
         QByteArray bytes;
         QString text;
     } rows[] = {
-        {"caf\xE9.zip", u"café.zip"_qs},
         {"\xC3\xA9t\xE9 \x80\x81", u"été €\u0081"_qs},
         {"\xC3(\xE2\x82", u"Ã(â‚"_qs},               // a sequence cut short
         {"\xC0\xAF\xED\xA0\x80", u"À¯í\u00A0€"_qs},  // overlong form, surrogate

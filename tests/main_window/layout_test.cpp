@@ -18,40 +18,31 @@ namespace {
 
 // Whatever the desktop's font, every window scales its layout so no caption is cut.
 TEST(Layout, EveryLabelAndButtonHoldsItsTextAtEveryFont) {
-    const struct {
-        const char* family;
-        int points;
-    } fonts[] = {{"Liberation Sans", 8},
-                 {"Liberation Sans", 14},
-                 {"DejaVu Sans", 8},
-                 {"DejaVu Sans", 14},
-                 {"DejaVu Serif", 12}};
     const auto registry = platform::MakeSystemRegistry();
     const auto launcher = platform::MakeProgramLauncher();
     test::TempLogDir logDir;
-    for (const auto& [family, points] : fonts) {
-        QApplication::setFont(QFont(QString::fromLatin1(family), points));
-        frmMain main(logDir.log());
-        frmShowCurrent current(nullptr, logDir.log());
-        frmAbout about(nullptr,
-                       SysInfoServices{*registry, *launcher, [](const QString&) { return false; }});
-        for (const QWidget* window :
-             std::initializer_list<const QWidget*>{&main, &current, &about}) {
-            for (const QLabel* label : window->findChildren<QLabel*>()) {
-                const QSize room = label->contentsRect().size();
-                const bool fits = label->wordWrap()
-                                      ? label->heightForWidth(label->width()) <= label->height()
-                                      : label->sizeHint().boundedTo(room) == label->sizeHint();
-                EXPECT_TRUE(fits) << family << " " << points
-                                  << " pt: " << label->objectName().toStdString() << " needs "
-                                  << label->sizeHint().width() << "x" << label->sizeHint().height()
-                                  << ", has " << room.width() << "x" << room.height();
+    for (const char* family : {"Liberation Sans", "DejaVu Sans", "DejaVu Serif"})
+        for (const int points : {8, 14}) {
+            QApplication::setFont(QFont(QString::fromLatin1(family), points));
+            frmMain main(logDir.log());
+            frmShowCurrent current(nullptr, logDir.log());
+            frmAbout about(nullptr, SysInfoServices{*registry, *launcher,
+                                                    [](const QString&) { return false; }});
+            for (const QWidget* window :
+                 std::initializer_list<const QWidget*>{&main, &current, &about}) {
+                for (const QLabel* label : window->findChildren<QLabel*>()) {
+                    const QSize room = label->contentsRect().size();
+                    const bool fits = label->wordWrap()
+                                          ? label->heightForWidth(label->width()) <= label->height()
+                                          : label->sizeHint().boundedTo(room) == label->sizeHint();
+                    EXPECT_TRUE(fits)
+                        << family << " " << points << " pt: " << label->objectName().toStdString();
+                }
+                for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                    EXPECT_EQ(button->sizeHint().boundedTo(button->size()), button->sizeHint())
+                        << family << " " << points << " pt: " << button->objectName().toStdString();
             }
-            for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
-                EXPECT_EQ(button->sizeHint().boundedTo(button->size()), button->sizeHint())
-                    << family << " " << points << " pt: " << button->objectName().toStdString();
         }
-    }
     QApplication::setFont(LayoutFont());
 }
 

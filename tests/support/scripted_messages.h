@@ -7,26 +7,24 @@
 namespace kivra::test {
 
 // Answers every message box without showing it and records what was asked, for the lifetime of
-// the object. Queued answers are used in order; after them, every box is answered `fallback`.
+// the object. Every box is answered `answer`.
 class ScriptedMessages {
 public:
-    explicit ScriptedMessages(int fallback = widgets::kAnswerOk) : fallback_(fallback) {
+    explicit ScriptedMessages(int answer = widgets::kAnswerOk) : answer_(answer) {
         widgets::SetMessageHandler([this](const widgets::MessageRequest& request) {
             shown_.append(request);
-            return answers_.isEmpty() ? fallback_ : answers_.takeFirst();
+            return answer_;
         });
     }
     ~ScriptedMessages() { widgets::SetMessageHandler({}); }
     ScriptedMessages(const ScriptedMessages&) = delete;
     ScriptedMessages& operator=(const ScriptedMessages&) = delete;
 
-    void queueAnswer(int answer) { answers_.append(answer); }
     const QList<widgets::MessageRequest>& shown() const { return shown_; }
 
 private:
-    QList<int> answers_;
     QList<widgets::MessageRequest> shown_;
-    int fallback_;
+    int answer_;
 };
 
 }  // namespace kivra::test

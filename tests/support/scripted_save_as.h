@@ -14,7 +14,7 @@ public:
     ScriptedSaveAs() {
         widgets::SetSaveAsHandler([this](const widgets::SaveAsRequest& request) {
             shown_.append(request);
-            return answers_.isEmpty() ? std::nullopt : answers_.takeFirst();
+            return answers_.isEmpty() ? std::nullopt : std::optional(answers_.takeFirst());
         });
     }
     ~ScriptedSaveAs() { widgets::SetSaveAsHandler({}); }
@@ -22,11 +22,10 @@ public:
     ScriptedSaveAs& operator=(const ScriptedSaveAs&) = delete;
 
     void queueChoice(const QString& path) { answers_.append(path); }
-    void queueCancel() { answers_.append(std::nullopt); }
     const QList<widgets::SaveAsRequest>& shown() const { return shown_; }
 
 private:
-    QList<std::optional<QString>> answers_;
+    QList<QString> answers_;
     QList<widgets::SaveAsRequest> shown_;
 };
 

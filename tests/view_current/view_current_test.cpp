@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QListView>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTest>
 #include <functional>
 
@@ -43,31 +44,17 @@ void deleteAll(frmShowCurrent& form) {
     while (!listed(form).isEmpty()) deleteRow(form, 0);
 }
 
-TEST(ViewCurrent, ListsSortedIgnoringCaseWithCaseTwinsInAStableOrder) {
-    TempLogDir dir;
-    dir.writeBytes("x - b\r\nX - B\r\n\r\n\xC3\xA9t\xC3\xA9 - b\r\nc:\\b - two\r\nC:\\A - one\r\n"
-                   "\xC3\x89t\xC3\xA9 - b\r\nete - a\r\nlast");
-    const auto form = CreateViewCurrent(nullptr, dir.log());
-    ASSERT_TRUE(form);
-    // Accents too are ignored first: É with E.
-    EXPECT_EQ(listed(*form), QStringList({"", "C:\\A - one", "c:\\b - two", "ete - a",
-                                          u"Été - b"_qs, u"été - b"_qs, "last", "X - B", "x - b"}));
-}
-
 // The sort by eight key bytes at a time against a plain comparison sort with Qt's own
 // decomposition: lines that agree for 7, 8, 9 or more bytes, end inside a chunk, hold NUL bytes,
-// invalid bytes, or differ in case or accents only.
+// invalid bytes, or differ in case or accents only (case twins keep a stable order).
 TEST(ViewCurrent, TheOrderIsAComparisonSortByTheFoldedLine) {
     const QByteArray pieces[] = {"a", "A", "b", "e", "E", "\xC3\xA9", "\xC3\x89", "\xC3\xBC", "u",
                                  QByteArray(1, '\0'), "\\", " - ", "\xE9", "abcdefg"};
     QByteArray log;
-    quint32 seed = 7;
+    QRandomGenerator random(7);
     for (int line = 0; line < 3000; ++line) {
-        seed = seed * 1664525u + 1013904223u;
-        for (quint32 n = (seed >> 8) % 25; n > 0; --n) {
-            seed = seed * 1664525u + 1013904223u;
-            log += pieces[(seed >> 16) % std::size(pieces)];
-        }
+        for (int n = random.bounded(25); n > 0; --n)
+            log += pieces[random.bounded(static_cast<int>(std::size(pieces)))];
         log += "\r\n";
     }
     EntryTable table;
@@ -105,7 +92,9 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         bool byReturn;
         QByteArray expected;  // "-" for no log at all
         QByteArray byOthers = {};  // the log another copy leaves before "Return"; "-" deletes it
+        QByteArray before = kThree;
     } rows[] = {
+        {"Return on a zero-byte log", [](frmShowCurrent&) {}, true, "", {}, ""},
         {"Return, no change: sorted", [](frmShowCurrent&) {}, true, "A - 1\r\nb - 2\r\nc - 3\r\n"},
         {"Return after a deletion", [](frmShowCurrent& f) { deleteRow(f, 1); }, true, "A - 1\r\nc - 3\r\n"},
         {"Return after deleting all one by one", deleteAll, true, ""},
@@ -127,8 +116,10 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         SCOPED_TRACE(row.name);
         TempLogDir dir;
         ScriptedMessages messages(kAnswerYes);
-        dir.writeBytes(kThree);
+        dir.writeBytes(row.before);
         const auto form = CreateViewCurrent(nullptr, dir.log());
+        ASSERT_TRUE(form);
+        EXPECT_EQ(listed(*form).size(), row.before.count('\n'));
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -137,11 +128,8 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         if (!row.byOthers.isEmpty() && row.byOthers != "-") dir.writeBytes(row.byOthers);
         row.byReturn ? form->cmdOK()->click() : void(form->close());
         EXPECT_FALSE(form->isVisible());
-        if (row.expected == "-") {
-            EXPECT_FALSE(QFile::exists(dir.logFile()));
-        } else {
-            EXPECT_EQ(dir.bytes(), row.expected);
-        }
+        EXPECT_EQ(QFile::exists(dir.logFile()), row.expected != "-");
+        EXPECT_EQ(dir.bytes(), row.expected == "-" ? QByteArray() : row.expected);
     }
 }
 
@@ -162,9 +150,25 @@ TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
     EXPECT_EQ(dir.bytes(), longLine + "\r\n");
 }
 
-TEST(ViewCurrent, ClearAllAsksAndEnterOrEscPressNothing) {
+// No window without a readable log; Enter or Esc, a "No" to Clear All and a failed rewrite keep
+// the window, the list and the log.
+TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     TempLogDir dir;
-    ScriptedMessages messages;
+    ScriptedMessages messages(kAnswerNo);
+    OpenViewCurrent(nullptr, dir.log());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("KVtemp.dat"));
+    OpenViewCurrent(nullptr, dir.log());
+    ASSERT_TRUE(QDir(dir.path()).rmdir("KVtemp.dat"));
+    // /proc/self/mem opens as an ordinary file but fails on the first read, even for root.
+    ASSERT_TRUE(QFile::link("/proc/self/mem", dir.logFile()));
+    OpenViewCurrent(nullptr, dir.log());
+    ASSERT_EQ(messages.shown().size(), 3);
+    EXPECT_EQ(messages.shown()[0].text, "Currently no entries exist");
+    EXPECT_EQ(messages.shown()[0].style, widgets::MsgStyle::Exclamation);
+    for (const int shown : {1, 2})
+        EXPECT_TRUE(messages.shown()[shown].text.contains(dir.log().LogPath()));
+
+    ASSERT_TRUE(QFile::remove(dir.logFile()));
     dir.writeBytes(kThree);
     const auto form = CreateViewCurrent(nullptr, dir.log());
     form->show();
@@ -172,24 +176,10 @@ TEST(ViewCurrent, ClearAllAsksAndEnterOrEscPressNothing) {
         target->setFocus();
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(target, key);
     }
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(messages.shown().isEmpty());
-
-    messages.queueAnswer(kAnswerNo);
     form->cmdClearAll()->click();
-    ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(messages.shown()[0].text, "Sure you want to delete all previous info?");
-    EXPECT_EQ(messages.shown()[0].style, widgets::MsgStyle::YesNo);
-    EXPECT_EQ(dir.bytes(), kThree);
-    EXPECT_EQ(listed(*form).size(), 3);
-}
-
-TEST(ViewCurrent, AFailedRewriteKeepsTheWindowTheListAndTheOldLog) {
-    TempLogDir dir;
-    ScriptedMessages messages;
-    dir.writeBytes(kThree);
-    const auto form = CreateViewCurrent(nullptr, dir.log());
-    form->show();
+    ASSERT_EQ(messages.shown().size(), 4);
+    EXPECT_EQ(messages.shown()[3].text, "Sure you want to delete all previous info?");
+    EXPECT_EQ(messages.shown()[3].style, widgets::MsgStyle::YesNo);
     deleteRow(*form, 0);
     {
         const test::FileSizeLimit limit(4);
@@ -198,27 +188,8 @@ TEST(ViewCurrent, AFailedRewriteKeepsTheWindowTheListAndTheOldLog) {
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(listed(*form), QStringList({"b - 2", "c - 3"}));
     EXPECT_EQ(dir.bytes(), kThree);
-    ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_TRUE(messages.shown()[0].text.contains(dir.log().LogPath()));
-}
-
-TEST(ViewCurrent, NoWindowWithoutAReadableLog) {
-    TempLogDir dir;
-    ScriptedMessages messages;
-    QWidget owner;
-    OpenViewCurrent(&owner, dir.log());
-    ASSERT_TRUE(QDir(dir.path()).mkdir("KVtemp.dat"));
-    OpenViewCurrent(&owner, dir.log());
-    ASSERT_TRUE(QDir(dir.path()).rmdir("KVtemp.dat"));
-    // /proc/self/mem opens as an ordinary file but fails on the first read, even for root.
-    ASSERT_TRUE(QFile::link("/proc/self/mem", dir.logFile()));
-    OpenViewCurrent(&owner, dir.log());
-    ASSERT_EQ(messages.shown().size(), 3);
-    EXPECT_EQ(messages.shown()[0].text, "Currently no entries exist");
-    EXPECT_EQ(messages.shown()[0].style, widgets::MsgStyle::Exclamation);
-    for (const int shown : {1, 2})
-        EXPECT_TRUE(messages.shown()[shown].text.contains(dir.log().LogPath()));
-    EXPECT_TRUE(owner.findChildren<frmShowCurrent*>().isEmpty());
+    ASSERT_EQ(messages.shown().size(), 5);
+    EXPECT_TRUE(messages.shown()[4].text.contains(dir.log().LogPath()));
 }
 
 // Rows sorted as listed: a moved file, a missing folder, an existing file, a thousand entries of a
@@ -235,10 +206,9 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneAreGreyItalicAndCheckedOnlyWhenDrawn) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     EXPECT_LT(form->entries().itemChecks(), 100u);
-    const QAbstractItemModel* model = form->lstCurrent()->model();
     const QStringList tips = {"No longer exists", "Its folder or volume is not there", "", ""};
     for (const int row : {0, 1, 2, 1004}) {
-        const QModelIndex index = model->index(row, 0);
+        const QModelIndex index = form->lstCurrent()->model()->index(row, 0);
         EXPECT_EQ(index.data(Qt::AccessibleDescriptionRole).toString(), tips[std::min(row, 3)]);
         EXPECT_EQ(index.data(Qt::FontRole).value<QFont>().italic(), row < 2) << row;
     }
