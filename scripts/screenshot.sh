@@ -11,6 +11,9 @@ rm -rf "$demo"
 trap 'kill $wm $xvfb 2>/dev/null || true; rm -rf "$demo"' EXIT
 mkdir -p "$demo/Downloads/scanner-driver" "$demo/Downloads/fonts"
 touch "$demo/Downloads/setup-2.4.zip" "$demo/Downloads/manual.pdf" "$demo/Downloads/notes.txt"
+# One file already described, so the picture shows its note.
+mkdir -p "$demo/data/Kivra32"
+printf '%s\r\n' "$demo/Downloads/manual.pdf - User manual of the scanner" >"$demo/data/Kivra32/KVtemp.dat"
 
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp & xvfb=$!
 sleep 1

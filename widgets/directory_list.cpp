@@ -96,6 +96,9 @@ QList<QByteArray> chainTo(const QByteArray& path) {
 DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Small folder icons whatever sizes the icon offers; the indentation counts on this size too.
+    const int icon = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    setIconSize(QSize(icon, icon));
     setItemDelegate(new IndentDelegate(this));
     connect(this, &QListWidget::itemDoubleClicked, this, &DirectoryList::openItem);
 }
