@@ -4,6 +4,8 @@
 #include <QSaveFile>
 #include <QString>
 
+#include "platform/file_writes.h"
+
 namespace kivra {
 
 // Writes a file in chunks through QSaveFile, so the old file stays whole until the new one is
@@ -30,6 +32,21 @@ public:
     void write(QByteArrayView bytes) {
         if (!chunk_.isEmpty()) writeChunk();
         if (ok_ && file_.write(bytes.data(), bytes.size()) != bytes.size()) fail();
+    }
+
+    // The first bytes.size() bytes of `source`, which holds them: copied by the system where it
+    // can, which spares a large export a pass through memory.
+    void copy(const QFileDevice& source, QByteArrayView bytes) {
+        if (!chunk_.isEmpty()) writeChunk();
+        if (!ok_) return;
+        bool unsupported = false;
+        const qint64 copied = platform::CopyFileBytes(source, file_, bytes.size(), unsupported);
+        if (copied == bytes.size()) return;
+        if (!unsupported) {
+            fail();
+            return;
+        }
+        write(bytes.sliced(copied));
     }
 
     // False, with the old file untouched, if any part could not be written.

@@ -68,7 +68,9 @@ LogResult ExportBuffer::SaveFile(const QString& path, FileType type) const {
                        tr("it was shortened during the export"));
     AtomicFileWriter writer(path);
     if (writer.open()) {
-        if (copyOnly) {
+        if (copyOnly && mapped_) {
+            writer.copy(*mapped_, bytes_);
+        } else if (copyOnly) {
             writer.write(bytes_);
         } else {
             if (type == Rtf) AppendRtfHeader(writer.chunk());

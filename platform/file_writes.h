@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QFileDevice;
 
 namespace kivra::platform {
@@ -11,5 +13,11 @@ bool SyncToDisk(const QFileDevice& file);
 // Turns a write past the process's file-size limit into a failed write the program can report,
 // where the system would otherwise end the program in the middle of it.
 void IgnoreFileSizeSignal();
+
+// Copies the first `size` bytes of `from` to `to` at its current position inside the system,
+// never through the program's memory. Returns the bytes copied; fewer than `size` with
+// `unsupported` set where the system cannot copy between these files (the caller writes the rest
+// itself), fewer without it when writing failed.
+qint64 CopyFileBytes(const QFileDevice& from, const QFileDevice& to, qint64 size, bool& unsupported);
 
 }  // namespace kivra::platform
