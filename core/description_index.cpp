@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHashFunctions>
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <string_view>
 
@@ -100,14 +101,33 @@ void DescriptionIndex::fileLines(qsizetype from) {
     if (buckets_.size() < (places_.size() + lines) / 2)
         rehash(std::bit_ceil(places_.size() + lines) / 2);
     const char* const base = text_.constData();
+    // Filed a batch at a time, each bucket asked for as its hash is known: the buckets lie
+    // scattered over memory and would otherwise be waited for one by one.
+    struct Pending {
+        quint64 place;
+        size_t hash;
+    };
+    std::array<Pending, 32> batch;
+    size_t pending = 0;
+    const auto fileBatch = [&] {
+        for (size_t k = 0; k < pending; ++k) file(batch[k].place, batch[k].hash);
+        pending = 0;
+    };
     lines_ += entry_log_detail::forEachLine(added, [&](QByteArrayView line) {
         if (!isAbsolute(line)) return;
         const quint64 start = quint64(line.data() - base);
         const std::string_view text(line.data(), size_t(line.size()));
         for (size_t dash = text.find(" - "); dash != std::string_view::npos && dash <= kLongestPath;
-             dash = text.find(" - ", dash + 1))
-            file(start << kLengthBits | dash, hashOf(trimmed(line.first(qsizetype(dash)))));
+             dash = text.find(" - ", dash + 1)) {
+            const size_t hash = hashOf(trimmed(line.first(qsizetype(dash))));
+#if defined(__GNUC__)
+            __builtin_prefetch(&buckets_[hash & (buckets_.size() - 1)], 1);
+#endif
+            batch[pending++] = {start << kLengthBits | dash, hash};
+            if (pending == batch.size()) fileBatch();
+        }
     });
+    fileBatch();
     // Appends by this window may outgrow the table.
     if (places_.size() > 4 * buckets_.size()) rehash(std::bit_ceil(places_.size()) / 2);
 }
