@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "about/sys_info.h"
-#include "main_window/twips.h"
+#include "widgets/twips.h"
 
 class QLabel;
 class QPushButton;

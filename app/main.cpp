@@ -6,9 +6,9 @@
 #include "core/app_info.h"
 #include "core/entry_log.h"
 #include "main_window/frm_main.h"
-#include "main_window/twips.h"
 #include "platform/file_writes.h"
 #include "resources/app_icon.h"
+#include "widgets/twips.h"
 
 namespace {
 

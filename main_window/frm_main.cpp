@@ -16,15 +16,15 @@
 #include "about/frm_about.h"
 #include "core/abbreviate_path.h"
 #include "core/app_info.h"
-#include "main_window/twips.h"
-#include "widgets/directory_list.h"
 #include "platform/directory_reader.h"
+#include "platform/native_path.h"
+#include "view_current/open_view_current.h"
+#include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
 #include "widgets/message_box.h"
-#include "platform/native_path.h"
 #include "widgets/note_marks.h"
-#include "view_current/open_view_current.h"
+#include "widgets/twips.h"
 
 namespace kivra {
 
@@ -212,7 +212,7 @@ void frmMain::appendDescription(const QString& pathPart) {
         return;
     }
     widgets::ShowMessage(this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line),
-                          widgets::MsgStyle::Exclamation);
+                         widgets::MsgStyle::Exclamation);
 }
 
 void frmMain::showEvent(QShowEvent* event) {

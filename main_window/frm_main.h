@@ -14,7 +14,7 @@
 #include "core/description_index.h"
 #include "core/entry_log.h"
 #include "main_window/export_command.h"
-#include "main_window/twips.h"
+#include "widgets/twips.h"
 
 class QAction;
 class QLabel;

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "main_window/twips.h"
-#include "widgets/message_box.h"
 #include "view_current/current_entries_model.h"
+#include "widgets/message_box.h"
+#include "widgets/twips.h"
 
 namespace kivra {
 
@@ -125,7 +125,7 @@ void frmShowCurrent::Command1_Click() {
 
 void frmShowCurrent::cmdClearAll_Click() {
     const int answer = widgets::ShowMessage(this, tr("Sure you want to delete all previous info?"),
-                                             widgets::MsgStyle::YesNo);
+                                            widgets::MsgStyle::YesNo);
     if (answer != widgets::kAnswerYes) return;
     // Deleted first: when the file stays, so does the list that still matches it.
     if (const LogResult deleted = log_.DeleteLog(); !deleted) {

@@ -6,12 +6,12 @@
 
 #include "about/frm_about.h"
 #include "main_window/frm_main.h"
-#include "main_window/twips.h"
 #include "platform/program_launcher.h"
 #include "platform/registry.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
 #include "view_current/frm_show_current.h"
+#include "widgets/twips.h"
 
 namespace kivra {
 namespace {

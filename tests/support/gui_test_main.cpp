@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "main_window/twips.h"
+#include "widgets/twips.h"
 
 // GUI tests drive real widgets; without a display they run on the offscreen platform.
 int main(int argc, char** argv) {

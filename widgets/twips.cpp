@@ -1,4 +1,4 @@
-#include "main_window/twips.h"
+#include "widgets/twips.h"
 
 #include <QFont>
 #include <QFontMetricsF>
