@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     // The main window takes its icon from here, decoded once.
     QApplication::setWindowIcon(kivra::AppIcon());
 
-    kivra::frmMain window{kivra::EntryLog(kivra::EntryLog::defaultAppDir())};
+    kivra::frmMain window{kivra::EntryLog::Default()};
     // Centred on the screen when first shown.
     const QRect screen = window.screen()->availableGeometry();
     window.move(screen.center() - window.frameGeometry().center() + window.pos());

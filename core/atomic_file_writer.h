@@ -8,15 +8,25 @@
 
 namespace kivra {
 
+// Writes all of `bytes` to an unbuffered `file`, or fails with the system's reason set on it.
+inline bool WriteAll(QFileDevice& file, QByteArrayView bytes) {
+    // A write cut short sets no error; the next one fails at once and tells why.
+    while (!bytes.isEmpty()) {
+        const qint64 written = file.write(bytes.data(), bytes.size());
+        if (written <= 0) return false;
+        bytes = bytes.sliced(written);
+    }
+    return true;
+}
+
 // Writes a file in chunks through QSaveFile, so the old file stays whole until the new one is
-// complete. A full disk shows in Qt as a short write with no error set, or only at flush, and
-// commit() would then put the truncated copy in place; so every write is checked and any
-// failure cancels the save.
+// complete. Unbuffered: a full disk would otherwise show only at flush, with no reason given;
+// every write is checked and any failure cancels the save.
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(const QString& path) : file_(path) { chunk_.reserve(kChunk + 4096); }
 
-    bool open() { return file_.open(QIODevice::WriteOnly) || fail(); }
+    bool open() { return file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || fail(); }
     // Of the new file, once open.
     bool setPermissions(QFileDevice::Permissions permissions) {
         return file_.setPermissions(permissions);
@@ -31,7 +41,7 @@ public:
     // Bytes too many to copy into a chunk first.
     void write(QByteArrayView bytes) {
         if (!chunk_.isEmpty()) writeChunk();
-        if (ok_ && file_.write(bytes.data(), bytes.size()) != bytes.size()) fail();
+        if (ok_ && !WriteAll(file_, bytes)) fail();
     }
 
     // The first bytes.size() bytes of `source`, which holds them: copied by the system where it
@@ -42,10 +52,7 @@ public:
         bool unsupported = false;
         const qint64 copied = platform::CopyFileBytes(source, file_, bytes.size(), unsupported);
         if (copied == bytes.size()) return;
-        if (!unsupported) {
-            fail();
-            return;
-        }
+        // Also where copying failed: the write then fails too, and says why.
         write(bytes.sliced(copied));
     }
 
@@ -67,7 +74,7 @@ private:
     static constexpr qsizetype kChunk = 1 << 20;
 
     void writeChunk() {
-        if (ok_ && file_.write(chunk_) != chunk_.size()) fail();
+        if (ok_ && !WriteAll(file_, chunk_)) fail();
         chunk_.resize(0);  // keeps the allocation: no page faults for every chunk
     }
     bool fail() {

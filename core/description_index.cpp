@@ -62,10 +62,11 @@ size_t hashOf(QByteArrayView path) {
 }  // namespace
 
 LogResult DescriptionIndex::load(const QString& logFile) {
-    QFile file(logFile);
-    if (!file.exists()) return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return LogResult::failure(QStringLiteral("%1: %2").arg(logFile, file.errorString()));
+    QFile file;
+    bool missing = false;
+    if (const LogResult opened = OpenLogFile(file, logFile, QIODevice::ReadOnly, &missing); !opened)
+        return opened;
+    if (missing) return {};
     QByteArray bytes = file.readAll();
     if (text_.isEmpty() &&
         (entry_log_detail::isAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8()))) {
@@ -200,9 +201,10 @@ QStringList DescriptionIndex::descriptions(const Hits& hits) const {
 }
 
 LogStamp LogStamp::of(const QString& logFile) {
-    const QFileInfo info(logFile);
-    if (!info.exists()) return {};
-    return {info.size(), info.lastModified()};
+    QFile file;
+    bool missing = false;
+    if (!OpenLogFile(file, logFile, QIODevice::ReadOnly, &missing) || missing) return {};
+    return {file.size(), file.fileTime(QFileDevice::FileModificationTime)};
 }
 
 bool ItemExists(const QString& path) {

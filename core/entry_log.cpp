@@ -1,29 +1,24 @@
 #include "core/entry_log.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <system_error>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QRegularExpression>
-#include <QSaveFile>
-#include <QStandardPaths>
-#include <QStringDecoder>
-#include <QStringEncoder>
-#include <QThread>
-
 #include "core/app_info.h"
 #include "core/atomic_file_writer.h"
 #include "core/name_decoding.h"
 #include "platform/file_writes.h"
-#include "platform/ordinary_file.h"
+#include "platform/log_access.h"
 
 namespace kivra {
 
@@ -43,6 +38,15 @@ bool endsWithoutTerminator(QFile& file) {
     return file.read(&last, 1) == 1 && last != '\n' && last != '\r';
 }
 
+// The checked log as a QFile, or why not.
+LogResult adopt(QFile& file, platform::LogOpening& opened, const QString& logFile,
+                QIODevice::OpenMode mode) {
+    if (!opened.error.isEmpty()) return LogResult::failure(opened.error);
+    if (file.open(opened.fd, mode, QFileDevice::AutoCloseHandle)) return {};
+    platform::CloseDescriptor(opened.fd);
+    return failure("Cannot open the log %1: %2", logFile, file.errorString());
+}
+
 // Another copy's append or rewrite takes milliseconds; one still holding the lock after this
 // long is stuck, and the user is told rather than left waiting.
 constexpr int kLockWaitMs = 5000;
@@ -50,15 +54,18 @@ constexpr int kLockWaitMs = 5000;
 #ifndef Q_OS_WIN
 // The notes are private: a log the program creates is its owner's alone.
 constexpr QFileDevice::Permissions kPrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-#endif
 
-bool openLog(QFile& file, QIODevice::OpenMode mode) {
-#ifdef Q_OS_WIN
-    return file.open(mode);
-#else
-    return file.open(mode, kPrivateFile);
-#endif
+// Where XDG_DATA_HOME points, or ~/.local/share; a relative one is ignored, as the XDG rules say.
+QByteArray dataFolderBytes() {
+    QByteArray home = qgetenv("XDG_DATA_HOME");
+    if (!home.startsWith('/')) {
+        home = qgetenv("HOME");
+        if (home.isEmpty()) home = QFile::encodeName(QDir::homePath());
+        home += "/.local/share";
+    }
+    return home + '/' + app::kTitle;
 }
+#endif
 
 std::filesystem::path fsPath(const QString& path) {
 #ifdef Q_OS_WIN
@@ -68,7 +75,6 @@ std::filesystem::path fsPath(const QString& path) {
 #endif
 }
 
-// A short write sets no error of its own.
 QString writeFailureReason(const QFileDevice& file) {
     if (file.error() != QFileDevice::NoError) return file.errorString();
     return tr("the disk is full or the file is too large");
@@ -144,7 +150,8 @@ QStringList decodeLines(QByteArrayView bytes) {
     if (bytes.isEmpty()) return lines;
     const char* const end = bytes.data() + bytes.size();
     qsizetype lineFeeds = 0;
-    for (const char* p = bytes.data(); (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
+    for (const char* p = bytes.data();
+         (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
         ++lineFeeds;
     lines.reserve(lineFeeds + 1);
     forEachLine(bytes, [&lines](QByteArrayView line) { lines.append(decodeLine(line)); });
@@ -159,7 +166,8 @@ std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk) {
     QByteArray buffer(chunk, Qt::Uninitialized);
     qsizetype have = 0;
     for (;;) {
-        if (have == buffer.size()) buffer.resize(buffer.size() * 2);  // one line longer than a chunk
+        if (have == buffer.size())
+            buffer.resize(buffer.size() * 2);  // one line longer than a chunk
         const qint64 got = device.read(buffer.data() + have, buffer.size() - have);
         if (got < 0) return std::nullopt;
         if (got == 0) break;
@@ -199,28 +207,61 @@ void encodeLine(const QString& line, QByteArray& out) {
 
 }  // namespace entry_log_detail
 
-EntryLog::EntryLog(QString appDir) : appDir_(std::move(appDir)) {}
+LogResult OpenLogFile(QFile& file, const QString& logFile, QIODevice::OpenMode mode,
+                      bool* missing) {
+    const QFileInfo info(logFile);
+    const bool append = mode & QIODevice::Append;
+    platform::LogOpening opened =
+        platform::OpenLog(info.absolutePath(), info.fileName(),
+                          append ? platform::LogUse::Append : platform::LogUse::Read);
+    if (missing) *missing = opened.missing;
+    if (opened.missing && !missing)
+        return failure("Cannot open the log %1: %2", logFile, platform::SystemReason(ENOENT));
+    if (opened.missing) return {};
+    return adopt(file, opened, logFile, mode);
+}
+
+EntryLog::EntryLog(QString appDir, QString refusal)
+    : appDir_(std::move(appDir)), refusal_(std::move(refusal)) {}
 
 QString EntryLog::defaultAppDir() {
 #ifdef Q_OS_WIN
     return QCoreApplication::applicationDirPath();
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' +
-           QLatin1StringView(app::kTitle);
+    return QFile::decodeName(dataFolderBytes());
 #endif
+}
+
+EntryLog EntryLog::Default() {
+#ifndef Q_OS_WIN
+    // A name that is not UTF-8 would come back as another folder's, one with U+FFFD in it.
+    if (const QByteArray folder = dataFolderBytes(); !folder.isValidUtf8())
+        return EntryLog(defaultAppDir(),
+                        tr("The log's folder %1 has a name that is not valid UTF-8, so no log is "
+                           "kept. Set XDG_DATA_HOME to a folder whose name is.")
+                            .arg(QDir::toNativeSeparators(defaultAppDir())));
+#endif
+    return EntryLog(defaultAppDir());
 }
 
 QString EntryLog::filePath() const { return QDir(appDir_).filePath(QLatin1StringView(kFileName)); }
 
 QString EntryLog::LogPath() const { return QDir::toNativeSeparators(filePath()); }
 
-bool EntryLog::LogExists() const { return platform::IsOrdinaryFile(filePath()); }
+bool EntryLog::LogExists() const {
+    if (!refusal_.isEmpty()) return false;
+    QFile file;
+    bool missing = false;
+    return OpenLogFile(file, filePath(), QIODevice::ReadOnly, &missing) && !missing;
+}
 
 LogResult EntryLog::AppendEntry(const QString& line) const {
     return Locked([this, &line]() -> LogResult {
-        QFile file(filePath());
-        if (!openLog(file, QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
-            return failure("Cannot open the log %1: %2", file.fileName(), file.errorString());
+        QFile file;
+        if (const LogResult opened = OpenLogFile(
+                file, filePath(), QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered);
+            !opened)
+            return opened;
 
         const qint64 oldSize = file.size();
         QByteArray bytes;
@@ -228,24 +269,26 @@ LogResult EntryLog::AppendEntry(const QString& line) const {
         entry_log_detail::encodeLine(line, bytes);
         // One write, so the line and its CR LF go together. Under the lock no other copy can
         // have written since, so undoing a failed append cuts only its own bytes.
-        const bool written = file.write(bytes) == bytes.size();
+        const bool written = WriteAll(file, bytes);
         if (!written || !platform::SyncToDisk(file)) {
             const QString reason =
-                written ? tr("the disk did not confirm the write") : writeFailureReason(file);
+                written ? platform::SystemReason(errno) : writeFailureReason(file);
             file.resize(oldSize);
-            return failure("Cannot write to the log %1: %2", file.fileName(), reason);
+            return failure("Cannot write to the log %1: %2", filePath(), reason);
         }
         return {};
     });
 }
 
 ReadResult EntryLog::ReadEntries() const {
-    QFile file(filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, {}, failure("Cannot open the log %1: %2", file.fileName(), file.errorString()).error};
+    if (!refusal_.isEmpty()) return {false, {}, refusal_};
+    QFile file;
+    if (const LogResult opened = OpenLogFile(file, filePath(), QIODevice::ReadOnly); !opened)
+        return {false, {}, opened.error};
     std::optional<QStringList> lines = entry_log_detail::readLines(file);
     if (!lines)
-        return {false, {}, failure("Cannot read the log %1: %2", file.fileName(), file.errorString()).error};
+        return {
+            false, {}, failure("Cannot read the log %1: %2", filePath(), file.errorString()).error};
     return {true, std::move(*lines), {}};
 }
 
@@ -261,12 +304,16 @@ LogResult EntryLog::WriteEntries(const QStringList& lines) const {
 LogResult EntryLog::WriteLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const {
     return Locked([this, &fill]() -> LogResult {
         removeLeftovers();
-        [[maybe_unused]] const bool isNew = !QFileInfo::exists(filePath());
-        AtomicFileWriter writer(filePath());
+        const QFileInfo info(filePath());
+        const platform::LogOpening opened =
+            platform::OpenLog(info.absolutePath(), info.fileName(), platform::LogUse::Replace);
+        if (!opened.error.isEmpty()) return LogResult::failure(opened.error);
+        // A linked log keeps its link: the file it names is replaced.
+        AtomicFileWriter writer(opened.file);
         if (writer.open()) {
 #ifndef Q_OS_WIN
             // A rewrite keeps the old log's mode; a new log is private.
-            if (isNew) writer.setPermissions(kPrivateFile);
+            if (opened.missing) writer.setPermissions(kPrivateFile);
 #endif
             fill(writer);
             if (writer.commit()) return {};
@@ -276,12 +323,19 @@ LogResult EntryLog::WriteLogBytes(const std::function<void(AtomicFileWriter&)>& 
 }
 
 LogResult EntryLog::DeleteLog() const {
-    if (!QFileInfo(appDir_).isDir()) return {};
+    if (refusal_.isEmpty() && !QFileInfo(appDir_).isDir()) return {};
     return Locked([this]() -> LogResult {
+        const QFileInfo info(filePath());
+        const platform::LogOpening opened =
+            platform::OpenLog(info.absolutePath(), info.fileName(), platform::LogUse::Replace);
+        if (!opened.error.isEmpty()) return LogResult::failure(opened.error);
+        if (opened.missing) return {};
+        // A log kept elsewhere through a link (a synchronised folder, say) goes on receiving
+        // entries: it is emptied, and the link stays.
+        if (opened.linked) return WriteLogBytes([](AtomicFileWriter&) {});
         QFile file(filePath());
-        if (!file.exists() && !QFileInfo(file).isSymLink()) return {};
         if (!file.remove())
-            return failure("Cannot delete the log %1: %2", file.fileName(), file.errorString());
+            return failure("Cannot delete the log %1: %2", filePath(), file.errorString());
         return {};
     });
 }
@@ -299,32 +353,30 @@ LogResult EntryLog::Locked(const std::function<LogResult()>& work) const {
         const Hold hold(depth);
         return work();
     }
+    if (!refusal_.isEmpty()) return LogResult::failure(refusal_);
     if (const LogResult made = makeFolder(); !made) return made;
-    // QLockFile takes over the lock of a copy that died holding it.
-    QLockFile lock(filePath() + QStringLiteral(".lock"));
-    // Asked often: QLockFile's own wait doubles its pauses, and a copy busy with one append after
-    // another would then hold the lock at each of its few glances.
-    const QDeadlineTimer deadline(kLockWaitMs);
-    while (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError && !deadline.hasExpired())
-        QThread::msleep(5);
-    if (!lock.isLocked()) {
-        if (lock.error() == QLockFile::LockFailedError)
+    platform::LogLock lock;
+    QString error;
+    const QFileInfo info(filePath());
+    switch (lock.take(info.absolutePath(), info.fileName(), kLockWaitMs, error)) {
+        case platform::LogLock::Taken:
+            break;
+        case platform::LogLock::Busy:
             return LogResult::failure(
                 tr("The log %1 is in use by another copy of the program. Try again in a moment.")
                     .arg(LogPath()));
-        return failure("Cannot lock the log %1: %2", filePath(),
-                       lock.error() == QLockFile::PermissionError ? tr("permission denied")
-                                                                  : tr("unknown error"));
+        case platform::LogLock::Failed:
+            return LogResult::failure(error);
     }
     const Hold hold(depth);
     return work();
 }
 
 QString EntryLog::NotAFileMessage() const {
-    const QFileInfo info(filePath());
-    if (!info.exists() || info.isFile()) return {};
-    return failure("Cannot read the log %1: %2", filePath(), tr("it is not an ordinary file"))
-        .error;
+    if (!refusal_.isEmpty()) return refusal_;
+    QFile file;
+    bool missing = false;
+    return OpenLogFile(file, filePath(), QIODevice::ReadOnly, &missing).error;
 }
 
 LogResult EntryLog::makeFolder() const {

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
 
-class QIODevice;
+class QFile;
 
 namespace kivra {
 
@@ -34,8 +35,11 @@ class EntryLog {
 public:
     static constexpr char kFileName[] = "KVtemp.dat";
 
-    // appDir is the directory that holds the log; it is created on the first write.
-    explicit EntryLog(QString appDir);
+    // appDir is the directory that holds the log; it is created on the first write. A log given a
+    // refusal is neither read nor written: every operation fails with it.
+    explicit EntryLog(QString appDir, QString refusal = {});
+    // The log in defaultAppDir(), refused where that folder's name cannot be told.
+    static EntryLog Default();
 
     // Where the program keeps its log: beside the executable on Windows, the per-user data
     // directory elsewhere (a build tree or /usr is no place for user data).
@@ -47,7 +51,8 @@ public:
     QString LogPath() const;
     // True only for an ordinary file: not a directory, not hidden (nor a system file on Windows).
     bool LogExists() const;
-    // Appends one line. A log whose last line lacks its CR LF gets one first, so entries never fuse.
+    // Appends one line. A log whose last line lacks its CR LF gets one first, so entries never
+    // fuse.
     LogResult AppendEntry(const QString& line) const;
     ReadResult ReadEntries() const;
     // Replaces the log atomically: a failure leaves the old log whole.
@@ -62,8 +67,8 @@ public:
     // again.
     LogResult Locked(const std::function<LogResult()>& work) const;
 
-    // When something other than an ordinary file stands at the log's path (a folder, say), the
-    // message that the log cannot be read; empty otherwise, also when nothing is there.
+    // When the log may not be used, or something other than an ordinary file stands at its path
+    // (a folder, say), the message that says so; empty otherwise, also when nothing is there.
     QString NotAFileMessage() const;
 
 private:
@@ -73,13 +78,20 @@ private:
     void removeLeftovers() const;
 
     QString appDir_;
+    QString refusal_;
 };
+
+// Opens the log at `logFile` through the checks every opening of it makes. With `missing` given,
+// a log that is not there is no failure: `missing` says so and `file` stays closed.
+LogResult OpenLogFile(QFile& file, const QString& logFile, QIODevice::OpenMode mode,
+                      bool* missing = nullptr);
 
 namespace entry_log_detail {
 bool isAscii(QByteArrayView bytes);
 // One line's bytes as text. Where the system encoding is UTF-8, each byte that is not part of a
 // valid sequence reads as its Windows-1252 letter; elsewhere a line invalid in the system encoding
-// reads as Windows-1252. Rewrites from View Current write lines back as the bytes they were read as.
+// reads as Windows-1252. Rewrites from View Current write lines back as the bytes they were read
+// as.
 QString decodeLine(QByteArrayView line);
 // Calls `visit` with each line's bytes, without its terminator; returns the number of lines.
 qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit);

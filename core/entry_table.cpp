@@ -117,9 +117,9 @@ bool EntryLessThan(const QString& a, const QString& b) {
 }
 
 LogResult EntryTable::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return readFailure("Cannot open the log %1: %2", path, file.errorString());
+    QFile file;
+    if (const LogResult opened = OpenLogFile(file, path, QIODevice::ReadOnly); !opened)
+        return opened;
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return readFailure("Cannot read the log %1: %2", path, file.errorString());
@@ -307,13 +307,13 @@ LogResult EntryTable::write(const EntryLog& log, const std::vector<quint32>& ord
 
 LogResult EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& kept) {
     const QString path = log.LogPath();
-    if (!QFileInfo::exists(path)) return write(log, kept);
-
     // Compared a chunk at a time with what was read before, so the usual case (nothing changed,
     // or another copy appended) holds the log in memory once.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return readFailure("Cannot open the log %1: %2", path, file.errorString());
+    QFile file;
+    bool missing = false;
+    if (const LogResult opened = OpenLogFile(file, path, QIODevice::ReadOnly, &missing); !opened)
+        return opened;
+    if (missing) return write(log, kept);
     bool unchanged = true;
     QByteArray chunk(qsizetype(1) << 20, Qt::Uninitialized);
     for (qsizetype at = 0; unchanged && at < loadedBytes_;) {

@@ -34,9 +34,9 @@ bool endsEveryLineWithCrLf(QByteArrayView bytes) {
 }  // namespace
 
 LogResult ExportBuffer::LoadFile(const QString& path) {
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
-        return failure("Cannot open the log %1: %2", path, file->errorString());
+    auto file = std::make_unique<QFile>();
+    if (const LogResult opened = OpenLogFile(*file, path, QIODevice::ReadOnly); !opened)
+        return opened;
     QByteArray bytes;
 #ifndef Q_OS_WIN
     // Mapped, not copied: a large log then costs no fresh memory to fill, and a text export
@@ -56,6 +56,7 @@ LogResult ExportBuffer::LoadFile(const QString& path) {
     crLfOnly_ = endsEveryLineWithCrLf(bytes);
     bytes_ = bytes;
     mapped_ = std::move(file);  // only now is the old mapping unused
+    loadedFrom_ = path;
     return {};
 }
 
@@ -64,7 +65,7 @@ LogResult ExportBuffer::SaveFile(const QString& path, FileType type) const {
     // mapping fault; the one write of a text export only fails.
     const bool copyOnly = type == Text && crLfOnly_;
     if (!copyOnly && mapped_ && mapped_->size() < bytes_.size())
-        return failure("Cannot read the log %1: %2", mapped_->fileName(),
+        return failure("Cannot read the log %1: %2", loadedFrom_,
                        tr("it was shortened during the export"));
     AtomicFileWriter writer(path);
     if (writer.open()) {

@@ -28,6 +28,7 @@ private:
     // Holds the log's mapping while bytes_ points into it; empty when bytes_ is a copy.
     std::unique_ptr<QFile> mapped_;
     QByteArray bytes_;
+    QString loadedFrom_;
     bool crLfOnly_ = true;
 };
 

@@ -219,6 +219,14 @@ void frmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The first read waits until the window is on screen.
     if (!notes_ && !reading_) QTimer::singleShot(0, this, &frmMain::readNotes);
+    // A log that may not be used is told once, before anything is typed, not at the first move.
+    if (!logChecked_) {
+        logChecked_ = true;
+        QTimer::singleShot(0, this, [this] {
+            if (const QString refusal = log_.NotAFileMessage(); !refusal.isEmpty())
+                widgets::ShowMessage(this, refusal, widgets::MsgStyle::Exclamation);
+        });
+    }
 }
 
 void frmMain::readNotes() {

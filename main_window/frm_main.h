@@ -86,6 +86,7 @@ private:
     bool currentIsFile_ = false;
     std::shared_ptr<DescriptionIndex> notes_;
     LogStamp notesStamp_;
+    bool logChecked_ = false;
     bool notesStale_ = false;
     bool reading_ = false;
     QThread* reader_ = nullptr;

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace kivra::platform {
+
+// Every opening of the log goes through here, so a log in a folder another user can change, or a
+// link that points elsewhere, is never read or written.
+enum class LogUse {
+    Read,     // an existing log; `missing` when there is none
+    Append,   // created private when missing
+    Replace,  // the checks only: `file` is what a rewrite replaces, in a folder that can be written
+};
+
+struct LogOpening {
+    int fd = -1;           // a C runtime descriptor the caller owns; -1 unless opened
+    bool missing = false;  // no log there, which is no failure
+    bool linked = false;   // the log is a link (of the user's own) to `file`
+    QString file;          // what is read or written: the log, or its link's target
+    QString error;         // for the user: the path, what is wrong and, for a refusal, the mend
+};
+
+// `folder` holds the log `name`.
+LogOpening OpenLog(const QString& folder, const QString& name, LogUse use);
+
+void CloseDescriptor(int fd);
+
+// The system's own words for an errno value.
+QString SystemReason(int error);
+
+// The log's exclusive lock, held until the object goes. Taken on a lock file beside the log, or
+// on the log itself where the folder cannot be written; the system lets go of it when the process
+// ends, so a copy that died holding it is no obstacle.
+class LogLock {
+public:
+    enum Outcome { Taken, Busy, Failed };
+
+    LogLock() = default;
+    ~LogLock();
+    LogLock(const LogLock&) = delete;
+    LogLock& operator=(const LogLock&) = delete;
+
+    // Tries for `waitMs`; on Failed, `error` says why.
+    Outcome take(const QString& folder, const QString& name, int waitMs, QString& error);
+
+private:
+    void release();
+
+    qintptr handle_ = -1;
+    int folder_ = -1;
+    QByteArray lockName_;  // removed on release; empty when the log itself is locked
+};
+
+}  // namespace kivra::platform

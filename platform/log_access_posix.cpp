@@ -1,0 +1,391 @@
+#include <errno.h>
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <string.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#ifdef __linux__
+#include <sys/vfs.h>
+#endif
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QThread>
+#include <utility>
+#include <vector>
+
+#include "platform/log_access.h"
+
+namespace kivra::platform {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("LogAccess", text); }
+
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// As a shell takes it, for the command that mends a refusal.
+QString quoted(const QString& path) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./+,:@%=-]+$"));
+    if (plain.match(path).hasMatch()) return path;
+    QString text = path;
+    return u'\'' + text.replace(u'\'', QLatin1StringView("'\\''")) + u'\'';
+}
+
+QString userName(uid_t uid) {
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        return QString::fromLocal8Bit(found->pw_name);
+    return QString::number(uid);
+}
+
+bool acceptedOwner(uid_t uid) { return uid == geteuid() || uid == 0; }
+
+// A group that is the user's alone: the primary group, named after the user, with no members
+// listed besides.
+bool privateGroup(gid_t gid) {
+    if (gid != getgid()) return false;
+    group entry{};
+    group* found = nullptr;
+    std::vector<char> buffer(65536);
+    if (getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return false;
+    return QString::fromLocal8Bit(found->gr_name) == userName(geteuid()) &&
+           (!found->gr_mem || !found->gr_mem[0]);
+}
+
+// File systems that make owners and modes up (FAT, exFAT, NTFS, SMB, 9p, VirtualBox shares)
+// have nothing to check beyond who owns them.
+bool keepsPosixOwners(int fd) {
+#ifdef __linux__
+    struct statfs info {};
+    if (fstatfs(fd, &info) != 0) return true;
+    switch (static_cast<unsigned long>(info.f_type)) {
+        case 0x4d44:      // vfat
+        case 0x2011BAB0:  // exfat
+        case 0x5346544e:  // ntfs, ntfs3
+        case 0x65735546:  // fuse and fuseblk (ntfs-3g)
+        case 0xFF534D42:  // cifs
+        case 0xFE534D42:  // smb2
+        case 0x517B:      // smb
+        case 0x01021997:  // 9p
+        case 0x786f4256:  // vboxsf
+            return false;
+        default:
+            return true;
+    }
+#else
+    Q_UNUSED(fd);
+    return true;
+#endif
+}
+
+QString refused(const QString& log, const QString& what, const QString& mend) {
+    return tr("The log %1 is not used: %2.\nTo mend it: %3").arg(shown(log), what, mend);
+}
+
+QString cannot(const char* what, const QString& path, int error) {
+    return tr(what).arg(shown(path), SystemReason(error));
+}
+
+QString folderNotWritable(const QString& log, const QString& folder, int error) {
+    return tr("Cannot write the log %1: its folder %2 cannot be written to (%3)")
+        .arg(shown(log), shown(folder), SystemReason(error));
+}
+
+// A failed opening as the system tells it, and what mends it where root owns the file after a
+// run with sudo.
+QString openFailure(int folder, const QByteArray& name, const QString& log, const QString& path,
+                    int error) {
+    QString message = cannot("Cannot open the log %1: %2", log, error);
+    struct stat info {};
+    if (error == EACCES && geteuid() != 0 && fstatat(folder, name.constData(), &info, 0) == 0 &&
+        info.st_uid == 0)
+        message +=
+            tr("\nIt belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2")
+                .arg(userName(geteuid()), quoted(path));
+    return message;
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+    void reset(int fd = -1) {
+        if (fd_ >= 0) close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_;
+};
+
+// The folder, opened and checked; -1 with `error` set, or -1 with `missing` when it is not there.
+int openFolder(const QString& folder, const QString& log, QString& error, bool& missing) {
+    const QByteArray path = QFile::encodeName(folder);
+    Descriptor fd(open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (fd.get() < 0) {
+        const int reason = errno;
+        struct stat link {};
+        if (lstat(path.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
+            error =
+                refused(log, tr("its folder %1 is a symbolic link").arg(shown(folder)),
+                        QStringLiteral("rm %1 && mv %2 %1")
+                            .arg(quoted(folder), quoted(QFileInfo(folder).canonicalFilePath())));
+        } else if (reason == ENOENT) {
+            missing = true;
+        } else {
+            error = cannot("Cannot open the log %1: %2", log, reason);
+        }
+        return -1;
+    }
+    struct stat info {};
+    if (fstat(fd.get(), &info) != 0) {
+        error = cannot("Cannot open the log %1: %2", log, errno);
+        return -1;
+    }
+    const QString chmod = QStringLiteral("chmod 700 %1").arg(quoted(folder));
+    if (!acceptedOwner(info.st_uid)) {
+        error = refused(
+            log,
+            tr("its folder %1 belongs to another user (%2)")
+                .arg(shown(folder), userName(info.st_uid)),
+            QStringLiteral("sudo chown %1 %2 && ").arg(userName(geteuid()), quoted(folder)) +
+                chmod);
+        return -1;
+    }
+    if (keepsPosixOwners(fd.get())) {
+        if (info.st_mode & S_IWOTH) {
+            error = refused(log, tr("other users can write to its folder %1").arg(shown(folder)),
+                            chmod);
+            return -1;
+        }
+        if ((info.st_mode & S_IWGRP) && !privateGroup(info.st_gid)) {
+            error = refused(
+                log, tr("the group of its folder %1 can write to it").arg(shown(folder)), chmod);
+            return -1;
+        }
+    }
+    return fd.release();
+}
+
+// The log in its checked folder: only the user's own files, and links of the user's own to them.
+LogOpening openInFolder(int folder, const QString& logFolder, const QString& name, LogUse use) {
+    LogOpening result;
+    const QString log = QDir(logFolder).filePath(name);
+    result.file = log;
+    const QByteArray bytes = QFile::encodeName(name);
+    const int access =
+        (use == LogUse::Append ? O_RDWR | O_APPEND : O_RDONLY) | O_CLOEXEC | O_NONBLOCK;
+    Descriptor fd(openat(folder, bytes.constData(), access | O_NOFOLLOW));
+    if (fd.get() < 0 && errno == ENOENT) {
+        if (use != LogUse::Append) {
+            result.missing = true;
+            return result;
+        }
+        fd.reset(openat(folder, bytes.constData(), access | O_CREAT | O_EXCL | O_NOFOLLOW, 0600));
+        if (fd.get() < 0 && errno == EEXIST)  // another copy made it just now
+            fd.reset(openat(folder, bytes.constData(), access | O_NOFOLLOW));
+        if (fd.get() < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+            result.error = folderNotWritable(log, logFolder, errno);
+            return result;
+        }
+    }
+    struct stat link {};
+    if (fd.get() < 0 && errno == ELOOP &&
+        fstatat(folder, bytes.constData(), &link, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISLNK(link.st_mode)) {
+        const QString target = QFileInfo(log).symLinkTarget();
+        const QString rm = QStringLiteral("rm %1").arg(quoted(log));
+        struct stat aim {};
+        if (!acceptedOwner(link.st_uid)) {
+            result.error = refused(
+                log, tr("it is a link made by another user (%1)").arg(userName(link.st_uid)), rm);
+            return result;
+        }
+        if (fstatat(folder, bytes.constData(), &aim, 0) != 0) {
+            result.error =
+                refused(log, tr("it is a link to %1, which is not there").arg(shown(target)), rm);
+            return result;
+        }
+        if (!acceptedOwner(aim.st_uid)) {
+            result.error = refused(log,
+                                   tr("it is a link to %1, which belongs to another user (%2)")
+                                       .arg(shown(target), userName(aim.st_uid)),
+                                   rm);
+            return result;
+        }
+        fd.reset(openat(folder, bytes.constData(), access));
+        struct stat opened {};
+        // The link changed between the look and the opening: something is at work in the folder.
+        if (fd.get() >= 0 && (fstat(fd.get(), &opened) != 0 || opened.st_ino != aim.st_ino ||
+                              opened.st_dev != aim.st_dev)) {
+            result.error = cannot("Cannot open the log %1: %2", log, EAGAIN);
+            return result;
+        }
+        result.linked = true;
+        result.file = QFileInfo(log).canonicalFilePath();
+    }
+    if (fd.get() < 0) {
+        const int error = errno;
+        if (error == EISDIR || error == ENXIO)
+            result.error =
+                tr("Cannot read the log %1: %2").arg(shown(log), tr("it is not an ordinary file"));
+        else
+            result.error = openFailure(folder, bytes, log, result.file, error);
+        return result;
+    }
+    struct stat info {};
+    if (fstat(fd.get(), &info) != 0) {
+        result.error = cannot("Cannot open the log %1: %2", log, errno);
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.error =
+            tr("Cannot read the log %1: %2").arg(shown(log), tr("it is not an ordinary file"));
+        return result;
+    }
+    if (!acceptedOwner(info.st_uid)) {
+        result.error =
+            refused(log, tr("it belongs to another user (%1)").arg(userName(info.st_uid)),
+                    QStringLiteral("sudo chown %1 %2").arg(userName(geteuid()), quoted(log)));
+        return result;
+    }
+    fcntl(fd.get(), F_SETFL, fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    result.fd = fd.release();
+    return result;
+}
+
+}  // namespace
+
+void CloseDescriptor(int fd) { close(fd); }
+
+QString SystemReason(int error) {
+    char buffer[256] = {};
+    // The GNU strerror_r returns its text, which need not be in the buffer.
+#if defined(__GLIBC__) && defined(_GNU_SOURCE)
+    return QString::fromLocal8Bit(strerror_r(error, buffer, sizeof buffer));
+#else
+    strerror_r(error, buffer, sizeof buffer);
+    return QString::fromLocal8Bit(buffer);
+#endif
+}
+
+LogOpening OpenLog(const QString& folder, const QString& name, LogUse use) {
+    LogOpening result;
+    const QString log = QDir(folder).filePath(name);
+    result.file = log;
+    Descriptor dir(openFolder(folder, log, result.error, result.missing));
+    if (dir.get() < 0) {
+        if (result.missing && use == LogUse::Append)
+            result.error = cannot("Cannot open the log %1: %2", log, ENOENT);
+        return result;
+    }
+    result = openInFolder(dir.get(), folder, name, use);
+    if (use != LogUse::Replace || !result.error.isEmpty()) return result;
+    Descriptor opened(std::exchange(result.fd, -1));
+    // A rewrite puts a new file in place of the old: the folder that holds it must take one.
+    const QString target = result.file;
+    const QString targetFolder = QFileInfo(target).absolutePath();
+    if (faccessat(dir.get(), ".", W_OK, 0) != 0)
+        result.error = folderNotWritable(log, folder, errno);
+    else if (result.linked && ::access(QFile::encodeName(targetFolder).constData(), W_OK) != 0)
+        result.error = folderNotWritable(log, targetFolder, errno);
+    return result;
+}
+
+LogLock::~LogLock() { release(); }
+
+void LogLock::release() {
+    if (!lockName_.isEmpty()) unlinkat(folder_, lockName_.constData(), 0);
+    if (handle_ >= 0) close(int(handle_));
+    if (folder_ >= 0) close(folder_);
+    handle_ = -1;
+    folder_ = -1;
+    lockName_.clear();
+}
+
+LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int waitMs,
+                               QString& error) {
+    release();
+    const QString log = QDir(folder).filePath(name);
+    const QString lockPath = log + QStringLiteral(".lock");
+    const QByteArray lockName = QFile::encodeName(name) + ".lock";
+    bool missing = false;
+    folder_ = openFolder(folder, log, error, missing);
+    if (folder_ < 0) {
+        if (missing) error = cannot("Cannot open the log %1: %2", log, ENOENT);
+        return Failed;
+    }
+    const QDeadlineTimer deadline(waitMs);
+    for (;;) {
+        Descriptor fd(openat(folder_, lockName.constData(),
+                             O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600));
+        const int openError = errno;
+        if (fd.get() < 0 && openError == ELOOP) {
+            // A link where the lock file goes is no one's lock: only the user can write here.
+            if (unlinkat(folder_, lockName.constData(), 0) == 0) continue;
+            error = cannot("Cannot lock the log %1: %2", log, errno);
+            return Failed;
+        }
+        bool ownFile = fd.get() >= 0;
+        if (!ownFile) {
+            if (openError != EACCES && openError != EROFS && openError != EPERM) {
+                error = cannot("Cannot lock the log %1: %2", log, openError);
+                return Failed;
+            }
+            // A folder the user cannot write: copies take turns on the log itself.
+            LogOpening opened = openInFolder(folder_, folder, name, LogUse::Read);
+            if (opened.missing) opened.error = folderNotWritable(log, folder, openError);
+            if (!opened.error.isEmpty()) {
+                error = opened.error;
+                return Failed;
+            }
+            fd.reset(opened.fd);
+        } else {
+            struct stat info {};
+            if (fstat(fd.get(), &info) != 0 || !acceptedOwner(info.st_uid) ||
+                !S_ISREG(info.st_mode)) {
+                error = refused(log,
+                                tr("its lock file %1 belongs to another user (%2)")
+                                    .arg(shown(lockPath), userName(info.st_uid)),
+                                QStringLiteral("sudo rm %1").arg(quoted(lockPath)));
+                return Failed;
+            }
+        }
+        // Asked often: a copy busy with one append after another leaves only short gaps.
+        while (flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                error = cannot("Cannot lock the log %1: %2", log, errno);
+                return Failed;
+            }
+            if (deadline.hasExpired()) return Busy;
+            QThread::msleep(5);
+        }
+        if (ownFile) {
+            // The copy before removed the file as it let go: lock the one now there.
+            struct stat held {
+            }, there{};
+            if (fstat(fd.get(), &held) != 0 ||
+                fstatat(folder_, lockName.constData(), &there, AT_SYMLINK_NOFOLLOW) != 0 ||
+                held.st_ino != there.st_ino || held.st_dev != there.st_dev)
+                continue;
+            lockName_ = lockName;
+        }
+        handle_ = fd.release();
+        return Taken;
+    }
+}
+
+}  // namespace kivra::platform

@@ -1,0 +1,122 @@
+#include <errno.h>
+#include <fcntl.h>
+#include <io.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QThread>
+
+#include "platform/log_access.h"
+#include "platform/ordinary_file.h"
+
+namespace kivra::platform {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("LogAccess", text); }
+
+std::wstring wide(const QString& path) { return QDir::toNativeSeparators(path).toStdWString(); }
+
+QString cannot(const char* what, const QString& path, int error) {
+    return tr(what).arg(QDir::toNativeSeparators(path), SystemReason(error));
+}
+
+// The system's words for what just failed.
+QString lastFailure(const QString& log) {
+    wchar_t* text = nullptr;
+    FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, GetLastError(), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const QString reason = text ? QString::fromWCharArray(text).trimmed() : QString();
+    LocalFree(text);
+    return tr("Cannot lock the log %1: %2").arg(QDir::toNativeSeparators(log), reason);
+}
+
+}  // namespace
+
+void CloseDescriptor(int fd) { _close(fd); }
+
+QString SystemReason(int error) {
+    wchar_t buffer[256] = {};
+    _wcserror_s(buffer, 256, error);
+    return QString::fromWCharArray(buffer);
+}
+
+// The folder beside the executable is the installer's choice, and Windows keeps who may write
+// it in its access lists: the log is opened as it is.
+LogOpening OpenLog(const QString& folder, const QString& name, LogUse use) {
+    LogOpening result;
+    result.file = QDir(folder).filePath(name);
+    const DWORD attributes = GetFileAttributesW(wide(result.file).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        if (use != LogUse::Append) {
+            result.missing = true;
+            return result;
+        }
+    } else if (!IsOrdinaryFile(result.file)) {
+        result.error =
+            tr("Cannot read the log %1: %2")
+                .arg(QDir::toNativeSeparators(result.file), tr("it is not an ordinary file"));
+        return result;
+    }
+    if (use == LogUse::Replace) return result;
+    const int flags =
+        use == LogUse::Append ? _O_RDWR | _O_APPEND | _O_CREAT | _O_BINARY : _O_RDONLY | _O_BINARY;
+    result.fd = _wopen(wide(result.file).c_str(), flags | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+    if (result.fd < 0) result.error = cannot("Cannot open the log %1: %2", result.file, errno);
+    return result;
+}
+
+LogLock::~LogLock() { release(); }
+
+void LogLock::release() {
+    if (handle_ == -1) return;
+    const HANDLE handle = reinterpret_cast<HANDLE>(handle_);
+    OVERLAPPED whole{};
+    UnlockFileEx(handle, 0, 1, 0, &whole);
+    CloseHandle(handle);
+    handle_ = -1;
+}
+
+LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int waitMs,
+                               QString& error) {
+    release();
+    const QString log = QDir(folder).filePath(name);
+    constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE handle =
+        CreateFileW(wide(log + QStringLiteral(".lock")).c_str(), GENERIC_READ | GENERIC_WRITE,
+                    kShare, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A folder the user cannot write: copies take turns on the log itself.
+    if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED)
+        handle = CreateFileW(wide(log).c_str(), GENERIC_READ, kShare, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = lastFailure(log);
+        return Failed;
+    }
+    handle_ = reinterpret_cast<qintptr>(handle);
+    const QDeadlineTimer deadline(waitMs);
+    for (;;) {
+        OVERLAPPED whole{};
+        if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                       &whole))
+            return Taken;
+        if (GetLastError() != ERROR_LOCK_VIOLATION) {
+            error = lastFailure(log);
+            release();
+            return Failed;
+        }
+        if (deadline.hasExpired()) {
+            CloseHandle(handle);
+            handle_ = -1;
+            return Busy;
+        }
+        QThread::msleep(5);
+    }
+}
+
+}  // namespace kivra::platform
