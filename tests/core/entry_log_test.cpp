@@ -1,9 +1,12 @@
 #include "core/entry_log.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <optional>
 
 #include "core/description_index.h"
 #include "support/file_size_limit.h"
@@ -65,32 +68,84 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
     dir.writeBytes(before);
     const QString noFolder = EntryLog(dir.logFile() + "/sub").AppendEntry("x").error;
     EXPECT_TRUE(noFolder.contains("Not a directory")) << noFolder.toStdString();
-    const test::FileSizeLimit limit(200);  // room for the lock file, not for the line
-    EXPECT_TRUE(log.AppendEntry(QString(300, u'x')).error.contains("Cannot write"));
-    EXPECT_FALSE(log.WriteEntries(QStringList(5000, "C:\\SOME\\PATH - description")).ok);
-    EXPECT_EQ(dir.bytes(), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"KVtemp.dat"}));
+}
+
+// A tmpfs of its own for the rows that need a full or read-only disk; mounting needs root.
+struct SmallDisk {
+    QTemporaryDir dir;
+    bool mounted =
+        mount("tmpfs", QFile::encodeName(dir.path()), "tmpfs", 0, "size=64k,mode=0700") == 0;
+    ~SmallDisk() {
+        if (mounted) umount2(QFile::encodeName(dir.path()), MNT_DETACH);
+    }
+};
+
+// Each failed write tells the system's reason, and the old log stays whole.
+TEST(EntryLog, WriteFailuresNameTheirCause) {
+    const QByteArray before = "C:\\A - first\r\n";
+    const struct {
+        const char* reason;
+        void (*arrange)(const QString& folder);
+    } rows[] = {
+        {"File too large", nullptr},
+        {"No space left on device",
+         [](const QString& folder) {
+             QFile filler(folder + "/filler");
+             filler.open(QIODevice::WriteOnly);
+             while (filler.write(QByteArray(4096, 'f')) > 0 && filler.flush()) {
+             }
+         }},
+        {"Read-only file system",
+         [](const QString& folder) {
+             mount(nullptr, QFile::encodeName(folder), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
+         }},
+    };
+    for (const auto& row : rows) {
+        SmallDisk disk;
+        TempLogDir plain;
+        if (row.arrange && !disk.mounted) {
+            std::printf("skipped \"%s\": cannot mount a tmpfs here\n", row.reason);
+            continue;
+        }
+        const QString folder = row.arrange ? disk.dir.path() : plain.path();
+        const EntryLog log(folder);
+        ASSERT_TRUE(log.WriteEntries({"C:\\A - first"}));
+        if (row.arrange) row.arrange(folder);
+        std::optional<test::FileSizeLimit> limit;
+        if (!row.arrange) limit.emplace(200);
+        for (const QString& error : {log.AppendEntry(QString(9000, u'x')).error,
+                                     log.WriteEntries(QStringList(5000, "C:\\SOME - thing")).error})
+            EXPECT_TRUE(error.contains(row.reason) && error.contains(log.LogPath()))
+                << error.toStdString();
+        QFile file(log.appDir() + "/KVtemp.dat");
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == before) << row.reason;
+        EXPECT_EQ(QDir(folder).entryList({"KVtemp.dat.*"}, QDir::Files), QStringList())
+            << row.reason;
+    }
 }
 
 // Which item of a folder each line describes, by the descriptions each item ends up with.
 TEST(DescriptionIndex, ALineDescribesTheLongestExistingPathItBeginsWith) {
     QTemporaryDir tree;
     const QByteArray d = QFile::encodeName(tree.path());
-    for (const char* name : {"/a", "/a - b.zip", "/c"}) QFile(tree.path() + name).open(QIODevice::WriteOnly);
+    for (const char* name : {"/a", "/a - b.zip", "/c"})
+        QFile(tree.path() + name).open(QIODevice::WriteOnly);
     QDir(tree.path()).mkdir("sub");
     DescriptionIndex index;
     index.addBytes(d + "/c - file\r\n" + d + "/sub - dir\r\n" + d + "/sub/ - dir/\r\n" + d +
-                   "/c/ - file/\r\n" + d + "/a - b.zip - longer\r\n" + d + "/a - shorter\r\n - start-up\r\n" +
-                   d + "/sub/deep - deeper\r\n" + d + "/caf\xE9 - latin\r\n" + d + "x/a - sibling\r\n/ - root\r\nd/a - relative");
+                   "/c/ - file/\r\n" + d + "/a - b.zip - longer\r\n" + d +
+                   "/a - shorter\r\n - start-up\r\n" + d + "/sub/deep - deeper\r\n" + d +
+                   "/caf\xE9 - latin\r\n" + d + "x/a - sibling\r\n/ - root\r\nd/a - relative");
     const struct {
         QString name;
         bool isDirectory;
         QStringList expected;
-    } rows[] = {{"/a", false, {"shorter"}}, {"/a - b.zip", false, {"longer"}},
-                {"/c", false, {"file"}}, {"/sub", true, {"dir", "dir/"}},
+    } rows[] = {{"/a", false, {"shorter"}},       {"/a - b.zip", false, {"longer"}},
+                {"/c", false, {"file"}},          {"/sub", true, {"dir", "dir/"}},
                 {"/sub/", true, {"dir", "dir/"}}, {u"/café"_qs, false, {"latin"}}};
     for (const auto& row : rows)
-        EXPECT_EQ(index.descriptions(index.lookUp(tree.path() + row.name, row.isDirectory)), row.expected)
+        EXPECT_EQ(index.descriptions(index.lookUp(tree.path() + row.name, row.isDirectory)),
+                  row.expected)
             << row.name.toStdString();
     EXPECT_EQ(index.descriptions(index.lookUp("/", true)), QStringList({"root"}));
 }

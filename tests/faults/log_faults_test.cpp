@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <functional>
 #include <vector>
 
 #include "core/entry_log.h"
@@ -36,7 +41,8 @@ TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
     QElapsedTimer timer;
     timer.start();
     ASSERT_TRUE(dir.log().WriteEntries(first));
-    const auto oneRewrite = static_cast<quint32>(std::max<qint64>(timer.nsecsElapsed() / 1000, 1000));
+    const auto oneRewrite =
+        static_cast<quint32>(std::max<qint64>(timer.nsecsElapsed() / 1000, 1000));
     const QByteArray firstBytes = dir.bytes();
 
     QRandomGenerator random(7);
@@ -95,24 +101,167 @@ TEST(TwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
     EXPECT_EQ(lines, expected);
 }
 
-// A copy holding the lock is waited for, then named in the message; one that died holding it is
-// no obstacle.
-TEST(TwoCopies, AHeldLockIsToldAndADeadCopysLockTakenOver) {
-    TempLogDir dir;
+constexpr uid_t kOther = 65534;  // nobody: the user whom modes bind, where tests run as root
+
+// Runs `work` as kOther in a child where `asOther`, else here; returns what it reports.
+QString run(bool asOther, const std::function<QString()>& work) {
+    if (!asOther) return work();
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) return "no pipe";
     const pid_t child = fork();
-    ASSERT_GE(child, 0);
     if (child == 0) {
-        dir.log().Locked([] { return pause(), LogResult{}; });
-        _exit(0);
+        const QByteArray report =
+            setgid(kOther) == 0 && setuid(kOther) == 0 ? work().toUtf8() : "no setuid";
+        _exit(write(pipeEnds[1], report.data(), report.size()) == report.size() ? 0 : 1);
     }
-    while (!QFile::exists(dir.logFile() + ".lock")) usleep(1000);
-    const LogResult held = dir.log().AppendEntry("x - y");
-    EXPECT_TRUE(held.error.contains(dir.log().LogPath()) && held.error.contains("another copy"))
-        << held.error.toStdString();
-    kill(child, SIGKILL);
+    close(pipeEnds[1]);
+    QFile from;
+    from.open(pipeEnds[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const QString report = QString::fromUtf8(from.readAll());
     waitpid(child, nullptr, 0);
-    EXPECT_TRUE(dir.log().AppendEntry("x - y"));
-    EXPECT_EQ(dir.bytes(), "x - y\r\n");
+    return report;
+}
+
+void give(const QString& path, uid_t owner, mode_t mode) {
+    lchown(QFile::encodeName(path), owner, owner);
+    if (!QFileInfo(path).isSymLink()) chmod(QFile::encodeName(path), mode);
+}
+
+// Where the log's folder, the log or the lock file is not the user's own, or the log is a link
+// to what is not, nothing is read or written; links of the user's own are followed.
+TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
+    if (geteuid() != 0) GTEST_SKIP() << "giving files to another user needs root";
+    const struct {
+        const char* name;
+        std::function<void(const QString& folder, const QString& log, const QString& other)>
+            arrange;
+        bool asOther;
+        const char* outcome;  // append, rewrite, clear: ok or the first words of the message
+        const char* says;     // in the first message, where there is one
+        const char* other;    // what "other" holds at the end; null when it is not there
+    } rows[] = {
+        {"another's 0777 folder with a link to the user's file",
+         [](auto& f, auto& l, auto& o) { QFile::link(o, l), give(f, kOther, 0777); }, false,
+         "refused refused refused", "belongs to another user", "mine\r\n"},
+        {"the user's folder writable by all", [](auto& f, auto&, auto&) { give(f, 0, 0777); },
+         false, "refused refused refused", "chmod 700", "mine\r\n"},
+        {"group-writable for a shared group",
+         [](auto& f, auto&, auto&) { give(f, 0, 0770), chown(QFile::encodeName(f), 0, kOther); },
+         false, "refused refused refused", "the group of its folder", "mine\r\n"},
+        {"group-writable for the user's own group", [](auto& f, auto&, auto&) { give(f, 0, 0770); },
+         false, "ok ok ok", "", "mine\r\n"},
+        {"the log belongs to another",
+         [](auto&, auto& l, auto&) { QFile(l).open(QIODevice::WriteOnly), give(l, kOther, 0600); },
+         false, "refused refused refused", "sudo chown root", "mine\r\n"},
+        {"the lock file belongs to another",
+         [](auto&, auto& l, auto&) {
+             QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kOther, 0600);
+         },
+         false, "refused refused refused", "its lock file", "mine\r\n"},
+        {"a link to the user's file, kept on clearing",
+         [](auto&, auto& l, auto& o) { QFile::link(o, l); }, false, "ok ok ok", "", ""},
+        {"a link to another's file",
+         [](auto&, auto& l, auto& o) { QFile::link(o, l), give(o, kOther, 0666); }, false,
+         "refused refused refused", "which belongs to another user", "mine\r\n"},
+        {"a dangling link", [](auto&, auto& l, auto& o) { QFile::remove(o), QFile::link(o, l); },
+         false, "refused refused refused", "which is not there", nullptr},
+        {"the folder is a link",
+         [](auto& f, auto&, auto& o) {
+             QDir(f).removeRecursively(), QFile::link(QFileInfo(o).path(), f);
+         },
+         false, "refused refused refused", "is a symbolic link", "mine\r\n"},
+        {"a read-only folder with a writable log",
+         [](auto& f, auto& l, auto&) {
+             QFile(l).open(QIODevice::WriteOnly), give(l, kOther, 0600), give(f, kOther, 0500);
+         },
+         true, "ok failed failed", "cannot be written to (Permission denied)", "mine\r\n"},
+    };
+    for (const auto& row : rows) {
+        QTemporaryDir top;
+        chmod(QFile::encodeName(top.path()), 0755);
+        const QString folder = top.path() + "/Kivra32", log = folder + "/KVtemp.dat";
+        const QString other = top.path() + "/elsewhere/file";
+        QDir(top.path()).mkdir("elsewhere");
+        QDir(top.path()).mkdir("Kivra32");
+        chmod(QFile::encodeName(folder), 0700);
+        QFile mine(other);
+        mine.open(QIODevice::WriteOnly) && mine.write("mine\r\n");
+        mine.close();
+        row.arrange(folder, log, other);
+        const bool linked = QFileInfo(log).isSymLink();
+        const QString report = run(row.asOther, [&folder] {
+            const EntryLog entries(folder);
+            QString outcome, first;
+            for (const LogResult& result :
+                 {entries.AppendEntry("a - 1"), entries.WriteEntries({}), entries.DeleteLog()}) {
+                outcome +=
+                    !result ? result.error.contains("is not used") ? "refused " : "failed " : "ok ";
+                if (first.isEmpty()) first = result.error;
+            }
+            return outcome.trimmed() + '\n' + first;
+        });
+        EXPECT_EQ(report.section('\n', 0, 0), row.outcome) << row.name;
+        EXPECT_TRUE(report.section('\n', 1).contains(row.says))
+            << row.name << ": " << report.toStdString();
+        QFile there(other);
+        EXPECT_EQ(there.open(QIODevice::ReadOnly) ? there.readAll() : QByteArray(), row.other)
+            << row.name;
+        EXPECT_EQ(QFileInfo(log).isSymLink(), linked) << row.name;
+        chmod(QFile::encodeName(folder), 0700);
+    }
+}
+
+// A copy holding the lock is waited for, then named in the message; nothing a copy that is gone
+// left behind stands in the way. In a folder that cannot be written the copies take turns on the
+// log itself.
+TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
+    const struct {
+        const char* name;
+        const char* leftover;  // at the lock file's place before: nothing, an empty file, a link
+        bool readOnlyFolder;
+        const char* report;  // the lock file's mode while held, then each append's first words
+    } rows[] = {
+        {"a live copy", nullptr, false, "600|busy|"},
+        {"an empty lock file", "", false, "|"},
+        {"a dangling link", "gone", false, "|"},
+        {"a live copy, read-only folder", nullptr, true, "none|busy|"},
+    };
+    for (const auto& row : rows) {
+        if (row.readOnlyFolder && geteuid() != 0)
+            GTEST_SKIP() << "a read-only folder binds only others than root";
+        TempLogDir dir;
+        dir.writeBytes("");
+        const QString lock = dir.logFile() + ".lock";
+        if (row.leftover && !*row.leftover) QFile(lock).open(QIODevice::WriteOnly);
+        if (row.leftover && *row.leftover) QFile::link(dir.path() + "/" + row.leftover, lock);
+        if (row.readOnlyFolder) give(dir.logFile(), kOther, 0600), give(dir.path(), kOther, 0500);
+        const QString report = run(row.readOnlyFolder, [&dir, &lock, &row] {
+            QString said;
+            int held[2];
+            pid_t holder = -1;
+            if (!row.leftover && pipe(held) == 0 && (holder = fork()) == 0) {
+                dir.log().Locked([&held] { return write(held[1], "x", 1), pause(), LogResult{}; });
+                _exit(0);
+            }
+            if (holder > 0) {
+                char x;
+                read(held[0], &x, 1);
+                struct stat info {};
+                said = stat(QFile::encodeName(lock), &info) == 0
+                           ? QString::number(info.st_mode & 0777, 8)
+                           : "none";
+                const QString busy = dir.log().AppendEntry("x - y").error;
+                said += '|' + (busy.contains("another copy") ? QString("busy") : busy);
+                kill(holder, SIGKILL);
+                waitpid(holder, nullptr, 0);
+            }
+            return said + '|' + dir.log().AppendEntry("x - y").error;
+        });
+        EXPECT_EQ(report, row.report) << row.name;
+        EXPECT_EQ(dir.bytes(), "x - y\r\n") << row.name;
+        EXPECT_FALSE(QFile::exists(dir.path() + "/gone")) << row.name;
+        chmod(QFile::encodeName(dir.path()), 0700);
+    }
 }
 
 // "Return" with nothing deleted writes every line back as its own bytes.
