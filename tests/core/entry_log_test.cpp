@@ -4,8 +4,10 @@
 #include <sys/mount.h>
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 #include "core/description_index.h"
@@ -68,59 +70,56 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
     dir.writeBytes(before);
     const QString noFolder = EntryLog(dir.logFile() + "/sub").AppendEntry("x").error;
     EXPECT_TRUE(noFolder.contains("Not a directory")) << noFolder.toStdString();
+
+    // A relative XDG_DATA_HOME is ignored; a folder name that is not UTF-8 is refused.
+    const QByteArray home = qgetenv("HOME"), data = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", "/nowhere");
+    qputenv("XDG_DATA_HOME", "relative");
+    EXPECT_EQ(EntryLog::Default().appDir(), "/nowhere/.local/share/Kivra32");
+    qputenv("XDG_DATA_HOME", "/tmp/\xFF");
+    EXPECT_TRUE(EntryLog::Default().AppendEntry("x").error.contains("not valid UTF-8"));
+    EXPECT_FALSE(QFile::exists(u"/tmp/\uFFFD"_qs));
+    qputenv("HOME", home);
+    qputenv("XDG_DATA_HOME", data);
 }
 
-// A tmpfs of its own for the rows that need a full or read-only disk; mounting needs root.
-struct SmallDisk {
-    QTemporaryDir dir;
-    bool mounted =
-        mount("tmpfs", QFile::encodeName(dir.path()), "tmpfs", 0, "size=64k,mode=0700") == 0;
-    ~SmallDisk() {
-        if (mounted) umount2(QFile::encodeName(dir.path()), MNT_DETACH);
-    }
-};
-
-// Each failed write tells the system's reason, and the old log stays whole.
+// Each failed write tells the system's reason, and the old log stays whole. The full and the
+// read-only disk are a small tmpfs, where the test may mount one.
 TEST(EntryLog, WriteFailuresNameTheirCause) {
-    const QByteArray before = "C:\\A - first\r\n";
+    QTemporaryDir plain, disk;
+    const QByteArray small = QFile::encodeName(disk.path());
+    const bool mounted = mount("tmpfs", small, "tmpfs", 0, "size=64k,mode=0700") == 0;
+    const auto unmount = qScopeGuard([&] { mounted&& umount2(small, MNT_DETACH); });
+    if (!mounted) std::puts("no full or read-only disk: a tmpfs cannot be mounted here");
     const struct {
         const char* reason;
-        void (*arrange)(const QString& folder);
+        QString folder;
+        std::function<void()> arrange;
     } rows[] = {
-        {"File too large", nullptr},
-        {"No space left on device",
-         [](const QString& folder) {
-             QFile filler(folder + "/filler");
-             filler.open(QIODevice::WriteOnly);
-             while (filler.write(QByteArray(4096, 'f')) > 0 && filler.flush()) {
-             }
+        {"File too large", plain.path(), [] {}},
+        {"No space left on device", disk.path(),
+         [&] {
+             QFile filler(disk.filePath("filler"));
+             filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(1 << 17, 'f'));
          }},
-        {"Read-only file system",
-         [](const QString& folder) {
-             mount(nullptr, QFile::encodeName(folder), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
-         }},
+        {"Read-only file system", disk.path(),
+         [&] { mount(nullptr, small, nullptr, MS_REMOUNT | MS_RDONLY, nullptr); }},
     };
     for (const auto& row : rows) {
-        SmallDisk disk;
-        TempLogDir plain;
-        if (row.arrange && !disk.mounted) {
-            std::printf("skipped \"%s\": cannot mount a tmpfs here\n", row.reason);
-            continue;
-        }
-        const QString folder = row.arrange ? disk.dir.path() : plain.path();
-        const EntryLog log(folder);
+        if (row.folder == disk.path() && !mounted) continue;
+        const EntryLog log(row.folder);
+        QFile::remove(disk.filePath("filler"));
         ASSERT_TRUE(log.WriteEntries({"C:\\A - first"}));
-        if (row.arrange) row.arrange(folder);
+        row.arrange();
         std::optional<test::FileSizeLimit> limit;
-        if (!row.arrange) limit.emplace(200);
+        if (row.folder == plain.path()) limit.emplace(200);
         for (const QString& error : {log.AppendEntry(QString(9000, u'x')).error,
                                      log.WriteEntries(QStringList(5000, "C:\\SOME - thing")).error})
             EXPECT_TRUE(error.contains(row.reason) && error.contains(log.LogPath()))
                 << error.toStdString();
         QFile file(log.appDir() + "/KVtemp.dat");
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == before) << row.reason;
-        EXPECT_EQ(QDir(folder).entryList({"KVtemp.dat.*"}, QDir::Files), QStringList())
-            << row.reason;
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "C:\\A - first\r\n");
+        EXPECT_EQ(QDir(row.folder).entryList({"KVtemp.dat.*"}, QDir::Files), QStringList());
     }
 }
 

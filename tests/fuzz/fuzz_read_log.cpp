@@ -1,9 +1,10 @@
 // Any bytes at all may sit in a log edited by hand: reading must never crash, never invent a
 // line break and never drop a line.
-#include <cstdlib>
-
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
 
 #include "core/entry_log.h"
 
@@ -27,7 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QBuffer device;
     device.setData(bytes.toByteArray());
     device.open(QIODevice::ReadOnly);
-    check(kivra::entry_log_detail::readLines(device, 1 + static_cast<qsizetype>(size % 7)) == lines);
+    check(kivra::entry_log_detail::readLines(device, 1 + static_cast<qsizetype>(size % 7)) ==
+          lines);
+
+    // The same lines through the checked opening of a log on disk.
+    static const QTemporaryDir folder;
+    QFile log(folder.filePath(QLatin1StringView(kivra::EntryLog::kFileName)));
+    check(log.open(QIODevice::WriteOnly) && log.write(bytes.data(), bytes.size()) == bytes.size());
+    log.close();
+    check(kivra::EntryLog(folder.path()).ReadEntries().lines == lines);
 
     // Written back and read again, every line survives as it was.
     QByteArray written;

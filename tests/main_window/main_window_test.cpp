@@ -15,12 +15,12 @@
 #include <QWheelEvent>
 
 #include "main_window/frm_main.h"
-#include "widgets/directory_list.h"
-#include "widgets/drive_list.h"
-#include "widgets/file_list.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 #include "support/temp_log_dir.h"
+#include "widgets/directory_list.h"
+#include "widgets/drive_list.h"
+#include "widgets/file_list.h"
 
 namespace kivra {
 namespace {
@@ -46,7 +46,9 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(saved); }
 
-    QString dir(const QString& relative) const { return QDir::toNativeSeparators(tree.filePath(relative)); }
+    QString dir(const QString& relative) const {
+        return QDir::toNativeSeparators(tree.filePath(relative));
+    }
     // As the user does it: a click on the file's row.
     void clickFile(const QString& name) {
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, fileAt(name));
@@ -259,6 +261,12 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     EXPECT_TRUE(messages.shown()[0].text.contains(dir("DL/a.zip") + " - keep me"));  // as it was
     EXPECT_TRUE(messages.shown()[0].text.contains(logDir.log().LogPath()));
     EXPECT_EQ(window->CurrentPath(), dir("DL/b.zip"));
+
+    // A log that may not be used is told as the window first shows, once.
+    frmMain refused(EntryLog(logDir.path(), "not used"));
+    for (int shown = 0; shown < 2; ++shown) refused.show(), QTest::qWait(50), refused.hide();
+    EXPECT_EQ(messages.shown().size(), 2);
+    EXPECT_EQ(messages.shown().last().text, "not used");
 }
 
 TEST_F(MainWindowTest, ShortcutsWinOverTheBoxAndQuittingWritesNothing) {
