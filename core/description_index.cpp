@@ -159,9 +159,8 @@ void DescriptionIndex::fileLines(qsizetype from) {
         pending = 0;
     };
     lines_ += entry_log_detail::forEachLine(added, [&](QByteArrayView line) {
-        // A byte-order mark an editor put in front of the log, or of a file joined to it, is
-        // dropped when the line is read as text: it belongs to no path.
-        if (line.startsWith(kBom)) line = line.sliced(kBom.size());
+        // A byte-order mark an editor put in front of the log belongs to no path.
+        if (line.data() == base && line.startsWith(kBom)) line = line.sliced(kBom.size());
         if (!isAbsolute(line)) return;
         const quint64 start = quint64(line.data() - base);
         const QByteArrayView room = pathRoom(line);

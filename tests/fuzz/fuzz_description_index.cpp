@@ -22,13 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kivra::DescriptionIndex index;
     index.addBytes(log);
     QByteArrayList lines, names;
-    for (QString line : kivra::entry_log_detail::decodeLines(log)) {
-        if (line.startsWith(QChar(0xFEFF))) line.remove(0, 1);  // a byte-order mark is no path
-        lines.append(line.toUtf8());
+    const bool asRead = log.isValidUtf8();
+    kivra::entry_log_detail::forEachLine(log, [&](QByteArrayView line) {
+        if (line.data() == log.data() && line.startsWith("\xEF\xBB\xBF")) line = line.sliced(3);
+        lines.append(asRead ? line.toByteArray()
+                            : kivra::entry_log_detail::decodeLine(line).toUtf8());
         for (qsizetype dash = lines.last().indexOf(" - "); dash >= 0 && names.size() < 64;
              dash = lines.last().indexOf(" - ", dash + 1))
             names << lines.last().first(dash) << lines.last().first(dash) + '/';
-    }
+    });
     for (const QByteArray& bytes : std::as_const(names)) {
         const QString path = QString::fromUtf8(bytes);  // drops a leading byte-order mark
         const QByteArray name = path.toUtf8();
