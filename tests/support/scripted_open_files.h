@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+
+#include "widgets/open_files_dialog.h"
+
+namespace kivra::test {
+
+// Answers every Open dialog without showing it: the queued choices in order, then cancels.
+class ScriptedOpenFiles {
+public:
+    ScriptedOpenFiles() {
+        widgets::SetOpenFilesHandler([this](const widgets::OpenFilesRequest& request) {
+            shown_.append(request);
+            return answers_.isEmpty() ? QStringList() : answers_.takeFirst();
+        });
+    }
+    ~ScriptedOpenFiles() { widgets::SetOpenFilesHandler({}); }
+    ScriptedOpenFiles(const ScriptedOpenFiles&) = delete;
+    ScriptedOpenFiles& operator=(const ScriptedOpenFiles&) = delete;
+
+    void queueChoice(const QStringList& paths) { answers_.append(paths); }
+    const QList<widgets::OpenFilesRequest>& shown() const { return shown_; }
+
+private:
+    QList<QStringList> answers_;
+    QList<widgets::OpenFilesRequest> shown_;
+};
+
+}  // namespace kivra::test
