@@ -293,12 +293,12 @@ TEST_F(MainWindowTest, ImportAppendsWhatTheLogLacksAndTheMarksShowIt) {
          "1 entries are already in the log.\n1 entries repeat one before them."},
         {"No", {{"r.txt", "/y - two\n"}}, {}, "Import 1 entries?", {}, widgets::kAnswerNo},
         {"a failure midway",
-         {{"r.txt", "/y - two\n/z - three\n"}},
+         {{"r.txt", "/y - two\n/z - " + QByteArray(300, 'z')}},
          {},
-         "Nothing was imported",
+         "too large\n\nNothing was imported",
          {},
          widgets::kAnswerYes,
-         20},
+         200},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
