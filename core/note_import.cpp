@@ -128,7 +128,8 @@ QStringList ImportPlan::entries() const {
     return all;
 }
 
-ImportPlan PlanImport(QStringList paths, const QStringList& logLines) {
+ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QString& logPath) {
+    const QString log = QFileInfo(logPath).canonicalFilePath();
     for (QString& path : paths) path = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     std::sort(paths.begin(), paths.end());
     paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
@@ -139,7 +140,9 @@ ImportPlan PlanImport(QStringList paths, const QStringList& logLines) {
     for (const QString& path : std::as_const(paths)) {
         ImportFile file{path, ImportFormatOf(path), {}, {}};
         QStringList entries;
-        if (const std::optional<QByteArray> bytes = readFile(path, file.skipped)) {
+        if (!log.isEmpty() && QFileInfo(path).canonicalFilePath() == log) {
+            file.skipped = tr("it is the log itself");
+        } else if (const std::optional<QByteArray> bytes = readFile(path, file.skipped)) {
             if (file.format != ImportFormat::Log) {
                 entries = describedEntries(path, file.format, *bytes);
             } else if (auto lines = import_detail::ReadLogEntries(*bytes)) {

@@ -34,8 +34,9 @@ struct ImportPlan {
     QStringList entries() const;
 };
 
-// Reads the files (in path order) into the entries each would add to a log holding `logLines`.
-ImportPlan PlanImport(QStringList paths, const QStringList& logLines);
+// Reads the files (in path order) into the entries each would add to a log holding `logLines`;
+// the log itself, picked too, is passed over.
+ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QString& logPath);
 
 // `entries` without those in `logLines` and without repeats, in their order.
 QStringList NewEntries(const QStringList& entries, const QStringList& logLines);

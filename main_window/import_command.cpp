@@ -65,7 +65,7 @@ ImportOutcome RunImport(QWidget* owner, const EntryLog& log, const QString& dire
         widgets::ShowMessage(owner, read.error, widgets::MsgStyle::Exclamation);
         return {};
     }
-    const ImportPlan plan = PlanImport(picked, logLines);
+    const ImportPlan plan = PlanImport(picked, logLines, log.LogPath());
     logLines.clear();
     const QStringList entries = plan.entries();
     if (entries.isEmpty()) {

@@ -251,6 +251,7 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
 // Ctrl+I with files picked; "keep" stays typed in the box. The log starts as "/x - one".
 TEST_F(MainWindowTest, ImportAppendsWhatTheLogLacksAndTheMarksShowIt) {
     const QString a = dir("DL/a.zip") + " - ", b = dir("DL/b.zip") + " - ";
+    const QByteArray log = logDir.logFile().toLocal8Bit();
     const struct {
         const char* name;
         QList<std::pair<const char*, QByteArray>> files;  // picked, in this order
@@ -291,7 +292,12 @@ TEST_F(MainWindowTest, ImportAppendsWhatTheLogLacksAndTheMarksShowIt) {
          {{"r.txt", "/x - one\n/y - two\n\n/y - two\n"}},
          {"/y - two"},
          "1 entries are already in the log.\n1 entries repeat one before them."},
-        {"No", {{"r.txt", "/y - two\n"}}, {}, "Import 1 entries?", {}, widgets::kAnswerNo},
+        {"No, the log itself picked too",
+         {{"r.txt", "/y - two\n"}, {log.constData(), {}}},
+         {},
+         "KVtemp.dat (log): skipped, it is the log itself",
+         {},
+         widgets::kAnswerNo},
         {"a failure midway",
          {{"r.txt", "/y - two\n/z - " + QByteArray(300, 'z')}},
          {},
@@ -308,7 +314,7 @@ TEST_F(MainWindowTest, ImportAppendsWhatTheLogLacksAndTheMarksShowIt) {
         type("keep");
         QStringList picked;
         for (const auto& [name, bytes] : row.files) {
-            picked.append(tree.filePath(name));
+            picked.append(QDir(tree.path()).filePath(name));
             QFile file(picked.last());
             if (!bytes.isNull()) {
                 ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes));
