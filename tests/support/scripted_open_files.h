@@ -10,8 +10,7 @@ namespace kivra::test {
 class ScriptedOpenFiles {
 public:
     ScriptedOpenFiles() {
-        widgets::SetOpenFilesHandler([this](const widgets::OpenFilesRequest& request) {
-            shown_.append(request);
+        widgets::SetOpenFilesHandler([this](const widgets::OpenFilesRequest&) {
             return answers_.isEmpty() ? QStringList() : answers_.takeFirst();
         });
     }
@@ -20,11 +19,9 @@ public:
     ScriptedOpenFiles& operator=(const ScriptedOpenFiles&) = delete;
 
     void queueChoice(const QStringList& paths) { answers_.append(paths); }
-    const QList<widgets::OpenFilesRequest>& shown() const { return shown_; }
 
 private:
     QList<QStringList> answers_;
-    QList<widgets::OpenFilesRequest> shown_;
 };
 
 }  // namespace kivra::test
