@@ -189,9 +189,10 @@ std::optional<QStringList> ReadLogEntries(QByteArrayView bytes) {
     bool isLog = false;
     entry_log_detail::forEachLine(withoutBom(bytes), [&](QByteArrayView line) {
         if (seen++ < kLogSniffLines && line.contains(QByteArrayView(" - "))) isLog = true;
-        // A line of blanks alone describes nothing.
-        if (std::any_of(line.begin(), line.end(), [](char c) { return c != ' ' && c != '\t'; }))
-            entries.append(entry_log_detail::decodeLine(line));
+        // A line of blanks alone describes nothing; a stray byte-order mark decodes to nothing.
+        QString entry = entry_log_detail::decodeLine(line);
+        if (std::any_of(entry.cbegin(), entry.cend(), [](QChar c) { return !isBlank(c); }))
+            entries.append(std::move(entry));
     });
     if (!isLog) return std::nullopt;
     return entries;
@@ -233,8 +234,8 @@ QList<Described> ReadFilesBbs(QByteArrayView bytes,
         open = false;
     };
     entry_log_detail::forEachLine(withoutBom(bytes), [&](QByteArrayView raw) {
-        if (raw.isEmpty()) return;
         const QString line = entry_log_detail::decodeLine(raw);
+        if (line.isEmpty()) return;
         const QChar first = line[0];
         if (isBlank(first) || first == u'|' || first == u'+') {
             if (!open) return;
