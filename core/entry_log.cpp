@@ -260,8 +260,10 @@ bool EntryLog::LogExists() const {
     return OpenLogFile(file, filePath(), QIODevice::ReadOnly, &missing) && !missing;
 }
 
-LogResult EntryLog::AppendEntry(const QString& line) const {
-    return Locked([this, &line]() -> LogResult {
+LogResult EntryLog::AppendEntry(const QString& line) const { return AppendEntries({line}); }
+
+LogResult EntryLog::AppendEntries(const QStringList& lines) const {
+    return Locked([this, &lines]() -> LogResult {
         QFile file;
         if (const LogResult opened = OpenLogFile(
                 file, filePath(), QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered);
@@ -271,8 +273,8 @@ LogResult EntryLog::AppendEntry(const QString& line) const {
         const qint64 oldSize = file.size();
         QByteArray bytes;
         if (endsWithoutTerminator(file)) bytes = "\r\n";
-        entry_log_detail::encodeLine(line, bytes);
-        // One write, so the line and its CR LF go together. Under the lock no other copy can
+        for (const QString& line : lines) entry_log_detail::encodeLine(line, bytes);
+        // One write, so the lines and their CR LF go together. Under the lock no other copy can
         // have written since, so undoing a failed append cuts only its own bytes.
         const bool written = WriteAll(file, bytes);
         if (!written || !platform::SyncToDisk(file)) {

@@ -54,6 +54,8 @@ public:
     // Appends one line. A log whose last line lacks its CR LF gets one first, so entries never
     // fuse.
     LogResult AppendEntry(const QString& line) const;
+    // Appends the lines in one write, synced: all of them or, on a failure, none.
+    LogResult AppendEntries(const QStringList& lines) const;
     ReadResult ReadEntries() const;
     // Replaces the log atomically: a failure leaves the old log whole.
     LogResult WriteEntries(const QStringList& lines) const;
