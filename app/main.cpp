@@ -8,6 +8,7 @@
 #include "main_window/frm_main.h"
 #include "platform/file_writes.h"
 #include "resources/app_icon.h"
+#include "widgets/focus_style.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
     }
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kivra::app::kDesktopId));
     QApplication::setFont(kivra::ApplicationFont(QApplication::font()));
+    kivra::widgets::ShowFocusPlainly();
     // The main window takes its icon from here, decoded once.
     QApplication::setWindowIcon(kivra::AppIcon());
 

@@ -286,6 +286,15 @@ LogResult EntryLog::DeleteLog() const {
     });
 }
 
+LogResult EntryLog::TrashLog() const {
+    const QFileInfo info(filePath());
+    if (!info.isFile() || info.isSymLink()) return DeleteLog();
+    return Locked([this]() -> LogResult {
+        if (QFile::moveToTrash(filePath())) return {};
+        return DeleteLog();
+    });
+}
+
 LogResult EntryLog::Locked(const std::function<LogResult()>& work) const {
     // Depth per log and thread, so the operations inside `work` do not wait for themselves.
     thread_local std::map<QString, int> held;

@@ -56,6 +56,9 @@ public:
     LogResult WriteLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const;
     // Succeeds also when the log is already gone.
     LogResult DeleteLog() const;
+    // The same, but an ordinary log file goes to the desktop's trash where there is one, so it can
+    // be restored; without a trash it is deleted.
+    LogResult TrashLog() const;
 
     // Holds the log's exclusive lock while `work` runs, so a read and the write that follows it see
     // no other copy's change in between. The operations called inside `work` do not take the lock

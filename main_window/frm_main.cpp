@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -68,14 +69,17 @@ void frmMain::createControls() {
 
     dirPaths_ = new widgets::DirectoryList(client);
     dirPaths_->setObjectName(QStringLiteral("dirPaths"));
+    dirPaths_->setAccessibleName(tr("Folders"));
     dirPaths_->setGeometry(scale_.Rect(144, 504, 3072, 3312));
 
     drvDriveList_ = new widgets::DriveList(client);
     drvDriveList_->setObjectName(QStringLiteral("drvDriveList"));
+    drvDriveList_->setAccessibleName(tr("Drives"));
     drvDriveList_->setGeometry(scale_.Rect(144, 3924, 3072, 288));
 
     fileList_ = new widgets::FileList(client);
     fileList_->setObjectName(QStringLiteral("fileList"));
+    fileList_->setAccessibleName(tr("Files"));
     fileList_->setGeometry(scale_.Rect(3312, 504, 4548, 3720));
 
     auto* frmFileInfo = new QGroupBox(tr("File/Path Information"), client);
@@ -90,6 +94,7 @@ void frmMain::createControls() {
     lblAbbrPath_->setObjectName(QStringLiteral("lblAbbrPath"));
     lblAbbrPath_->setGeometry(scale_.Rect(1332, 396, 6132, 192));
     lblAbbrPath_->setTextFormat(Qt::PlainText);
+    lblAbbrPath_->setAccessibleName(tr("File/Path: "));
 
     auto* lblDescr = new QLabel(tr("Description:"), frmFileInfo);
     lblDescr->setObjectName(QStringLiteral("lblDescr"));
@@ -97,12 +102,14 @@ void frmMain::createControls() {
 
     txtDescription_ = new QLineEdit(frmFileInfo);
     txtDescription_->setObjectName(QStringLiteral("txtDescription"));
+    txtDescription_->setAccessibleName(tr("Description"));
     txtDescription_->setGeometry(scale_.Rect(1296, 720, 6132, 288));
     txtDescription_->setMaxLength(std::numeric_limits<int>::max());  // Qt's default is 32,767
     txtDescription_->installEventFilter(this);
 
     cmdQuit_ = new QPushButton(tr("&Quit"), client);
     cmdQuit_->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit_->setAccessibleName(tr("Quit"));
     cmdQuit_->setGeometry(scale_.Rect(6624, 5940, 1236, 516));
     cmdQuit_->setAutoDefault(false);
 
@@ -125,6 +132,10 @@ void frmMain::createControls() {
     connect(drvDriveList_, &widgets::DriveList::Change, this, &frmMain::drvDriveList_Change);
     connect(dirPaths_, &widgets::DirectoryList::Change, this, &frmMain::dirPaths_Change);
     connect(fileList_, &widgets::FileList::Click, this, &frmMain::fileList_Click);
+    // The second press of a double-click takes the focus back; what is typed next belongs in the
+    // box.
+    connect(fileList_, &QAbstractItemView::doubleClicked, txtDescription_,
+            [this] { txtDescription_->setFocus(); });
     connect(fileList_, &widgets::FileList::DirectoryGone, dirPaths_,
             &widgets::DirectoryList::moveToExistingParent);
     connect(cmdQuit_, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
@@ -133,7 +144,7 @@ void frmMain::createControls() {
 }
 
 void frmMain::createMenus() {
-    QMenu* file = fileMenu_ = menuBar()->addMenu(tr("File"));
+    QMenu* file = fileMenu_ = menuBar()->addMenu(tr("&File"));
     auto addItem = [this](QMenu* menu, const char* name, const QString& text,
                           const QKeySequence& key, void (frmMain::*handler)()) {
         QAction* action = menu->addAction(text);
@@ -157,7 +168,7 @@ void frmMain::createMenus() {
     windowShortcuts_.append(addItem(file, "FileQuit", tr("Quit"),
                                     QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::FileQuit_Click));
 
-    QMenu* help = menuBar()->addMenu(tr("Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), nullptr);
     addItem(help, "HelpAbout", tr("About"), QKeySequence(), &frmMain::HelpAbout_Click);
 }
@@ -173,7 +184,7 @@ void frmMain::createKeys() {
     };
     addKey(QKeySequence(Qt::Key_F5), &frmMain::refreshLists);
     addKey(QKeySequence(Qt::ALT | Qt::Key_Up), [this] { dirPaths_->openParent(); });
-    // As on the Linux desktops; the menus themselves carry no access letters.
+    // As on the Linux desktops, beside Alt+F.
     addKey(QKeySequence(Qt::Key_F10),
            [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
 }
@@ -194,7 +205,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::appendDescription(const QString& pathPart) {
+bool frmMain::appendDescription(const QString& pathPart) {
     const QString line = pathPart + QStringLiteral(" - ") + txtDescription_->text();
     const LogStamp before = LogStamp::of(log_.LogPath());
     const LogResult result = log_.AppendEntry(line);
@@ -209,10 +220,31 @@ void frmMain::appendDescription(const QString& pathPart) {
         } else {
             notesStale_ = true;
         }
-        return;
+        return true;
     }
     widgets::ShowMessage(this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line),
                          widgets::MsgStyle::Exclamation);
+    return false;
+}
+
+QString frmMain::pathPartOfMove() const {
+    return platform::JoinPath(fileList_->Path(), fileList_->FileName());
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (txtDescription_->text().isEmpty()) return QMainWindow::closeEvent(event);
+    const QString pathPart = pathPartOfMove();
+    widgets::MessageRequest ask{this,
+                                tr("Record the description of %1 before quitting?").arg(pathPart),
+                                widgets::MsgStyle::YesNoCancel, tr("&Record"), tr("&Discard")};
+    const int answer = widgets::ShowMessage(ask);
+    // A failed append has been told; the window stays so the text can still be saved.
+    if (answer == widgets::kAnswerCancel ||
+        (answer == widgets::kAnswerYes && !appendDescription(pathPart))) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -269,6 +301,9 @@ void frmMain::showNotesOfCurrent() {
     txtDescription_->setPlaceholderText(notes.isEmpty() ? QString() : notes.last());
     lblAbbrPath_->setToolTip(notes.isEmpty() ? currentPath_
                                              : widgets::NotesTip(currentPath_, notes));
+    // Read out whole and in its real case, as the tooltip shows it, but as plain text.
+    lblAbbrPath_->setAccessibleName(tr("File/Path: ") + currentPath_);
+    lblAbbrPath_->setAccessibleDescription(widgets::NotesAccessibleText(notes));
 }
 
 void frmMain::drvDriveList_Change() {
@@ -278,8 +313,7 @@ void frmMain::drvDriveList_Change() {
 }
 
 void frmMain::dirPaths_Change() {
-    if (!txtDescription_->text().isEmpty())
-        appendDescription(platform::JoinPath(fileList_->Path(), fileList_->FileName()));
+    if (!txtDescription_->text().isEmpty()) appendDescription(pathPartOfMove());
     followLog();
     fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
     lblAbbrPath_->setText(AbbreviatePath(dirPaths_->Path(), kLabelWidth));

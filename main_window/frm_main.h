@@ -61,6 +61,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Every way out passes here: a description still in the box is not dropped without a word.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
@@ -69,7 +71,10 @@ private:
     // Keys of the window that have no menu item: refresh, the parent directory, the File menu.
     void createKeys();
     // Appends the entry for the item being left; a failure is told to the user, line and all.
-    void appendDescription(const QString& pathPart);
+    bool appendDescription(const QString& pathPart);
+    // The path part a move to another directory records: the file, or the directory with its
+    // separator when no file is current.
+    QString pathPartOfMove() const;
     // Reads the log for the marks in the background; the lists keep the old marks meanwhile.
     void readNotes();
     void adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp& stamp);

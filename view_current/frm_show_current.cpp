@@ -66,6 +66,7 @@ void frmShowCurrent::createControls() {
     model_ = new CurrentEntriesModel(this);
     lstCurrent_ = new EntryListView(this);
     lstCurrent_->setObjectName(QStringLiteral("lstCurrent"));
+    lstCurrent_->setAccessibleName(tr("Entries"));
     lstCurrent_->setModel(model_);
     const TwipsScale scale = TwipsScale::Application();
     lstCurrent_->setGeometry(scale.Rect(180, 144, 7140, 4080));
@@ -127,8 +128,9 @@ void frmShowCurrent::cmdClearAll_Click() {
     const int answer = widgets::ShowMessage(this, tr("Sure you want to delete all previous info?"),
                                             widgets::MsgStyle::YesNo);
     if (answer != widgets::kAnswerYes) return;
-    // Deleted first: when the file stays, so does the list that still matches it.
-    if (const LogResult deleted = log_.DeleteLog(); !deleted) {
+    // Deleted first: when the file stays, so does the list that still matches it. Into the trash,
+    // where there is one, so years of notes are not lost to one Enter.
+    if (const LogResult deleted = log_.TrashLog(); !deleted) {
         widgets::ShowMessage(this, deleted.error, widgets::MsgStyle::Exclamation);
         return;
     }

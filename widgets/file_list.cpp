@@ -167,6 +167,30 @@ void FileList::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FileList::keyPressEvent(QKeyEvent* event) {
+    // With no file current Qt moves every key to the first file; End means the last one, and Page
+    // Down goes where it would go from the first.
+    const int last = model_->rowCount() - 1;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!currentIndex().isValid() && last >= 0 && plain) {
+        switch (event->key()) {
+            case Qt::Key_PageDown:
+                selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
+                break;
+            case Qt::Key_Home:
+            case Qt::Key_End:
+            case Qt::Key_PageUp:
+            case Qt::Key_Up:
+            case Qt::Key_Down: {
+                const QModelIndex to = model_->index(event->key() == Qt::Key_End ? last : 0);
+                selectionModel()->setCurrentIndex(to, QItemSelectionModel::ClearAndSelect);
+                scrollTo(to);
+                settle();
+                return;
+            }
+            default:
+                break;
+        }
+    }
     QListView::keyPressEvent(event);
     settle();
 }

@@ -9,17 +9,12 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
+
+from x_session import ENV, LOG, TMP, keys, run, start, start_display, type_text, xdo as run_xdo
 
 KIVRA32, SHOTS = sys.argv[1], sys.argv[2]
 os.makedirs(SHOTS, exist_ok=True)
-TMP = tempfile.mkdtemp(prefix="kivra-e2e-")
-ENV = dict(os.environ, HOME=TMP, XDG_DATA_HOME=os.path.join(TMP, "data"),
-           XDG_CONFIG_HOME=os.path.join(TMP, "config"), XDG_RUNTIME_DIR=os.path.join(TMP, "run"))
-ENV.pop("QT_QPA_PLATFORM", None)
-os.makedirs(ENV["XDG_RUNTIME_DIR"], mode=0o700)
-PROCS = []
 
 
 def fail(message):
@@ -28,15 +23,8 @@ def fail(message):
     sys.exit(1)
 
 
-def start(argv, **kwargs):
-    proc = subprocess.Popen(argv, env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                            **kwargs)
-    PROCS.append(proc)
-    return proc
-
-
 def xdo(*args, check=True):
-    result = subprocess.run(["xdotool", *args], env=ENV, capture_output=True, text=True)
+    result = run_xdo(*args)
     if check and result.returncode != 0:
         fail(f"xdotool {' '.join(args)}: {result.stderr.strip()}")
     return result.stdout.strip()
@@ -67,17 +55,6 @@ def wait_gone(title):
     wait_until(f"window {title!r} did not close", lambda: not search(title))
 
 
-def keys(*names):
-    for name in names:
-        xdo("key", "--clearmodifiers", name)
-        time.sleep(0.25)
-
-
-def type_text(text):
-    xdo("type", "--delay", "30", text)
-    time.sleep(0.3)
-
-
 def shot(name):
     if "DISPLAY" in ENV:
         subprocess.run(["import", "-window", "root", os.path.join(SHOTS, f"{name}.png")], env=ENV,
@@ -85,7 +62,7 @@ def shot(name):
 
 
 def expect_log(lines, when, path=None):
-    with open(path or os.path.join(ENV["XDG_DATA_HOME"], "Kivra32", "KVtemp.dat"), "rb") as f:
+    with open(path or LOG, "rb") as f:
         got = f.read()
     want = b"".join(line.encode() + b"\r\n" for line in lines)
     if got != want:
@@ -102,13 +79,7 @@ def main():
     os.makedirs(bindir)
     program = shutil.copy(KIVRA32, os.path.join(bindir, "kivra32"))
 
-    read_fd, write_fd = os.pipe()
-    start(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-          pass_fds=(write_fd,))
-    os.close(write_fd)
-    ENV["DISPLAY"] = ":" + os.read(read_fd, 16).decode().strip()
-    start(["openbox"])
-    time.sleep(1.0)
+    start_display()
 
     app = start([program], cwd=dl)
     wait_for_window("Kivra/32")
@@ -159,10 +130,4 @@ def main():
     print("PASS: screenshots in", SHOTS)
 
 
-try:
-    main()
-finally:
-    for proc in reversed(PROCS):
-        proc.kill()
-        proc.wait()
-    shutil.rmtree(TMP, ignore_errors=True)
+run(main)

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -85,7 +86,7 @@ TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
     const auto toDocs = [&] { dirs->setPath(dir("DOCS")); };
     const struct {
         std::function<void()> makeCurrent, moveOn;
-        QString pathPart;
+        QString pathPart, current = {};
     } rows[] = {
         {[] {}, [&] { clickFile("a.zip"); }, ""},
         {[] {}, toDocs, dir("DL") + QDir::separator()},
@@ -94,6 +95,11 @@ TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
         {toDocs, [&] { clickFile("memo.txt"); }, dir("DOCS")},
         {toDocs, [&] { dirs->setPath(dir("DL")); }, dir("DOCS") + QDir::separator()},
         {[&] { dirs->setPath(QDir::rootPath()); }, toDocs, QDir::rootPath()},
+        // No file current yet: End picks the last file, Page Down where it goes from the first.
+        {[] {}, [&] { key(files, Qt::Key_End); }, "", dir("DL/b.zip")},
+        {[] {}, [&] { key(files, Qt::Key_PageDown); }, "", dir("DL/b.zip")},
+        {[] {}, [&] { QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, fileAt("a.zip")); },
+         "", dir("DL/a.zip")},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.pathPart.toStdString());
@@ -104,6 +110,7 @@ TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
         EXPECT_EQ(logLines(), QStringList({row.pathPart + " -    "}));
         EXPECT_TRUE(box->text().isEmpty());
         EXPECT_EQ(QApplication::focusWidget(), box);
+        if (!row.current.isEmpty()) EXPECT_EQ(window->CurrentPath(), row.current);
         SetUp();  // a fresh window for the next row
     }
 }
@@ -218,6 +225,21 @@ TEST_F(MainWindowTest, FixedFrameTabOrderListsLabelAndTheEmptyBox) {
     EXPECT_TRUE(window->findChild<QMenu*>()->isVisible());
 }
 
+// Each control looks otherwise with the focus: the drive list from the start, the file list with
+// no file current, the button clicked.
+TEST_F(MainWindowTest, TheFocusCanBeSeenOnEveryControl) {
+    QWidget* quit = window->findChild<QPushButton*>("cmdQuit");
+    for (QWidget* control : {static_cast<QWidget*>(drives), static_cast<QWidget*>(dirs),
+                             static_cast<QWidget*>(files), quit}) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        if (control != drives) control->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(control->hasFocus());
+        const QImage focused = control->grab().toImage();
+        box->setFocus();
+        EXPECT_NE(focused, control->grab().toImage());
+    }
+}
+
 // The marks follow the log; the last description is a hint that moving on never records.
 TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
     const auto notes = [&](const QString& name) {
@@ -261,7 +283,7 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     EXPECT_EQ(window->CurrentPath(), dir("DL/b.zip"));
 }
 
-TEST_F(MainWindowTest, ShortcutsWinOverTheBoxAndQuittingWritesNothing) {
+TEST_F(MainWindowTest, ShortcutsWinOverTheBox) {
     QApplication::clipboard()->setText("PASTED");
     test::ScriptedMessages messages;  // View Current finds no log
     clickFile("a.zip");
@@ -269,9 +291,41 @@ TEST_F(MainWindowTest, ShortcutsWinOverTheBoxAndQuittingWritesNothing) {
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(box->text(), "abc");
-    QTest::keyClick(box, Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(QFile::exists(logDir.logFile()));
+    QTest::keyClick(box, Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(window->findChild<QMenu*>()->isVisible());
+}
+
+// Each way out, with the box empty or the question answered Record, Discard or Cancel.
+TEST_F(MainWindowTest, QuittingAsksBeforeATypedDescriptionIsLost) {
+    const auto ctrlQ = [&] { QTest::keyClick(box, Qt::Key_Q, Qt::ControlModifier); };
+    const auto button = [&] { window->findChild<QPushButton*>("cmdQuit")->click(); };
+    const auto control = [&] { window->close(); };
+    const struct {
+        std::function<void()> quit;
+        const char* typed;
+        int answer;
+        QStringList log;  // the window stays only at Cancel
+    } rows[] = {
+        {ctrlQ, "", widgets::kAnswerCancel, {}},
+        {ctrlQ, "abc", widgets::kAnswerYes, {dir("DL/a.zip") + " - abc"}},
+        {button, "abc", widgets::kAnswerNo, {}},
+        {control, "abc", widgets::kAnswerCancel, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.answer);
+        test::ScriptedMessages messages(row.answer);
+        clickFile("a.zip");
+        type(row.typed);
+        row.quit();
+        EXPECT_EQ(window->isVisible(), *row.typed && row.answer == widgets::kAnswerCancel);
+        EXPECT_EQ(logLines(), row.log);
+        ASSERT_EQ(messages.shown().size(), *row.typed ? 1 : 0);
+        if (*row.typed)
+            EXPECT_EQ(messages.shown()[0].text,
+                      "Record the description of " + dir("DL/a.zip") + " before quitting?");
+        ASSERT_TRUE(logDir.log().DeleteLog());
+        SetUp();
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QFont>
 #include <QListView>
 #include <QPushButton>
@@ -112,6 +113,11 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         {"Up on the first", pressing({Qt::Key_Up}), true, "b - 2\r\nc - 3\r\n"},
         {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), true, "A - 1\r\nc - 3\r\n"},
     };
+    // A home of its own, whose trash "Clear All" fills.
+    const QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempLogDir dir;
@@ -130,7 +136,13 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         EXPECT_FALSE(form->isVisible());
         EXPECT_EQ(QFile::exists(dir.logFile()), row.expected != "-");
         EXPECT_EQ(dir.bytes(), row.expected == "-" ? QByteArray() : row.expected);
+        QFile trashed(home.filePath("Trash/files/KVtemp.dat"));
+        EXPECT_EQ(trashed.open(QIODevice::ReadOnly) ? trashed.readAll() : "-",
+                  row.expected == "-" ? row.before : "-");
+        QDir(home.filePath("Trash")).removeRecursively();
     }
+    qputenv("HOME", savedHome);
+    qputenv("XDG_DATA_HOME", savedData);
 }
 
 TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
