@@ -1,12 +1,60 @@
 #include "widgets/drive_list.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QWheelEvent>
 
 #include "platform/native_path.h"
 
 namespace kivra::widgets {
 
+namespace {
+
+// On Linux Qt names a combo box by the entry it shows and counts on a label beside it for what it
+// is; this list has no label, so a screen reader would hear only "/". Its accessible name says
+// what it is, the value which drive is shown.
+class DriveListAccessible : public QAccessibleWidget {
+public:
+    explicit DriveListAccessible(DriveList* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const auto* list = static_cast<const DriveList*>(widget());
+        if (kind == QAccessible::Name) return list->accessibleName();
+        if (kind == QAccessible::Value) return list->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override {
+        return QStringList(showMenuAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    DriveList* list() const { return static_cast<DriveList*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
+    if (className == QLatin1String("kivra::widgets::DriveList"))
+        return new DriveListAccessible(static_cast<DriveList*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
+    static const bool installed = (QAccessible::installFactory(accessibleFor), true);
+    Q_UNUSED(installed);
     setVolumes(source_());
     connect(this, &QComboBox::activated, this, &DriveList::onActivated);
 }
