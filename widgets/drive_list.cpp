@@ -15,7 +15,8 @@ namespace {
 // what it is, the value which drive is shown.
 class DriveListAccessible : public QAccessibleWidget {
 public:
-    explicit DriveListAccessible(DriveList* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit DriveListAccessible(DriveList* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
     QString text(QAccessible::Text kind) const override {
         const auto* list = static_cast<const DriveList*>(widget());

@@ -98,7 +98,11 @@ TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
         // No file current yet: End picks the last file, Page Down where it goes from the first.
         {[] {}, [&] { key(files, Qt::Key_End); }, "", dir("DL/b.zip")},
         {[] {}, [&] { key(files, Qt::Key_PageDown); }, "", dir("DL/b.zip")},
-        {[] {}, [&] { QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, fileAt("a.zip")); },
+        {[] {},
+         [&] {
+             clickFile("a.zip");
+             QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, fileAt("a.zip"));
+         },
          "", dir("DL/a.zip")},
     };
     for (const auto& row : rows) {
