@@ -93,6 +93,7 @@ private:
     LogStamp notesStamp_;
     bool notesStale_ = false;
     bool reading_ = false;
+    bool readAgain_ = false;  // the log changed under a read still running
     QThread* reader_ = nullptr;
 
     widgets::DriveList* drvDriveList_ = nullptr;
