@@ -12,6 +12,10 @@ for name in ("QT_QPA_PLATFORM", "QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP"):
     ENV.pop(name, None)
 os.makedirs(ENV["XDG_RUNTIME_DIR"], mode=0o700)
 LOG = os.path.join(ENV["XDG_DATA_HOME"], "Kivra32", "KVtemp.dat")
+DL = os.path.join(TMP, "tree", "DL")  # a.zip and b.zip, empty
+os.makedirs(DL)
+for name in ("a.zip", "b.zip"):
+    open(os.path.join(DL, name), "wb").close()
 PROCS = []
 
 

@@ -116,8 +116,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     // A home of its own, whose trash "Clear All" fills.
     const QTemporaryDir home;
     const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    qputenv("HOME", home.path().toUtf8()), qputenv("XDG_DATA_HOME", home.path().toUtf8());
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempLogDir dir;
@@ -141,8 +140,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
                   row.expected == "-" ? row.before : "-");
         QDir(home.filePath("Trash")).removeRecursively();
     }
-    qputenv("HOME", savedHome);
-    qputenv("XDG_DATA_HOME", savedData);
+    qputenv("HOME", savedHome), qputenv("XDG_DATA_HOME", savedData);
 }
 
 TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
