@@ -27,7 +27,8 @@ int showReal(const MessageRequest& request) {
         const bool cancel = buttons == MsgStyle::YesNoCancel;
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No |
                                (cancel ? QMessageBox::Cancel : QMessageBox::NoButton));
-        box.setDefaultButton(QMessageBox::Yes);
+        const bool noFirst = (request.style & 0xF00) == MsgStyle::DefaultButton2;
+        box.setDefaultButton(noFirst ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(cancel ? QMessageBox::Cancel : QMessageBox::No);
         if (!request.yes.isEmpty()) box.button(QMessageBox::Yes)->setText(request.yes);
         if (!request.no.isEmpty()) box.button(QMessageBox::No)->setText(request.no);

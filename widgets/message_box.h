@@ -13,6 +13,8 @@ inline constexpr int Ok = 0;
 inline constexpr int YesNoCancel = 3;
 inline constexpr int YesNo = 4;
 inline constexpr int Exclamation = 48;
+// With YesNo: No is the default, for a question whose Yes cannot be taken back easily.
+inline constexpr int DefaultButton2 = 256;
 }  // namespace MsgStyle
 
 // Answers.
@@ -30,8 +32,8 @@ struct MessageRequest {
 };
 
 // Shows a modal message box captioned with the application title; returns the answer. With
-// YesNo and YesNoCancel, Yes is the default button; Escape answers No, or Cancel where there is
-// one.
+// YesNo and YesNoCancel, Yes is the default button unless DefaultButton2 is added; Escape answers
+// No, or Cancel where there is one.
 int ShowMessage(QWidget* parent, const QString& text, int style);
 int ShowMessage(const MessageRequest& request);
 
