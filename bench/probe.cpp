@@ -2,6 +2,7 @@
 // operation's own time in seconds, without the process's start-up.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QListView>
 
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include "core/description_index.h"
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
+#include "core/folder_watch.h"
 #include "widgets/file_list.h"
 #include "view_current/frm_show_current.h"
 #include "view_current/open_view_current.h"
@@ -77,6 +79,9 @@ int main(int argc, char** argv) {
         kivra::widgets::FileList list;
         if (args.size() == 3) list.setDescriptions(notes);
         list.setPath(args[1]);
+        // The main window watches every folder it shows.
+        kivra::FolderWatch watch;
+        watch.watch(QFile::encodeName(args[1]));
         list.show();
         QApplication::processEvents();
         if (list.fileNames().isEmpty()) return 1;

@@ -16,6 +16,7 @@
 #include "about/frm_about.h"
 #include "core/abbreviate_path.h"
 #include "core/app_info.h"
+#include "core/name_decoding.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
 #include "view_current/open_view_current.h"
@@ -121,7 +122,9 @@ void frmMain::createControls() {
         if (!dirPaths_->setPath(QDir::homePath())) dirPaths_->setPath(QDir::rootPath());
     drvDriveList_->showDriveOf(dirPaths_->Path());
     fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
+    folderWatch_.watch(dirPaths_->nativePath());
 
+    connect(&folderWatch_, &FolderWatch::Changed, this, &frmMain::followDisk);
     connect(drvDriveList_, &widgets::DriveList::Change, this, &frmMain::drvDriveList_Change);
     connect(dirPaths_, &widgets::DirectoryList::Change, this, &frmMain::dirPaths_Change);
     connect(fileList_, &widgets::FileList::Click, this, &frmMain::fileList_Click);
@@ -173,6 +176,8 @@ void frmMain::createKeys() {
     };
     addKey(QKeySequence(Qt::Key_F5), &frmMain::refreshLists);
     addKey(QKeySequence(Qt::ALT | Qt::Key_Up), [this] { dirPaths_->openParent(); });
+    // The file managers' key.
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_H), [this] { setShowHidden(!showHidden_); });
     // As on the Linux desktops; the menus themselves carry no access letters.
     addKey(QKeySequence(Qt::Key_F10),
            [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
@@ -267,8 +272,9 @@ void frmMain::showNotesOfCurrent() {
                                                      : dirPaths_->currentDescriptions();
     // Grey text only: the box stays empty, so moving on records nothing.
     txtDescription_->setPlaceholderText(notes.isEmpty() ? QString() : notes.last());
-    lblAbbrPath_->setToolTip(notes.isEmpty() ? currentPath_
-                                             : widgets::NotesTip(currentPath_, notes));
+    QString tip = notes.isEmpty() ? currentPath_ : widgets::NotesTip(currentPath_, notes);
+    if (currentIsFile_ && fileList_->currentFileGone()) tip += tr("\n\nIt no longer exists.");
+    lblAbbrPath_->setToolTip(tip);
 }
 
 void frmMain::drvDriveList_Change() {
@@ -282,6 +288,8 @@ void frmMain::dirPaths_Change() {
         appendDescription(platform::JoinPath(fileList_->Path(), fileList_->FileName()));
     followLog();
     fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
+    folderWatch_.watch(dirPaths_->nativePath());
+    drvDriveList_->showDriveOf(dirPaths_->Path());
     lblAbbrPath_->setText(AbbreviatePath(dirPaths_->Path(), kLabelWidth));
     currentPath_ = dirPaths_->Path();
     currentIsFile_ = false;
@@ -310,6 +318,46 @@ void frmMain::refreshLists() {
         return;
     }
     fileList_->refresh();
+    folderWatch_.watch(dirPaths_->nativePath());  // a folder made again, a watch given back
+    showNotesOfCurrent();
+}
+
+void frmMain::followDisk() {
+    // A shown folder that vanished stays shown until the user moves or presses F5.
+    if (!platform::IsReadableDirectory(dirPaths_->nativePath())) return;
+    dirPaths_->refresh();
+    fileList_->refresh();
+    showNotesOfCurrent();
+}
+
+void frmMain::setShowHidden(bool show) {
+    showHidden_ = show;
+    dirPaths_->setShowHidden(show);
+    fileList_->setShowHidden(show);
+}
+
+bool frmMain::showPath(const QString& path) { return showNativePath(platform::NativeBytes(path)); }
+
+bool frmMain::showNativePath(const QByteArray& path) {
+    const QByteArray full = platform::AbsoluteNativePath(path);
+    const bool isFolder = platform::IsReadableDirectory(full);
+    const QByteArray folder = isFolder ? full : platform::ParentBytes(full);
+    if (folder.isEmpty() || !platform::IsReadableDirectory(folder)) return false;
+    if (platform::IsHidden(full)) setShowHidden(true);
+    if (folder == dirPaths_->nativePath()) {
+        if (isFolder) dirPaths_Change();  // shown already, yet not current
+    } else if (!dirPaths_->setNativePath(folder)) {
+        return false;
+    }
+    return isFolder || fileList_->makeCurrent(full.mid(platform::JoinBytes(folder, {}).size()));
+}
+
+void frmMain::startAt(const QByteArray& path) {
+    if (showNativePath(path)) return;
+    widgets::ShowMessage(
+        this,
+        tr("%1\n\nThere is no such file or folder, or it cannot be read.").arg(DecodeName(path)),
+        widgets::MsgStyle::Exclamation);
 }
 
 void frmMain::cmdQuit_Click() { FileQuit_Click(); }

@@ -13,6 +13,7 @@
 
 #include "core/description_index.h"
 #include "core/entry_log.h"
+#include "core/folder_watch.h"
 #include "main_window/export_command.h"
 #include "widgets/twips.h"
 
@@ -54,6 +55,17 @@ public:
     void HelpAbout_Click();
     // F5: the drive, directory and file lists read afresh in place; nothing is recorded.
     void refreshLists();
+    // Ctrl+H: hidden files and folders listed too, or no longer; nothing moves.
+    void setShowHidden(bool show);
+    bool showHidden() const { return showHidden_; }
+    // A folder is shown as after a directory change; a file's folder is shown with the file
+    // current, as after a Click; a hidden one turns hidden items on. False when there is no such
+    // file or folder, or it cannot be listed.
+    bool showPath(const QString& path);
+    // The same for a path in the file system's own bytes, relative to the current directory.
+    bool showNativePath(const QByteArray& path);
+    // The path from the command line: shown, or a message naming it.
+    void startAt(const QByteArray& path);
 
     // Whether the log has been read for the marks; for tests.
     bool notesReady() const { return notes_ != nullptr && !reading_; }
@@ -76,6 +88,8 @@ private:
     // At a listing: the log read again when it changed since.
     void followLog();
     void showNotes();
+    // The shown folder changed on disk: the lists follow in place, nothing is recorded.
+    void followDisk();
     // The placeholder and the label's tooltip for the current item.
     void showNotesOfCurrent();
 
@@ -89,6 +103,8 @@ private:
     bool notesStale_ = false;
     bool reading_ = false;
     QThread* reader_ = nullptr;
+    FolderWatch folderWatch_;
+    bool showHidden_ = false;
 
     widgets::DriveList* drvDriveList_ = nullptr;
     widgets::DirectoryList* dirPaths_ = nullptr;

@@ -15,12 +15,12 @@
 #include <QWheelEvent>
 
 #include "main_window/frm_main.h"
-#include "widgets/directory_list.h"
-#include "widgets/drive_list.h"
-#include "widgets/file_list.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 #include "support/temp_log_dir.h"
+#include "widgets/directory_list.h"
+#include "widgets/drive_list.h"
+#include "widgets/file_list.h"
 
 namespace kivra {
 namespace {
@@ -46,7 +46,9 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(saved); }
 
-    QString dir(const QString& relative) const { return QDir::toNativeSeparators(tree.filePath(relative)); }
+    QString dir(const QString& relative) const {
+        return QDir::toNativeSeparators(tree.filePath(relative));
+    }
     // As the user does it: a click on the file's row.
     void clickFile(const QString& name) {
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, fileAt(name));
@@ -202,7 +204,7 @@ TEST_F(MainWindowTest, FixedFrameTabOrderListsLabelAndTheEmptyBox) {
               QStringList({"drvDriveList", "dirPaths", "fileList", "txtDescription", "cmdQuit"}));
     EXPECT_EQ(files->fileNames(), QStringList({"a.zip", "b.zip"}));
     clickFile("b.zip");
-    EXPECT_EQ(window->findChild<QLabel*>("lblAbbrPath")->text(), dir("DL/b.zip").toLower());
+    EXPECT_EQ(window->findChild<QLabel*>("lblAbbrPath")->text(), dir("DL/b.zip"));
     EXPECT_FALSE(dirs->setPath(dir("missing")));
     EXPECT_EQ(dirs->Path(), dir("DL"));
     box->setText(QString(40000, u'x'));  // the box has no limit of its own
@@ -259,6 +261,94 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     EXPECT_TRUE(messages.shown()[0].text.contains(dir("DL/a.zip") + " - keep me"));  // as it was
     EXPECT_TRUE(messages.shown()[0].text.contains(logDir.log().LogPath()));
     EXPECT_EQ(window->CurrentPath(), dir("DL/b.zip"));
+}
+
+TEST_F(MainWindowTest, TheDriveListShowsThePlaceThatHoldsTheShownFolder) {
+    using Kind = platform::Volume::Kind;
+    const QString top = QDir::toNativeSeparators(tree.path());
+    drives->setVolumes({{"/", "/"}, {top, "top", Kind::Home}, {dir("DL"), "dl", Kind::Folder}});
+    dirs->setPath(dir("DOCS"));
+    EXPECT_EQ(drives->currentText(), "top");
+    type("d");
+    emit drives->activated(drives->currentIndex());  // the place shown, the lists not at it
+    EXPECT_EQ(dirs->Path(), top);
+    EXPECT_EQ(logLines(), QStringList({dir("DOCS") + QDir::separator() + " - d"}));
+    dirs->setPath(dir("DL"));
+    EXPECT_EQ(drives->currentText(), "dl");
+    dirs->setPath(QDir::rootPath());
+    EXPECT_EQ(drives->currentText(), "/");
+}
+
+// Changes on disk are shown in place; nothing is recorded and nothing the user holds moves.
+TEST_F(MainWindowTest, TheShownFolderFollowsTheDisk) {
+    const auto listed = [&](const QStringList& names) {
+        return QTest::qWaitFor([&] { return files->fileNames() == names; }, 3000);
+    };
+    clickFile("a.zip");
+    type("typing");
+    QFile(dir("DL/setup.iso")).open(QIODevice::WriteOnly);
+    QDir(dir("DL")).mkdir("NEW");
+    ASSERT_TRUE(listed({"a.zip", "b.zip", "setup.iso"}));
+    EXPECT_EQ(dirs->findItems("NEW", Qt::MatchExactly).size(), 1);
+    EXPECT_EQ(highlighted(), "a.zip");
+    EXPECT_EQ(box->text(), "typing");
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    QFile::remove(dir("DL/a.zip"));  // the current file itself
+    ASSERT_TRUE(listed({"b.zip", "setup.iso"}));
+    EXPECT_EQ(window->CurrentPath(), dir("DL/a.zip"));
+    EXPECT_EQ(highlighted(), "");
+    EXPECT_TRUE(window->findChild<QLabel*>("lblAbbrPath")->toolTip().contains("no longer exists"));
+    EXPECT_FALSE(QFile::exists(logDir.logFile()));
+}
+
+TEST_F(MainWindowTest, CtrlHShowsAndHidesDotFilesAndNeverMoves) {
+    QDir(dir("DL")).mkdir(".cache");
+    const auto ctrlH = [&] { key(box, Qt::Key_H, Qt::ControlModifier); };
+    type("ab");
+    ctrlH();
+    EXPECT_EQ(box->text(), "ab");
+    EXPECT_EQ(files->fileNames(), QStringList({".hidden", "a.zip", "b.zip"}));
+    EXPECT_EQ(dirs->findItems(".cache", Qt::MatchExactly).size(), 1);
+    box->clear();
+    clickFile(".hidden");
+    ctrlH();
+    EXPECT_EQ(files->fileNames(), QStringList({"a.zip", "b.zip"}));
+    EXPECT_TRUE(dirs->findItems(".cache", Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(window->CurrentPath(), dir("DL/.hidden"));
+    EXPECT_EQ(highlighted(), "");
+    EXPECT_FALSE(window->findChild<QLabel*>("lblAbbrPath")->toolTip().contains("no longer"));
+    window->setShowHidden(true);
+    dirs->setPath(dir("DL/.cache"));
+    ctrlH();
+    EXPECT_EQ(dirs->Path(), dir("DL/.cache"));
+}
+
+// A path given at start, relative to the current directory DL: what becomes current.
+TEST_F(MainWindowTest, APathGivenAtStartIsShownAsIfTheUserWentThere) {
+    const struct {
+        QByteArray path;
+        QString current, highlight;
+        bool hidden;
+    } rows[] = {
+        {"../DOCS/", dir("DOCS"), "", false},
+        {".", dir("DL"), "", false},  // shown already
+        {"b.zip", dir("DL/b.zip"), "b.zip", false},
+        {QFile::encodeName(dir("DOCS/memo.txt")), dir("DOCS/memo.txt"), "memo.txt", false},
+        {"./.hidden", dir("DL/.hidden"), ".hidden", true},
+        {"nothing.txt", "", "", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path.constData());
+        test::ScriptedMessages messages;
+        window->startAt(row.path);
+        EXPECT_EQ(window->CurrentPath(), row.current);
+        EXPECT_EQ(highlighted(), row.highlight);
+        EXPECT_EQ(window->showHidden(), row.hidden);
+        EXPECT_EQ(messages.shown().size(), row.current.isEmpty() ? 1 : 0);
+        for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains("nothing.txt"));
+        EXPECT_FALSE(QFile::exists(logDir.logFile()));
+        SetUp();
+    }
 }
 
 TEST_F(MainWindowTest, ShortcutsWinOverTheBoxAndQuittingWritesNothing) {
