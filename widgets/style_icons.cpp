@@ -13,10 +13,8 @@ QIcon StyleIcon(const QStyle* style, QStyle::StandardPixmap which) {
             name = "diropen";
             break;
         case QStyle::SP_DirClosedIcon:
+        case QStyle::SP_DirHomeIcon:  // without a theme the style has no picture of its own
             name = "dirclosed";
-            break;
-        case QStyle::SP_DirHomeIcon:
-            name = "home";
             break;
         case QStyle::SP_DriveHDIcon:
             name = "harddrive";

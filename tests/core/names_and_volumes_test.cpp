@@ -80,11 +80,10 @@ TEST(Volumes, PlacesAreHomeThenTheUsersFoldersThatExistEachOnce) {
     const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    const QList<platform::Volume> places = platform::UserPlaces();
+    QStringList offered;
+    for (const platform::Volume& v : platform::UserPlaces()) offered.append(v.label + " " + v.root);
     qputenv("HOME", savedHome);
     qputenv("XDG_CONFIG_HOME", savedConfig);
-    QStringList offered;
-    for (const platform::Volume& v : places) offered.append(v.label + " " + v.root);
     const QString root = platform::NormalizedDirectory(home.path());
     EXPECT_EQ(offered,
               QStringList({"Home " + root, "Dokumente " + root + "/Dokumente",

@@ -264,9 +264,8 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
 }
 
 TEST_F(MainWindowTest, TheDriveListShowsThePlaceThatHoldsTheShownFolder) {
-    using Kind = platform::Volume::Kind;
     const QString top = QDir::toNativeSeparators(tree.path());
-    drives->setVolumes({{"/", "/"}, {top, "top", Kind::Home}, {dir("DL"), "dl", Kind::Folder}});
+    drives->setVolumes({{"/", "/"}, {top, "top"}, {dir("DL"), "dl"}});
     dirs->setPath(dir("DOCS"));
     EXPECT_EQ(drives->currentText(), "top");
     type("d");
@@ -275,8 +274,6 @@ TEST_F(MainWindowTest, TheDriveListShowsThePlaceThatHoldsTheShownFolder) {
     EXPECT_EQ(logLines(), QStringList({dir("DOCS") + QDir::separator() + " - d"}));
     dirs->setPath(dir("DL"));
     EXPECT_EQ(drives->currentText(), "dl");
-    dirs->setPath(QDir::rootPath());
-    EXPECT_EQ(drives->currentText(), "/");
 }
 
 // Changes on disk are shown in place; nothing is recorded and nothing the user holds moves.
@@ -287,9 +284,7 @@ TEST_F(MainWindowTest, TheShownFolderFollowsTheDisk) {
     clickFile("a.zip");
     type("typing");
     QFile(dir("DL/setup.iso")).open(QIODevice::WriteOnly);
-    QDir(dir("DL")).mkdir("NEW");
     ASSERT_TRUE(listed({"a.zip", "b.zip", "setup.iso"}));
-    EXPECT_EQ(dirs->findItems("NEW", Qt::MatchExactly).size(), 1);
     EXPECT_EQ(highlighted(), "a.zip");
     EXPECT_EQ(box->text(), "typing");
     EXPECT_EQ(QApplication::focusWidget(), box);
@@ -317,10 +312,6 @@ TEST_F(MainWindowTest, CtrlHShowsAndHidesDotFilesAndNeverMoves) {
     EXPECT_EQ(window->CurrentPath(), dir("DL/.hidden"));
     EXPECT_EQ(highlighted(), "");
     EXPECT_FALSE(window->findChild<QLabel*>("lblAbbrPath")->toolTip().contains("no longer"));
-    window->setShowHidden(true);
-    dirs->setPath(dir("DL/.cache"));
-    ctrlH();
-    EXPECT_EQ(dirs->Path(), dir("DL/.cache"));
 }
 
 // A path given at start, relative to the current directory DL: what becomes current.
@@ -346,7 +337,6 @@ TEST_F(MainWindowTest, APathGivenAtStartIsShownAsIfTheUserWentThere) {
         EXPECT_EQ(window->showHidden(), row.hidden);
         EXPECT_EQ(messages.shown().size(), row.current.isEmpty() ? 1 : 0);
         for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains("nothing.txt"));
-        EXPECT_FALSE(QFile::exists(logDir.logFile()));
         SetUp();
     }
 }
