@@ -253,6 +253,10 @@ void frmMain::adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp
     // Changed while it was read: read again at the next listing.
     if (LogStamp::of(log_.LogPath()) != stamp) notesStale_ = true;
     showNotes();
+    if (readAgain_) {
+        readAgain_ = false;
+        readNotes();
+    }
 }
 
 void frmMain::followLog() {
@@ -366,8 +370,11 @@ void frmMain::FileQuit_Click() { close(); }
 
 void frmMain::FileView_Click() {
     OpenViewCurrent(this, log_);
-    // Deleted entries or a cleared log: the next listing reads it again.
-    notesStale_ = true;
+    // Deleted entries or a cleared log: the marks and the hint follow at once.
+    if (reading_)
+        readAgain_ = true;
+    else
+        readNotes();
 }
 
 void frmMain::FileSave_Click() { exportCommand_.run(); }

@@ -102,6 +102,7 @@ private:
     LogStamp notesStamp_;
     bool notesStale_ = false;
     bool reading_ = false;
+    bool readAgain_ = false;  // the log changed under a read still running
     QThread* reader_ = nullptr;
     FolderWatch folderWatch_;
     bool showHidden_ = false;

@@ -25,6 +25,7 @@ TEST(AbbreviatePath, ShortensToTheRootAndWholeNames) {
         {"/home/ann/" + QString(50, u'd') + "/Archive/F.ZIP", "/.../Archive/F.ZIP",
          LabelCase::Kept},
         {"/home/ann/Downloads/Notes.txt", "/home/ann/Downloads/Notes.txt", kNativeLabelCase},
+        {u"𝔸𝔹𝔻\\"_qs + QString(70, u'Y'), u"𝔸𝔹𝔻..."_qs},  // three code points, no half pair
     };
     for (const auto& row : rows)
         EXPECT_EQ(AbbreviatePath(row.path, 64, row.letterCase), row.result);
