@@ -38,6 +38,9 @@ public:
     explicit frmMain(EntryLog log, QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // The window's size when laid out for `font`, menu bar included.
+    static QSize SizeFor(const QFont& font);
+
     // The full path of the current item; empty until the first navigation.
     const QString& CurrentPath() const { return currentPath_; }
     const EntryLog& log() const { return log_; }
