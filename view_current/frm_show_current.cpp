@@ -116,12 +116,13 @@ void frmShowCurrent::createControls() {
     // the window always had stays.
     txtFind_ = new QLineEdit(this);
     txtFind_->setObjectName(QStringLiteral("txtFind"));
-    txtFind_->setGeometry(scale.Rect(180, 4686, 1080, 288));
+    txtFind_->setGeometry(scale.Rect(180, 4686, 1032, 288));
     txtFind_->setPlaceholderText(tr("Find"));
     txtFind_->setAccessibleName(tr("Find"));
+    txtFind_->installEventFilter(this);
     lblCount_ = new QLabel(this);
     lblCount_->setObjectName(QStringLiteral("lblCount"));
-    lblCount_->setGeometry(scale.Rect(1332, 4734, 1548, 192));
+    lblCount_->setGeometry(scale.Rect(1284, 4734, 1644, 192));
     lblCount_->setTextFormat(Qt::PlainText);
 
     setTabOrder(lstCurrent_, cmdOK_);
@@ -224,10 +225,19 @@ bool frmShowCurrent::leave() {
     return true;
 }
 
+bool frmShowCurrent::eventFilter(QObject* watched, QEvent* event) {
+    // Esc in the find box shows all again.
+    if (watched == txtFind_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !txtFind_->text().isEmpty()) {
+        txtFind_->clear();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void frmShowCurrent::keyPressEvent(QKeyEvent* event) {
-    // Escape would reject the dialog; here it closes nothing, but clears the find box.
+    // Escape would reject the dialog; here it closes nothing.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (txtFind_->hasFocus()) txtFind_->clear();
         event->accept();
         return;
     }

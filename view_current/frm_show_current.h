@@ -48,6 +48,7 @@ public:
     void cmdOK_Click();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include "about/frm_about.h"
 #include "main_window/frm_main.h"
@@ -26,6 +28,9 @@ TEST(Layout, EveryLabelAndButtonHoldsItsTextAtEveryFont) {
             QApplication::setFont(QFont(QString::fromLatin1(family), points));
             frmMain main(logDir.log());
             frmShowCurrent current(nullptr, logDir.log());
+            current.lblCount()->setText("999,999 of 1,000,000");
+            EXPECT_LE(current.txtFind()->geometry().right(), current.lblCount()->x());
+            EXPECT_LT(current.lblCount()->geometry().right(), current.cmdClearAll()->x());
             frmAbout about(nullptr, SysInfoServices{*registry, *launcher,
                                                     [](const QString&) { return false; }});
             for (const QWidget* window :

@@ -11,10 +11,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QListView>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "main_window/frm_main.h"
+#include "view_current/frm_show_current.h"
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
@@ -259,6 +262,35 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     EXPECT_TRUE(messages.shown()[0].text.contains(dir("DL/a.zip") + " - keep me"));  // as it was
     EXPECT_TRUE(messages.shown()[0].text.contains(logDir.log().LogPath()));
     EXPECT_EQ(window->CurrentPath(), dir("DL/b.zip"));
+}
+
+// A double-click on View Current's only entry shows its item, as a move from what was current;
+// a gone one shows its nearest folder and is named.
+TEST_F(MainWindowTest, AnEntryGoneToIsShown) {
+    const struct {
+        QString entry, current, highlighted;
+    } rows[] = {
+        {dir("DOCS/memo.txt"), dir("DOCS/memo.txt"), "memo.txt"},
+        {dir("DOCS"), dir("DOCS"), ""},
+        {dir("DOCS/gone/x.txt"), dir("DOCS"), ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.entry.toStdString());
+        test::ScriptedMessages messages;
+        ASSERT_TRUE(logDir.log().WriteEntries({row.entry + " - note"}));
+        type("d");
+        QTimer::singleShot(0, [] {
+            QListView* list = static_cast<frmShowCurrent*>(QApplication::activeModalWidget())->lstCurrent();
+            emit list->doubleClicked(list->model()->index(0, 0));
+        });
+        window->FileView_Click();
+        EXPECT_EQ(window->CurrentPath(), row.current);
+        EXPECT_EQ(highlighted(), row.highlighted);
+        EXPECT_EQ(logLines(), QStringList({row.entry + " - note", dir("DL") + QDir::separator() + " - d"}));
+        EXPECT_EQ(messages.shown().size(), row.current == row.entry ? 0 : 1);
+        for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains(row.entry));
+        SetUp();
+    }
 }
 
 TEST_F(MainWindowTest, ShortcutsWinOverTheBoxAndQuittingWritesNothing) {
