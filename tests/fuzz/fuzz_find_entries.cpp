@@ -5,36 +5,28 @@
 
 #include "core/entry_table.h"
 
-static void check(bool condition) {
-    if (!condition) std::abort();
-}
+using kivra::entry_log_detail::isAscii;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    const qsizetype queryLength = std::min<qsizetype>(data[0] % 16, qsizetype(size) - 1);
-    const QString query = QString::fromUtf8(reinterpret_cast<const char*>(data) + 1, queryLength);
+    const QByteArrayView input = QByteArrayView(data, qsizetype(size)).sliced(1);
+    const QByteArrayView typed = input.first(std::min<qsizetype>(data[0] % 16, input.size()));
     kivra::EntryTable table;
-    table.appendBytes(QByteArrayView(reinterpret_cast<const char*>(data) + 1 + queryLength,
-                                     qsizetype(size) - 1 - queryLength));
-    const std::vector<QByteArray> words = kivra::EntryTable::findWords(query);
+    table.appendBytes(input.sliced(typed.size()));
+    const std::vector<QByteArray> words = kivra::EntryTable::findWords(QString::fromUtf8(typed));
     std::vector<char> whole(table.size()), sliced(table.size());
     table.find(words, 0, table.size(), whole);
-    const quint32 cut = table.size() / 3;
-    table.find(words, 0, cut, sliced);
-    table.find(words, cut, table.size(), sliced);
-    check(whole == sliced);
-    const QStringList typed = query.simplified().split(u' ', Qt::SkipEmptyParts);
-    const bool asciiQuery = kivra::entry_log_detail::isAscii(query.toUtf8());
+    table.find(words, 0, table.size() / 3, sliced);
+    table.find(words, table.size() / 3, table.size(), sliced);
+    if (whole != sliced) std::abort();
     for (quint32 i = 0; i < table.size(); ++i) {
-        const QString text = table.text(i);
         bool literal = !words.empty(), caseless = literal;
-        for (const QString& word : typed) {
-            literal = literal && text.contains(word);
-            caseless = caseless && text.contains(word, Qt::CaseInsensitive);
+        for (const QString& word : QString::fromUtf8(typed).simplified().split(u' ', Qt::SkipEmptyParts)) {
+            literal = literal && table.text(i).contains(word);
+            caseless = caseless && table.text(i).contains(word, Qt::CaseInsensitive);
         }
-        check(!literal || whole[i]);
-        if (asciiQuery && kivra::entry_log_detail::isAscii(table.line(i)))
-            check(bool(whole[i]) == caseless);
+        if ((literal && !whole[i]) || (isAscii(typed) && isAscii(table.line(i)) && whole[i] != caseless))
+            std::abort();
     }
     return 0;
 }
