@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -13,17 +12,18 @@
 #include "core/description_index.h"
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
-#include "widgets/file_list.h"
 #include "view_current/current_entries_model.h"
 #include "view_current/frm_show_current.h"
 #include "view_current/open_view_current.h"
+#include "widgets/file_list.h"
 
 namespace {
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
-                 "return DIR | find DIR WORD | file-list DIR [LOGDIR] | index DIR | export DIR OUT\n");
+    std::fprintf(
+        stderr,
+        "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
+        "return DIR | find DIR WORD | file-list DIR [LOGDIR] | index DIR | export DIR OUT\n");
     return 2;
 }
 

@@ -78,8 +78,9 @@ char32_t baseLetter(char32_t c) {
 // normalisation takes quadratic time on a long line, hence letter by letter. A line longer than
 // a list row shows gets a key of what the row shows: beyond it, EntryLessThan decides.
 QByteArray foldedKey(QByteArrayView line, qsizetype limit = kShownBytes) {
-    // Most letters of a log fall below U+3000; each is worked out once.
-    static std::array<char32_t, 0x3000> known{};
+    // Most letters of a log fall below U+3000; each is worked out once (per thread: a find
+    // folds on two).
+    thread_local std::array<char32_t, 0x3000> known{};
     const QString text = entry_log_detail::decodeLine(leading(line, limit));
     std::u32string folded;
     folded.reserve(text.size());
