@@ -41,7 +41,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override {
         const QModelIndexList selected = selectionModel()->selectedIndexes();
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            if (!selected.isEmpty() && event->modifiers() == Qt::NoModifier) {
+            // The keypad's Enter comes with a modifier of its own.
+            if (!selected.isEmpty() && (event->modifiers() & ~Qt::KeypadModifier) == 0) {
                 entered(selected.first());
                 return;
             }
