@@ -13,6 +13,8 @@
 
 #include "core/description_index.h"
 #include "view_current/current_entries_model.h"
+#include "view_current/entry_delegate.h"
+#include "widgets/fixed_window.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
 
@@ -30,14 +32,28 @@ QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* 
 }
 
 // The entry the keyboard lands on is selected, also when it already had the focus frame, so
-// "Delete Entry" removes what the user sees highlighted. Enter goes to the selected entry's item
-// (a current entry merely framed is not chosen); Ctrl+C copies its whole line.
+// "Delete Entry" removes what the user sees highlighted. Rows are never all measured (a million
+// would take seconds), so the horizontal scroll range is the widest row drawn so far. Enter goes
+// to the selected entry's item (a current entry merely framed is not chosen); Ctrl+C copies its
+// whole line.
 class EntryListView : public QListView {
 public:
-    using QListView::QListView;
+    explicit EntryListView(QWidget* parent) : QListView(parent) {
+        setItemDelegate(new EntryDelegate(this, [this](int width) {
+            widest_ = width;
+            // Not while painting: the range changes once the paint is done.
+            QMetaObject::invokeMethod(
+                this, [this] { updateGeometries(); }, Qt::QueuedConnection);
+        }));
+    }
     std::function<void(const QModelIndex&)> entered;
 
 protected:
+    void updateGeometries() override {
+        if (contentsSize().width() < widest_) resizeContents(widest_, contentsSize().height());
+        QListView::updateGeometries();
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
         const QModelIndexList selected = selectionModel()->selectedIndexes();
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -67,6 +83,9 @@ protected:
                 break;
         }
     }
+
+private:
+    int widest_ = 0;
 };
 
 }  // namespace
@@ -82,6 +101,7 @@ frmShowCurrent::frmShowCurrent(QWidget* owner, EntryLog log)
     setWindowIcon(QIcon(QStringLiteral(":/icons/view_current.xpm")));
     createControls();
     Form_Load();
+    widgets::KeepFixedSize(this);
 }
 
 void frmShowCurrent::createControls() {
