@@ -85,7 +85,6 @@ int main(int argc, char** argv) {
         while (open->entries().finding()) QApplication::processEvents();
         open->repaint();
         if (open->lblCount()->text().isEmpty()) return 1;
-        std::fprintf(stderr, "%s\n", qPrintable(open->lblCount()->text()));
     } else if (what == "file-list") {
         kivra::widgets::FileList list;
         if (args.size() == 3) list.setDescriptions(notes);
