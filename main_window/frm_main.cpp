@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -340,12 +341,43 @@ void frmMain::cmdQuit_Click() { FileQuit_Click(); }
 void frmMain::FileQuit_Click() { close(); }
 
 void frmMain::FileView_Click() {
-    OpenViewCurrent(this, log_);
+    const QString chosen = OpenViewCurrent(this, log_);
     // Deleted entries or a cleared log: the marks and the hint follow at once.
     if (reading_)
         readAgain_ = true;
     else
         readNotes();
+    if (!chosen.isEmpty()) showEntryItem(chosen);
+}
+
+bool frmMain::showPath(const QString& path) {
+    const QFileInfo info(path);
+    const bool isDirectory = info.isDir();
+    const QString before = dirPaths_->Path();
+    // A different folder fires Change, which records and shows it.
+    if (!dirPaths_->setPath(isDirectory ? path : info.absolutePath())) return false;
+    drvDriveList_->showDriveOf(dirPaths_->Path());
+    if (isDirectory) {
+        if (dirPaths_->Path() == before && (currentIsFile_ || currentPath_.isEmpty()))
+            dirPaths_Change();
+        return true;
+    }
+    fileList_->setCurrentFile(info.fileName());
+    fileList_Click();
+    return true;
+}
+
+void frmMain::showEntryItem(const QString& line) {
+    const EntryItem item = ItemOfEntry(line);
+    if (item.path.isEmpty()) return;
+    if (item.exists && showPath(item.path)) return;
+    QString folder = item.path;
+    do {
+        folder = QFileInfo(folder).absolutePath();
+    } while (!(QFileInfo(folder).isDir() && showPath(folder)) && !QDir(folder).isRoot());
+    widgets::ShowMessage(
+        this, tr("%1\n\nThis item no longer exists.").arg(QDir::toNativeSeparators(item.path)),
+        widgets::MsgStyle::Exclamation);
 }
 
 void frmMain::FileSave_Click() { exportCommand_.run(); }

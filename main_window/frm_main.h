@@ -60,6 +60,12 @@ public:
     // F5: the drive, directory and file lists read afresh in place; nothing is recorded.
     void refreshLists();
 
+    // Shows `path`: a directory as after a directory change, a file current in its folder as
+    // after a Click (a move: a typed description is recorded). False when it cannot be listed.
+    bool showPath(const QString& path);
+    // The item a View Current entry describes, or the nearest folder left of a gone one.
+    void showEntryItem(const QString& line);
+
     // Whether the log has been read for the marks; for tests.
     bool notesReady() const { return notes_ != nullptr && !reading_; }
 

@@ -145,6 +145,12 @@ void FileList::highlightCurrentFile() {
     scrollTo(index);
 }
 
+void FileList::setCurrentFile(const QString& name) {
+    fileName_ = name;
+    fileBytes_ = platform::NativeBytes(name);
+    highlightCurrentFile();
+}
+
 QStringList FileList::fileNames() const { return model_->names(); }
 
 QItemSelectionModel::SelectionFlags FileList::selectionCommand(const QModelIndex& index,

@@ -24,8 +24,11 @@ public:
     // Lists `Path` again in place. A current file that vanished stays current, without a
     // highlight until the next Click.
     void refresh();
-    // The name of the file last made current by Click; empty since `Path` was set.
+    // The name of the file last made current by Click or setCurrentFile; empty since `Path` was
+    // set.
     QString FileName() const { return fileName_; }
+    // Makes the file `name` of `Path` current without Click; highlighted where it is listed.
+    void setCurrentFile(const QString& name);
 
     // The names as listed, for tests and for the keyboard.
     QStringList fileNames() const;

@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QListView>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -379,6 +380,27 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     EXPECT_TRUE(messages.shown()[0].text.contains(dir("DL/a.zip") + " - keep me"));  // as it was
     EXPECT_TRUE(messages.shown()[0].text.contains(logDir.log().LogPath()));
     EXPECT_EQ(window->CurrentPath(), dir("DL/b.zip"));
+}
+
+// A double-click on View Current's only entry shows its item as a move from what was current
+// would; a gone one its nearest folder, and it is named.
+TEST_F(MainWindowTest, AnEntryGoneToIsShown) {
+    for (const QString& entry : {dir("DOCS/memo.txt"), dir("DOCS"), dir("DOCS/gone/x.txt")}) {
+        test::ScriptedMessages messages;
+        ASSERT_TRUE(logDir.log().WriteEntries({entry + " - note"}));
+        type("d");
+        QTimer::singleShot(0, [] {
+            QListView* list = static_cast<frmShowCurrent*>(QApplication::activeModalWidget())->lstCurrent();
+            emit list->doubleClicked(list->model()->index(0, 0));
+        });
+        window->FileView_Click();
+        EXPECT_EQ(window->CurrentPath(), entry.endsWith("x.txt") ? dir("DOCS") : entry);
+        EXPECT_EQ(highlighted(), entry.endsWith("memo.txt") ? "memo.txt" : "");
+        EXPECT_EQ(logLines(), QStringList({entry + " - note", dir("DL") + QDir::separator() + " - d"}));
+        EXPECT_EQ(messages.shown().size(), entry.endsWith("x.txt") ? 1 : 0);
+        for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains(entry));
+        SetUp();
+    }
 }
 
 TEST_F(MainWindowTest, ShortcutsWinOverTheBoxAndQuittingWritesNothing) {
