@@ -16,6 +16,7 @@
 #include "about/frm_about.h"
 #include "core/abbreviate_path.h"
 #include "core/app_info.h"
+#include "help/frm_help.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
 #include "view_current/open_view_current.h"
@@ -158,7 +159,7 @@ void frmMain::createMenus() {
                                     QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::FileQuit_Click));
 
     QMenu* help = menuBar()->addMenu(tr("Help"));
-    addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), nullptr);
+    addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), &frmMain::HelpHelp_Click);
     addItem(help, "HelpAbout", tr("About"), QKeySequence(), &frmMain::HelpAbout_Click);
 }
 
@@ -323,6 +324,8 @@ void frmMain::FileView_Click() {
 }
 
 void frmMain::FileSave_Click() { exportCommand_.run(); }
+
+void frmMain::HelpHelp_Click() { ShowHelp(this); }
 
 void frmMain::HelpAbout_Click() { ShowAbout(this); }
 

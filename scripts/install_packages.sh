@@ -2,7 +2,7 @@
 # Installs the Debian packages that are missing. Usage: install_packages.sh run|test
 set -eu
 
-build="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools"
+build="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools go-md2man"
 case "${1:-test}" in
     run) wanted="$build fonts-liberation2 fonts-dejavu-core" ;;
     test) wanted="$build libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-posix \
