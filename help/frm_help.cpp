@@ -16,8 +16,8 @@ namespace kivra {
 namespace {
 
 // Room for lines of about this many characters, and this many of them, where the screen allows.
-constexpr int kColumns = 84;
-constexpr int kRows = 34;
+constexpr int kColumns = 100;
+constexpr int kRows = 40;
 
 QString helpMarkdown() {
     QFile page(QStringLiteral(":/help/kivra32.md"));
