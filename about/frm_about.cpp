@@ -7,6 +7,7 @@
 #include "core/app_info.h"
 #include "platform/ordinary_file.h"
 #include "resources/app_icon.h"
+#include "widgets/fixed_window.h"
 
 namespace kivra {
 
@@ -73,6 +74,7 @@ frmAbout::frmAbout(QWidget* owner, SysInfoServices services)
     setModal(true);
     createControls();
     Form_Load();
+    widgets::KeepFixedSize(this);
 }
 
 void frmAbout::createControls() {

@@ -8,6 +8,7 @@
 #include "main_window/frm_main.h"
 #include "platform/file_writes.h"
 #include "resources/app_icon.h"
+#include "widgets/fixed_window.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -38,7 +39,11 @@ bool displayReachable(int argc, char** argv) {
 #else
     for (int i = 1; i < argc; ++i)
         if (qstrcmp(argv[i], "-platform") == 0) return true;
-    const QString wanted = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
+    // Unset, Qt picks the session's own platform: Wayland or X11, whichever is there.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+               !qEnvironmentVariableIsEmpty("DISPLAY");
+    const QString wanted = qEnvironmentVariable("QT_QPA_PLATFORM");
     for (const QString& platform : wanted.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         if (platform.startsWith(QLatin1String("xcb"))) {
             if (!qEnvironmentVariableIsEmpty("DISPLAY")) return true;
@@ -73,14 +78,16 @@ int main(int argc, char** argv) {
         parser.process(app);  // ends the program on an option it does not know
     }
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kivra::app::kDesktopId));
-    QApplication::setFont(kivra::ApplicationFont(QApplication::font()));
+    // A large desktop font on a small screen would make the window larger than the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QApplication::setFont(kivra::widgets::FitFont(kivra::ApplicationFont(QApplication::font()),
+                                                  screen.size(), &kivra::frmMain::SizeFor));
     // The main window takes its icon from here, decoded once.
     QApplication::setWindowIcon(kivra::AppIcon());
 
     kivra::frmMain window{kivra::EntryLog(kivra::EntryLog::defaultAppDir())};
-    // Centred on the screen when first shown.
-    const QRect screen = window.screen()->availableGeometry();
-    window.move(screen.center() - window.frameGeometry().center() + window.pos());
+    // Centred on the screen when first shown; a Wayland compositor places it itself.
+    window.move(kivra::widgets::CentredOn(screen, window.size()));
     window.show();
     return app.exec();
 }

@@ -12,7 +12,14 @@ bool isSeparator(QChar c) { return c == u'\\' || c == u'/'; }
 // three characters.
 qsizetype rootLength(const QString& path) {
     if (path.startsWith(u'/')) return 1;
-    return std::min<qsizetype>(3, path.size());
+    // Three code points: a surrogate pair is never split.
+    qsizetype length = 0;
+    for (int kept = 0; kept < 3 && length < path.size(); ++kept)
+        length += path[length].isHighSurrogate() && length + 1 < path.size() &&
+                          path[length + 1].isLowSurrogate()
+                      ? 2
+                      : 1;
+    return length;
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <string_view>
 
 #include "core/name_decoding.h"
 #include "platform/directory_reader.h"
@@ -25,8 +24,11 @@ constexpr qsizetype kRootLength = 1;
 constexpr bool kLogIsUtf8 = true;
 #endif
 constexpr QByteArrayView kDash(" - ");
+constexpr QByteArrayView kBom("\xEF\xBB\xBF");
 constexpr int kLengthBits = 24;
-constexpr qint64 kLongestPath = (qint64(1) << kLengthBits) - 1;
+constexpr quint64 kLengthMask = (quint64(1) << kLengthBits) - 1;
+// PATH_MAX: no path is longer, so the rest of a long line is description and is not searched.
+constexpr qsizetype kLongestPath = 4096;
 
 bool isAbsolute(QByteArrayView path) {
 #ifdef Q_OS_WIN
@@ -51,12 +53,52 @@ QByteArrayView trimmed(QByteArrayView path) {
     return path;
 }
 
+// FNV-1a, so that each beginning of a line extends the hash of the one before it.
+constexpr quint64 kHashStart = 0xcbf29ce484222325;
+quint64 hashStep(quint64 state, char byte) { return (state ^ uchar(byte)) * 0x100000001b3; }
+size_t hashFinish(quint64 h) {
+    // FNV's low bits alone, which pick the bucket, spread poorly.
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccd;
+    h ^= h >> 33;
+    return size_t(h);
+}
+
 size_t hashOf(QByteArrayView path) {
 #ifdef Q_OS_WIN
-    return qHash(QByteArrayView(folded(path)));
-#else
-    return qHash(path);
+    const QByteArray key = folded(path);
+    path = key;
 #endif
+    quint64 state = kHashStart;
+    for (const char byte : path) state = hashStep(state, byte);
+    return hashFinish(state);
+}
+
+// The hashes of a line's beginnings, in growing length: each costs only the bytes it adds.
+class PrefixHashes {
+public:
+    explicit PrefixHashes(QByteArrayView line) : line_(line) {}
+    size_t of(qsizetype length) {
+#ifdef Q_OS_WIN
+        return hashOf(line_.first(length));  // folding is not by bytes
+#else
+        for (; done_ < length; ++done_) state_ = hashStep(state_, line_[done_]);
+        return hashFinish(state_);
+#endif
+    }
+
+private:
+    QByteArrayView line_;
+    qsizetype done_ = 0;
+    quint64 state_ = kHashStart;
+};
+
+// The part of a line where its paths can end, without the line end.
+QByteArrayView pathRoom(QByteArrayView line) {
+    line = line.first(std::min(line.size(), kLongestPath + kDash.size()));
+    const auto end =
+        std::find_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; });
+    return line.first(end - line.begin());
 }
 
 }  // namespace
@@ -95,10 +137,13 @@ void DescriptionIndex::addBytes(QByteArrayView bytes) {
 
 void DescriptionIndex::fileLines(qsizetype from) {
     const QByteArrayView added = QByteArrayView(text_).sliced(from);
-    const size_t lines = size_t(std::count(added.begin(), added.end(), '\n')) + 1;
+    // Lines may end in CR alone, or not at all: never fewer buckets than sixteen.
+    const size_t lines = size_t(std::count_if(added.begin(), added.end(),
+                                              [](char c) { return c == '\n' || c == '\r'; })) +
+                         1;
     places_.reserve(places_.size() + lines);
     next_.reserve(next_.size() + lines);
-    if (buckets_.size() < (places_.size() + lines) / 2)
+    if (buckets_.empty() || buckets_.size() < (places_.size() + lines) / 2)
         rehash(std::bit_ceil(places_.size() + lines) / 2);
     const char* const base = text_.constData();
     // Filed a batch at a time, each bucket asked for as its hash is known: the buckets lie
@@ -114,21 +159,24 @@ void DescriptionIndex::fileLines(qsizetype from) {
         pending = 0;
     };
     lines_ += entry_log_detail::forEachLine(added, [&](QByteArrayView line) {
+        // A byte-order mark an editor put in front of the log belongs to no path.
+        if (line.data() == base && line.startsWith(kBom)) line = line.sliced(kBom.size());
         if (!isAbsolute(line)) return;
         const quint64 start = quint64(line.data() - base);
-        const std::string_view text(line.data(), size_t(line.size()));
-        for (size_t dash = text.find(" - "); dash != std::string_view::npos && dash <= kLongestPath;
-             dash = text.find(" - ", dash + 1)) {
-            const size_t hash = hashOf(trimmed(line.first(qsizetype(dash))));
+        const QByteArrayView room = pathRoom(line);
+        PrefixHashes hashes(room);
+        for (qsizetype dash = room.indexOf(kDash); dash >= 0;
+             dash = room.indexOf(kDash, dash + 1)) {
+            const size_t hash = hashes.of(trimmed(room.first(dash)).size());
 #if defined(__GNUC__)
             __builtin_prefetch(&buckets_[hash & (buckets_.size() - 1)], 1);
 #endif
-            batch[pending++] = {start << kLengthBits | dash, hash};
+            batch[pending++] = {start << kLengthBits | quint64(dash), hash};
             if (pending == batch.size()) fileBatch();
         }
     });
     fileBatch();
-    // Appends by this window may outgrow the table.
+    // Appends by this window, and lines with many " - ", may outgrow the table.
     if (places_.size() > 4 * buckets_.size()) rehash(std::bit_ceil(places_.size()) / 2);
 }
 
@@ -141,7 +189,7 @@ void DescriptionIndex::file(quint64 place, size_t hash) {
 
 size_t DescriptionIndex::hashAt(quint64 place) const {
     const QByteArrayView line(text_.constData() + (place >> kLengthBits),
-                              qsizetype(place & kLongestPath));
+                              qsizetype(place & kLengthMask));
     return hashOf(trimmed(line));
 }
 
@@ -154,7 +202,9 @@ void DescriptionIndex::rehash(size_t buckets) {
     }
 }
 
-DescriptionIndex::Hits DescriptionIndex::lookUp(const QString& path, bool isDirectory) const {
+DescriptionIndex::Hits DescriptionIndex::lookUp(
+    const QString& path, bool isDirectory,
+    const std::function<bool(const QString&)>& exists) const {
     Hits hits;
     if (buckets_.empty()) return hits;
     const QByteArray wanted = path.toUtf8();
@@ -162,22 +212,17 @@ DescriptionIndex::Hits DescriptionIndex::lookUp(const QString& path, bool isDire
     const QByteArray key = folded(item);
     for (quint32 i = buckets_[hashOf(item) & (buckets_.size() - 1)]; i != 0; i = next_[i - 1]) {
         const qint64 start = qint64(places_[i - 1] >> kLengthBits);
-        const qint32 pathEnd = qint32(places_[i - 1] & kLongestPath);
-        const QByteArrayView line(text_.constData() + start, text_.size() - start);
-        const QByteArrayView begins = line.first(pathEnd);
+        const qint32 pathEnd = qint32(places_[i - 1] & kLengthMask);
+        const QByteArrayView room = pathRoom(QByteArrayView(text_).sliced(start));
+        const QByteArrayView begins = room.first(pathEnd);
         const bool directoryForm = trimmed(begins).size() != begins.size();
         if (directoryForm && !isDirectory) continue;
         if (folded(trimmed(begins)) != key) continue;  // another path in the same bucket
         // A longer path that begins the same line and exists has the line.
         bool longerExists = false;
-        const qsizetype end = line.indexOf('\n') < 0 ? line.size() : line.indexOf('\n');
-        for (qsizetype dash = line.indexOf(kDash, pathEnd + 1); dash > 0 && dash < end;
-             dash = line.indexOf(kDash, dash + 1)) {
-            if (ItemExists(QString::fromUtf8(line.first(dash)))) {
-                longerExists = true;
-                break;
-            }
-        }
+        for (qsizetype dash = room.indexOf(kDash, pathEnd + 1); dash > 0 && !longerExists;
+             dash = room.indexOf(kDash, dash + 1))
+            longerExists = exists(QString::fromUtf8(room.first(dash)));
         if (!longerExists) hits.push_back({start, pathEnd});
     }
     std::sort(hits.begin(), hits.end(),

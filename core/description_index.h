@@ -4,11 +4,16 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "core/entry_log.h"
 
 namespace kivra {
+
+// A file or directory at `path`, also one whose name the lists decode from bytes that are not
+// valid UTF-8.
+bool ItemExists(const QString& path);
 
 // Which items the log describes, for the lists. A line describes an item when it begins with the
 // item's full path (a directory's with or without its trailing separator) followed by " - ";
@@ -31,8 +36,10 @@ public:
     // Lines in the log's format, as an append adds them.
     void addBytes(QByteArrayView bytes);
 
-    // The lines that describe the item at `path` (as the lists show it), in the log's order.
-    Hits lookUp(const QString& path, bool isDirectory) const;
+    // The lines that describe the item at `path` (as the lists show it), in the log's order;
+    // `exists` tells whether a longer path a line begins with is there.
+    Hits lookUp(const QString& path, bool isDirectory,
+                const std::function<bool(const QString&)>& exists = ItemExists) const;
 
     QString description(const Hit& hit) const;
     QStringList descriptions(const Hits& hits) const;
@@ -64,10 +71,6 @@ struct LogStamp {
     static LogStamp of(const QString& logFile);
     bool operator==(const LogStamp&) const = default;
 };
-
-// A file or directory at `path`, also one whose name the lists decode from bytes that are not
-// valid UTF-8.
-bool ItemExists(const QString& path);
 
 // How a View Current entry's item stands on disk.
 enum class ItemState { NotAPath, There, Gone, FolderGone };

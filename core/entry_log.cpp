@@ -122,10 +122,15 @@ qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayV
     const char* const end = data + bytes.size();
     const char* start = data;
     qsizetype count = 0;
+    // The next LF (or the end), looked for again only once passed: lines ended by a lone CR
+    // would otherwise each search the rest of the file.
+    const char* stop = nullptr;
     while (start < end) {
         // memchr is much faster than a byte loop; a lone CR is rare but still ends a line.
-        const char* lf = static_cast<const char*>(std::memchr(start, '\n', end - start));
-        const char* stop = lf ? lf : end;
+        if (!stop || stop < start) {
+            const void* lf = std::memchr(start, '\n', end - start);
+            stop = lf ? static_cast<const char*>(lf) : end;
+        }
         const char* cr = static_cast<const char*>(std::memchr(start, '\r', stop - start));
         ++count;
         if (cr) {

@@ -23,6 +23,7 @@
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
+#include "widgets/fixed_window.h"
 #include "widgets/message_box.h"
 #include "widgets/note_marks.h"
 #include "widgets/twips.h"
@@ -32,6 +33,8 @@ namespace kivra {
 namespace {
 
 constexpr int kLabelWidth = 64;
+constexpr int kClientWidth = 8016;
+constexpr int kClientHeight = 6588;
 
 }  // namespace
 
@@ -46,6 +49,15 @@ frmMain::frmMain(EntryLog log, QWidget* parent)
     createMenus();
     createKeys();
     Form_Load();
+    widgets::KeepFixedSize(this);
+}
+
+QSize frmMain::SizeFor(const QFont& font) {
+    QMenuBar bar;
+    bar.setFont(font);
+    bar.addMenu(tr("File"));
+    const QSize client = TwipsScale::ForFont(font).Size(kClientWidth, kClientHeight);
+    return {client.width(), client.height() + bar.sizeHint().height()};
 }
 
 frmMain::~frmMain() {
@@ -58,7 +70,7 @@ frmMain::~frmMain() {
 
 void frmMain::Form_Load() {
     // The client area is the design's; the menu bar sits on top of it.
-    const QSize client = scale_.Size(8016, 6588);
+    const QSize client = scale_.Size(kClientWidth, kClientHeight);
     centralWidget()->setFixedSize(client);
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
 }
@@ -249,6 +261,10 @@ void frmMain::adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp
     // Changed while it was read: read again at the next listing.
     if (LogStamp::of(log_.LogPath()) != stamp) notesStale_ = true;
     showNotes();
+    if (readAgain_) {
+        readAgain_ = false;
+        readNotes();
+    }
 }
 
 void frmMain::followLog() {
@@ -319,8 +335,11 @@ void frmMain::FileQuit_Click() { close(); }
 
 void frmMain::FileView_Click() {
     OpenViewCurrent(this, log_);
-    // Deleted entries or a cleared log: the next listing reads it again.
-    notesStale_ = true;
+    // Deleted entries or a cleared log: the marks and the hint follow at once.
+    if (reading_)
+        readAgain_ = true;
+    else
+        readNotes();
 }
 
 void frmMain::FileSave_Click() { exportCommand_.run(); }

@@ -37,6 +37,9 @@ public:
     explicit frmMain(EntryLog log, QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // The window's size when laid out for `font`, menu bar included.
+    static QSize SizeFor(const QFont& font);
+
     // The full path of the current item; empty until the first navigation.
     const QString& CurrentPath() const { return currentPath_; }
     const EntryLog& log() const { return log_; }
@@ -89,6 +92,7 @@ private:
     LogStamp notesStamp_;
     bool notesStale_ = false;
     bool reading_ = false;
+    bool readAgain_ = false;  // the log changed under a read still running
     QThread* reader_ = nullptr;
 
     widgets::DriveList* drvDriveList_ = nullptr;

@@ -1,6 +1,5 @@
 #include "view_current/current_entries_model.h"
 
-#include <QColor>
 #include <QFont>
 
 namespace kivra {
@@ -14,7 +13,6 @@ QVariant CurrentEntriesModel::data(const QModelIndex& index, int role) const {
     const quint32 line = rows_[index.row()];
     if (role == Qt::DisplayRole || role == Qt::EditRole) return table_.shown(line);
     switch (role) {
-        case Qt::ForegroundRole:
         case Qt::FontRole:
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole:
@@ -24,7 +22,6 @@ QVariant CurrentEntriesModel::data(const QModelIndex& index, int role) const {
     }
     const ItemState state = stateOf(line);
     if (state != ItemState::Gone && state != ItemState::FolderGone) return {};
-    if (role == Qt::ForegroundRole) return QColor(0x80, 0x80, 0x80);
     if (role == Qt::FontRole) {
         QFont font;
         font.setItalic(true);

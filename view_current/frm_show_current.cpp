@@ -6,6 +6,8 @@
 #include <QShortcut>
 
 #include "view_current/current_entries_model.h"
+#include "view_current/entry_delegate.h"
+#include "widgets/fixed_window.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
 
@@ -23,12 +25,25 @@ QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* 
 }
 
 // The entry the keyboard lands on is selected, also when it already had the focus frame, so
-// "Delete Entry" removes what the user sees highlighted.
+// "Delete Entry" removes what the user sees highlighted. Rows are never all measured (a million
+// would take seconds), so the horizontal scroll range is the widest row drawn so far.
 class EntryListView : public QListView {
 public:
-    using QListView::QListView;
+    explicit EntryListView(QWidget* parent) : QListView(parent) {
+        setItemDelegate(new EntryDelegate(this, [this](int width) {
+            widest_ = width;
+            // Not while painting: the range changes once the paint is done.
+            QMetaObject::invokeMethod(
+                this, [this] { updateGeometries(); }, Qt::QueuedConnection);
+        }));
+    }
 
 protected:
+    void updateGeometries() override {
+        if (contentsSize().width() < widest_) resizeContents(widest_, contentsSize().height());
+        QListView::updateGeometries();
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
         QListView::keyPressEvent(event);
         switch (event->key()) {
@@ -45,6 +60,9 @@ protected:
                 break;
         }
     }
+
+private:
+    int widest_ = 0;
 };
 
 }  // namespace
@@ -60,6 +78,7 @@ frmShowCurrent::frmShowCurrent(QWidget* owner, EntryLog log)
     setWindowIcon(QIcon(QStringLiteral(":/icons/view_current.xpm")));
     createControls();
     Form_Load();
+    widgets::KeepFixedSize(this);
 }
 
 void frmShowCurrent::createControls() {

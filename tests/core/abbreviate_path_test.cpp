@@ -1,6 +1,7 @@
+#include "core/abbreviate_path.h"
+
 #include <gtest/gtest.h>
 
-#include "core/abbreviate_path.h"
 #include "support/qt_printers.h"
 
 namespace kivra {
@@ -18,6 +19,7 @@ TEST(AbbreviatePath, ShortensToTheRootAndWholeNamesInLowerCase) {
         {"C:\\" + QString(62, u'A'), "c:\\..."},  // 65 long
         {"C:\\" + QString(76, u'Y') + "\\", "c:\\...\\"},
         {"/home/ann/" + QString(50, u'd') + "/Archive/F.ZIP", "/.../archive/f.zip"},
+        {u"𝔸𝔹𝔻\\"_qs + QString(70, u'Y'), u"𝔸𝔹𝔻..."_qs},  // three code points, no half pair
     };
     for (const auto& row : rows) EXPECT_EQ(AbbreviatePath(row.path, 64), row.result);
 }

@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
+#include <QWindow>
+#include <array>
 
 #include "about/frm_about.h"
 #include "main_window/frm_main.h"
@@ -11,39 +14,87 @@
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
 #include "view_current/frm_show_current.h"
+#include "widgets/fixed_window.h"
 #include "widgets/twips.h"
 
 namespace kivra {
 namespace {
 
-// Whatever the desktop's font, every window scales its layout so no caption is cut.
-TEST(Layout, EveryLabelAndButtonHoldsItsTextAtEveryFont) {
-    const auto registry = platform::MakeSystemRegistry();
-    const auto launcher = platform::MakeProgramLauncher();
+// The three windows as the program makes them.
+struct Windows {
+    explicit Windows(const EntryLog& log)
+        : main(log),
+          current(&main, log),
+          about(&main,
+                SysInfoServices{*registry, *launcher, [](const QString&) { return false; }}) {}
+    std::array<QWidget*, 3> all() { return {&main, &current, &about}; }
+
+    const std::unique_ptr<platform::Registry> registry = platform::MakeSystemRegistry();
+    const std::unique_ptr<platform::ProgramLauncher> launcher = platform::MakeProgramLauncher();
+    frmMain main;
+    frmShowCurrent current;
+    frmAbout about;
+};
+
+// Whatever the desktop's font, every window scales its layout so no caption is cut; on a screen
+// too small for it the font shrinks, never below the layout's own at scale 1, and the main window,
+// the largest, is placed wholly on the screen where it fits.
+TEST(Layout, EveryLabelAndButtonHoldsItsTextAndTheWindowsFitTheScreen) {
     test::TempLogDir logDir;
-    for (const char* family : {"Liberation Sans", "DejaVu Sans", "DejaVu Serif"})
-        for (const int points : {8, 14}) {
-            QApplication::setFont(QFont(QString::fromLatin1(family), points));
-            frmMain main(logDir.log());
-            frmShowCurrent current(nullptr, logDir.log());
-            frmAbout about(nullptr, SysInfoServices{*registry, *launcher,
-                                                    [](const QString&) { return false; }});
-            for (const QWidget* window :
-                 std::initializer_list<const QWidget*>{&main, &current, &about}) {
-                for (const QLabel* label : window->findChildren<QLabel*>()) {
-                    const QSize room = label->contentsRect().size();
-                    const bool fits = label->wordWrap()
-                                          ? label->heightForWidth(label->width()) <= label->height()
-                                          : label->sizeHint().boundedTo(room) == label->sizeHint();
-                    EXPECT_TRUE(fits)
-                        << family << " " << points << " pt: " << label->objectName().toStdString();
+    // Any screen; 1280 x 1024 at scale 1.5, less a panel; one too small even at the layout's size.
+    for (const QSize screenSize : {QSize(100'000, 100'000), QSize(853, 660), QSize(480, 360)})
+        for (const char* family : {"Liberation Sans", "DejaVu Sans", "DejaVu Serif"})
+            for (const int points : {8, 14}) {
+                const std::string name = std::string(family) + " " + std::to_string(points) +
+                                         " pt, screen " + std::to_string(screenSize.width());
+                QApplication::setFont(widgets::FitFont(QFont(QString::fromLatin1(family), points),
+                                                       screenSize, &frmMain::SizeFor));
+                Windows windows(logDir.log());
+                for (const QWidget* window : windows.all()) {
+                    for (const QLabel* label : window->findChildren<QLabel*>()) {
+                        const QSize room = label->contentsRect().size();
+                        const bool fits =
+                            label->wordWrap()
+                                ? label->heightForWidth(label->width()) <= label->height()
+                                : label->sizeHint().boundedTo(room) == label->sizeHint();
+                        EXPECT_TRUE(fits) << name << ": " << label->objectName().toStdString();
+                    }
+                    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                        EXPECT_EQ(button->sizeHint().boundedTo(button->size()), button->sizeHint())
+                            << name << ": " << button->objectName().toStdString();
                 }
-                for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
-                    EXPECT_EQ(button->sizeHint().boundedTo(button->size()), button->sizeHint())
-                        << family << " " << points << " pt: " << button->objectName().toStdString();
+                const TwipsScale scale = TwipsScale::Application();
+                EXPECT_TRUE(scale.x() >= 1.0 && scale.y() >= 1.0) << name;
+                const QRect screen(QPoint(100, 50), screenSize);
+                const QRect frame(widgets::CentredOn(screen, windows.main.size()),
+                                  windows.main.size() + widgets::kFrameAllowance);
+                EXPECT_TRUE(screen.contains(frame) || (scale.x() == 1.0 && scale.y() == 1.0 &&
+                                                       frame.topLeft() == screen.topLeft()))
+                    << name;
             }
-        }
     QApplication::setFont(LayoutFont());
+}
+
+// Run under weston: a compositor ends a client whose maximised or full-screen surface keeps a
+// size of its own, so the windows refuse those states, from wherever the request comes.
+TEST(Wayland, WindowsKeepTheirSizeAndTheProgramLivesWhenAskedToFillTheScreen) {
+    if (QGuiApplication::platformName() != "wayland") GTEST_SKIP() << "not a Wayland client";
+    test::TempLogDir logDir;
+    Windows windows(logDir.log());
+    for (QWidget* window : windows.all()) {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        EXPECT_TRUE(window == &windows.main ||
+                    window->windowHandle()->transientParent() == windows.main.windowHandle());
+        const QSize size = window->size();
+        for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+            window->windowHandle()->setWindowStates(state);
+            // Time for the compositor's answer and a frame drawn after it.
+            QTest::qWait(400);
+            EXPECT_EQ(window->size(), size) << window->windowTitle().toStdString();
+            EXPECT_EQ(window->windowHandle()->windowStates() & state, 0);
+        }
+    }
 }
 
 }  // namespace

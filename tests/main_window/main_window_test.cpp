@@ -9,12 +9,15 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "main_window/frm_main.h"
+#include "view_current/frm_show_current.h"
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
@@ -238,11 +241,32 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
     EXPECT_EQ(notes("b.zip"), "Described: mine");  // at once, no read
     EXPECT_TRUE(window->findChild<QLabel*>("lblAbbrPath")->toolTip().contains("other copy"));
 
-    ASSERT_TRUE(logDir.log().WriteEntries({dir("DL/b.zip") + " - mine"}));  // a's line is deleted
-    key(window.get(), Qt::Key_F5);
-    ASSERT_TRUE(settled());
-    EXPECT_EQ(notes("a.zip"), "");
-    EXPECT_EQ(notes("b.zip"), "Described: mine");
+    // Rewritten by another copy, then by View Current however it closes: the marks follow.
+    const std::function<void(frmShowCurrent&)> closings[] = {
+        [](frmShowCurrent& form) {
+            form.lstCurrent()->setCurrentIndex(form.lstCurrent()->model()->index(0, 0));
+            form.Command1_Click();  // Delete Entry, then Return
+            form.cmdOK_Click();
+        },
+        [](frmShowCurrent& form) {
+            const test::ScriptedMessages yes(widgets::kAnswerYes);
+            form.cmdClearAll_Click();
+            form.close();
+        }};
+    for (const auto& close : closings) {
+        QApplication::setActiveWindow(window.get());  // back from the dialog
+        ASSERT_TRUE(logDir.log().WriteEntries({dir("DL/b.zip") + " - mine"}));  // a's line is deleted
+        key(window.get(), Qt::Key_F5);
+        ASSERT_TRUE(settled());
+        EXPECT_EQ(notes("a.zip"), "");
+        clickFile("b.zip");
+        EXPECT_EQ(box->placeholderText(), "mine");
+        QTimer::singleShot(0, [&] { close(*qobject_cast<frmShowCurrent*>(QApplication::activeModalWidget())); });
+        key(window.get(), Qt::Key_V, Qt::ControlModifier);
+        ASSERT_TRUE(settled());
+        EXPECT_EQ(notes("b.zip"), "");
+        EXPECT_EQ(box->placeholderText(), "");
+    }
 }
 
 TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {

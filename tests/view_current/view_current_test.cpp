@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFont>
 #include <QListView>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 #include <functional>
 
 #include "core/entry_table.h"
@@ -14,6 +17,7 @@
 #include "support/scripted_messages.h"
 #include "support/temp_log_dir.h"
 #include "view_current/current_entries_model.h"
+#include "view_current/entry_delegate.h"
 #include "view_current/frm_show_current.h"
 #include "view_current/open_view_current.h"
 
@@ -193,25 +197,60 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
 }
 
 // Rows sorted as listed: a moved file, a missing folder, an existing file, a thousand entries of a
-// stick not plugged in (which must not all be looked up), no path at all.
-TEST(ViewCurrent, EntriesWhoseItemIsGoneAreGreyItalicAndCheckedOnlyWhenDrawn) {
+// stick not plugged in (which must not all be looked up), a gone entry wider than the list, no
+// path at all. Gone entries stay readable in a light and in a dark theme; a cut row's tooltip
+// holds the whole entry, and the list scrolls as far as the widest row drawn.
+TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
     TempLogDir dir;
     const QString base = dir.path() + "/a";
+    const QString wide = "/~" + QString(300, 'w') + " - wide";
     QStringList lines = {base + " - moved", base + "/gone/x - folder", dir.logFile() + " - there",
-                         "plain - text"};
+                         "plain - text", wide};
     for (int i = 0; i < 1000; ++i)
         lines.append(QString("/zstick%1/f - x").arg(i, 4, 10, QChar('0')));
     ASSERT_TRUE(dir.log().WriteEntries(lines));
-    const std::unique_ptr<frmShowCurrent> form = CreateViewCurrent(nullptr, dir.log());
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    EXPECT_LT(form->entries().itemChecks(), 100u);
-    const QStringList tips = {"No longer exists", "Its folder or volume is not there", "", ""};
-    for (const int row : {0, 1, 2, 1004}) {
-        const QModelIndex index = form->lstCurrent()->model()->index(row, 0);
-        EXPECT_EQ(index.data(Qt::AccessibleDescriptionRole).toString(), tips[std::min(row, 3)]);
-        EXPECT_EQ(index.data(Qt::FontRole).value<QFont>().italic(), row < 2) << row;
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::ToolTipBase, QColor(0x4a, 0x4a, 0x4a));
+    dark.setColor(QPalette::ToolTipText, Qt::white);
+    for (const QPalette& palette : {light, dark}) {
+        QApplication::setPalette(palette);
+        const std::unique_ptr<frmShowCurrent> form = CreateViewCurrent(nullptr, dir.log());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        EXPECT_LT(form->entries().itemChecks(), 100u);
+        QListView* view = form->lstCurrent();
+        const std::pair<int, QString> rows[] = {{0, "No longer exists"},
+                                                {1, "Its folder or volume is not there"},
+                                                {2, ""},
+                                                {1003, "No longer exists"},
+                                                {1004, ""}};
+        for (const auto& [row, note] : rows) {
+            const QModelIndex index = view->model()->index(row, 0);
+            view->scrollTo(index);
+            const QRect rect = view->visualRect(index);
+            QHelpEvent help(QEvent::ToolTip, rect.center(),
+                            view->viewport()->mapToGlobal(rect.center()));
+            QToolTip::hideText();
+            ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+            QApplication::sendEvent(view->viewport(), &help);
+            const QString tip = QToolTip::isVisible() ? QToolTip::text() : QString();
+            EXPECT_EQ(QString(tip).remove('\n'), (row == 1003 ? wide : "") + note) << row;
+            EXPECT_EQ(index.data(Qt::AccessibleDescriptionRole).toString(), note);
+            EXPECT_EQ(index.data(Qt::FontRole).value<QFont>().italic(), !note.isEmpty()) << row;
+            QStyleOptionViewItem option;
+            option.palette = view->palette();
+            static_cast<EntryDelegate*>(view->itemDelegate())->initStyleOption(&option, index);
+            const QColor text = option.palette.color(QPalette::Text);
+            EXPECT_EQ(text == view->palette().color(QPalette::Text), note.isEmpty()) << row;
+            EXPECT_GE(ContrastRatio(text, view->palette().color(QPalette::Base)), 4.5) << row;
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return view->horizontalScrollBar()->maximum() + view->viewport()->width() >
+                   view->fontMetrics().horizontalAdvance(wide);
+        }));
     }
+    QApplication::setPalette(light);
 }
 
 }  // namespace

@@ -1,0 +1,115 @@
+#include "view_current/entry_delegate.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QScreen>
+#include <QStyle>
+#include <QToolTip>
+#include <cmath>
+
+namespace kivra {
+
+namespace {
+
+double Luminance(const QColor& colour) {
+    const auto channel = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+QColor Mix(const QColor& from, const QColor& to, double share) {
+    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * share),
+                            float(from.greenF() + (to.greenF() - from.greenF()) * share),
+                            float(from.blueF() + (to.blueF() - from.blueF()) * share));
+}
+
+// A long entry broken where it reaches `width`, so the tooltip stays on the screen.
+QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
+    QString lines;
+    int used = 0;
+    for (const QChar c : text) {
+        const int advance = metrics.horizontalAdvance(c);
+        if (used + advance > width && used > 0) {
+            lines += QLatin1Char('\n');
+            used = 0;
+        }
+        lines += c;
+        used += advance;
+    }
+    return lines;
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QColor GoneColour(const QPalette& listPalette) {
+    const QColor background = listPalette.color(QPalette::Base);
+    const QColor text = listPalette.color(QPalette::Text);
+    // The placeholder is often the text colour half transparent: what shows is the blend.
+    const QColor placeholder = listPalette.color(QPalette::PlaceholderText);
+    const QColor grey = Mix(background, placeholder, placeholder.alphaF());
+    for (int step = 0; step < 20; ++step) {
+        const QColor candidate = Mix(grey, text, step / 20.0);
+        if (ContrastRatio(candidate, background) >= 4.5) return candidate;
+    }
+    return text;
+}
+
+EntryDelegate::EntryDelegate(QObject* parent, std::function<void(int)> widerRow)
+    : QStyledItemDelegate(parent), widerRow_(std::move(widerRow)) {}
+
+void EntryDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!index.data(Qt::AccessibleDescriptionRole).toString().isEmpty())
+        option->palette.setColor(QPalette::Text, GoneColour(option->palette));
+}
+
+int EntryDelegate::rowWidth(const QStyleOptionViewItem& option, const QString& text) {
+    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, option.widget) + 1;
+    return option.fontMetrics.horizontalAdvance(text) + 2 * margin;
+}
+
+void EntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const {
+    QStyleOptionViewItem shown = option;
+    initStyleOption(&shown, index);
+    const int width = rowWidth(shown, shown.text);
+    if (width > widest_) {
+        widest_ = width;
+        if (widerRow_) widerRow_(width);
+    }
+    QStyledItemDelegate::paint(painter, option, index);
+}
+
+bool EntryDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                              const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    QStyleOptionViewItem shown = option;
+    initStyleOption(&shown, index);
+    const bool cut = shown.rect.left() < 0 ||
+                     shown.rect.left() + rowWidth(shown, shown.text) > view->viewport()->width();
+    const QString note = index.data(Qt::ToolTipRole).toString();
+    QString tip = note;
+    if (cut) {
+        const QScreen* screen = view->screen();
+        const int room = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
+        tip = Wrapped(shown.text, QFontMetrics(QToolTip::font()), room);
+        if (!note.isEmpty()) tip += QLatin1Char('\n') + note;
+    }
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), tip, view->viewport(), option.rect);
+    return true;
+}
+
+}  // namespace kivra

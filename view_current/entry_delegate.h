@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <functional>
+
+namespace kivra {
+
+// The text colour of an entry whose item is gone: the palette's placeholder grey, drawn toward the
+// text colour until it reads at 4.5:1 or better against the list's background (WCAG AA).
+QColor GoneColour(const QPalette& listPalette);
+// WCAG's contrast ratio of two colours, 1 to 21.
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// How View Current draws a row: gone entries grey and italic in the theme's colours; a row cut at
+// the list's edge shows its whole entry as a tooltip. Rows are measured only as they are drawn:
+// `widerRow` hears of each row wider than any drawn before it.
+class EntryDelegate : public QStyledItemDelegate {
+public:
+    EntryDelegate(QObject* parent, std::function<void(int width)> widerRow);
+
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+private:
+    // The width `text` takes in a row drawn with `option`, margins included.
+    static int rowWidth(const QStyleOptionViewItem& option, const QString& text);
+
+    std::function<void(int)> widerRow_;
+    mutable int widest_ = 0;
+};
+
+}  // namespace kivra
