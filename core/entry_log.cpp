@@ -1,11 +1,5 @@
 #include "core/entry_log.h"
 
-#include <cstring>
-#include <filesystem>
-#include <map>
-#include <optional>
-#include <system_error>
-
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -18,6 +12,11 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QThread>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <system_error>
 
 #include "core/app_info.h"
 #include "core/atomic_file_writer.h"
@@ -149,7 +148,8 @@ QStringList decodeLines(QByteArrayView bytes) {
     if (bytes.isEmpty()) return lines;
     const char* const end = bytes.data() + bytes.size();
     qsizetype lineFeeds = 0;
-    for (const char* p = bytes.data(); (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
+    for (const char* p = bytes.data();
+         (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
         ++lineFeeds;
     lines.reserve(lineFeeds + 1);
     forEachLine(bytes, [&lines](QByteArrayView line) { lines.append(decodeLine(line)); });
@@ -164,7 +164,8 @@ std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk) {
     QByteArray buffer(chunk, Qt::Uninitialized);
     qsizetype have = 0;
     for (;;) {
-        if (have == buffer.size()) buffer.resize(buffer.size() * 2);  // one line longer than a chunk
+        if (have == buffer.size())
+            buffer.resize(buffer.size() * 2);  // one line longer than a chunk
         const qint64 got = device.read(buffer.data() + have, buffer.size() - have);
         if (got < 0) return std::nullopt;
         if (got == 0) break;
@@ -221,8 +222,10 @@ QString EntryLog::LogPath() const { return QDir::toNativeSeparators(filePath());
 
 bool EntryLog::LogExists() const { return platform::IsOrdinaryFile(filePath()); }
 
-LogResult EntryLog::AppendEntry(const QString& line) const {
-    return Locked([this, &line]() -> LogResult {
+LogResult EntryLog::AppendEntry(const QString& line) const { return AppendEntries({line}); }
+
+LogResult EntryLog::AppendEntries(const QStringList& lines) const {
+    return Locked([this, &lines]() -> LogResult {
         QFile file(filePath());
         if (!openLog(file, QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
             return failure("Cannot open the log %1: %2", file.fileName(), file.errorString());
@@ -230,8 +233,8 @@ LogResult EntryLog::AppendEntry(const QString& line) const {
         const qint64 oldSize = file.size();
         QByteArray bytes;
         if (endsWithoutTerminator(file)) bytes = "\r\n";
-        entry_log_detail::encodeLine(line, bytes);
-        // One write, so the line and its CR LF go together. Under the lock no other copy can
+        for (const QString& line : lines) entry_log_detail::encodeLine(line, bytes);
+        // One write, so the lines and their CR LF go together. Under the lock no other copy can
         // have written since, so undoing a failed append cuts only its own bytes.
         const bool written = file.write(bytes) == bytes.size();
         if (!written || !platform::SyncToDisk(file)) {
@@ -247,10 +250,14 @@ LogResult EntryLog::AppendEntry(const QString& line) const {
 ReadResult EntryLog::ReadEntries() const {
     QFile file(filePath());
     if (!file.open(QIODevice::ReadOnly))
-        return {false, {}, failure("Cannot open the log %1: %2", file.fileName(), file.errorString()).error};
+        return {false,
+                {},
+                failure("Cannot open the log %1: %2", file.fileName(), file.errorString()).error};
     std::optional<QStringList> lines = entry_log_detail::readLines(file);
     if (!lines)
-        return {false, {}, failure("Cannot read the log %1: %2", file.fileName(), file.errorString()).error};
+        return {false,
+                {},
+                failure("Cannot read the log %1: %2", file.fileName(), file.errorString()).error};
     return {true, std::move(*lines), {}};
 }
 

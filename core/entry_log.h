@@ -47,8 +47,11 @@ public:
     QString LogPath() const;
     // True only for an ordinary file: not a directory, not hidden (nor a system file on Windows).
     bool LogExists() const;
-    // Appends one line. A log whose last line lacks its CR LF gets one first, so entries never fuse.
+    // Appends one line. A log whose last line lacks its CR LF gets one first, so entries never
+    // fuse.
     LogResult AppendEntry(const QString& line) const;
+    // Appends the lines in one write, synced: all of them or, on a failure, none.
+    LogResult AppendEntries(const QStringList& lines) const;
     ReadResult ReadEntries() const;
     // Replaces the log atomically: a failure leaves the old log whole.
     LogResult WriteEntries(const QStringList& lines) const;
@@ -79,7 +82,8 @@ namespace entry_log_detail {
 bool isAscii(QByteArrayView bytes);
 // One line's bytes as text. Where the system encoding is UTF-8, each byte that is not part of a
 // valid sequence reads as its Windows-1252 letter; elsewhere a line invalid in the system encoding
-// reads as Windows-1252. Rewrites from View Current write lines back as the bytes they were read as.
+// reads as Windows-1252. Rewrites from View Current write lines back as the bytes they were read
+// as.
 QString decodeLine(QByteArrayView line);
 // Calls `visit` with each line's bytes, without its terminator; returns the number of lines.
 qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit);

@@ -17,6 +17,7 @@
 #include "core/abbreviate_path.h"
 #include "core/app_info.h"
 #include "help/frm_help.h"
+#include "main_window/import_command.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
 #include "view_current/open_view_current.h"
@@ -160,7 +161,9 @@ void frmMain::createMenus() {
             action->setEnabled(false);
         return action;
     };
-    addItem(file, "FileImport", tr("Import"), QKeySequence(Qt::CTRL | Qt::Key_I), nullptr);
+    windowShortcuts_.append(addItem(file, "FileImport", tr("Import"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_I),
+                                    &frmMain::FileImport_Click));
     windowShortcuts_.append(addItem(file, "FileSave", tr("Export (Save Info)"),
                                     QKeySequence(Qt::CTRL | Qt::Key_S), &frmMain::FileSave_Click));
     windowShortcuts_.append(addItem(file, "FileView", tr("View Current"),
@@ -212,20 +215,24 @@ void frmMain::appendDescription(const QString& pathPart) {
     const LogStamp before = LogStamp::of(log_.LogPath());
     const LogResult result = log_.AppendEntry(line);
     if (result) {
-        // Added to the marks at once, unless another copy changed the log since it was read.
-        if (notes_ && !reading_ && before == notesStamp_) {
-            QByteArray bytes;
-            entry_log_detail::encodeLine(line, bytes);
-            notes_->addBytes(bytes);
-            notesStamp_ = LogStamp::of(log_.LogPath());
-            showNotes();
-        } else {
-            notesStale_ = true;
-        }
+        noteAppended({line}, before);
         return;
     }
     widgets::ShowMessage(this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line),
                          widgets::MsgStyle::Exclamation);
+}
+
+void frmMain::noteAppended(const QStringList& lines, const LogStamp& before) {
+    // Unless another copy changed the log since it was read.
+    if (notes_ && !reading_ && before == notesStamp_) {
+        QByteArray bytes;
+        for (const QString& line : lines) entry_log_detail::encodeLine(line, bytes);
+        notes_->addBytes(bytes);
+        notesStamp_ = LogStamp::of(log_.LogPath());
+        showNotes();
+    } else {
+        notesStale_ = true;
+    }
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -343,6 +350,18 @@ void frmMain::FileView_Click() {
 }
 
 void frmMain::FileSave_Click() { exportCommand_.run(); }
+
+void frmMain::FileImport_Click() {
+    const ImportOutcome outcome = RunImport(this, log_, dirPaths_->Path());
+    if (outcome.added.isEmpty()) return;
+    noteAppended(outcome.added, outcome.before);
+    // Shown now, not at the next listing, also when the log has to be read again for it.
+    if (!notesStale_) return;
+    if (reading_)
+        readAgain_ = true;
+    else
+        readNotes();
+}
 
 void frmMain::HelpHelp_Click() { ShowHelp(this); }
 

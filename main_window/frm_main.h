@@ -4,9 +4,10 @@
 // that shows the current item and takes its description. Moving on in any list records the
 // description typed for the item being left (AppendEntry) before the new item becomes current.
 // The menu reaches the other windows: View Current, Export, Help and About, each of which the main
-// window owns only while it is open. The lists mark what the log already describes: the window
-// reads the log for that once it is on screen, off the user-interface thread, and again at a
-// listing when the log changed behind it; it writes nothing but the entries typed.
+// window owns only while it is open, and Import, which appends notes kept elsewhere. The lists
+// mark what the log already describes: the window reads the log for that once it is on screen,
+// off the user-interface thread, and again at a listing when the log changed behind it; it
+// writes nothing but the entries typed and those imported.
 
 #include <QMainWindow>
 #include <memory>
@@ -53,6 +54,7 @@ public:
     void cmdQuit_Click();
     void FileQuit_Click();
     void FileView_Click();
+    void FileImport_Click();
     void FileSave_Click();
     void HelpHelp_Click();
     void HelpAbout_Click();
@@ -74,6 +76,8 @@ private:
     void createKeys();
     // Appends the entry for the item being left; a failure is told to the user, line and all.
     void appendDescription(const QString& pathPart);
+    // Lines just appended: added to the marks at once when the marks held the whole log `before`.
+    void noteAppended(const QStringList& lines, const LogStamp& before);
     // Reads the log for the marks in the background; the lists keep the old marks meanwhile.
     void readNotes();
     void adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp& stamp);

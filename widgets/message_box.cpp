@@ -24,7 +24,8 @@ int showReal(const MessageRequest& request) {
     if (icon == MsgStyle::Exclamation) box.setIcon(QMessageBox::Warning);
     if (buttons == MsgStyle::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        const bool noFirst = (request.style & 0xF00) == MsgStyle::DefaultButton2;
+        box.setDefaultButton(noFirst ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);

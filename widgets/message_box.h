@@ -12,6 +12,8 @@ namespace MsgStyle {
 inline constexpr int Ok = 0;
 inline constexpr int YesNo = 4;
 inline constexpr int Exclamation = 48;
+// With YesNo: No is the default, for a question whose Yes cannot be taken back easily.
+inline constexpr int DefaultButton2 = 256;
 }  // namespace MsgStyle
 
 // Answers.
@@ -26,7 +28,7 @@ struct MessageRequest {
 };
 
 // Shows a modal message box captioned with the application title; returns the answer. With
-// YesNo, Yes is the default button.
+// YesNo, Yes is the default button unless DefaultButton2 is added.
 int ShowMessage(QWidget* parent, const QString& text, int style);
 
 // Tests answer message boxes ahead of time instead of blocking on them. An empty handler

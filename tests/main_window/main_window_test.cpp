@@ -21,8 +21,10 @@
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
+#include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
+#include "support/scripted_open_files.h"
 #include "support/temp_log_dir.h"
 
 namespace kivra {
@@ -49,7 +51,9 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(saved); }
 
-    QString dir(const QString& relative) const { return QDir::toNativeSeparators(tree.filePath(relative)); }
+    QString dir(const QString& relative) const {
+        return QDir::toNativeSeparators(tree.filePath(relative));
+    }
     // As the user does it: a click on the file's row.
     void clickFile(const QString& name) {
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, fileAt(name));
@@ -197,7 +201,6 @@ TEST_F(MainWindowTest, AVanishedDirectoryIsLeftForItsNearestParent) {
 TEST_F(MainWindowTest, FixedFrameTabOrderListsLabelAndTheEmptyBox) {
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->centralWidget()->size(), QSize(534, 439));
-    EXPECT_FALSE(window->findChild<QAction*>("FileImport")->isEnabled());
     QStringList order;
     for (QWidget* w = drives; order.size() < 5; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus) order.append(w->objectName());
@@ -266,6 +269,99 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
         ASSERT_TRUE(settled());
         EXPECT_EQ(notes("b.zip"), "");
         EXPECT_EQ(box->placeholderText(), "");
+    }
+}
+
+// Ctrl+I with files picked; "keep" stays typed in the box. The log starts as "/x - one".
+TEST_F(MainWindowTest, ImportAppendsWhatTheLogLacksAndTheMarksShowIt) {
+    const QString a = dir("DL/a.zip") + " - ", b = dir("DL/b.zip") + " - ";
+    const QByteArray log = logDir.logFile().toLocal8Bit();
+    const struct {
+        const char* name;
+        QList<std::pair<const char*, QByteArray>> files;  // picked, in this order
+        QStringList added;
+        QString told;  // in the last box
+        QString aMark = {};
+        int answer = widgets::kAnswerYes;
+        rlim_t sizeLimit = RLIM_INFINITY;
+    } rows[] = {
+        {"a Windows log",
+         {{"other.dat", "C:\\DL\\caf\xE9.zip - r\xE9sum\xE9\r\nC:\\DL\\b.zip - two\r\n"}},
+         {u"C:\\DL\\café.zip - résumé"_qs, "C:\\DL\\b.zip - two"},
+         "Import 2 entries?"},
+        {"an export, lone CR, no last line end",
+         {{"INDEX.TXT", "/y - two\r\r" + QFile::encodeName(a) + "three"}},
+         {"/y - two", a + "three"},
+         "(log): 2 new, the first:\n    /y - two",
+         "Described: three"},
+        {"descript.ion",
+         {{"DL/descript.ion",
+           "\xEF\xBB\xBF\"my file.txt\"  quoted\r\nA.ZIP caf\xC3\xA9\\nnext\x04\xC2\n"
+           "b.zip  plain\x04\x01\x02\nlonely\n"}},
+         {dir("DL/my file.txt") + " - quoted", a + u"café next"_qs, b + "plain"},
+         "(DESCRIPT.ION): 3 new",
+         u"Described: café next"_qs},
+        {"FILES.BBS",
+         {{"DL/FILES.BBS",
+           "=== Archivers ===\nUtilities\nA.ZIP  Packer\n  version 2\n| more\n"
+           "------\n  not continued\nz.txt Notes\n+ cont"}},
+         {a + "Packer version 2 more", dir("DL/z.txt") + " - Notes cont"},
+         "(FILES.BBS)",
+         "Described: Packer version 2 more"},
+        {"a README picked by mistake and an unreadable file",
+         {{"README", "Hello" + QByteArray(20, '\n') + "see - line 21"}, {"gone", {}}},
+         {},
+         "README (log): skipped, not a log\n%1 (log): skipped, unreadable: not found"},
+        {"repeats inside and against the log",
+         {{"r.txt", "/x - one\n/y - two\n\n/y - two\n"}},
+         {"/y - two"},
+         "1 entries are already in the log.\n1 entries repeat one before them."},
+        {"No, the log itself picked too",
+         {{"r.txt", "/y - two\n"}, {log.constData(), {}}},
+         {},
+         "KVtemp.dat (log): skipped, it is the log itself",
+         {},
+         widgets::kAnswerNo},
+        {"a failure midway",
+         {{"r.txt", "/y - two\n/z - " + QByteArray(300, 'z')}},
+         {},
+         "too large\n\nNothing was imported",
+         {},
+         widgets::kAnswerYes,
+         200},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        logDir.writeBytes("/x - one\r\n");
+        SetUp();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->notesReady(); }));
+        type("keep");
+        QStringList picked;
+        for (const auto& [name, bytes] : row.files) {
+            picked.append(QDir(tree.path()).filePath(name));
+            QFile file(picked.last());
+            if (!bytes.isNull()) {
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes));
+            }
+        }
+        test::ScriptedOpenFiles dialogs;
+        dialogs.queueChoice(picked);
+        test::ScriptedMessages messages(row.answer);
+        {
+            test::FileSizeLimit limit(row.sizeLimit);
+            key(window.get(), Qt::Key_I, Qt::ControlModifier);
+        }
+        EXPECT_EQ(logLines(), QStringList({"/x - one"}) + row.added);
+        ASSERT_FALSE(messages.shown().isEmpty());
+        EXPECT_TRUE(messages.shown().last().text.contains(
+            QString(row.told).replace("%1", QDir::toNativeSeparators(tree.filePath("gone")))))
+            << messages.shown().last().text.toStdString();
+        if (messages.shown()[0].text.endsWith("entries?")) {
+            EXPECT_EQ(messages.shown()[0].style,
+                      widgets::MsgStyle::YesNo | widgets::MsgStyle::DefaultButton2);
+        }
+        EXPECT_EQ(fileIndex("a.zip").data(Qt::AccessibleDescriptionRole).toString(), row.aMark);
+        EXPECT_EQ(box->text(), "keep");
     }
 }
 

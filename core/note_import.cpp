@@ -1,0 +1,274 @@
+#include "core/note_import.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <algorithm>
+
+#include "core/entry_log.h"
+#include "core/name_decoding.h"
+#include "platform/directory_reader.h"
+#include "platform/native_path.h"
+
+namespace kivra {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("NoteImport", text); }
+
+// A file picked by mistake (a disk image, say) is not read into memory whole.
+constexpr qint64 kMaxImportBytes = qint64(256) << 20;
+constexpr int kLogSniffLines = 20;
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+QByteArrayView withoutBom(QByteArrayView bytes) {
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+}
+
+qsizetype skipBlanks(const QString& text, qsizetype from) {
+    while (from < text.size() && isBlank(text[from])) ++from;
+    return from;
+}
+
+// "NAME.EXT": a name line in FILES.BBS whose item is not (or no longer) in the folder.
+bool looksLikeFileName(const QString& token) {
+    static const QString notInNames = QStringLiteral("\"*/:<>?\\|");
+    for (const QChar c : token)
+        if (c < u' ' || notInNames.contains(c)) return false;
+    const qsizetype dot = token.lastIndexOf(u'.');
+    return dot > 0 && dot < token.size() - 1 && token[0].isLetterOrNumber();
+}
+
+std::optional<QByteArray> readFile(const QString& path, QString& why) {
+    const QFileInfo info(path);
+    // A pipe or device would block the read, or never end.
+    if (!info.isFile()) {
+        why = info.exists() ? tr("unreadable: not an ordinary file") : tr("unreadable: not found");
+        return std::nullopt;
+    }
+    if (info.size() > kMaxImportBytes) {
+        why = tr("unreadable: larger than 256 MB");
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        why = tr("unreadable: %1").arg(file.errorString());
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        why = tr("unreadable: %1").arg(file.errorString());
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+QStringList folderNames(const QString& folder) {
+    QStringList names;
+    if (const auto entries = platform::ReadDirectory(platform::NativeBytes(folder)))
+        for (const platform::DirectoryEntry& entry : *entries) names.append(DecodeName(entry.name));
+    return names;
+}
+
+// The entries a description file gives: the item's full path, " - ", the description.
+QStringList describedEntries(const QString& path, ImportFormat format, QByteArrayView bytes) {
+    const QString folder = platform::NormalizedDirectory(QFileInfo(path).absolutePath());
+    const QStringList names = folderNames(folder);
+    const auto isItem = [&names](const QString& name) {
+        return std::any_of(names.begin(), names.end(), [&name](const QString& item) {
+            return item.compare(name, Qt::CaseInsensitive) == 0;
+        });
+    };
+    const QList<import_detail::Described> described =
+        format == ImportFormat::DescriptIon ? import_detail::ReadDescriptIon(bytes)
+                                            : import_detail::ReadFilesBbs(bytes, isItem);
+    QStringList entries;
+    entries.reserve(described.size());
+    for (const import_detail::Described& item : described)
+        entries.append(platform::JoinPath(folder, import_detail::RealName(item.name, names)) +
+                       QStringLiteral(" - ") + item.description);
+    return entries;
+}
+
+// Those of `wanted` that `logLines` holds; the log may be large, the import is not.
+QSet<QString> alreadyThere(const QSet<QString>& wanted, const QStringList& logLines) {
+    QSet<QString> there;
+    for (const QString& line : logLines)
+        if (wanted.contains(line)) there.insert(line);
+    return there;
+}
+
+}  // namespace
+
+ImportFormat ImportFormatOf(const QString& path) {
+    const QString name = QFileInfo(path).fileName().toLower();
+    if (name == u"descript.ion" || name == u".descript.ion") return ImportFormat::DescriptIon;
+    if (name == u"files.bbs") return ImportFormat::FilesBbs;
+    return ImportFormat::Log;
+}
+
+QString ImportFormatName(ImportFormat format) {
+    switch (format) {
+        case ImportFormat::DescriptIon:
+            return QStringLiteral("DESCRIPT.ION");
+        case ImportFormat::FilesBbs:
+            return QStringLiteral("FILES.BBS");
+        case ImportFormat::Log:
+            break;
+    }
+    return tr("log");
+}
+
+QStringList ImportPlan::entries() const {
+    QStringList all;
+    for (const ImportFile& file : files) all += file.entries;
+    return all;
+}
+
+ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QString& logPath) {
+    const QString log = QFileInfo(logPath).canonicalFilePath();
+    for (QString& path : paths) path = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    std::sort(paths.begin(), paths.end());
+    paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
+
+    ImportPlan plan;
+    QList<QStringList> candidates;
+    QSet<QString> wanted;
+    for (const QString& path : std::as_const(paths)) {
+        ImportFile file{path, ImportFormatOf(path), {}, {}};
+        QStringList entries;
+        if (!log.isEmpty() && QFileInfo(path).canonicalFilePath() == log) {
+            file.skipped = tr("it is the log itself");
+        } else if (const std::optional<QByteArray> bytes = readFile(path, file.skipped)) {
+            if (file.format != ImportFormat::Log) {
+                entries = describedEntries(path, file.format, *bytes);
+            } else if (auto lines = import_detail::ReadLogEntries(*bytes)) {
+                entries = std::move(*lines);
+            } else {
+                file.skipped = tr("not a log");
+            }
+        }
+        for (const QString& entry : std::as_const(entries)) wanted.insert(entry);
+        candidates.append(std::move(entries));
+        plan.files.append(std::move(file));
+    }
+
+    const QSet<QString> inLog = alreadyThere(wanted, logLines);
+    QSet<QString> taken;
+    for (qsizetype i = 0; i < plan.files.size(); ++i) {
+        for (const QString& entry : std::as_const(candidates[i])) {
+            if (inLog.contains(entry)) {
+                ++plan.alreadyInLog;
+            } else if (taken.contains(entry)) {
+                ++plan.repeated;
+            } else {
+                taken.insert(entry);
+                plan.files[i].entries.append(entry);
+            }
+        }
+    }
+    return plan;
+}
+
+QStringList NewEntries(const QStringList& entries, const QStringList& logLines) {
+    QSet<QString> taken = alreadyThere(QSet<QString>(entries.begin(), entries.end()), logLines);
+    QStringList fresh;
+    for (const QString& entry : entries)
+        if (!taken.contains(entry)) taken.insert(entry), fresh.append(entry);
+    return fresh;
+}
+
+namespace import_detail {
+
+std::optional<QStringList> ReadLogEntries(QByteArrayView bytes) {
+    QStringList entries;
+    qsizetype seen = 0;
+    bool isLog = false;
+    entry_log_detail::forEachLine(withoutBom(bytes), [&](QByteArrayView line) {
+        if (seen++ < kLogSniffLines && line.contains(QByteArrayView(" - "))) isLog = true;
+        // A line of blanks alone describes nothing; a stray byte-order mark decodes to nothing.
+        QString entry = entry_log_detail::decodeLine(line);
+        if (std::any_of(entry.cbegin(), entry.cend(), [](QChar c) { return !isBlank(c); }))
+            entries.append(std::move(entry));
+    });
+    if (!isLog) return std::nullopt;
+    return entries;
+}
+
+QList<Described> ReadDescriptIon(QByteArrayView bytes) {
+    QList<Described> described;
+    entry_log_detail::forEachLine(withoutBom(bytes), [&](QByteArrayView raw) {
+        const qsizetype tail = raw.indexOf('\x04');
+        const bool multiLine = tail >= 0 && tail + 1 < raw.size() && raw[tail + 1] == '\xC2';
+        const QString line = entry_log_detail::decodeLine(tail >= 0 ? raw.first(tail) : raw);
+        QString name;
+        qsizetype rest = 0;
+        if (line.startsWith(u'"')) {
+            const qsizetype close = line.indexOf(u'"', 1);
+            if (close < 0) return;
+            name = line.mid(1, close - 1);
+            rest = close + 1;
+        } else {
+            while (rest < line.size() && !isBlank(line[rest])) ++rest;
+            name = line.left(rest);
+        }
+        const qsizetype start = skipBlanks(line, rest);
+        if (name.isEmpty() || start == line.size()) return;
+        QString description = line.mid(start);
+        // An entry is one line.
+        if (multiLine) description.replace(QStringLiteral("\\n"), QStringLiteral(" "));
+        described.append({name, description});
+    });
+    return described;
+}
+
+QList<Described> ReadFilesBbs(QByteArrayView bytes,
+                              const std::function<bool(const QString&)>& isItem) {
+    QList<Described> described;
+    bool open = false;  // continuation lines have a description to go on
+    const auto close = [&] {
+        if (open && described.last().description.isEmpty()) described.removeLast();
+        open = false;
+    };
+    entry_log_detail::forEachLine(withoutBom(bytes), [&](QByteArrayView raw) {
+        const QString line = entry_log_detail::decodeLine(raw);
+        if (line.isEmpty()) return;
+        const QChar first = line[0];
+        if (isBlank(first) || first == u'|' || first == u'+') {
+            if (!open) return;
+            const QString more = line.mid(skipBlanks(line, 1)).trimmed();
+            if (more.isEmpty()) return;
+            QString& description = described.last().description;
+            if (!description.isEmpty()) description += u' ';
+            description += more;
+            return;
+        }
+        close();
+        qsizetype end = 0;
+        while (end < line.size() && !isBlank(line[end])) ++end;
+        const QString name = line.left(end);
+        if (!looksLikeFileName(name) && !isItem(name)) return;  // a heading, a rule
+        described.append({name, line.mid(skipBlanks(line, end))});
+        open = true;
+    });
+    close();
+    return described;
+}
+
+QString RealName(const QString& name, const QStringList& folderNames) {
+    if (folderNames.contains(name)) return name;
+    QString match;
+    for (const QString& item : folderNames) {
+        if (item.compare(name, Qt::CaseInsensitive) != 0) continue;
+        if (!match.isNull()) return name;  // more than one: none is the one meant
+        match = item;
+    }
+    return match.isNull() ? name : match;
+}
+
+}  // namespace import_detail
+
+}  // namespace kivra

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace kivra {
+
+// Notes kept elsewhere, brought into the log: another copy's log or its text export, and the
+// per-folder description files of file managers and command shells.
+enum class ImportFormat { Log, DescriptIon, FilesBbs };
+
+// Told by the file's name, in any letter case: "descript.ion" (also with a leading dot) and
+// "files.bbs"; anything else is taken as a log.
+ImportFormat ImportFormatOf(const QString& path);
+QString ImportFormatName(ImportFormat format);
+
+// One picked file: what it gives that the log lacks, or why it gives nothing.
+struct ImportFile {
+    QString path;  // native separators
+    ImportFormat format = ImportFormat::Log;
+    QStringList entries;  // the new ones, in the file's order
+    QString skipped;      // why the file was passed over; empty when it was read
+};
+
+struct ImportPlan {
+    QList<ImportFile> files;     // in path order
+    qsizetype alreadyInLog = 0;  // entries left out because the log has them
+    qsizetype repeated = 0;      // left out because an earlier one is the same
+
+    QStringList entries() const;
+};
+
+// Reads the files (in path order) into the entries each would add to a log holding `logLines`;
+// the log itself, picked too, is passed over.
+ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QString& logPath);
+
+// `entries` without those in `logLines` and without repeats, in their order.
+QStringList NewEntries(const QStringList& entries, const QStringList& logLines);
+
+namespace import_detail {
+
+// A name in a description file and what it says of the item.
+struct Described {
+    QString name;
+    QString description;
+    bool operator==(const Described&) const = default;
+};
+
+// The file's entries, each line that is not empty as it stands; nullopt when none of the first
+// 20 lines holds " - ", so the file is no log.
+std::optional<QStringList> ReadLogEntries(QByteArrayView bytes);
+// Lines of "name description" or "\"name with blanks\" description"; what follows a 0x04 byte is
+// another program's data.
+QList<Described> ReadDescriptIon(QByteArrayView bytes);
+// A name in column 1, then its description; indented, "|" and "+" lines continue it. `isItem`
+// tells a name the folder holds (any case), for names that do not look like "NAME.EXT".
+QList<Described> ReadFilesBbs(QByteArrayView bytes,
+                              const std::function<bool(const QString&)>& isItem);
+// The name as the folder holds it: itself, else the one item that matches it ignoring case.
+QString RealName(const QString& name, const QStringList& folderNames);
+
+}  // namespace import_detail
+
+}  // namespace kivra

@@ -1,0 +1,44 @@
+// Description files come from other programs and other decades: whatever their bytes, the readers
+// must not crash, and every entry they give must be one line with a name and a description.
+#include <QByteArray>
+#include <cstdlib>
+
+#include "core/note_import.h"
+
+using namespace kivra::import_detail;
+
+static void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+static bool oneLine(const QString& text) { return !text.contains(u'\r') && !text.contains(u'\n'); }
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const qsizetype lines = bytes.count('\n') + bytes.count('\r') + 1;
+
+    const QList<Described> descriptIon = ReadDescriptIon(bytes);
+    check(descriptIon.size() <= lines);
+    for (const Described& item : descriptIon) {
+        check(!item.name.isEmpty() && !item.description.isEmpty());
+        check(oneLine(item.name) && oneLine(item.description) &&
+              !item.description.contains(u'\x04'));
+    }
+
+    // Some names are the folder's, as a real folder would have them.
+    const auto isItem = [](const QString& name) { return name.size() % 3 == 0; };
+    const QList<Described> filesBbs = ReadFilesBbs(bytes, isItem);
+    check(filesBbs.size() <= lines);
+    for (const Described& item : filesBbs) {
+        check(!item.name.isEmpty() && !item.name.contains(u' ') && !item.description.isEmpty());
+        check(oneLine(item.description));
+        check(RealName(item.name, {item.name.toUpper()}).compare(item.name, Qt::CaseInsensitive) ==
+              0);
+    }
+
+    if (const std::optional<QStringList> entries = ReadLogEntries(bytes)) {
+        check(entries->size() <= lines);
+        for (const QString& entry : *entries) check(!entry.isEmpty() && oneLine(entry));
+    }
+    return 0;
+}

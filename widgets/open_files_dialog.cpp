@@ -1,0 +1,52 @@
+#include "widgets/open_files_dialog.h"
+
+#include <QFileDialog>
+#include <QRegularExpression>
+
+#include "widgets/save_as_dialog.h"
+
+namespace kivra::widgets {
+
+namespace {
+
+OpenFilesHandler& handlerSlot() {
+    static OpenFilesHandler handler;
+    return handler;
+}
+
+// "Notes (descript.ion *.txt)" matching any letter case, shown as it was written.
+QString caseBlindFilter(const QString& filter) {
+    static const QRegularExpression patterns(QStringLiteral("^(.*)\\((.*)\\)$"));
+    const QRegularExpressionMatch match = patterns.match(filter);
+    if (!match.hasMatch()) return filter;
+    QStringList blind;
+    for (const QString& pattern : match.captured(2).split(u' ', Qt::SkipEmptyParts))
+        blind.append(CaseInsensitivePattern(pattern));
+    return match.captured(1) + u'(' + blind.join(u' ') + u')';
+}
+
+QStringList showReal(const OpenFilesRequest& request) {
+    QFileDialog dialog(request.parent, request.title, request.directory);
+    // Qt's own dialog, as for Save As: the same on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setFilter(dialog.filter() | QDir::Hidden);  // ".descript.ion"
+    QStringList filters;
+    for (const QString& filter : request.filters) filters.append(caseBlindFilter(filter));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
+}
+
+}  // namespace
+
+QStringList ShowOpenFiles(const OpenFilesRequest& request) {
+    const OpenFilesHandler& handler = handlerSlot();
+    return handler ? handler(request) : showReal(request);
+}
+
+void SetOpenFilesHandler(OpenFilesHandler handler) { handlerSlot() = std::move(handler); }
+
+}  // namespace kivra::widgets
