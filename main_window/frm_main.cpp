@@ -17,6 +17,7 @@
 #include "about/frm_about.h"
 #include "core/abbreviate_path.h"
 #include "core/app_info.h"
+#include "help/frm_help.h"
 #include "main_window/import_command.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
@@ -174,7 +175,7 @@ void frmMain::createMenus() {
                                     QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::FileQuit_Click));
 
     QMenu* help = menuBar()->addMenu(tr("Help"));
-    addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), nullptr);
+    addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), &frmMain::HelpHelp_Click);
     addItem(help, "HelpAbout", tr("About"), QKeySequence(), &frmMain::HelpAbout_Click);
 }
 
@@ -393,6 +394,8 @@ void frmMain::FileImport_Click() {
     else
         readNotes();
 }
+
+void frmMain::HelpHelp_Click() { ShowHelp(this); }
 
 void frmMain::HelpAbout_Click() { ShowAbout(this); }
 
