@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include "core/abbreviate_path.h"
 #include "core/app_info.h"
 #include "core/name_decoding.h"
+#include "help/frm_help.h"
 #include "main_window/import_command.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
@@ -176,7 +178,7 @@ void frmMain::createMenus() {
                                     QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::FileQuit_Click));
 
     QMenu* help = menuBar()->addMenu(tr("Help"));
-    addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), nullptr);
+    addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), &frmMain::HelpHelp_Click);
     addItem(help, "HelpAbout", tr("About"), QKeySequence(), &frmMain::HelpAbout_Click);
 }
 
@@ -388,12 +390,26 @@ void frmMain::cmdQuit_Click() { FileQuit_Click(); }
 void frmMain::FileQuit_Click() { close(); }
 
 void frmMain::FileView_Click() {
-    OpenViewCurrent(this, log_);
+    const QString chosen = OpenViewCurrent(this, log_);
     // Deleted entries or a cleared log: the marks and the hint follow at once.
     if (reading_)
         readAgain_ = true;
     else
         readNotes();
+    if (!chosen.isEmpty()) showEntryItem(chosen);
+}
+
+void frmMain::showEntryItem(const QString& line) {
+    const EntryItem item = ItemOfEntry(line);
+    if (item.path.isEmpty()) return;
+    if (item.exists && showPath(item.path)) return;
+    QString folder = item.path;
+    do {
+        folder = QFileInfo(folder).absolutePath();
+    } while (!(QFileInfo(folder).isDir() && showPath(folder)) && !QDir(folder).isRoot());
+    widgets::ShowMessage(
+        this, tr("%1\n\nThis item no longer exists.").arg(QDir::toNativeSeparators(item.path)),
+        widgets::MsgStyle::Exclamation);
 }
 
 void frmMain::FileSave_Click() { exportCommand_.run(); }
@@ -409,6 +425,8 @@ void frmMain::FileImport_Click() {
     else
         readNotes();
 }
+
+void frmMain::HelpHelp_Click() { ShowHelp(this); }
 
 void frmMain::HelpAbout_Click() { ShowAbout(this); }
 

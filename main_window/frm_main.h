@@ -3,7 +3,7 @@
 // The main window: a drive, a directory and a file list side by side, and under them the frame
 // that shows the current item and takes its description. Moving on in any list records the
 // description typed for the item being left (AppendEntry) before the new item becomes current.
-// The menu reaches the other windows: View Current, Export and About, each of which the main
+// The menu reaches the other windows: View Current, Export, Help and About, each of which the main
 // window owns only while it is open, and Import, which appends notes kept elsewhere. The lists
 // mark what the log already describes: the window reads the log for that once it is on screen,
 // off the user-interface thread, and again at a listing when the log changed behind it; it
@@ -57,6 +57,7 @@ public:
     void FileView_Click();
     void FileImport_Click();
     void FileSave_Click();
+    void HelpHelp_Click();
     void HelpAbout_Click();
     // F5: the drive, directory and file lists read afresh in place; nothing is recorded.
     void refreshLists();
@@ -71,6 +72,9 @@ public:
     bool showNativePath(const QByteArray& path);
     // The path from the command line: shown, or a message naming it.
     void startAt(const QByteArray& path);
+
+    // The item a View Current entry describes, or the nearest folder left of a gone one.
+    void showEntryItem(const QString& line);
 
     // Whether the log has been read for the marks; for tests.
     bool notesReady() const { return notes_ != nullptr && !reading_; }

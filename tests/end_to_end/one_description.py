@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The real program under Xvfb with openbox, driven by keys and clicks: describe two files,
 View Current (Ctrl+V from the description box), delete an entry, Return, export through the real
-Save As dialog, About from the menu, quit; the log's and the export's bytes are checked.
+Save As dialog, About from the menu, Help by F1, quit; the log's and the export's bytes are checked.
 
 Usage: one_description.py KIVRA32 SCREENSHOT_DIR
 """
@@ -147,11 +147,15 @@ def main():
     main_window = wait_for_window("Kivra/32")
     xdo("mousemove", "--window", main_window, "45", "10", "click", "1")
     time.sleep(0.5)
-    keys("Down", "Return")  # the first enabled item of Help: About
+    keys("Down", "Down", "Return")  # Help's second item: About
     wait_for_window("About Kivra32")
     shot("about")
     keys("Escape")
     wait_gone("About Kivra32")
+    keys("F1")
+    wait_for_window("Kivra32 Help")
+    keys("Escape")
+    wait_gone("Kivra32 Help")
 
     wait_for_window("Kivra/32")
     keys("ctrl+q")

@@ -17,12 +17,12 @@
 #include <QWheelEvent>
 
 #include "main_window/frm_main.h"
-#include "view_current/frm_show_current.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 #include "support/scripted_open_files.h"
 #include "support/temp_log_dir.h"
+#include "view_current/frm_show_current.h"
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
@@ -258,13 +258,15 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
         }};
     for (const auto& close : closings) {
         QApplication::setActiveWindow(window.get());  // back from the dialog
-        ASSERT_TRUE(logDir.log().WriteEntries({dir("DL/b.zip") + " - mine"}));  // a's line is deleted
+        ASSERT_TRUE(
+            logDir.log().WriteEntries({dir("DL/b.zip") + " - mine"}));  // a's line is deleted
         key(window.get(), Qt::Key_F5);
         ASSERT_TRUE(settled());
         EXPECT_EQ(notes("a.zip"), "");
         clickFile("b.zip");
         EXPECT_EQ(box->placeholderText(), "mine");
-        QTimer::singleShot(0, [&] { close(*qobject_cast<frmShowCurrent*>(QApplication::activeModalWidget())); });
+        QTimer::singleShot(
+            0, [&] { close(*qobject_cast<frmShowCurrent*>(QApplication::activeModalWidget())); });
         key(window.get(), Qt::Key_V, Qt::ControlModifier);
         ASSERT_TRUE(settled());
         EXPECT_EQ(notes("b.zip"), "");
@@ -455,6 +457,29 @@ TEST_F(MainWindowTest, APathGivenAtStartIsShownAsIfTheUserWentThere) {
         EXPECT_EQ(window->showHidden(), row.hidden);
         EXPECT_EQ(messages.shown().size(), row.current.isEmpty() ? 1 : 0);
         for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains("nothing.txt"));
+        SetUp();
+    }
+}
+
+// A double-click on View Current's only entry shows its item as a move from what was current
+// would; a gone one its nearest folder, and it is named.
+TEST_F(MainWindowTest, AnEntryGoneToIsShown) {
+    for (const QString& entry : {dir("DOCS/memo.txt"), dir("DOCS"), dir("DOCS/gone/x.txt")}) {
+        test::ScriptedMessages messages;
+        ASSERT_TRUE(logDir.log().WriteEntries({entry + " - note"}));
+        type("d");
+        QTimer::singleShot(0, [] {
+            QListView* list =
+                static_cast<frmShowCurrent*>(QApplication::activeModalWidget())->lstCurrent();
+            emit list->doubleClicked(list->model()->index(0, 0));
+        });
+        window->FileView_Click();
+        EXPECT_EQ(window->CurrentPath(), entry.endsWith("x.txt") ? dir("DOCS") : entry);
+        EXPECT_EQ(highlighted(), entry.endsWith("memo.txt") ? "memo.txt" : "");
+        EXPECT_EQ(logLines(),
+                  QStringList({entry + " - note", dir("DL") + QDir::separator() + " - d"}));
+        EXPECT_EQ(messages.shown().size(), entry.endsWith("x.txt") ? 1 : 0);
+        for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains(entry));
         SetUp();
     }
 }
