@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,8 @@
 #include "about/frm_about.h"
 #include "core/abbreviate_path.h"
 #include "core/app_info.h"
+#include "core/name_decoding.h"
+#include "help/frm_help.h"
 #include "main_window/import_command.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
@@ -141,7 +144,9 @@ void frmMain::createControls() {
         if (!dirPaths_->setPath(QDir::homePath())) dirPaths_->setPath(QDir::rootPath());
     drvDriveList_->showDriveOf(dirPaths_->Path());
     fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
+    folderWatch_.watch(dirPaths_->nativePath());
 
+    connect(&folderWatch_, &FolderWatch::Changed, this, &frmMain::followDisk);
     connect(drvDriveList_, &widgets::DriveList::Change, this, &frmMain::drvDriveList_Change);
     connect(dirPaths_, &widgets::DirectoryList::Change, this, &frmMain::dirPaths_Change);
     connect(fileList_, &widgets::FileList::Click, this, &frmMain::fileList_Click);
@@ -184,7 +189,7 @@ void frmMain::createMenus() {
                                     QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::FileQuit_Click));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), nullptr);
+    addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), &frmMain::HelpHelp_Click);
     addItem(help, "HelpAbout", tr("About"), QKeySequence(), &frmMain::HelpAbout_Click);
 }
 
@@ -199,6 +204,8 @@ void frmMain::createKeys() {
     };
     addKey(QKeySequence(Qt::Key_F5), &frmMain::refreshLists);
     addKey(QKeySequence(Qt::ALT | Qt::Key_Up), [this] { dirPaths_->openParent(); });
+    // The file managers' key.
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_H), [this] { setShowHidden(!showHidden_); });
     // As on the Linux desktops, beside Alt+F.
     addKey(QKeySequence(Qt::Key_F10),
            [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
@@ -322,8 +329,9 @@ void frmMain::showNotesOfCurrent() {
                                                      : dirPaths_->currentDescriptions();
     // Grey text only: the box stays empty, so moving on records nothing.
     txtDescription_->setPlaceholderText(notes.isEmpty() ? QString() : notes.last());
-    lblAbbrPath_->setToolTip(notes.isEmpty() ? currentPath_
-                                             : widgets::NotesTip(currentPath_, notes));
+    QString tip = notes.isEmpty() ? currentPath_ : widgets::NotesTip(currentPath_, notes);
+    if (currentIsFile_ && fileList_->currentFileGone()) tip += tr("\n\nIt no longer exists.");
+    lblAbbrPath_->setToolTip(tip);
     // Read out whole and in its real case, as the tooltip shows it, but as plain text.
     lblAbbrPath_->setAccessibleName(tr("File/Path: ") + currentPath_);
     lblAbbrPath_->setAccessibleDescription(widgets::NotesAccessibleText(notes));
@@ -339,6 +347,8 @@ void frmMain::dirPaths_Change() {
     if (!txtDescription_->text().isEmpty()) appendDescription(pathPartOfMove());
     followLog();
     fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
+    folderWatch_.watch(dirPaths_->nativePath());
+    drvDriveList_->showDriveOf(dirPaths_->Path());
     lblAbbrPath_->setText(AbbreviatePath(dirPaths_->Path(), kLabelWidth));
     currentPath_ = dirPaths_->Path();
     currentIsFile_ = false;
@@ -367,6 +377,46 @@ void frmMain::refreshLists() {
         return;
     }
     fileList_->refresh();
+    folderWatch_.watch(dirPaths_->nativePath());  // a folder made again, a watch given back
+    showNotesOfCurrent();
+}
+
+void frmMain::followDisk() {
+    // A shown folder that vanished stays shown until the user moves or presses F5.
+    if (!platform::IsReadableDirectory(dirPaths_->nativePath())) return;
+    dirPaths_->refresh();
+    fileList_->refresh();
+    showNotesOfCurrent();
+}
+
+void frmMain::setShowHidden(bool show) {
+    showHidden_ = show;
+    dirPaths_->setShowHidden(show);
+    fileList_->setShowHidden(show);
+}
+
+bool frmMain::showPath(const QString& path) { return showNativePath(platform::NativeBytes(path)); }
+
+bool frmMain::showNativePath(const QByteArray& path) {
+    const QByteArray full = platform::AbsoluteNativePath(path);
+    const bool isFolder = platform::IsReadableDirectory(full);
+    const QByteArray folder = isFolder ? full : platform::ParentBytes(full);
+    if (folder.isEmpty() || !platform::IsReadableDirectory(folder)) return false;
+    if (platform::IsHidden(full)) setShowHidden(true);
+    if (folder == dirPaths_->nativePath()) {
+        if (isFolder) dirPaths_Change();  // shown already, yet not current
+    } else if (!dirPaths_->setNativePath(folder)) {
+        return false;
+    }
+    return isFolder || fileList_->makeCurrent(full.mid(platform::JoinBytes(folder, {}).size()));
+}
+
+void frmMain::startAt(const QByteArray& path) {
+    if (showNativePath(path)) return;
+    widgets::ShowMessage(
+        this,
+        tr("%1\n\nThere is no such file or folder, or it cannot be read.").arg(DecodeName(path)),
+        widgets::MsgStyle::Exclamation);
 }
 
 void frmMain::cmdQuit_Click() { FileQuit_Click(); }
@@ -374,12 +424,26 @@ void frmMain::cmdQuit_Click() { FileQuit_Click(); }
 void frmMain::FileQuit_Click() { close(); }
 
 void frmMain::FileView_Click() {
-    OpenViewCurrent(this, log_);
+    const QString chosen = OpenViewCurrent(this, log_);
     // Deleted entries or a cleared log: the marks and the hint follow at once.
     if (reading_)
         readAgain_ = true;
     else
         readNotes();
+    if (!chosen.isEmpty()) showEntryItem(chosen);
+}
+
+void frmMain::showEntryItem(const QString& line) {
+    const EntryItem item = ItemOfEntry(line);
+    if (item.path.isEmpty()) return;
+    if (item.exists && showPath(item.path)) return;
+    QString folder = item.path;
+    do {
+        folder = QFileInfo(folder).absolutePath();
+    } while (!(QFileInfo(folder).isDir() && showPath(folder)) && !QDir(folder).isRoot());
+    widgets::ShowMessage(
+        this, tr("%1\n\nThis item no longer exists.").arg(QDir::toNativeSeparators(item.path)),
+        widgets::MsgStyle::Exclamation);
 }
 
 void frmMain::FileSave_Click() { exportCommand_.run(); }
@@ -395,6 +459,8 @@ void frmMain::FileImport_Click() {
     else
         readNotes();
 }
+
+void frmMain::HelpHelp_Click() { ShowHelp(this); }
 
 void frmMain::HelpAbout_Click() { ShowAbout(this); }
 

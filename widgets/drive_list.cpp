@@ -5,6 +5,7 @@
 #include <QWheelEvent>
 
 #include "platform/native_path.h"
+#include "widgets/style_icons.h"
 
 namespace kivra::widgets {
 
@@ -65,13 +66,22 @@ QString DriveList::Drive() const { return currentData().toString(); }
 void DriveList::setVolumes(const QList<platform::Volume>& volumes) {
     const QSignalBlocker blocker(this);
     clear();
-    for (const platform::Volume& volume : volumes) addItem(volume.label, volume.root);
+    using Kind = platform::Volume::Kind;
+    const QIcon home = StyleIcon(style(), QStyle::SP_DirHomeIcon);
+    const QIcon folder = StyleIcon(style(), QStyle::SP_DirClosedIcon);
+    const QIcon drive = StyleIcon(style(), QStyle::SP_DriveHDIcon);
+    for (const platform::Volume& volume : volumes)
+        addItem(volume.kind == Kind::Home     ? home
+                : volume.kind == Kind::Folder ? folder
+                                              : drive,
+                volume.label, volume.root);
     shownIndex_ = currentIndex();
 }
 
 void DriveList::showDriveOf(const QString& path) {
     // The volume mounted deepest above the path holds it.
     const QString target = platform::NormalizedDirectory(path);
+    shownFolder_ = target;
 #ifdef Q_OS_WIN
     const Qt::CaseSensitivity letterCase = Qt::CaseInsensitive;
 #else
@@ -89,10 +99,11 @@ void DriveList::showDriveOf(const QString& path) {
     const QSignalBlocker blocker(this);
     setCurrentIndex(best);
     shownIndex_ = best;
+    atRoot_ = target.compare(itemData(best).toString(), letterCase) == 0;
 }
 
 void DriveList::refresh() {
-    const QString shown = Drive();
+    const QString shown = shownFolder_.isEmpty() ? Drive() : shownFolder_;
     setVolumes(source_());
     showDriveOf(shown);
 }
@@ -113,8 +124,10 @@ void DriveList::wheelEvent(QWheelEvent* event) {
 }
 
 void DriveList::onActivated(int index) {
-    if (index == shownIndex_) return;
+    if (index == shownIndex_ && atRoot_) return;
     shownIndex_ = index;
+    // Until the lists move there: a drive that cannot be read may be picked again.
+    atRoot_ = false;
     emit Change();
 }
 

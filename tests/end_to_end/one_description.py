@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The real program under Xvfb with openbox, driven by keys and clicks: describe two files,
 View Current (Ctrl+V from the description box), delete an entry, Return, export through the real
-Save As dialog, quit; the log's and the export's bytes are checked.
+Save As dialog, Help by F1, quit; the log's and the export's bytes are checked.
 
 Usage: one_description.py KIVRA32 SCREENSHOT_DIR
 """
@@ -108,6 +108,12 @@ def main():
     wait_gone("Save As")
     wait_until("the export was not written", lambda: os.path.exists(exported))
     expect_log([b], "the export", exported)
+
+    wait_for_window("Kivra/32")
+    keys("F1")
+    wait_for_window("Kivra32 Help")
+    keys("Escape")
+    wait_gone("Kivra32 Help")
 
     wait_for_window("Kivra/32")
     keys("ctrl+q")
