@@ -80,6 +80,7 @@ frmAbout::frmAbout(QWidget* owner, SysInfoServices services)
 void frmAbout::createControls() {
     picIcon = makeLabel(this, "picIcon", {}, false);
     picIcon->setPixmap(windowIcon().pixmap(qRound(kIconPixels * scale_.y())));
+    picIcon->setAccessibleName(QStringLiteral("Kivra/32"));
     lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Application Title"), false);
     lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), false);
     lblDescription = makeLabel(this, "lblDescription", QString::fromLatin1(kDescriptionText), true);

@@ -2,6 +2,8 @@
 #include <QCommandLineParser>
 #include <QScreen>
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 
 #include "core/app_info.h"
 #include "core/entry_log.h"
@@ -9,6 +11,7 @@
 #include "platform/file_writes.h"
 #include "resources/app_icon.h"
 #include "widgets/fixed_window.h"
+#include "widgets/focus_style.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -17,17 +20,69 @@ void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(QString::fromLatin1(kivra::app::kDescription));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("path"),
+        QStringLiteral("A folder to show, or a file to show current in its folder, ready to be "
+                       "described."),
+        QStringLiteral("[path]"));
 }
 
-// --help and --version answer without a display; anything else waits for QApplication, which
-// takes its own options (-style, -platform, ...) out of the way first.
-void answerWithoutWindow(int argc, char** argv) {
+// Qt's own options, which QApplication takes out of the way later; those with a value first.
+constexpr const char* kQtOptions[] = {"platform",
+                                      "platformpluginpath",
+                                      "platformtheme",
+                                      "plugin",
+                                      "qwindowgeometry",
+                                      "qwindowicon",
+                                      "qwindowtitle",
+                                      "style",
+                                      "stylesheet",
+                                      "display",
+                                      "geometry",
+                                      "session",
+                                      "reverse",
+                                      "widgetcount",
+                                      "nograb",
+                                      "dograb",
+                                      "sync"};
+constexpr int kQtOptionsWithValue = 12;
+
+// --help and --version answer without a display, and so does an option nobody knows; anything
+// else waits for QApplication, which takes its own options (-style, -platform, ...) out of the
+// way first.
+void answerWithoutWindow(int argc, char** argv, bool display) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     describe(parser);
-    parser.parse(QCoreApplication::arguments());
+    // Qt's options are single-dash words.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (int i = 0; i < int(std::size(kQtOptions)); ++i) {
+        QCommandLineOption option(QString::fromLatin1(kQtOptions[i]));
+        if (i < kQtOptionsWithValue) option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    const bool known = parser.parse(QCoreApplication::arguments());
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+    if (!known && !display) {
+        std::fprintf(stderr, "kivra32: %s\n", qPrintable(parser.errorText()));
+        std::exit(1);
+    }
+}
+
+// The path as the shell gave it: arguments() would turn a byte that is not UTF-8 into U+FFFD.
+// Called once QApplication has taken its own options out of argv.
+QByteArray pathArgument(int argc, char** argv) {
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (options && argument == "--")
+            options = false;
+        else if (!options || !argument.startsWith('-') || argument == "-")
+            return argument;
+    }
+    return {};
 }
 
 // Qt aborts with a page about plugins when it finds no display; one line says it better.
@@ -63,8 +118,9 @@ int main(int argc, char** argv) {
     kivra::platform::IgnoreFileSizeSignal();
     QCoreApplication::setApplicationName(QString::fromLatin1(kivra::app::kTitle));
     QCoreApplication::setApplicationVersion(kivra::app::versionText());
-    if (argc > 1) answerWithoutWindow(argc, argv);
-    if (!displayReachable(argc, argv)) {
+    const bool display = displayReachable(argc, argv);
+    if (argc > 1) answerWithoutWindow(argc, argv, display);
+    if (!display) {
         std::fputs(
             "kivra32: cannot open a window: no display (DISPLAY or WAYLAND_DISPLAY is not set)\n",
             stderr);
@@ -72,16 +128,23 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    QByteArray path;
     if (argc > 1) {
         QCommandLineParser parser;
         describe(parser);
         parser.process(app);  // ends the program on an option it does not know
+        if (parser.positionalArguments().size() > 1) {
+            std::fputs("kivra32: one file or folder at most\n", stderr);
+            return 1;
+        }
+        path = pathArgument(argc, argv);
     }
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kivra::app::kDesktopId));
     // A large desktop font on a small screen would make the window larger than the screen.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QApplication::setFont(kivra::widgets::FitFont(kivra::ApplicationFont(QApplication::font()),
                                                   screen.size(), &kivra::frmMain::SizeFor));
+    kivra::widgets::ShowFocusPlainly();
     // The main window takes its icon from here, decoded once.
     QApplication::setWindowIcon(kivra::AppIcon());
 
@@ -89,5 +152,6 @@ int main(int argc, char** argv) {
     // Centred on the screen when first shown; a Wayland compositor places it itself.
     window.move(kivra::widgets::CentredOn(screen, window.size()));
     window.show();
+    if (!path.isEmpty()) window.startAt(path);
     return app.exec();
 }

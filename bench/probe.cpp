@@ -2,8 +2,10 @@
 // operation's own time in seconds, without the process's start-up.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
-
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -11,16 +13,19 @@
 #include "core/description_index.h"
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
-#include "widgets/file_list.h"
+#include "core/folder_watch.h"
+#include "view_current/current_entries_model.h"
 #include "view_current/frm_show_current.h"
 #include "view_current/open_view_current.h"
+#include "widgets/file_list.h"
 
 namespace {
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
-                 "return DIR | file-list DIR [LOGDIR] | index DIR | export DIR OUT\n");
+    std::fprintf(
+        stderr,
+        "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
+        "return DIR | find DIR WORD | file-list DIR [LOGDIR] | index DIR | export DIR OUT\n");
     return 2;
 }
 
@@ -33,7 +38,7 @@ int main(int argc, char** argv) {
     const QString& what = args[0];
     // "Delete Entry" and "Return" are timed in a window already open, as the user meets them.
     std::unique_ptr<kivra::frmShowCurrent> open;
-    if (what == "delete" || what == "return") {
+    if (what == "delete" || what == "return" || what == "find") {
         open = kivra::CreateViewCurrent(nullptr, kivra::EntryLog(args[1]));
         if (!open) return 1;
         open->show();
@@ -41,6 +46,9 @@ int main(int argc, char** argv) {
         QListView* list = open->lstCurrent();
         list->setCurrentIndex(list->model()->index(list->model()->rowCount() / 2, 0));
         if (what == "return") open->Command1_Click();
+        // The list laid out in full, as after a while open.
+        if (what == "find")
+            for (int i = 0; i < 200; ++i) QApplication::processEvents();
     }
     // The marks' index as the main window holds it once it has read the log.
     auto notes = std::make_shared<kivra::DescriptionIndex>();
@@ -73,10 +81,19 @@ int main(int argc, char** argv) {
     } else if (what == "return") {
         open->cmdOK_Click();
         if (open->isVisible()) return 1;
+    } else if (what == "find" && args.size() == 3) {
+        // From the key that completes the word to the paint that shows the count.
+        open->txtFind()->setText(args[2]);
+        while (open->entries().finding()) QApplication::processEvents();
+        open->repaint();
+        if (open->lblCount()->text().isEmpty()) return 1;
     } else if (what == "file-list") {
         kivra::widgets::FileList list;
         if (args.size() == 3) list.setDescriptions(notes);
         list.setPath(args[1]);
+        // The main window watches every folder it shows.
+        kivra::FolderWatch watch;
+        watch.watch(QFile::encodeName(args[1]));
         list.show();
         QApplication::processEvents();
         if (list.fileNames().isEmpty()) return 1;

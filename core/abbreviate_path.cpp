@@ -24,9 +24,12 @@ qsizetype rootLength(const QString& path) {
 
 }  // namespace
 
-QString AbbreviatePath(const QString& path, int width) {
+QString AbbreviatePath(const QString& path, int width, LabelCase letterCase) {
+    const auto cased = [letterCase](QString text) {
+        return letterCase == LabelCase::Lower ? std::move(text).toLower() : text;
+    };
     const qsizetype n = path.size();
-    if (n <= width) return path.toLower();
+    if (n <= width) return cased(path);
 
     const qsizetype root = rootLength(path);
     // Counted from 1 as in the label's design: s = n - (w - root - 3). Never before the end of the
@@ -41,7 +44,7 @@ QString AbbreviatePath(const QString& path, int width) {
     }
     QString result = path.left(root) + QStringLiteral("...");
     if (p <= n) result += QStringView(path).mid(p - 1);
-    return result.toLower();
+    return cased(std::move(result));
 }
 
 }  // namespace kivra

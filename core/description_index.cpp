@@ -286,4 +286,21 @@ ItemState StateOfEntry(const QString& line) {
     return folderThere ? ItemState::Gone : ItemState::FolderGone;
 }
 
+EntryItem ItemOfEntry(const QString& line) {
+    EntryItem item;
+    const QLatin1StringView dash(kDash.data(), kDash.size());
+    for (qsizetype at = line.indexOf(dash); at >= 0; at = line.indexOf(dash, at + 1)) {
+        const QString path = line.left(at);
+        if (!isAbsolute(path.toUtf8())) {
+            if (item.path.isEmpty()) return item;
+            continue;
+        }
+        if (ItemExists(path))
+            item = {path, true};
+        else if (item.path.isEmpty())
+            item.path = path;
+    }
+    return item;
+}
+
 }  // namespace kivra

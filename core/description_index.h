@@ -78,4 +78,12 @@ enum class ItemState { NotAPath, There, Gone, FolderGone };
 // one decides whether it is a path at all.
 ItemState StateOfEntry(const QString& line);
 
+// The item an entry describes: the longest path it begins with that exists, as the marks decide;
+// else its first path, marked gone. An empty path when it begins with none.
+struct EntryItem {
+    QString path;
+    bool exists = false;
+};
+EntryItem ItemOfEntry(const QString& line);
+
 }  // namespace kivra

@@ -329,9 +329,13 @@ LogResult EntryLog::WriteLogBytes(const std::function<void(AtomicFileWriter&)>& 
     });
 }
 
-LogResult EntryLog::DeleteLog() const {
+LogResult EntryLog::DeleteLog() const { return removeLog(false); }
+
+LogResult EntryLog::TrashLog() const { return removeLog(true); }
+
+LogResult EntryLog::removeLog(bool toTrash) const {
     if (refusal_.isEmpty() && !QFileInfo(appDir_).isDir()) return {};
-    return Locked([this]() -> LogResult {
+    return Locked([this, toTrash]() -> LogResult {
         const QFileInfo info(filePath());
         const platform::LogOpening opened =
             platform::OpenLog(info.absolutePath(), info.fileName(), platform::LogUse::Replace);
@@ -340,6 +344,8 @@ LogResult EntryLog::DeleteLog() const {
         // A log kept elsewhere through a link (a synchronised folder, say) goes on receiving
         // entries: it is emptied, and the link stays.
         if (opened.linked) return WriteLogBytes([](AtomicFileWriter&) {});
+        // The trash keeps it restorable; where there is none, it is deleted as before.
+        if (toTrash && QFile::moveToTrash(filePath())) return {};
         QFile file(filePath());
         if (!file.remove())
             return failure("Cannot delete the log %1: %2", filePath(), file.errorString());

@@ -61,8 +61,11 @@ public:
     LogResult WriteEntries(const QStringList& lines) const;
     // The same for lines already in the log's format: `fill` writes them.
     LogResult WriteLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const;
-    // Succeeds also when the log is already gone.
+    // Succeeds also when the log is already gone. A linked log is emptied and the link kept.
     LogResult DeleteLog() const;
+    // The same, but an ordinary log file goes to the desktop's trash where there is one, so it can
+    // be restored; without a trash it is deleted.
+    LogResult TrashLog() const;
 
     // Holds the log's exclusive lock while `work` runs, so a read and the write that follows it see
     // no other copy's change in between. The operations called inside `work` do not take the lock
@@ -75,6 +78,7 @@ public:
 
 private:
     QString filePath() const;
+    LogResult removeLog(bool toTrash) const;
     // The folder with its system's reason when it cannot be made; made private on POSIX.
     LogResult makeFolder() const;
     void removeLeftovers() const;

@@ -7,10 +7,15 @@
 #include <QHash>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <string>
 
 #include "core/atomic_file_writer.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kivra {
 
@@ -72,10 +77,11 @@ char32_t baseLetter(char32_t c) {
 // Case and accents folded away; UTF-8, so it compares bytewise with the ASCII lines. Qt's own
 // normalisation takes quadratic time on a long line, hence letter by letter. A line longer than
 // a list row shows gets a key of what the row shows: beyond it, EntryLessThan decides.
-QByteArray foldedKey(QByteArrayView line) {
-    // Most letters of a log fall below U+3000; each is worked out once.
-    static std::array<char32_t, 0x3000> known{};
-    const QString text = entry_log_detail::decodeLine(leading(line, kShownBytes));
+QByteArray foldedKey(QByteArrayView line, qsizetype limit = kShownBytes) {
+    // Most letters of a log fall below U+3000; each is worked out once (per thread: a find
+    // folds on two).
+    thread_local std::array<char32_t, 0x3000> known{};
+    const QString text = entry_log_detail::decodeLine(leading(line, limit));
     std::u32string folded;
     folded.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -93,6 +99,44 @@ QByteArray foldedKey(QByteArrayView line) {
         }
     }
     return QString::fromUcs4(folded.data(), qsizetype(folded.size())).toUtf8();
+}
+
+bool equalFolded(const char* text, const char* word, qsizetype size) {
+    for (qsizetype i = 0; i < size; ++i)
+        if (kByteFold[uchar(text[i])] != uchar(word[i])) return false;
+    return true;
+}
+
+// Where the folded `word` first occurs in `text`, ASCII letters of the text folded as compared;
+// -1 when nowhere. Sixteen places at a time are tried by the word's first and last byte.
+qsizetype findFolded(QByteArrayView text, QByteArrayView word) {
+    const qsizetype n = word.size();
+    if (n == 0) return 0;
+    const char* const p = text.data();
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    // OR 0x20 turns 'A' into 'a' and nothing else into a lower-case letter.
+    const auto caseBit = [](char c) { return char(c >= 'a' && c <= 'z' ? 0x20 : 0); };
+    const __m128i first = _mm_set1_epi8(word[0]);
+    const __m128i last = _mm_set1_epi8(word[n - 1]);
+    const __m128i firstBit = _mm_set1_epi8(caseBit(word[0]));
+    const __m128i lastBit = _mm_set1_epi8(caseBit(word[n - 1]));
+    for (; i + n - 1 + 16 <= text.size(); i += 16) {
+        const __m128i a =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), firstBit);
+        const __m128i b =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + n - 1)), lastBit);
+        unsigned mask = unsigned(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+        for (; mask != 0; mask &= mask - 1) {
+            const qsizetype at = i + std::countr_zero(mask);
+            if (equalFolded(p + at, word.data(), n)) return at;
+        }
+    }
+#endif
+    for (; i + n <= text.size(); ++i)
+        if (equalFolded(p + i, word.data(), n)) return i;
+    return -1;
 }
 
 LogResult readFailure(const char* what, const QString& path, const QString& reason) {
@@ -150,6 +194,7 @@ void EntryTable::index(qsizetype from) {
         if (!entry_log_detail::isAscii(line)) {
             entry.key = static_cast<qint32>(keys_.size());
             keys_.push_back(foldedKey(line));
+            keyedLines_.push_back(static_cast<quint32>(lines_.size()));
         }
         lines_.push_back(entry);
     });
@@ -159,7 +204,10 @@ void EntryTable::truncate(quint32 count) {
     if (count >= size()) return;
     const auto firstKey = std::find_if(lines_.begin() + count, lines_.end(),
                                        [](const Line& l) { return l.key >= 0; });
-    if (firstKey != lines_.end()) keys_.resize(firstKey->key);
+    if (firstKey != lines_.end()) {
+        keys_.resize(firstKey->key);
+        keyedLines_.resize(firstKey->key);
+    }
     bytes_.truncate(lines_[count].offset);
     lines_.resize(count);
     loadedLines_ = std::min(loadedLines_, count);
@@ -280,6 +328,56 @@ std::vector<quint32> EntryTable::merged(const std::vector<quint32>& a,
     }
     out.insert(out.end(), from, a.end());
     return out;
+}
+
+std::vector<QByteArray> EntryTable::findWords(const QString& text) {
+    std::vector<QByteArray> words;
+    for (const QString& word : text.simplified().split(u' ', Qt::SkipEmptyParts)) {
+        const QByteArray utf8 = word.toUtf8();
+        // A lone accent folds to nothing, which every line would hold.
+        if (QByteArray folded = foldedKey(utf8, utf8.size()); !folded.isEmpty())
+            words.push_back(std::move(folded));
+    }
+    std::stable_sort(words.begin(), words.end(),
+                     [](const QByteArray& a, const QByteArray& b) { return a.size() > b.size(); });
+    return words;
+}
+
+void EntryTable::find(const std::vector<QByteArray>& words, quint32 from, quint32 to,
+                      std::vector<char>& holds) const {
+    to = std::min(to, size());
+    if (words.empty() || from >= to) return;
+    const auto holdsAll = [&words](QByteArrayView text, size_t first) {
+        for (size_t w = first; w < words.size(); ++w)
+            if (findFolded(text, words[w]) < 0) return false;
+        return true;
+    };
+    // ASCII lines: the longest word is looked for through the bytes of all of them at once, the
+    // others only in the lines that hold it. Folding keeps every ASCII letter, so a word that
+    // folds to more than ASCII is in none of them.
+    if (entry_log_detail::isAscii(words.front())) {
+        const char* const base = bytes_.constData();
+        qsizetype at = lines_[from].offset;
+        const qsizetype end = lines_[to - 1].offset + lines_[to - 1].length;
+        quint32 atLine = from;
+        while (at < end) {
+            const qsizetype hit = findFolded(QByteArrayView(base + at, end - at), words.front());
+            if (hit < 0) break;
+            // A word holds no line break, so it lies within one line.
+            while (atLine + 1 < to && lines_[atLine + 1].offset <= at + hit) ++atLine;
+            if (lines_[atLine].key < 0 && holdsAll(line(atLine), 1)) holds[atLine] = 1;
+            if (atLine + 1 == to) break;
+            at = lines_[++atLine].offset;
+        }
+    }
+    // The others by their folded keys, or folded afresh beyond what a key holds.
+    auto keyed = std::lower_bound(keyedLines_.begin(), keyedLines_.end(), from);
+    for (; keyed != keyedLines_.end() && *keyed < to; ++keyed) {
+        const Line& l = lines_[*keyed];
+        const bool whole = l.length <= kShownBytes;
+        if (holdsAll(whole ? QByteArrayView(keys_[l.key]) : foldedKey(line(*keyed), l.length), 0))
+            holds[*keyed] = 1;
+    }
 }
 
 LogResult EntryTable::write(const EntryLog& log, const std::vector<quint32>& order) const {

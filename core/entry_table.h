@@ -48,6 +48,14 @@ public:
     // the bytes they were read as.
     LogResult rewrite(const EntryLog& log, const std::vector<quint32>& kept);
 
+    // The words of a find in `text` (split at white space), folded as the order folds lines;
+    // longest first. None for blank text.
+    static std::vector<QByteArray> findWords(const QString& text);
+    // Sets holds[i] for each line i in [from, to) that holds every one of `words` (from
+    // findWords) anywhere. Folds as it goes: no folded copy of the log beyond the sort keys.
+    void find(const std::vector<QByteArray>& words, quint32 from, quint32 to,
+              std::vector<char>& holds) const;
+
 private:
     struct Line {
         qint64 offset;
@@ -65,6 +73,8 @@ private:
     QByteArray bytes_;
     std::vector<Line> lines_;
     std::vector<QByteArray> keys_;
+    // The line of each key, in step with keys_.
+    std::vector<quint32> keyedLines_;
     // What came from the log by the first load.
     quint32 loadedLines_ = 0;
     qsizetype loadedBytes_ = 0;

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +18,8 @@
 #include "about/frm_about.h"
 #include "core/abbreviate_path.h"
 #include "core/app_info.h"
+#include "core/name_decoding.h"
+#include "help/frm_help.h"
 #include "main_window/import_command.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
@@ -81,14 +85,17 @@ void frmMain::createControls() {
 
     dirPaths_ = new widgets::DirectoryList(client);
     dirPaths_->setObjectName(QStringLiteral("dirPaths"));
+    dirPaths_->setAccessibleName(tr("Folders"));
     dirPaths_->setGeometry(scale_.Rect(144, 504, 3072, 3312));
 
     drvDriveList_ = new widgets::DriveList(client);
     drvDriveList_->setObjectName(QStringLiteral("drvDriveList"));
+    drvDriveList_->setAccessibleName(tr("Drives"));
     drvDriveList_->setGeometry(scale_.Rect(144, 3924, 3072, 288));
 
     fileList_ = new widgets::FileList(client);
     fileList_->setObjectName(QStringLiteral("fileList"));
+    fileList_->setAccessibleName(tr("Files"));
     fileList_->setGeometry(scale_.Rect(3312, 504, 4548, 3720));
 
     auto* frmFileInfo = new QGroupBox(tr("File/Path Information"), client);
@@ -103,6 +110,7 @@ void frmMain::createControls() {
     lblAbbrPath_->setObjectName(QStringLiteral("lblAbbrPath"));
     lblAbbrPath_->setGeometry(scale_.Rect(1332, 396, 6132, 192));
     lblAbbrPath_->setTextFormat(Qt::PlainText);
+    lblAbbrPath_->setAccessibleName(tr("File/Path: "));
 
     auto* lblDescr = new QLabel(tr("Description:"), frmFileInfo);
     lblDescr->setObjectName(QStringLiteral("lblDescr"));
@@ -110,12 +118,14 @@ void frmMain::createControls() {
 
     txtDescription_ = new QLineEdit(frmFileInfo);
     txtDescription_->setObjectName(QStringLiteral("txtDescription"));
+    txtDescription_->setAccessibleName(tr("Description"));
     txtDescription_->setGeometry(scale_.Rect(1296, 720, 6132, 288));
     txtDescription_->setMaxLength(std::numeric_limits<int>::max());  // Qt's default is 32,767
     txtDescription_->installEventFilter(this);
 
     cmdQuit_ = new QPushButton(tr("&Quit"), client);
     cmdQuit_->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit_->setAccessibleName(tr("Quit"));
     cmdQuit_->setGeometry(scale_.Rect(6624, 5940, 1236, 516));
     cmdQuit_->setAutoDefault(false);
 
@@ -134,10 +144,16 @@ void frmMain::createControls() {
         if (!dirPaths_->setPath(QDir::homePath())) dirPaths_->setPath(QDir::rootPath());
     drvDriveList_->showDriveOf(dirPaths_->Path());
     fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
+    folderWatch_.watch(dirPaths_->nativePath());
 
+    connect(&folderWatch_, &FolderWatch::Changed, this, &frmMain::followDisk);
     connect(drvDriveList_, &widgets::DriveList::Change, this, &frmMain::drvDriveList_Change);
     connect(dirPaths_, &widgets::DirectoryList::Change, this, &frmMain::dirPaths_Change);
     connect(fileList_, &widgets::FileList::Click, this, &frmMain::fileList_Click);
+    // The second press of a double-click takes the focus back; what is typed next belongs in the
+    // box.
+    connect(fileList_, &QAbstractItemView::doubleClicked, txtDescription_,
+            [this] { txtDescription_->setFocus(); });
     connect(fileList_, &widgets::FileList::DirectoryGone, dirPaths_,
             &widgets::DirectoryList::moveToExistingParent);
     connect(cmdQuit_, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
@@ -146,7 +162,7 @@ void frmMain::createControls() {
 }
 
 void frmMain::createMenus() {
-    QMenu* file = fileMenu_ = menuBar()->addMenu(tr("File"));
+    QMenu* file = fileMenu_ = menuBar()->addMenu(tr("&File"));
     auto addItem = [this](QMenu* menu, const char* name, const QString& text,
                           const QKeySequence& key, void (frmMain::*handler)()) {
         QAction* action = menu->addAction(text);
@@ -172,8 +188,8 @@ void frmMain::createMenus() {
     windowShortcuts_.append(addItem(file, "FileQuit", tr("Quit"),
                                     QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::FileQuit_Click));
 
-    QMenu* help = menuBar()->addMenu(tr("Help"));
-    addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), nullptr);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    addItem(help, "HelpHelp", tr("Help"), QKeySequence(Qt::Key_F1), &frmMain::HelpHelp_Click);
     addItem(help, "HelpAbout", tr("About"), QKeySequence(), &frmMain::HelpAbout_Click);
 }
 
@@ -188,7 +204,9 @@ void frmMain::createKeys() {
     };
     addKey(QKeySequence(Qt::Key_F5), &frmMain::refreshLists);
     addKey(QKeySequence(Qt::ALT | Qt::Key_Up), [this] { dirPaths_->openParent(); });
-    // As on the Linux desktops; the menus themselves carry no access letters.
+    // The file managers' key.
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_H), [this] { setShowHidden(!showHidden_); });
+    // As on the Linux desktops, beside Alt+F.
     addKey(QKeySequence(Qt::Key_F10),
            [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
 }
@@ -209,16 +227,37 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::appendDescription(const QString& pathPart) {
+bool frmMain::appendDescription(const QString& pathPart) {
     const QString line = pathPart + QStringLiteral(" - ") + txtDescription_->text();
     const LogStamp before = LogStamp::of(log_.LogPath());
     const LogResult result = log_.AppendEntry(line);
     if (result) {
         noteAppended({line}, before);
-        return;
+        return true;
     }
     widgets::ShowMessage(this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line),
                          widgets::MsgStyle::Exclamation);
+    return false;
+}
+
+QString frmMain::pathPartOfMove() const {
+    return platform::JoinPath(fileList_->Path(), fileList_->FileName());
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (txtDescription_->text().isEmpty()) return QMainWindow::closeEvent(event);
+    const QString pathPart = pathPartOfMove();
+    widgets::MessageRequest ask{this,
+                                tr("Record the description of %1 before quitting?").arg(pathPart),
+                                widgets::MsgStyle::YesNoCancel, tr("&Record"), tr("&Discard")};
+    const int answer = widgets::ShowMessage(ask);
+    // A failed append has been told; the window stays so the text can still be saved.
+    if (answer == widgets::kAnswerCancel ||
+        (answer == widgets::kAnswerYes && !appendDescription(pathPart))) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void frmMain::noteAppended(const QStringList& lines, const LogStamp& before) {
@@ -298,8 +337,12 @@ void frmMain::showNotesOfCurrent() {
                                                      : dirPaths_->currentDescriptions();
     // Grey text only: the box stays empty, so moving on records nothing.
     txtDescription_->setPlaceholderText(notes.isEmpty() ? QString() : notes.last());
-    lblAbbrPath_->setToolTip(notes.isEmpty() ? currentPath_
-                                             : widgets::NotesTip(currentPath_, notes));
+    QString tip = notes.isEmpty() ? currentPath_ : widgets::NotesTip(currentPath_, notes);
+    if (currentIsFile_ && fileList_->currentFileGone()) tip += tr("\n\nIt no longer exists.");
+    lblAbbrPath_->setToolTip(tip);
+    // Read out whole and in its real case, as the tooltip shows it, but as plain text.
+    lblAbbrPath_->setAccessibleName(tr("File/Path: ") + currentPath_);
+    lblAbbrPath_->setAccessibleDescription(widgets::NotesAccessibleText(notes));
 }
 
 void frmMain::drvDriveList_Change() {
@@ -309,10 +352,11 @@ void frmMain::drvDriveList_Change() {
 }
 
 void frmMain::dirPaths_Change() {
-    if (!txtDescription_->text().isEmpty())
-        appendDescription(platform::JoinPath(fileList_->Path(), fileList_->FileName()));
+    if (!txtDescription_->text().isEmpty()) appendDescription(pathPartOfMove());
     followLog();
     fileList_->setPath(dirPaths_->Path(), dirPaths_->nativePath());
+    folderWatch_.watch(dirPaths_->nativePath());
+    drvDriveList_->showDriveOf(dirPaths_->Path());
     lblAbbrPath_->setText(AbbreviatePath(dirPaths_->Path(), kLabelWidth));
     currentPath_ = dirPaths_->Path();
     currentIsFile_ = false;
@@ -341,6 +385,46 @@ void frmMain::refreshLists() {
         return;
     }
     fileList_->refresh();
+    folderWatch_.watch(dirPaths_->nativePath());  // a folder made again, a watch given back
+    showNotesOfCurrent();
+}
+
+void frmMain::followDisk() {
+    // A shown folder that vanished stays shown until the user moves or presses F5.
+    if (!platform::IsReadableDirectory(dirPaths_->nativePath())) return;
+    dirPaths_->refresh();
+    fileList_->refresh();
+    showNotesOfCurrent();
+}
+
+void frmMain::setShowHidden(bool show) {
+    showHidden_ = show;
+    dirPaths_->setShowHidden(show);
+    fileList_->setShowHidden(show);
+}
+
+bool frmMain::showPath(const QString& path) { return showNativePath(platform::NativeBytes(path)); }
+
+bool frmMain::showNativePath(const QByteArray& path) {
+    const QByteArray full = platform::AbsoluteNativePath(path);
+    const bool isFolder = platform::IsReadableDirectory(full);
+    const QByteArray folder = isFolder ? full : platform::ParentBytes(full);
+    if (folder.isEmpty() || !platform::IsReadableDirectory(folder)) return false;
+    if (platform::IsHidden(full)) setShowHidden(true);
+    if (folder == dirPaths_->nativePath()) {
+        if (isFolder) dirPaths_Change();  // shown already, yet not current
+    } else if (!dirPaths_->setNativePath(folder)) {
+        return false;
+    }
+    return isFolder || fileList_->makeCurrent(full.mid(platform::JoinBytes(folder, {}).size()));
+}
+
+void frmMain::startAt(const QByteArray& path) {
+    if (showNativePath(path)) return;
+    widgets::ShowMessage(
+        this,
+        tr("%1\n\nThere is no such file or folder, or it cannot be read.").arg(DecodeName(path)),
+        widgets::MsgStyle::Exclamation);
 }
 
 void frmMain::cmdQuit_Click() { FileQuit_Click(); }
@@ -348,12 +432,26 @@ void frmMain::cmdQuit_Click() { FileQuit_Click(); }
 void frmMain::FileQuit_Click() { close(); }
 
 void frmMain::FileView_Click() {
-    OpenViewCurrent(this, log_);
+    const QString chosen = OpenViewCurrent(this, log_);
     // Deleted entries or a cleared log: the marks and the hint follow at once.
     if (reading_)
         readAgain_ = true;
     else
         readNotes();
+    if (!chosen.isEmpty()) showEntryItem(chosen);
+}
+
+void frmMain::showEntryItem(const QString& line) {
+    const EntryItem item = ItemOfEntry(line);
+    if (item.path.isEmpty()) return;
+    if (item.exists && showPath(item.path)) return;
+    QString folder = item.path;
+    do {
+        folder = QFileInfo(folder).absolutePath();
+    } while (!(QFileInfo(folder).isDir() && showPath(folder)) && !QDir(folder).isRoot());
+    widgets::ShowMessage(
+        this, tr("%1\n\nThis item no longer exists.").arg(QDir::toNativeSeparators(item.path)),
+        widgets::MsgStyle::Exclamation);
 }
 
 void frmMain::FileSave_Click() { exportCommand_.run(); }
@@ -369,6 +467,8 @@ void frmMain::FileImport_Click() {
     else
         readNotes();
 }
+
+void frmMain::HelpHelp_Click() { ShowHelp(this); }
 
 void frmMain::HelpAbout_Click() { ShowAbout(this); }
 

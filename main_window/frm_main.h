@@ -3,7 +3,7 @@
 // The main window: a drive, a directory and a file list side by side, and under them the frame
 // that shows the current item and takes its description. Moving on in any list records the
 // description typed for the item being left (AppendEntry) before the new item becomes current.
-// The menu reaches the other windows: View Current, Export and About, each of which the main
+// The menu reaches the other windows: View Current, Export, Help and About, each of which the main
 // window owns only while it is open, and Import, which appends notes kept elsewhere. The lists
 // mark what the log already describes: the window reads the log for that once it is on screen,
 // off the user-interface thread, and again at a listing when the log changed behind it; it
@@ -14,6 +14,7 @@
 
 #include "core/description_index.h"
 #include "core/entry_log.h"
+#include "core/folder_watch.h"
 #include "main_window/export_command.h"
 #include "widgets/twips.h"
 
@@ -56,9 +57,24 @@ public:
     void FileView_Click();
     void FileImport_Click();
     void FileSave_Click();
+    void HelpHelp_Click();
     void HelpAbout_Click();
     // F5: the drive, directory and file lists read afresh in place; nothing is recorded.
     void refreshLists();
+    // Ctrl+H: hidden files and folders listed too, or no longer; nothing moves.
+    void setShowHidden(bool show);
+    bool showHidden() const { return showHidden_; }
+    // A folder is shown as after a directory change; a file's folder is shown with the file
+    // current, as after a Click; a hidden one turns hidden items on. False when there is no such
+    // file or folder, or it cannot be listed.
+    bool showPath(const QString& path);
+    // The same for a path in the file system's own bytes, relative to the current directory.
+    bool showNativePath(const QByteArray& path);
+    // The path from the command line: shown, or a message naming it.
+    void startAt(const QByteArray& path);
+
+    // The item a View Current entry describes, or the nearest folder left of a gone one.
+    void showEntryItem(const QString& line);
 
     // Whether the log has been read for the marks; for tests.
     bool notesReady() const { return notes_ != nullptr && !reading_; }
@@ -66,6 +82,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Every way out passes here: a description still in the box is not dropped without a word.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
@@ -74,7 +92,10 @@ private:
     // Keys of the window that have no menu item: refresh, the parent directory, the File menu.
     void createKeys();
     // Appends the entry for the item being left; a failure is told to the user, line and all.
-    void appendDescription(const QString& pathPart);
+    bool appendDescription(const QString& pathPart);
+    // The path part a move to another directory records: the file, or the directory with its
+    // separator when no file is current.
+    QString pathPartOfMove() const;
     // Lines just appended: added to the marks at once when the marks held the whole log `before`.
     void noteAppended(const QStringList& lines, const LogStamp& before);
     // Reads the log for the marks in the background; the lists keep the old marks meanwhile.
@@ -83,6 +104,8 @@ private:
     // At a listing: the log read again when it changed since.
     void followLog();
     void showNotes();
+    // The shown folder changed on disk: the lists follow in place, nothing is recorded.
+    void followDisk();
     // The placeholder and the label's tooltip for the current item.
     void showNotesOfCurrent();
 
@@ -98,6 +121,8 @@ private:
     bool reading_ = false;
     bool readAgain_ = false;  // the log changed under a read still running
     QThread* reader_ = nullptr;
+    FolderWatch folderWatch_;
+    bool showHidden_ = false;
 
     widgets::DriveList* drvDriveList_ = nullptr;
     widgets::DirectoryList* dirPaths_ = nullptr;

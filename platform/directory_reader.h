@@ -11,10 +11,11 @@ namespace kivra::platform {
 struct DirectoryEntry {
     QByteArray name;
     bool isDirectory = false;
+    bool isHidden = false;  // a dot-name on POSIX, the hidden attribute on Windows
 };
 
-// The visible entries of `directory` (native bytes, as above) without "." and "..": hidden
-// ones are left out. Nullopt when the directory cannot be read.
+// The entries of `directory` (native bytes, as above) without "." and "..", hidden ones
+// flagged. Nullopt when the directory cannot be read.
 std::optional<QList<DirectoryEntry>> ReadDirectory(const QByteArray& directory);
 
 // The process's current directory, in the same native bytes; empty when it is gone.
@@ -22,5 +23,11 @@ QByteArray CurrentDirectory();
 
 // True when `directory` exists and can be listed.
 bool IsReadableDirectory(const QByteArray& directory);
+
+// Whether the file or folder at `path` is hidden, as its listing would flag it.
+bool IsHidden(const QByteArray& path);
+
+// False for folders whose changes reach no watcher: network and FUSE file systems.
+bool SendsChangeEvents(const QByteArray& directory);
 
 }  // namespace kivra::platform

@@ -1,6 +1,7 @@
 #include <dirent.h>
 #include <errno.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include "platform/directory_reader.h"
@@ -14,7 +15,9 @@ std::optional<QList<DirectoryEntry>> ReadDirectory(const QByteArray& directory) 
     // One pass, the type from the entry itself: a stat only where the file system leaves the
     // type unknown or the entry is a link, which is listed as what it points to.
     while (const dirent* entry = readdir(dir)) {
-        if (entry->d_name[0] == '.') continue;
+        const bool hidden = entry->d_name[0] == '.';
+        if (hidden && (entry->d_name[1] == 0 || (entry->d_name[1] == '.' && entry->d_name[2] == 0)))
+            continue;
         bool isDirectory = entry->d_type == DT_DIR;
         if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
             struct stat info;
@@ -24,7 +27,7 @@ std::optional<QList<DirectoryEntry>> ReadDirectory(const QByteArray& directory) 
         } else if (entry->d_type != DT_DIR && entry->d_type != DT_REG) {
             continue;  // devices, sockets, pipes: nothing to describe
         }
-        entries.append({QByteArray(entry->d_name), isDirectory});
+        entries.append({QByteArray(entry->d_name), isDirectory, hidden});
     }
     closedir(dir);
     return entries;
@@ -45,6 +48,31 @@ bool IsReadableDirectory(const QByteArray& directory) {
     struct stat info;
     return stat(directory.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
            access(directory.constData(), R_OK | X_OK) == 0;
+}
+
+bool IsHidden(const QByteArray& path) {
+    QByteArray name = path;
+    while (name.endsWith('/')) name.chop(1);
+    return name.mid(name.lastIndexOf('/') + 1).startsWith('.');
+}
+
+bool SendsChangeEvents(const QByteArray& directory) {
+    struct statfs info;
+    if (statfs(directory.constData(), &info) != 0) return false;
+    switch (static_cast<unsigned long>(info.f_type)) {
+        case 0x6969:      // NFS
+        case 0x517B:      // SMB
+        case 0xFF534D42:  // CIFS
+        case 0xFE534D42:  // SMB2
+        case 0x65735546:  // FUSE
+        case 0x01021997:  // 9P
+        case 0x5346414F:  // AFS
+        case 0x00C36400:  // Ceph
+        case 0x73757245:  // Coda
+            return false;
+        default:
+            return true;
+    }
 }
 
 }  // namespace kivra::platform

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/directory_reader.h"
+
 namespace kivra::platform {
 
 // The directory, a separator unless it already ends in one, and the name: "C:\" + "a" gives
@@ -46,6 +48,18 @@ inline QByteArray ParentBytes(const QByteArray& directory) {
     if (last < 0 || directory.size() <= 1 || last == directory.size() - 1) return {};
     const qsizetype first = directory.indexOf(separator);
     return directory.left(last == first ? last + 1 : last);  // the root keeps its separator
+}
+
+// A path the user typed, in native bytes, made absolute against the current directory and
+// cleaned of ".", ".." and doubled separators, as NormalizedDirectory does for text.
+inline QByteArray AbsoluteNativePath(const QByteArray& path) {
+#ifdef Q_OS_WIN
+    return NormalizedDirectory(QString::fromUtf8(path)).toUtf8();
+#else
+    const QByteArray absolute = path.startsWith('/') ? path : JoinBytes(CurrentDirectory(), path);
+    // Latin-1 keeps every byte as it is, names that are not UTF-8 included.
+    return QDir::cleanPath(QString::fromLatin1(absolute)).toLatin1();
+#endif
 }
 
 }  // namespace kivra::platform

@@ -42,15 +42,22 @@ foreach(size 16 32 48 64 128 256)
             RENAME kivra32.png)
 endforeach()
 
-# Debian wants the manual page and the changelog compressed with gzip -9n (no name, no time).
+# The manual page is made from the Help window's Markdown, so the two never differ.
+find_program(KIVRA_GO_MD2MAN go-md2man REQUIRED)
 set(docs ${CMAKE_CURRENT_BINARY_DIR}/package-docs)
-foreach(pair "kivra32.1;kivra32.1.gz" "debian/changelog;changelog.gz")
+add_custom_command(OUTPUT ${docs}/kivra32.1
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${docs}
+    COMMAND ${KIVRA_GO_MD2MAN} -in ${res}/kivra32.md -out ${docs}/kivra32.1
+    DEPENDS ${res}/kivra32.md VERBATIM)
+
+# Debian wants the manual page and the changelog compressed with gzip -9n (no name, no time).
+foreach(pair "${docs}/kivra32.1;kivra32.1.gz" "${res}/debian/changelog;changelog.gz")
     list(GET pair 0 source)
     list(GET pair 1 target)
     add_custom_command(OUTPUT ${docs}/${target}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${docs}
-        COMMAND gzip -9n -c ${res}/${source} > ${docs}/${target}
-        DEPENDS ${res}/${source} VERBATIM)
+        COMMAND gzip -9n -c ${source} > ${docs}/${target}
+        DEPENDS ${source} VERBATIM)
     list(APPEND gzipped ${docs}/${target})
 endforeach()
 add_custom_target(package_docs ALL DEPENDS ${gzipped})

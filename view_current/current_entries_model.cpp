@@ -1,8 +1,22 @@
 #include "view_current/current_entries_model.h"
 
 #include <QFont>
+#include <QThread>
+#include <algorithm>
 
 namespace kivra {
+
+namespace {
+
+// Lines per slice: a few milliseconds of work, so keys are taken between slices.
+constexpr quint32 kSliceLines = 1 << 17;
+
+}  // namespace
+
+CurrentEntriesModel::CurrentEntriesModel(QObject* parent) : QAbstractListModel(parent) {
+    slices_.setInterval(0);
+    connect(&slices_, &QTimer::timeout, this, &CurrentEntriesModel::findSlice);
+}
 
 int CurrentEntriesModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -12,6 +26,7 @@ QVariant CurrentEntriesModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || size_t(index.row()) >= rows_.size()) return {};
     const quint32 line = rows_[index.row()];
     if (role == Qt::DisplayRole || role == Qt::EditRole) return table_.shown(line);
+    if (role == LineRole) return table_.text(line);
     switch (role) {
         case Qt::FontRole:
         case Qt::ToolTipRole:
@@ -47,8 +62,15 @@ ItemState CurrentEntriesModel::stateOf(quint32 line) const {
 
 void CurrentEntriesModel::addFrom(quint32 firstNew) {
     if (firstNew == table_.size()) return;
+    kept_ = table_.merged(kept_, table_.sorted(table_.all(firstNew)));
+    if (!words_.empty()) {
+        holds_.assign(table_.size(), 0);
+        findNext_ = 0;
+        slices_.start();
+        return;
+    }
     beginResetModel();
-    rows_ = table_.merged(rows_, table_.sorted(table_.all(firstNew)));
+    rows_ = kept_;
     endResetModel();
 }
 
@@ -73,17 +95,71 @@ void CurrentEntriesModel::addEntries(EntryTable table) {
 
 void CurrentEntriesModel::removeItem(int row) {
     if (row < 0 || size_t(row) >= rows_.size()) return;
+    const quint32 line = rows_[row];
+    // The kept entries are in list order too; among equal lines, this very one goes.
+    const auto [first, last] =
+        std::equal_range(kept_.begin(), kept_.end(), line,
+                         [this](quint32 a, quint32 b) { return table_.less(a, b); });
+    if (const auto at = std::find(first, last, line); at != last) kept_.erase(at);
     beginRemoveRows({}, row, row);
     rows_.erase(rows_.begin() + row);
     endRemoveRows();
 }
 
 void CurrentEntriesModel::clear() {
+    slices_.stop();
     beginResetModel();
+    kept_.clear();
     rows_.clear();
     endResetModel();
 }
 
-LogResult CurrentEntriesModel::writeBack(const EntryLog& log) { return table_.rewrite(log, rows_); }
+void CurrentEntriesModel::setFind(const QString& text) {
+    words_ = EntryTable::findWords(text);
+    slices_.stop();
+    findNext_ = 0;
+    if (words_.empty()) {
+        showFound();
+        return;
+    }
+    holds_.assign(table_.size(), 0);
+    slices_.start();
+}
+
+void CurrentEntriesModel::findSlice() {
+    const quint32 to = std::min(table_.size(), findNext_ + kSliceLines);
+    // Half of it on another core where there is one; each half marks lines of its own.
+    const quint32 half = QThread::idealThreadCount() > 1 ? (to - findNext_) / 2 : 0;
+    std::unique_ptr<QThread> other(
+        QThread::create([this, from = to - half, to] { table_.find(words_, from, to, holds_); }));
+    if (half > 0) other->start();
+    table_.find(words_, findNext_, to - half, holds_);
+    if (half > 0) other->wait();
+    findNext_ = to;
+    if (findNext_ < table_.size()) return;
+    slices_.stop();
+    showFound();
+}
+
+void CurrentEntriesModel::showFound() {
+    beginResetModel();
+    if (words_.empty()) {
+        rows_ = kept_;
+    } else {
+        // Without a branch: most of a find's rows are hard to guess.
+        rows_.resize(kept_.size());
+        size_t shown = 0;
+        for (const quint32 line : kept_) {
+            rows_[shown] = line;
+            shown += size_t(holds_[line] != 0);
+        }
+        rows_.resize(shown);
+    }
+    endResetModel();
+    emit found();
+}
+
+// The table gets back to its own lines after the rewrite, so a find going on holds.
+LogResult CurrentEntriesModel::writeBack(const EntryLog& log) { return table_.rewrite(log, kept_); }
 
 }  // namespace kivra

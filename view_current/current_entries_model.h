@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QStringList>
+#include <QTimer>
 #include <vector>
 
 #include "core/description_index.h"
@@ -11,12 +12,17 @@ namespace kivra {
 
 // The View Current list's items: a view over an entry table in list order, decoding only the rows
 // on show. Filling sorts once instead of placing line by line, and "Delete Entry" only drops an
-// index, so a log of a million lines opens faster than sorting it with sort(1).
+// index, so a log of a million lines opens faster than sorting it with sort(1). The entries kept
+// (all but those deleted) and the rows shown (those of the kept that hold the find's words) are
+// apart: a find hides entries, it never drops them from what "Return" writes.
 class CurrentEntriesModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    using QAbstractListModel::QAbstractListModel;
+    explicit CurrentEntriesModel(QObject* parent = nullptr);
+
+    // The whole line as in the log, where the row shows a long one cut short.
+    static constexpr int LineRole = Qt::UserRole;
 
     // The list view asks for every row's index at each layout: only the checks it needs.
     QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override {
@@ -33,19 +39,38 @@ public:
     void removeItem(int row);
     void clear();
 
+    // Shows only the entries that hold every word of `text`, case and accents ignored; all for
+    // blank text. The lines are gone through in slices between events, so a key typed meanwhile
+    // is taken at once and the unwanted find dropped; the rows change when it is done.
+    void setFind(const QString& text);
+    bool finding() const { return slices_.isActive(); }
+    int keptCount() const { return static_cast<int>(kept_.size()); }
+
     // "Return": the log as it stands now, minus what was removed here.
     LogResult writeBack(const EntryLog& log);
 
     // How many entries were looked up on disk so far; for tests.
     quint32 itemChecks() const { return checks_; }
 
+signals:
+    // The rows now show the find's result.
+    void found();
+
 private:
     void addFrom(quint32 firstNew);
+    void findSlice();
+    void showFound();
     // Looked up on disk the first time the row is drawn, never again in this window.
     ItemState stateOf(quint32 line) const;
 
     EntryTable table_;
+    std::vector<quint32> kept_;
     std::vector<quint32> rows_;
+    std::vector<QByteArray> words_;
+    // By line: whether it holds the words; filled up to findNext_.
+    std::vector<char> holds_;
+    quint32 findNext_ = 0;
+    QTimer slices_;
     // By line; 0 until looked up, else the state plus one.
     mutable std::vector<quint8> states_;
     mutable quint32 checks_ = 0;

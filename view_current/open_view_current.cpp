@@ -4,8 +4,8 @@
 
 #include "core/entry_log.h"
 #include "core/entry_table.h"
-#include "widgets/message_box.h"
 #include "view_current/frm_show_current.h"
+#include "widgets/message_box.h"
 
 namespace kivra {
 
@@ -13,10 +13,10 @@ std::unique_ptr<frmShowCurrent> CreateViewCurrent(QWidget* owner, const EntryLog
     if (!log.LogExists()) {
         const QString notAFile = log.NotAFileMessage();
         widgets::ShowMessage(owner,
-                              notAFile.isEmpty() ? QCoreApplication::translate(
-                                                       "frmMain", "Currently no entries exist")
-                                                 : notAFile,
-                              widgets::MsgStyle::Exclamation);
+                             notAFile.isEmpty() ? QCoreApplication::translate(
+                                                      "frmMain", "Currently no entries exist")
+                                                : notAFile,
+                             widgets::MsgStyle::Exclamation);
         return nullptr;
     }
     // Half a log must not be listed: "Return" would overwrite the file with it.
@@ -30,8 +30,11 @@ std::unique_ptr<frmShowCurrent> CreateViewCurrent(QWidget* owner, const EntryLog
     return form;
 }
 
-void OpenViewCurrent(QWidget* owner, const EntryLog& log) {
-    if (const std::unique_ptr<frmShowCurrent> form = CreateViewCurrent(owner, log)) form->exec();
+QString OpenViewCurrent(QWidget* owner, const EntryLog& log) {
+    const std::unique_ptr<frmShowCurrent> form = CreateViewCurrent(owner, log);
+    if (!form) return {};
+    form->exec();
+    return form->chosenEntry();
 }
 
 }  // namespace kivra

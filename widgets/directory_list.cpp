@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QHelpEvent>
 #include <QIcon>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
@@ -16,32 +15,11 @@
 #include "platform/native_path.h"
 #include "widgets/name_tooltip.h"
 #include "widgets/note_marks.h"
+#include "widgets/style_icons.h"
 
 namespace kivra::widgets {
 
 namespace {
-
-// Without a desktop icon theme Qt first searches hicolor for a folder icon in vain, a few
-// milliseconds at start-up, and then falls back to its own pictures: take those at once.
-QIcon folderIcon(const QStyle* style, QStyle::StandardPixmap which) {
-    if (QIcon::themeName() == u"hicolor") {
-        const char* name = which == QStyle::SP_DirOpenIcon ? "diropen" : "dirclosed";
-        QIcon icon;
-        for (const int size : {16, 32}) {
-            QImageReader reader(
-                QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
-                    .arg(QLatin1StringView(name))
-                    .arg(size),
-                "png");
-            reader.setAutoDetectImageFormat(false);
-            const QPixmap pixmap = QPixmap::fromImageReader(&reader);
-            if (pixmap.isNull()) return style->standardIcon(which);
-            icon.addPixmap(pixmap);
-        }
-        return icon;
-    }
-    return style->standardIcon(which);
-}
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kDepthRole = Qt::UserRole + 1;
@@ -67,13 +45,13 @@ protected:
 };
 
 // Subdirectory names in the lists' order; nullopt when the directory cannot be read.
-std::optional<QList<QByteArray>> listSubdirectories(const QByteArray& path) {
+std::optional<QList<QByteArray>> listSubdirectories(const QByteArray& path, bool showHidden) {
     const std::optional<QList<platform::DirectoryEntry>> entries = platform::ReadDirectory(path);
     if (!entries) return std::nullopt;
     QList<QByteArray> raw;
     QStringList names;
     for (const platform::DirectoryEntry& entry : *entries) {
-        if (!entry.isDirectory) continue;
+        if (!entry.isDirectory || (entry.isHidden && !showHidden)) continue;
         raw.append(entry.name);
         names.append(DecodeName(entry.name));
     }
@@ -108,7 +86,7 @@ bool DirectoryList::setPath(const QString& path) {
 }
 
 bool DirectoryList::setNativePath(const QByteArray& native) {
-    const std::optional<QList<QByteArray>> subdirectories = listSubdirectories(native);
+    const std::optional<QList<QByteArray>> subdirectories = listSubdirectories(native, showHidden_);
     if (!subdirectories) return false;
     if (native == native_) return true;
     native_ = native;
@@ -119,7 +97,8 @@ bool DirectoryList::setNativePath(const QByteArray& native) {
 }
 
 bool DirectoryList::refresh() {
-    const std::optional<QList<QByteArray>> subdirectories = listSubdirectories(native_);
+    const std::optional<QList<QByteArray>> subdirectories =
+        listSubdirectories(native_, showHidden_);
     if (!subdirectories) return false;
     const QByteArray current =
         currentItem() ? currentItem()->data(kPathRole).toByteArray() : QByteArray();
@@ -129,6 +108,12 @@ bool DirectoryList::refresh() {
         if (item(row)->data(kPathRole).toByteArray() == current) setCurrentRow(row);
     verticalScrollBar()->setValue(scrolled);
     return true;
+}
+
+void DirectoryList::setShowHidden(bool show) {
+    if (show == showHidden_) return;
+    showHidden_ = show;
+    refresh();
 }
 
 void DirectoryList::moveToExistingParent() {
@@ -143,8 +128,8 @@ void DirectoryList::openParent() {
 }
 
 void DirectoryList::fill(const QList<QByteArray>& subdirectories) {
-    const QIcon open = folderIcon(style(), QStyle::SP_DirOpenIcon);
-    const QIcon closed = folderIcon(style(), QStyle::SP_DirClosedIcon);
+    const QIcon open = StyleIcon(style(), QStyle::SP_DirOpenIcon);
+    const QIcon closed = StyleIcon(style(), QStyle::SP_DirClosedIcon);
     clear();
     const QList<QByteArray> chain = chainTo(native_);
     int depth = 0;

@@ -8,9 +8,10 @@
 namespace kivra::widgets {
 
 // The directory list: the chain of directories from the root down to `Path`, then the
-// subdirectories of `Path` (hidden ones left out). Setting a different `Path` from code fires
-// Change before setPath returns; so does opening an entry by double-click or Enter. Each entry
-// keeps its path's real bytes, so a name that is not valid UTF-8 can still be opened.
+// subdirectories of `Path` (hidden ones only when asked for; `Path` itself always shows). Setting a
+// different `Path` from code fires Change before setPath returns; so does opening an entry by
+// double-click or Enter. Each entry keeps its path's real bytes, so a name that is not valid UTF-8
+// can still be opened.
 class DirectoryList : public QListWidget {
     Q_OBJECT
 public:
@@ -26,6 +27,8 @@ public:
     bool refresh();
     // Moves to the nearest parent that can still be listed (a move like any other).
     void moveToExistingParent();
+    // Lists hidden subdirectories too, or no longer; never moves.
+    void setShowHidden(bool show);
     void openParent();
 
     // Marks the directories the log describes, now and at each listing.
@@ -49,6 +52,7 @@ private:
     QByteArray native_;
     std::shared_ptr<const DescriptionIndex> index_;
     int chainLength_ = 0;
+    bool showHidden_ = false;
 };
 
 }  // namespace kivra::widgets

@@ -6,9 +6,9 @@
 
 namespace kivra::widgets {
 
-// The drive list: one entry per drive (Windows) or mounted volume, read afresh each time the
-// list opens. `Drive` is the root of the entry shown; Change fires only when the user picks a
-// different entry.
+// The drive list: one entry per drive (Windows), or the user's places and the mounted volumes,
+// read afresh each time the list opens. `Drive` is the root of the entry shown; Change fires when
+// the user picks a different entry, or the entry shown while the lists are not at its root.
 class DriveList : public QComboBox {
     Q_OBJECT
 public:
@@ -21,7 +21,7 @@ public:
     void setVolumeSource(std::function<QList<platform::Volume>()> source) {
         source_ = std::move(source);
     }
-    // Shows the entry whose root holds `path`, without firing Change.
+    // Shows the entry whose root holds `path` most closely, without firing Change.
     void showDriveOf(const QString& path);
     // Reads the volumes again, keeping the entry shown where it is still there.
     void refresh();
@@ -37,8 +37,12 @@ protected:
 private:
     void onActivated(int index);
 
-    std::function<QList<platform::Volume>()> source_ = platform::ListVolumes;
+    std::function<QList<platform::Volume>()> source_ = [] {
+        return platform::UserPlaces() + platform::ListVolumes();
+    };
     int shownIndex_ = -1;
+    QString shownFolder_;  // what showDriveOf was last given
+    bool atRoot_ = true;
 };
 
 }  // namespace kivra::widgets

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "core/name_decoding.h"
 #include "core/name_order.h"
@@ -92,16 +93,45 @@ void FileList::setPath(const QString& path, const QByteArray& native) {
     native_ = native.isEmpty() ? platform::NativeBytes(path_) : native;
     fileName_.clear();
     fileBytes_.clear();
-    refresh();
+    list();
+    scrollToTop();
 }
 
 void FileList::refresh() {
+    const int scrolled = verticalScrollBar()->value();
+    list();
+    if (scrolled > 0) {
+        doItemsLayout();  // the range, before the value is set back
+        verticalScrollBar()->setValue(scrolled);
+    }
+}
+
+void FileList::setShowHidden(bool show) {
+    if (show == showHidden_) return;
+    showHidden_ = show;
+    refresh();
+}
+
+bool FileList::makeCurrent(const QByteArray& name) {
+    const int row = model_->rowOf(name);
+    if (row < 0) return false;
+    const QModelIndex index = model_->index(row);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+    settle();
+    return fileBytes_ == name;
+}
+
+void FileList::list() {
     QStringList names;
     QList<QByteArray> bytes;
+    currentGone_ = !fileBytes_.isEmpty();
     if (const auto entries = platform::ReadDirectory(native_)) {
         names.reserve(entries->size());
         for (const platform::DirectoryEntry& entry : *entries) {
             if (entry.isDirectory) continue;
+            if (currentGone_ && entry.name == fileBytes_) currentGone_ = false;
+            if (entry.isHidden && !showHidden_) continue;
             names.append(DecodeName(entry.name));
             bytes.append(entry.name);
         }
@@ -140,9 +170,7 @@ void FileList::highlightCurrentFile() {
         setCurrentIndex(QModelIndex());
         return;
     }
-    const QModelIndex index = model_->index(row);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    scrollTo(index);
+    selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::ClearAndSelect);
 }
 
 QStringList FileList::fileNames() const { return model_->names(); }
@@ -167,6 +195,30 @@ void FileList::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FileList::keyPressEvent(QKeyEvent* event) {
+    // With no file current Qt moves every key to the first file; End means the last one, and Page
+    // Down goes where it would go from the first.
+    const int last = model_->rowCount() - 1;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!currentIndex().isValid() && last >= 0 && plain) {
+        switch (event->key()) {
+            case Qt::Key_PageDown:
+                selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
+                break;
+            case Qt::Key_Home:
+            case Qt::Key_End:
+            case Qt::Key_PageUp:
+            case Qt::Key_Up:
+            case Qt::Key_Down: {
+                const QModelIndex to = model_->index(event->key() == Qt::Key_End ? last : 0);
+                selectionModel()->setCurrentIndex(to, QItemSelectionModel::ClearAndSelect);
+                scrollTo(to);
+                settle();
+                return;
+            }
+            default:
+                break;
+        }
+    }
     QListView::keyPressEvent(event);
     settle();
 }
@@ -185,6 +237,7 @@ void FileList::settle() {
     }
     fileBytes_ = bytes;
     fileName_ = selected.first().data().toString();
+    currentGone_ = false;
     emit Click();
 }
 

@@ -9,10 +9,10 @@ namespace kivra::widgets {
 
 class FileNamesModel;
 
-// The file list: the ordinary files of `Path` (no directories, no hidden files) in the lists'
-// name order. Click fires when the user makes another file current by mouse or keyboard, never
-// when code sets `Path`, which leaves no file current. The highlight is the current file: the
-// user cannot take it away, and a drag ends with one Click for the file it ends on.
+// The file list: the ordinary files of `Path` (no directories; hidden files only when asked
+// for) in the lists' name order. Click fires when the user makes another file current by mouse or
+// keyboard, never when code sets `Path`, which leaves no file current. The highlight is the current
+// file: the user cannot take it away, and a drag ends with one Click for the file it ends on.
 class FileList : public QListView {
     Q_OBJECT
 public:
@@ -21,9 +21,16 @@ public:
     QString Path() const { return path_; }
     // `native` is the directory's real bytes where its name is not valid UTF-8.
     void setPath(const QString& path, const QByteArray& native = {});
-    // Lists `Path` again in place. A current file that vanished stays current, without a
-    // highlight until the next Click.
+    // Lists `Path` again in place, the scroll position kept. A current file that vanished or
+    // is hidden stays current, without a highlight until the next Click.
     void refresh();
+    // Lists hidden files too, or no longer, in place.
+    void setShowHidden(bool show);
+    // Makes the file of that name current as a Click by the user does; false when it is not
+    // listed.
+    bool makeCurrent(const QByteArray& name);
+    // The current file was not found at the last listing.
+    bool currentFileGone() const { return currentGone_; }
     // The name of the file last made current by Click; empty since `Path` was set.
     QString FileName() const { return fileName_; }
 
@@ -51,6 +58,7 @@ protected:
 private:
     // After the user's own input: a highlighted file other than the current one becomes current.
     void settle();
+    void list();
     void highlightCurrentFile();
     void mark();
 
@@ -60,6 +68,8 @@ private:
     QByteArray native_;
     QString fileName_;
     QByteArray fileBytes_;
+    bool showHidden_ = false;
+    bool currentGone_ = false;
 };
 
 }  // namespace kivra::widgets

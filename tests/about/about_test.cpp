@@ -7,14 +7,18 @@
 #include <QFile>
 #include <QLabel>
 #include <QMap>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QThread>
 #include <QTimer>
 #include <cstring>
 
 #include "about/frm_about.h"
 #include "about/sys_info.h"
+#include "help/frm_help.h"
 #include "platform/ordinary_file.h"
 #include "platform/registry_posix.h"
 #include "support/qt_printers.h"
@@ -158,7 +162,8 @@ TEST(StartSysInfo, OnPosixTheFirstExecutableToolIsStarted) {
     }
 }
 
-// Each opening loads its texts afresh, and Enter, Esc and OK each close the window.
+// Each opening loads its texts afresh, and Enter, Esc and OK each close the window; Help closes
+// alike and shows the manual page's text without the parts only a manual page needs.
 TEST(AboutWindow, EveryOpeningLoadsAfreshAndEnterOrEscCloses) {
     QWidget owner;
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Enter}) {
@@ -174,7 +179,36 @@ TEST(AboutWindow, EveryOpeningLoadsAfreshAndEnterOrEscCloses) {
         ShowAbout(&owner);
         EXPECT_EQ(seen, QStringList({"About Kivra32", "Kivra32", "Version 1.1.0"}));
         EXPECT_TRUE(owner.findChildren<QDialog*>().isEmpty()) << "the window outlived its showing";
+
+        QString help;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            help = dialog->findChild<QTextBrowser*>("txtHelp")->toPlainText();
+            QTest::keyClick(dialog->focusWidget(), key);
+            if (dialog->isVisible()) dialog->close(), help = "stayed open";
+        });
+        ShowHelp(&owner);
+        EXPECT_TRUE(help.contains("Marks and grey") && help.contains("Alt+Up")) << key;
+        EXPECT_FALSE(help.contains(QRegularExpression("KIVRA32|NAME|SYNOPSIS|--version|EXIT")));
     }
+}
+
+// The README's key table names no key that the Help text leaves out.
+TEST(HelpWindow, TellsEveryKeyTheReadmeLists) {
+    const auto keys = [](const char* path, const char* heading) {
+        QFile file(path);
+        QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
+        text = text.mid(text.indexOf(heading)).section("\n## ", 0, 0);
+        static const QRegularExpression cell("^\\| ([^|]+?) \\|",
+                                             QRegularExpression::MultilineOption);
+        QSet<QString> found;
+        for (auto match = cell.globalMatch(text); match.hasNext();)
+            for (const QString& key : match.next().captured(1).split(", ")) found.insert(key);
+        return found - QSet<QString>{"Key"};
+    };
+    const QSet<QString> listed = keys(KIVRA_README, "## Keys");
+    ASSERT_GT(listed.size(), 10);
+    EXPECT_EQ(listed - keys(":/help/kivra32.md", "## KEYS"), QSet<QString>());
 }
 
 }  // namespace

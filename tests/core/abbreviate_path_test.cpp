@@ -7,9 +7,11 @@
 namespace kivra {
 namespace {
 
-TEST(AbbreviatePath, ShortensToTheRootAndWholeNamesInLowerCase) {
+TEST(AbbreviatePath, ShortensToTheRootAndWholeNames) {
+    constexpr auto kLower = LabelCase::Lower;
     const struct {
         QString path, result;
+        LabelCase letterCase = kLower;
     } rows[] = {
         {"C:\\DOWNLOAD\\ARCHIVES\\UTILITIES\\DISK TOOLS\\DEFRAGMENTER\\VERSION 2\\SETUP.EXE",
          "c:\\...\\utilities\\disk tools\\defragmenter\\version 2\\setup.exe"},
@@ -19,9 +21,14 @@ TEST(AbbreviatePath, ShortensToTheRootAndWholeNamesInLowerCase) {
         {"C:\\" + QString(62, u'A'), "c:\\..."},  // 65 long
         {"C:\\" + QString(76, u'Y') + "\\", "c:\\...\\"},
         {"/home/ann/" + QString(50, u'd') + "/Archive/F.ZIP", "/.../archive/f.zip"},
+        // Where letter cases name different files the label keeps them.
+        {"/home/ann/" + QString(50, u'd') + "/Archive/F.ZIP", "/.../Archive/F.ZIP",
+         LabelCase::Kept},
+        {"/home/ann/Downloads/Notes.txt", "/home/ann/Downloads/Notes.txt", kNativeLabelCase},
         {u"𝔸𝔹𝔻\\"_qs + QString(70, u'Y'), u"𝔸𝔹𝔻..."_qs},  // three code points, no half pair
     };
-    for (const auto& row : rows) EXPECT_EQ(AbbreviatePath(row.path, 64), row.result);
+    for (const auto& row : rows)
+        EXPECT_EQ(AbbreviatePath(row.path, 64, row.letterCase), row.result);
 }
 
 }  // namespace

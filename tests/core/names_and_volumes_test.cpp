@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include "core/name_decoding.h"
 #include "core/name_order.h"
 #include "platform/mount_filter.h"
+#include "platform/native_path.h"
 #include "support/qt_printers.h"
 
 namespace kivra {
@@ -60,6 +64,30 @@ TEST(Volumes, OfferedAsAFileManagerDoes) {
     EXPECT_EQ(parsed[0].target, "/media/my disk");
     EXPECT_EQ(parsed[1].type, "proc");
     EXPECT_EQ(parsed[1].device, "0:5");
+}
+
+// The desktop names the user's folders in XDG_CONFIG_HOME/user-dirs.dirs.
+TEST(Volumes, PlacesAreHomeThenTheUsersFoldersThatExistEachOnce) {
+    QTemporaryDir home;
+    for (const char* folder : {"Dokumente", "Downloads", "Videos", "config"})
+        QDir(home.path()).mkdir(folder);
+    QFile dirs(home.filePath("config/user-dirs.dirs"));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write(
+        "XDG_DESKTOP_DIR=\"$HOME\"\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n"
+        "XDG_MUSIC_DIR=\"$HOME/missing\"\nXDG_PICTURES_DIR=\"$HOME/Downloads\"\n");
+    dirs.close();
+    const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    QStringList offered;
+    for (const platform::Volume& v : platform::UserPlaces()) offered.append(v.label + " " + v.root);
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    const QString root = platform::NormalizedDirectory(home.path());
+    EXPECT_EQ(offered,
+              QStringList({"Home " + root, "Dokumente " + root + "/Dokumente",
+                           "Downloads " + root + "/Downloads", "Videos " + root + "/Videos"}));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The real program under Xvfb with openbox, driven by keys and clicks: describe two files,
 View Current (Ctrl+V from the description box), delete an entry, Return, export through the real
-Save As dialog, About from the menu, quit; the log's and the export's bytes are checked.
+Save As dialog, Help by F1, quit; the log's and the export's bytes are checked.
 
 Usage: one_description.py KIVRA32 SCREENSHOT_DIR
 """
@@ -9,17 +9,12 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
+
+from x_session import DL, ENV, LOG, TMP, keys, run, start, start_display, type_text, xdo as run_xdo
 
 KIVRA32, SHOTS = sys.argv[1], sys.argv[2]
 os.makedirs(SHOTS, exist_ok=True)
-TMP = tempfile.mkdtemp(prefix="kivra-e2e-")
-ENV = dict(os.environ, HOME=TMP, XDG_DATA_HOME=os.path.join(TMP, "data"),
-           XDG_CONFIG_HOME=os.path.join(TMP, "config"), XDG_RUNTIME_DIR=os.path.join(TMP, "run"))
-ENV.pop("QT_QPA_PLATFORM", None)
-os.makedirs(ENV["XDG_RUNTIME_DIR"], mode=0o700)
-PROCS = []
 
 
 def fail(message):
@@ -28,15 +23,8 @@ def fail(message):
     sys.exit(1)
 
 
-def start(argv, **kwargs):
-    proc = subprocess.Popen(argv, env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                            **kwargs)
-    PROCS.append(proc)
-    return proc
-
-
 def xdo(*args, check=True):
-    result = subprocess.run(["xdotool", *args], env=ENV, capture_output=True, text=True)
+    result = run_xdo(*args)
     if check and result.returncode != 0:
         fail(f"xdotool {' '.join(args)}: {result.stderr.strip()}")
     return result.stdout.strip()
@@ -67,17 +55,6 @@ def wait_gone(title):
     wait_until(f"window {title!r} did not close", lambda: not search(title))
 
 
-def keys(*names):
-    for name in names:
-        xdo("key", "--clearmodifiers", name)
-        time.sleep(0.25)
-
-
-def type_text(text):
-    xdo("type", "--delay", "30", text)
-    time.sleep(0.3)
-
-
 def shot(name):
     if "DISPLAY" in ENV:
         subprocess.run(["import", "-window", "root", os.path.join(SHOTS, f"{name}.png")], env=ENV,
@@ -85,7 +62,7 @@ def shot(name):
 
 
 def expect_log(lines, when, path=None):
-    with open(path or os.path.join(ENV["XDG_DATA_HOME"], "Kivra32", "KVtemp.dat"), "rb") as f:
+    with open(path or LOG, "rb") as f:
         got = f.read()
     want = b"".join(line.encode() + b"\r\n" for line in lines)
     if got != want:
@@ -93,30 +70,18 @@ def expect_log(lines, when, path=None):
 
 
 def main():
-    dl = os.path.join(TMP, "tree", "DL")
-    os.makedirs(dl)
-    for name in ("a.zip", "b.zip"):
-        open(os.path.join(dl, name), "wb").close()
-    # The program runs as a copy of its own, started in the tree.
-    bindir = os.path.join(TMP, "bin")
+    bindir = os.path.join(TMP, "bin")  # the program runs as a copy of its own, started in the tree
     os.makedirs(bindir)
     program = shutil.copy(KIVRA32, os.path.join(bindir, "kivra32"))
 
-    read_fd, write_fd = os.pipe()
-    start(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-          pass_fds=(write_fd,))
-    os.close(write_fd)
-    ENV["DISPLAY"] = ":" + os.read(read_fd, 16).decode().strip()
-    start(["openbox"])
-    time.sleep(1.0)
+    start_display()
 
-    app = start([program], cwd=dl)
+    app = start([program], cwd=DL)
     wait_for_window("Kivra/32")
     shot("main-window")
 
-    a, b = f"{dl}/a.zip - setup of the scanner", f"{dl}/b.zip - its driver"
-    # The focus starts on the drive list: Tab, Tab reaches the file list.
-    keys("Tab", "Tab", "Down")  # a.zip is current; the box has the focus
+    a, b = f"{DL}/a.zip - setup of the scanner", f"{DL}/b.zip - its driver"
+    keys("Tab", "Tab", "Down")  # from the drive list to the file list: a.zip, the box has the focus
     type_text("setup of the scanner")
     keys("shift+Tab", "Down")  # b.zip: a.zip's description is recorded
     type_text("its driver")
@@ -144,14 +109,11 @@ def main():
     wait_until("the export was not written", lambda: os.path.exists(exported))
     expect_log([b], "the export", exported)
 
-    main_window = wait_for_window("Kivra/32")
-    xdo("mousemove", "--window", main_window, "45", "10", "click", "1")
-    time.sleep(0.5)
-    keys("Down", "Return")  # the first enabled item of Help: About
-    wait_for_window("About Kivra32")
-    shot("about")
+    wait_for_window("Kivra/32")
+    keys("F1")
+    wait_for_window("Kivra32 Help")
     keys("Escape")
-    wait_gone("About Kivra32")
+    wait_gone("Kivra32 Help")
 
     wait_for_window("Kivra/32")
     keys("ctrl+q")
@@ -159,10 +121,4 @@ def main():
     print("PASS: screenshots in", SHOTS)
 
 
-try:
-    main()
-finally:
-    for proc in reversed(PROCS):
-        proc.kill()
-        proc.wait()
-    shutil.rmtree(TMP, ignore_errors=True)
+run(main)

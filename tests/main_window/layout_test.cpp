@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QWindow>
 #include <array>
@@ -50,6 +52,10 @@ TEST(Layout, EveryLabelAndButtonHoldsItsTextAndTheWindowsFitTheScreen) {
                 QApplication::setFont(widgets::FitFont(QFont(QString::fromLatin1(family), points),
                                                        screenSize, &frmMain::SizeFor));
                 Windows windows(logDir.log());
+                const frmShowCurrent& current = windows.current;
+                current.lblCount()->setText("999,999 of 1,000,000");
+                EXPECT_LE(current.txtFind()->geometry().right(), current.lblCount()->x()) << name;
+                EXPECT_LT(current.lblCount()->geometry().right(), current.cmdClearAll()->x()) << name;
                 for (const QWidget* window : windows.all()) {
                     for (const QLabel* label : window->findChildren<QLabel*>()) {
                         const QSize room = label->contentsRect().size();

@@ -11,21 +11,22 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include "main_window/frm_main.h"
-#include "view_current/frm_show_current.h"
-#include "widgets/directory_list.h"
-#include "widgets/drive_list.h"
-#include "widgets/file_list.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 #include "support/scripted_open_files.h"
 #include "support/temp_log_dir.h"
+#include "view_current/frm_show_current.h"
+#include "widgets/directory_list.h"
+#include "widgets/drive_list.h"
+#include "widgets/file_list.h"
 
 namespace kivra {
 namespace {
@@ -92,7 +93,7 @@ TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
     const auto toDocs = [&] { dirs->setPath(dir("DOCS")); };
     const struct {
         std::function<void()> makeCurrent, moveOn;
-        QString pathPart;
+        QString pathPart, current = {};
     } rows[] = {
         {[] {}, [&] { clickFile("a.zip"); }, ""},
         {[] {}, toDocs, dir("DL") + QDir::separator()},
@@ -101,6 +102,15 @@ TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
         {toDocs, [&] { clickFile("memo.txt"); }, dir("DOCS")},
         {toDocs, [&] { dirs->setPath(dir("DL")); }, dir("DOCS") + QDir::separator()},
         {[&] { dirs->setPath(QDir::rootPath()); }, toDocs, QDir::rootPath()},
+        // No file current yet: End picks the last file, Page Down where it goes from the first.
+        {[] {}, [&] { key(files, Qt::Key_End); }, "", dir("DL/b.zip")},
+        {[] {}, [&] { key(files, Qt::Key_PageDown); }, "", dir("DL/b.zip")},
+        {[] {},
+         [&] {
+             clickFile("a.zip"),
+                 QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, fileAt("a.zip"));
+         },
+         "", dir("DL/a.zip")},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.pathPart.toStdString());
@@ -111,6 +121,7 @@ TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
         EXPECT_EQ(logLines(), QStringList({row.pathPart + " -    "}));
         EXPECT_TRUE(box->text().isEmpty());
         EXPECT_EQ(QApplication::focusWidget(), box);
+        if (!row.current.isEmpty()) EXPECT_EQ(window->CurrentPath(), row.current);
         SetUp();  // a fresh window for the next row
     }
 }
@@ -208,7 +219,7 @@ TEST_F(MainWindowTest, FixedFrameTabOrderListsLabelAndTheEmptyBox) {
               QStringList({"drvDriveList", "dirPaths", "fileList", "txtDescription", "cmdQuit"}));
     EXPECT_EQ(files->fileNames(), QStringList({"a.zip", "b.zip"}));
     clickFile("b.zip");
-    EXPECT_EQ(window->findChild<QLabel*>("lblAbbrPath")->text(), dir("DL/b.zip").toLower());
+    EXPECT_EQ(window->findChild<QLabel*>("lblAbbrPath")->text(), dir("DL/b.zip"));
     EXPECT_FALSE(dirs->setPath(dir("missing")));
     EXPECT_EQ(dirs->Path(), dir("DL"));
     box->setText(QString(40000, u'x'));  // the box has no limit of its own
@@ -222,6 +233,19 @@ TEST_F(MainWindowTest, FixedFrameTabOrderListsLabelAndTheEmptyBox) {
     EXPECT_EQ(drives->currentIndex(), shown);
     key(window.get(), Qt::Key_F10);
     EXPECT_TRUE(window->findChild<QMenu*>()->isVisible());
+}
+
+// Each control looks otherwise with the focus: the drive list from the start, the file list with
+// no file current, the button clicked.
+TEST_F(MainWindowTest, TheFocusCanBeSeenOnEveryControl) {
+    for (QWidget* control :
+         QList<QWidget*>{drives, dirs, files, window->findChild<QPushButton*>("cmdQuit")}) {
+        if (control != drives) control->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(control->hasFocus());
+        const QImage focused = control->grab().toImage();
+        box->setFocus();
+        EXPECT_NE(focused, control->grab().toImage()) << control->objectName().toStdString();
+    }
 }
 
 // The marks follow the log; the last description is a hint that moving on never records.
@@ -258,13 +282,15 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
         }};
     for (const auto& close : closings) {
         QApplication::setActiveWindow(window.get());  // back from the dialog
-        ASSERT_TRUE(logDir.log().WriteEntries({dir("DL/b.zip") + " - mine"}));  // a's line is deleted
+        ASSERT_TRUE(
+            logDir.log().WriteEntries({dir("DL/b.zip") + " - mine"}));  // a's line is deleted
         key(window.get(), Qt::Key_F5);
         ASSERT_TRUE(settled());
         EXPECT_EQ(notes("a.zip"), "");
         clickFile("b.zip");
         EXPECT_EQ(box->placeholderText(), "mine");
-        QTimer::singleShot(0, [&] { close(*qobject_cast<frmShowCurrent*>(QApplication::activeModalWidget())); });
+        QTimer::singleShot(
+            0, [&] { close(*qobject_cast<frmShowCurrent*>(QApplication::activeModalWidget())); });
         key(window.get(), Qt::Key_V, Qt::ControlModifier);
         ASSERT_TRUE(settled());
         EXPECT_EQ(notes("b.zip"), "");
@@ -387,7 +413,108 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     EXPECT_EQ(messages.shown().last().text, "not used");
 }
 
-TEST_F(MainWindowTest, ShortcutsWinOverTheBoxAndQuittingWritesNothing) {
+TEST_F(MainWindowTest, TheDriveListShowsThePlaceThatHoldsTheShownFolder) {
+    const QString top = QDir::toNativeSeparators(tree.path());
+    drives->setVolumes({{"/", "/"}, {top, "top"}, {dir("DL"), "dl"}});
+    dirs->setPath(dir("DOCS"));
+    EXPECT_EQ(drives->currentText(), "top");
+    type("d");
+    emit drives->activated(drives->currentIndex());  // the place shown, the lists not at it
+    EXPECT_EQ(dirs->Path(), top);
+    EXPECT_EQ(logLines(), QStringList({dir("DOCS") + QDir::separator() + " - d"}));
+    dirs->setPath(dir("DL"));
+    EXPECT_EQ(drives->currentText(), "dl");
+}
+
+// Changes on disk are shown in place; nothing is recorded and nothing the user holds moves.
+TEST_F(MainWindowTest, TheShownFolderFollowsTheDisk) {
+    const auto listed = [&](const QStringList& names) {
+        return QTest::qWaitFor([&] { return files->fileNames() == names; }, 3000);
+    };
+    clickFile("a.zip");
+    type("typing");
+    QFile(dir("DL/setup.iso")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(listed({"a.zip", "b.zip", "setup.iso"}));
+    EXPECT_EQ(highlighted(), "a.zip");
+    EXPECT_EQ(box->text(), "typing");
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    QFile::remove(dir("DL/a.zip"));  // the current file itself
+    ASSERT_TRUE(listed({"b.zip", "setup.iso"}));
+    EXPECT_EQ(window->CurrentPath(), dir("DL/a.zip"));
+    EXPECT_EQ(highlighted(), "");
+    EXPECT_TRUE(window->findChild<QLabel*>("lblAbbrPath")->toolTip().contains("no longer exists"));
+    EXPECT_FALSE(QFile::exists(logDir.logFile()));
+}
+
+TEST_F(MainWindowTest, CtrlHShowsAndHidesDotFilesAndNeverMoves) {
+    QDir(dir("DL")).mkdir(".cache");
+    const auto ctrlH = [&] { key(box, Qt::Key_H, Qt::ControlModifier); };
+    type("ab");
+    ctrlH();
+    EXPECT_EQ(box->text(), "ab");
+    EXPECT_EQ(files->fileNames(), QStringList({".hidden", "a.zip", "b.zip"}));
+    EXPECT_EQ(dirs->findItems(".cache", Qt::MatchExactly).size(), 1);
+    box->clear();
+    clickFile(".hidden");
+    ctrlH();
+    EXPECT_EQ(files->fileNames(), QStringList({"a.zip", "b.zip"}));
+    EXPECT_TRUE(dirs->findItems(".cache", Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(window->CurrentPath(), dir("DL/.hidden"));
+    EXPECT_EQ(highlighted(), "");
+    EXPECT_FALSE(window->findChild<QLabel*>("lblAbbrPath")->toolTip().contains("no longer"));
+}
+
+// A path given at start, relative to the current directory DL: what becomes current.
+TEST_F(MainWindowTest, APathGivenAtStartIsShownAsIfTheUserWentThere) {
+    const struct {
+        QByteArray path;
+        QString current, highlight;
+        bool hidden;
+    } rows[] = {
+        {"../DOCS/", dir("DOCS"), "", false},
+        {".", dir("DL"), "", false},  // shown already
+        {"b.zip", dir("DL/b.zip"), "b.zip", false},
+        {QFile::encodeName(dir("DOCS/memo.txt")), dir("DOCS/memo.txt"), "memo.txt", false},
+        {"./.hidden", dir("DL/.hidden"), ".hidden", true},
+        {"nothing.txt", "", "", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path.constData());
+        test::ScriptedMessages messages;
+        window->startAt(row.path);
+        EXPECT_EQ(window->CurrentPath(), row.current);
+        EXPECT_EQ(highlighted(), row.highlight);
+        EXPECT_EQ(window->showHidden(), row.hidden);
+        EXPECT_EQ(messages.shown().size(), row.current.isEmpty() ? 1 : 0);
+        for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains("nothing.txt"));
+        SetUp();
+    }
+}
+
+// A double-click on View Current's only entry shows its item as a move from what was current
+// would; a gone one its nearest folder, and it is named.
+TEST_F(MainWindowTest, AnEntryGoneToIsShown) {
+    for (const QString& entry : {dir("DOCS/memo.txt"), dir("DOCS"), dir("DOCS/gone/x.txt")}) {
+        test::ScriptedMessages messages;
+        ASSERT_TRUE(logDir.log().WriteEntries({entry + " - note"}));
+        type("d");
+        QTimer::singleShot(0, [] {
+            QListView* list =
+                static_cast<frmShowCurrent*>(QApplication::activeModalWidget())->lstCurrent();
+            emit list->doubleClicked(list->model()->index(0, 0));
+        });
+        window->FileView_Click();
+        EXPECT_EQ(window->CurrentPath(), entry.endsWith("x.txt") ? dir("DOCS") : entry);
+        EXPECT_EQ(highlighted(), entry.endsWith("memo.txt") ? "memo.txt" : "");
+        EXPECT_EQ(logLines(),
+                  QStringList({entry + " - note", dir("DL") + QDir::separator() + " - d"}));
+        EXPECT_EQ(messages.shown().size(), entry.endsWith("x.txt") ? 1 : 0);
+        for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains(entry));
+        SetUp();
+    }
+}
+
+TEST_F(MainWindowTest, ShortcutsWinOverTheBox) {
     QApplication::clipboard()->setText("PASTED");
     test::ScriptedMessages messages;  // View Current finds no log
     clickFile("a.zip");
@@ -395,9 +522,37 @@ TEST_F(MainWindowTest, ShortcutsWinOverTheBoxAndQuittingWritesNothing) {
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(box->text(), "abc");
-    QTest::keyClick(box, Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(QFile::exists(logDir.logFile()));
+}
+
+// Each way out, with the box empty or the question answered Record, Discard or Cancel.
+TEST_F(MainWindowTest, QuittingAsksBeforeATypedDescriptionIsLost) {
+    const auto ctrlQ = [&] { QTest::keyClick(box, Qt::Key_Q, Qt::ControlModifier); };
+    const struct {
+        std::function<void()> quit;
+        QString typed;
+        int answer;  // the window stays only at Cancel
+    } rows[] = {
+        {ctrlQ, "", widgets::kAnswerCancel},
+        {ctrlQ, "abc", widgets::kAnswerYes},
+        {[&] { window->findChild<QPushButton*>("cmdQuit")->click(); }, "abc", widgets::kAnswerNo},
+        {[&] { window->close(); }, "abc", widgets::kAnswerCancel}};
+    for (const auto& row : rows) {
+        test::ScriptedMessages messages(row.answer);
+        clickFile("a.zip");
+        type(row.typed);
+        row.quit();
+        EXPECT_EQ(window->isVisible(),
+                  !row.typed.isEmpty() && row.answer == widgets::kAnswerCancel);
+        EXPECT_EQ(logLines(), row.answer == widgets::kAnswerYes
+                                  ? QStringList{dir("DL/a.zip") + " - abc"}
+                                  : QStringList());
+        ASSERT_EQ(messages.shown().size(), row.typed.isEmpty() ? 0 : 1);
+        if (!row.typed.isEmpty())
+            EXPECT_EQ(messages.shown()[0].text,
+                      "Record the description of " + dir("DL/a.zip") + " before quitting?");
+        ASSERT_TRUE(logDir.log().DeleteLog());
+        SetUp();
+    }
 }
 
 }  // namespace

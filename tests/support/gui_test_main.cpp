@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "widgets/focus_style.h"
 #include "widgets/twips.h"
 
 // GUI tests drive real widgets; without a display they run on the offscreen platform.
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The windows at the scale they were drawn for, as on a desktop that sets no font.
     QApplication::setFont(kivra::LayoutFont());
+    kivra::widgets::ShowFocusPlainly();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

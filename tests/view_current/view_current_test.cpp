@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QFont>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -46,6 +50,15 @@ void deleteRow(frmShowCurrent& form, int row) {
 
 void deleteAll(frmShowCurrent& form) {
     while (!listed(form).isEmpty()) deleteRow(form, 0);
+}
+
+// Put into the find box, as a paste does, and let finish.
+Act finding(const QString& text, Act then = [](frmShowCurrent&) {}) {
+    return [text, then](frmShowCurrent& form) {
+        form.txtFind()->setText(text);
+        while (form.entries().finding()) QCoreApplication::processEvents();
+        then(form);
+    };
 }
 
 // The sort by eight key bytes at a time against a plain comparison sort with Qt's own
@@ -115,7 +128,17 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}), true, "b - 2\r\nc - 3\r\n"},
         {"Up on the first", pressing({Qt::Key_Up}), true, "b - 2\r\nc - 3\r\n"},
         {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), true, "A - 1\r\nc - 3\r\n"},
+        {"a deletion in a find keeps the hidden", finding("3", [](frmShowCurrent& f) { deleteRow(f, 0); }),
+         true, "A - 1\r\nb - 2\r\n"},
+        {"Clear All in a find", finding("b", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }), true,
+         "A - 1\r\nb - 2\r\nc - 3\r\n"},
+        {"Esc clears the find", finding("3", [](frmShowCurrent& f) { QTest::keyClick(f.txtFind(), Qt::Key_Escape); deleteRow(f, 0); }),
+         true, "b - 2\r\nc - 3\r\n"},
     };
+    // A home of its own, whose trash "Clear All" fills.
+    const QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", home.path().toUtf8()), qputenv("XDG_DATA_HOME", home.path().toUtf8());
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempLogDir dir;
@@ -134,7 +157,12 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         EXPECT_FALSE(form->isVisible());
         EXPECT_EQ(QFile::exists(dir.logFile()), row.expected != "-");
         EXPECT_EQ(dir.bytes(), row.expected == "-" ? QByteArray() : row.expected);
+        QFile trashed(home.filePath("Trash/files/KVtemp.dat"));
+        EXPECT_EQ(trashed.open(QIODevice::ReadOnly) ? trashed.readAll() : "-",
+                  row.expected == "-" ? row.before : "-");
+        QDir(home.filePath("Trash")).removeRecursively();
     }
+    qputenv("HOME", savedHome), qputenv("XDG_DATA_HOME", savedData);
 }
 
 TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
@@ -154,8 +182,8 @@ TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
     EXPECT_EQ(dir.bytes(), longLine + "\r\n");
 }
 
-// No window without a readable log; Enter or Esc, a "No" to Clear All and a failed rewrite keep
-// the window, the list and the log.
+// No window without a readable log; Enter or Esc (on the list's current entry, not selected), a
+// "No" to Clear All and a failed rewrite keep the window, the list and the log.
 TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     TempLogDir dir;
     ScriptedMessages messages(kAnswerNo);
@@ -251,6 +279,49 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
         }));
     }
     QApplication::setPalette(light);
+}
+
+// Words anywhere in the line, case and accents folded, each word in any order; beyond what a
+// row shows too.
+TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
+    TempLogDir dir;
+    const QString tail = "/x - " + QString(3000, u'é') + " needle";
+    ASSERT_TRUE(dir.log().WriteEntries({"/Résumé - tax 2024", "/resume - draft", "/ÉTÉ - Tax 2023",
+                                        "x - TAX 2024 final", tail}));
+    const auto form = CreateViewCurrent(nullptr, dir.log());
+    const struct { QString typed; QStringList shown; QString count; } rows[] = {
+        {"resume", {"/resume - draft", "/Résumé - tax 2024"}, "2 of 5"},
+        {" 2024  TAX ", {"/Résumé - tax 2024", "x - TAX 2024 final"}, "2 of 5"},
+        {"été tax", {"/ÉTÉ - Tax 2023"}, "1 of 5"},
+        {"NEEDLE", {tail.left(1000) + u'…'}, "1 of 5"},
+        {"tax zz", {}, "0 of 5"},
+        {"", listed(*form), ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed.toStdString());
+        finding(row.typed)(*form);
+        EXPECT_EQ(listed(*form), row.shown);
+        EXPECT_EQ(form->lblCount()->text(), row.count);
+    }
+}
+
+// Enter on the selected entry leaves as "Return" does and names the whole line; on a merely
+// framed entry, or one that names no path, it stays. Ctrl+C copies the whole line.
+TEST(ViewCurrent, EnterOnTheSelectedEntryGoesToIt) {
+    TempLogDir dir;
+    const QString file = dir.logFile() + " - " + QString(1200, u'x');
+    for (const int selected : {-1, 1, 0}) {
+        ASSERT_TRUE(dir.log().WriteEntries({file, "x - no path"}));
+        const auto form = CreateViewCurrent(nullptr, dir.log());
+        form->show();
+        QListView* list = form->lstCurrent();
+        list->selectionModel()->select(list->model()->index(selected, 0), QItemSelectionModel::Select);
+        QTest::keySequence(list, QKeySequence::Copy);
+        QTest::keyClick(list, Qt::Key_Return);
+        EXPECT_EQ(form->chosenEntry(), selected == 0 ? file : "");
+        EXPECT_EQ(form->isVisible(), selected != 0);
+    }
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), file);
 }
 
 }  // namespace

@@ -1,0 +1,62 @@
+#!/usr/bin/python3
+"""screen_reader.py KIVRA32: the program read through AT-SPI as Orca reads it, each window and control
+by name and role, notes as plain text. Exits 77 where the accessibility packages are missing."""
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+if "KIVRA_A11Y_BUS" not in os.environ:  # a session bus of its own starts the accessibility bus
+    if not shutil.which("dbus-run-session") or not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
+        sys.exit(77)
+    os.environ["KIVRA_A11Y_BUS"] = "1"
+    sys.exit(subprocess.call(["dbus-run-session", "--", sys.executable, *sys.argv]))
+try:
+    import pyatspi
+except ImportError:
+    sys.exit(77)
+from x_session import DL, ENV, LOG, TMP, keys, run, start, start_display
+
+FAILED = []
+
+
+def expect(role, name, description=None):
+    for _ in range(75):
+        for app in filter(lambda app: app and app.name == "Kivra32", pyatspi.Registry.getDesktop(0)):
+            node = pyatspi.findDescendant(app, lambda n: n.getRoleName() == role and n.name == name)
+            if node and description is not None and node.description != description:
+                FAILED.append(f"{role} {name!r} reads {node.description!r}")
+            if node:
+                return node
+        time.sleep(0.2)
+    FAILED.append(f"no {role} named {name!r}")
+
+
+def main():
+    os.makedirs(os.path.dirname(LOG))
+    with open(LOG, "wb") as f:
+        f.write(f"{DL}/a.zip - setup\r\n{TMP}/gone.zip - old\r\n".encode())
+    start_display()
+    ENV["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+    start([sys.argv[1]], cwd=DL)
+    for row in [("frame", "Kivra/32"), ("combo box", "Drives"), ("list", "Folders"),
+                ("list", "Files"), ("text", "Description"), ("push button", "Quit"),
+                ("label", "File/Path: "), ("menu item", "File"), ("menu item", "Help"),
+                ("list item", "b.zip", ""), ("list item", "a.zip", "Described: setup")]:
+        expect(*row)
+    keys("Tab", "Tab", "Down")  # a.zip, from the keyboard
+    expect("label", f"File/Path: {DL}/a.zip", "Described: setup")
+    keys("ctrl+v")
+    for row in [("dialog", "Kivra/32 - View Current"), ("list", "Entries"),
+                ("list item", f"{TMP}/gone.zip - old", "No longer exists")]:
+        expect(*row)
+    expect("push button", "Return").queryAction().doAction(0)
+    time.sleep(1)
+    keys("alt+h", "Down", "Return")  # Help, About
+    for row in [("dialog", "About Kivra32"), ("image", "Kivra/32")]:
+        expect(*row)
+    sys.exit("\n".join(f"FAIL: {failure}" for failure in FAILED) or None)
+
+
+run(main)

@@ -1,0 +1,61 @@
+"""A private X server with openbox for the end-to-end tests, a scratch home, and xdotool."""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+TMP = tempfile.mkdtemp(prefix="kivra-e2e-")
+ENV = dict(os.environ, HOME=TMP, XDG_DATA_HOME=os.path.join(TMP, "data"),
+           XDG_CONFIG_HOME=os.path.join(TMP, "config"), XDG_RUNTIME_DIR=os.path.join(TMP, "run"))
+for name in ("QT_QPA_PLATFORM", "QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP"):
+    ENV.pop(name, None)
+os.makedirs(ENV["XDG_RUNTIME_DIR"], mode=0o700)
+LOG = os.path.join(ENV["XDG_DATA_HOME"], "Kivra32", "KVtemp.dat")
+DL = os.path.join(TMP, "tree", "DL")  # a.zip and b.zip, empty
+os.makedirs(DL)
+for name in ("a.zip", "b.zip"):
+    open(os.path.join(DL, name), "wb").close()
+PROCS = []
+
+
+def start(argv, **kwargs):
+    proc = subprocess.Popen(argv, env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            **kwargs)
+    PROCS.append(proc)
+    return proc
+
+
+def start_display():
+    read_fd, write_fd = os.pipe()
+    start(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+          pass_fds=(write_fd,))
+    os.close(write_fd)
+    ENV["DISPLAY"] = ":" + os.read(read_fd, 16).decode().strip()
+    start(["openbox"])
+    time.sleep(1.0)
+
+
+def xdo(*args):
+    return subprocess.run(["xdotool", *args], env=ENV, capture_output=True, text=True)
+
+
+def keys(*names):
+    for name in names:
+        xdo("key", "--clearmodifiers", name)
+        time.sleep(0.25)
+
+
+def type_text(text):
+    xdo("type", "--delay", "30", text)
+    time.sleep(0.3)
+
+
+def run(main):
+    try:
+        main()
+    finally:
+        for proc in reversed(PROCS):
+            proc.kill()
+            proc.wait()
+        shutil.rmtree(TMP, ignore_errors=True)
