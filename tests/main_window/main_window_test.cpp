@@ -121,7 +121,9 @@ TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
         EXPECT_EQ(logLines(), QStringList({row.pathPart + " -    "}));
         EXPECT_TRUE(box->text().isEmpty());
         EXPECT_EQ(QApplication::focusWidget(), box);
-        if (!row.current.isEmpty()) EXPECT_EQ(window->CurrentPath(), row.current);
+        if (!row.current.isEmpty()) {
+            EXPECT_EQ(window->CurrentPath(), row.current);
+        }
         SetUp();  // a fresh window for the next row
     }
 }
@@ -547,9 +549,10 @@ TEST_F(MainWindowTest, QuittingAsksBeforeATypedDescriptionIsLost) {
                                   ? QStringList{dir("DL/a.zip") + " - abc"}
                                   : QStringList());
         ASSERT_EQ(messages.shown().size(), row.typed.isEmpty() ? 0 : 1);
-        if (!row.typed.isEmpty())
+        if (!row.typed.isEmpty()) {
             EXPECT_EQ(messages.shown()[0].text,
                       "Record the description of " + dir("DL/a.zip") + " before quitting?");
+        }
         ASSERT_TRUE(logDir.log().DeleteLog());
         SetUp();
     }
