@@ -58,7 +58,8 @@ TEST(Export, RefusalsAndFailuresWriteNothingAndNameThePath) {
     e.command.run();  // nothing queued: Save As is cancelled
     ASSERT_EQ(e.saveAs.shown().size(), 1);
     EXPECT_EQ(e.saveAs.shown()[0].fileName, "INDEX");
-    EXPECT_EQ(e.saveAs.shown()[0].filters, QStringList({"Plain Text (*.txt)", "Rich Text (*.rtf)"}));
+    EXPECT_EQ(e.saveAs.shown()[0].filters,
+              QStringList({"Plain Text (*.txt)", "Rich Text (*.rtf)"}));
     EXPECT_EQ(e.saveAs.shown()[0].patterns, QStringList({"*.TXT", "*.RTF"}));
     EXPECT_TRUE(QDir(e.outDir.path()).isEmpty());
     e.to(e.outDir.filePath("missing-dir/list.txt"));
@@ -96,12 +97,17 @@ TEST(Export, TheNameDecidesTheFormat) {
     }
     EXPECT_TRUE(e.messages.shown().isEmpty());
     EXPECT_EQ(e.logDir.bytes(), kLog);
-    // A log already in CR LF is copied as it is; a CR alone still ends a line; a zero-byte log
-    // gives an empty text file and an RTF document without text.
+    // A log already in CR LF is copied as it is; a CR alone still ends a line, in a short log
+    // and a long one; a zero-byte log gives an empty text file and an RTF document without text.
     const struct {
         QByteArray log, text;
         QStringList paragraphs;
-    } logs[] = {{kText, kText, kLines}, {"", "", {}}, {"a\rb\r\n", "a\r\nb\r\n", {"a", "b"}}};
+    } logs[] = {{kText, kText, kLines},
+                {"", "", {}},
+                {"C:\\A.ZIP - a\rC:\\B.ZIP - b tool\r\n",
+                 "C:\\A.ZIP - a\r\nC:\\B.ZIP - b tool\r\n",
+                 {"C:\\A.ZIP - a", "C:\\B.ZIP - b tool"}},
+                {"a\rb\r\n", "a\r\nb\r\n", {"a", "b"}}};
     for (const auto& [log, text, paragraphs] : logs) {
         e.logDir.writeBytes(log);
         e.to(e.outDir.filePath("again.txt"));
