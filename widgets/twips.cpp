@@ -43,13 +43,18 @@ QFont ApplicationFont(const QFont& platformFont) {
 }
 
 TwipsScale TwipsScale::ForFont(const QFont& font) {
-    const QFontMetricsF wanted(font);
-    const QFontMetricsF layout(LayoutFont());
     // The twips were drawn at 96 dpi; a denser screen makes the same points more pixels.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchY() / 96.0 : 1.0;
-    const double x = WidthRatio(wanted, layout) * dpi;
-    const double y = wanted.height() / layout.height() * dpi;
+    double x = dpi;
+    double y = dpi;
+    // The layout's own font is its own measure: no text shaped for it at start-up.
+    if (const QFont layoutFont = LayoutFont(); font != layoutFont) {
+        const QFontMetricsF wanted(font);
+        const QFontMetricsF layout(layoutFont);
+        x *= WidthRatio(wanted, layout);
+        y *= wanted.height() / layout.height();
+    }
     // Within a rounding error of the layout's font: exactly the design's pixels.
     const auto snap = [](double factor) { return qAbs(factor - 1.0) < 0.01 ? 1.0 : factor; };
     return {snap(x), snap(y)};
