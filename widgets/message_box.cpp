@@ -9,11 +9,6 @@ namespace kivra::widgets {
 
 namespace {
 
-MessageHandler& handlerSlot() {
-    static MessageHandler handler;
-    return handler;
-}
-
 int showReal(const MessageRequest& request) {
     QMessageBox box(request.parent);
     box.setWindowTitle(QString::fromLatin1(app::kTitle));
@@ -49,10 +44,11 @@ int ShowMessage(QWidget* parent, const QString& text, int style) {
 }
 
 int ShowMessage(const MessageRequest& request) {
-    if (const MessageHandler& handler = handlerSlot()) return handler(request);
-    return showReal(request);
+    return DialogSeam<int, MessageRequest>::show(request, showReal);
 }
 
-void SetMessageHandler(MessageHandler handler) { handlerSlot() = std::move(handler); }
+void SetMessageHandler(MessageHandler handler) {
+    DialogSeam<int, MessageRequest>::setHandler(std::move(handler));
+}
 
 }  // namespace kivra::widgets

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <functional>
+
+#include "widgets/dialog_seam.h"
 
 class QWidget;
 
@@ -39,7 +40,7 @@ int ShowMessage(const MessageRequest& request);
 
 // Tests answer message boxes ahead of time instead of blocking on them. An empty handler
 // restores the real message box.
-using MessageHandler = std::function<int(const MessageRequest&)>;
+using MessageHandler = DialogSeam<int, MessageRequest>::Handler;
 void SetMessageHandler(MessageHandler handler);
 
 }  // namespace kivra::widgets

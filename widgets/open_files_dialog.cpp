@@ -9,11 +9,6 @@ namespace kivra::widgets {
 
 namespace {
 
-OpenFilesHandler& handlerSlot() {
-    static OpenFilesHandler handler;
-    return handler;
-}
-
 // "Notes (descript.ion *.txt)" matching any letter case, shown as it was written.
 QString caseBlindFilter(const QString& filter) {
     static const QRegularExpression patterns(QStringLiteral("^(.*)\\((.*)\\)$"));
@@ -43,10 +38,11 @@ QStringList showReal(const OpenFilesRequest& request) {
 }  // namespace
 
 QStringList ShowOpenFiles(const OpenFilesRequest& request) {
-    const OpenFilesHandler& handler = handlerSlot();
-    return handler ? handler(request) : showReal(request);
+    return DialogSeam<QStringList, OpenFilesRequest>::show(request, showReal);
 }
 
-void SetOpenFilesHandler(OpenFilesHandler handler) { handlerSlot() = std::move(handler); }
+void SetOpenFilesHandler(OpenFilesHandler handler) {
+    DialogSeam<QStringList, OpenFilesRequest>::setHandler(std::move(handler));
+}
 
 }  // namespace kivra::widgets

@@ -2,7 +2,8 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
+
+#include "widgets/dialog_seam.h"
 
 class QWidget;
 
@@ -21,7 +22,7 @@ struct OpenFilesRequest {
 QStringList ShowOpenFiles(const OpenFilesRequest& request);
 
 // Tests answer Open dialogs ahead of time. An empty handler restores the real dialog.
-using OpenFilesHandler = std::function<QStringList(const OpenFilesRequest&)>;
+using OpenFilesHandler = DialogSeam<QStringList, OpenFilesRequest>::Handler;
 void SetOpenFilesHandler(OpenFilesHandler handler);
 
 }  // namespace kivra::widgets

@@ -6,11 +6,6 @@ namespace kivra::widgets {
 
 namespace {
 
-SaveAsHandler& handlerSlot() {
-    static SaveAsHandler handler;
-    return handler;
-}
-
 SaveAsRequest makeRequest(QWidget* parent, const QString& title, const QString& filter,
                           const QString& fileName) {
     SaveAsRequest request{parent, title, {}, {}, fileName};
@@ -59,13 +54,15 @@ QString CaseInsensitivePattern(const QString& pattern) {
 
 bool SaveAsDialog::ShowSave(QWidget* parent) {
     const SaveAsRequest request = makeRequest(parent, DialogTitle, Filter, FileName);
-    const SaveAsHandler& handler = handlerSlot();
-    const std::optional<QString> chosen = handler ? handler(request) : showReal(request);
+    const std::optional<QString> chosen =
+        DialogSeam<std::optional<QString>, SaveAsRequest>::show(request, showReal);
     if (!chosen) return false;
     FileName = QDir::toNativeSeparators(*chosen);
     return true;
 }
 
-void SetSaveAsHandler(SaveAsHandler handler) { handlerSlot() = std::move(handler); }
+void SetSaveAsHandler(SaveAsHandler handler) {
+    DialogSeam<std::optional<QString>, SaveAsRequest>::setHandler(std::move(handler));
+}
 
 }  // namespace kivra::widgets

@@ -2,8 +2,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
+
+#include "widgets/dialog_seam.h"
 
 class QWidget;
 
@@ -33,7 +34,7 @@ public:
 
 // Tests answer Save As dialogs ahead of time: a path, or nullopt for a cancel. An empty handler
 // restores the real dialog.
-using SaveAsHandler = std::function<std::optional<QString>(const SaveAsRequest&)>;
+using SaveAsHandler = DialogSeam<std::optional<QString>, SaveAsRequest>::Handler;
 void SetSaveAsHandler(SaveAsHandler handler);
 
 // "*.TXT" as a pattern that matches any letter case: "*.[tT][xX][tT]".
