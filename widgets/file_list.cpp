@@ -4,6 +4,8 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <string>
+#include <vector>
 
 #include "core/name_decoding.h"
 #include "core/name_order.h"
@@ -41,7 +43,7 @@ public:
         }
     }
     // `ends[i]` is where name i ends in `bytes`; `order` lists the names in the rows' order.
-    void reset(QByteArray bytes, const std::vector<qsizetype>& ends,
+    void reset(std::string bytes, const std::vector<qsizetype>& ends,
                const QList<qsizetype>& order) {
         beginResetModel();
         bytes_ = std::move(bytes);
@@ -75,7 +77,7 @@ public:
         return -1;
     }
     QByteArrayView bytesAt(int row) const {
-        return QByteArrayView(bytes_.constData() + rows_[row].start, rows_[row].size);
+        return QByteArrayView(bytes_.data() + rows_[row].start, rows_[row].size);
     }
 
 private:
@@ -94,7 +96,7 @@ private:
     struct Row {
         qsizetype start, size;
     };
-    QByteArray bytes_;
+    std::string bytes_;
     std::vector<Row> rows_;
     QString directory_;
     std::shared_ptr<const DescriptionIndex> index_;
@@ -104,8 +106,11 @@ private:
 };
 
 FileList::FileList(QWidget* parent) : QListView(parent), model_(new FileNamesModel(this)) {
-    // Uniform rows let the view skip measuring each of a hundred thousand names.
+    // Uniform rows let the view skip measuring each of a hundred thousand names; the rows past
+    // the first thousands are placed between events once the list shows.
     setUniformItemSizes(true);
+    setLayoutMode(QListView::Batched);
+    setBatchSize(5000);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setModel(model_);
@@ -124,9 +129,25 @@ void FileList::refresh() {
     const int scrolled = verticalScrollBar()->value();
     list();
     if (scrolled > 0) {
-        doItemsLayout();  // the range, before the value is set back
+        layOutAll();  // the range, before the value is set back
         verticalScrollBar()->setValue(scrolled);
     }
+}
+
+void FileList::layOutAll() {
+    setLayoutMode(QListView::SinglePass);
+    doItemsLayout();
+    setLayoutMode(QListView::Batched);
+}
+
+bool FileList::laidOut(const QModelIndex& index) const {
+    return !index.isValid() || !visualRect(index).isEmpty();
+}
+
+void FileList::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    // A row not placed yet has nowhere to scroll to.
+    if (!laidOut(index)) layOutAll();
+    QListView::scrollTo(index, hint);
 }
 
 void FileList::setShowHidden(bool show) {
@@ -146,14 +167,14 @@ bool FileList::makeCurrent(const QByteArray& name) {
 }
 
 void FileList::list() {
-    QByteArray bytes;
+    std::string bytes;
     std::vector<qsizetype> ends;
     currentGone_ = !fileBytes_.isEmpty();
     platform::ReadDirectory(native_, [&](const platform::DirectoryEntryView& entry) {
         if (entry.isDirectory) return;
         if (currentGone_ && entry.name == fileBytes_) currentGone_ = false;
         if (entry.isHidden && !showHidden_) return;
-        bytes.append(entry.name);
+        bytes.append(entry.name.data(), entry.name.size());
         ends.push_back(bytes.size());
     });
     const QList<qsizetype> order = NameOrder(bytes, ends);
@@ -208,6 +229,8 @@ void FileList::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FileList::keyPressEvent(QKeyEvent* event) {
+    // Page Down and End look for rows below the shown ones: all of them placed first.
+    if (!laidOut(model_->index(model_->rowCount() - 1))) layOutAll();
     // With no file current Qt moves every key to the first file; End means the last one, and Page
     // Down goes where it would go from the first.
     const int last = model_->rowCount() - 1;
