@@ -67,10 +67,6 @@ char16_t* writeSortKey(const Char* text, qsizetype size, char16_t* out) {
     return out;
 }
 
-char16_t* writeSortKey(const QString& name, char16_t* out) {
-    return writeSortKey(reinterpret_cast<const char16_t*>(name.constData()), name.size(), out);
-}
-
 // Orders by the packed keys, a byte at a time from `byte` on, each byte's buckets in turn; a byte
 // the same in every key costs one count. For a hundred thousand names a seventh of std::sort's
 // instructions.
@@ -98,37 +94,6 @@ void radixSort(Packed* first, Packed* last, Packed* scratch, int byte) {
     });
 }
 
-// Sorts by the keys in `keys` (name i's from starts[i] to starts[i + 1]), exact ties broken by
-// `nameLess`.
-template <typename NameLess>
-QList<qsizetype> sortByKeys(const char16_t* keys, const std::vector<qsizetype>& starts,
-                            NameLess nameLess) {
-    const qsizetype count = qsizetype(starts.size()) - 1;
-    const auto key = [&](qsizetype i) {
-        return QStringView(keys + starts[i], starts[i + 1] - starts[i]);
-    };
-    std::vector<Packed> packed, scratch(count);
-    packed.reserve(count);
-    for (qsizetype i = 0; i < count; ++i)
-        packed.push_back(pack(keys + starts[i], starts[i + 1] - starts[i], i));
-    radixSort(packed.data(), packed.data() + count, scratch.data(), 0);
-    // Runs whose first sixteen characters agree are put in order by their whole keys.
-    for (auto run = packed.begin(); run != packed.end();) {
-        auto end = run + 1;
-        while (end != packed.end() && end->high == run->high && end->low == run->low) ++end;
-        if (end - run > 1)
-            std::sort(run, end, [&](const Packed& a, const Packed& b) {
-                const int c = key(a.index).compare(key(b.index));
-                return c != 0 ? c < 0 : nameLess(a.index, b.index);
-            });
-        run = end;
-    }
-    QList<qsizetype> order;
-    order.reserve(count);
-    for (const Packed& p : packed) order.append(p.index);
-    return order;
-}
-
 // Eight bytes at a time: names are short, and there are many.
 bool isAscii(QByteArrayView name) {
     const char* p = name.data();
@@ -145,43 +110,56 @@ bool isAscii(QByteArrayView name) {
 
 }  // namespace
 
-QList<qsizetype> NameOrder(const QStringList& names) {
-    // One key per name, made once, all in one buffer; most comparisons then settle on two
-    // integers held in place.
-    qsizetype total = 0;
-    for (const QString& name : names) total += name.size();
-    const auto keys = std::make_unique_for_overwrite<char16_t[]>(3 * total);
-    std::vector<qsizetype> starts{0};
-    starts.reserve(names.size() + 1);
-    for (const QString& name : names)
-        starts.push_back(writeSortKey(name, keys.get() + starts.back()) - keys.get());
-    return sortByKeys(keys.get(), starts,
-                      [&](qsizetype a, qsizetype b) { return names[a] < names[b]; });
-}
-
 QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& ends) {
+    const qsizetype count = qsizetype(ends.size());
     const auto name = [&](qsizetype i) {
         const qsizetype start = i == 0 ? 0 : ends[i - 1];
         return bytes.sliced(start, ends[i] - start);
     };
-    // A decoded name has no more characters than bytes.
+    // One key per name, made once, all in one buffer (a decoded name has no more characters than
+    // bytes); most comparisons then settle on two integers held in place.
     const auto keys = std::make_unique_for_overwrite<char16_t[]>(3 * bytes.size());
     std::vector<qsizetype> starts{0};
-    starts.reserve(ends.size() + 1);
-    for (qsizetype i = 0; i < qsizetype(ends.size()); ++i) {
+    std::vector<Packed> packed;
+    starts.reserve(count + 1);
+    packed.reserve(count);
+    for (qsizetype i = 0; i < count; ++i) {
         const QByteArrayView n = name(i);
         char16_t* const out = keys.get() + starts.back();
-        starts.push_back((isAscii(n) ? writeSortKey(n.data(), n.size(), out)
-                                     : writeSortKey(DecodeName(n), out)) -
-                         keys.get());
+        char16_t* end;
+        if (isAscii(n)) {
+            end = writeSortKey(n.data(), n.size(), out);
+        } else {
+            const QString decoded = DecodeName(n);
+            end = writeSortKey(reinterpret_cast<const char16_t*>(decoded.constData()),
+                               decoded.size(), out);
+        }
+        packed.push_back(pack(out, end - out, i));
+        starts.push_back(end - keys.get());
     }
-    // Exact ties are rare (names that differ only in case, accents or leading zeros): decoded
-    // only then.
-    return sortByKeys(keys.get(), starts, [&](qsizetype a, qsizetype b) {
-        const QByteArrayView x = name(a), y = name(b);
+    std::vector<Packed> scratch(count);
+    radixSort(packed.data(), packed.data() + count, scratch.data(), 0);
+    // Runs whose first sixteen characters agree are put in order by their whole keys. Exact ties
+    // are rare (names that differ only in case, accents or leading zeros): decoded only then.
+    const auto key = [&](qsizetype i) {
+        return QStringView(keys.get() + starts[i], starts[i + 1] - starts[i]);
+    };
+    const auto less = [&](const Packed& a, const Packed& b) {
+        if (const int c = key(a.index).compare(key(b.index)); c != 0) return c < 0;
+        const QByteArrayView x = name(a.index), y = name(b.index);
         if (isAscii(x) && isAscii(y)) return x.compare(y) < 0;
         return DecodeName(x) < DecodeName(y);
-    });
+    };
+    for (auto run = packed.begin(); run != packed.end();) {
+        auto end = run + 1;
+        while (end != packed.end() && end->high == run->high && end->low == run->low) ++end;
+        if (end - run > 1) std::sort(run, end, less);
+        run = end;
+    }
+    QList<qsizetype> order;
+    order.reserve(count);
+    for (const Packed& p : packed) order.append(p.index);
+    return order;
 }
 
 }  // namespace kivra
