@@ -148,7 +148,9 @@ QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& e
         if (const int c = key(a.index).compare(key(b.index)); c != 0) return c < 0;
         const QByteArrayView x = name(a.index), y = name(b.index);
         if (isAscii(x) && isAscii(y)) return x.compare(y) < 0;
-        return DecodeName(x) < DecodeName(y);
+        // Two names can read alike ("\xE9" and UTF-8 "é"): their bytes keep them in one order.
+        const QString u = DecodeName(x), v = DecodeName(y);
+        return u != v ? u < v : x.compare(y) < 0;
     };
     for (auto run = packed.begin(); run != packed.end();) {
         auto end = run + 1;
