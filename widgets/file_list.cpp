@@ -106,10 +106,8 @@ private:
 };
 
 FileList::FileList(QWidget* parent) : QListView(parent), model_(new FileNamesModel(this)) {
-    // Uniform rows let the view skip measuring each of a hundred thousand names; the rows past
-    // the first thousands are placed between events once the list shows.
+    // Uniform rows let the view skip measuring each of a hundred thousand names.
     setUniformItemSizes(true);
-    setLayoutMode(QListView::Batched);
     setBatchSize(5000);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -121,6 +119,9 @@ void FileList::setPath(const QString& path, const QByteArray& native) {
     native_ = native.isEmpty() ? platform::NativeBytes(path_) : native;
     fileName_.clear();
     fileBytes_.clear();
+    // A folder opens at its top: the rows past the first 5,000 are placed between events once the
+    // list shows.
+    setLayoutMode(QListView::Batched);
     list();
     scrollToTop();
 }
@@ -137,7 +138,14 @@ void FileList::refresh() {
 void FileList::layOutAll() {
     setLayoutMode(QListView::SinglePass);
     doItemsLayout();
-    setLayoutMode(QListView::Batched);
+}
+
+void FileList::updateGeometries() {
+    QListView::updateGeometries();
+    // Once every row is placed, later layouts (a resize, a refresh) place them all at once, so a
+    // scroll position past the first rows is never cut back to them.
+    if (layoutMode() == QListView::Batched && laidOut(model_->index(model_->rowCount() - 1)))
+        setLayoutMode(QListView::SinglePass);
 }
 
 bool FileList::laidOut(const QModelIndex& index) const {

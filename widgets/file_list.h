@@ -54,6 +54,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void updateGeometries() override;
     bool viewportEvent(QEvent* event) override;
 
 private:
@@ -62,7 +63,7 @@ private:
     void list();
     void highlightCurrentFile();
     void mark();
-    // Places every row now rather than between events.
+    // Places every row now, and from now on, rather than between events.
     void layOutAll();
     bool laidOut(const QModelIndex& index) const;
 
