@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
         watch.watch(QFile::encodeName(args[1]));
         list.show();
         QApplication::processEvents();
-        if (list.fileNames().isEmpty()) return 1;
+        if (list.model()->rowCount() == 0) return 1;
     } else if (what == "index") {
         if (!notes->load(kivra::EntryLog(args[1]).LogPath()) || notes->lineCount() == 0) return 1;
     } else if (what == "export" && args.size() == 3) {

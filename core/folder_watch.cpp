@@ -1,7 +1,5 @@
 #include "core/folder_watch.h"
 
-#include <QFile>
-
 #include "platform/directory_reader.h"
 
 namespace kivra {
@@ -11,23 +9,16 @@ FolderWatch::FolderWatch(QObject* parent) : QObject(parent) {
     quiet_.setInterval(200);
     longest_.setSingleShot(true);
     longest_.setInterval(1000);
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &FolderWatch::gather);
+    connect(&watcher_, &platform::DirectoryWatch::changed, this, &FolderWatch::gather);
     connect(&quiet_, &QTimer::timeout, this, &FolderWatch::fire);
     connect(&longest_, &QTimer::timeout, this, &FolderWatch::fire);
 }
 
 void FolderWatch::watch(const QByteArray& native) {
-    if (const QStringList old = watcher_.directories(); !old.isEmpty()) watcher_.removePaths(old);
+    watcher_.clear();
     quiet_.stop();
     longest_.stop();
-#ifdef Q_OS_WIN
-    const QString path = QString::fromUtf8(native);
-#else
-    // The watcher takes text: a name that does not survive the round trip cannot be given.
-    const QString path = QFile::decodeName(native);
-    if (QFile::encodeName(path) != native) return;
-#endif
-    if (platform::SendsChangeEvents(native)) watcher_.addPath(path);
+    if (platform::SendsChangeEvents(native)) watcher_.watch(native);
 }
 
 void FolderWatch::gather() {

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
+
+#include "platform/directory_watch.h"
 
 namespace kivra {
 
@@ -15,10 +16,9 @@ class FolderWatch : public QObject {
 public:
     explicit FolderWatch(QObject* parent = nullptr);
 
-    // Watches `native` alone from now on. Folders whose name is not valid UTF-8 and folders
-    // that send no events (network, FUSE) are not watched: F5 stays for them.
+    // Watches `native` alone from now on. Folders that send no events (network, FUSE) are not
+    // watched: F5 stays for them.
     void watch(const QByteArray& native);
-    bool watching() const { return !watcher_.directories().isEmpty(); }
 
 signals:
     void Changed();
@@ -27,7 +27,7 @@ private:
     void gather();
     void fire();
 
-    QFileSystemWatcher watcher_;
+    platform::DirectoryWatch watcher_;
     QTimer quiet_;
     QTimer longest_;
 };

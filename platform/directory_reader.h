@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
+#include <functional>
 #include <optional>
 
 namespace kivra::platform {
@@ -17,6 +19,16 @@ struct DirectoryEntry {
 // The entries of `directory` (native bytes, as above) without "." and "..", hidden ones
 // flagged. Nullopt when the directory cannot be read.
 std::optional<QList<DirectoryEntry>> ReadDirectory(const QByteArray& directory);
+
+struct DirectoryEntryView {
+    QByteArrayView name;
+    bool isDirectory = false;
+    bool isHidden = false;
+};
+// The same entries, each handed to `visit` with its name valid only during the call: a folder of
+// a hundred thousand files then costs no array per name. False when the directory cannot be read.
+bool ReadDirectory(const QByteArray& directory,
+                   const std::function<void(const DirectoryEntryView&)>& visit);
 
 // The process's current directory, in the same native bytes; empty when it is gone.
 QByteArray CurrentDirectory();

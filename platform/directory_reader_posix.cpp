@@ -8,10 +8,10 @@
 
 namespace kivra::platform {
 
-std::optional<QList<DirectoryEntry>> ReadDirectory(const QByteArray& directory) {
+bool ReadDirectory(const QByteArray& directory,
+                   const std::function<void(const DirectoryEntryView&)>& visit) {
     DIR* dir = opendir(directory.constData());
-    if (!dir) return std::nullopt;
-    QList<DirectoryEntry> entries;
+    if (!dir) return false;
     // One pass, the type from the entry itself: a stat only where the file system leaves the
     // type unknown or the entry is a link, which is listed as what it points to.
     while (const dirent* entry = readdir(dir)) {
@@ -27,10 +27,10 @@ std::optional<QList<DirectoryEntry>> ReadDirectory(const QByteArray& directory) 
         } else if (entry->d_type != DT_DIR && entry->d_type != DT_REG) {
             continue;  // devices, sockets, pipes: nothing to describe
         }
-        entries.append({QByteArray(entry->d_name), isDirectory, hidden});
+        visit({QByteArrayView(entry->d_name, qstrlen(entry->d_name)), isDirectory, hidden});
     }
     closedir(dir);
-    return entries;
+    return true;
 }
 
 QByteArray CurrentDirectory() {

@@ -8,16 +8,17 @@
 namespace kivra::platform {
 
 // Windows names are UTF-16 and always reach the file through QString.
-std::optional<QList<DirectoryEntry>> ReadDirectory(const QByteArray& directory) {
+bool ReadDirectory(const QByteArray& directory,
+                   const std::function<void(const DirectoryEntryView&)>& visit) {
     const QString path = QString::fromUtf8(directory);
-    if (!IsReadableDirectory(directory)) return std::nullopt;
-    QList<DirectoryEntry> entries;
+    if (!IsReadableDirectory(directory)) return false;
     QDirIterator it(path, QDir::Dirs | QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
-        entries.append({it.fileName().toUtf8(), it.fileInfo().isDir(), it.fileInfo().isHidden()});
+        const QByteArray name = it.fileName().toUtf8();
+        visit({name, it.fileInfo().isDir(), it.fileInfo().isHidden()});
     }
-    return entries;
+    return true;
 }
 
 QByteArray CurrentDirectory() { return QDir::toNativeSeparators(QDir::currentPath()).toUtf8(); }

@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <string>
+#include <vector>
 
 #include "core/name_decoding.h"
 #include "core/name_order.h"
@@ -46,18 +48,20 @@ protected:
 
 // Subdirectory names in the lists' order; nullopt when the directory cannot be read.
 std::optional<QList<QByteArray>> listSubdirectories(const QByteArray& path, bool showHidden) {
-    const std::optional<QList<platform::DirectoryEntry>> entries = platform::ReadDirectory(path);
-    if (!entries) return std::nullopt;
-    QList<QByteArray> raw;
-    QStringList names;
-    for (const platform::DirectoryEntry& entry : *entries) {
-        if (!entry.isDirectory || (entry.isHidden && !showHidden)) continue;
-        raw.append(entry.name);
-        names.append(DecodeName(entry.name));
-    }
+    std::string bytes;
+    std::vector<qsizetype> ends;
+    if (!platform::ReadDirectory(path, [&](const platform::DirectoryEntryView& entry) {
+            if (!entry.isDirectory || (entry.isHidden && !showHidden)) return;
+            bytes.append(entry.name.data(), entry.name.size());
+            ends.push_back(bytes.size());
+        }))
+        return std::nullopt;
     QList<QByteArray> sorted;
-    sorted.reserve(raw.size());
-    for (const qsizetype i : NameOrder(names)) sorted.append(raw[i]);
+    sorted.reserve(ends.size());
+    for (const qsizetype i : NameOrder(bytes, ends)) {
+        const qsizetype start = i == 0 ? 0 : ends[i - 1];
+        sorted.append(QByteArray(bytes.data() + start, ends[i] - start));
+    }
     return sorted;
 }
 

@@ -4,6 +4,8 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <string>
+#include <vector>
 
 #include "core/name_decoding.h"
 #include "core/name_order.h"
@@ -14,35 +16,43 @@
 
 namespace kivra::widgets {
 
-// The names shown and, beside each, the bytes that reach the file.
+// The names as the file system gives them, in one buffer: a folder of a hundred thousand files
+// makes no string or array per name. A name is decoded only when a row is drawn or asked about.
 class FileNamesModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(names_.size());
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid()) return {};
         const int row = index.row();
         switch (role) {
             case Qt::DisplayRole:
-                return names_[row];
+                return nameAt(row);
             case Qt::DecorationRole:
                 // Every row keeps the room, so the names stay in line.
                 return hits(row).empty() ? blank_ : note_;
             case Qt::ToolTipRole:
-                return hits(row).empty() ? QVariant() : NotesTip(names_[row], descriptions(row));
+                return hits(row).empty() ? QVariant() : NotesTip(nameAt(row), descriptions(row));
             case Qt::AccessibleDescriptionRole:
                 return NotesAccessibleText(descriptions(row));
             default:
                 return {};
         }
     }
-    void reset(QStringList names, QList<QByteArray> bytes) {
+    // `ends[i]` is where name i ends in `bytes`; `order` lists the names in the rows' order.
+    void reset(std::string bytes, const std::vector<qsizetype>& ends,
+               const QList<qsizetype>& order) {
         beginResetModel();
-        names_ = std::move(names);
         bytes_ = std::move(bytes);
+        rows_.clear();
+        rows_.reserve(order.size());
+        for (const qsizetype i : order) {
+            const qsizetype start = i == 0 ? 0 : ends[i - 1];
+            rows_.push_back({start, ends[i] - start});
+        }
         hits_.clear();
         endResetModel();
     }
@@ -50,18 +60,28 @@ public:
         directory_ = directory;
         index_ = std::move(notes);
         hits_.clear();
-        if (!names_.isEmpty()) emit dataChanged(index(0), index(rowCount() - 1));
+        if (!rows_.empty()) emit dataChanged(index(0), index(rowCount() - 1));
     }
     QStringList descriptions(int row) const {
         return row >= 0 && index_ ? index_->descriptions(hits(row)) : QStringList();
     }
-    const QStringList& names() const { return names_; }
-    int rowOf(const QByteArray& bytes) const { return static_cast<int>(bytes_.indexOf(bytes)); }
-    const QByteArray& bytesAt(int row) const { return bytes_[row]; }
+    QStringList names() const {
+        QStringList names;
+        names.reserve(rowCount());
+        for (int row = 0; row < rowCount(); ++row) names.append(nameAt(row));
+        return names;
+    }
+    int rowOf(QByteArrayView name) const {
+        for (int row = 0; row < rowCount(); ++row)
+            if (bytesAt(row) == name) return row;
+        return -1;
+    }
+    QByteArrayView bytesAt(int row) const {
+        return QByteArrayView(bytes_.data() + rows_[row].start, rows_[row].size);
+    }
 
 private:
-    QStringList names_;
-    QList<QByteArray> bytes_;
+    QString nameAt(int row) const { return DecodeName(bytesAt(row)); }
     // Looked up only for the rows asked about, so a listing costs the same with a log or without.
     const DescriptionIndex::Hits& hits(int row) const {
         static const DescriptionIndex::Hits none;
@@ -69,10 +89,15 @@ private:
         auto found = hits_.constFind(row);
         if (found == hits_.cend())
             found = hits_.insert(
-                row, index_->lookUp(platform::JoinPath(directory_, names_[row]), false));
+                row, index_->lookUp(platform::JoinPath(directory_, nameAt(row)), false));
         return *found;
     }
 
+    struct Row {
+        qsizetype start, size;
+    };
+    std::string bytes_;
+    std::vector<Row> rows_;
     QString directory_;
     std::shared_ptr<const DescriptionIndex> index_;
     mutable QHash<int, DescriptionIndex::Hits> hits_;
@@ -83,6 +108,7 @@ private:
 FileList::FileList(QWidget* parent) : QListView(parent), model_(new FileNamesModel(this)) {
     // Uniform rows let the view skip measuring each of a hundred thousand names.
     setUniformItemSizes(true);
+    setBatchSize(5000);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setModel(model_);
@@ -93,6 +119,9 @@ void FileList::setPath(const QString& path, const QByteArray& native) {
     native_ = native.isEmpty() ? platform::NativeBytes(path_) : native;
     fileName_.clear();
     fileBytes_.clear();
+    // A folder opens at its top: the rows past the first 5,000 are placed between events once the
+    // list shows.
+    setLayoutMode(QListView::Batched);
     list();
     scrollToTop();
 }
@@ -101,9 +130,32 @@ void FileList::refresh() {
     const int scrolled = verticalScrollBar()->value();
     list();
     if (scrolled > 0) {
-        doItemsLayout();  // the range, before the value is set back
+        layOutAll();  // the range, before the value is set back
         verticalScrollBar()->setValue(scrolled);
     }
+}
+
+void FileList::layOutAll() {
+    setLayoutMode(QListView::SinglePass);
+    doItemsLayout();
+}
+
+void FileList::updateGeometries() {
+    QListView::updateGeometries();
+    // Once every row is placed, later layouts (a resize, a refresh) place them all at once, so a
+    // scroll position past the first rows is never cut back to them.
+    if (layoutMode() == QListView::Batched && laidOut(model_->index(model_->rowCount() - 1)))
+        setLayoutMode(QListView::SinglePass);
+}
+
+bool FileList::laidOut(const QModelIndex& index) const {
+    return !index.isValid() || !visualRect(index).isEmpty();
+}
+
+void FileList::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    // A row not placed yet has nowhere to scroll to.
+    if (!laidOut(index)) layOutAll();
+    QListView::scrollTo(index, hint);
 }
 
 void FileList::setShowHidden(bool show) {
@@ -123,28 +175,18 @@ bool FileList::makeCurrent(const QByteArray& name) {
 }
 
 void FileList::list() {
-    QStringList names;
-    QList<QByteArray> bytes;
+    std::string bytes;
+    std::vector<qsizetype> ends;
     currentGone_ = !fileBytes_.isEmpty();
-    if (const auto entries = platform::ReadDirectory(native_)) {
-        names.reserve(entries->size());
-        for (const platform::DirectoryEntry& entry : *entries) {
-            if (entry.isDirectory) continue;
-            if (currentGone_ && entry.name == fileBytes_) currentGone_ = false;
-            if (entry.isHidden && !showHidden_) continue;
-            names.append(DecodeName(entry.name));
-            bytes.append(entry.name);
-        }
-    }
-    QStringList sortedNames;
-    QList<QByteArray> sortedBytes;
-    sortedNames.reserve(names.size());
-    sortedBytes.reserve(names.size());
-    for (const qsizetype i : NameOrder(names)) {
-        sortedNames.append(std::move(names[i]));
-        sortedBytes.append(std::move(bytes[i]));
-    }
-    model_->reset(std::move(sortedNames), std::move(sortedBytes));
+    platform::ReadDirectory(native_, [&](const platform::DirectoryEntryView& entry) {
+        if (entry.isDirectory) return;
+        if (currentGone_ && entry.name == fileBytes_) currentGone_ = false;
+        if (entry.isHidden && !showHidden_) return;
+        bytes.append(entry.name.data(), entry.name.size());
+        ends.push_back(bytes.size());
+    });
+    const QList<qsizetype> order = NameOrder(bytes, ends);
+    model_->reset(std::move(bytes), ends, order);
     mark();
     highlightCurrentFile();
 }
@@ -195,6 +237,8 @@ void FileList::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FileList::keyPressEvent(QKeyEvent* event) {
+    // Page Down and End look for rows below the shown ones: all of them placed first.
+    if (!laidOut(model_->index(model_->rowCount() - 1))) layOutAll();
     // With no file current Qt moves every key to the first file; End means the last one, and Page
     // Down goes where it would go from the first.
     const int last = model_->rowCount() - 1;
@@ -228,14 +272,14 @@ void FileList::settle() {
     // ends on is made current on release.
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (selected.isEmpty()) return;
-    const QByteArray& bytes = model_->bytesAt(selected.first().row());
+    const QByteArrayView bytes = model_->bytesAt(selected.first().row());
     if (bytes == fileBytes_) return;
     if (!platform::IsReadableDirectory(native_)) {
         highlightCurrentFile();
         emit DirectoryGone();
         return;
     }
-    fileBytes_ = bytes;
+    fileBytes_ = bytes.toByteArray();
     fileName_ = selected.first().data().toString();
     currentGone_ = false;
     emit Click();

@@ -53,6 +53,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void updateGeometries() override;
     bool viewportEvent(QEvent* event) override;
 
 private:
@@ -61,6 +63,9 @@ private:
     void list();
     void highlightCurrentFile();
     void mark();
+    // Places every row now, and from now on, rather than between events.
+    void layOutAll();
+    bool laidOut(const QModelIndex& index) const;
 
     FileNamesModel* model_;
     std::shared_ptr<const DescriptionIndex> index_;

@@ -26,12 +26,23 @@ TEST(Names, InvalidBytesReadAsWindows1252AndValidUtf8StaysItself) {
         EXPECT_EQ(DecodeName(row.bytes), row.text) << row.bytes.toHex().data();
 }
 
+// Names as a folder's bytes give them, shuffled. Past 32 names they are bucketed byte by byte;
+// where sixteen characters agree the whole key decides.
 TEST(Names, OrderIgnoresCaseAndAccentsAndComparesNumbers) {
-    const QStringList names = {"Zebra", "file10", "École", "file2", "apple", "Eagle", "File2"};
-    QStringList sorted;
-    for (const qsizetype i : NameOrder(names)) sorted.append(names[i]);
-    EXPECT_EQ(sorted,
-              QStringList({"apple", "Eagle", "École", "File2", "file2", "file10", "Zebra"}));
+    QStringList many;
+    for (int i = 0; i < 120; ++i)
+        many.append(QString("%1 holiday picture %2").arg(i / 2).arg(QChar(i % 2 ? 'b' : 'A')));
+    for (const QStringList& expected :
+         {QStringList{"apple", "Eagle", "École", "File2", "file2", "file10", "Zebra"}, many}) {
+        const auto shuffled = [&](qsizetype i) { return expected[i * 11 % expected.size()]; };
+        QByteArray bytes;
+        std::vector<qsizetype> ends;
+        for (qsizetype i = 0; i < expected.size(); ++i)
+            ends.push_back((bytes += shuffled(i).toUtf8()).size());
+        QStringList sorted;
+        for (const qsizetype i : NameOrder(bytes, ends)) sorted.append(shuffled(i));
+        EXPECT_EQ(sorted, expected);
+    }
 }
 
 TEST(Volumes, OfferedAsAFileManagerDoes) {

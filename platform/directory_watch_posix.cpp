@@ -1,0 +1,61 @@
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+#include <cstring>
+
+#include "platform/directory_watch.h"
+
+namespace kivra::platform {
+
+struct DirectoryWatch::State {
+    int fd = -1;
+    int wd = -1;
+    QSocketNotifier* notifier = nullptr;
+};
+
+DirectoryWatch::DirectoryWatch(QObject* parent)
+    : QObject(parent), state_(std::make_unique<State>()) {
+    state_->fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (state_->fd < 0) return;
+    state_->notifier = new QSocketNotifier(state_->fd, QSocketNotifier::Read, this);
+    connect(state_->notifier, &QSocketNotifier::activated, this, [this] {
+        // Read to the end; the listing itself tells what changed. Events of a watch given up
+        // are dropped.
+        alignas(inotify_event) char buffer[4096];
+        bool changedHere = false;
+        for (ssize_t size; (size = read(state_->fd, buffer, sizeof buffer)) > 0;) {
+            for (ssize_t at = 0; at < size;) {
+                inotify_event event;
+                std::memcpy(&event, buffer + at, sizeof event);
+                at += sizeof event + event.len;
+                if (event.mask & IN_Q_OVERFLOW) changedHere = true;
+                if (event.wd != state_->wd) continue;
+                changedHere = true;
+                if (event.mask & (IN_IGNORED | IN_MOVE_SELF)) clear();
+            }
+        }
+        if (changedHere) emit changed();
+    });
+}
+
+DirectoryWatch::~DirectoryWatch() {
+    delete state_->notifier;  // before the descriptor it listens to
+    if (state_->fd >= 0) close(state_->fd);
+}
+
+bool DirectoryWatch::watch(const QByteArray& native) {
+    clear();
+    if (state_->fd < 0) return false;
+    state_->wd = inotify_add_watch(state_->fd, native.constData(),
+                                   IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
+                                       IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR);
+    return state_->wd >= 0;
+}
+
+void DirectoryWatch::clear() {
+    if (state_->wd >= 0) inotify_rm_watch(state_->fd, state_->wd);
+    state_->wd = -1;
+}
+
+}  // namespace kivra::platform
