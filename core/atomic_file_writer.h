@@ -44,18 +44,6 @@ public:
         if (ok_ && !WriteAll(file_, bytes)) fail();
     }
 
-    // The first bytes.size() bytes of `source`, which holds them: copied by the system where it
-    // can, which spares a large export a pass through memory.
-    void copy(const QFileDevice& source, QByteArrayView bytes) {
-        if (!chunk_.isEmpty()) writeChunk();
-        if (!ok_) return;
-        bool unsupported = false;
-        const qint64 copied = platform::CopyFileBytes(source, file_, bytes.size(), unsupported);
-        if (copied == bytes.size()) return;
-        // Also where copying failed: the write then fails too, and says why.
-        write(bytes.sliced(copied));
-    }
-
     // False, with the old file untouched, if any part could not be written.
     bool commit() {
         if (ok_ && !chunk_.isEmpty()) writeChunk();

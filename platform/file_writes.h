@@ -14,10 +14,4 @@ bool SyncToDisk(const QFileDevice& file);
 // where the system would otherwise end the program in the middle of it.
 void IgnoreFileSizeSignal();
 
-// Copies the first `size` bytes of `from` to `to` at its current position inside the system,
-// never through the program's memory. Returns the bytes copied; fewer than `size` with
-// `unsupported` set where the system cannot copy between these files (the caller writes the rest
-// itself), fewer without it when writing failed.
-qint64 CopyFileBytes(const QFileDevice& from, const QFileDevice& to, qint64 size, bool& unsupported);
-
 }  // namespace kivra::platform

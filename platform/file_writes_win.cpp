@@ -23,10 +23,4 @@ bool SyncToDisk(const QFileDevice& file) {
 // Windows has no file-size signal: a write past a quota simply fails.
 void IgnoreFileSizeSignal() {}
 
-// The program writes the bytes itself.
-qint64 CopyFileBytes(const QFileDevice&, const QFileDevice&, qint64 size, bool& unsupported) {
-    unsupported = size > 0;
-    return 0;
-}
-
 }  // namespace kivra::platform

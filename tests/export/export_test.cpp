@@ -104,9 +104,9 @@ TEST(Export, TheNameDecidesTheFormat) {
         QStringList paragraphs;
     } logs[] = {{kText, kText, kLines},
                 {"", "", {}},
-                {"C:\\A.ZIP - a\rC:\\B.ZIP - b tool\r\n",
-                 "C:\\A.ZIP - a\r\nC:\\B.ZIP - b tool\r\n",
-                 {"C:\\A.ZIP - a", "C:\\B.ZIP - b tool"}},
+                {(QByteArray(99998, 'a') + "\r\n").repeated(3) + "b\r",
+                 (QByteArray(99998, 'a') + "\r\n").repeated(3) + "b\r\n",
+                 QStringList(3, QString(99998, 'a')) << "b"},
                 {"a\rb\r\n", "a\r\nb\r\n", {"a", "b"}}};
     for (const auto& [log, text, paragraphs] : logs) {
         e.logDir.writeBytes(log);
