@@ -42,6 +42,7 @@ public:
     void write(QByteArrayView bytes) {
         if (!chunk_.isEmpty()) writeChunk();
         if (ok_ && !WriteAll(file_, bytes)) fail();
+        wrote(bytes.size());
     }
 
     // False, with the old file untouched, if any part could not be written.
@@ -60,9 +61,20 @@ public:
 
 private:
     static constexpr qsizetype kChunk = 1 << 20;
+    static constexpr qsizetype kWriteBack = 8 << 20;
+
+    // Every few megabytes the disk is set to work, so the commit's sync has little left to wait
+    // for.
+    void wrote(qsizetype bytes) {
+        unsent_ += bytes;
+        if (unsent_ < kWriteBack || !ok_) return;
+        platform::StartWriteBack(file_);
+        unsent_ = 0;
+    }
 
     void writeChunk() {
         if (ok_ && !WriteAll(file_, chunk_)) fail();
+        wrote(chunk_.size());
         chunk_.resize(0);  // keeps the allocation: no page faults for every chunk
     }
     bool fail() {
@@ -77,6 +89,7 @@ private:
     QSaveFile file_;
     QByteArray chunk_;
     QString reason_;
+    qsizetype unsent_ = 0;
     bool ok_ = true;
 };
 
