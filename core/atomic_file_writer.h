@@ -42,18 +42,7 @@ public:
     void write(QByteArrayView bytes) {
         if (!chunk_.isEmpty()) writeChunk();
         if (ok_ && !WriteAll(file_, bytes)) fail();
-    }
-
-    // The first bytes.size() bytes of `source`, which holds them: copied by the system where it
-    // can, which spares a large export a pass through memory.
-    void copy(const QFileDevice& source, QByteArrayView bytes) {
-        if (!chunk_.isEmpty()) writeChunk();
-        if (!ok_) return;
-        bool unsupported = false;
-        const qint64 copied = platform::CopyFileBytes(source, file_, bytes.size(), unsupported);
-        if (copied == bytes.size()) return;
-        // Also where copying failed: the write then fails too, and says why.
-        write(bytes.sliced(copied));
+        wrote(bytes.size());
     }
 
     // False, with the old file untouched, if any part could not be written.
@@ -72,9 +61,20 @@ public:
 
 private:
     static constexpr qsizetype kChunk = 1 << 20;
+    static constexpr qsizetype kWriteBack = 8 << 20;
+
+    // Every few megabytes the disk is set to work, so the commit's sync has little left to wait
+    // for.
+    void wrote(qsizetype bytes) {
+        unsent_ += bytes;
+        if (unsent_ < kWriteBack || !ok_) return;
+        platform::StartWriteBack(file_);
+        unsent_ = 0;
+    }
 
     void writeChunk() {
         if (ok_ && !WriteAll(file_, chunk_)) fail();
+        wrote(chunk_.size());
         chunk_.resize(0);  // keeps the allocation: no page faults for every chunk
     }
     bool fail() {
@@ -89,6 +89,7 @@ private:
     QSaveFile file_;
     QByteArray chunk_;
     QString reason_;
+    qsizetype unsent_ = 0;
     bool ok_ = true;
 };
 

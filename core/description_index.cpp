@@ -6,6 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "core/name_decoding.h"
 #include "platform/directory_reader.h"
@@ -53,25 +58,11 @@ QByteArrayView trimmed(QByteArrayView path) {
     return path;
 }
 
-// FNV-1a, so that each beginning of a line extends the hash of the one before it.
-constexpr quint64 kHashStart = 0xcbf29ce484222325;
-quint64 hashStep(quint64 state, char byte) { return (state ^ uchar(byte)) * 0x100000001b3; }
-size_t hashFinish(quint64 h) {
-    // FNV's low bits alone, which pick the bucket, spread poorly.
-    h ^= h >> 33;
-    h *= 0xff51afd7ed558ccd;
-    h ^= h >> 33;
-    return size_t(h);
-}
-
-size_t hashOf(QByteArrayView path) {
-#ifdef Q_OS_WIN
-    const QByteArray key = folded(path);
-    path = key;
-#endif
-    quint64 state = kHashStart;
-    for (const char byte : path) state = hashStep(state, byte);
-    return hashFinish(state);
+// Eight bytes at a time, so that each beginning of a line extends the hash of the one before it
+// by the words it adds.
+quint64 hashStep(quint64 state, quint64 word) {
+    state = (state ^ word) * 0x9e3779b97f4a7c15;
+    return state ^ (state >> 29);
 }
 
 // The hashes of a line's beginnings, in growing length: each costs only the bytes it adds.
@@ -80,25 +71,77 @@ public:
     explicit PrefixHashes(QByteArrayView line) : line_(line) {}
     size_t of(qsizetype length) {
 #ifdef Q_OS_WIN
-        return hashOf(line_.first(length));  // folding is not by bytes
+        // Folding is not by bytes.
+        const QByteArray key = folded(line_.first(length));
+        return PrefixHashes(key).hash(key.size());
 #else
-        for (; done_ < length; ++done_) state_ = hashStep(state_, line_[done_]);
-        return hashFinish(state_);
+        return hash(length);
 #endif
+    }
+    size_t hash(qsizetype length) {
+        for (; done_ + 8 <= length; done_ += 8) {
+            quint64 word;
+            std::memcpy(&word, line_.data() + done_, 8);
+            state_ = hashStep(state_, word);
+        }
+        quint64 tail = quint64(length);
+        for (qsizetype i = done_; i < length; ++i) tail = tail << 8 | uchar(line_[i]);
+        quint64 h = hashStep(state_, tail);
+        // Only the low bits pick the bucket.
+        h *= 0xff51afd7ed558ccd;
+        return size_t(h ^ (h >> 32));
     }
 
 private:
     QByteArrayView line_;
     qsizetype done_ = 0;
-    quint64 state_ = kHashStart;
+    quint64 state_ = 0xcbf29ce484222325;
 };
 
-// The part of a line where its paths can end, without the line end.
+size_t hashOf(QByteArrayView path) { return PrefixHashes(path).of(path.size()); }
+
+// Where " - " next begins at or after `from`, or -1; the dash is rarer than the spaces.
+qsizetype indexOfDash(QByteArrayView text, qsizetype from) {
+    if (text.size() - from < kDash.size()) return -1;
+    const char* const begin = text.data();
+    const char* const last = begin + text.size() - 1;  // a dash needs a space after it
+    for (const char* p = begin + from + 1; p < last; ++p) {
+        p = static_cast<const char*>(std::memchr(p, '-', size_t(last - p)));
+        if (!p) break;
+        if (p[-1] == ' ' && p[1] == ' ') return p - 1 - begin;
+    }
+    return -1;
+}
+
+// Where a path can end: no path is longer than kLongestPath.
 QByteArrayView pathRoom(QByteArrayView line) {
-    line = line.first(std::min(line.size(), kLongestPath + kDash.size()));
-    const auto end =
-        std::find_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; });
-    return line.first(end - line.begin());
+    return line.first(std::min(line.size(), kLongestPath + kDash.size()));
+}
+
+// Lines end in CR LF, CR or LF: the ends counted sixteen bytes at a time.
+qsizetype countLineEnds(QByteArrayView bytes) {
+    const auto* const p = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype count = 0, i = 0;
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
+    while (i + 17 <= size) {
+        // Each byte of `ends` counts up to 255 line ends before they are summed.
+        __m128i ends = _mm_setzero_si128();
+        for (int round = 0; round < 255 && i + 17 <= size; ++round, i += 16) {
+            const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 1));
+            ends = _mm_sub_epi8(ends, _mm_or_si128(_mm_cmpeq_epi8(here, lf),
+                                                   _mm_andnot_si128(_mm_cmpeq_epi8(next, lf),
+                                                                    _mm_cmpeq_epi8(here, cr))));
+        }
+        const __m128i sums = _mm_sad_epu8(ends, _mm_setzero_si128());
+        count += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
+    }
+#endif
+    for (; i < size; ++i)
+        count += p[i] == '\n' || (p[i] == '\r' && (i + 1 == size || p[i + 1] != '\n'));
+    return count;
 }
 
 }  // namespace
@@ -139,9 +182,7 @@ void DescriptionIndex::addBytes(QByteArrayView bytes) {
 void DescriptionIndex::fileLines(qsizetype from) {
     const QByteArrayView added = QByteArrayView(text_).sliced(from);
     // Lines may end in CR alone, or not at all: never fewer buckets than sixteen.
-    const size_t lines = size_t(std::count_if(added.begin(), added.end(),
-                                              [](char c) { return c == '\n' || c == '\r'; })) +
-                         1;
+    const size_t lines = size_t(countLineEnds(added)) + 1;
     places_.reserve(places_.size() + lines);
     next_.reserve(next_.size() + lines);
     if (buckets_.empty() || buckets_.size() < (places_.size() + lines) / 2)
@@ -166,8 +207,7 @@ void DescriptionIndex::fileLines(qsizetype from) {
         const quint64 start = quint64(line.data() - base);
         const QByteArrayView room = pathRoom(line);
         PrefixHashes hashes(room);
-        for (qsizetype dash = room.indexOf(kDash); dash >= 0;
-             dash = room.indexOf(kDash, dash + 1)) {
+        for (qsizetype dash = indexOfDash(room, 0); dash >= 0; dash = indexOfDash(room, dash + 1)) {
             const size_t hash = hashes.of(trimmed(room.first(dash)).size());
 #if defined(__GNUC__)
             __builtin_prefetch(&buckets_[hash & (buckets_.size() - 1)], 1);
@@ -214,15 +254,18 @@ DescriptionIndex::Hits DescriptionIndex::lookUp(
     for (quint32 i = buckets_[hashOf(item) & (buckets_.size() - 1)]; i != 0; i = next_[i - 1]) {
         const qint64 start = qint64(places_[i - 1] >> kLengthBits);
         const qint32 pathEnd = qint32(places_[i - 1] & kLengthMask);
-        const QByteArrayView room = pathRoom(QByteArrayView(text_).sliced(start));
+        QByteArrayView room = pathRoom(QByteArrayView(text_).sliced(start));
+        room = room.first(
+            std::find_if(room.begin(), room.end(), [](char c) { return c == '\n' || c == '\r'; }) -
+            room.begin());
         const QByteArrayView begins = room.first(pathEnd);
         const bool directoryForm = trimmed(begins).size() != begins.size();
         if (directoryForm && !isDirectory) continue;
         if (folded(trimmed(begins)) != key) continue;  // another path in the same bucket
         // A longer path that begins the same line and exists has the line.
         bool longerExists = false;
-        for (qsizetype dash = room.indexOf(kDash, pathEnd + 1); dash > 0 && !longerExists;
-             dash = room.indexOf(kDash, dash + 1))
+        for (qsizetype dash = indexOfDash(room, pathEnd + 1); dash > 0 && !longerExists;
+             dash = indexOfDash(room, dash + 1))
             longerExists = exists(QString::fromUtf8(room.first(dash)));
         if (!longerExists) hits.push_back({start, pathEnd});
     }

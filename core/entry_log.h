@@ -106,7 +106,7 @@ qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayV
 // Windows-1252, so no byte turns into U+FFFD.
 QStringList decodeLines(QByteArrayView bytes);
 // The same lines, read from `device` a chunk at a time; nullopt on a read error.
-std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk = 1 << 20);
+std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk = 1 << 18);
 // One line in the system encoding plus CR LF; CR and LF inside the line become '?'.
 void encodeLine(const QString& line, QByteArray& out);
 }  // namespace entry_log_detail

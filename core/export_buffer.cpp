@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <cstring>
 
 #include "core/atomic_file_writer.h"
 #include "core/rtf_writer.h"
@@ -21,30 +22,32 @@ LogResult failure(const char* what, const QString& path, const QString& reason) 
     return LogResult::failure(tr(what).arg(QDir::toNativeSeparators(path), reason));
 }
 
-// Every line already ended by CR LF and no other line end: the text export is then the bytes
-// themselves.
-bool endsEveryLineWithCrLf(QByteArrayView bytes) {
-    if (bytes.isEmpty()) return true;
-    if (!bytes.endsWith("\r\n") || bytes.front() == '\n') return false;
-    // Each LF right after a CR and each CR right before an LF: each byte's test against the one
-    // before it, sixteen at a time where SSE2 is there; at -O2 the compiler does not do it for us.
+// Where the first line end that is not CR LF shows in `bytes`, which begin a line; the size when
+// there is none. Each byte's test against the one before it, sixteen at a time where SSE2 is
+// there; at -O2 the compiler does not do it for us.
+qsizetype firstOtherLineEnd(QByteArrayView bytes) {
+    if (bytes.isEmpty()) return 0;
+    if (bytes.front() == '\n') return 0;
     const auto* const p = reinterpret_cast<const uchar*>(bytes.data());
     const qsizetype size = bytes.size();
-    unsigned mismatches = 0;
     qsizetype i = 1;
 #if defined(__SSE2__)
     const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
-    __m128i any = _mm_setzero_si128();
     for (; i + 16 <= size; i += 16) {
         const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
         const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i - 1));
-        any =
-            _mm_or_si128(any, _mm_xor_si128(_mm_cmpeq_epi8(here, lf), _mm_cmpeq_epi8(before, cr)));
+        if (_mm_movemask_epi8(_mm_xor_si128(_mm_cmpeq_epi8(here, lf), _mm_cmpeq_epi8(before, cr))))
+            break;
     }
-    mismatches = unsigned(_mm_movemask_epi8(any));
 #endif
-    for (; i < size; ++i) mismatches |= unsigned(p[i] == '\n') ^ unsigned(p[i - 1] == '\r');
-    return mismatches == 0;
+    for (; i < size; ++i)
+        if ((p[i] == '\n') != (p[i - 1] == '\r')) return i;
+    return size;
+}
+
+// The lines at the start of `bytes` that end in CR LF, up to the first that does not.
+qsizetype crLfLines(QByteArrayView bytes) {
+    return bytes.first(firstOtherLineEnd(bytes)).lastIndexOf('\n') + 1;
 }
 
 }  // namespace
@@ -55,9 +58,9 @@ LogResult ExportBuffer::LoadFile(const QString& path) {
         return opened;
     QByteArray bytes;
 #ifndef Q_OS_WIN
-    // Mapped, not copied: a large log then costs no fresh memory to fill, and a text export
-    // writes straight from the system's cache. The log's own rewrite replaces the file, so the
-    // mapping keeps what was loaded. Windows would refuse that replacement while it is mapped.
+    // Mapped, not copied: a large log then costs no fresh memory to fill. The log's own rewrite
+    // replaces the file, so the mapping keeps what was loaded. Windows would refuse that
+    // replacement while it is mapped.
     if (const qint64 size = file->size(); size > 0 && !file->isSequential()) {
         if (const uchar* data = file->map(0, size))
             bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), size);
@@ -69,40 +72,65 @@ LogResult ExportBuffer::LoadFile(const QString& path) {
             return failure("Cannot read the log %1: %2", path, file->errorString());
         file.reset();
     }
-    crLfOnly_ = endsEveryLineWithCrLf(bytes);
     bytes_ = bytes;
     mapped_ = std::move(file);  // only now is the old mapping unused
     loadedFrom_ = path;
     return {};
 }
 
+qint64 ExportBuffer::copyCrLfLines(AtomicFileWriter& writer) const {
+    if (!mapped_) {
+        const qsizetype lines = crLfLines(bytes_);
+        writer.write(QByteArrayView(bytes_).first(lines));
+        return lines;
+    }
+    // Read a slice at a time into memory that stays in the cache, each slice checked and written
+    // at once: one pass through the log, where checking the mapping and copying took two.
+    QByteArray slice(qsizetype(1) << 18, Qt::Uninitialized);
+    qint64 done = 0;
+    qsizetype have = 0;  // a line begun in the slice before
+    if (!mapped_->seek(0)) return 0;
+    while (done + have < bytes_.size()) {
+        const qint64 got =
+            mapped_->read(slice.data() + have,
+                          std::min<qint64>(slice.size() - have, bytes_.size() - done - have));
+        if (got <= 0) break;  // shortened: told before the rest is read
+        have += qsizetype(got);
+        const QByteArrayView bytes(slice.constData(), have);
+        const qsizetype other = firstOtherLineEnd(bytes);
+        const qsizetype lines = bytes.first(other).lastIndexOf('\n') + 1;
+        writer.write(bytes.first(lines));
+        done += lines;
+        if (other < have || lines == 0) break;  // the rest line by line
+        std::memmove(slice.data(), slice.constData() + lines, size_t(have - lines));
+        have -= lines;
+    }
+    return done;
+}
+
 LogResult ExportBuffer::SaveFile(const QString& path, FileType type) const {
-    // Another program that shortened the log in place since the load would make reading the
-    // mapping fault; the one write of a text export only fails.
-    const bool copyOnly = type == Text && crLfOnly_;
-    if (!copyOnly && mapped_ && mapped_->size() < bytes_.size())
-        return failure("Cannot read the log %1: %2", loadedFrom_,
-                       tr("it was shortened during the export"));
     AtomicFileWriter writer(path);
     if (writer.open()) {
-        if (copyOnly && mapped_) {
-            writer.copy(*mapped_, bytes_);
-        } else if (copyOnly) {
-            writer.write(bytes_);
-        } else {
-            if (type == Rtf) AppendRtfHeader(writer.chunk());
-            entry_log_detail::forEachLine(bytes_, [&writer, type](QByteArrayView line) {
-                if (type == Rtf) {
-                    AppendRtfParagraph(line, writer.chunk());
-                } else {
-                    // The log's own bytes, in its own encoding; only line ends become CR LF.
-                    writer.chunk() += line;
-                    writer.chunk() += "\r\n";
-                }
-                writer.written();
-            });
-            if (type == Rtf) AppendRtfFooter(writer.chunk());
-        }
+        // The log as it stands up to its first line not ended by CR LF, which is usually its end.
+        const qint64 done = type == Text ? copyCrLfLines(writer) : 0;
+        // Another program that shortened the log in place since the load would make reading the
+        // mapping fault.
+        if (done < bytes_.size() && mapped_ && mapped_->size() < bytes_.size())
+            return failure("Cannot read the log %1: %2", loadedFrom_,
+                           tr("it was shortened during the export"));
+        const auto add = [&writer, type](QByteArrayView line) {
+            if (type == Rtf) {
+                AppendRtfParagraph(line, writer.chunk());
+            } else {
+                // The log's own bytes, in its own encoding; only line ends become CR LF.
+                writer.chunk() += line;
+                writer.chunk() += "\r\n";
+            }
+            writer.written();
+        };
+        if (type == Rtf) AppendRtfHeader(writer.chunk());
+        entry_log_detail::forEachLine(QByteArrayView(bytes_).sliced(done), add);
+        if (type == Rtf) AppendRtfFooter(writer.chunk());
         if (writer.commit()) return {};
     }
     return failure("Cannot write %1: %2", path, writer.errorString());

@@ -11,6 +11,8 @@ namespace kivra {
 
 // The buffer behind the export: it holds the log as loaded and writes it out as plain text or as
 // an RTF document. It keeps what it loaded until the next load.
+class AtomicFileWriter;
+
 class ExportBuffer {
 public:
     enum FileType { Rtf = 0, Text = 1 };
@@ -25,11 +27,13 @@ public:
     QStringList lines() const { return entry_log_detail::decodeLines(bytes_); }
 
 private:
+    // Writes the lines at the log's start that end in CR LF; returns their size.
+    qint64 copyCrLfLines(AtomicFileWriter& writer) const;
+
     // Holds the log's mapping while bytes_ points into it; empty when bytes_ is a copy.
     std::unique_ptr<QFile> mapped_;
     QByteArray bytes_;
     QString loadedFrom_;
-    bool crLfOnly_ = true;
 };
 
 }  // namespace kivra

@@ -1,6 +1,11 @@
 #include "core/rtf_writer.h"
 
 #include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "core/entry_log.h"
 
@@ -17,20 +22,20 @@ void appendEscaped(const Text& text, QByteArray& out) {
     for (const auto ch : text) {
         const char16_t unit = unitOf(ch);
         switch (unit) {
-        case u'\\':
-            out += "\\\\";
-            continue;
-        case u'{':
-            out += "\\{";
-            continue;
-        case u'}':
-            out += "\\}";
-            continue;
-        case u'\t':
-            out += "\\tab ";
-            continue;
-        default:
-            break;
+            case u'\\':
+                out += "\\\\";
+                continue;
+            case u'{':
+                out += "\\{";
+                continue;
+            case u'}':
+                out += "\\}";
+                continue;
+            case u'\t':
+                out += "\\tab ";
+                continue;
+            default:
+                break;
         }
         if (unit >= 0x20 && unit < 0x7F) {
             out += static_cast<char>(unit);
@@ -54,7 +59,29 @@ void appendEscapedAscii(QByteArrayView text, QByteArray& out) {
         out.resize(start + kLongestEscape * piece.size());
         char* const begin = out.data() + start;
         char* o = begin;
-        for (const char c : piece) {
+        qsizetype i = 0;
+        while (i < piece.size()) {
+#if defined(__SSE2__)
+            // Sixteen bytes copied as they are up to the first that needs escaping: the room
+            // ahead holds them, as each byte before had room for six.
+            if (piece.size() - i >= 16) {
+                const __m128i bytes =
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(piece.data() + i));
+                const auto is = [&bytes](char c) {
+                    return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c));
+                };
+                const __m128i escaped = _mm_or_si128(
+                    _mm_or_si128(_mm_or_si128(is('\\'), is('{')), _mm_or_si128(is('}'), is(0x7F))),
+                    _mm_cmplt_epi8(bytes, _mm_set1_epi8(0x20)));
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(o), bytes);
+                const unsigned mask = unsigned(_mm_movemask_epi8(escaped));
+                const int plain = mask ? std::countr_zero(mask) : 16;
+                o += plain;
+                i += plain;
+                if (plain == 16) continue;
+            }
+#endif
+            const char c = piece[i++];
             if (c == '\\' || c == '{' || c == '}') {
                 *o++ = '\\';
                 *o++ = c;
@@ -73,9 +100,10 @@ void appendEscapedAscii(QByteArrayView text, QByteArray& out) {
 }  // namespace
 
 void AppendRtfHeader(QByteArray& out) {
-    out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"
-           "{\\fonttbl{\\f0\\fswiss\\fcharset0 MS Sans Serif;}}\r\n"
-           "\\viewkind4\\pard\\plain\\f0\\fs16 ";
+    out +=
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"
+        "{\\fonttbl{\\f0\\fswiss\\fcharset0 MS Sans Serif;}}\r\n"
+        "\\viewkind4\\pard\\plain\\f0\\fs16 ";
 }
 
 void AppendRtfParagraph(const QString& line, QByteArray& out) {
@@ -97,7 +125,8 @@ void AppendRtfFooter(QByteArray& out) { out += "}\r\n"; }
 QByteArray WriteRtfFromLog(QByteArrayView logBytes) {
     QByteArray out;
     AppendRtfHeader(out);
-    entry_log_detail::forEachLine(logBytes, [&out](QByteArrayView line) { AppendRtfParagraph(line, out); });
+    entry_log_detail::forEachLine(logBytes,
+                                  [&out](QByteArrayView line) { AppendRtfParagraph(line, out); });
     AppendRtfFooter(out);
     return out;
 }

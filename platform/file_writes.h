@@ -10,14 +10,13 @@ namespace kivra::platform {
 // The cost is that of the unsaved bytes, not of the file's size.
 bool SyncToDisk(const QFileDevice& file);
 
+// Asks the system to start writing what was written to `file` to the disk, without waiting: a
+// large file then reaches the disk while the rest of it is being written, and the sync at its
+// end waits only for the last part.
+void StartWriteBack(const QFileDevice& file);
+
 // Turns a write past the process's file-size limit into a failed write the program can report,
 // where the system would otherwise end the program in the middle of it.
 void IgnoreFileSizeSignal();
-
-// Copies the first `size` bytes of `from` to `to` at its current position inside the system,
-// never through the program's memory. Returns the bytes copied; fewer than `size` with
-// `unsupported` set where the system cannot copy between these files (the caller writes the rest
-// itself), fewer without it when writing failed.
-qint64 CopyFileBytes(const QFileDevice& from, const QFileDevice& to, qint64 size, bool& unsupported);
 
 }  // namespace kivra::platform

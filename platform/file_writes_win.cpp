@@ -20,13 +20,10 @@ bool SyncToDisk(const QFileDevice& file) {
     return flushed;
 }
 
+// The system writes its cache out on its own schedule; the sync at the end waits for it.
+void StartWriteBack(const QFileDevice&) {}
+
 // Windows has no file-size signal: a write past a quota simply fails.
 void IgnoreFileSizeSignal() {}
-
-// The program writes the bytes itself.
-qint64 CopyFileBytes(const QFileDevice&, const QFileDevice&, qint64 size, bool& unsupported) {
-    unsupported = size > 0;
-    return 0;
-}
 
 }  // namespace kivra::platform

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "core/entry_log.h"
+#include "core/rtf_writer.h"
 
 using kivra::entry_log_detail::decodeLines;
 using kivra::entry_log_detail::encodeLine;
@@ -18,6 +19,7 @@ static void check(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QStringList lines = decodeLines(bytes);
+    check(kivra::WriteRtfFromLog(bytes) == kivra::WriteRtf(lines));  // as the export writes them
 
     // As many lines as line ends, plus an unterminated last one; CR LF counts once.
     QByteArrayList ends = bytes.toByteArray().replace("\r\n", "\n").replace('\r', '\n').split('\n');
