@@ -12,6 +12,7 @@
 #include "resources/app_icon.h"
 #include "widgets/fixed_window.h"
 #include "widgets/focus_style.h"
+#include "widgets/font_set_up.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -127,7 +128,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Meanwhile Qt connects to the display and the icons are decoded.
+    kivra::widgets::FontSetUp fonts;
     QApplication app(argc, argv);
+    fonts.applicationReady();
     QByteArray path;
     if (argc > 1) {
         QCommandLineParser parser;
@@ -140,13 +144,14 @@ int main(int argc, char** argv) {
         path = pathArgument(argc, argv);
     }
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kivra::app::kDesktopId));
-    // A large desktop font on a small screen would make the window larger than the screen.
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QApplication::setFont(kivra::widgets::FitFont(kivra::ApplicationFont(QApplication::font()),
-                                                  screen.size(), &kivra::frmMain::SizeFor));
     kivra::widgets::ShowFocusPlainly();
     // The main window takes its icon from here, decoded once.
     QApplication::setWindowIcon(kivra::AppIcon());
+    // A large desktop font on a small screen would make the window larger than the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    fonts.wait();
+    QApplication::setFont(kivra::widgets::FitFont(kivra::ApplicationFont(QApplication::font()),
+                                                  screen.size(), &kivra::frmMain::SizeFor));
 
     kivra::frmMain window{kivra::EntryLog::Default()};
     // Centred on the screen when first shown; a Wayland compositor places it itself.

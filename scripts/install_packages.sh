@@ -2,7 +2,7 @@
 # Installs the Debian packages that are missing. Usage: install_packages.sh run|test
 set -eu
 
-build="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-base-private-dev go-md2man"
+build="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libfontconfig-dev go-md2man"
 case "${1:-test}" in
     run) wanted="$build fonts-liberation2 fonts-dejavu-core qt6-wayland" ;;
     test) wanted="$build libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-posix \
