@@ -11,6 +11,10 @@ void RatioReporter::addRatio(std::string measured, std::string baseline, double 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
+        // A benchmark timing two things in turns reports each as a counter, by its median.
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+            for (const auto& [name, counter] : run.counters)
+                timePerIteration_[run.run_name.str() + ':' + name] = counter.value;
         if (run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
         timePerIteration_[run.benchmark_name()] = run.GetAdjustedRealTime();
     }
