@@ -195,7 +195,11 @@ const char* lineEnd(const char* p, const char* const end) {
     return p;
 }
 
-qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit) {
+namespace {
+
+// forEachLine's loop, with the call to `visit` inlined where the caller is here.
+template <typename Visit>
+qsizetype visitLines(QByteArrayView bytes, Visit&& visit) {
     if (bytes.isEmpty()) return 0;  // data() may be null
     const char* const end = bytes.data() + bytes.size();
     qsizetype count = 0;
@@ -209,6 +213,12 @@ qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayV
     return count;
 }
 
+}  // namespace
+
+qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit) {
+    return visitLines(bytes, visit);
+}
+
 QStringList decodeLines(QByteArrayView bytes) {
     QStringList lines;
     if (bytes.isEmpty()) return lines;
@@ -218,7 +228,7 @@ QStringList decodeLines(QByteArrayView bytes) {
          (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
         ++lineFeeds;
     lines.reserve(lineFeeds + 1);
-    forEachLine(bytes, [&lines](QByteArrayView line) { lines.append(decodeLine(line)); });
+    visitLines(bytes, [&lines](QByteArrayView line) { lines.append(decodeLine(line)); });
     return lines;
 }
 
@@ -226,6 +236,8 @@ std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk) {
     // Read in chunks rather than whole: a large log then never sits in memory twice, as bytes
     // and as lines.
     QStringList lines;
+    // Room for lines of 64 bytes, so a log of longer ones never moves the list as it grows.
+    lines.reserve(qBound(qint64(0), device.size() / 64, qint64(1) << 24));
     const auto add = [&lines](QByteArrayView line) { lines.append(decodeLine(line)); };
     QByteArray buffer(chunk, Qt::Uninitialized);
     qsizetype have = 0;
@@ -248,11 +260,11 @@ std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk) {
             --scan;
         }
         if (end == 0) continue;
-        forEachLine(QByteArrayView(buffer.constData(), end), add);
+        visitLines(QByteArrayView(buffer.constData(), end), add);
         std::memmove(buffer.data(), buffer.constData() + end, have - end);
         have -= end;
     }
-    forEachLine(QByteArrayView(buffer.constData(), have), add);
+    visitLines(QByteArrayView(buffer.constData(), have), add);
     return lines;
 }
 
