@@ -492,6 +492,23 @@ TEST_F(MainWindowTest, APathGivenAtStartIsShownAsIfTheUserWentThere) {
     }
 }
 
+// Past the first thousands of rows, which are placed while the window first shows, a file given at
+// start is in view once it shows, and stays there.
+TEST_F(MainWindowTest, ADeepFileGivenAtStartIsInView) {
+    QDir(tree.path()).mkdir("MANY");
+    for (int i = 0; i < 12'000; ++i)
+        QFile(tree.filePath(QString("MANY/f%1").arg(i, 5, 10, QChar('0'))))
+            .open(QIODevice::WriteOnly);
+    frmMain started(logDir.log());
+    started.startAt(QFile::encodeName(dir("MANY/f09000")));
+    started.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&started));
+    for (int i = 0; i < 50; ++i) QApplication::processEvents();
+    const auto* list = started.findChild<widgets::FileList*>("fileList");
+    EXPECT_EQ(list->currentIndex().data().toString(), "f09000");
+    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualRect(list->currentIndex())));
+}
+
 // A double-click on View Current's only entry shows its item as a move from what was current
 // would; a gone one its nearest folder, and it is named.
 TEST_F(MainWindowTest, AnEntryGoneToIsShown) {
