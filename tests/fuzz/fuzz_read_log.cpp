@@ -2,11 +2,13 @@
 // line break and never drop a line.
 #include <QBuffer>
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
 
 #include "core/entry_log.h"
+#include "core/export_buffer.h"
 #include "core/rtf_writer.h"
 
 using kivra::entry_log_detail::decodeLines;
@@ -39,6 +41,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(log.open(QIODevice::WriteOnly) && log.write(bytes.data(), bytes.size()) == bytes.size());
     log.close();
     check(kivra::EntryLog(folder.path()).ReadEntries().lines == lines);
+
+    // Exported as text: each line's own bytes, ended by CR LF. In memory where the system has a
+    // place for it: every export is synced to the disk.
+    static const QTemporaryDir memory(QDir(QStringLiteral("/dev/shm")).exists()
+                                          ? QStringLiteral("/dev/shm/kivra-fuzz-XXXXXX")
+                                          : QDir::tempPath() +
+                                                QStringLiteral("/kivra-fuzz-XXXXXX"));
+    kivra::ExportBuffer exported;
+    const QString text = memory.filePath(QStringLiteral("export.txt"));
+    check(exported.LoadFile(log.fileName()) && exported.SaveFile(text, kivra::ExportBuffer::Text));
+    QFile out(text);
+    check(out.open(QIODevice::ReadOnly) &&
+          out.readAll() == (ends.isEmpty() ? QByteArray() : ends.join("\r\n") + "\r\n"));
 
     // Written back and read again, every line survives as it was.
     QByteArray written;
