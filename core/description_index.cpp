@@ -289,10 +289,11 @@ QStringList DescriptionIndex::descriptions(const Hits& hits) const {
 }
 
 LogStamp LogStamp::of(const QString& logFile) {
-    QFile file;
-    bool missing = false;
-    if (!OpenLogFile(file, logFile, QIODevice::ReadOnly, &missing) || missing) return {};
-    return {file.size(), file.fileTime(QFileDevice::FileModificationTime)};
+    // A plain stat: asked at every folder change and around every append. A link is followed,
+    // as reads follow it.
+    const QFileInfo info(logFile);
+    if (!info.exists()) return {};
+    return {info.size(), info.lastModified()};
 }
 
 bool ItemExists(const QString& path) {
