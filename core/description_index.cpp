@@ -289,10 +289,11 @@ QStringList DescriptionIndex::descriptions(const Hits& hits) const {
 }
 
 LogStamp LogStamp::of(const QString& logFile) {
-    QFile file;
-    bool missing = false;
-    if (!OpenLogFile(file, logFile, QIODevice::ReadOnly, &missing) || missing) return {};
-    return {file.size(), file.fileTime(QFileDevice::FileModificationTime)};
+    // A plain stat: asked at every folder change and around every append. A link is followed,
+    // as reads follow it.
+    const QFileInfo info(logFile);
+    if (!info.exists()) return {};
+    return {info.size(), info.lastModified()};
 }
 
 bool ItemExists(const QString& path) {
@@ -313,15 +314,18 @@ bool ItemExists(const QString& path) {
     return false;
 }
 
+bool BeginsWithPath(const QString& line) {
+    const qsizetype at = line.indexOf(QLatin1StringView(kDash.data(), kDash.size()));
+    return at >= 0 && isAbsolute(line.first(std::min(at, kRootLength)).toUtf8());
+}
+
+// Every later path a line begins with extends its first, so is a path when the first is.
 ItemState StateOfEntry(const QString& line) {
+    if (!BeginsWithPath(line)) return ItemState::NotAPath;
     bool folderThere = false;
     const QLatin1StringView dash(kDash.data(), kDash.size());
     for (qsizetype at = line.indexOf(dash); at >= 0; at = line.indexOf(dash, at + 1)) {
         const QString path = line.left(at);
-        if (!isAbsolute(path.toUtf8())) {
-            if (at == line.indexOf(dash)) return ItemState::NotAPath;
-            continue;
-        }
         if (ItemExists(path)) return ItemState::There;
         const QString folder = QFileInfo(path).absolutePath();
         if (folder != path && QFileInfo::exists(folder)) folderThere = true;
@@ -331,13 +335,10 @@ ItemState StateOfEntry(const QString& line) {
 
 EntryItem ItemOfEntry(const QString& line) {
     EntryItem item;
+    if (!BeginsWithPath(line)) return item;
     const QLatin1StringView dash(kDash.data(), kDash.size());
     for (qsizetype at = line.indexOf(dash); at >= 0; at = line.indexOf(dash, at + 1)) {
         const QString path = line.left(at);
-        if (!isAbsolute(path.toUtf8())) {
-            if (item.path.isEmpty()) return item;
-            continue;
-        }
         if (ItemExists(path))
             item = {path, true};
         else if (item.path.isEmpty())

@@ -72,6 +72,9 @@ struct LogStamp {
     bool operator==(const LogStamp&) const = default;
 };
 
+// Whether the text before an entry's first " - " is an absolute path; the disk is not asked.
+bool BeginsWithPath(const QString& line);
+
 // How a View Current entry's item stands on disk.
 enum class ItemState { NotAPath, There, Gone, FolderGone };
 // An entry is there when any path it begins with names an existing file or directory; the first

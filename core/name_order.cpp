@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "core/entry_log.h"
 #include "core/name_decoding.h"
 
 namespace kivra {
@@ -94,20 +94,6 @@ void radixSort(Packed* first, Packed* last, Packed* scratch, int byte) {
     });
 }
 
-// Eight bytes at a time: names are short, and there are many.
-bool isAscii(QByteArrayView name) {
-    const char* p = name.data();
-    qsizetype left = name.size();
-    for (; left >= 8; p += 8, left -= 8) {
-        quint64 word;
-        std::memcpy(&word, p, 8);
-        if (word & 0x8080808080808080u) return false;
-    }
-    for (; left > 0; ++p, --left)
-        if (*p < 0) return false;
-    return true;
-}
-
 }  // namespace
 
 QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& ends) {
@@ -127,7 +113,7 @@ QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& e
         const QByteArrayView n = name(i);
         char16_t* const out = keys.get() + starts.back();
         char16_t* end;
-        if (isAscii(n)) {
+        if (entry_log_detail::isAscii(n)) {
             end = writeSortKey(n.data(), n.size(), out);
         } else {
             const QString decoded = DecodeName(n);
@@ -147,7 +133,7 @@ QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& e
     const auto less = [&](const Packed& a, const Packed& b) {
         if (const int c = key(a.index).compare(key(b.index)); c != 0) return c < 0;
         const QByteArrayView x = name(a.index), y = name(b.index);
-        if (isAscii(x) && isAscii(y)) return x.compare(y) < 0;
+        if (entry_log_detail::isAscii(x) && entry_log_detail::isAscii(y)) return x.compare(y) < 0;
         // Two names can read alike ("\xE9" and UTF-8 "é"): their bytes keep them in one order.
         const QString u = DecodeName(x), v = DecodeName(y);
         return u != v ? u < v : x.compare(y) < 0;

@@ -76,12 +76,8 @@ QStringList folderNames(const QString& folder) {
 // The entries a description file gives: the item's full path, " - ", the description.
 QStringList describedEntries(const QString& path, ImportFormat format, QByteArrayView bytes) {
     const QString folder = platform::NormalizedDirectory(QFileInfo(path).absolutePath());
-    const QStringList names = folderNames(folder);
-    const auto isItem = [&names](const QString& name) {
-        return std::any_of(names.begin(), names.end(), [&name](const QString& item) {
-            return item.compare(name, Qt::CaseInsensitive) == 0;
-        });
-    };
+    const import_detail::FolderNames names(folderNames(folder));
+    const auto isItem = [&names](const QString& name) { return names.holds(name); };
     const QList<import_detail::Described> described =
         format == ImportFormat::DescriptIon ? import_detail::ReadDescriptIon(bytes)
                                             : import_detail::ReadFilesBbs(bytes, isItem);
@@ -258,14 +254,25 @@ QList<Described> ReadFilesBbs(QByteArrayView bytes,
     return described;
 }
 
-QString RealName(const QString& name, const QStringList& folderNames) {
-    if (folderNames.contains(name)) return name;
-    QString match;
-    for (const QString& item : folderNames) {
-        if (item.compare(name, Qt::CaseInsensitive) != 0) continue;
-        if (!match.isNull()) return name;  // more than one: none is the one meant
-        match = item;
+FolderNames::FolderNames(const QStringList& names) {
+    exact_.reserve(names.size());
+    folded_.reserve(names.size());
+    for (const QString& name : names) {
+        exact_.insert(name);
+        // Case folding here is letter by letter, as comparing without case is.
+        const QString key = name.toCaseFolded();
+        if (const auto at = folded_.find(key); at == folded_.end())
+            folded_.insert(key, name);
+        else
+            *at = QString();  // more than one: none is the one meant
     }
+}
+
+bool FolderNames::holds(const QString& name) const { return folded_.contains(name.toCaseFolded()); }
+
+QString RealName(const QString& name, const FolderNames& names) {
+    if (names.exact_.contains(name)) return name;
+    const QString match = names.folded_.value(name.toCaseFolded());
     return match.isNull() ? name : match;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -60,8 +62,21 @@ QList<Described> ReadDescriptIon(QByteArrayView bytes);
 // tells a name the folder holds (any case), for names that do not look like "NAME.EXT".
 QList<Described> ReadFilesBbs(QByteArrayView bytes,
                               const std::function<bool(const QString&)>& isItem);
+// A folder's names, looked up as they are and ignoring case: description files name many items.
+class FolderNames {
+public:
+    explicit FolderNames(const QStringList& names);
+    // In any case.
+    bool holds(const QString& name) const;
+
+private:
+    friend QString RealName(const QString& name, const FolderNames& names);
+    QSet<QString> exact_;
+    QHash<QString, QString> folded_;  // by case-folded name; null where two fold alike
+};
+
 // The name as the folder holds it: itself, else the one item that matches it ignoring case.
-QString RealName(const QString& name, const QStringList& folderNames);
+QString RealName(const QString& name, const FolderNames& names);
 
 }  // namespace import_detail
 

@@ -111,8 +111,7 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
             return Failed;
         }
         if (deadline.hasExpired()) {
-            CloseHandle(handle);
-            handle_ = -1;
+            release();
             return Busy;
         }
         QThread::msleep(5);

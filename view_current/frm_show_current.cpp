@@ -190,7 +190,7 @@ void frmShowCurrent::showCount() {
 
 void frmShowCurrent::goToEntry(const QModelIndex& index) {
     const QString line = index.data(CurrentEntriesModel::LineRole).toString();
-    if (ItemOfEntry(line).path.isEmpty()) return;
+    if (!BeginsWithPath(line)) return;
     // Deletions are written first; a failed rewrite keeps the window and goes nowhere.
     if (leave()) chosenEntry_ = line;
 }

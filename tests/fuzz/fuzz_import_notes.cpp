@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const Described& item : filesBbs) {
         check(!item.name.isEmpty() && !item.name.contains(u' ') && !item.description.isEmpty());
         check(oneLine(item.description));
-        check(RealName(item.name, {item.name.toUpper()}).compare(item.name, Qt::CaseInsensitive) ==
-              0);
+        check(RealName(item.name, FolderNames({item.name.toUpper()}))
+                  .compare(item.name, Qt::CaseInsensitive) == 0);
     }
 
     if (const std::optional<QStringList> entries = ReadLogEntries(bytes)) {

@@ -226,14 +226,14 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
 
 // Rows sorted as listed: a moved file, a missing folder, an existing file, a thousand entries of a
 // stick not plugged in (which must not all be looked up), a gone entry wider than the list, no
-// path at all. Gone entries stay readable in a light and in a dark theme; a cut row's tooltip
+// path at all (with and without a dash). Gone entries stay readable in a light and in a dark theme; a cut row's tooltip
 // holds the whole entry, and the list scrolls as far as the widest row drawn.
 TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
     TempLogDir dir;
     const QString base = dir.path() + "/a";
     const QString wide = "/~" + QString(300, 'w') + " - wide";
     QStringList lines = {base + " - moved", base + "/gone/x - folder", dir.logFile() + " - there",
-                         "plain - text", wide};
+                         "plain - text", "plain", wide};
     for (int i = 0; i < 1000; ++i)
         lines.append(QString("/zstick%1/f - x").arg(i, 4, 10, QChar('0')));
     ASSERT_TRUE(dir.log().WriteEntries(lines));
@@ -252,7 +252,8 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
                                                 {1, "Its folder or volume is not there"},
                                                 {2, ""},
                                                 {1003, "No longer exists"},
-                                                {1004, ""}};
+                                                {1004, ""},
+                                                {1005, ""}};
         for (const auto& [row, note] : rows) {
             const QModelIndex index = view->model()->index(row, 0);
             view->scrollTo(index);
