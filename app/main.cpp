@@ -131,7 +131,6 @@ int main(int argc, char** argv) {
     // Meanwhile Qt connects to the display and the icons are decoded.
     kivra::widgets::FontSetUp fonts;
     QApplication app(argc, argv);
-    fonts.applicationReady();
     QByteArray path;
     if (argc > 1) {
         QCommandLineParser parser;
@@ -143,6 +142,8 @@ int main(int argc, char** argv) {
         }
         path = pathArgument(argc, argv);
     }
+    // Only now: on the returns above `app` goes before `fonts`, so the thread must not use Qt.
+    fonts.applicationReady();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kivra::app::kDesktopId));
     kivra::widgets::ShowFocusPlainly();
     // The main window takes its icon from here, decoded once.

@@ -98,10 +98,6 @@ void radixSort(Packed* first, Packed* last, Packed* scratch, int byte) {
 
 QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& ends) {
     const qsizetype count = qsizetype(ends.size());
-    const auto name = [&](qsizetype i) {
-        const qsizetype start = i == 0 ? 0 : ends[i - 1];
-        return bytes.sliced(start, ends[i] - start);
-    };
     // One key per name, made once, all in one buffer (a decoded name has no more characters than
     // bytes); most comparisons then settle on two integers held in place.
     const auto keys = std::make_unique_for_overwrite<char16_t[]>(3 * bytes.size());
@@ -110,7 +106,7 @@ QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& e
     starts.reserve(count + 1);
     packed.reserve(count);
     for (qsizetype i = 0; i < count; ++i) {
-        const QByteArrayView n = name(i);
+        const QByteArrayView n = NameAt(bytes, ends, i);
         char16_t* const out = keys.get() + starts.back();
         char16_t* end;
         if (entry_log_detail::isAscii(n)) {
@@ -132,7 +128,7 @@ QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& e
     };
     const auto less = [&](const Packed& a, const Packed& b) {
         if (const int c = key(a.index).compare(key(b.index)); c != 0) return c < 0;
-        const QByteArrayView x = name(a.index), y = name(b.index);
+        const QByteArrayView x = NameAt(bytes, ends, a.index), y = NameAt(bytes, ends, b.index);
         if (entry_log_detail::isAscii(x) && entry_log_detail::isAscii(y)) return x.compare(y) < 0;
         // Two names can read alike ("\xE9" and UTF-8 "é"): their bytes keep them in one order.
         const QString u = DecodeName(x), v = DecodeName(y);

@@ -12,4 +12,11 @@ namespace kivra {
 // read as DecodeName reads it (an ASCII name is never decoded). Returns their indices in order.
 QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& ends);
 
+// Name i of names held as NameOrder takes them.
+inline QByteArrayView NameAt(QByteArrayView bytes, const std::vector<qsizetype>& ends,
+                             qsizetype i) {
+    const qsizetype start = i == 0 ? 0 : ends[i - 1];
+    return bytes.sliced(start, ends[i] - start);
+}
+
 }  // namespace kivra

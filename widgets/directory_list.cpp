@@ -58,10 +58,8 @@ std::optional<QList<QByteArray>> listSubdirectories(const QByteArray& path, bool
         return std::nullopt;
     QList<QByteArray> sorted;
     sorted.reserve(ends.size());
-    for (const qsizetype i : NameOrder(bytes, ends)) {
-        const qsizetype start = i == 0 ? 0 : ends[i - 1];
-        sorted.append(QByteArray(bytes.data() + start, ends[i] - start));
-    }
+    for (const qsizetype i : NameOrder(bytes, ends))
+        sorted.append(NameAt(bytes, ends, i).toByteArray());
     return sorted;
 }
 

@@ -20,9 +20,7 @@ public:
         : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
     QString text(QAccessible::Text kind) const override {
-        const auto* list = static_cast<const DriveList*>(widget());
-        if (kind == QAccessible::Name) return list->accessibleName();
-        if (kind == QAccessible::Value) return list->currentText();
+        if (kind == QAccessible::Value) return list()->currentText();
         return QAccessibleWidget::text(kind);
     }
     int childCount() const override { return 1; }

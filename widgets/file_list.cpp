@@ -50,8 +50,8 @@ public:
         rows_.clear();
         rows_.reserve(order.size());
         for (const qsizetype i : order) {
-            const qsizetype start = i == 0 ? 0 : ends[i - 1];
-            rows_.push_back({start, ends[i] - start});
+            const QByteArrayView name = NameAt(bytes_, ends, i);
+            rows_.push_back({name.data() - bytes_.data(), name.size()});
         }
         hits_.clear();
         endResetModel();

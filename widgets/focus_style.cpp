@@ -78,6 +78,12 @@ void FocusStyle::drawControl(ControlElement element, const QStyleOption* option,
         outline(painter, option->rect, option->palette.color(QPalette::Highlight), 2);
 }
 
-void ShowFocusPlainly() { QApplication::setStyle(new FocusStyle(QApplication::style()->name())); }
+void ShowFocusPlainly() {
+    QStyle* const style = QApplication::style();
+    // The style Qt made is wrapped, not made twice; setStyle keeps it, as it is ours now. Under a
+    // style sheet Qt's own wrapper is what style() gives, and it must stay outermost.
+    QApplication::setStyle(qApp->styleSheet().isEmpty() ? new FocusStyle(style)
+                                                        : new FocusStyle(style->name()));
+}
 
 }  // namespace kivra::widgets

@@ -9,15 +9,12 @@ namespace kivra::widgets {
 
 namespace {
 
-// "Notes (descript.ion *.txt)" matching any letter case, shown as it was written.
+// "Notes (descript.ion *.txt)" shown as it is written, matching any letter case.
 QString caseBlindFilter(const QString& filter) {
-    static const QRegularExpression patterns(QStringLiteral("^(.*)\\((.*)\\)$"));
+    static const QRegularExpression patterns(QStringLiteral("^.*\\((.*)\\)$"));
     const QRegularExpressionMatch match = patterns.match(filter);
     if (!match.hasMatch()) return filter;
-    QStringList blind;
-    for (const QString& pattern : match.captured(2).split(u' ', Qt::SkipEmptyParts))
-        blind.append(CaseInsensitivePattern(pattern));
-    return match.captured(1) + u'(' + blind.join(u' ') + u')';
+    return CaseBlindNameFilter(filter, match.captured(1).split(u' ', Qt::SkipEmptyParts));
 }
 
 QStringList showReal(const OpenFilesRequest& request) {

@@ -23,14 +23,13 @@ std::optional<QString> showReal(const SaveAsRequest& request) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // Each filter carries its case-blind pattern as a second, hidden group: the user sees
-    // "Plain Text (*.txt)", the dialog matches list.txt and LIST.TXT alike.
+    // The user sees "Plain Text (*.txt)", the dialog matches list.txt and LIST.TXT alike.
     QStringList nameFilters;
     for (qsizetype i = 0; i < request.filters.size(); ++i) {
         QStringList patterns;
         for (const QString& pattern : request.patterns[i].split(u';', Qt::SkipEmptyParts))
-            patterns.append(CaseInsensitivePattern(pattern.trimmed()));
-        nameFilters.append(request.filters[i] + QStringLiteral(" (") + patterns.join(u' ') + u')');
+            patterns.append(pattern.trimmed());
+        nameFilters.append(CaseBlindNameFilter(request.filters[i], patterns));
     }
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(nameFilters);
@@ -50,6 +49,12 @@ QString CaseInsensitivePattern(const QString& pattern) {
             out += ch;
     }
     return out;
+}
+
+QString CaseBlindNameFilter(const QString& shown, const QStringList& patterns) {
+    QStringList blind;
+    for (const QString& pattern : patterns) blind.append(CaseInsensitivePattern(pattern));
+    return shown + QStringLiteral(" (") + blind.join(u' ') + u')';
 }
 
 bool SaveAsDialog::ShowSave(QWidget* parent) {

@@ -40,4 +40,8 @@ void SetSaveAsHandler(SaveAsHandler handler);
 // "*.TXT" as a pattern that matches any letter case: "*.[tT][xX][tT]".
 QString CaseInsensitivePattern(const QString& pattern);
 
+// A name filter shown as `shown` ("Plain Text (*.txt)") that matches `patterns` in any letter
+// case: they follow as a last group, which the dialogs hide.
+QString CaseBlindNameFilter(const QString& shown, const QStringList& patterns);
+
 }  // namespace kivra::widgets

@@ -1,5 +1,6 @@
 #include "widgets/style_icons.h"
 
+#include <QHash>
 #include <QImageReader>
 #include <QPixmap>
 
@@ -22,6 +23,10 @@ QIcon StyleIcon(const QStyle* style, QStyle::StandardPixmap which) {
         default:
             return style->standardIcon(which);
     }
+    // Decoded once: the lists ask again at each folder change and each drop-down. Never freed, as
+    // a QPixmap must not outlive the application. GUI thread only.
+    static auto* const decoded = new QHash<int, QIcon>;
+    if (const auto found = decoded->constFind(which); found != decoded->cend()) return *found;
     QIcon icon;
     for (const int size : {16, 32}) {
         QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
@@ -33,6 +38,7 @@ QIcon StyleIcon(const QStyle* style, QStyle::StandardPixmap which) {
         if (pixmap.isNull()) return icon.isNull() ? style->standardIcon(which) : icon;
         icon.addPixmap(pixmap);
     }
+    decoded->insert(which, icon);
     return icon;
 }
 

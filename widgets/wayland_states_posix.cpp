@@ -16,11 +16,11 @@ constexpr quint32 kUnsetFullscreen = 12;
 
 }  // namespace
 
-bool WithdrawStateRequest(QWindow* window, Qt::WindowStates states) {
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return false;
+void WithdrawStateRequest(QWindow* window, Qt::WindowStates states) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     void* toplevel = QGuiApplication::platformNativeInterface()->nativeResourceForWindow(
         QByteArrayLiteral("xdg_toplevel"), window);
-    if (!toplevel) return false;
+    if (!toplevel) return;
     // Qt's Wayland plugin has loaded libwayland-client already; the program needs no link to it.
     using Marshal = void* (*)(void*, quint32, const void*, quint32, quint32, ...);
     using Version = quint32 (*)(void*);
@@ -28,12 +28,11 @@ bool WithdrawStateRequest(QWindow* window, Qt::WindowStates states) {
         QLibrary::resolve(QStringLiteral("wayland-client"), 0, "wl_proxy_marshal_flags"));
     static const auto version = reinterpret_cast<Version>(
         QLibrary::resolve(QStringLiteral("wayland-client"), 0, "wl_proxy_get_version"));
-    if (!marshal || !version) return false;
+    if (!marshal || !version) return;
     if (states & Qt::WindowMaximized)
         marshal(toplevel, kUnsetMaximized, nullptr, version(toplevel), 0);
     if (states & Qt::WindowFullScreen)
         marshal(toplevel, kUnsetFullscreen, nullptr, version(toplevel), 0);
-    return true;
 }
 
 }  // namespace kivra::widgets

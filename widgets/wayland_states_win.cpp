@@ -2,6 +2,6 @@
 
 namespace kivra::widgets {
 
-bool WithdrawStateRequest(QWindow*, Qt::WindowStates) { return false; }
+void WithdrawStateRequest(QWindow*, Qt::WindowStates) {}
 
 }  // namespace kivra::widgets
