@@ -14,6 +14,7 @@
 #include <QThread>
 #include <QTimer>
 #include <limits>
+#include <utility>
 
 #include "about/frm_about.h"
 #include "core/abbreviate_path.h"
@@ -288,7 +289,10 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::readNotes() {
-    if (reading_) return;
+    if (reading_) {
+        readAgain_ = true;
+        return;
+    }
     reading_ = true;
     notesStale_ = false;
     const QString path = log_.LogPath();
@@ -314,10 +318,8 @@ void frmMain::adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp
     // Changed while it was read: read again at the next listing.
     if (LogStamp::of(log_.LogPath()) != stamp) notesStale_ = true;
     showNotes();
-    if (readAgain_) {
-        readAgain_ = false;
-        readNotes();
-    }
+    // Asked again while reading: needed only if the log changed after this read began.
+    if (std::exchange(readAgain_, false) && notesStale_) readNotes();
 }
 
 void frmMain::followLog() {
@@ -434,10 +436,7 @@ void frmMain::FileQuit_Click() { close(); }
 void frmMain::FileView_Click() {
     const QString chosen = OpenViewCurrent(this, log_);
     // Deleted entries or a cleared log: the marks and the hint follow at once.
-    if (reading_)
-        readAgain_ = true;
-    else
-        readNotes();
+    if (reading_ || notesStale_ || LogStamp::of(log_.LogPath()) != notesStamp_) readNotes();
     if (!chosen.isEmpty()) showEntryItem(chosen);
 }
 
@@ -461,11 +460,7 @@ void frmMain::FileImport_Click() {
     if (outcome.added.isEmpty()) return;
     noteAppended(outcome.added, outcome.before);
     // Shown now, not at the next listing, also when the log has to be read again for it.
-    if (!notesStale_) return;
-    if (reading_)
-        readAgain_ = true;
-    else
-        readNotes();
+    if (notesStale_) readNotes();
 }
 
 void frmMain::HelpHelp_Click() { ShowHelp(this); }

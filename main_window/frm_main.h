@@ -99,6 +99,7 @@ private:
     // Lines just appended: added to the marks at once when the marks held the whole log `before`.
     void noteAppended(const QStringList& lines, const LogStamp& before);
     // Reads the log for the marks in the background; the lists keep the old marks meanwhile.
+    // Asked while a read runs, it reads again after it if the log changed in between.
     void readNotes();
     void adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp& stamp);
     // At a listing: the log read again when it changed since.
@@ -119,7 +120,7 @@ private:
     bool logChecked_ = false;
     bool notesStale_ = false;
     bool reading_ = false;
-    bool readAgain_ = false;  // the log changed under a read still running
+    bool readAgain_ = false;  // asked to read while a read was running
     QThread* reader_ = nullptr;
     FolderWatch folderWatch_;
     bool showHidden_ = false;
