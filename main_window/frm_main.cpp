@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -405,13 +404,11 @@ void frmMain::setShowHidden(bool show) {
     fileList_->setShowHidden(show);
 }
 
-bool frmMain::showPath(const QString& path) { return showNativePath(platform::NativeBytes(path)); }
-
 bool frmMain::showNativePath(const QByteArray& path) {
     const QByteArray full = platform::AbsoluteNativePath(path);
     const bool isFolder = platform::IsReadableDirectory(full);
     const QByteArray folder = isFolder ? full : platform::ParentBytes(full);
-    if (folder.isEmpty() || !platform::IsReadableDirectory(folder)) return false;
+    if (folder.isEmpty() || (!isFolder && !platform::IsReadableDirectory(folder))) return false;
     if (platform::IsHidden(full)) setShowHidden(true);
     if (folder == dirPaths_->nativePath()) {
         if (isFolder) dirPaths_Change();  // shown already, yet not current
@@ -443,11 +440,12 @@ void frmMain::FileView_Click() {
 void frmMain::showEntryItem(const QString& line) {
     const EntryItem item = ItemOfEntry(line);
     if (item.path.isEmpty()) return;
-    if (item.exists && showPath(item.path)) return;
-    QString folder = item.path;
+    QByteArray path = platform::AbsoluteNativePath(platform::NativeBytes(item.path));
+    if (item.exists && showNativePath(path)) return;
+    // Its nearest folder; only folders, or a gone one would move to its parent on the way.
     do {
-        folder = QFileInfo(folder).absolutePath();
-    } while (!(QFileInfo(folder).isDir() && showPath(folder)) && !QDir(folder).isRoot());
+        path = platform::ParentBytes(path);
+    } while (!path.isEmpty() && !(platform::IsReadableDirectory(path) && showNativePath(path)));
     widgets::ShowMessage(
         this, tr("%1\n\nThis item no longer exists.").arg(QDir::toNativeSeparators(item.path)),
         widgets::MsgStyle::Exclamation);

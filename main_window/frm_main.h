@@ -66,9 +66,8 @@ public:
     bool showHidden() const { return showHidden_; }
     // A folder is shown as after a directory change; a file's folder is shown with the file
     // current, as after a Click; a hidden one turns hidden items on. False when there is no such
-    // file or folder, or it cannot be listed.
-    bool showPath(const QString& path);
-    // The same for a path in the file system's own bytes, relative to the current directory.
+    // file or folder, or it cannot be listed. The path is in the file system's own bytes,
+    // relative to the current directory.
     bool showNativePath(const QByteArray& path);
     // The path from the command line: shown, or a message naming it.
     void startAt(const QByteArray& path);
