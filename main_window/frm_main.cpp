@@ -392,8 +392,7 @@ void frmMain::refreshLists() {
 
 void frmMain::followDisk() {
     // A shown folder that vanished stays shown until the user moves or presses F5.
-    if (!platform::IsReadableDirectory(dirPaths_->nativePath())) return;
-    dirPaths_->refresh();
+    if (!dirPaths_->refresh()) return;
     fileList_->refresh();
     showNotesOfCurrent();
 }
