@@ -63,23 +63,7 @@ ItemState CurrentEntriesModel::stateOf(quint32 line) const {
 void CurrentEntriesModel::addFrom(quint32 firstNew) {
     if (firstNew == table_.size()) return;
     kept_ = table_.merged(kept_, table_.sorted(table_.all(firstNew)));
-    if (!words_.empty()) {
-        holds_.assign(table_.size(), 0);
-        findNext_ = 0;
-        slices_.start();
-        return;
-    }
-    beginResetModel();
-    rows_ = kept_;
-    endResetModel();
-}
-
-void CurrentEntriesModel::addItems(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines) entry_log_detail::encodeLine(line, bytes);
-    const quint32 firstNew = table_.size();
-    table_.appendBytes(bytes);
-    addFrom(firstNew);
+    refind();
 }
 
 void CurrentEntriesModel::addEntries(EntryTable table) {
@@ -116,6 +100,10 @@ void CurrentEntriesModel::clear() {
 
 void CurrentEntriesModel::setFind(const QString& text) {
     words_ = EntryTable::findWords(text);
+    refind();
+}
+
+void CurrentEntriesModel::refind() {
     slices_.stop();
     findNext_ = 0;
     if (words_.empty()) {

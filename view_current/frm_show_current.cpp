@@ -201,8 +201,6 @@ void frmShowCurrent::Form_Load() {
     LoadedCount = model_->keptCount();
 }
 
-void frmShowCurrent::addItems(QStringList lines) { model_->addItems(lines); }
-
 void frmShowCurrent::addEntries(EntryTable table) { model_->addEntries(std::move(table)); }
 
 int frmShowCurrent::selectedRow() const {
