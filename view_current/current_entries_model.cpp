@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QThread>
 #include <algorithm>
+#include <memory>
 
 namespace kivra {
 
@@ -118,11 +119,14 @@ void CurrentEntriesModel::findSlice() {
     const quint32 to = std::min(table_.size(), findNext_ + kSliceLines);
     // Half of it on another core where there is one; each half marks lines of its own.
     const quint32 half = QThread::idealThreadCount() > 1 ? (to - findNext_) / 2 : 0;
-    std::unique_ptr<QThread> other(
-        QThread::create([this, from = to - half, to] { table_.find(words_, from, to, holds_); }));
-    if (half > 0) other->start();
+    std::unique_ptr<QThread> other;
+    if (half > 0) {
+        other.reset(QThread::create(
+            [this, from = to - half, to] { table_.find(words_, from, to, holds_); }));
+        other->start();
+    }
     table_.find(words_, findNext_, to - half, holds_);
-    if (half > 0) other->wait();
+    if (other) other->wait();
     findNext_ = to;
     if (findNext_ < table_.size()) return;
     slices_.stop();
