@@ -8,6 +8,8 @@
 #include <QToolTip>
 #include <cmath>
 
+#include "view_current/current_entries_model.h"
+
 namespace kivra {
 
 namespace {
@@ -32,7 +34,8 @@ QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
     int used = 0;
     for (const QChar c : text) {
         const int advance = metrics.horizontalAdvance(c);
-        if (used + advance > width && used > 0) {
+        // Never inside a character that takes two code units.
+        if (used + advance > width && used > 0 && !c.isLowSurrogate()) {
             lines += QLatin1Char('\n');
             used = 0;
         }
@@ -102,7 +105,9 @@ bool EntryDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     if (cut) {
         const QScreen* screen = view->screen();
         const int room = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
-        tip = Wrapped(shown.text, QFontMetrics(QToolTip::font()), room);
+        // The whole line: the row shows a long one cut short.
+        tip = Wrapped(index.data(CurrentEntriesModel::LineRole).toString(),
+                      QFontMetrics(QToolTip::font()), room);
         if (!note.isEmpty()) tip += QLatin1Char('\n') + note;
     }
     if (tip.isEmpty())
