@@ -42,6 +42,8 @@ public:
     // is taken at once and the unwanted find dropped; the rows change when it is done.
     void setFind(const QString& text);
     bool finding() const { return slices_.isActive(); }
+    // The find has no word to look for (blank, or only what folds to nothing): all are shown.
+    bool findsAll() const { return words_.empty(); }
     int keptCount() const { return static_cast<int>(kept_.size()); }
 
     // "Return": the log as it stands now, minus what was removed here.

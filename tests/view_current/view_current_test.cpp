@@ -117,7 +117,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         {"Return after deleting all one by one", deleteAll, true, ""},
         {"Return after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }, true, "-"},
         {"close control after deleting all", deleteAll, false, kThree},
-        {"close control after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }, false, "-"},
+        {"close control after Clear All, the find only spaces", finding("  ", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }), false, "-"},
         {"Return after another copy's append", [](frmShowCurrent& f) { deleteRow(f, 1); }, true,
          "a - 0\r\nA - 1\r\nc - 3\r\n", kThree + "a - 0\r\n"},
         {"Return after another copy's rewrite: a deleted twin goes once",
@@ -295,6 +295,7 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
         {"été tax", {"/ÉTÉ - Tax 2023"}, "1 of 5"},
         {"NEEDLE", {tail.left(1000) + u'…'}, "1 of 5"},
         {"tax zz", {}, "0 of 5"},
+        {"   ", listed(*form), ""},
         {"", listed(*form), ""},
     };
     for (const auto& row : rows) {
