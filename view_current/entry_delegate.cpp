@@ -52,6 +52,10 @@ double ContrastRatio(const QColor& a, const QColor& b) {
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
+namespace {
+
+// The text colour of an entry whose item is gone: the palette's placeholder grey, drawn toward the
+// text colour until it reads at 4.5:1 or better against the list's background (WCAG AA).
 QColor GoneColour(const QPalette& listPalette) {
     const QColor background = listPalette.color(QPalette::Base);
     const QColor text = listPalette.color(QPalette::Text);
@@ -64,6 +68,8 @@ QColor GoneColour(const QPalette& listPalette) {
     }
     return text;
 }
+
+}  // namespace
 
 EntryDelegate::EntryDelegate(QObject* parent, std::function<void(int)> widerRow)
     : QStyledItemDelegate(parent), widerRow_(std::move(widerRow)) {}
