@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include <QThread>
 #include <QTimer>
 #include <limits>
+#include <utility>
 
 #include "about/frm_about.h"
 #include "core/abbreviate_path.h"
@@ -288,7 +288,10 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::readNotes() {
-    if (reading_) return;
+    if (reading_) {
+        readAgain_ = true;
+        return;
+    }
     reading_ = true;
     notesStale_ = false;
     const QString path = log_.LogPath();
@@ -314,10 +317,8 @@ void frmMain::adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp
     // Changed while it was read: read again at the next listing.
     if (LogStamp::of(log_.LogPath()) != stamp) notesStale_ = true;
     showNotes();
-    if (readAgain_) {
-        readAgain_ = false;
-        readNotes();
-    }
+    // Asked again while reading: needed only if the log changed after this read began.
+    if (std::exchange(readAgain_, false) && notesStale_) readNotes();
 }
 
 void frmMain::followLog() {
@@ -391,8 +392,7 @@ void frmMain::refreshLists() {
 
 void frmMain::followDisk() {
     // A shown folder that vanished stays shown until the user moves or presses F5.
-    if (!platform::IsReadableDirectory(dirPaths_->nativePath())) return;
-    dirPaths_->refresh();
+    if (!dirPaths_->refresh()) return;
     fileList_->refresh();
     showNotesOfCurrent();
 }
@@ -403,13 +403,11 @@ void frmMain::setShowHidden(bool show) {
     fileList_->setShowHidden(show);
 }
 
-bool frmMain::showPath(const QString& path) { return showNativePath(platform::NativeBytes(path)); }
-
 bool frmMain::showNativePath(const QByteArray& path) {
     const QByteArray full = platform::AbsoluteNativePath(path);
     const bool isFolder = platform::IsReadableDirectory(full);
     const QByteArray folder = isFolder ? full : platform::ParentBytes(full);
-    if (folder.isEmpty() || !platform::IsReadableDirectory(folder)) return false;
+    if (folder.isEmpty() || (!isFolder && !platform::IsReadableDirectory(folder))) return false;
     if (platform::IsHidden(full)) setShowHidden(true);
     if (folder == dirPaths_->nativePath()) {
         if (isFolder) dirPaths_Change();  // shown already, yet not current
@@ -434,21 +432,19 @@ void frmMain::FileQuit_Click() { close(); }
 void frmMain::FileView_Click() {
     const QString chosen = OpenViewCurrent(this, log_);
     // Deleted entries or a cleared log: the marks and the hint follow at once.
-    if (reading_)
-        readAgain_ = true;
-    else
-        readNotes();
+    if (reading_ || notesStale_ || LogStamp::of(log_.LogPath()) != notesStamp_) readNotes();
     if (!chosen.isEmpty()) showEntryItem(chosen);
 }
 
 void frmMain::showEntryItem(const QString& line) {
     const EntryItem item = ItemOfEntry(line);
     if (item.path.isEmpty()) return;
-    if (item.exists && showPath(item.path)) return;
-    QString folder = item.path;
+    QByteArray path = platform::AbsoluteNativePath(platform::NativeBytes(item.path));
+    if (item.exists && showNativePath(path)) return;
+    // Its nearest folder; only folders, or a gone one would move to its parent on the way.
     do {
-        folder = QFileInfo(folder).absolutePath();
-    } while (!(QFileInfo(folder).isDir() && showPath(folder)) && !QDir(folder).isRoot());
+        path = platform::ParentBytes(path);
+    } while (!path.isEmpty() && !(platform::IsReadableDirectory(path) && showNativePath(path)));
     widgets::ShowMessage(
         this, tr("%1\n\nThis item no longer exists.").arg(QDir::toNativeSeparators(item.path)),
         widgets::MsgStyle::Exclamation);
@@ -461,11 +457,7 @@ void frmMain::FileImport_Click() {
     if (outcome.added.isEmpty()) return;
     noteAppended(outcome.added, outcome.before);
     // Shown now, not at the next listing, also when the log has to be read again for it.
-    if (!notesStale_) return;
-    if (reading_)
-        readAgain_ = true;
-    else
-        readNotes();
+    if (notesStale_) readNotes();
 }
 
 void frmMain::HelpHelp_Click() { ShowHelp(this); }

@@ -66,9 +66,8 @@ public:
     bool showHidden() const { return showHidden_; }
     // A folder is shown as after a directory change; a file's folder is shown with the file
     // current, as after a Click; a hidden one turns hidden items on. False when there is no such
-    // file or folder, or it cannot be listed.
-    bool showPath(const QString& path);
-    // The same for a path in the file system's own bytes, relative to the current directory.
+    // file or folder, or it cannot be listed. The path is in the file system's own bytes,
+    // relative to the current directory.
     bool showNativePath(const QByteArray& path);
     // The path from the command line: shown, or a message naming it.
     void startAt(const QByteArray& path);
@@ -99,6 +98,7 @@ private:
     // Lines just appended: added to the marks at once when the marks held the whole log `before`.
     void noteAppended(const QStringList& lines, const LogStamp& before);
     // Reads the log for the marks in the background; the lists keep the old marks meanwhile.
+    // Asked while a read runs, it reads again after it if the log changed in between.
     void readNotes();
     void adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp& stamp);
     // At a listing: the log read again when it changed since.
@@ -119,7 +119,7 @@ private:
     bool logChecked_ = false;
     bool notesStale_ = false;
     bool reading_ = false;
-    bool readAgain_ = false;  // the log changed under a read still running
+    bool readAgain_ = false;  // asked to read while a read was running
     QThread* reader_ = nullptr;
     FolderWatch folderWatch_;
     bool showHidden_ = false;

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QThread>
 #include <algorithm>
+#include <memory>
 
 namespace kivra {
 
@@ -63,23 +64,7 @@ ItemState CurrentEntriesModel::stateOf(quint32 line) const {
 void CurrentEntriesModel::addFrom(quint32 firstNew) {
     if (firstNew == table_.size()) return;
     kept_ = table_.merged(kept_, table_.sorted(table_.all(firstNew)));
-    if (!words_.empty()) {
-        holds_.assign(table_.size(), 0);
-        findNext_ = 0;
-        slices_.start();
-        return;
-    }
-    beginResetModel();
-    rows_ = kept_;
-    endResetModel();
-}
-
-void CurrentEntriesModel::addItems(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines) entry_log_detail::encodeLine(line, bytes);
-    const quint32 firstNew = table_.size();
-    table_.appendBytes(bytes);
-    addFrom(firstNew);
+    refind();
 }
 
 void CurrentEntriesModel::addEntries(EntryTable table) {
@@ -116,6 +101,10 @@ void CurrentEntriesModel::clear() {
 
 void CurrentEntriesModel::setFind(const QString& text) {
     words_ = EntryTable::findWords(text);
+    refind();
+}
+
+void CurrentEntriesModel::refind() {
     slices_.stop();
     findNext_ = 0;
     if (words_.empty()) {
@@ -130,11 +119,14 @@ void CurrentEntriesModel::findSlice() {
     const quint32 to = std::min(table_.size(), findNext_ + kSliceLines);
     // Half of it on another core where there is one; each half marks lines of its own.
     const quint32 half = QThread::idealThreadCount() > 1 ? (to - findNext_) / 2 : 0;
-    std::unique_ptr<QThread> other(
-        QThread::create([this, from = to - half, to] { table_.find(words_, from, to, holds_); }));
-    if (half > 0) other->start();
+    std::unique_ptr<QThread> other;
+    if (half > 0) {
+        other.reset(QThread::create(
+            [this, from = to - half, to] { table_.find(words_, from, to, holds_); }));
+        other->start();
+    }
     table_.find(words_, findNext_, to - half, holds_);
-    if (half > 0) other->wait();
+    if (other) other->wait();
     findNext_ = to;
     if (findNext_ < table_.size()) return;
     slices_.stop();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <QStringList>
 #include <QTimer>
 #include <vector>
 
@@ -34,7 +33,6 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     // Each line becomes one item at its place in the sorted order.
-    void addItems(const QStringList& lines);
     void addEntries(EntryTable table);
     void removeItem(int row);
     void clear();
@@ -44,6 +42,8 @@ public:
     // is taken at once and the unwanted find dropped; the rows change when it is done.
     void setFind(const QString& text);
     bool finding() const { return slices_.isActive(); }
+    // The find has no word to look for (blank, or only what folds to nothing): all are shown.
+    bool findsAll() const { return words_.empty(); }
     int keptCount() const { return static_cast<int>(kept_.size()); }
 
     // "Return": the log as it stands now, minus what was removed here.
@@ -60,6 +60,8 @@ private:
     void addFrom(quint32 firstNew);
     void findSlice();
     void showFound();
+    // The find's words looked for again from the first line, as after a change of them.
+    void refind();
     // Looked up on disk the first time the row is drawn, never again in this window.
     ItemState stateOf(quint32 line) const;
 

@@ -8,6 +8,8 @@
 #include <QToolTip>
 #include <cmath>
 
+#include "view_current/current_entries_model.h"
+
 namespace kivra {
 
 namespace {
@@ -32,7 +34,8 @@ QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
     int used = 0;
     for (const QChar c : text) {
         const int advance = metrics.horizontalAdvance(c);
-        if (used + advance > width && used > 0) {
+        // Never inside a character that takes two code units.
+        if (used + advance > width && used > 0 && !c.isLowSurrogate()) {
             lines += QLatin1Char('\n');
             used = 0;
         }
@@ -49,6 +52,10 @@ double ContrastRatio(const QColor& a, const QColor& b) {
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
+namespace {
+
+// The text colour of an entry whose item is gone: the palette's placeholder grey, drawn toward the
+// text colour until it reads at 4.5:1 or better against the list's background (WCAG AA).
 QColor GoneColour(const QPalette& listPalette) {
     const QColor background = listPalette.color(QPalette::Base);
     const QColor text = listPalette.color(QPalette::Text);
@@ -61,6 +68,8 @@ QColor GoneColour(const QPalette& listPalette) {
     }
     return text;
 }
+
+}  // namespace
 
 EntryDelegate::EntryDelegate(QObject* parent, std::function<void(int)> widerRow)
     : QStyledItemDelegate(parent), widerRow_(std::move(widerRow)) {}
@@ -102,7 +111,9 @@ bool EntryDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     if (cut) {
         const QScreen* screen = view->screen();
         const int room = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
-        tip = Wrapped(shown.text, QFontMetrics(QToolTip::font()), room);
+        // The whole line: the row shows a long one cut short.
+        tip = Wrapped(index.data(CurrentEntriesModel::LineRole).toString(),
+                      QFontMetrics(QToolTip::font()), room);
         if (!note.isEmpty()) tip += QLatin1Char('\n') + note;
     }
     if (tip.isEmpty())

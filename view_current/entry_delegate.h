@@ -5,9 +5,6 @@
 
 namespace kivra {
 
-// The text colour of an entry whose item is gone: the palette's placeholder grey, drawn toward the
-// text colour until it reads at 4.5:1 or better against the list's background (WCAG AA).
-QColor GoneColour(const QPalette& listPalette);
 // WCAG's contrast ratio of two colours, 1 to 21.
 double ContrastRatio(const QColor& a, const QColor& b);
 

@@ -169,14 +169,14 @@ void frmShowCurrent::createControls() {
 }
 
 void frmShowCurrent::findEdited(const QString& text) {
-    // Never pressed on a list that shows a part.
-    cmdClearAll_->setEnabled(text.isEmpty());
     lstCurrent_->selectionModel()->clearSelection();
     model_->setFind(text);
+    // Never pressed on a list that shows a part; spaces alone show all.
+    cmdClearAll_->setEnabled(model_->findsAll());
 }
 
 void frmShowCurrent::showCount() {
-    if (txtFind_->text().isEmpty()) {
+    if (model_->findsAll()) {
         lblCount_->clear();
         return;
     }
@@ -200,8 +200,6 @@ void frmShowCurrent::Form_Load() {
     setFixedSize(TwipsScale::Application().Size(7512, 5196));
     LoadedCount = model_->keptCount();
 }
-
-void frmShowCurrent::addItems(QStringList lines) { model_->addItems(lines); }
 
 void frmShowCurrent::addEntries(EntryTable table) { model_->addEntries(std::move(table)); }
 

@@ -28,7 +28,6 @@ public:
     // The number of items at load, kept from one opening to the next.
     static int LoadedCount;
 
-    void addItems(QStringList lines);
     void addEntries(EntryTable table);
     const CurrentEntriesModel& entries() const { return *model_; }
 
