@@ -24,7 +24,6 @@ TEST(AbbreviatePath, ShortensToTheRootAndWholeNames) {
         // Where letter cases name different files the label keeps them.
         {"/home/ann/" + QString(50, u'd') + "/Archive/F.ZIP", "/.../Archive/F.ZIP",
          LabelCase::Kept},
-        {"/home/ann/Downloads/Notes.txt", "/home/ann/Downloads/Notes.txt", kNativeLabelCase},
         {u"𝔸𝔹𝔻\\"_qs + QString(70, u'Y'), u"𝔸𝔹𝔻..."_qs},  // three code points, no half pair
     };
     for (const auto& row : rows)

@@ -66,8 +66,7 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
         EXPECT_TRUE(error.contains(log.LogPath())) << error.toStdString();
     ASSERT_TRUE(QDir(dir.path()).rmdir("KVtemp.dat"));
 
-    const QByteArray before = "C:\\A - first\r\n";
-    dir.writeBytes(before);
+    dir.writeBytes("C:\\A - first\r\n");
     const QString noFolder = EntryLog(dir.logFile() + "/sub").AppendEntry("x").error;
     EXPECT_TRUE(noFolder.contains("Not a directory")) << noFolder.toStdString();
 

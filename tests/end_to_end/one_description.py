@@ -24,7 +24,7 @@ def fail(message):
 
 
 def xdo(*args, check=True):
-    result = run_xdo(*args)
+    result = run_xdo(*args, check=False)  # told here, with a screenshot
     if check and result.returncode != 0:
         fail(f"xdotool {' '.join(args)}: {result.stderr.strip()}")
     return result.stdout.strip()

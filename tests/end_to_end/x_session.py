@@ -36,8 +36,12 @@ def start_display():
     time.sleep(1.0)
 
 
-def xdo(*args):
-    return subprocess.run(["xdotool", *args], env=ENV, capture_output=True, text=True)
+def xdo(*args, check=True):
+    result = subprocess.run(["xdotool", *args], env=ENV, capture_output=True, text=True)
+    # A key that did not go out would only show later as a wrong log: stop at once.
+    if check and result.returncode != 0:
+        raise RuntimeError(f"xdotool {' '.join(args)}: {result.stderr.strip()}")
+    return result
 
 
 def keys(*names):

@@ -198,18 +198,17 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
     }
 }
 
-// A copy holding the lock is waited for, then named in the message; nothing a copy that is gone
-// left behind stands in the way. In a folder that cannot be written the copies take turns on the
-// log itself.
+// A copy holding the lock is waited for, then named in the message; neither the lock file a killed
+// copy leaves nor a link in its place stands in the way. In a folder that cannot be written the
+// copies take turns on the log itself.
 TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
     const struct {
         const char* name;
-        const char* leftover;  // at the lock file's place before: nothing, an empty file, a link
+        const char* leftover;  // a link at the lock file's place before, or nothing
         bool readOnlyFolder;
         const char* report;  // the lock file's mode while held, then each append's first words
     } rows[] = {
         {"a live copy", nullptr, false, "600|busy|"},
-        {"an empty lock file", "", false, "|"},
         {"a dangling link", "gone", false, "|"},
         {"a live copy, read-only folder", nullptr, true, "none|busy|"},
     };
@@ -219,8 +218,7 @@ TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
         TempLogDir dir;
         dir.writeBytes("");
         const QString lock = dir.logFile() + ".lock";
-        if (row.leftover && !*row.leftover) QFile(lock).open(QIODevice::WriteOnly);
-        if (row.leftover && *row.leftover) QFile::link(dir.path() + "/" + row.leftover, lock);
+        if (row.leftover) QFile::link(dir.path() + "/" + row.leftover, lock);
         if (row.readOnlyFolder) give(dir.logFile(), kOther, 0600), give(dir.path(), kOther, 0500);
         const QString report = run(row.readOnlyFolder, [&dir, &lock, &row] {
             QString said;

@@ -3,14 +3,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <functional>
@@ -138,6 +139,8 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     // A home of its own, whose trash "Clear All" fills.
     const QTemporaryDir home;
     const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
+    const auto restore =
+        qScopeGuard([&] { qputenv("HOME", savedHome), qputenv("XDG_DATA_HOME", savedData); });
     qputenv("HOME", home.path().toUtf8()), qputenv("XDG_DATA_HOME", home.path().toUtf8());
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -162,7 +165,6 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
                   row.expected == "-" ? row.before : "-");
         QDir(home.filePath("Trash")).removeRecursively();
     }
-    qputenv("HOME", savedHome), qputenv("XDG_DATA_HOME", savedData);
 }
 
 TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
