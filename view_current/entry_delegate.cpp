@@ -111,9 +111,14 @@ bool EntryDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     if (cut) {
         const QScreen* screen = view->screen();
         const int room = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
-        // The whole line: the row shows a long one cut short.
-        tip = Wrapped(index.data(CurrentEntriesModel::LineRole).toString(),
-                      QFontMetrics(QToolTip::font()), room);
+        // The whole line, where the row shows a long one cut short; a line of megabytes as much
+        // of it as a tooltip can show.
+        constexpr qsizetype kLongestTip = 4000;
+        QString line = index.data(CurrentEntriesModel::LineRole).toString();
+        if (line.size() > kLongestTip)
+            line = line.left(kLongestTip - (line[kLongestTip - 1].isHighSurrogate() ? 1 : 0)) +
+                   QChar(0x2026);
+        tip = Wrapped(line, QFontMetrics(QToolTip::font()), room);
         if (!note.isEmpty()) tip += QLatin1Char('\n') + note;
     }
     if (tip.isEmpty())

@@ -9,8 +9,8 @@ namespace kivra {
 double ContrastRatio(const QColor& a, const QColor& b);
 
 // How View Current draws a row: gone entries grey and italic in the theme's colours; a row cut at
-// the list's edge shows its whole entry as a tooltip. Rows are measured only as they are drawn:
-// `widerRow` hears of each row wider than any drawn before it.
+// the list's edge shows its whole entry (up to 4,000 characters) as a tooltip. Rows are measured
+// only as they are drawn: `widerRow` hears of each row wider than any drawn before it.
 class EntryDelegate : public QStyledItemDelegate {
 public:
     EntryDelegate(QObject* parent, std::function<void(int width)> widerRow);
