@@ -69,6 +69,7 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
     dir.writeBytes("C:\\A - first\r\n");
     const QString noFolder = EntryLog(dir.logFile() + "/sub").AppendEntry("x").error;
     EXPECT_TRUE(noFolder.contains("Not a directory")) << noFolder.toStdString();
+    EXPECT_EQ(dir.bytes(), "C:\\A - first\r\n");
 
     // A relative XDG_DATA_HOME is ignored; a folder name that is not UTF-8 is refused.
     const QByteArray home = qgetenv("HOME"), data = qgetenv("XDG_DATA_HOME");
