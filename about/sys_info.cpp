@@ -96,8 +96,7 @@ void StartSysInfo(QWidget* parent, const SysInfoServices& services) {
         started = false;
     }
     if (!started)
-        widgets::ShowMessage(parent, QString::fromLatin1(kSysInfoUnavailable),
-                              widgets::MsgStyle::Ok);
+        widgets::ShowMessage({.parent = parent, .text = QString::fromLatin1(kSysInfoUnavailable)});
 }
 
 }  // namespace kivra

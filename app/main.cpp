@@ -7,7 +7,7 @@
 
 #include "core/app_info.h"
 #include "core/entry_log.h"
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "platform/file_writes.h"
 #include "resources/app_icon.h"
 #include "widgets/fixed_window.h"
@@ -152,9 +152,9 @@ int main(int argc, char** argv) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     fonts.wait();
     QApplication::setFont(kivra::widgets::FitFont(kivra::ApplicationFont(QApplication::font()),
-                                                  screen.size(), &kivra::frmMain::SizeFor));
+                                                  screen.size(), &kivra::MainWindow::sizeFor));
 
-    kivra::frmMain window{kivra::EntryLog::Default()};
+    kivra::MainWindow window{kivra::EntryLog::Default()};
     // Centred on the screen when first shown; a Wayland compositor places it itself.
     window.move(kivra::widgets::CentredOn(screen, window.size()));
     window.show();

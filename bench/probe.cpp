@@ -1,5 +1,6 @@
 // One operation per process, so bench/run can read its peak memory from the kernel. Prints the
 // operation's own time in seconds, without the process's start-up.
+#include <QPushButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,8 +17,7 @@
 #include "core/export_buffer.h"
 #include "core/folder_watch.h"
 #include "view_current/current_entries_model.h"
-#include "view_current/frm_show_current.h"
-#include "view_current/open_view_current.h"
+#include "view_current/view_current_dialog.h"
 #include "widgets/file_list.h"
 
 namespace {
@@ -41,15 +41,15 @@ int main(int argc, char** argv) {
     // window and list here opens in a program that has already drawn text.
     QFontMetrics(QApplication::font()).height();
     // "Delete Entry" and "Return" are timed in a window already open, as the user meets them.
-    std::unique_ptr<kivra::frmShowCurrent> open;
+    std::unique_ptr<kivra::ViewCurrentDialog> open;
     if (what == "delete" || what == "return" || what == "find") {
-        open = kivra::CreateViewCurrent(nullptr, kivra::EntryLog(args[1]));
+        open = kivra::ViewCurrentDialog::fromLog(nullptr, kivra::EntryLog(args[1]));
         if (!open) return 1;
         open->show();
         QApplication::processEvents();
-        QListView* list = open->lstCurrent();
+        QListView* list = open->entryList();
         list->setCurrentIndex(list->model()->index(list->model()->rowCount() / 2, 0));
-        if (what == "return") open->Command1_Click();
+        if (what == "return") open->deleteButton()->click();
         // The list laid out in full, as after a while open.
         if (what == "find")
             for (int i = 0; i < 200; ++i) QApplication::processEvents();
@@ -72,25 +72,25 @@ int main(int argc, char** argv) {
         if (count == 0) return 1;
     } else if (what == "view-current") {
         // Filled and shown once, as the user sees it.
-        std::unique_ptr<kivra::frmShowCurrent> window =
-            kivra::CreateViewCurrent(nullptr, kivra::EntryLog(args[1]));
+        std::unique_ptr<kivra::ViewCurrentDialog> window =
+            kivra::ViewCurrentDialog::fromLog(nullptr, kivra::EntryLog(args[1]));
         if (!window) return 1;
         window->show();
         QApplication::processEvents();
     } else if (what == "delete") {
-        const int before = open->lstCurrent()->model()->rowCount();
-        open->Command1_Click();
+        const int before = open->entryList()->model()->rowCount();
+        open->deleteButton()->click();
         QApplication::processEvents();
-        if (open->lstCurrent()->model()->rowCount() != before - 1) return 1;
+        if (open->entryList()->model()->rowCount() != before - 1) return 1;
     } else if (what == "return") {
-        open->cmdOK_Click();
+        open->returnButton()->click();
         if (open->isVisible()) return 1;
     } else if (what == "find" && args.size() == 3) {
         // From the key that completes the word to the paint that shows the count.
-        open->txtFind()->setText(args[2]);
+        open->findEdit()->setText(args[2]);
         while (open->entries().finding()) QApplication::processEvents();
         open->repaint();
-        if (open->lblCount()->text().isEmpty()) return 1;
+        if (open->countLabel()->text().isEmpty()) return 1;
     } else if (what == "file-list") {
         kivra::widgets::FileList list;
         if (args.size() == 3) list.setDescriptions(notes);
@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     } else if (what == "index") {
         if (!notes->load(kivra::EntryLog(args[1]).LogPath()) || notes->lineCount() == 0) return 1;
     } else if (what == "export" && args.size() == 3) {
-        // What FileSave_Click does around the dialog: load the log, save by the name's ending.
+        // What exportLog does around the dialog: load the log, save by the name's ending.
         kivra::ExportBuffer buffer;
         if (!buffer.LoadFile(kivra::EntryLog(args[1]).LogPath())) return 1;
         const auto type = args[2].toUpper().endsWith(QLatin1StringView("TXT"))

@@ -14,8 +14,7 @@
 #include "core/entry_log.h"
 #include "ratio_reporter.h"
 #include "view_current/current_entries_model.h"
-#include "view_current/frm_show_current.h"
-#include "view_current/open_view_current.h"
+#include "view_current/view_current_dialog.h"
 
 namespace kivra::bench {
 
@@ -61,7 +60,7 @@ struct SampleLog {
 
 // Fill and first show, as the "View Current" command does before the modal loop starts.
 bool openOnce(const EntryLog& log, int expected) {
-    const std::unique_ptr<frmShowCurrent> form = CreateViewCurrent(nullptr, log);
+    const std::unique_ptr<ViewCurrentDialog> form = ViewCurrentDialog::fromLog(nullptr, log);
     if (!form || form->entries().rowCount() != expected) return false;
     form->show();
     QApplication::processEvents();

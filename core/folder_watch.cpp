@@ -29,7 +29,7 @@ void FolderWatch::gather() {
 void FolderWatch::fire() {
     quiet_.stop();
     longest_.stop();
-    emit Changed();
+    emit changed();
 }
 
 }  // namespace kivra

@@ -9,7 +9,7 @@
 namespace kivra {
 
 // Tells when the folder watched changed on disk: changes are gathered until 200 ms after the
-// last, at most 1 s after the first, then Changed fires once, so a burst of thousands of files
+// last, at most 1 s after the first, then changed fires once, so a burst of thousands of files
 // is one update.
 class FolderWatch : public QObject {
     Q_OBJECT
@@ -21,7 +21,7 @@ public:
     void watch(const QByteArray& native);
 
 signals:
-    void Changed();
+    void changed();
 
 private:
     void gather();

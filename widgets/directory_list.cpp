@@ -94,7 +94,7 @@ bool DirectoryList::setNativePath(const QByteArray& native) {
     native_ = native;
     path_ = DecodeName(native);
     fill(*subdirectories);
-    emit Change();
+    emit directoryChosen();
     return true;
 }
 

@@ -7,9 +7,9 @@
 
 namespace kivra::widgets {
 
-// The directory list: the chain of directories from the root down to `Path`, then the
-// subdirectories of `Path` (hidden ones only when asked for; `Path` itself always shows). Setting a
-// different `Path` from code fires Change before setPath returns; so does opening an entry by
+// The directory list: the chain of directories from the root down to `path`, then the
+// subdirectories of `path` (hidden ones only when asked for; `path` itself always shows). Setting a
+// different `path` from code fires directoryChosen before setPath returns; so does opening an entry by
 // double-click or Enter. Each entry keeps its path's real bytes, so a name that is not valid UTF-8
 // can still be opened.
 class DirectoryList : public QListWidget {
@@ -17,13 +17,13 @@ class DirectoryList : public QListWidget {
 public:
     explicit DirectoryList(QWidget* parent = nullptr);
 
-    QString Path() const { return path_; }
+    QString path() const { return path_; }
     QByteArray nativePath() const { return native_; }
     // False, with nothing changed, when `path` cannot be listed (missing, not ready, no
     // permission).
     bool setPath(const QString& path);
     bool setNativePath(const QByteArray& native);
-    // Lists `Path` again in place, without Change; false when it can no longer be read.
+    // Lists `path` again in place, without directoryChosen; false when it can no longer be read.
     bool refresh();
     // Moves to the nearest parent that can still be listed (a move like any other).
     void moveToExistingParent();
@@ -33,11 +33,11 @@ public:
 
     // Marks the directories the log describes, now and at each listing.
     void setDescriptions(std::shared_ptr<const DescriptionIndex> index);
-    // What the log says about `Path`, oldest first.
+    // What the log says about `path`, oldest first.
     QStringList currentDescriptions() const;
 
 signals:
-    void Change();
+    void directoryChosen();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

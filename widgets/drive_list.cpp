@@ -59,7 +59,7 @@ DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, &DriveList::onActivated);
 }
 
-QString DriveList::Drive() const { return currentData().toString(); }
+QString DriveList::drive() const { return currentData().toString(); }
 
 void DriveList::setVolumes(const QList<platform::Volume>& volumes) {
     const QSignalBlocker blocker(this);
@@ -101,7 +101,7 @@ void DriveList::showDriveOf(const QString& path) {
 }
 
 void DriveList::refresh() {
-    const QString shown = shownFolder_.isEmpty() ? Drive() : shownFolder_;
+    const QString shown = shownFolder_.isEmpty() ? drive() : shownFolder_;
     setVolumes(source_());
     showDriveOf(shown);
 }
@@ -126,7 +126,7 @@ void DriveList::onActivated(int index) {
     shownIndex_ = index;
     // Until the lists move there: a drive that cannot be read may be picked again.
     atRoot_ = false;
-    emit Change();
+    emit driveChosen();
 }
 
 }  // namespace kivra::widgets

@@ -276,13 +276,13 @@ void FileList::settle() {
     if (bytes == fileBytes_) return;
     if (!platform::IsReadableDirectory(native_)) {
         highlightCurrentFile();
-        emit DirectoryGone();
+        emit directoryGone();
         return;
     }
     fileBytes_ = bytes.toByteArray();
     fileName_ = selected.first().data().toString();
     currentGone_ = false;
-    emit Click();
+    emit fileChosen();
 }
 
 bool FileList::viewportEvent(QEvent* event) {

@@ -9,30 +9,30 @@ namespace kivra::widgets {
 
 class FileNamesModel;
 
-// The file list: the ordinary files of `Path` (no directories; hidden files only when asked
-// for) in the lists' name order. Click fires when the user makes another file current by mouse or
-// keyboard, never when code sets `Path`, which leaves no file current. The highlight is the current
-// file: the user cannot take it away, and a drag ends with one Click for the file it ends on.
+// The file list: the ordinary files of `path` (no directories; hidden files only when asked
+// for) in the lists' name order. fileChosen fires when the user makes another file current by mouse or
+// keyboard, never when code sets `path`, which leaves no file current. The highlight is the current
+// file: the user cannot take it away, and a drag ends with one fileChosen for the file it ends on.
 class FileList : public QListView {
     Q_OBJECT
 public:
     explicit FileList(QWidget* parent = nullptr);
 
-    QString Path() const { return path_; }
+    QString path() const { return path_; }
     // `native` is the directory's real bytes where its name is not valid UTF-8.
     void setPath(const QString& path, const QByteArray& native = {});
-    // Lists `Path` again in place, the scroll position kept. A current file that vanished or
-    // is hidden stays current, without a highlight until the next Click.
+    // Lists `path` again in place, the scroll position kept. A current file that vanished or
+    // is hidden stays current, without a highlight until the next fileChosen.
     void refresh();
     // Lists hidden files too, or no longer, in place.
     void setShowHidden(bool show);
-    // Makes the file of that name current as a Click by the user does; false when it is not
+    // Makes the file of that name current as a fileChosen by the user does; false when it is not
     // listed.
     bool makeCurrent(const QByteArray& name);
     // The current file was not found at the last listing.
     bool currentFileGone() const { return currentGone_; }
-    // The name of the file last made current by Click; empty since `Path` was set.
-    QString FileName() const { return fileName_; }
+    // The name of the file last made current by fileChosen; empty since `path` was set.
+    QString fileName() const { return fileName_; }
 
     // The names as listed, for tests and for the keyboard.
     QStringList fileNames() const;
@@ -43,9 +43,9 @@ public:
     QStringList currentDescriptions() const;
 
 signals:
-    void Click();
+    void fileChosen();
     // The user picked a file in a directory that no longer exists; nothing was made current.
-    void DirectoryGone();
+    void directoryGone();
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,

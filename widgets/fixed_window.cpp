@@ -70,7 +70,7 @@ QFont FitFont(const QFont& font, const QSize& room,
     QFont candidate = font;
     for (double points = std::ceil(font.pointSizeF() * 2 - 1) / 2; points > 0; points -= 0.5) {
         candidate.setPointSizeF(points);
-        const TwipsScale scale = TwipsScale::ForFont(candidate);
+        const TwipsScale scale = TwipsScale::forFont(candidate);
         if (scale.x() < 1.0 || scale.y() < 1.0) break;
         if (fits(candidate)) return candidate;
     }

@@ -1,6 +1,5 @@
 #include "widgets/message_box.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "core/app_info.h"
@@ -9,46 +8,34 @@ namespace kivra::widgets {
 
 namespace {
 
-int showReal(const MessageRequest& request) {
-    QMessageBox box(request.parent);
-    box.setWindowTitle(QString::fromLatin1(app::kTitle));
-    box.setText(request.text);
+using Seam = DialogSeam<QMessageBox::StandardButton, MessageRequest>;
+
+QMessageBox::StandardButton showReal(const MessageRequest& request) {
+    QMessageBox box(request.icon, QString::fromLatin1(app::kTitle), request.text, request.buttons,
+                    request.parent);
     // A description that could not be saved can then be copied instead of typed again.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    const int buttons = request.style & 0x0F;
-    const int icon = request.style & 0xF0;
-    if (icon == MsgStyle::Exclamation) box.setIcon(QMessageBox::Warning);
-    if (buttons == MsgStyle::YesNo || buttons == MsgStyle::YesNoCancel) {
-        const bool cancel = buttons == MsgStyle::YesNoCancel;
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No |
-                               (cancel ? QMessageBox::Cancel : QMessageBox::NoButton));
-        const bool noFirst = (request.style & 0xF00) == MsgStyle::DefaultButton2;
-        box.setDefaultButton(noFirst ? QMessageBox::No : QMessageBox::Yes);
-        box.setEscapeButton(cancel ? QMessageBox::Cancel : QMessageBox::No);
+    if (request.buttons & QMessageBox::Yes) {
+        box.setDefaultButton(request.defaultButton == QMessageBox::NoButton ? QMessageBox::Yes
+                                                                            : request.defaultButton);
+        box.setEscapeButton((request.buttons & QMessageBox::Cancel) ? QMessageBox::Cancel
+                                                                    : QMessageBox::No);
         if (!request.yes.isEmpty()) box.button(QMessageBox::Yes)->setText(request.yes);
         if (!request.no.isEmpty()) box.button(QMessageBox::No)->setText(request.no);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
     }
-    const int answer = box.exec();
-    if (answer == QMessageBox::Yes) return kAnswerYes;
-    if (answer == QMessageBox::No) return kAnswerNo;
-    if (answer == QMessageBox::Cancel) return kAnswerCancel;
-    return kAnswerOk;
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 }  // namespace
 
-int ShowMessage(QWidget* parent, const QString& text, int style) {
-    return ShowMessage(MessageRequest{parent, text, style, {}, {}});
+QMessageBox::StandardButton ShowMessage(const MessageRequest& request) {
+    return Seam::show(request, showReal);
 }
 
-int ShowMessage(const MessageRequest& request) {
-    return DialogSeam<int, MessageRequest>::show(request, showReal);
+void ShowWarning(QWidget* parent, const QString& text) {
+    ShowMessage({.parent = parent, .text = text, .icon = QMessageBox::Warning});
 }
 
-void SetMessageHandler(MessageHandler handler) {
-    DialogSeam<int, MessageRequest>::setHandler(std::move(handler));
-}
+void SetMessageHandler(MessageHandler handler) { Seam::setHandler(std::move(handler)); }
 
 }  // namespace kivra::widgets

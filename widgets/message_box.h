@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 #include "widgets/dialog_seam.h"
@@ -8,39 +9,28 @@ class QWidget;
 
 namespace kivra::widgets {
 
-// Styles as the program uses them: buttons plus icon, added together.
-namespace MsgStyle {
-inline constexpr int Ok = 0;
-inline constexpr int YesNoCancel = 3;
-inline constexpr int YesNo = 4;
-inline constexpr int Exclamation = 48;
-// With YesNo: No is the default, for a question whose Yes cannot be taken back easily.
-inline constexpr int DefaultButton2 = 256;
-}  // namespace MsgStyle
-
-// Answers.
-inline constexpr int kAnswerOk = 1;
-inline constexpr int kAnswerCancel = 2;
-inline constexpr int kAnswerYes = 6;
-inline constexpr int kAnswerNo = 7;
-
 struct MessageRequest {
     QWidget* parent = nullptr;
-    QString text;
-    int style = MsgStyle::Ok;
+    QString text = {};
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    // Enter's answer; NoButton leaves it to Yes where there is one. No is the default of a question
+    // whose Yes cannot be taken back easily.
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     // Captions in place of "Yes" and "No"; empty keeps them.
-    QString yes, no;
+    QString yes = {};
+    QString no = {};
 };
 
-// Shows a modal message box captioned with the application title; returns the answer. With
-// YesNo and YesNoCancel, Yes is the default button unless DefaultButton2 is added; Escape answers
-// No, or Cancel where there is one.
-int ShowMessage(QWidget* parent, const QString& text, int style);
-int ShowMessage(const MessageRequest& request);
+// Shows a modal message box captioned with the application title and returns the button pressed.
+// Escape answers Cancel where there is one, else No.
+QMessageBox::StandardButton ShowMessage(const MessageRequest& request);
+// How every failure is told: the text, a warning icon and OK.
+void ShowWarning(QWidget* parent, const QString& text);
 
 // Tests answer message boxes ahead of time instead of blocking on them. An empty handler
 // restores the real message box.
-using MessageHandler = DialogSeam<int, MessageRequest>::Handler;
+using MessageHandler = DialogSeam<QMessageBox::StandardButton, MessageRequest>::Handler;
 void SetMessageHandler(MessageHandler handler);
 
 }  // namespace kivra::widgets

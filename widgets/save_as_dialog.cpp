@@ -57,12 +57,12 @@ QString CaseBlindNameFilter(const QString& shown, const QStringList& patterns) {
     return shown + QStringLiteral(" (") + blind.join(u' ') + u')';
 }
 
-bool SaveAsDialog::ShowSave(QWidget* parent) {
-    const SaveAsRequest request = makeRequest(parent, DialogTitle, Filter, FileName);
+bool SaveAsDialog::exec(QWidget* parent) {
+    const SaveAsRequest request = makeRequest(parent, title, filter, fileName);
     const std::optional<QString> chosen =
         DialogSeam<std::optional<QString>, SaveAsRequest>::show(request, showReal);
     if (!chosen) return false;
-    FileName = QDir::toNativeSeparators(*chosen);
+    fileName = QDir::toNativeSeparators(*chosen);
     return true;
 }
 

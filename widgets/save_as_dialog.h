@@ -19,17 +19,17 @@ struct SaveAsRequest {
     QString fileName;      // the proposed name
 };
 
-// The Save As dialog of the main window: `Filter` in "description|pattern|description|pattern"
-// form, `FileName` proposed and, after a choice, the full path chosen.
+// The Save As dialog of the main window: `filter` in "description|pattern|description|pattern"
+// form, `fileName` proposed and, after a choice, the full path chosen.
 class SaveAsDialog {
 public:
-    QString Filter;
-    QString FileName;
-    QString DialogTitle = QStringLiteral("Save As");
+    QString filter;
+    QString fileName;
+    QString title = QStringLiteral("Save As");
 
-    // Shows the modal dialog; true when the user chose a name (then in FileName), false on a
-    // cancel (FileName unchanged). The dialog asks before an existing file is replaced.
-    bool ShowSave(QWidget* parent);
+    // Shows the modal dialog; true when the user chose a name (then in fileName), false on a
+    // cancel (fileName unchanged). The dialog asks before an existing file is replaced.
+    bool exec(QWidget* parent);
 };
 
 // Tests answer Save As dialogs ahead of time: a path, or nullopt for a cancel. An empty handler

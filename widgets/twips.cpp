@@ -42,7 +42,7 @@ QFont ApplicationFont(const QFont& platformFont) {
 #endif
 }
 
-TwipsScale TwipsScale::ForFont(const QFont& font) {
+TwipsScale TwipsScale::forFont(const QFont& font) {
     // The twips were drawn at 96 dpi; a denser screen makes the same points more pixels.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchY() / 96.0 : 1.0;
@@ -60,6 +60,6 @@ TwipsScale TwipsScale::ForFont(const QFont& font) {
     return {snap(x), snap(y)};
 }
 
-TwipsScale TwipsScale::Application() { return ForFont(QGuiApplication::font()); }
+TwipsScale TwipsScale::forApplication() { return forFont(QGuiApplication::font()); }
 
 }  // namespace kivra

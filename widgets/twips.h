@@ -14,21 +14,21 @@ public:
     constexpr TwipsScale() = default;
     constexpr TwipsScale(double x, double y) : x_(x), y_(y) {}
     // The scale for `font` measured against Liberation Sans 8 pt on the same screen.
-    static TwipsScale ForFont(const QFont& font);
+    static TwipsScale forFont(const QFont& font);
     // The scale for the application font: the one every window lays itself out with.
-    static TwipsScale Application();
+    static TwipsScale forApplication();
 
-    constexpr int X(int twips) const { return Pixels(twips * x_); }
-    constexpr int Y(int twips) const { return Pixels(twips * y_); }
-    constexpr QRect Rect(int left, int top, int width, int height) const {
-        return {X(left), Y(top), X(width), Y(height)};
+    constexpr int scaledX(int twips) const { return pixels(twips * x_); }
+    constexpr int scaledY(int twips) const { return pixels(twips * y_); }
+    constexpr QRect rect(int left, int top, int width, int height) const {
+        return {scaledX(left), scaledY(top), scaledX(width), scaledY(height)};
     }
-    constexpr QSize Size(int width, int height) const { return {X(width), Y(height)}; }
+    constexpr QSize size(int width, int height) const { return {scaledX(width), scaledY(height)}; }
     constexpr double x() const { return x_; }
     constexpr double y() const { return y_; }
 
 private:
-    static constexpr int Pixels(double twips) { return static_cast<int>(twips / 15.0 + 0.5); }
+    static constexpr int pixels(double twips) { return static_cast<int>(twips / 15.0 + 0.5); }
 
     double x_ = 1.0;
     double y_ = 1.0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -16,13 +17,15 @@
 #include <QTimer>
 #include <cstring>
 
-#include "about/frm_about.h"
+#include "about/about_dialog.h"
 #include "about/sys_info.h"
-#include "help/frm_help.h"
+#include "help/help_dialog.h"
+#include "main_window/main_window.h"
 #include "platform/ordinary_file.h"
 #include "platform/registry_posix.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
+#include "support/temp_log_dir.h"
 
 namespace kivra {
 namespace {
@@ -120,7 +123,7 @@ TEST(StartSysInfo, TheFirstLocationIsLaunchedAsReadTheSecondNeedsAnOrdinaryFile)
         EXPECT_EQ(registry.opened.size(), row.keysTried);
         EXPECT_EQ(messages.shown().size(), row.started.isEmpty() ? 1 : 0);
         for (const auto& shown : messages.shown())
-            EXPECT_TRUE(shown.text == kSysInfoUnavailable && shown.style == MsgStyle::Ok);
+            EXPECT_TRUE(shown.text == kSysInfoUnavailable && shown.icon == QMessageBox::NoIcon);
     }
 }
 
@@ -165,29 +168,30 @@ TEST(StartSysInfo, OnPosixTheFirstExecutableToolIsStarted) {
 // Each opening loads its texts afresh, and Enter, Esc and OK each close the window; Help closes
 // alike and shows the manual page's text without the parts only a manual page needs.
 TEST(AboutWindow, EveryOpeningLoadsAfreshAndEnterOrEscCloses) {
-    QWidget owner;
+    test::TempLogDir logDir;
+    MainWindow owner(logDir.log());
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Enter}) {
         QStringList seen;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
-            seen = {dialog->windowTitle(), dialog->findChild<QLabel*>("lblTitle")->text(),
-                    dialog->findChild<QLabel*>("lblVersion")->text()};
+            seen = {dialog->windowTitle(), dialog->findChild<QLabel*>("titleLabel")->text(),
+                    dialog->findChild<QLabel*>("versionLabel")->text()};
             dialog->setWindowTitle("changed");
             QTest::keyClick(dialog->focusWidget(), key);
         });
-        ShowAbout(&owner);
+        owner.findChild<QAction*>("aboutAction")->trigger();
         EXPECT_EQ(seen, QStringList({"About Kivra32", "Kivra32", "Version 1.1.0"}));
         EXPECT_TRUE(owner.findChildren<QDialog*>().isEmpty()) << "the window outlived its showing";
 
         QString help;
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
-            help = dialog->findChild<QTextBrowser*>("txtHelp")->toPlainText();
+            help = dialog->findChild<QTextBrowser*>("helpText")->toPlainText();
             QTest::keyClick(dialog->focusWidget(), key);
             if (dialog->isVisible()) dialog->close(), help = "stayed open";
         });
-        ShowHelp(&owner);
+        owner.findChild<QAction*>("helpAction")->trigger();
         EXPECT_TRUE(help.contains("Marks and grey") && help.contains("Alt+Up")) << key;
         EXPECT_FALSE(help.contains(QRegularExpression("KIVRA32|NAME|SYNOPSIS|--version|EXIT")));
     }

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QWidget>
+#include <QAction>
 
 #include "core/rtf_writer.h"
-#include "main_window/export_command.h"
+#include "main_window/main_window.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/rtf_text.h"
@@ -30,32 +30,32 @@ QByteArray readFile(const QString& path) {
 struct Export {
     test::TempLogDir logDir;
     QTemporaryDir outDir;
-    QWidget owner;
     EntryLog log = logDir.log();
-    ExportCommand command{&owner, log};
+    MainWindow window{log};
     test::ScriptedMessages messages;
     test::ScriptedSaveAs saveAs;
+    void run() { window.findChild<QAction*>("exportAction")->trigger(); }
     void to(const QString& path) {
         saveAs.queueChoice(path);
-        command.run();
+        run();
     }
 };
 
 // No log, a cancelled Save As and failed writes leave every file as it was.
 TEST(Export, RefusalsAndFailuresWriteNothingAndNameThePath) {
     Export e;
-    e.command.run();
+    e.run();
     ASSERT_EQ(e.messages.shown().size(), 1);
     EXPECT_EQ(e.messages.shown()[0].text, "Currently no entries exist");
-    EXPECT_EQ(e.messages.shown()[0].style, widgets::MsgStyle::Exclamation);
+    EXPECT_EQ(e.messages.shown()[0].icon, QMessageBox::Warning);
     EXPECT_TRUE(e.saveAs.shown().isEmpty());
     ASSERT_TRUE(QDir(e.logDir.path()).mkdir("KVtemp.dat"));  // no log, something else
-    e.command.run();
+    e.run();
     EXPECT_TRUE(e.messages.shown().last().text.contains(e.log.LogPath()));
     ASSERT_TRUE(QDir(e.logDir.path()).rmdir("KVtemp.dat"));
 
     e.logDir.writeBytes(kLog);
-    e.command.run();  // nothing queued: Save As is cancelled
+    e.run();  // nothing queued: Save As is cancelled
     ASSERT_EQ(e.saveAs.shown().size(), 1);
     EXPECT_EQ(e.saveAs.shown()[0].fileName, "INDEX");
     EXPECT_EQ(e.saveAs.shown()[0].filters,

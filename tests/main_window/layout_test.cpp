@@ -9,13 +9,13 @@
 #include <QWindow>
 #include <array>
 
-#include "about/frm_about.h"
-#include "main_window/frm_main.h"
+#include "about/about_dialog.h"
+#include "main_window/main_window.h"
 #include "platform/program_launcher.h"
 #include "platform/registry.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
-#include "view_current/frm_show_current.h"
+#include "view_current/view_current_dialog.h"
 #include "widgets/fixed_window.h"
 #include "widgets/twips.h"
 
@@ -33,9 +33,9 @@ struct Windows {
 
     const std::unique_ptr<platform::Registry> registry = platform::MakeSystemRegistry();
     const std::unique_ptr<platform::ProgramLauncher> launcher = platform::MakeProgramLauncher();
-    frmMain main;
-    frmShowCurrent current;
-    frmAbout about;
+    MainWindow main;
+    ViewCurrentDialog current;
+    AboutDialog about;
 };
 
 // Whatever the desktop's font, every window scales its layout so no caption is cut; on a screen
@@ -50,12 +50,12 @@ TEST(Layout, EveryLabelAndButtonHoldsItsTextAndTheWindowsFitTheScreen) {
                 const std::string name = std::string(family) + " " + std::to_string(points) +
                                          " pt, screen " + std::to_string(screenSize.width());
                 QApplication::setFont(widgets::FitFont(QFont(QString::fromLatin1(family), points),
-                                                       screenSize, &frmMain::SizeFor));
+                                                       screenSize, &MainWindow::sizeFor));
                 Windows windows(logDir.log());
-                const frmShowCurrent& current = windows.current;
-                current.lblCount()->setText("999,999 of 1,000,000");
-                EXPECT_LE(current.txtFind()->geometry().right(), current.lblCount()->x()) << name;
-                EXPECT_LT(current.lblCount()->geometry().right(), current.cmdClearAll()->x()) << name;
+                const ViewCurrentDialog& current = windows.current;
+                current.countLabel()->setText("999,999 of 1,000,000");
+                EXPECT_LE(current.findEdit()->geometry().right(), current.countLabel()->x()) << name;
+                EXPECT_LT(current.countLabel()->geometry().right(), current.clearAllButton()->x()) << name;
                 for (const QWidget* window : windows.all()) {
                     for (const QLabel* label : window->findChildren<QLabel*>()) {
                         const QSize room = label->contentsRect().size();
@@ -69,7 +69,7 @@ TEST(Layout, EveryLabelAndButtonHoldsItsTextAndTheWindowsFitTheScreen) {
                         EXPECT_EQ(button->sizeHint().boundedTo(button->size()), button->sizeHint())
                             << name << ": " << button->objectName().toStdString();
                 }
-                const TwipsScale scale = TwipsScale::Application();
+                const TwipsScale scale = TwipsScale::forApplication();
                 EXPECT_TRUE(scale.x() >= 1.0 && scale.y() >= 1.0) << name;
                 const QRect screen(QPoint(100, 50), screenSize);
                 const QRect frame(widgets::CentredOn(screen, windows.main.size()),

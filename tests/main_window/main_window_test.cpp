@@ -17,13 +17,13 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-#include "main_window/frm_main.h"
+#include "main_window/main_window.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 #include "support/scripted_open_files.h"
 #include "support/temp_log_dir.h"
-#include "view_current/frm_show_current.h"
+#include "view_current/view_current_dialog.h"
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
@@ -41,14 +41,14 @@ protected:
         }
         if (saved.isEmpty()) saved = QDir::currentPath();
         QDir::setCurrent(dir("DL"));
-        window = std::make_unique<frmMain>(logDir.log());
+        window = std::make_unique<MainWindow>(logDir.log());
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         files = window->findChild<widgets::FileList*>("fileList");
-        dirs = window->findChild<widgets::DirectoryList*>("dirPaths");
-        drives = window->findChild<widgets::DriveList*>("drvDriveList");
-        box = window->findChild<QLineEdit*>("txtDescription");
+        dirs = window->findChild<widgets::DirectoryList*>("directoryList");
+        drives = window->findChild<widgets::DriveList*>("driveList");
+        box = window->findChild<QLineEdit*>("descriptionEdit");
     }
     void TearDown() override { QDir::setCurrent(saved); }
 
@@ -81,7 +81,7 @@ protected:
     QTemporaryDir tree;
     test::TempLogDir logDir;
     QString saved;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
     widgets::FileList* files = nullptr;
     widgets::DirectoryList* dirs = nullptr;
     widgets::DriveList* drives = nullptr;
@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
         EXPECT_TRUE(box->text().isEmpty());
         EXPECT_EQ(QApplication::focusWidget(), box);
         if (!row.current.isEmpty()) {
-            EXPECT_EQ(window->CurrentPath(), row.current);
+            EXPECT_EQ(window->currentPath(), row.current);
         }
         SetUp();  // a fresh window for the next row
     }
@@ -181,10 +181,10 @@ TEST_F(MainWindowTest, NamesThatAreNotUtf8AreListedOpenedAndRecorded) {
     key(dirs, Qt::Key_Return);
     EXPECT_EQ(files->fileNames(), QStringList({u"résumé.txt"_qs}));
     clickFile(u"résumé.txt"_qs);
-    EXPECT_EQ(window->findChild<QLabel*>("lblAbbrPath")->toolTip(), dir(u"DL/café/résumé.txt"_qs));
+    EXPECT_EQ(window->findChild<QLabel*>("pathLabel")->toolTip(), dir(u"DL/café/résumé.txt"_qs));
     type("z");
     key(box, Qt::Key_Up, Qt::AltModifier);
-    EXPECT_EQ(dirs->Path(), dir("DL"));
+    EXPECT_EQ(dirs->path(), dir("DL"));
     EXPECT_EQ(logLines(), QStringList({dir(u"DL/café/résumé.txt"_qs) + " - z"}));
     ::unlink((folder + "/r\xE9sum\xE9.txt").constData());  // QDir cannot reach these names
     ::rmdir(folder.constData());
@@ -198,15 +198,15 @@ TEST_F(MainWindowTest, AVanishedDirectoryIsLeftForItsNearestParent) {
         type("v");
         QDir(dir("GONE")).removeRecursively();
         byF5 ? key(window.get(), Qt::Key_F5) : clickFile("memo.txt");  // still listed
-        EXPECT_EQ(dirs->Path(), QDir::toNativeSeparators(tree.path()));
+        EXPECT_EQ(dirs->path(), QDir::toNativeSeparators(tree.path()));
         EXPECT_EQ(logLines(), QStringList({dir("GONE") + QDir::separator() + " - v"}));
         ASSERT_TRUE(logDir.log().DeleteLog());
     }
 
     QDir::setCurrent(dir("DL"));
     QDir(dir("DL")).removeRecursively();
-    frmMain started(logDir.log());
-    EXPECT_EQ(started.findChild<widgets::DirectoryList*>("dirPaths")->Path(),
+    MainWindow started(logDir.log());
+    EXPECT_EQ(started.findChild<widgets::DirectoryList*>("directoryList")->path(),
               QDir::toNativeSeparators(QDir::homePath()));
 }
 
@@ -217,11 +217,11 @@ TEST_F(MainWindowTest, FixedFrameTabOrderListsLabelAndTheEmptyBox) {
     for (QWidget* w = drives; order.size() < 5; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus) order.append(w->objectName());
     EXPECT_EQ(order,
-              QStringList({"drvDriveList", "dirPaths", "fileList", "txtDescription", "cmdQuit"}));
+              QStringList({"driveList", "directoryList", "fileList", "descriptionEdit", "quitButton"}));
     clickFile("b.zip");
-    EXPECT_EQ(window->findChild<QLabel*>("lblAbbrPath")->text(), dir("DL/b.zip"));
+    EXPECT_EQ(window->findChild<QLabel*>("pathLabel")->text(), dir("DL/b.zip"));
     EXPECT_FALSE(dirs->setPath(dir("missing")));
-    EXPECT_EQ(dirs->Path(), dir("DL"));
+    EXPECT_EQ(dirs->path(), dir("DL"));
     box->setText(QString(40000, u'x'));  // the box has no limit of its own
     EXPECT_EQ(box->text().size(), 40000);
 
@@ -239,7 +239,7 @@ TEST_F(MainWindowTest, FixedFrameTabOrderListsLabelAndTheEmptyBox) {
 // no file current, the button clicked.
 TEST_F(MainWindowTest, TheFocusCanBeSeenOnEveryControl) {
     for (QWidget* control :
-         QList<QWidget*>{drives, dirs, files, window->findChild<QPushButton*>("cmdQuit")}) {
+         QList<QWidget*>{drives, dirs, files, window->findChild<QPushButton*>("quitButton")}) {
         if (control != drives) control->setFocus(Qt::MouseFocusReason);
         ASSERT_TRUE(control->hasFocus());
         const QImage focused = control->grab().toImage();
@@ -266,7 +266,7 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
     type("mine");
     clickFile("a.zip");
     EXPECT_EQ(notes("b.zip"), "Described: mine");  // at once, no read
-    EXPECT_TRUE(window->findChild<QLabel*>("lblAbbrPath")->toolTip().contains("other copy"));
+    EXPECT_TRUE(window->findChild<QLabel*>("pathLabel")->toolTip().contains("other copy"));
 
     // Rewritten by another copy, then by View Current: the marks follow.
     ASSERT_TRUE(logDir.log().WriteEntries({dir("DL/b.zip") + " - mine"}));  // a's line is deleted
@@ -276,10 +276,10 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
     clickFile("b.zip");
     EXPECT_EQ(box->placeholderText(), "mine");
     QTimer::singleShot(0, [] {
-        auto& form = *qobject_cast<frmShowCurrent*>(QApplication::activeModalWidget());
-        form.lstCurrent()->setCurrentIndex(form.lstCurrent()->model()->index(0, 0));
-        form.Command1_Click();  // Delete Entry, then Return
-        form.cmdOK_Click();
+        auto& form = *qobject_cast<ViewCurrentDialog*>(QApplication::activeModalWidget());
+        form.entryList()->setCurrentIndex(form.entryList()->model()->index(0, 0));
+        form.deleteButton()->click();  // Delete Entry, then Return
+        form.returnButton()->click();
     });
     key(window.get(), Qt::Key_V, Qt::ControlModifier);
     ASSERT_TRUE(settled());
@@ -297,7 +297,7 @@ TEST_F(MainWindowTest, ImportAppendsWhatTheLogLacksAndTheMarksShowIt) {
         QStringList added;
         QString told;  // in the last box
         QString aMark = {};
-        int answer = widgets::kAnswerYes;
+        QMessageBox::StandardButton answer = QMessageBox::Yes;
         rlim_t sizeLimit = RLIM_INFINITY;
     } rows[] = {
         {"a Windows log",
@@ -336,13 +336,13 @@ TEST_F(MainWindowTest, ImportAppendsWhatTheLogLacksAndTheMarksShowIt) {
          {},
          "KVtemp.dat (log): skipped, it is the log itself",
          {},
-         widgets::kAnswerNo},
+         QMessageBox::No},
         {"a failure midway",
          {{"r.txt", "/y - two\n/z - " + QByteArray(300, 'z')}},
          {},
          "too large\n\nNothing was imported",
          {},
-         widgets::kAnswerYes,
+         QMessageBox::Yes,
          200},
     };
     for (const auto& row : rows) {
@@ -372,8 +372,8 @@ TEST_F(MainWindowTest, ImportAppendsWhatTheLogLacksAndTheMarksShowIt) {
             QString(row.told).replace("%1", QDir::toNativeSeparators(tree.filePath("gone")))))
             << messages.shown().last().text.toStdString();
         if (messages.shown()[0].text.endsWith("entries?")) {
-            EXPECT_EQ(messages.shown()[0].style,
-                      widgets::MsgStyle::YesNo | widgets::MsgStyle::DefaultButton2);
+            EXPECT_EQ(messages.shown()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+            EXPECT_EQ(messages.shown()[0].defaultButton, QMessageBox::No);
         }
         EXPECT_EQ(fileIndex("a.zip").data(Qt::AccessibleDescriptionRole).toString(), row.aMark);
         EXPECT_EQ(box->text(), "keep");
@@ -385,7 +385,7 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     type("keep me");
     pickDrive(dir("no-medium"));
     EXPECT_FALSE(QFile::exists(logDir.logFile()));
-    EXPECT_EQ(dirs->Path(), dir("DL"));
+    EXPECT_EQ(dirs->path(), dir("DL"));
 
     test::ScriptedMessages messages;
     ASSERT_TRUE(QDir(logDir.path()).mkdir("KVtemp.dat"));
@@ -393,10 +393,10 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_TRUE(messages.shown()[0].text.contains(dir("DL/a.zip") + " - keep me"));  // as it was
     EXPECT_TRUE(messages.shown()[0].text.contains(logDir.log().LogPath()));
-    EXPECT_EQ(window->CurrentPath(), dir("DL/b.zip"));
+    EXPECT_EQ(window->currentPath(), dir("DL/b.zip"));
 
     // A log that may not be used is told as the window first shows, once.
-    frmMain refused(EntryLog(logDir.path(), "not used"));
+    MainWindow refused(EntryLog(logDir.path(), "not used"));
     for (int shown = 0; shown < 2; ++shown) refused.show(), QTest::qWait(50), refused.hide();
     EXPECT_EQ(messages.shown().size(), 2);
     EXPECT_EQ(messages.shown().last().text, "not used");
@@ -409,7 +409,7 @@ TEST_F(MainWindowTest, TheDriveListShowsThePlaceThatHoldsTheShownFolder) {
     EXPECT_EQ(drives->currentText(), "top");
     type("d");
     emit drives->activated(drives->currentIndex());  // the place shown, the lists not at it
-    EXPECT_EQ(dirs->Path(), top);
+    EXPECT_EQ(dirs->path(), top);
     EXPECT_EQ(logLines(), QStringList({dir("DOCS") + QDir::separator() + " - d"}));
     dirs->setPath(dir("DL"));
     EXPECT_EQ(drives->currentText(), "dl");
@@ -429,9 +429,9 @@ TEST_F(MainWindowTest, TheShownFolderFollowsTheDisk) {
     EXPECT_EQ(QApplication::focusWidget(), box);
     QFile::remove(dir("DL/a.zip"));  // the current file itself
     ASSERT_TRUE(listed({"b.zip", "setup.iso"}));
-    EXPECT_EQ(window->CurrentPath(), dir("DL/a.zip"));
+    EXPECT_EQ(window->currentPath(), dir("DL/a.zip"));
     EXPECT_EQ(highlighted(), "");
-    EXPECT_TRUE(window->findChild<QLabel*>("lblAbbrPath")->toolTip().contains("no longer exists"));
+    EXPECT_TRUE(window->findChild<QLabel*>("pathLabel")->toolTip().contains("no longer exists"));
     EXPECT_FALSE(QFile::exists(logDir.logFile()));
 }
 
@@ -448,9 +448,9 @@ TEST_F(MainWindowTest, CtrlHShowsAndHidesDotFilesAndNeverMoves) {
     ctrlH();
     EXPECT_EQ(files->fileNames(), QStringList({"a.zip", "b.zip"}));
     EXPECT_TRUE(dirs->findItems(".cache", Qt::MatchExactly).isEmpty());
-    EXPECT_EQ(window->CurrentPath(), dir("DL/.hidden"));
+    EXPECT_EQ(window->currentPath(), dir("DL/.hidden"));
     EXPECT_EQ(highlighted(), "");
-    EXPECT_FALSE(window->findChild<QLabel*>("lblAbbrPath")->toolTip().contains("no longer"));
+    EXPECT_FALSE(window->findChild<QLabel*>("pathLabel")->toolTip().contains("no longer"));
 }
 
 // A path given at start, relative to the current directory DL: what becomes current.
@@ -471,7 +471,7 @@ TEST_F(MainWindowTest, APathGivenAtStartIsShownAsIfTheUserWentThere) {
         SCOPED_TRACE(row.path.constData());
         test::ScriptedMessages messages;
         window->startAt(row.path);
-        EXPECT_EQ(window->CurrentPath(), row.current);
+        EXPECT_EQ(window->currentPath(), row.current);
         EXPECT_EQ(highlighted(), row.highlight);
         EXPECT_EQ(window->showHidden(), row.hidden);
         EXPECT_EQ(messages.shown().size(), row.current.isEmpty() ? 1 : 0);
@@ -487,7 +487,7 @@ TEST_F(MainWindowTest, ADeepFileGivenAtStartIsInView) {
     for (int i = 0; i < 12'000; ++i)
         QFile(tree.filePath(QString("MANY/f%1").arg(i, 5, 10, QChar('0'))))
             .open(QIODevice::WriteOnly);
-    frmMain started(logDir.log());
+    MainWindow started(logDir.log());
     started.startAt(QFile::encodeName(dir("MANY/f09000")));
     started.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&started));
@@ -506,11 +506,11 @@ TEST_F(MainWindowTest, AnEntryGoneToIsShown) {
         type("d");
         QTimer::singleShot(0, [] {
             QListView* list =
-                static_cast<frmShowCurrent*>(QApplication::activeModalWidget())->lstCurrent();
+                static_cast<ViewCurrentDialog*>(QApplication::activeModalWidget())->entryList();
             emit list->doubleClicked(list->model()->index(0, 0));
         });
-        window->FileView_Click();
-        EXPECT_EQ(window->CurrentPath(), entry.endsWith("x.txt") ? dir("DOCS") : entry);
+        window->findChild<QAction*>("viewCurrentAction")->trigger();
+        EXPECT_EQ(window->currentPath(), entry.endsWith("x.txt") ? dir("DOCS") : entry);
         EXPECT_EQ(highlighted(), entry.endsWith("memo.txt") ? "memo.txt" : "");
         EXPECT_EQ(logLines(),
                   QStringList({entry + " - note", dir("DL") + QDir::separator() + " - d"}));
@@ -536,20 +536,20 @@ TEST_F(MainWindowTest, QuittingAsksBeforeATypedDescriptionIsLost) {
     const struct {
         std::function<void()> quit;
         QString typed;
-        int answer;  // the window stays only at Cancel
+        QMessageBox::StandardButton answer;  // the window stays only at Cancel
     } rows[] = {
-        {ctrlQ, "", widgets::kAnswerCancel},
-        {ctrlQ, "abc", widgets::kAnswerYes},
-        {[&] { window->findChild<QPushButton*>("cmdQuit")->click(); }, "abc", widgets::kAnswerNo},
-        {[&] { window->close(); }, "abc", widgets::kAnswerCancel}};
+        {ctrlQ, "", QMessageBox::Cancel},
+        {ctrlQ, "abc", QMessageBox::Yes},
+        {[&] { window->findChild<QPushButton*>("quitButton")->click(); }, "abc", QMessageBox::No},
+        {[&] { window->close(); }, "abc", QMessageBox::Cancel}};
     for (const auto& row : rows) {
         test::ScriptedMessages messages(row.answer);
         clickFile("a.zip");
         type(row.typed);
         row.quit();
         EXPECT_EQ(window->isVisible(),
-                  !row.typed.isEmpty() && row.answer == widgets::kAnswerCancel);
-        EXPECT_EQ(logLines(), row.answer == widgets::kAnswerYes
+                  !row.typed.isEmpty() && row.answer == QMessageBox::Cancel);
+        EXPECT_EQ(logLines(), row.answer == QMessageBox::Yes
                                   ? QStringList{dir("DL/a.zip") + " - abc"}
                                   : QStringList());
         ASSERT_EQ(messages.shown().size(), row.typed.isEmpty() ? 0 : 1);

@@ -10,7 +10,8 @@ namespace kivra::test {
 // the object. Every box is answered `answer`.
 class ScriptedMessages {
 public:
-    explicit ScriptedMessages(int answer = widgets::kAnswerOk) : answer_(answer) {
+    explicit ScriptedMessages(QMessageBox::StandardButton answer = QMessageBox::Ok)
+        : answer_(answer) {
         widgets::SetMessageHandler([this](const widgets::MessageRequest& request) {
             shown_.append(request);
             return answer_;
@@ -24,7 +25,7 @@ public:
 
 private:
     QList<widgets::MessageRequest> shown_;
-    int answer_;
+    QMessageBox::StandardButton answer_;
 };
 
 }  // namespace kivra::test

@@ -23,40 +23,39 @@
 #include "support/temp_log_dir.h"
 #include "view_current/current_entries_model.h"
 #include "view_current/entry_delegate.h"
-#include "view_current/frm_show_current.h"
-#include "view_current/open_view_current.h"
+#include "view_current/view_current_dialog.h"
 
 namespace kivra {
 namespace {
 
-using widgets::kAnswerNo;
-using widgets::kAnswerYes;
+using QMessageBox::No;
+using QMessageBox::Yes;
 using test::ScriptedMessages;
 using test::TempLogDir;
-using Act = std::function<void(frmShowCurrent&)>;
+using Act = std::function<void(ViewCurrentDialog&)>;
 
 const QByteArray kThree = "b - 2\r\nA - 1\r\nc - 3\r\n";
 
-QStringList listed(const frmShowCurrent& form) {
+QStringList listed(const ViewCurrentDialog& form) {
     QStringList rows;
-    const QAbstractItemModel* model = form.lstCurrent()->model();
+    const QAbstractItemModel* model = form.entryList()->model();
     for (int row = 0; row < model->rowCount(); ++row) rows.append(model->index(row, 0).data().toString());
     return rows;
 }
 
-void deleteRow(frmShowCurrent& form, int row) {
-    form.lstCurrent()->setCurrentIndex(form.lstCurrent()->model()->index(row, 0));
-    form.Command1()->click();
+void deleteRow(ViewCurrentDialog& form, int row) {
+    form.entryList()->setCurrentIndex(form.entryList()->model()->index(row, 0));
+    form.deleteButton()->click();
 }
 
-void deleteAll(frmShowCurrent& form) {
+void deleteAll(ViewCurrentDialog& form) {
     while (!listed(form).isEmpty()) deleteRow(form, 0);
 }
 
 // Put into the find box, as a paste does, and let finish.
-Act finding(const QString& text, Act then = [](frmShowCurrent&) {}) {
-    return [text, then](frmShowCurrent& form) {
-        form.txtFind()->setText(text);
+Act finding(const QString& text, Act then = [](ViewCurrentDialog&) {}) {
+    return [text, then](ViewCurrentDialog& form) {
+        form.findEdit()->setText(text);
         while (form.entries().finding()) QCoreApplication::processEvents();
         then(form);
     };
@@ -95,9 +94,9 @@ TEST(ViewCurrent, TheOrderIsAComparisonSortByTheFoldedLine) {
 
 // The keys, then "Delete Entry" unless the keys end with Delete.
 Act pressing(std::initializer_list<Qt::Key> keys) {
-    return [keys = QList<Qt::Key>(keys)](frmShowCurrent& form) {
-        for (const Qt::Key key : keys) QTest::keyClick(form.lstCurrent(), key);
-        if (keys.last() != Qt::Key_Delete) form.Command1()->click();
+    return [keys = QList<Qt::Key>(keys)](ViewCurrentDialog& form) {
+        for (const Qt::Key key : keys) QTest::keyClick(form.entryList(), key);
+        if (keys.last() != Qt::Key_Delete) form.deleteButton()->click();
     };
 }
 
@@ -112,28 +111,28 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         QByteArray byOthers = {};  // the log another copy leaves before "Return"; "-" deletes it
         QByteArray before = kThree;
     } rows[] = {
-        {"Return on a zero-byte log", [](frmShowCurrent&) {}, true, "", {}, ""},
-        {"Return, no change: sorted", [](frmShowCurrent&) {}, true, "A - 1\r\nb - 2\r\nc - 3\r\n"},
-        {"Return after a deletion", [](frmShowCurrent& f) { deleteRow(f, 1); }, true, "A - 1\r\nc - 3\r\n"},
+        {"Return on a zero-byte log", [](ViewCurrentDialog&) {}, true, "", {}, ""},
+        {"Return, no change: sorted", [](ViewCurrentDialog&) {}, true, "A - 1\r\nb - 2\r\nc - 3\r\n"},
+        {"Return after a deletion", [](ViewCurrentDialog& f) { deleteRow(f, 1); }, true, "A - 1\r\nc - 3\r\n"},
         {"Return after deleting all one by one", deleteAll, true, ""},
-        {"Return after Clear All", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }, true, "-"},
+        {"Return after Clear All", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }, true, "-"},
         {"close control after deleting all", deleteAll, false, kThree},
-        {"close control after Clear All, the find only spaces", finding("  ", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }), false, "-"},
-        {"Return after another copy's append", [](frmShowCurrent& f) { deleteRow(f, 1); }, true,
+        {"close control after Clear All, the find only spaces", finding("  ", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }), false, "-"},
+        {"Return after another copy's append", [](ViewCurrentDialog& f) { deleteRow(f, 1); }, true,
          "a - 0\r\nA - 1\r\nc - 3\r\n", kThree + "a - 0\r\n"},
         {"Return after another copy's rewrite: a deleted twin goes once",
-         [](frmShowCurrent& f) { deleteRow(f, 1); }, true, "A - 1\r\nb - 2\r\nc - 3\r\nd - 4\r\n",
+         [](ViewCurrentDialog& f) { deleteRow(f, 1); }, true, "A - 1\r\nb - 2\r\nc - 3\r\nd - 4\r\n",
          "c - 3\r\nb - 2\r\nd - 4\r\nA - 1\r\nb - 2\r\n"},
-        {"Return after another copy deleted the log", [](frmShowCurrent& f) { deleteRow(f, 1); },
+        {"Return after another copy deleted the log", [](ViewCurrentDialog& f) { deleteRow(f, 1); },
          true, "A - 1\r\nc - 3\r\n", "-"},
         {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}), true, "b - 2\r\nc - 3\r\n"},
         {"Up on the first", pressing({Qt::Key_Up}), true, "b - 2\r\nc - 3\r\n"},
         {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), true, "A - 1\r\nc - 3\r\n"},
-        {"a deletion in a find keeps the hidden", finding("3", [](frmShowCurrent& f) { deleteRow(f, 0); }),
+        {"a deletion in a find keeps the hidden", finding("3", [](ViewCurrentDialog& f) { deleteRow(f, 0); }),
          true, "A - 1\r\nb - 2\r\n"},
-        {"Clear All in a find", finding("b", [](frmShowCurrent& f) { f.cmdClearAll()->click(); }), true,
+        {"Clear All in a find", finding("b", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }), true,
          "A - 1\r\nb - 2\r\nc - 3\r\n"},
-        {"Esc clears the find", finding("3", [](frmShowCurrent& f) { QTest::keyClick(f.txtFind(), Qt::Key_Escape); deleteRow(f, 0); }),
+        {"Esc clears the find", finding("3", [](ViewCurrentDialog& f) { QTest::keyClick(f.findEdit(), Qt::Key_Escape); deleteRow(f, 0); }),
          true, "b - 2\r\nc - 3\r\n"},
     };
     // A home of its own, whose trash "Clear All" fills.
@@ -145,9 +144,9 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempLogDir dir;
-        ScriptedMessages messages(kAnswerYes);
+        ScriptedMessages messages(QMessageBox::Yes);
         dir.writeBytes(row.before);
-        const auto form = CreateViewCurrent(nullptr, dir.log());
+        const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
         ASSERT_TRUE(form);
         EXPECT_EQ(listed(*form).size(), row.before.count('\n'));
         form->show();
@@ -156,7 +155,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         row.act(*form);
         if (row.byOthers == "-") QFile::remove(dir.logFile());
         if (!row.byOthers.isEmpty() && row.byOthers != "-") dir.writeBytes(row.byOthers);
-        row.byReturn ? form->cmdOK()->click() : void(form->close());
+        row.byReturn ? form->returnButton()->click() : void(form->close());
         EXPECT_FALSE(form->isVisible());
         EXPECT_EQ(QFile::exists(dir.logFile()), row.expected != "-");
         EXPECT_EQ(dir.bytes(), row.expected == "-" ? QByteArray() : row.expected);
@@ -171,16 +170,16 @@ TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
     TempLogDir dir;
     const QByteArray longLine = "C:\\x - " + QByteArray(10 << 20, '\xE9');
     dir.writeBytes("b - 2\r\n" + longLine + "\r\n");
-    const auto form = CreateViewCurrent(nullptr, dir.log());
+    const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
     form->show();
     const QString shown = listed(*form)[1];
     EXPECT_EQ(shown.size(), 1001);
     EXPECT_TRUE(shown.endsWith(u"é…"_qs));
-    const QRect rows[] = {form->lstCurrent()->visualRect(form->lstCurrent()->model()->index(0, 0)),
-                          form->lstCurrent()->visualRect(form->lstCurrent()->model()->index(1, 0))};
+    const QRect rows[] = {form->entryList()->visualRect(form->entryList()->model()->index(0, 0)),
+                          form->entryList()->visualRect(form->entryList()->model()->index(1, 0))};
     EXPECT_EQ(rows[0].height(), rows[1].height());
     deleteRow(*form, 0);
-    form->cmdOK()->click();
+    form->returnButton()->click();
     EXPECT_EQ(dir.bytes(), longLine + "\r\n");
 }
 
@@ -188,36 +187,36 @@ TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
 // "No" to Clear All and a failed rewrite keep the window, the list and the log.
 TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     TempLogDir dir;
-    ScriptedMessages messages(kAnswerNo);
-    OpenViewCurrent(nullptr, dir.log());
+    ScriptedMessages messages(QMessageBox::No);
+    EXPECT_FALSE(ViewCurrentDialog::fromLog(nullptr, dir.log()));
     ASSERT_TRUE(QDir(dir.path()).mkdir("KVtemp.dat"));
-    OpenViewCurrent(nullptr, dir.log());
+    EXPECT_FALSE(ViewCurrentDialog::fromLog(nullptr, dir.log()));
     ASSERT_TRUE(QDir(dir.path()).rmdir("KVtemp.dat"));
     // /proc/self/mem opens as an ordinary file but fails on the first read, even for root.
     ASSERT_TRUE(QFile::link("/proc/self/mem", dir.logFile()));
-    OpenViewCurrent(nullptr, dir.log());
+    EXPECT_FALSE(ViewCurrentDialog::fromLog(nullptr, dir.log()));
     ASSERT_EQ(messages.shown().size(), 3);
     EXPECT_EQ(messages.shown()[0].text, "Currently no entries exist");
-    EXPECT_EQ(messages.shown()[0].style, widgets::MsgStyle::Exclamation);
+    EXPECT_EQ(messages.shown()[0].icon, QMessageBox::Warning);
     for (const int shown : {1, 2})
         EXPECT_TRUE(messages.shown()[shown].text.contains(dir.log().LogPath()));
 
     ASSERT_TRUE(QFile::remove(dir.logFile()));
     dir.writeBytes(kThree);
-    const auto form = CreateViewCurrent(nullptr, dir.log());
+    const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
     form->show();
-    for (QWidget* target : {static_cast<QWidget*>(form->lstCurrent()), static_cast<QWidget*>(form->cmdOK())}) {
+    for (QWidget* target : {static_cast<QWidget*>(form->entryList()), static_cast<QWidget*>(form->returnButton())}) {
         target->setFocus();
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(target, key);
     }
-    form->cmdClearAll()->click();
+    form->clearAllButton()->click();
     ASSERT_EQ(messages.shown().size(), 4);
     EXPECT_EQ(messages.shown()[3].text, "Sure you want to delete all previous info?");
-    EXPECT_EQ(messages.shown()[3].style, widgets::MsgStyle::YesNo);
+    EXPECT_EQ(messages.shown()[3].buttons, QMessageBox::Yes | QMessageBox::No);
     deleteRow(*form, 0);
     {
         const test::FileSizeLimit limit(4);
-        form->cmdOK()->click();
+        form->returnButton()->click();
     }
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(listed(*form), QStringList({"b - 2", "c - 3"}));
@@ -245,11 +244,11 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
     dark.setColor(QPalette::ToolTipText, Qt::white);
     for (const QPalette& palette : {light, dark}) {
         QApplication::setPalette(palette);
-        const std::unique_ptr<frmShowCurrent> form = CreateViewCurrent(nullptr, dir.log());
+        const std::unique_ptr<ViewCurrentDialog> form = ViewCurrentDialog::fromLog(nullptr, dir.log());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         EXPECT_LT(form->entries().itemChecks(), 100u);
-        QListView* view = form->lstCurrent();
+        QListView* view = form->entryList();
         const std::pair<int, QString> rows[] = {{0, "No longer exists"},
                                                 {1, "Its folder or volume is not there"},
                                                 {2, ""},
@@ -291,7 +290,7 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
     const QString tail = "/x - " + QString(3000, u'é') + " needle";
     ASSERT_TRUE(dir.log().WriteEntries({"/Résumé - tax 2024", "/resume - draft", "/ÉTÉ - Tax 2023",
                                         "x - TAX 2024 final", tail}));
-    const auto form = CreateViewCurrent(nullptr, dir.log());
+    const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
     const struct { QString typed; QStringList shown; QString count; } rows[] = {
         {"resume", {"/resume - draft", "/Résumé - tax 2024"}, "2 of 5"},
         {" 2024  TAX ", {"/Résumé - tax 2024", "x - TAX 2024 final"}, "2 of 5"},
@@ -305,7 +304,7 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
         SCOPED_TRACE(row.typed.toStdString());
         finding(row.typed)(*form);
         EXPECT_EQ(listed(*form), row.shown);
-        EXPECT_EQ(form->lblCount()->text(), row.count);
+        EXPECT_EQ(form->countLabel()->text(), row.count);
     }
 }
 
@@ -316,9 +315,9 @@ TEST(ViewCurrent, EnterOnTheSelectedEntryGoesToIt) {
     const QString file = dir.logFile() + " - " + QString(1200, u'x');
     for (const int selected : {-1, 1, 0}) {
         ASSERT_TRUE(dir.log().WriteEntries({file, "x - no path"}));
-        const auto form = CreateViewCurrent(nullptr, dir.log());
+        const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
         form->show();
-        QListView* list = form->lstCurrent();
+        QListView* list = form->entryList();
         list->selectionModel()->select(list->model()->index(selected, 0), QItemSelectionModel::Select);
         QTest::keySequence(list, QKeySequence::Copy);
         QTest::keyClick(list, Qt::Key_Return);

@@ -15,7 +15,8 @@
 #include "core/description_index.h"
 #include "core/entry_log.h"
 #include "core/folder_watch.h"
-#include "main_window/export_command.h"
+#include "core/export_buffer.h"
+#include "widgets/save_as_dialog.h"
 #include "widgets/twips.h"
 
 class QAction;
@@ -33,41 +34,28 @@ class DriveList;
 class FileList;
 }  // namespace widgets
 
-class frmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(EntryLog log, QWidget* parent = nullptr);
-    ~frmMain() override;
+    explicit MainWindow(EntryLog log, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The window's size when laid out for `font`, menu bar included.
-    static QSize SizeFor(const QFont& font);
+    static QSize sizeFor(const QFont& font);
 
     // The full path of the current item; empty until the first navigation.
-    const QString& CurrentPath() const { return currentPath_; }
+    const QString& currentPath() const { return currentPath_; }
     const EntryLog& log() const { return log_; }
 
-    // Navigation.
-    void drvDriveList_Change();
-    void dirPaths_Change();
-    void fileList_Click();
-
-    // Commands.
-    void cmdQuit_Click();
-    void FileQuit_Click();
-    void FileView_Click();
-    void FileImport_Click();
-    void FileSave_Click();
-    void HelpHelp_Click();
-    void HelpAbout_Click();
     // F5: the drive, directory and file lists read afresh in place; nothing is recorded.
     void refreshLists();
     // Ctrl+H: hidden files and folders listed too, or no longer; nothing moves.
     void setShowHidden(bool show);
     bool showHidden() const { return showHidden_; }
     // A folder is shown as after a directory change; a file's folder is shown with the file
-    // current, as after a Click; a hidden one turns hidden items on. False when there is no such
-    // file or folder, or it cannot be listed. The path is in the file system's own bytes,
-    // relative to the current directory.
+    // current, as after a click on it; a hidden one turns hidden items on. False when there is
+    // no such file or folder, or it cannot be listed. The path is in the file system's own
+    // bytes, relative to the current directory.
     bool showNativePath(const QByteArray& path);
     // The path from the command line: shown, or a message naming it.
     void startAt(const QByteArray& path);
@@ -84,8 +72,18 @@ protected:
     // Every way out passes here: a description still in the box is not dropped without a word.
     void closeEvent(QCloseEvent* event) override;
 
+private slots:
+    void onDriveChosen();
+    void onDirectoryChosen();
+    void onFileChosen();
+    void quit();
+    void viewCurrent();
+    void importNotes();
+    void exportLog();
+    void showHelp();
+    void showAbout();
+
 private:
-    void Form_Load();
     void createControls();
     void createMenus();
     // Keys of the window that have no menu item: refresh, the parent directory, the File menu.
@@ -109,9 +107,11 @@ private:
     // The placeholder and the label's tooltip for the current item.
     void showNotesOfCurrent();
 
-    const TwipsScale scale_ = TwipsScale::Application();
+    const TwipsScale scale_ = TwipsScale::forApplication();
     EntryLog log_;
-    ExportCommand exportCommand_;
+    // Kept for the window's lifetime: the dialog remembers its folder between exports.
+    ExportBuffer exportBuffer_;
+    widgets::SaveAsDialog saveAsDialog_;
     QString currentPath_;
     bool currentIsFile_ = false;
     std::shared_ptr<DescriptionIndex> notes_;
@@ -124,12 +124,12 @@ private:
     FolderWatch folderWatch_;
     bool showHidden_ = false;
 
-    widgets::DriveList* drvDriveList_ = nullptr;
-    widgets::DirectoryList* dirPaths_ = nullptr;
+    widgets::DriveList* driveList_ = nullptr;
+    widgets::DirectoryList* directoryList_ = nullptr;
     widgets::FileList* fileList_ = nullptr;
-    QLabel* lblAbbrPath_ = nullptr;
-    QLineEdit* txtDescription_ = nullptr;
-    QPushButton* cmdQuit_ = nullptr;
+    QLabel* pathLabel_ = nullptr;
+    QLineEdit* descriptionEdit_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QList<QAction*> windowShortcuts_;
 };

@@ -1,4 +1,4 @@
-#include "view_current/frm_show_current.h"
+#include "view_current/view_current_dialog.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <functional>
@@ -90,9 +91,7 @@ private:
 
 }  // namespace
 
-int frmShowCurrent::LoadedCount = 0;
-
-frmShowCurrent::frmShowCurrent(QWidget* owner, EntryLog log)
+ViewCurrentDialog::ViewCurrentDialog(QWidget* owner, EntryLog log)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
@@ -100,145 +99,159 @@ frmShowCurrent::frmShowCurrent(QWidget* owner, EntryLog log)
     setWindowTitle(tr("Kivra/32 - View Current"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/view_current.xpm")));
     createControls();
-    Form_Load();
+    // The client area is 7512 x 5196 twips inside an outer size of 7608 x 5520.
+    setFixedSize(TwipsScale::forApplication().size(7512, 5196));
     widgets::KeepFixedSize(this);
 }
 
-void frmShowCurrent::createControls() {
+std::unique_ptr<ViewCurrentDialog> ViewCurrentDialog::fromLog(QWidget* owner,
+                                                              const EntryLog& log) {
+    if (!log.LogExists()) {
+        const QString notAFile = log.NotAFileMessage();
+        widgets::ShowWarning(owner, notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile);
+        return nullptr;
+    }
+    // Half a log must not be listed: "Return" would overwrite the file with it.
+    EntryTable table;
+    if (const LogResult read = table.load(log.LogPath()); !read) {
+        widgets::ShowWarning(owner, read.error);
+        return nullptr;
+    }
+    auto dialog = std::make_unique<ViewCurrentDialog>(owner, log);
+    dialog->addEntries(std::move(table));
+    return dialog;
+}
+
+void ViewCurrentDialog::createControls() {
     model_ = new CurrentEntriesModel(this);
     auto* list = new EntryListView(this);
     list->entered = [this](const QModelIndex& index) { goToEntry(index); };
-    lstCurrent_ = list;
-    lstCurrent_->setObjectName(QStringLiteral("lstCurrent"));
-    lstCurrent_->setAccessibleName(tr("Entries"));
-    lstCurrent_->setModel(model_);
-    const TwipsScale scale = TwipsScale::Application();
-    lstCurrent_->setGeometry(scale.Rect(180, 144, 7140, 4080));
-    lstCurrent_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstCurrent_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    entryList_ = list;
+    entryList_->setObjectName(QStringLiteral("entryList"));
+    entryList_->setAccessibleName(tr("Entries"));
+    entryList_->setModel(model_);
+    const TwipsScale scale = TwipsScale::forApplication();
+    entryList_->setGeometry(scale.rect(180, 144, 7140, 4080));
+    entryList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    entryList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Without it the view measures every row, which a large log cannot afford.
-    lstCurrent_->setUniformItemSizes(true);
+    entryList_->setUniformItemSizes(true);
     // Every change of the row count lays out every row again; in batches, the rows on show are
     // painted first and the rest follow between events, so "Delete Entry" answers at once.
-    lstCurrent_->setLayoutMode(QListView::Batched);
-    lstCurrent_->setBatchSize(10'000);
-    QPalette palette = lstCurrent_->palette();
+    entryList_->setLayoutMode(QListView::Batched);
+    entryList_->setBatchSize(10'000);
+    QPalette palette = entryList_->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
-    lstCurrent_->setPalette(palette);
+    entryList_->setPalette(palette);
 
-    cmdOK_ = makeButton(tr("Return"), scale.Rect(6048, 4572, 1272, 516), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    Command1_ = makeButton(tr("Delete Entry"), scale.Rect(4500, 4572, 1272, 516), this);
-    Command1_->setObjectName(QStringLiteral("Command1"));
-    cmdClearAll_ = makeButton(tr("Clear All"), scale.Rect(2952, 4572, 1272, 516), this);
-    cmdClearAll_->setObjectName(QStringLiteral("cmdClearAll"));
+    returnButton_ = makeButton(tr("Return"), scale.rect(6048, 4572, 1272, 516), this);
+    returnButton_->setObjectName(QStringLiteral("returnButton"));
+    deleteButton_ = makeButton(tr("Delete Entry"), scale.rect(4500, 4572, 1272, 516), this);
+    deleteButton_->setObjectName(QStringLiteral("deleteButton"));
+    clearAllButton_ = makeButton(tr("Clear All"), scale.rect(2952, 4572, 1272, 516), this);
+    clearAllButton_->setObjectName(QStringLiteral("clearAllButton"));
 
     // Left of "Clear All", in the room under the list; last in the tab order, so the order
     // the window always had stays.
-    txtFind_ = new QLineEdit(this);
-    txtFind_->setObjectName(QStringLiteral("txtFind"));
-    txtFind_->setGeometry(scale.Rect(180, 4686, 1032, 288));
-    txtFind_->setPlaceholderText(tr("Find"));
-    txtFind_->setAccessibleName(tr("Find"));
-    txtFind_->installEventFilter(this);
-    lblCount_ = new QLabel(this);
-    lblCount_->setObjectName(QStringLiteral("lblCount"));
-    lblCount_->setGeometry(scale.Rect(1284, 4734, 1644, 192));
-    lblCount_->setTextFormat(Qt::PlainText);
+    findEdit_ = new QLineEdit(this);
+    findEdit_->setObjectName(QStringLiteral("findEdit"));
+    findEdit_->setGeometry(scale.rect(180, 4686, 1032, 288));
+    findEdit_->setPlaceholderText(tr("Find"));
+    findEdit_->setAccessibleName(tr("Find"));
+    findEdit_->installEventFilter(this);
+    countLabel_ = new QLabel(this);
+    countLabel_->setObjectName(QStringLiteral("countLabel"));
+    countLabel_->setGeometry(scale.rect(1284, 4734, 1644, 192));
+    countLabel_->setTextFormat(Qt::PlainText);
 
-    setTabOrder(lstCurrent_, cmdOK_);
-    setTabOrder(cmdOK_, Command1_);
-    setTabOrder(Command1_, cmdClearAll_);
-    setTabOrder(cmdClearAll_, txtFind_);
-    lstCurrent_->setFocus();
+    setTabOrder(entryList_, returnButton_);
+    setTabOrder(returnButton_, deleteButton_);
+    setTabOrder(deleteButton_, clearAllButton_);
+    setTabOrder(clearAllButton_, findEdit_);
+    entryList_->setFocus();
 
-    connect(cmdOK_, &QPushButton::clicked, this, &frmShowCurrent::cmdOK_Click);
-    connect(Command1_, &QPushButton::clicked, this, &frmShowCurrent::Command1_Click);
-    connect(cmdClearAll_, &QPushButton::clicked, this, &frmShowCurrent::cmdClearAll_Click);
-    new QShortcut(QKeySequence(Qt::Key_Delete), this, this, &frmShowCurrent::Command1_Click);
+    connect(returnButton_, &QPushButton::clicked, this, &ViewCurrentDialog::leave);
+    connect(deleteButton_, &QPushButton::clicked, this, &ViewCurrentDialog::deleteEntry);
+    connect(clearAllButton_, &QPushButton::clicked, this, &ViewCurrentDialog::clearAll);
+    new QShortcut(QKeySequence(Qt::Key_Delete), this, this, &ViewCurrentDialog::deleteEntry);
     new QShortcut(QKeySequence::Find, this, this, [this] {
-        txtFind_->setFocus(Qt::ShortcutFocusReason);
-        txtFind_->selectAll();
+        findEdit_->setFocus(Qt::ShortcutFocusReason);
+        findEdit_->selectAll();
     });
-    connect(txtFind_, &QLineEdit::textChanged, this, &frmShowCurrent::findEdited);
+    connect(findEdit_, &QLineEdit::textChanged, this, &ViewCurrentDialog::findEdited);
     // Not activated: single-click desktops fire it on one click.
-    connect(lstCurrent_, &QListView::doubleClicked, this, &frmShowCurrent::goToEntry);
-    connect(model_, &CurrentEntriesModel::found, this, &frmShowCurrent::showCount);
-    connect(model_, &QAbstractItemModel::rowsRemoved, this, &frmShowCurrent::showCount);
+    connect(entryList_, &QListView::doubleClicked, this, &ViewCurrentDialog::goToEntry);
+    connect(model_, &CurrentEntriesModel::found, this, &ViewCurrentDialog::showCount);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, &ViewCurrentDialog::showCount);
 }
 
-void frmShowCurrent::findEdited(const QString& text) {
-    lstCurrent_->selectionModel()->clearSelection();
+void ViewCurrentDialog::findEdited(const QString& text) {
+    entryList_->selectionModel()->clearSelection();
     model_->setFind(text);
     // Never pressed on a list that shows a part; spaces alone show all.
-    cmdClearAll_->setEnabled(model_->findsAll());
+    clearAllButton_->setEnabled(model_->findsAll());
 }
 
-void frmShowCurrent::showCount() {
+void ViewCurrentDialog::showCount() {
     if (model_->findsAll()) {
-        lblCount_->clear();
+        countLabel_->clear();
         return;
     }
     QLocale locale;
     // The C locale leaves out the thousands separator by default.
     locale.setNumberOptions(QLocale::DefaultNumberOptions);
-    lblCount_->setText(
+    countLabel_->setText(
         tr("%1 of %2")
             .arg(locale.toString(model_->rowCount()), locale.toString(model_->keptCount())));
 }
 
-void frmShowCurrent::goToEntry(const QModelIndex& index) {
+void ViewCurrentDialog::goToEntry(const QModelIndex& index) {
     const QString line = index.data(CurrentEntriesModel::LineRole).toString();
     if (!BeginsWithPath(line)) return;
     // Deletions are written first; a failed rewrite keeps the window and goes nowhere.
     if (leave()) chosenEntry_ = line;
 }
 
-void frmShowCurrent::Form_Load() {
-    // The client area is 7512 x 5196 twips inside an outer size of 7608 x 5520.
-    setFixedSize(TwipsScale::Application().Size(7512, 5196));
-    LoadedCount = model_->keptCount();
-}
+void ViewCurrentDialog::addEntries(EntryTable table) { model_->addEntries(std::move(table)); }
 
-void frmShowCurrent::addEntries(EntryTable table) { model_->addEntries(std::move(table)); }
-
-int frmShowCurrent::selectedRow() const {
-    const QModelIndexList selected = lstCurrent_->selectionModel()->selectedIndexes();
+int ViewCurrentDialog::selectedRow() const {
+    const QModelIndexList selected = entryList_->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-void frmShowCurrent::Command1_Click() {
+void ViewCurrentDialog::deleteEntry() {
     const int row = selectedRow();
     if (row < 0) return;
     model_->removeItem(row);
-    lstCurrent_->selectionModel()->clearSelection();
+    entryList_->selectionModel()->clearSelection();
     entryDeleted_ = true;
 }
 
-void frmShowCurrent::cmdClearAll_Click() {
-    const int answer = widgets::ShowMessage(this, tr("Sure you want to delete all previous info?"),
-                                            widgets::MsgStyle::YesNo);
-    if (answer != widgets::kAnswerYes) return;
+void ViewCurrentDialog::clearAll() {
+    const auto answer =
+        widgets::ShowMessage({.parent = this,
+                              .text = tr("Sure you want to delete all previous info?"),
+                              .buttons = QMessageBox::Yes | QMessageBox::No});
+    if (answer != QMessageBox::Yes) return;
     // Deleted first: when the file stays, so does the list that still matches it. Into the trash,
     // where there is one, so years of notes are not lost to one Enter.
     if (const LogResult deleted = log_.TrashLog(); !deleted) {
-        widgets::ShowMessage(this, deleted.error, widgets::MsgStyle::Exclamation);
+        widgets::ShowWarning(this, deleted.error);
         return;
     }
     model_->clear();
     entryDeleted_ = false;
 }
 
-void frmShowCurrent::cmdOK_Click() { leave(); }
-
-bool frmShowCurrent::leave() {
-    if (model_->keptCount() != LoadedCount || entryDeleted_) {
+bool ViewCurrentDialog::leave() {
+    // The list goes back sorted; an empty one only when the user deleted every entry.
+    if (model_->keptCount() != 0 || entryDeleted_) {
         // Locked from the read to the write, so another copy's append in between is not lost. On
         // failure the window stays open, so nothing the user did is lost.
         const LogResult written = log_.Locked([this] { return model_->writeBack(log_); });
         if (!written) {
-            widgets::ShowMessage(this, written.error, widgets::MsgStyle::Exclamation);
+            widgets::ShowWarning(this, written.error);
             return false;
         }
     }
@@ -246,17 +259,17 @@ bool frmShowCurrent::leave() {
     return true;
 }
 
-bool frmShowCurrent::eventFilter(QObject* watched, QEvent* event) {
+bool ViewCurrentDialog::eventFilter(QObject* watched, QEvent* event) {
     // Esc in the find box shows all again.
-    if (watched == txtFind_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !txtFind_->text().isEmpty()) {
-        txtFind_->clear();
+    if (watched == findEdit_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !findEdit_->text().isEmpty()) {
+        findEdit_->clear();
         return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void frmShowCurrent::keyPressEvent(QKeyEvent* event) {
+void ViewCurrentDialog::keyPressEvent(QKeyEvent* event) {
     // Escape would reject the dialog; here it closes nothing.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();

@@ -8,18 +8,15 @@ class QWidget;
 
 namespace kivra {
 
-// The main window's "Help" command (F1): shows the Help window modally, owned by `owner`.
-void ShowHelp(QWidget* owner);
-
 // The Help window: the text the manual page is made from, as Qt renders Markdown, in the
 // desktop's font and colours. Lives for one showing; the caller owns it.
-class frmHelp : public QDialog {
+class HelpDialog : public QDialog {
 public:
-    explicit frmHelp(QWidget* owner);
+    explicit HelpDialog(QWidget* owner);
 
 private:
-    QTextBrowser* txtHelp = nullptr;
-    QPushButton* cmdOK = nullptr;
+    QTextBrowser* helpText_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 }  // namespace kivra

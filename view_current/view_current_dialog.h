@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "core/entry_log.h"
 #include "core/entry_table.h"
@@ -19,54 +20,54 @@ class CurrentEntriesModel;
 // it. The opener owns it and discards it when it closes. The find box shows only the entries
 // that hold the words typed; a double-click or Enter on an entry leaves as "Return" does and
 // names the entry, whose item the main window then shows.
-class frmShowCurrent : public QDialog {
+class ViewCurrentDialog : public QDialog {
     Q_OBJECT
 
 public:
-    frmShowCurrent(QWidget* owner, EntryLog log);
+    ViewCurrentDialog(QWidget* owner, EntryLog log);
 
-    // The number of items at load, kept from one opening to the next.
-    static int LoadedCount;
+    // A window filled from the log, not yet shown; null when there is no log or it cannot be
+    // read completely, after telling the user why.
+    static std::unique_ptr<ViewCurrentDialog> fromLog(QWidget* owner, const EntryLog& log);
 
     void addEntries(EntryTable table);
     const CurrentEntriesModel& entries() const { return *model_; }
 
-    QListView* lstCurrent() const { return lstCurrent_; }
-    QPushButton* cmdOK() const { return cmdOK_; }
-    QPushButton* Command1() const { return Command1_; }
-    QPushButton* cmdClearAll() const { return cmdClearAll_; }
-    QLineEdit* txtFind() const { return txtFind_; }
-    QLabel* lblCount() const { return lblCount_; }
+    QListView* entryList() const { return entryList_; }
+    QPushButton* returnButton() const { return returnButton_; }
+    QPushButton* deleteButton() const { return deleteButton_; }
+    QPushButton* clearAllButton() const { return clearAllButton_; }
+    QLineEdit* findEdit() const { return findEdit_; }
+    QLabel* countLabel() const { return countLabel_; }
 
     // The entry the user went to, whole as in the log; empty when the window was left otherwise.
     const QString& chosenEntry() const { return chosenEntry_; }
-
-    void Form_Load();
-    void Command1_Click();
-    void cmdClearAll_Click();
-    void cmdOK_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
-    void createControls();
-    int selectedRow() const;
+private slots:
+    void deleteEntry();
+    void clearAll();
     // "Return": false when the rewrite failed and the window stays.
     bool leave();
     void goToEntry(const QModelIndex& index);
     void findEdited(const QString& text);
     void showCount();
 
+private:
+    void createControls();
+    int selectedRow() const;
+
     EntryLog log_;
     CurrentEntriesModel* model_ = nullptr;
-    QListView* lstCurrent_ = nullptr;
-    QPushButton* cmdOK_ = nullptr;
-    QPushButton* Command1_ = nullptr;
-    QPushButton* cmdClearAll_ = nullptr;
-    QLineEdit* txtFind_ = nullptr;
-    QLabel* lblCount_ = nullptr;
+    QListView* entryList_ = nullptr;
+    QPushButton* returnButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* clearAllButton_ = nullptr;
+    QLineEdit* findEdit_ = nullptr;
+    QLabel* countLabel_ = nullptr;
     QString chosenEntry_;
     // An emptied list is written back only when the user deleted the entries one by one; after
     // "Clear All" the log stays deleted.

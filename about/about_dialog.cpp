@@ -1,4 +1,4 @@
-#include "about/frm_about.h"
+#include "about/about_dialog.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -56,88 +56,75 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, bool w
 
 }  // namespace
 
-void ShowAbout(QWidget* owner) {
-    const auto registry = platform::MakeSystemRegistry();
-    const auto launcher = platform::MakeProgramLauncher();
-    frmAbout about(owner, SysInfoServices{*registry, *launcher, platform::IsOrdinaryFile});
-    about.exec();
-}
-
-frmAbout::frmAbout(QWidget* owner, SysInfoServices services)
+AboutDialog::AboutDialog(QWidget* owner, SysInfoServices services)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
       services_(std::move(services)) {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QStringLiteral("About Kivra/32"));
     setWindowIcon(AppIcon());
     setModal(true);
     createControls();
-    Form_Load();
+    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(app::kTitle));
+    versionLabel_->setText(
+        QStringLiteral("Version %1.%2.%3").arg(app::kMajor).arg(app::kMinor).arg(app::kRevision));
+    titleLabel_->setText(QString::fromLatin1(app::kTitle));
+    placeControls();
     widgets::KeepFixedSize(this);
 }
 
-void frmAbout::createControls() {
-    picIcon = makeLabel(this, "picIcon", {}, false);
-    picIcon->setPixmap(windowIcon().pixmap(qRound(kIconPixels * scale_.y())));
-    picIcon->setAccessibleName(QStringLiteral("Kivra/32"));
-    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Application Title"), false);
-    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"), false);
-    lblDescription = makeLabel(this, "lblDescription", QString::fromLatin1(kDescriptionText), true);
-    Label1 = makeLabel(this, "Label1", QString::fromLatin1(kUpdatesText), true);
-    lblDisclaimer = makeLabel(this, "lblDisclaimer", QString::fromLatin1(kDisclaimerText), true);
+void AboutDialog::createControls() {
+    iconLabel_ = makeLabel(this, "iconLabel", {}, false);
+    iconLabel_->setPixmap(windowIcon().pixmap(qRound(kIconPixels * scale_.y())));
+    iconLabel_->setAccessibleName(QStringLiteral("Kivra/32"));
+    titleLabel_ = makeLabel(this, "titleLabel", QStringLiteral("Application Title"), false);
+    versionLabel_ = makeLabel(this, "versionLabel", QStringLiteral("Version"), false);
+    descriptionLabel_ = makeLabel(this, "descriptionLabel", QString::fromLatin1(kDescriptionText), true);
+    updatesLabel_ = makeLabel(this, "updatesLabel", QString::fromLatin1(kUpdatesText), true);
+    disclaimerLabel_ = makeLabel(this, "disclaimerLabel", QString::fromLatin1(kDisclaimerText), true);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    setTabOrder(cmdOK, cmdSysInfo);
-    cmdOK->setFocus();
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setDefault(true);
+    sysInfoButton_ = new QPushButton(QStringLiteral("&System Info..."), this);
+    sysInfoButton_->setObjectName(QStringLiteral("sysInfoButton"));
+    setTabOrder(okButton_, sysInfoButton_);
+    okButton_->setFocus();
 
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(okButton_, &QPushButton::clicked, this, &AboutDialog::reject);
+    connect(sysInfoButton_, &QPushButton::clicked, this, &AboutDialog::startSystemInfo);
 }
 
-void frmAbout::placeControls() {
+void AboutDialog::placeControls() {
     const auto place = [this](QWidget* widget, const Placement& at) {
-        widget->setGeometry(scale_.Rect(at.left, at.top, at.width, at.height));
+        widget->setGeometry(scale_.rect(at.left, at.top, at.width, at.height));
     };
-    place(picIcon, kIcon);
+    place(iconLabel_, kIcon);
     // A picture box that sizes itself to its picture: the icon is shown whole.
-    picIcon->resize(picIcon->size().expandedTo(picIcon->pixmap().deviceIndependentSize().toSize()));
-    place(lblTitle, kTitle);
-    place(lblVersion, kVersion);
-    place(lblDescription, kDescription);
-    place(Label1, kUpdates);
-    place(lblDisclaimer, kDisclaimer);
-    place(cmdOK, kOk);
-    place(cmdSysInfo, kSysInfo);
-    setFixedSize(scale_.Size(kClientWidth, kClientHeight));
+    iconLabel_->resize(iconLabel_->size().expandedTo(iconLabel_->pixmap().deviceIndependentSize().toSize()));
+    place(titleLabel_, kTitle);
+    place(versionLabel_, kVersion);
+    place(descriptionLabel_, kDescription);
+    place(updatesLabel_, kUpdates);
+    place(disclaimerLabel_, kDisclaimer);
+    place(okButton_, kOk);
+    place(sysInfoButton_, kSysInfo);
+    setFixedSize(scale_.size(kClientWidth, kClientHeight));
 }
 
-void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(app::kTitle));
-    lblVersion->setText(
-        QStringLiteral("Version %1.%2.%3").arg(app::kMajor).arg(app::kMinor).arg(app::kRevision));
-    lblTitle->setText(QString::fromLatin1(app::kTitle));
-    placeControls();
-}
+void AboutDialog::reject() { done(QDialog::Accepted); }
 
-void frmAbout::cmdOK_Click() { done(QDialog::Accepted); }
+void AboutDialog::startSystemInfo() { StartSysInfo(this, services_); }
 
-void frmAbout::reject() { cmdOK_Click(); }
-
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(this, services_); }
-
-void frmAbout::paintEvent(QPaintEvent* event) {
+void AboutDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     // The highlight of the etching is the theme's light shade: white in a light theme, and no
     // bright rule across a dark one.
-    painter.fillRect(scale_.X(kGreyLeft), scale_.Y(kGreyY), scale_.X(kGreyRight - kGreyLeft), 1,
+    painter.fillRect(scale_.scaledX(kGreyLeft), scale_.scaledY(kGreyY), scale_.scaledX(kGreyRight - kGreyLeft), 1,
                      QColor(128, 128, 128));
-    painter.fillRect(scale_.X(kWhiteLeft), scale_.Y(kWhiteY), scale_.X(kWhiteRight - kWhiteLeft), 2,
+    painter.fillRect(scale_.scaledX(kWhiteLeft), scale_.scaledY(kWhiteY), scale_.scaledX(kWhiteRight - kWhiteLeft), 2,
                      palette().color(QPalette::Light));
 }
 

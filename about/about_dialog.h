@@ -12,14 +12,12 @@ class QWidget;
 
 namespace kivra {
 
-// The main window's "About" command: shows the About window modally, owned by `owner`.
-void ShowAbout(QWidget* owner);
-
 // The About window: icon, title, version, what the tool does, a disclaimer, and a button that
 // starts the system-information tool. Lives for one showing; the caller owns it.
-class frmAbout : public QDialog {
+class AboutDialog : public QDialog {
+    Q_OBJECT
 public:
-    frmAbout(QWidget* owner, SysInfoServices services);
+    AboutDialog(QWidget* owner, SysInfoServices services);
 
     // Esc and the close box end the window the way "OK" does.
     void reject() override;
@@ -27,23 +25,23 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 
+private slots:
+    void startSystemInfo();
+
 private:
     void createControls();
     void placeControls();
-    void Form_Load();
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
 
     SysInfoServices services_;
-    const TwipsScale scale_ = TwipsScale::Application();
-    QLabel* picIcon = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblDescription = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdSysInfo = nullptr;
+    const TwipsScale scale_ = TwipsScale::forApplication();
+    QLabel* iconLabel_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
+    QLabel* descriptionLabel_ = nullptr;
+    QLabel* updatesLabel_ = nullptr;
+    QLabel* disclaimerLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* sysInfoButton_ = nullptr;
 };
 
 }  // namespace kivra

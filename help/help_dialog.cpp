@@ -1,4 +1,4 @@
-#include "help/frm_help.h"
+#include "help/help_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -27,38 +27,33 @@ QString helpMarkdown() {
 
 }  // namespace
 
-void ShowHelp(QWidget* owner) {
-    frmHelp help(owner);
-    help.exec();
-}
-
-frmHelp::frmHelp(QWidget* owner)
+HelpDialog::HelpDialog(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("frmHelp"));
+    setObjectName(QStringLiteral("HelpDialog"));
     setWindowTitle(QString::fromLatin1(app::kTitle) + QStringLiteral(" Help"));
     setWindowIcon(AppIcon());
     setModal(true);
 
-    txtHelp = new QTextBrowser(this);
-    txtHelp->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp->setAccessibleName(QStringLiteral("Help"));
-    txtHelp->setOpenLinks(false);
-    txtHelp->setMarkdown(helpMarkdown());
+    helpText_ = new QTextBrowser(this);
+    helpText_->setObjectName(QStringLiteral("helpText"));
+    helpText_->setAccessibleName(QStringLiteral("Help"));
+    helpText_->setOpenLinks(false);
+    helpText_->setMarkdown(helpMarkdown());
 
     auto* buttons = new QDialogButtonBox(this);
-    cmdOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
+    okButton_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtHelp);
+    layout->addWidget(helpText_);
     layout->addWidget(buttons);
 
     // The text scrolls by keys at once; Enter still reaches the default button.
-    txtHelp->setFocus();
-    const QFontMetrics metrics(txtHelp->font());
+    helpText_->setFocus();
+    const QFontMetrics metrics(helpText_->font());
     QSize wanted(metrics.averageCharWidth() * kColumns, metrics.lineSpacing() * kRows);
     if (const QScreen* shown = owner ? owner->screen() : screen())
         wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);

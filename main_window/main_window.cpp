@@ -1,0 +1,575 @@
+#include "main_window/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <limits>
+#include <utility>
+
+#include "about/about_dialog.h"
+#include "core/abbreviate_path.h"
+#include "core/app_info.h"
+#include "core/note_import.h"
+#include "core/name_decoding.h"
+#include "help/help_dialog.h"
+#include "widgets/open_files_dialog.h"
+#include "platform/directory_reader.h"
+#include "platform/native_path.h"
+#include "platform/ordinary_file.h"
+#include "view_current/view_current_dialog.h"
+#include "widgets/directory_list.h"
+#include "widgets/drive_list.h"
+#include "widgets/file_list.h"
+#include "widgets/fixed_window.h"
+#include "widgets/message_box.h"
+#include "widgets/note_marks.h"
+#include "widgets/twips.h"
+
+namespace kivra {
+
+namespace {
+
+constexpr int kLabelWidth = 64;
+constexpr int kClientWidth = 8016;
+constexpr int kClientHeight = 6588;
+
+// So the import's box fits on the screen however many files were picked.
+constexpr qsizetype kListedFiles = 15;
+
+QString tr(const char* text) { return QCoreApplication::translate("MainWindow", text); }
+
+// A log that is not there yet holds nothing.
+LogResult readLog(const EntryLog& log, QStringList& lines) {
+    lines.clear();
+    if (!log.LogExists()) {
+        const QString notAFile = log.NotAFileMessage();
+        return notAFile.isEmpty() ? LogResult{} : LogResult::failure(notAFile);
+    }
+    ReadResult read = log.ReadEntries();
+    if (!read.ok) return LogResult::failure(read.error);
+    lines = std::move(read.lines);
+    return {};
+}
+
+QString importSummary(const ImportPlan& plan) {
+    QStringList text;
+    for (qsizetype i = 0; i < plan.files.size() && i < kListedFiles; ++i) {
+        const ImportFile& file = plan.files[i];
+        const QString head = tr("%1 (%2)").arg(file.path, ImportFormatName(file.format));
+        if (!file.skipped.isEmpty())
+            text.append(tr("%1: skipped, %2").arg(head, file.skipped));
+        else if (file.entries.isEmpty())
+            text.append(tr("%1: no new entries").arg(head));
+        else
+            text.append(tr("%1: %2 new, the first:\n    %3")
+                            .arg(head, QString::number(file.entries.size()), file.entries.first()));
+    }
+    if (plan.files.size() > kListedFiles)
+        text.append(tr("and %1 more files").arg(plan.files.size() - kListedFiles));
+    if (plan.alreadyInLog > 0)
+        text.append(tr("%1 entries are already in the log.").arg(plan.alreadyInLog));
+    if (plan.repeated > 0) text.append(tr("%1 entries repeat one before them.").arg(plan.repeated));
+    return text.join(u'\n');
+}
+
+}  // namespace
+
+MainWindow::MainWindow(EntryLog log, QWidget* parent)
+    : QMainWindow(parent), log_(std::move(log)) {
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QString::fromLatin1(app::kMainCaption));
+    // A fixed dialog border: a close control, no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    createControls();
+    createMenus();
+    createKeys();
+    // The client area is the design's; the menu bar sits on top of it.
+    const QSize client = scale_.size(kClientWidth, kClientHeight);
+    centralWidget()->setFixedSize(client);
+    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+    widgets::KeepFixedSize(this);
+}
+
+QSize MainWindow::sizeFor(const QFont& font) {
+    QMenuBar bar;
+    bar.setFont(font);
+    bar.addMenu(tr("File"));
+    const QSize client = TwipsScale::forFont(font).size(kClientWidth, kClientHeight);
+    return {client.width(), client.height() + bar.sizeHint().height()};
+}
+
+MainWindow::~MainWindow() {
+    // The reader fills an index only it holds; it is let finish, never cut off.
+    if (reader_) {
+        reader_->wait();
+        delete reader_;
+    }
+}
+
+void MainWindow::createControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    directoryList_ = new widgets::DirectoryList(client);
+    directoryList_->setObjectName(QStringLiteral("directoryList"));
+    directoryList_->setAccessibleName(tr("Folders"));
+    directoryList_->setGeometry(scale_.rect(144, 504, 3072, 3312));
+
+    driveList_ = new widgets::DriveList(client);
+    driveList_->setObjectName(QStringLiteral("driveList"));
+    driveList_->setAccessibleName(tr("Drives"));
+    driveList_->setGeometry(scale_.rect(144, 3924, 3072, 288));
+
+    fileList_ = new widgets::FileList(client);
+    fileList_->setObjectName(QStringLiteral("fileList"));
+    fileList_->setAccessibleName(tr("Files"));
+    fileList_->setGeometry(scale_.rect(3312, 504, 4548, 3720));
+
+    auto* fileInfoBox = new QGroupBox(tr("File/Path Information"), client);
+    fileInfoBox->setObjectName(QStringLiteral("fileInfoBox"));
+    fileInfoBox->setGeometry(scale_.rect(144, 4428, 7716, 1344));
+
+    auto* pathCaption = new QLabel(tr("File/Path:"), fileInfoBox);
+    pathCaption->setObjectName(QStringLiteral("pathCaption"));
+    pathCaption->setGeometry(scale_.rect(360, 396, 768, 192));
+
+    pathLabel_ = new QLabel(fileInfoBox);
+    pathLabel_->setObjectName(QStringLiteral("pathLabel"));
+    pathLabel_->setGeometry(scale_.rect(1332, 396, 6132, 192));
+    pathLabel_->setTextFormat(Qt::PlainText);
+    pathLabel_->setAccessibleName(tr("File/Path: "));
+
+    auto* descriptionCaption = new QLabel(tr("Description:"), fileInfoBox);
+    descriptionCaption->setObjectName(QStringLiteral("descriptionCaption"));
+    descriptionCaption->setGeometry(scale_.rect(360, 756, 912, 192));
+
+    descriptionEdit_ = new QLineEdit(fileInfoBox);
+    descriptionEdit_->setObjectName(QStringLiteral("descriptionEdit"));
+    descriptionEdit_->setAccessibleName(tr("Description"));
+    descriptionEdit_->setGeometry(scale_.rect(1296, 720, 6132, 288));
+    descriptionEdit_->setMaxLength(std::numeric_limits<int>::max());  // Qt's default is 32,767
+    descriptionEdit_->installEventFilter(this);
+
+    quitButton_ = new QPushButton(tr("&Quit"), client);
+    quitButton_->setObjectName(QStringLiteral("quitButton"));
+    quitButton_->setAccessibleName(tr("Quit"));
+    quitButton_->setGeometry(scale_.rect(6624, 5940, 1236, 516));
+    quitButton_->setAutoDefault(false);
+
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{fileInfoBox, pathCaption, pathLabel_, descriptionCaption})
+        w->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(driveList_, directoryList_);
+    setTabOrder(directoryList_, fileList_);
+    setTabOrder(fileList_, descriptionEdit_);
+    setTabOrder(descriptionEdit_, quitButton_);
+
+    // At start the lists show the current directory, the label and CurrentPath stay empty. A
+    // current directory that is gone or cannot be read would leave them empty with no way out.
+    const QByteArray current = platform::CurrentDirectory();
+    if (current.isEmpty() || !directoryList_->setNativePath(current))
+        if (!directoryList_->setPath(QDir::homePath())) directoryList_->setPath(QDir::rootPath());
+    driveList_->showDriveOf(directoryList_->path());
+    fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
+    folderWatch_.watch(directoryList_->nativePath());
+
+    connect(&folderWatch_, &FolderWatch::changed, this, &MainWindow::followDisk);
+    connect(driveList_, &widgets::DriveList::driveChosen, this, &MainWindow::onDriveChosen);
+    connect(directoryList_, &widgets::DirectoryList::directoryChosen, this, &MainWindow::onDirectoryChosen);
+    connect(fileList_, &widgets::FileList::fileChosen, this, &MainWindow::onFileChosen);
+    // The second press of a double-click takes the focus back; what is typed next belongs in the
+    // box.
+    connect(fileList_, &QAbstractItemView::doubleClicked, descriptionEdit_,
+            [this] { descriptionEdit_->setFocus(); });
+    connect(fileList_, &widgets::FileList::directoryGone, directoryList_,
+            &widgets::DirectoryList::moveToExistingParent);
+    connect(quitButton_, &QPushButton::clicked, this, &MainWindow::quit);
+
+    driveList_->setFocus();
+}
+
+void MainWindow::createMenus() {
+    QMenu* file = fileMenu_ = menuBar()->addMenu(tr("&File"));
+    auto addItem = [this](QMenu* menu, const char* name, const QString& text,
+                          const QKeySequence& key, void (MainWindow::*handler)()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QLatin1StringView(name));
+        action->setShortcut(key);
+        // The shortcut works wherever the focus is in the window.
+        action->setShortcutContext(Qt::WindowShortcut);
+        if (handler)
+            connect(action, &QAction::triggered, this, handler);
+        else
+            action->setEnabled(false);
+        return action;
+    };
+    windowShortcuts_.append(addItem(file, "importAction", tr("Import"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_I),
+                                    &MainWindow::importNotes));
+    windowShortcuts_.append(addItem(file, "exportAction", tr("Export (Save Info)"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::exportLog));
+    windowShortcuts_.append(addItem(file, "viewCurrentAction", tr("View Current"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_V), &MainWindow::viewCurrent));
+    QAction* separator = file->addSeparator();
+    separator->setObjectName(QStringLiteral("fileSeparator"));
+    windowShortcuts_.append(addItem(file, "quitAction", tr("Quit"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::quit));
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    addItem(help, "helpAction", tr("Help"), QKeySequence(Qt::Key_F1), &MainWindow::showHelp);
+    addItem(help, "aboutAction", tr("About"), QKeySequence(), &MainWindow::showAbout);
+}
+
+void MainWindow::createKeys() {
+    const auto addKey = [this](const QKeySequence& key, auto handler) {
+        auto* action = new QAction(this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+        windowShortcuts_.append(action);
+    };
+    addKey(QKeySequence(Qt::Key_F5), &MainWindow::refreshLists);
+    addKey(QKeySequence(Qt::ALT | Qt::Key_Up), [this] { directoryList_->openParent(); });
+    // The file managers' key.
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_H), [this] { setShowHidden(!showHidden_); });
+    // As on the Linux desktops, beside Alt+F.
+    addKey(QKeySequence(Qt::Key_F10),
+           [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A line edit claims Ctrl+V (paste) and friends before any shortcut sees them; give the
+    // window's own shortcuts back to the window.
+    if (watched == descriptionEdit_ && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : std::as_const(windowShortcuts_)) {
+            if (action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::appendDescription(const QString& pathPart) {
+    const QString line = pathPart + QStringLiteral(" - ") + descriptionEdit_->text();
+    const LogStamp before = LogStamp::of(log_.LogPath());
+    const LogResult result = log_.AppendEntry(line);
+    if (result) {
+        noteAppended({line}, before);
+        return true;
+    }
+    widgets::ShowWarning(this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line));
+    return false;
+}
+
+QString MainWindow::pathPartOfMove() const {
+    return platform::JoinPath(fileList_->path(), fileList_->fileName());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (descriptionEdit_->text().isEmpty()) return QMainWindow::closeEvent(event);
+    const QString pathPart = pathPartOfMove();
+    const auto answer = widgets::ShowMessage(
+        {.parent = this,
+         .text = tr("Record the description of %1 before quitting?").arg(pathPart),
+         .buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+         .yes = tr("&Record"),
+         .no = tr("&Discard")});
+    // A failed append has been told; the window stays so the text can still be saved.
+    if (answer == QMessageBox::Cancel ||
+        (answer == QMessageBox::Yes && !appendDescription(pathPart))) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::noteAppended(const QStringList& lines, const LogStamp& before) {
+    // Unless another copy changed the log since it was read.
+    if (notes_ && !reading_ && before == notesStamp_) {
+        QByteArray bytes;
+        for (const QString& line : lines) entry_log_detail::encodeLine(line, bytes);
+        notes_->addBytes(bytes);
+        notesStamp_ = LogStamp::of(log_.LogPath());
+        showNotes();
+    } else {
+        notesStale_ = true;
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The first read waits until the window is on screen.
+    if (!notes_ && !reading_) QTimer::singleShot(0, this, &MainWindow::readNotes);
+    // A log that may not be used is told once, before anything is typed, not at the first move.
+    if (!logChecked_) {
+        logChecked_ = true;
+        QTimer::singleShot(0, this, [this] {
+            if (const QString refusal = log_.NotAFileMessage(); !refusal.isEmpty())
+                widgets::ShowWarning(this, refusal);
+        });
+    }
+}
+
+void MainWindow::readNotes() {
+    if (reading_) {
+        readAgain_ = true;
+        return;
+    }
+    reading_ = true;
+    notesStale_ = false;
+    const QString path = log_.LogPath();
+    auto notes = std::make_shared<DescriptionIndex>();
+    auto stamp = std::make_shared<LogStamp>();
+    reader_ = QThread::create([path, notes, stamp] {
+        *stamp = LogStamp::of(path);
+        // A log that cannot be read leaves no marks; View Current and Export tell why.
+        if (!notes->load(path)) *notes = DescriptionIndex();
+    });
+    connect(reader_, &QThread::finished, this, [this, notes, stamp] {
+        reader_->deleteLater();
+        reader_ = nullptr;
+        adoptNotes(notes, *stamp);
+    });
+    reader_->start(QThread::LowPriority);
+}
+
+void MainWindow::adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp& stamp) {
+    reading_ = false;
+    notes_ = std::move(notes);
+    notesStamp_ = stamp;
+    // Changed while it was read: read again at the next listing.
+    if (LogStamp::of(log_.LogPath()) != stamp) notesStale_ = true;
+    showNotes();
+    // Asked again while reading: needed only if the log changed after this read began.
+    if (std::exchange(readAgain_, false) && notesStale_) readNotes();
+}
+
+void MainWindow::followLog() {
+    if (!notes_ || reading_) return;
+    if (notesStale_ || LogStamp::of(log_.LogPath()) != notesStamp_) readNotes();
+}
+
+void MainWindow::showNotes() {
+    directoryList_->setDescriptions(notes_);
+    fileList_->setDescriptions(notes_);
+    showNotesOfCurrent();
+}
+
+void MainWindow::showNotesOfCurrent() {
+    const QStringList notes = currentPath_.isEmpty() ? QStringList()
+                              : currentIsFile_       ? fileList_->currentDescriptions()
+                                                     : directoryList_->currentDescriptions();
+    // Grey text only: the box stays empty, so moving on records nothing.
+    descriptionEdit_->setPlaceholderText(notes.isEmpty() ? QString() : notes.last());
+    QString tip = notes.isEmpty() ? currentPath_ : widgets::NotesTip(currentPath_, notes);
+    if (currentIsFile_ && fileList_->currentFileGone()) tip += tr("\n\nIt no longer exists.");
+    pathLabel_->setToolTip(tip);
+    // Read out whole and in its real case, as the tooltip shows it, but as plain text.
+    pathLabel_->setAccessibleName(tr("File/Path: ") + currentPath_);
+    pathLabel_->setAccessibleDescription(widgets::NotesAccessibleText(notes));
+}
+
+void MainWindow::onDriveChosen() {
+    // A drive that cannot be read is skipped: nothing recorded, the lists stay where they are.
+    directoryList_->setPath(driveList_->drive());
+    descriptionEdit_->setFocus();
+}
+
+void MainWindow::onDirectoryChosen() {
+    if (!descriptionEdit_->text().isEmpty()) appendDescription(pathPartOfMove());
+    followLog();
+    fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
+    folderWatch_.watch(directoryList_->nativePath());
+    driveList_->showDriveOf(directoryList_->path());
+    pathLabel_->setText(AbbreviatePath(directoryList_->path(), kLabelWidth));
+    currentPath_ = directoryList_->path();
+    currentIsFile_ = false;
+    showNotesOfCurrent();
+    descriptionEdit_->clear();
+    descriptionEdit_->setFocus();
+}
+
+void MainWindow::onFileChosen() {
+    if (!descriptionEdit_->text().isEmpty()) appendDescription(currentPath_);
+    const QString fullPath = platform::JoinPath(fileList_->path(), fileList_->fileName());
+    pathLabel_->setText(AbbreviatePath(fullPath, kLabelWidth));
+    currentPath_ = fullPath;
+    currentIsFile_ = true;
+    showNotesOfCurrent();
+    descriptionEdit_->clear();
+    descriptionEdit_->setFocus();
+}
+
+void MainWindow::refreshLists() {
+    followLog();
+    driveList_->refresh();
+    // A shown directory that vanished is left for its nearest parent: a move, which records.
+    if (!directoryList_->refresh()) {
+        directoryList_->moveToExistingParent();
+        return;
+    }
+    fileList_->refresh();
+    folderWatch_.watch(directoryList_->nativePath());  // a folder made again, a watch given back
+    showNotesOfCurrent();
+}
+
+void MainWindow::followDisk() {
+    // A shown folder that vanished stays shown until the user moves or presses F5.
+    if (!directoryList_->refresh()) return;
+    fileList_->refresh();
+    showNotesOfCurrent();
+}
+
+void MainWindow::setShowHidden(bool show) {
+    showHidden_ = show;
+    directoryList_->setShowHidden(show);
+    fileList_->setShowHidden(show);
+}
+
+bool MainWindow::showNativePath(const QByteArray& path) {
+    const QByteArray full = platform::AbsoluteNativePath(path);
+    const bool isFolder = platform::IsReadableDirectory(full);
+    const QByteArray folder = isFolder ? full : platform::ParentBytes(full);
+    if (folder.isEmpty() || (!isFolder && !platform::IsReadableDirectory(folder))) return false;
+    if (platform::IsHidden(full)) setShowHidden(true);
+    if (folder == directoryList_->nativePath()) {
+        if (isFolder) onDirectoryChosen();  // shown already, yet not current
+    } else if (!directoryList_->setNativePath(folder)) {
+        return false;
+    }
+    return isFolder || fileList_->makeCurrent(full.mid(platform::JoinBytes(folder, {}).size()));
+}
+
+void MainWindow::startAt(const QByteArray& path) {
+    if (showNativePath(path)) return;
+    widgets::ShowWarning(
+        this,
+        tr("%1\n\nThere is no such file or folder, or it cannot be read.").arg(DecodeName(path)));
+}
+
+void MainWindow::quit() { close(); }
+
+void MainWindow::viewCurrent() {
+    QString chosen;
+    if (const std::unique_ptr<ViewCurrentDialog> dialog = ViewCurrentDialog::fromLog(this, log_)) {
+        dialog->exec();
+        chosen = dialog->chosenEntry();
+    }
+    // Deleted entries or a cleared log: the marks and the hint follow at once.
+    if (reading_ || notesStale_ || LogStamp::of(log_.LogPath()) != notesStamp_) readNotes();
+    if (!chosen.isEmpty()) showEntryItem(chosen);
+}
+
+void MainWindow::showEntryItem(const QString& line) {
+    const EntryItem item = ItemOfEntry(line);
+    if (item.path.isEmpty()) return;
+    QByteArray path = platform::AbsoluteNativePath(platform::NativeBytes(item.path));
+    if (item.exists && showNativePath(path)) return;
+    // Its nearest folder; only folders, or a gone one would move to its parent on the way.
+    do {
+        path = platform::ParentBytes(path);
+    } while (!path.isEmpty() && !(platform::IsReadableDirectory(path) && showNativePath(path)));
+    widgets::ShowWarning(
+        this, tr("%1\n\nThis item no longer exists.").arg(QDir::toNativeSeparators(item.path)));
+}
+
+void MainWindow::exportLog() {
+    if (!log_.LogExists()) {
+        const QString notAFile = log_.NotAFileMessage();
+        widgets::ShowWarning(this, notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile);
+        return;
+    }
+    // Loaded before the dialog opens, so a cancel still leaves the buffer holding the log.
+    if (const LogResult loaded = exportBuffer_.LoadFile(log_.LogPath()); !loaded) {
+        widgets::ShowWarning(this, loaded.error);
+        return;
+    }
+    saveAsDialog_.filter = QStringLiteral("Plain Text (*.txt)|*.TXT|Rich Text (*.rtf)|*.RTF");
+    saveAsDialog_.fileName = QStringLiteral("INDEX");
+    // The dialog's own answer tells a cancel; a chosen path need not hold ":\".
+    if (!saveAsDialog_.exec(this)) return;
+
+    const QString& name = saveAsDialog_.fileName;
+    const auto type = name.toUpper().endsWith(QLatin1StringView("TXT")) ? ExportBuffer::Text
+                                                                         : ExportBuffer::Rtf;
+    if (const LogResult saved = exportBuffer_.SaveFile(name, type); !saved)
+        widgets::ShowWarning(this, saved.error);
+}
+
+void MainWindow::importNotes() {
+    const QStringList picked = widgets::ShowOpenFiles(
+        {this,
+         tr("Import"),
+         directoryList_->path(),
+         {tr("Notes (KVtemp.dat descript.ion files.bbs *.txt)"), tr("All Files (*)")}});
+    if (picked.isEmpty()) return;
+
+    QStringList logLines;
+    if (const LogResult read = readLog(log_, logLines); !read) {
+        widgets::ShowWarning(this, read.error);
+        return;
+    }
+    const ImportPlan plan = PlanImport(picked, logLines, log_.LogPath());
+    logLines.clear();
+    const QStringList entries = plan.entries();
+    if (entries.isEmpty()) {
+        widgets::ShowMessage(
+            {.parent = this, .text = importSummary(plan) + tr("\n\nThere is nothing new to import.")});
+        return;
+    }
+    const QString question = tr("Import %1 entries?").arg(entries.size());
+    if (widgets::ShowMessage({.parent = this,
+                              .text = importSummary(plan) + QStringLiteral("\n\n") + question,
+                              .buttons = QMessageBox::Yes | QMessageBox::No,
+                              .defaultButton = QMessageBox::No}) != QMessageBox::Yes)
+        return;
+
+    // Another copy may have written while the box was open: decided again under the lock.
+    QStringList added;
+    LogStamp before;
+    const LogResult written = log_.Locked([&]() -> LogResult {
+        if (const LogResult read = readLog(log_, logLines); !read) return read;
+        added = NewEntries(entries, logLines);
+        before = LogStamp::of(log_.LogPath());
+        return added.isEmpty() ? LogResult{} : log_.AppendEntries(added);
+    });
+    if (!written) {
+        widgets::ShowWarning(this, written.error + tr("\n\nNothing was imported."));
+        return;
+    }
+    if (added.isEmpty()) return;
+    noteAppended(added, before);
+    // Shown now, not at the next listing, also when the log has to be read again for it.
+    if (notesStale_) readNotes();
+}
+
+void MainWindow::showHelp() {
+    HelpDialog help(this);
+    help.exec();
+}
+
+void MainWindow::showAbout() {
+    const auto registry = platform::MakeSystemRegistry();
+    const auto launcher = platform::MakeProgramLauncher();
+    AboutDialog about(this, SysInfoServices{*registry, *launcher, platform::IsOrdinaryFile});
+    about.exec();
+}
+
+}  // namespace kivra
