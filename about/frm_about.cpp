@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "core/app_info.h"
-#include "platform/ordinary_file.h"
 #include "resources/app_icon.h"
 #include "widgets/fixed_window.h"
 
@@ -57,9 +56,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, bool w
 }  // namespace
 
 void ShowAbout(QWidget* owner) {
-    const auto registry = platform::MakeSystemRegistry();
-    const auto launcher = platform::MakeProgramLauncher();
-    frmAbout about(owner, SysInfoServices{*registry, *launcher, platform::IsOrdinaryFile});
+    frmAbout about(owner, SysInfoServices{});
     about.exec();
 }
 

@@ -1,34 +1,26 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
 #include <functional>
 
 #include "platform/program_launcher.h"
-#include "platform/registry.h"
+#include "platform/system_info_tool.h"
 
 class QWidget;
 
 namespace kivra {
 
-// What "System Info..." reaches on the machine; tests hand in fakes.
+// What "System Info..." reaches on the machine; tests may hand in others.
 struct SysInfoServices {
-    platform::Registry& registry;
-    platform::ProgramLauncher& launcher;
-    // The directory look-up for ordinary files.
-    std::function<bool(const QString&)> isOrdinaryFile;
+    // The tool's path, empty when none is installed.
+    std::function<QString()> findTool = platform::FindSystemInfoTool;
+    std::function<bool(const QString&)> start = platform::StartProgram;
 };
 
 inline constexpr char kSysInfoUnavailable[] = "System Information Is Unavailable At This Time";
 
-// Reads the value `SubKeyRef` of the key `KeyName` under `KeyRoot` into `KeyVal` as text; true
-// when it was read. A string is taken as read, a 4-byte number becomes "&h" and its hex digits,
-// any other type leaves `KeyVal` as it was. A value of zero bytes throws std::invalid_argument.
-bool GetKeyValue(platform::Registry& registry, std::uint32_t KeyRoot, const QString& KeyName,
-                 const QString& SubKeyRef, QString& KeyVal);
-
-// Finds the system-information tool through the registry and starts it; every way that fails
-// ends in one message box over `parent`.
+// Starts the system-information tool; when none is installed or it cannot be started, one
+// message box over `parent` says so.
 void StartSysInfo(QWidget* parent, const SysInfoServices& services);
 
 }  // namespace kivra

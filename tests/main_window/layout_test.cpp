@@ -11,8 +11,6 @@
 
 #include "about/frm_about.h"
 #include "main_window/frm_main.h"
-#include "platform/program_launcher.h"
-#include "platform/registry.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
 #include "view_current/frm_show_current.h"
@@ -25,14 +23,9 @@ namespace {
 // The three windows as the program makes them.
 struct Windows {
     explicit Windows(const EntryLog& log)
-        : main(log),
-          current(&main, log),
-          about(&main,
-                SysInfoServices{*registry, *launcher, [](const QString&) { return false; }}) {}
+        : main(log), current(&main, log), about(&main, SysInfoServices{}) {}
     std::array<QWidget*, 3> all() { return {&main, &current, &about}; }
 
-    const std::unique_ptr<platform::Registry> registry = platform::MakeSystemRegistry();
-    const std::unique_ptr<platform::ProgramLauncher> launcher = platform::MakeProgramLauncher();
     frmMain main;
     frmShowCurrent current;
     frmAbout about;
