@@ -5,9 +5,11 @@
 #include <QPushButton>
 
 #include "core/app_info.h"
-#include "platform/ordinary_file.h"
+#include "platform/program_launcher.h"
+#include "platform/system_info_tool.h"
 #include "resources/app_icon.h"
 #include "widgets/fixed_window.h"
+#include "widgets/message_box.h"
 
 namespace kivra {
 
@@ -56,11 +58,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, bool w
 
 }  // namespace
 
-AboutDialog::AboutDialog(QWidget* owner, SysInfoServices services)
+AboutDialog::AboutDialog(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
-      services_(std::move(services)) {
+                         Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QStringLiteral("About Kivra/32"));
     setWindowIcon(AppIcon());
@@ -115,7 +116,12 @@ void AboutDialog::placeControls() {
 
 void AboutDialog::reject() { done(QDialog::Accepted); }
 
-void AboutDialog::startSystemInfo() { StartSysInfo(this, services_); }
+void AboutDialog::startSystemInfo() {
+    const QString tool = platform::FindSystemInfoTool();
+    if (!tool.isEmpty() && platform::StartProgram(tool)) return;
+    widgets::ShowMessage(
+        {.parent = this, .text = QStringLiteral("System Information Is Unavailable At This Time")});
+}
 
 void AboutDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);

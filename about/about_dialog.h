@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <optional>
 
-#include "about/sys_info.h"
 #include "widgets/twips.h"
 
 class QLabel;
@@ -17,7 +16,7 @@ namespace kivra {
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    AboutDialog(QWidget* owner, SysInfoServices services);
+    explicit AboutDialog(QWidget* owner);
 
     // Esc and the close box end the window the way "OK" does.
     void reject() override;
@@ -32,7 +31,6 @@ private:
     void createControls();
     void placeControls();
 
-    SysInfoServices services_;
     const TwipsScale scale_ = TwipsScale::forApplication();
     QLabel* iconLabel_ = nullptr;
     QLabel* titleLabel_ = nullptr;

@@ -26,7 +26,6 @@
 #include "widgets/open_files_dialog.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
-#include "platform/ordinary_file.h"
 #include "view_current/view_current_dialog.h"
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
@@ -566,9 +565,7 @@ void MainWindow::showHelp() {
 }
 
 void MainWindow::showAbout() {
-    const auto registry = platform::MakeSystemRegistry();
-    const auto launcher = platform::MakeProgramLauncher();
-    AboutDialog about(this, SysInfoServices{*registry, *launcher, platform::IsOrdinaryFile});
+    AboutDialog about(this);
     about.exec();
 }
 

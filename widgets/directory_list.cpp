@@ -136,11 +136,11 @@ void DirectoryList::fill(const QList<QByteArray>& subdirectories) {
     const QList<QByteArray> chain = chainTo(native_);
     int depth = 0;
     const auto add = [this](const QIcon& icon, const QByteArray& path, const QByteArray& name,
-                            int depth) {
+                            int level) {
         auto* item = new QListWidgetItem(icon, DecodeName(name), this);
         item->setData(kIconRole, icon);
         item->setData(kPathRole, path);
-        item->setData(kDepthRole, depth);
+        item->setData(kDepthRole, level);
     };
     for (const QByteArray& directory : chain) {
         const qsizetype cut =

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMap>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -15,14 +15,10 @@
 #include <QTextBrowser>
 #include <QThread>
 #include <QTimer>
-#include <cstring>
 
 #include "about/about_dialog.h"
-#include "about/sys_info.h"
 #include "help/help_dialog.h"
 #include "main_window/main_window.h"
-#include "platform/ordinary_file.h"
-#include "platform/registry_posix.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
 #include "support/temp_log_dir.h"
@@ -30,106 +26,9 @@
 namespace kivra {
 namespace {
 
-using namespace platform;
-using namespace widgets;
-constexpr char kToolKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr char kToolDirKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
-
-// Reads as advapi32 does; counts what is left open and the access asked for.
-struct FakeRegistry final : Registry {
-    QMap<QByteArray, QMap<QByteArray, QPair<std::uint32_t, QByteArray>>> keys;
-    QList<QByteArray> opened;
-    int open = 0;
-    std::uint32_t access = 0;
-
-    long openKey(RegKey, const QByteArray& name, std::uint32_t mask, RegKey* key) override {
-        opened.append(name);
-        access = mask;
-        if (!keys.contains(name)) return kErrorFileNotFound;
-        *key = static_cast<RegKey>(opened.size());
-        ++open;
-        return kErrorSuccess;
-    }
-    long queryValue(RegKey key, const QByteArray& name, std::uint32_t* type, char* buffer,
-                    std::uint32_t* size) override {
-        const auto values = keys.value(opened[static_cast<qsizetype>(key) - 1]);
-        if (!values.contains(name)) return kErrorFileNotFound;
-        const auto& [kind, bytes] = values[name];
-        if (bytes.size() > *size) return kErrorMoreData;
-        std::memcpy(buffer, bytes.constData(), bytes.size());
-        *size = static_cast<std::uint32_t>(bytes.size());
-        *type = kind;
-        return kErrorSuccess;
-    }
-    void closeKey(RegKey) override { --open; }
-};
-
-struct FakeLauncher final : ProgramLauncher {
-    QStringList started;
-    bool start(const QString& program) override {
-        started.append(program);
-        return true;
-    }
-};
-
-TEST(GetKeyValue, TurnsEachKindOfValueIntoText) {
-    const struct {
-        std::uint32_t type;
-        QByteArray bytes;
-        bool read;
-        QString text;
-    } rows[] = {
-        {kRegSz, QByteArray("C:\\a b.exe\0", 11), true, "C:\\a b.exe"},
-        {kRegSz, "C:\\x.exe", true, "C:\\x.exe"},
-        {kRegSz, QByteArray(1, '\0'), true, ""},
-        {kRegSz, QByteArray(1025, 'x'), false, ""},
-        {kRegDword, QByteArray("\x05\x00\x01\x00", 4), true, "&h010005"},
-        {kRegDword, "\xEF\xBE\xAD\xDE", true, "&hDEADBEEF"},
-        {kRegExpandSz, "%windir%\\a.exe", true, "before"},
-    };
-    for (const auto& row : rows) {
-        FakeRegistry registry;
-        registry.keys[kToolKey]["PATH"] = {row.type, row.bytes};
-        QString text = "before";
-        EXPECT_EQ(GetKeyValue(registry, kHkeyLocalMachine, kToolKey, "PATH", text), row.read);
-        EXPECT_EQ(text, row.text);
-        EXPECT_EQ(registry.access, kKeyRead);
-        EXPECT_EQ(registry.open, 0) << "the key was left open";
-    }
-}
-
-TEST(StartSysInfo, TheFirstLocationIsLaunchedAsReadTheSecondNeedsAnOrdinaryFile) {
-    const struct {
-        QByteArray path, folder;  // a null one is no value at all
-        QString ordinary;
-        QStringList started;  // none: the message instead
-        qsizetype keysTried;
-    } rows[] = {
-        {"C:\\missing\\msinfo32.exe", {}, {}, {"C:\\missing\\msinfo32.exe"}, 1},
-        {"", "/opt", "/opt/MSINFO32.EXE", {}, 1},  // zero bytes: the search ends there
-        {{}, "/opt", {}, {}, 2},
-        {{}, "/opt/", "/opt//MSINFO32.EXE", {"/opt//MSINFO32.EXE"}, 2},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(&row - rows);
-        FakeRegistry registry;
-        FakeLauncher launcher;
-        test::ScriptedMessages messages;
-        if (!row.path.isNull()) registry.keys[kToolKey]["PATH"] = {kRegSz, row.path};
-        if (!row.folder.isNull()) registry.keys[kToolDirKey]["MSINFO"] = {kRegSz, row.folder};
-        StartSysInfo(nullptr,
-                     {registry, launcher, [&](const QString& p) { return p == row.ordinary; }});
-        EXPECT_EQ(launcher.started, row.started);
-        EXPECT_EQ(registry.opened.size(), row.keysTried);
-        EXPECT_EQ(messages.shown().size(), row.started.isEmpty() ? 1 : 0);
-        for (const auto& shown : messages.shown())
-            EXPECT_TRUE(shown.text == kSysInfoUnavailable && shown.icon == QMessageBox::NoIcon);
-    }
-}
-
-// Elsewhere than Windows the registry names the first of the known tools that is executable,
-// and a real launch starts it: each tool here leaves a mark beside itself.
-TEST(StartSysInfo, OnPosixTheFirstExecutableToolIsStarted) {
+// PATH holds only a folder of scripts standing for the tools: a real launch starts the one found,
+// and each leaves a mark beside itself.
+TEST(SystemInfo, StartsTheFirstToolOnPathOrSaysNoneIsAvailable) {
     const struct {
         QStringList executable, plain;
         bool programs;    // or a text no system can start
@@ -140,6 +39,7 @@ TEST(StartSysInfo, OnPosixTheFirstExecutableToolIsStarted) {
         {{}, {"hardinfo"}, true, ""},
         {{"hardinfo"}, {}, false, ""},
     };
+    const QByteArray path = qgetenv("PATH");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.started.toStdString());
         QTemporaryDir dir;
@@ -152,11 +52,15 @@ TEST(StartSysInfo, OnPosixTheFirstExecutableToolIsStarted) {
             if (row.executable.contains(name))
                 script.setPermissions(script.permissions() | QFile::ExeOwner);
         }
-        PosixRegistry registry(SystemInfoPrograms(), {bin});
+        qputenv("PATH", QFile::encodeName(bin));
         test::ScriptedMessages messages;
-        StartSysInfo(nullptr, {registry, *MakeProgramLauncher(), IsOrdinaryFile});
-        EXPECT_EQ(messages.shown().size(), row.started.isEmpty() ? 1 : 0);
-        if (row.started.isEmpty()) continue;
+        AboutDialog(nullptr).findChild<QPushButton*>("sysInfoButton")->click();
+        qputenv("PATH", path);
+        ASSERT_EQ(messages.shown().size(), row.started.isEmpty() ? 1 : 0);
+        if (row.started.isEmpty()) {
+            EXPECT_EQ(messages.shown()[0].text, "System Information Is Unavailable At This Time");
+            continue;
+        }
         QStringList marks;
         for (QDeadlineTimer deadline(30000); marks.isEmpty() && !deadline.hasExpired();
              QThread::msleep(20))

@@ -11,8 +11,6 @@
 
 #include "about/about_dialog.h"
 #include "main_window/main_window.h"
-#include "platform/program_launcher.h"
-#include "platform/registry.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
 #include "view_current/view_current_dialog.h"
@@ -25,14 +23,9 @@ namespace {
 // The three windows as the program makes them.
 struct Windows {
     explicit Windows(const EntryLog& log)
-        : main(log),
-          current(&main, log),
-          about(&main,
-                SysInfoServices{*registry, *launcher, [](const QString&) { return false; }}) {}
+        : main(log), current(&main, log), about(&main) {}
     std::array<QWidget*, 3> all() { return {&main, &current, &about}; }
 
-    const std::unique_ptr<platform::Registry> registry = platform::MakeSystemRegistry();
-    const std::unique_ptr<platform::ProgramLauncher> launcher = platform::MakeProgramLauncher();
     MainWindow main;
     ViewCurrentDialog current;
     AboutDialog about;
