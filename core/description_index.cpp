@@ -1,19 +1,13 @@
 #include "core/description_index.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QHashFunctions>
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
-#include "core/name_decoding.h"
-#include "platform/directory_reader.h"
+#include "core/byte_scan.h"
 
 namespace kivra {
 
@@ -34,14 +28,6 @@ constexpr int kLengthBits = 24;
 constexpr quint64 kLengthMask = (quint64(1) << kLengthBits) - 1;
 // PATH_MAX: no path is longer, so the rest of a long line is description and is not searched.
 constexpr qsizetype kLongestPath = 4096;
-
-bool isAbsolute(QByteArrayView path) {
-#ifdef Q_OS_WIN
-    return path.size() >= 3 && path[1] == ':' && path[2] == '\\' && QChar::isLetter(path[0]);
-#else
-    return path.startsWith('/');
-#endif
-}
 
 // The form a path is filed and looked up by.
 QByteArray folded(QByteArrayView path) {
@@ -118,32 +104,6 @@ QByteArrayView pathRoom(QByteArrayView line) {
     return line.first(std::min(line.size(), kLongestPath + kDash.size()));
 }
 
-// Lines end in CR LF, CR or LF: the ends counted sixteen bytes at a time.
-qsizetype countLineEnds(QByteArrayView bytes) {
-    const auto* const p = reinterpret_cast<const uchar*>(bytes.data());
-    const qsizetype size = bytes.size();
-    qsizetype count = 0, i = 0;
-#if defined(__SSE2__)
-    const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
-    while (i + 17 <= size) {
-        // Each byte of `ends` counts up to 255 line ends before they are summed.
-        __m128i ends = _mm_setzero_si128();
-        for (int round = 0; round < 255 && i + 17 <= size; ++round, i += 16) {
-            const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 1));
-            ends = _mm_sub_epi8(ends, _mm_or_si128(_mm_cmpeq_epi8(here, lf),
-                                                   _mm_andnot_si128(_mm_cmpeq_epi8(next, lf),
-                                                                    _mm_cmpeq_epi8(here, cr))));
-        }
-        const __m128i sums = _mm_sad_epu8(ends, _mm_setzero_si128());
-        count += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
-    }
-#endif
-    for (; i < size; ++i)
-        count += p[i] == '\n' || (p[i] == '\r' && (i + 1 == size || p[i + 1] != '\n'));
-    return count;
-}
-
 }  // namespace
 
 LogResult DescriptionIndex::load(const QString& logFile) {
@@ -153,8 +113,7 @@ LogResult DescriptionIndex::load(const QString& logFile) {
         return opened;
     if (missing) return {};
     QByteArray bytes = file.readAll();
-    if (text_.isEmpty() &&
-        (entry_log_detail::isAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8()))) {
+    if (text_.isEmpty() && (IsAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8()))) {
         // Kept as read: the index then costs little more than the log itself.
         text_ = std::move(bytes);
         fileLines(0);
@@ -168,11 +127,11 @@ void DescriptionIndex::addBytes(QByteArrayView bytes) {
     // A log whose last line lacks its line end gets it, as AppendEntry gives it one too.
     if (!text_.isEmpty() && !text_.endsWith('\n') && !text_.endsWith('\r')) text_ += '\n';
     const qsizetype from = text_.size();
-    if (entry_log_detail::isAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8())) {
+    if (IsAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8())) {
         text_ += bytes;
     } else {
-        entry_log_detail::forEachLine(bytes, [this](QByteArrayView line) {
-            text_ += entry_log_detail::decodeLine(line).toUtf8();
+        ForEachLogLine(bytes, [this](QByteArrayView line) {
+            text_ += DecodeLogLine(line).toUtf8();
             text_ += '\n';
         });
     }
@@ -182,7 +141,7 @@ void DescriptionIndex::addBytes(QByteArrayView bytes) {
 void DescriptionIndex::fileLines(qsizetype from) {
     const QByteArrayView added = QByteArrayView(text_).sliced(from);
     // Lines may end in CR alone, or not at all: never fewer buckets than sixteen.
-    const size_t lines = size_t(countLineEnds(added)) + 1;
+    const size_t lines = size_t(CountLineEnds(added)) + 1;
     places_.reserve(places_.size() + lines);
     next_.reserve(next_.size() + lines);
     if (buckets_.empty() || buckets_.size() < (places_.size() + lines) / 2)
@@ -200,18 +159,16 @@ void DescriptionIndex::fileLines(qsizetype from) {
         for (size_t k = 0; k < pending; ++k) file(batch[k].place, batch[k].hash);
         pending = 0;
     };
-    lines_ += entry_log_detail::forEachLine(added, [&](QByteArrayView line) {
+    lines_ += ForEachLogLine(added, [&](QByteArrayView line) {
         // A byte-order mark an editor put in front of the log belongs to no path.
         if (line.data() == base && line.startsWith(kBom)) line = line.sliced(kBom.size());
-        if (!isAbsolute(line)) return;
+        if (!IsAbsolutePath(line)) return;
         const quint64 start = quint64(line.data() - base);
         const QByteArrayView room = pathRoom(line);
         PrefixHashes hashes(room);
         for (qsizetype dash = indexOfDash(room, 0); dash >= 0; dash = indexOfDash(room, dash + 1)) {
             const size_t hash = hashes.of(trimmed(room.first(dash)).size());
-#if defined(__GNUC__)
-            __builtin_prefetch(&buckets_[hash & (buckets_.size() - 1)], 1);
-#endif
+            PrefetchToWrite(&buckets_[hash & (buckets_.size() - 1)]);
             batch[pending++] = {start << kLengthBits | quint64(dash), hash};
             if (pending == batch.size()) fileBatch();
         }
@@ -255,9 +212,7 @@ DescriptionIndex::Hits DescriptionIndex::lookUp(
         const qint64 start = qint64(places_[i - 1] >> kLengthBits);
         const qint32 pathEnd = qint32(places_[i - 1] & kLengthMask);
         QByteArrayView room = pathRoom(QByteArrayView(text_).sliced(start));
-        room = room.first(
-            std::find_if(room.begin(), room.end(), [](char c) { return c == '\n' || c == '\r'; }) -
-            room.begin());
+        room = room.first(FindLineEnd(room.begin(), room.end()) - room.begin());
         const QByteArrayView begins = room.first(pathEnd);
         const bool directoryForm = trimmed(begins).size() != begins.size();
         if (directoryForm && !isDirectory) continue;
@@ -276,9 +231,8 @@ DescriptionIndex::Hits DescriptionIndex::lookUp(
 
 QString DescriptionIndex::description(const Hit& hit) const {
     const qsizetype from = hit.start + hit.pathEnd + kDash.size();
-    qsizetype end = from;
-    while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r') ++end;
-    return QString::fromUtf8(QByteArrayView(text_).sliced(from, end - from));
+    const char* const end = FindLineEnd(text_.constData() + from, text_.constData() + text_.size());
+    return QString::fromUtf8(QByteArrayView(text_.constData() + from, end));
 }
 
 QStringList DescriptionIndex::descriptions(const Hits& hits) const {
@@ -286,65 +240,6 @@ QStringList DescriptionIndex::descriptions(const Hits& hits) const {
     texts.reserve(hits.size());
     for (const Hit& hit : hits) texts.append(description(hit));
     return texts;
-}
-
-LogStamp LogStamp::of(const QString& logFile) {
-    // A plain stat: asked at every folder change and around every append. A link is followed,
-    // as reads follow it.
-    const QFileInfo info(logFile);
-    if (!info.exists()) return {};
-    return {info.size(), info.lastModified()};
-}
-
-bool ItemExists(const QString& path) {
-    const QFileInfo info(path);
-    if (info.exists()) return true;
-    const QString folder = info.absolutePath();
-    if (folder == path || info.fileName().isEmpty()) return false;
-        // A name that is not valid UTF-8 is reached only through its folder's listing.
-#ifdef Q_OS_WIN
-    const auto entries = platform::ReadDirectory(folder.toUtf8());
-#else
-    const auto entries = platform::ReadDirectory(QFile::encodeName(folder));
-#endif
-    if (!entries) return false;
-    const QString name = info.fileName();
-    for (const platform::DirectoryEntry& entry : *entries)
-        if (DecodeName(entry.name) == name) return true;
-    return false;
-}
-
-bool BeginsWithPath(const QString& line) {
-    const qsizetype at = line.indexOf(QLatin1StringView(kDash.data(), kDash.size()));
-    return at >= 0 && isAbsolute(line.first(std::min(at, kRootLength)).toUtf8());
-}
-
-// Every later path a line begins with extends its first, so is a path when the first is.
-ItemState StateOfEntry(const QString& line) {
-    if (!BeginsWithPath(line)) return ItemState::NotAPath;
-    bool folderThere = false;
-    const QLatin1StringView dash(kDash.data(), kDash.size());
-    for (qsizetype at = line.indexOf(dash); at >= 0; at = line.indexOf(dash, at + 1)) {
-        const QString path = line.left(at);
-        if (ItemExists(path)) return ItemState::There;
-        const QString folder = QFileInfo(path).absolutePath();
-        if (folder != path && QFileInfo::exists(folder)) folderThere = true;
-    }
-    return folderThere ? ItemState::Gone : ItemState::FolderGone;
-}
-
-EntryItem ItemOfEntry(const QString& line) {
-    EntryItem item;
-    if (!BeginsWithPath(line)) return item;
-    const QLatin1StringView dash(kDash.data(), kDash.size());
-    for (qsizetype at = line.indexOf(dash); at >= 0; at = line.indexOf(dash, at + 1)) {
-        const QString path = line.left(at);
-        if (ItemExists(path))
-            item = {path, true};
-        else if (item.path.isEmpty())
-            item.path = path;
-    }
-    return item;
 }
 
 }  // namespace kivra

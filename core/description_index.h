@@ -1,19 +1,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <vector>
 
+#include "core/entry_item.h"
 #include "core/entry_log.h"
 
 namespace kivra {
-
-// A file or directory at `path`, also one whose name the lists decode from bytes that are not
-// valid UTF-8.
-bool ItemExists(const QString& path);
 
 // Which items the log describes, for the lists. A line describes an item when it begins with the
 // item's full path (a directory's with or without its trailing separator) followed by " - ";
@@ -62,31 +58,5 @@ private:
     std::vector<quint32> buckets_;  // the same, by hash; a power of two long
     qsizetype lines_ = 0;
 };
-
-// The size and time of the log, to tell whether it changed since it was read.
-struct LogStamp {
-    qint64 size = -1;
-    QDateTime modified;
-
-    static LogStamp of(const QString& logFile);
-    bool operator==(const LogStamp&) const = default;
-};
-
-// Whether the text before an entry's first " - " is an absolute path; the disk is not asked.
-bool BeginsWithPath(const QString& line);
-
-// How a View Current entry's item stands on disk.
-enum class ItemState { NotAPath, There, Gone, FolderGone };
-// An entry is there when any path it begins with names an existing file or directory; the first
-// one decides whether it is a path at all.
-ItemState StateOfEntry(const QString& line);
-
-// The item an entry describes: the longest path it begins with that exists, as the marks decide;
-// else its first path, marked gone. An empty path when it begins with none.
-struct EntryItem {
-    QString path;
-    bool exists = false;
-};
-EntryItem ItemOfEntry(const QString& line);
 
 }  // namespace kivra

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDateTime>
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <optional>
+
+#include "core/log_lines.h"  // the format of its lines
 
 class QFile;
 
@@ -92,23 +94,13 @@ private:
 LogResult OpenLogFile(QFile& file, const QString& logFile, QIODevice::OpenMode mode,
                       bool* missing = nullptr);
 
-namespace entry_log_detail {
-bool isAscii(QByteArrayView bytes);
-// One line's bytes as text. Where the system encoding is UTF-8, each byte that is not part of a
-// valid sequence reads as its Windows-1252 letter; elsewhere a line invalid in the system encoding
-// reads as Windows-1252. Rewrites from View Current write lines back as the bytes they were read
-// as.
-QString decodeLine(QByteArrayView line);
-// Calls `visit` with each line's bytes, without its terminator; returns the number of lines.
-qsizetype forEachLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit);
-// Splits at CR LF, lone CR and lone LF; a last line without terminator counts, a final
-// terminator yields no extra empty line. Lines invalid in the system encoding are read as
-// Windows-1252, so no byte turns into U+FFFD.
-QStringList decodeLines(QByteArrayView bytes);
-// The same lines, read from `device` a chunk at a time; nullopt on a read error.
-std::optional<QStringList> readLines(QIODevice& device, qsizetype chunk = 1 << 18);
-// One line in the system encoding plus CR LF; CR and LF inside the line become '?'.
-void encodeLine(const QString& line, QByteArray& out);
-}  // namespace entry_log_detail
+// The size and time of the log, to tell whether it changed since it was read.
+struct LogStamp {
+    qint64 size = -1;
+    QDateTime modified;
+
+    static LogStamp of(const QString& logFile);
+    bool operator==(const LogStamp&) const = default;
+};
 
 }  // namespace kivra

@@ -13,8 +13,8 @@ namespace kivra {
 bool EntryLessThan(const QString& a, const QString& b);
 
 // A log's lines as its own bytes in one buffer, with a sort key per line made once: an ASCII
-// line is its own key (folded as it is compared); any other line gets a key with case and
-// accents folded away (É with E, ü with u). Ties between equal keys fall to EntryLessThan, so
+// line is its own key (folded as it is compared); any other line gets a key folded as
+// core/text_fold.h says (É with E, ü with u). Ties between equal keys fall to EntryLessThan, so
 // the order is total. Lines are decoded only when they are shown.
 class EntryTable {
 public:
@@ -30,7 +30,7 @@ public:
     QByteArrayView line(quint32 i) const {
         return {bytes_.constData() + lines_[i].offset, lines_[i].length};
     }
-    QString text(quint32 i) const { return entry_log_detail::decodeLine(line(i)); }
+    QString text(quint32 i) const { return DecodeLogLine(line(i)); }
     // The line for a list row: a long one cut to about a thousand characters and "…".
     QString shown(quint32 i) const;
 

@@ -6,11 +6,8 @@
 #include <cstring>
 
 #include "core/atomic_file_writer.h"
+#include "core/byte_scan.h"
 #include "core/rtf_writer.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace kivra {
 
@@ -22,32 +19,9 @@ LogResult failure(const char* what, const QString& path, const QString& reason) 
     return LogResult::failure(tr(what).arg(QDir::toNativeSeparators(path), reason));
 }
 
-// Where the first line end that is not CR LF shows in `bytes`, which begin a line; the size when
-// there is none. Each byte's test against the one before it, sixteen at a time where SSE2 is
-// there; at -O2 the compiler does not do it for us.
-qsizetype firstOtherLineEnd(QByteArrayView bytes) {
-    if (bytes.isEmpty()) return 0;
-    if (bytes.front() == '\n') return 0;
-    const auto* const p = reinterpret_cast<const uchar*>(bytes.data());
-    const qsizetype size = bytes.size();
-    qsizetype i = 1;
-#if defined(__SSE2__)
-    const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
-    for (; i + 16 <= size; i += 16) {
-        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-        const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i - 1));
-        if (_mm_movemask_epi8(_mm_xor_si128(_mm_cmpeq_epi8(here, lf), _mm_cmpeq_epi8(before, cr))))
-            break;
-    }
-#endif
-    for (; i < size; ++i)
-        if ((p[i] == '\n') != (p[i - 1] == '\r')) return i;
-    return size;
-}
-
 // The lines at the start of `bytes` that end in CR LF, up to the first that does not.
 qsizetype crLfLines(QByteArrayView bytes) {
-    return bytes.first(firstOtherLineEnd(bytes)).lastIndexOf('\n') + 1;
+    return bytes.first(FirstLoneLineEnd(bytes)).lastIndexOf('\n') + 1;
 }
 
 }  // namespace
@@ -97,7 +71,7 @@ qint64 ExportBuffer::copyCrLfLines(AtomicFileWriter& writer) const {
         if (got <= 0) break;  // shortened: told before the rest is read
         have += qsizetype(got);
         const QByteArrayView bytes(slice.constData(), have);
-        const qsizetype other = firstOtherLineEnd(bytes);
+        const qsizetype other = FirstLoneLineEnd(bytes);
         const qsizetype lines = bytes.first(other).lastIndexOf('\n') + 1;
         writer.write(bytes.first(lines));
         done += lines;
@@ -129,7 +103,7 @@ LogResult ExportBuffer::SaveFile(const QString& path, FileType type) const {
             writer.written();
         };
         if (type == Rtf) AppendRtfHeader(writer.chunk());
-        entry_log_detail::forEachLine(QByteArrayView(bytes_).sliced(done), add);
+        ForEachLogLine(QByteArrayView(bytes_).sliced(done), add);
         if (type == Rtf) AppendRtfFooter(writer.chunk());
         if (writer.commit()) return {};
     }

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QStringList>
 #include <memory>
 
 #include "core/entry_log.h"
@@ -23,8 +22,6 @@ public:
     // Replaces `path` atomically: a failure leaves any old file there whole. Text is the lines
     // as they stand in the log, each ended by CR LF.
     LogResult SaveFile(const QString& path, FileType type) const;
-
-    QStringList lines() const { return entry_log_detail::decodeLines(bytes_); }
 
 private:
     // Writes the lines at the log's start that end in CR LF; returns their size.

@@ -1,6 +1,6 @@
 #include "core/name_decoding.h"
 
-#include <algorithm>
+#include "core/byte_scan.h"
 
 namespace kivra {
 
@@ -39,8 +39,7 @@ int validSequence(const unsigned char* p, qsizetype left, char32_t& code) {
 }  // namespace
 
 QString DecodeName(QByteArrayView bytes) {
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0; }))
-        return QString::fromLatin1(bytes);
+    if (IsAscii(bytes)) return QString::fromLatin1(bytes);
     QString text;
     text.reserve(bytes.size());
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());

@@ -6,8 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/entry_log.h"
+#include "core/byte_scan.h"
 #include "core/name_decoding.h"
+#include "core/text_fold.h"
 
 namespace kivra {
 
@@ -36,9 +37,17 @@ Packed pack(const char16_t* key, qsizetype size, qsizetype index) {
     return {high, low, index};
 }
 
-// Writes the key NameOrder compares at `out` and returns its end: names with equal keys differ
-// only in case, accents or leading zeros. At most three characters a character of the name (a
-// digit alone becomes three). `Char` is char only for ASCII names.
+// A key's unit such that units compare as the code points they write: those from U+E000 on
+// go below the surrogates, which write the code points beyond U+FFFF.
+char16_t inCodePointOrder(char16_t unit) {
+    if (unit >= 0xE000) return char16_t(unit - 0x800);
+    return unit >= 0xD800 ? char16_t(unit + 0x2000) : unit;
+}
+
+// Writes the key NameOrder compares at `out` and returns its end: the name folded (see
+// core/text_fold.h), so names with equal keys differ only in case, accents or leading zeros. At
+// most three units a character of the name (a digit alone becomes three). `Char` is char only
+// for ASCII names.
 template <typename Char>
 char16_t* writeSortKey(const Char* text, qsizetype size, char16_t* out) {
     for (qsizetype i = 0; i < size;) {
@@ -57,14 +66,34 @@ char16_t* writeSortKey(const Char* text, qsizetype size, char16_t* out) {
         }
         ++i;
         if (c < 0x80) {
-            *out++ = c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
-        } else if (const QChar q(c); !q.isMark()) {
-            const QString parts = q.decomposition();
-            const bool accented = !parts.isEmpty() && q.decompositionTag() == QChar::Canonical;
-            *out++ = (accented ? parts[0] : q).toCaseFolded().unicode();
+            *out++ = kLowerCaseByte[c];
+            continue;
+        }
+        char32_t code = c;
+        if (QChar::isHighSurrogate(c) && i < size && QChar::isLowSurrogate(char16_t(text[i])))
+            code = QChar::surrogateToUcs4(c, char16_t(text[i++]));
+        const char32_t folded = FoldCharacter(code);
+        if (folded == kFoldsAway) continue;
+        if (QChar::requiresSurrogates(folded)) {
+            *out++ = inCodePointOrder(QChar::highSurrogate(folded));
+            *out++ = inCodePointOrder(QChar::lowSurrogate(folded));
+        } else {
+            *out++ = inCodePointOrder(char16_t(folded));
         }
     }
     return out;
+}
+
+// TieLess for two ASCII names, from their bytes.
+bool asciiTieLess(QByteArrayView x, QByteArrayView y) {
+    const auto lowerLess = [](char a, char b) {
+        return kLowerCaseByte[uchar(a)] < kLowerCaseByte[uchar(b)];
+    };
+    if (std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), lowerLess))
+        return true;
+    if (std::lexicographical_compare(y.begin(), y.end(), x.begin(), x.end(), lowerLess))
+        return false;
+    return x.compare(y) < 0;
 }
 
 // Orders by the packed keys, a byte at a time from `byte` on, each byte's buckets in turn; a byte
@@ -109,7 +138,7 @@ QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& e
         const QByteArrayView n = NameAt(bytes, ends, i);
         char16_t* const out = keys.get() + starts.back();
         char16_t* end;
-        if (entry_log_detail::isAscii(n)) {
+        if (IsAscii(n)) {
             end = writeSortKey(n.data(), n.size(), out);
         } else {
             const QString decoded = DecodeName(n);
@@ -129,10 +158,10 @@ QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& e
     const auto less = [&](const Packed& a, const Packed& b) {
         if (const int c = key(a.index).compare(key(b.index)); c != 0) return c < 0;
         const QByteArrayView x = NameAt(bytes, ends, a.index), y = NameAt(bytes, ends, b.index);
-        if (entry_log_detail::isAscii(x) && entry_log_detail::isAscii(y)) return x.compare(y) < 0;
+        if (IsAscii(x) && IsAscii(y)) return asciiTieLess(x, y);
         // Two names can read alike ("\xE9" and UTF-8 "é"): their bytes keep them in one order.
         const QString u = DecodeName(x), v = DecodeName(y);
-        return u != v ? u < v : x.compare(y) < 0;
+        return u != v ? TieLess(u, v) : x.compare(y) < 0;
     };
     for (auto run = packed.begin(); run != packed.end();) {
         auto end = run + 1;

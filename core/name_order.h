@@ -6,10 +6,11 @@
 
 namespace kivra {
 
-// The order of names as the desktop's file managers sort them: case and accents ignored, digits
-// compared as numbers ("file2" before "file10"), exact ties broken by the characters so the order
-// is stable. The names are held one after another in `bytes`, name i ending at `ends[i]`, each
-// read as DecodeName reads it (an ASCII name is never decoded). Returns their indices in order.
+// The order of names as the desktop's file managers sort them: case and accents ignored as
+// core/text_fold.h folds them, digits compared as numbers ("file2" before "file10"), ties as
+// TieLess puts them and then by the bytes, so the order is stable. The names are held one after
+// another in `bytes`, name i ending at `ends[i]`, each read as DecodeName reads it (an ASCII name
+// is never decoded). Returns their indices in order.
 QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& ends);
 
 // Name i of names held as NameOrder takes them.

@@ -7,7 +7,7 @@
 #include <QSet>
 #include <algorithm>
 
-#include "core/entry_log.h"
+#include "core/log_lines.h"
 #include "core/name_decoding.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
@@ -183,10 +183,10 @@ std::optional<QStringList> ReadLogEntries(QByteArrayView bytes) {
     QStringList entries;
     qsizetype seen = 0;
     bool isLog = false;
-    entry_log_detail::forEachLine(withoutBom(bytes), [&](QByteArrayView line) {
+    ForEachLogLine(withoutBom(bytes), [&](QByteArrayView line) {
         if (seen++ < kLogSniffLines && line.contains(QByteArrayView(" - "))) isLog = true;
         // A line of blanks alone describes nothing; a stray byte-order mark decodes to nothing.
-        QString entry = entry_log_detail::decodeLine(line);
+        QString entry = DecodeLogLine(line);
         if (std::any_of(entry.cbegin(), entry.cend(), [](QChar c) { return !isBlank(c); }))
             entries.append(std::move(entry));
     });
@@ -196,10 +196,10 @@ std::optional<QStringList> ReadLogEntries(QByteArrayView bytes) {
 
 QList<Described> ReadDescriptIon(QByteArrayView bytes) {
     QList<Described> described;
-    entry_log_detail::forEachLine(withoutBom(bytes), [&](QByteArrayView raw) {
+    ForEachLogLine(withoutBom(bytes), [&](QByteArrayView raw) {
         const qsizetype tail = raw.indexOf('\x04');
         const bool multiLine = tail >= 0 && tail + 1 < raw.size() && raw[tail + 1] == '\xC2';
-        const QString line = entry_log_detail::decodeLine(tail >= 0 ? raw.first(tail) : raw);
+        const QString line = DecodeLogLine(tail >= 0 ? raw.first(tail) : raw);
         QString name;
         qsizetype rest = 0;
         if (line.startsWith(u'"')) {
@@ -229,8 +229,8 @@ QList<Described> ReadFilesBbs(QByteArrayView bytes,
         if (open && described.last().description.isEmpty()) described.removeLast();
         open = false;
     };
-    entry_log_detail::forEachLine(withoutBom(bytes), [&](QByteArrayView raw) {
-        const QString line = entry_log_detail::decodeLine(raw);
+    ForEachLogLine(withoutBom(bytes), [&](QByteArrayView raw) {
+        const QString line = DecodeLogLine(raw);
         if (line.isEmpty()) return;
         const QChar first = line[0];
         if (isBlank(first) || first == u'|' || first == u'+') {

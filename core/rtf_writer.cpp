@@ -1,13 +1,9 @@
 #include "core/rtf_writer.h"
 
 #include <algorithm>
-#include <bit>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
-#include "core/entry_log.h"
+#include "core/byte_scan.h"
+#include "core/log_lines.h"
 
 namespace kivra {
 
@@ -61,31 +57,13 @@ void appendEscapedAscii(QByteArrayView text, QByteArray& out) {
         char* o = begin;
         qsizetype i = 0;
         while (i < piece.size()) {
-#if defined(__SSE2__)
-            // Sixteen bytes copied as they are up to the first that needs escaping: the room
-            // ahead holds them, as each byte before had room for six.
-            if (piece.size() - i >= 16) {
-                const __m128i bytes =
-                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(piece.data() + i));
-                const auto is = [&bytes](char c) {
-                    return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c));
-                };
-                const __m128i escaped = _mm_or_si128(
-                    _mm_or_si128(_mm_or_si128(is('\\'), is('{')), _mm_or_si128(is('}'), is(0x7F))),
-                    _mm_cmplt_epi8(bytes, _mm_set1_epi8(0x20)));
-                _mm_storeu_si128(reinterpret_cast<__m128i*>(o), bytes);
-                const unsigned mask = unsigned(_mm_movemask_epi8(escaped));
-                const int plain = mask ? std::countr_zero(mask) : 16;
-                o += plain;
-                i += plain;
-                if (plain == 16) continue;
-            }
-#endif
+            const qsizetype plain = CopyPlainRtf(piece.sliced(i), o);
+            o += plain;
+            i += plain;
+            if (i == piece.size()) break;
             const char c = piece[i++];
             if (c == '\\' || c == '{' || c == '}') {
                 *o++ = '\\';
-                *o++ = c;
-            } else if (c >= 0x20 && c < 0x7F) {
                 *o++ = c;
             } else {
                 QByteArray escaped;
@@ -113,10 +91,10 @@ void AppendRtfParagraph(const QString& line, QByteArray& out) {
 
 void AppendRtfParagraph(QByteArrayView logLine, QByteArray& out) {
     // ASCII needs no decoding: the bytes are the characters.
-    if (entry_log_detail::isAscii(logLine))
+    if (IsAscii(logLine))
         appendEscapedAscii(logLine, out);
     else
-        appendEscaped(entry_log_detail::decodeLine(logLine), out);
+        appendEscaped(DecodeLogLine(logLine), out);
     out += "\\par\r\n";
 }
 
@@ -125,8 +103,7 @@ void AppendRtfFooter(QByteArray& out) { out += "}\r\n"; }
 QByteArray WriteRtfFromLog(QByteArrayView logBytes) {
     QByteArray out;
     AppendRtfHeader(out);
-    entry_log_detail::forEachLine(logBytes,
-                                  [&out](QByteArrayView line) { AppendRtfParagraph(line, out); });
+    ForEachLogLine(logBytes, [&out](QByteArrayView line) { AppendRtfParagraph(line, out); });
     AppendRtfFooter(out);
     return out;
 }

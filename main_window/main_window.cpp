@@ -303,7 +303,7 @@ void MainWindow::noteAppended(const QStringList& lines, const LogStamp& before) 
     // Unless another copy changed the log since it was read.
     if (notes_ && !reading_ && before == notesStamp_) {
         QByteArray bytes;
-        for (const QString& line : lines) entry_log_detail::encodeLine(line, bytes);
+        for (const QString& line : lines) EncodeLogLine(line, bytes);
         notes_->addBytes(bytes);
         notesStamp_ = LogStamp::of(log_.LogPath());
         showNotes();

@@ -54,8 +54,7 @@ ItemState CurrentEntriesModel::stateOf(quint32 line) const {
         // No path is longer than this, so a long line's rest cannot begin one.
         constexpr qsizetype kLongestPath = 1 << 16;
         const QByteArrayView bytes = table_.line(line);
-        const QString text =
-            entry_log_detail::decodeLine(bytes.first(std::min(bytes.size(), kLongestPath)));
+        const QString text = DecodeLogLine(bytes.first(std::min(bytes.size(), kLongestPath)));
         states_[line] = quint8(int(StateOfEntry(text)) + 1);
     }
     return ItemState(states_[line] - 1);

@@ -22,8 +22,7 @@ using test::TempLogDir;
 
 // Reading splits at every kind of line end, with Windows-1252 where the bytes are not UTF-8.
 TEST(EntryLog, AppendsRewritesAndReadsGiveExactBytes) {
-    EXPECT_EQ(entry_log_detail::decodeLines(
-                  "one\r\ntwo\rthree\n\r\n\xC3\xA9t\xE9\r\ncaf\xE9 \x80\r\nlast"),
+    EXPECT_EQ(DecodeLogLines("one\r\ntwo\rthree\n\r\n\xC3\xA9t\xE9\r\ncaf\xE9 \x80\r\nlast"),
               QStringList({"one", "two", "three", "", u"été"_qs, u"café €"_qs, "last"}));
     TempLogDir dir;
     const EntryLog log(dir.path() + "/not/yet/there");

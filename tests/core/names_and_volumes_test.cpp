@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "core/entry_table.h"
 #include "core/name_decoding.h"
 #include "core/name_order.h"
 #include "platform/mount_filter.h"
@@ -27,13 +28,17 @@ TEST(Names, InvalidBytesReadAsWindows1252AndValidUtf8StaysItself) {
 }
 
 // Names as a folder's bytes give them, shuffled. Past 32 names they are bucketed byte by byte;
-// where sixteen characters agree the whole key decides.
+// where sixteen characters agree the whole key decides. The last row, without digits, is what
+// View Current's order and find must fold alike.
 TEST(Names, OrderIgnoresCaseAndAccentsAndComparesNumbers) {
     QStringList many;
     for (int i = 0; i < 120; ++i)
         many.append(QString("%1 holiday picture %2").arg(i / 2).arg(QChar(i % 2 ? 'b' : 'A')));
+    const QStringList folded = {"ech",        u"Ếch"_qs, u"ếch"_qs,  u"İstanbul"_qs, "Strasse",
+                                u"Straße"_qs, "zebra",   u"Æble"_qs, u"하늘"_qs,     u"한글"_qs};
     for (const QStringList& expected :
-         {QStringList{"apple", "Eagle", "École", "File2", "file2", "file10", "Zebra"}, many}) {
+         {QStringList{"apple", "Eagle", "École", "File2", "file2", "file10", "Zebra"}, many,
+          folded}) {
         const auto shuffled = [&](qsizetype i) { return expected[i * 11 % expected.size()]; };
         QByteArray bytes;
         std::vector<qsizetype> ends;
@@ -42,6 +47,25 @@ TEST(Names, OrderIgnoresCaseAndAccentsAndComparesNumbers) {
         QStringList sorted;
         for (const qsizetype i : NameOrder(bytes, ends)) sorted.append(shuffled(i));
         EXPECT_EQ(sorted, expected);
+    }
+    EntryTable table;
+    for (auto name = folded.rbegin(); name != folded.rend(); ++name)
+        table.appendBytes(name->toUtf8() + "\r\n");
+    QStringList listed;
+    for (const quint32 i : table.sorted(table.all())) listed.append(table.text(i));
+    EXPECT_EQ(listed, folded);
+    for (const auto& [word, found] : std::initializer_list<std::pair<QString, QStringList>>{
+             {"ECH", {"ech", u"Ếch"_qs, u"ếch"_qs}},
+             {u"æ"_qs, {u"Æble"_qs}},
+             {"istanbul", {u"İstanbul"_qs}},
+             {u"ß"_qs, {u"Straße"_qs}},
+             {u"한"_qs, {u"한글"_qs}}}) {
+        std::vector<char> holds(table.size());
+        table.find(EntryTable::findWords(word), 0, table.size(), holds);
+        QStringList got;
+        for (const quint32 i : table.sorted(table.all()))
+            if (holds[i]) got.append(table.text(i));
+        EXPECT_EQ(got, found) << word.toStdString();
     }
 }
 

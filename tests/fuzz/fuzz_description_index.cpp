@@ -23,10 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     index.addBytes(log);
     QByteArrayList lines, names;
     const bool asRead = log.isValidUtf8();
-    kivra::entry_log_detail::forEachLine(log, [&](QByteArrayView line) {
+    kivra::ForEachLogLine(log, [&](QByteArrayView line) {
         if (line.data() == log.data() && line.startsWith("\xEF\xBB\xBF")) line = line.sliced(3);
-        lines.append(asRead ? line.toByteArray()
-                            : kivra::entry_log_detail::decodeLine(line).toUtf8());
+        lines.append(asRead ? line.toByteArray() : kivra::DecodeLogLine(line).toUtf8());
         for (qsizetype dash = lines.last().indexOf(" - "); dash >= 0 && names.size() < 64;
              dash = lines.last().indexOf(" - ", dash + 1))
             names << lines.last().first(dash) << lines.last().first(dash) + '/';

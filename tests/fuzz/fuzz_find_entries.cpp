@@ -3,9 +3,10 @@
 // typed, and for plain ASCII must be exactly a search that ignores letter case.
 #include <cstdlib>
 
+#include "core/byte_scan.h"
 #include "core/entry_table.h"
 
-using kivra::entry_log_detail::isAscii;
+using kivra::IsAscii;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
@@ -25,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             literal = literal && table.text(i).contains(word);
             caseless = caseless && table.text(i).contains(word, Qt::CaseInsensitive);
         }
-        if ((literal && !whole[i]) || (isAscii(typed) && isAscii(table.line(i)) && whole[i] != caseless))
+        if ((literal && !whole[i]) ||
+            (IsAscii(typed) && IsAscii(table.line(i)) && whole[i] != caseless))
             std::abort();
     }
     return 0;

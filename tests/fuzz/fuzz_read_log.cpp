@@ -11,8 +11,8 @@
 #include "core/export_buffer.h"
 #include "core/rtf_writer.h"
 
-using kivra::entry_log_detail::decodeLines;
-using kivra::entry_log_detail::encodeLine;
+using kivra::DecodeLogLines;
+using kivra::EncodeLogLine;
 
 static void check(bool condition) {
     if (!condition) std::abort();
@@ -20,7 +20,7 @@ static void check(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QStringList lines = decodeLines(bytes);
+    const QStringList lines = DecodeLogLines(bytes);
     check(kivra::WriteRtfFromLog(bytes) == kivra::WriteRtf(lines));  // as the export writes them
 
     // As many lines as line ends, plus an unterminated last one; CR LF counts once.
@@ -32,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QBuffer device;
     device.setData(bytes.toByteArray());
     device.open(QIODevice::ReadOnly);
-    check(kivra::entry_log_detail::readLines(device, 1 + static_cast<qsizetype>(size % 7)) ==
-          lines);
+    check(kivra::ReadLogLines(device, 1 + static_cast<qsizetype>(size % 7)) == lines);
 
     // The same lines through the checked opening of a log on disk.
     static const QTemporaryDir folder;
@@ -59,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QByteArray written;
     for (const QString& line : lines) {
         check(!line.contains(u'\r') && !line.contains(u'\n'));
-        encodeLine(line, written);
+        EncodeLogLine(line, written);
     }
-    check(decodeLines(written) == lines);
+    check(DecodeLogLines(written) == lines);
     return 0;
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace kivra {
+
+// The file or folder a log entry describes, and how it stands on disk.
+
+// A file or directory at `path`, also one whose name the lists decode from bytes that are not
+// valid UTF-8.
+bool ItemExists(const QString& path);
+
+// Whether `path` (UTF-8, as the log holds it) is absolute: a drive path on Windows.
+bool IsAbsolutePath(QByteArrayView path);
+
+// Whether the text before an entry's first " - " is an absolute path; the disk is not asked.
+bool BeginsWithPath(const QString& line);
+
+// How a View Current entry's item stands on disk.
+enum class ItemState { NotAPath, There, Gone, FolderGone };
+// An entry is there when any path it begins with names an existing file or directory; the first
+// one decides whether it is a path at all.
+ItemState StateOfEntry(const QString& line);
+
+// The item an entry describes: the longest path it begins with that exists, as the marks decide;
+// else its first path, marked gone. An empty path when it begins with none.
+struct EntryItem {
+    QString path;
+    bool exists = false;
+};
+EntryItem ItemOfEntry(const QString& line);
+
+}  // namespace kivra

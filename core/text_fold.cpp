@@ -1,0 +1,83 @@
+#include "core/text_fold.h"
+
+#include <QChar>
+#include <QList>
+#include <QString>
+#include <algorithm>
+#include <array>
+
+namespace kivra {
+
+namespace {
+
+char32_t fold(char32_t c) {
+    if (QChar::isMark(c)) return kFoldsAway;
+    while (QChar::decompositionTag(c) == QChar::Canonical) {
+        const QList<uint> parts = QChar::decomposition(c).toUcs4();
+        if (parts.isEmpty() ||
+            !std::all_of(parts.begin() + 1, parts.end(), [](uint p) { return QChar::isMark(p); }))
+            break;
+        c = parts.front();
+    }
+    return QChar::toCaseFolded(c);
+}
+
+void appendUtf8(char32_t c, QByteArray& out) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | c >> 6);
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | c >> 12);
+        out += char(0x80 | (c >> 6 & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | c >> 18);
+        out += char(0x80 | (c >> 12 & 0x3F));
+        out += char(0x80 | (c >> 6 & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+}  // namespace
+
+char32_t FoldCharacter(char32_t c) {
+    if (c < 0x80) return kLowerCaseByte[c];
+    // Most letters of a log fall below U+3000; each is worked out once (per thread: a find folds
+    // on two). Held plus one, so 0 is "not yet".
+    thread_local std::array<char32_t, 0x3000> known{};
+    if (c >= known.size()) return fold(c);
+    if (known[c] == 0) known[c] = fold(c) + 1;
+    return known[c] - 1;
+}
+
+// Qt's own normalisation takes quadratic time on a long line, hence character by character.
+void AppendFolded(QStringView text, QByteArray& out) {
+    out.reserve(out.size() + text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isSurrogate(c)) {
+            const bool pair =
+                QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+            c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t(0xFFFD);
+            i += pair;
+        }
+        if (const char32_t folded = FoldCharacter(c); folded != kFoldsAway) appendUtf8(folded, out);
+    }
+}
+
+bool TieLess(QStringView a, QStringView b) {
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const char16_t ca = a[i].unicode(), cb = b[i].unicode();
+        if (ca == cb) continue;
+        const char16_t fa = ca < 0x80 ? kLowerCaseByte[ca] : QChar::toCaseFolded(ca);
+        const char16_t fb = cb < 0x80 ? kLowerCaseByte[cb] : QChar::toCaseFolded(cb);
+        if (fa != fb) return fa < fb;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a.compare(b, Qt::CaseSensitive) < 0;
+}
+
+}  // namespace kivra
