@@ -9,9 +9,10 @@ import os
 import shutil
 import subprocess
 import sys
-import time
+from pathlib import Path
 
-from x_session import DL, ENV, LOG, TMP, keys, run, start, start_display, type_text, xdo as run_xdo
+from x_session import (DL, ENV, LOG, TMP, focus, gone, keys, run, start, start_display, type_text,
+                       wait_until)
 
 KIVRA32, SHOTS = sys.argv[1], sys.argv[2]
 os.makedirs(SHOTS, exist_ok=True)
@@ -23,38 +24,6 @@ def fail(message):
     sys.exit(1)
 
 
-def xdo(*args, check=True):
-    result = run_xdo(*args, check=False)  # told here, with a screenshot
-    if check and result.returncode != 0:
-        fail(f"xdotool {' '.join(args)}: {result.stderr.strip()}")
-    return result.stdout.strip()
-
-
-def wait_until(what, found, timeout=20):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        result = found()
-        if result:
-            return result
-        time.sleep(0.1)
-    fail(what)
-
-
-def search(title):
-    return xdo("search", "--onlyvisible", "--name", f"^{title}$", check=False)
-
-
-def wait_for_window(title):
-    wid = wait_until(f"no window titled {title!r}", lambda: search(title)).splitlines()[-1]
-    xdo("windowactivate", "--sync", wid, check=False)
-    time.sleep(0.4)
-    return wid
-
-
-def wait_gone(title):
-    wait_until(f"window {title!r} did not close", lambda: not search(title))
-
-
 def shot(name):
     if "DISPLAY" in ENV:
         subprocess.run(["import", "-window", "root", os.path.join(SHOTS, f"{name}.png")], env=ENV,
@@ -62,11 +31,11 @@ def shot(name):
 
 
 def expect_log(lines, when, path=None):
-    with open(path or LOG, "rb") as f:
-        got = f.read()
-    want = b"".join(line.encode() + b"\r\n" for line in lines)
-    if got != want:
-        fail(f"{when}: {got!r}, expected {want!r}")
+    want, path = b"".join(line.encode() + b"\r\n" for line in lines), Path(path or LOG)
+    try:
+        wait_until(when, lambda: path.exists() and path.read_bytes() == want)
+    except TimeoutError:
+        fail(f"{when}: {path.exists() and path.read_bytes()!r}, expected {want!r}")
 
 
 def main():
@@ -77,7 +46,7 @@ def main():
     start_display()
 
     app = start([program], cwd=DL)
-    wait_for_window("Kivra/32")
+    focus("Kivra/32")
     shot("main-window")
 
     a, b = f"{DL}/a.zip - setup of the scanner", f"{DL}/b.zip - its driver"
@@ -89,36 +58,43 @@ def main():
     expect_log([a, b], "after two files")
 
     keys("ctrl+v")
-    wait_for_window("Kivra/32 - View Current")
+    focus("Kivra/32 - View Current")
     shot("view-current")
     # The list has the focus; the tab order runs Return, Delete Entry, Clear All.
     keys("Down", "Up")  # select the first entry
     keys("Tab", "Tab", "space")  # Delete Entry
     keys("shift+Tab", "space")  # Return
-    wait_gone("Kivra/32 - View Current")
+    gone("Kivra/32 - View Current")
     expect_log([b], "after Return")
 
     exported = os.path.join(TMP, "export.txt")
+    focus("Kivra/32")
     keys("ctrl+s")
-    wait_for_window("Save As")
+    focus("Save As")
     shot("save-as")
     keys("ctrl+a")
     type_text(exported)
     keys("Return")
-    wait_gone("Save As")
-    wait_until("the export was not written", lambda: os.path.exists(exported))
+    gone("Save As")
     expect_log([b], "the export", exported)
 
-    wait_for_window("Kivra/32")
+    focus("Kivra/32")
     keys("F1")
-    wait_for_window("Kivra32 Help")
+    focus("Kivra32 Help")
     keys("Escape")
-    wait_gone("Kivra32 Help")
+    gone("Kivra32 Help")
 
-    wait_for_window("Kivra/32")
+    focus("Kivra/32")
     keys("ctrl+q")
-    wait_until("Ctrl+Q did not end the program", lambda: app.poll() is not None, 10)
+    wait_until("Ctrl+Q did not end the program", lambda: app.poll() is not None)
     print("PASS: screenshots in", SHOTS)
 
 
-run(main)
+def checked():
+    try:
+        main()
+    except (TimeoutError, RuntimeError) as error:  # a window that never came, a key not sent
+        fail(str(error))
+
+
+run(checked)

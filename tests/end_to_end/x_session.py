@@ -1,5 +1,6 @@
 """A private X server with openbox for the end-to-end tests, a scratch home, and xdotool."""
 import os
+import shlex
 import shutil
 import subprocess
 import tempfile
@@ -26,14 +27,24 @@ def start(argv, **kwargs):
     return proc
 
 
+def wait_until(what, found, timeout=30):  # generous for a slow CI; the normal path polls fast
+    deadline = time.monotonic() + timeout
+    while not (result := found()):
+        if time.monotonic() > deadline:
+            raise TimeoutError(what)
+        time.sleep(0.05)
+    return result
+
+
 def start_display():
     read_fd, write_fd = os.pipe()
     start(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
           pass_fds=(write_fd,))
     os.close(write_fd)
     ENV["DISPLAY"] = ":" + os.read(read_fd, 16).decode().strip()
-    start(["openbox"])
-    time.sleep(1.0)
+    ready = os.path.join(TMP, "wm-ready")  # openbox runs its startup command once it manages
+    start(["openbox", "--startup", "touch " + shlex.quote(ready)])
+    wait_until("openbox did not start", lambda: os.path.exists(ready))
 
 
 def xdo(*args, check=True):
@@ -44,15 +55,28 @@ def xdo(*args, check=True):
     return result
 
 
+def search(title):
+    return xdo("search", "--onlyvisible", "--name", f"^{title}$", check=False).stdout.split()
+
+
+def focus(title):
+    """The window titled so, activated and holding the keyboard: keys sent after go to it."""
+    wid = wait_until(f"no window titled {title!r}", lambda: search(title))[-1]
+    xdo("windowactivate", "--sync", wid, check=False)
+    wait_until(f"{title!r} has no focus", lambda: xdo("getwindowfocus").stdout.strip() == wid)
+
+
+def gone(title):
+    wait_until(f"window {title!r} did not close", lambda: not search(title))
+
+
+# Keys and text reach the focused window in the order sent; only a new window needs waiting for.
 def keys(*names):
-    for name in names:
-        xdo("key", "--clearmodifiers", name)
-        time.sleep(0.25)
+    xdo("key", "--clearmodifiers", *names)
 
 
 def type_text(text):
-    xdo("type", "--delay", "30", text)
-    time.sleep(0.3)
+    xdo("type", text)
 
 
 def run(main):

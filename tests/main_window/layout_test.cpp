@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <qpa/qplatformnativeinterface.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLibrary>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -78,6 +81,9 @@ TEST(Layout, EveryLabelAndButtonHoldsItsTextAndTheWindowsFitTheScreen) {
 // size of its own, so the windows refuse those states, from wherever the request comes.
 TEST(Wayland, WindowsKeepTheirSizeAndTheProgramLivesWhenAskedToFillTheScreen) {
     if (QGuiApplication::platformName() != "wayland") GTEST_SKIP() << "not a Wayland client";
+    const auto roundTrip = reinterpret_cast<int (*)(void*)>(
+        QLibrary::resolve(QStringLiteral("wayland-client"), 0, "wl_display_roundtrip"));
+    void* display = qApp->platformNativeInterface()->nativeResourceForIntegration("wl_display");
     test::TempLogDir logDir;
     Windows windows(logDir.log());
     for (QWidget* window : windows.all()) {
@@ -88,8 +94,13 @@ TEST(Wayland, WindowsKeepTheirSizeAndTheProgramLivesWhenAskedToFillTheScreen) {
         const QSize size = window->size();
         for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
             window->windowHandle()->setWindowStates(state);
-            // Time for the compositor's answer and a frame drawn after it.
-            QTest::qWait(400);
+            // The compositor's answer taken and applied, and a frame drawn after it reaches the
+            // compositor, which would end the program if it did not take it.
+            ASSERT_GE(roundTrip(display), 0);
+            QCoreApplication::sendPostedEvents();
+            QWindowSystemInterface::flushWindowSystemEvents();
+            window->repaint();
+            ASSERT_GE(roundTrip(display), 0);
             EXPECT_EQ(window->size(), size) << window->windowTitle().toStdString();
             EXPECT_EQ(window->windowHandle()->windowStates() & state, 0);
         }

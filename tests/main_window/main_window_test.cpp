@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -32,14 +33,12 @@ namespace kivra {
 namespace {
 
 // A window started in a temporary tree: DL/ (a.zip, b.zip, .hidden) and DOCS/ (memo.txt).
-class MainWindowTest : public ::testing::Test {
-protected:
+struct MainWindowTest : ::testing::Test {
     void SetUp() override {
         for (const char* file : {"DL/a.zip", "DL/b.zip", "DL/.hidden", "DOCS/memo.txt"}) {
             QDir(tree.path()).mkpath(QFileInfo(file).path());
             QFile(tree.filePath(file)).open(QIODevice::WriteOnly);
         }
-        if (saved.isEmpty()) saved = QDir::currentPath();
         QDir::setCurrent(dir("DL"));
         window = std::make_unique<MainWindow>(logDir.log());
         window->show();
@@ -56,8 +55,8 @@ protected:
         return QDir::toNativeSeparators(tree.filePath(relative));
     }
     // As the user does it: a click on the file's row.
-    void clickFile(const QString& name) {
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, fileAt(name));
+    void clickFile(const QString& name, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, modifiers, fileAt(name));
     }
     QModelIndex fileIndex(const QString& name) const {
         return files->model()->index(files->fileNames().indexOf(name), 0);
@@ -77,10 +76,15 @@ protected:
         emit drives->activated(1);
     }
     QStringList logLines() const { return logDir.log().ReadEntries().lines; }
+    // A row's text with the tree ("%1") and the log file ("%2") put in; bytes go through Latin-1,
+    // which keeps each byte as it is.
+    QString expand(QString text) const {
+        return text.replace("%1", tree.path()).replace("%2", logDir.logFile());
+    }
 
     QTemporaryDir tree;
     test::TempLogDir logDir;
-    QString saved;
+    const QString saved = QDir::currentPath();
     std::unique_ptr<MainWindow> window;
     widgets::FileList* files = nullptr;
     widgets::DirectoryList* dirs = nullptr;
@@ -88,86 +92,100 @@ protected:
     QLineEdit* box = nullptr;
 };
 
-// What was current, what records the description, the path part written.
-TEST_F(MainWindowTest, PathPartDependsOnWhatWasCurrentAndWhatRecordsIt) {
-    const auto toDocs = [&] { dirs->setPath(dir("DOCS")); };
-    const struct {
-        std::function<void()> makeCurrent, moveOn;
-        QString pathPart, current = {};
-    } rows[] = {
-        {[] {}, toDocs, dir("DL") + QDir::separator()},
-        {[&] { clickFile("a.zip"); }, [&] { clickFile("b.zip"); }, dir("DL/a.zip")},
-        {[&] { clickFile("a.zip"); }, [&] { pickDrive(dir("DOCS")); }, dir("DL/a.zip")},
-        {toDocs, [&] { clickFile("memo.txt"); }, dir("DOCS")},
-        {toDocs, [&] { dirs->setPath(dir("DL")); }, dir("DOCS") + QDir::separator()},
-        {[&] { dirs->setPath(QDir::rootPath()); }, toDocs, QDir::rootPath()},
-        // No file current yet: End picks the last file, Page Down where it goes from the first.
-        {[] {}, [&] { key(files, Qt::Key_End); }, "", dir("DL/b.zip")},
-        {[] {}, [&] { key(files, Qt::Key_PageDown); }, "", dir("DL/b.zip")},
-        {[] {},
-         [&] {
-             clickFile("a.zip"),
-                 QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, fileAt("a.zip"));
-         },
-         "", dir("DL/a.zip")},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(&row - rows);
-        ASSERT_TRUE(logDir.log().DeleteLog());
-        row.makeCurrent();
-        type("   ");
-        row.moveOn();
-        EXPECT_EQ(logLines(), QStringList({row.pathPart + " -    "}));
-        EXPECT_TRUE(box->text().isEmpty());
-        EXPECT_EQ(QApplication::focusWidget(), box);
-        if (!row.current.isEmpty()) {
-            EXPECT_EQ(window->currentPath(), row.current);
-        }
-        SetUp();  // a fresh window for the next row
-    }
+// A table's rows run as tests of their own, each on a fresh window, named by their `name`.
+template <typename Row>
+struct Rows : MainWindowTest, ::testing::WithParamInterface<Row> {};
+const auto kRowName = [](const auto& info) {
+    return QString(info.param.name).replace(QRegularExpression("\\W+"), "_").toStdString();
+};
+
+using Step = std::function<void(MainWindowTest&)>;
+const Step kStay = [](auto&) {};
+const Step kF5 = [](auto& t) { t.key(t.window.get(), Qt::Key_F5); };
+Step click(const char* file, Qt::KeyboardModifiers modifiers = {}) {
+    return [=](auto& t) { t.clickFile(file, modifiers); };
+}
+Step openFolder(const char* folder) {
+    return [=](auto& t) { t.dirs->setPath(t.expand(folder)); };
+}
+Step press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {  // on the file list
+    return [=](auto& t) { t.key(t.files, key, modifiers); };
 }
 
-// a.zip is current with "x" typed; after each way in, "y" is typed and a directory opened.
-TEST_F(MainWindowTest, TheHighlightIsTheCurrentFileWhateverTheWayIn) {
-    const auto mouse = [&](Qt::KeyboardModifiers modifiers, QPoint at) {
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, modifiers, at);
-    };
-    const auto drag = [&] {
-        QTest::mousePress(files->viewport(), Qt::LeftButton, {}, fileAt("a.zip"));
-        QTest::mouseMove(files->viewport(), fileAt("b.zip"));
-        QTest::mouseRelease(files->viewport(), Qt::LeftButton, {}, fileAt("b.zip"));
-    };
-    const struct {
-        const char* name;
-        bool moved;  // a.zip's "x" is recorded; the highlighted file is current then
-        QString highlight;
-        std::function<void()> wayIn;
-    } rows[] = {
-        {"ctrl+click a", 0, "a.zip", [&] { mouse(Qt::ControlModifier, fileAt("a.zip")); }},
-        {"click on empty space", 0, "a.zip", [&] { mouse(Qt::NoModifier, QPoint(5, 200)); }},
-        {"ctrl+space", 0, "a.zip", [&] { key(files, Qt::Key_Space, Qt::ControlModifier); }},
-        {"up on the first file", 0, "a.zip", [&] { key(files, Qt::Key_Up); }},
-        {"ctrl+down", 1, "b.zip", [&] { key(files, Qt::Key_Down, Qt::ControlModifier); }},
-        {"drag from a to b", 1, "b.zip", drag},
-        {"F5", 0, "a.zip", [&] { key(window.get(), Qt::Key_F5); }},
-        {"F5 after a vanished", 0, "",
-         [&] { QFile::remove(dir("DL/a.zip")), key(window.get(), Qt::Key_F5); }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        clickFile("a.zip");
-        type("x");
-        row.wayIn();
-        EXPECT_EQ(highlighted(), row.highlight);
-        type("y");
-        dirs->setPath(dir("DOCS"));
-        const QString a = dir("DL/a.zip") + " - x";
-        EXPECT_EQ(logLines(),
-                  row.moved ? QStringList({a, dir("DL/b.zip") + " - y"}) : QStringList({a + "y"}));
-        ASSERT_TRUE(logDir.log().DeleteLog());
-        SetUp();
+// What was current, what records the description, the path part written.
+const struct PathPartRow {
+    const char* name;
+    Step makeCurrent, moveOn;
+    QString pathPart, current = {};
+} kPathPartRows[] = {
+    {"the folder, another opened", kStay, openFolder("%1/DOCS"), "%1/DL/"},
+    {"a file, another clicked", click("a.zip"), click("b.zip"), "%1/DL/a.zip"},
+    {"a file, a drive picked", click("a.zip"), [](auto& t) { t.pickDrive(t.dir("DOCS")); },
+     "%1/DL/a.zip"},
+    {"a folder, a file in it clicked", openFolder("%1/DOCS"), click("memo.txt"), "%1/DOCS"},
+    {"a folder, another opened", openFolder("%1/DOCS"), openFolder("%1/DL"), "%1/DOCS/"},
+    {"the root, a folder opened", openFolder("/"), openFolder("%1/DOCS"), "/"},
+    // No file current yet: End picks the last file, Page Down where it goes from the first.
+    {"End", kStay, press(Qt::Key_End), "", "%1/DL/b.zip"},
+    {"Page Down", kStay, press(Qt::Key_PageDown), "", "%1/DL/b.zip"},
+    {"a double-click", kStay,
+     [](auto& t) {
+         t.clickFile("a.zip");
+         QTest::mouseDClick(t.files->viewport(), Qt::LeftButton, {}, t.fileAt("a.zip"));
+     },
+     "", "%1/DL/a.zip"},
+};
+using PathPart = Rows<PathPartRow>;
+TEST_P(PathPart, DependsOnWhatWasCurrentAndWhatRecordsIt) {
+    const PathPartRow& row = GetParam();
+    row.makeCurrent(*this);
+    type("   ");
+    row.moveOn(*this);
+    EXPECT_EQ(logLines(), QStringList({expand(row.pathPart) + " -    "}));
+    EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    if (!row.current.isEmpty()) {
+        EXPECT_EQ(window->currentPath(), expand(row.current));
     }
 }
+INSTANTIATE_TEST_SUITE_P(MainWindow, PathPart, ::testing::ValuesIn(kPathPartRows), kRowName);
+
+// a.zip is current with "x" typed; after each way in, "y" is typed and a directory opened.
+const struct HighlightRow {
+    const char* name;
+    bool moved;  // a.zip's "x" is recorded; the highlighted file is current then
+    QString highlight;
+    Step wayIn;
+} kHighlightRows[] = {
+    {"ctrl+click a", 0, "a.zip", click("a.zip", Qt::ControlModifier)},
+    {"click on empty space", 0, "a.zip",
+     [](auto& t) { QTest::mouseClick(t.files->viewport(), Qt::LeftButton, {}, QPoint(5, 200)); }},
+    {"ctrl+space", 0, "a.zip", press(Qt::Key_Space, Qt::ControlModifier)},
+    {"up on the first file", 0, "a.zip", press(Qt::Key_Up)},
+    {"ctrl+down", 1, "b.zip", press(Qt::Key_Down, Qt::ControlModifier)},
+    {"drag from a to b", 1, "b.zip",
+     [](auto& t) {
+         QTest::mousePress(t.files->viewport(), Qt::LeftButton, {}, t.fileAt("a.zip"));
+         QTest::mouseMove(t.files->viewport(), t.fileAt("b.zip"));
+         QTest::mouseRelease(t.files->viewport(), Qt::LeftButton, {}, t.fileAt("b.zip"));
+     }},
+    {"F5", 0, "a.zip", kF5},
+    {"F5 after a vanished", 0, "", [](auto& t) { QFile::remove(t.dir("DL/a.zip")), kF5(t); }},
+};
+using Highlight = Rows<HighlightRow>;
+TEST_P(Highlight, IsTheCurrentFileWhateverTheWayIn) {
+    const HighlightRow& row = GetParam();
+    clickFile("a.zip");
+    type("x");
+    row.wayIn(*this);
+    EXPECT_EQ(highlighted(), row.highlight);
+    type("y");
+    dirs->setPath(dir("DOCS"));
+    const QString a = dir("DL/a.zip") + " - x";
+    EXPECT_EQ(logLines(),
+              row.moved ? QStringList({a, dir("DL/b.zip") + " - y"}) : QStringList({a + "y"}));
+}
+INSTANTIATE_TEST_SUITE_P(MainWindow, Highlight, ::testing::ValuesIn(kHighlightRows), kRowName);
 
 // A folder and a file named in Windows-1252 bytes, made while the window is open.
 TEST_F(MainWindowTest, NamesThatAreNotUtf8AreListedOpenedAndRecorded) {
@@ -288,97 +306,94 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
 }
 
 // Ctrl+I with files picked; "keep" stays typed in the box. The log starts as "/x - one".
-TEST_F(MainWindowTest, ImportAppendsWhatTheLogLacksAndTheMarksShowIt) {
-    const QString a = dir("DL/a.zip") + " - ", b = dir("DL/b.zip") + " - ";
-    const QByteArray log = logDir.logFile().toLocal8Bit();
-    const struct {
-        const char* name;
-        QList<std::pair<const char*, QByteArray>> files;  // picked, in this order
-        QStringList added;
-        QString told;  // in the last box
-        QString aMark = {};
-        QMessageBox::StandardButton answer = QMessageBox::Yes;
-        rlim_t sizeLimit = RLIM_INFINITY;
-    } rows[] = {
-        {"a Windows log",
-         {{"other.dat", "C:\\DL\\caf\xE9.zip - r\xE9sum\xE9\r\nC:\\DL\\b.zip - two\r\n"}},
-         {u"C:\\DL\\café.zip - résumé"_qs, "C:\\DL\\b.zip - two"},
-         "Import 2 entries?"},
-        {"an export, lone CR, no last line end",
-         {{"INDEX.TXT", "/y - two\r\r" + QFile::encodeName(a) + "three"}},
-         {"/y - two", a + "three"},
-         "(log): 2 new, the first:\n    /y - two",
-         "Described: three"},
-        {"descript.ion",
-         {{"DL/descript.ion",
-           "\xEF\xBB\xBF\"my file.txt\"  quoted\r\nA.ZIP caf\xC3\xA9\\nnext\x04\xC2\n"
-           "b.zip  plain\x04\x01\x02\nlonely\n"}},
-         {dir("DL/my file.txt") + " - quoted", a + u"café next"_qs, b + "plain"},
-         "(DESCRIPT.ION): 3 new",
-         u"Described: café next"_qs},
-        {"FILES.BBS",
-         {{"DL/FILES.BBS",
-           "=== Archivers ===\nUtilities\nA.ZIP  Packer\n  version 2\n| more\n"
-           "------\n  not continued\nz.txt Notes\n+ cont"}},
-         {a + "Packer version 2 more", dir("DL/z.txt") + " - Notes cont"},
-         "(FILES.BBS)",
-         "Described: Packer version 2 more"},
-        {"a README picked by mistake and an unreadable file",
-         {{"README", "Hello" + QByteArray(20, '\n') + "see - line 21"}, {"gone", {}}},
-         {},
-         "README (log): skipped, not a log\n%1 (log): skipped, unreadable: not found"},
-        {"repeats inside and against the log",
-         {{"r.txt", "/x - one\n/y - two\n\n/y - two\n"}},
-         {"/y - two"},
-         "1 entries are already in the log.\n1 entries repeat one before them."},
-        {"No, the log itself picked too",
-         {{"r.txt", "/y - two\n"}, {log.constData(), {}}},
-         {},
-         "KVtemp.dat (log): skipped, it is the log itself",
-         {},
-         QMessageBox::No},
-        {"a failure midway",
-         {{"r.txt", "/y - two\n/z - " + QByteArray(300, 'z')}},
-         {},
-         "too large\n\nNothing was imported",
-         {},
-         QMessageBox::Yes,
-         200},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        logDir.writeBytes("/x - one\r\n");
-        SetUp();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window->notesReady(); }));
-        type("keep");
-        QStringList picked;
-        for (const auto& [name, bytes] : row.files) {
-            picked.append(QDir(tree.path()).filePath(name));
-            QFile file(picked.last());
-            if (!bytes.isNull()) {
-                ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes));
-            }
-        }
-        test::ScriptedOpenFiles dialogs;
-        dialogs.queueChoice(picked);
-        test::ScriptedMessages messages(row.answer);
-        {
-            test::FileSizeLimit limit(row.sizeLimit);
-            key(window.get(), Qt::Key_I, Qt::ControlModifier);
-        }
-        EXPECT_EQ(logLines(), QStringList({"/x - one"}) + row.added);
-        ASSERT_FALSE(messages.shown().isEmpty());
-        EXPECT_TRUE(messages.shown().last().text.contains(
-            QString(row.told).replace("%1", QDir::toNativeSeparators(tree.filePath("gone")))))
-            << messages.shown().last().text.toStdString();
-        if (messages.shown()[0].text.endsWith("entries?")) {
-            EXPECT_EQ(messages.shown()[0].buttons, QMessageBox::Yes | QMessageBox::No);
-            EXPECT_EQ(messages.shown()[0].defaultButton, QMessageBox::No);
-        }
-        EXPECT_EQ(fileIndex("a.zip").data(Qt::AccessibleDescriptionRole).toString(), row.aMark);
-        EXPECT_EQ(box->text(), "keep");
+const struct ImportRow {
+    const char* name;
+    QList<std::pair<QString, QByteArray>> files;  // picked, in this order
+    QStringList added;
+    QString told;  // in the last box
+    QString aMark = {};
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
+    rlim_t sizeLimit = RLIM_INFINITY;
+} kImportRows[] = {
+    {"a Windows log",
+     {{"other.dat", "C:\\DL\\caf\xE9.zip - r\xE9sum\xE9\r\nC:\\DL\\b.zip - two\r\n"}},
+     {u"C:\\DL\\café.zip - résumé"_qs, "C:\\DL\\b.zip - two"},
+     "Import 2 entries?"},
+    {"an export, lone CR, no last line end",
+     {{"INDEX.TXT", "/y - two\r\r%1/DL/a.zip - three"}},
+     {"/y - two", "%1/DL/a.zip - three"},
+     "(log): 2 new, the first:\n    /y - two",
+     "Described: three"},
+    {"descript.ion",
+     {{"DL/descript.ion",
+       "\xEF\xBB\xBF\"my file.txt\"  quoted\r\nA.ZIP caf\xC3\xA9\\nnext\x04\xC2\n"
+       "b.zip  plain\x04\x01\x02\nlonely\n"}},
+     {"%1/DL/my file.txt - quoted", u"%1/DL/a.zip - café next"_qs, "%1/DL/b.zip - plain"},
+     "(DESCRIPT.ION): 3 new",
+     u"Described: café next"_qs},
+    {"FILES.BBS",
+     {{"DL/FILES.BBS",
+       "=== Archivers ===\nUtilities\nA.ZIP  Packer\n  version 2\n| more\n"
+       "------\n  not continued\nz.txt Notes\n+ cont"}},
+     {"%1/DL/a.zip - Packer version 2 more", "%1/DL/z.txt - Notes cont"},
+     "(FILES.BBS)",
+     "Described: Packer version 2 more"},
+    {"a README picked by mistake and an unreadable file",
+     {{"README", "Hello" + QByteArray(20, '\n') + "see - line 21"}, {"gone", {}}},
+     {},
+     "README (log): skipped, not a log\n%1/gone (log): skipped, unreadable: not found"},
+    {"repeats inside and against the log",
+     {{"r.txt", "/x - one\n/y - two\n\n/y - two\n"}},
+     {"/y - two"},
+     "1 entries are already in the log.\n1 entries repeat one before them."},
+    {"No, the log itself picked too",
+     {{"r.txt", "/y - two\n"}, {"%2", {}}},
+     {},
+     "KVtemp.dat (log): skipped, it is the log itself",
+     {},
+     QMessageBox::No},
+    {"a failure midway",
+     {{"r.txt", "/y - two\n/z - " + QByteArray(300, 'z')}},
+     {},
+     "too large\n\nNothing was imported",
+     {},
+     QMessageBox::Yes,
+     200},
+};
+struct Import : Rows<ImportRow> {
+    void SetUp() override { logDir.writeBytes("/x - one\r\n"), MainWindowTest::SetUp(); }
+};
+TEST_P(Import, AppendsWhatTheLogLacksAndTheMarksShowIt) {
+    const ImportRow& row = GetParam();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->notesReady(); }));
+    type("keep");
+    QStringList picked, expected = {"/x - one"};
+    for (const auto& [name, bytes] : row.files) {
+        picked.append(QDir(tree.path()).filePath(expand(name)));
+        QFile file(picked.last());
+        const QByteArray data = expand(QString::fromLatin1(bytes)).toLatin1();
+        ASSERT_TRUE(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(data)));
     }
+    test::ScriptedOpenFiles dialogs;
+    dialogs.queueChoice(picked);
+    test::ScriptedMessages messages(row.answer);
+    {
+        test::FileSizeLimit limit(row.sizeLimit);
+        key(window.get(), Qt::Key_I, Qt::ControlModifier);
+    }
+    for (const QString& line : row.added) expected.append(expand(line));
+    EXPECT_EQ(logLines(), expected);
+    ASSERT_FALSE(messages.shown().isEmpty());
+    EXPECT_TRUE(messages.shown().last().text.contains(expand(row.told)))
+        << messages.shown().last().text.toStdString();
+    if (messages.shown()[0].text.endsWith("entries?")) {
+        EXPECT_EQ(messages.shown()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(messages.shown()[0].defaultButton, QMessageBox::No);
+    }
+    EXPECT_EQ(fileIndex("a.zip").data(Qt::AccessibleDescriptionRole).toString(), row.aMark);
+    EXPECT_EQ(box->text(), "keep");
 }
+INSTANTIATE_TEST_SUITE_P(MainWindow, Import, ::testing::ValuesIn(kImportRows), kRowName);
 
 TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     clickFile("a.zip");
@@ -395,9 +410,10 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     EXPECT_TRUE(messages.shown()[0].text.contains(logDir.log().LogPath()));
     EXPECT_EQ(window->currentPath(), dir("DL/b.zip"));
 
-    // A log that may not be used is told as the window first shows, once.
+    // A log that may not be used is told by a call the first showing posts, once.
     MainWindow refused(EntryLog(logDir.path(), "not used"));
-    for (int shown = 0; shown < 2; ++shown) refused.show(), QTest::qWait(50), refused.hide();
+    for (int shown = 0; shown < 2; ++shown)
+        refused.show(), QCoreApplication::sendPostedEvents(), refused.hide();
     EXPECT_EQ(messages.shown().size(), 2);
     EXPECT_EQ(messages.shown().last().text, "not used");
 }
@@ -454,31 +470,30 @@ TEST_F(MainWindowTest, CtrlHShowsAndHidesDotFilesAndNeverMoves) {
 }
 
 // A path given at start, relative to the current directory DL: what becomes current.
-TEST_F(MainWindowTest, APathGivenAtStartIsShownAsIfTheUserWentThere) {
-    const struct {
-        QByteArray path;
-        QString current, highlight;
-        bool hidden;
-    } rows[] = {
-        {"../DOCS/", dir("DOCS"), "", false},
-        {".", dir("DL"), "", false},  // shown already
-        {"b.zip", dir("DL/b.zip"), "b.zip", false},
-        {QFile::encodeName(dir("DOCS/memo.txt")), dir("DOCS/memo.txt"), "memo.txt", false},
-        {"./.hidden", dir("DL/.hidden"), ".hidden", true},
-        {"nothing.txt", "", "", false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.path.constData());
-        test::ScriptedMessages messages;
-        window->startAt(row.path);
-        EXPECT_EQ(window->currentPath(), row.current);
-        EXPECT_EQ(highlighted(), row.highlight);
-        EXPECT_EQ(window->showHidden(), row.hidden);
-        EXPECT_EQ(messages.shown().size(), row.current.isEmpty() ? 1 : 0);
-        for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains("nothing.txt"));
-        SetUp();
-    }
+const struct StartRow {
+    const char* name;
+    QString path, current, highlight;
+    bool hidden = false;
+} kStartRows[] = {
+    {"a folder", "../DOCS/", "%1/DOCS", ""},
+    {"the folder shown", ".", "%1/DL", ""},  // shown already
+    {"a file", "b.zip", "%1/DL/b.zip", "b.zip"},
+    {"a whole path", "%1/DOCS/memo.txt", "%1/DOCS/memo.txt", "memo.txt"},
+    {"a dot-file", "./.hidden", "%1/DL/.hidden", ".hidden", true},
+    {"nothing there", "nothing.txt", "", ""},
+};
+using StartAt = Rows<StartRow>;
+TEST_P(StartAt, APathGivenIsShownAsIfTheUserWentThere) {
+    const StartRow& row = GetParam();
+    test::ScriptedMessages messages;
+    window->startAt(QFile::encodeName(expand(row.path)));
+    EXPECT_EQ(window->currentPath(), expand(row.current));
+    EXPECT_EQ(highlighted(), row.highlight);
+    EXPECT_EQ(window->showHidden(), row.hidden);
+    EXPECT_EQ(messages.shown().size(), row.current.isEmpty() ? 1 : 0);
+    for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains("nothing.txt"));
 }
+INSTANTIATE_TEST_SUITE_P(MainWindow, StartAt, ::testing::ValuesIn(kStartRows), kRowName);
 
 // Past the first thousands of rows, which are placed while the window first shows, a file given at
 // start is in view once it shows, and stays there.
@@ -491,34 +506,39 @@ TEST_F(MainWindowTest, ADeepFileGivenAtStartIsInView) {
     started.startAt(QFile::encodeName(dir("MANY/f09000")));
     started.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&started));
-    for (int i = 0; i < 50; ++i) QApplication::processEvents();
     const auto* list = started.findChild<widgets::FileList*>("fileList");
+    // Settled: the marks read, which starts once the window shows, and every row placed.
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return started.notesReady() && !list->visualRect(list->model()->index(11'999, 0)).isEmpty();
+    }));
     EXPECT_EQ(list->currentIndex().data().toString(), "f09000");
     EXPECT_TRUE(list->viewport()->rect().intersects(list->visualRect(list->currentIndex())));
 }
 
 // A double-click on View Current's only entry shows its item as a move from what was current
 // would; a gone one its nearest folder, and it is named.
-TEST_F(MainWindowTest, AnEntryGoneToIsShown) {
-    for (const QString& entry : {dir("DOCS/memo.txt"), dir("DOCS"), dir("DOCS/gone/x.txt")}) {
-        test::ScriptedMessages messages;
-        ASSERT_TRUE(logDir.log().WriteEntries({entry + " - note"}));
-        type("d");
-        QTimer::singleShot(0, [] {
-            QListView* list =
-                static_cast<ViewCurrentDialog*>(QApplication::activeModalWidget())->entryList();
-            emit list->doubleClicked(list->model()->index(0, 0));
-        });
-        window->findChild<QAction*>("viewCurrentAction")->trigger();
-        EXPECT_EQ(window->currentPath(), entry.endsWith("x.txt") ? dir("DOCS") : entry);
-        EXPECT_EQ(highlighted(), entry.endsWith("memo.txt") ? "memo.txt" : "");
-        EXPECT_EQ(logLines(),
-                  QStringList({entry + " - note", dir("DL") + QDir::separator() + " - d"}));
-        EXPECT_EQ(messages.shown().size(), entry.endsWith("x.txt") ? 1 : 0);
-        for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains(entry));
-        SetUp();
-    }
+const struct EntryRow {
+    const char* name;  // the entry's item in the tree
+} kEntryRows[] = {{"DOCS/memo.txt"}, {"DOCS"}, {"DOCS/gone/x.txt"}};
+using EntryGoneTo = Rows<EntryRow>;
+TEST_P(EntryGoneTo, IsShown) {
+    const QString entry = dir(GetParam().name);
+    test::ScriptedMessages messages;
+    ASSERT_TRUE(logDir.log().WriteEntries({entry + " - note"}));
+    type("d");
+    QTimer::singleShot(0, [] {
+        QListView* list =
+            static_cast<ViewCurrentDialog*>(QApplication::activeModalWidget())->entryList();
+        emit list->doubleClicked(list->model()->index(0, 0));
+    });
+    window->findChild<QAction*>("viewCurrentAction")->trigger();
+    EXPECT_EQ(window->currentPath(), entry.endsWith("x.txt") ? dir("DOCS") : entry);
+    EXPECT_EQ(highlighted(), entry.endsWith("memo.txt") ? "memo.txt" : "");
+    EXPECT_EQ(logLines(), QStringList({entry + " - note", dir("DL") + QDir::separator() + " - d"}));
+    EXPECT_EQ(messages.shown().size(), entry.endsWith("x.txt") ? 1 : 0);
+    for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains(entry));
 }
+INSTANTIATE_TEST_SUITE_P(MainWindow, EntryGoneTo, ::testing::ValuesIn(kEntryRows), kRowName);
 
 TEST_F(MainWindowTest, ShortcutsWinOverTheBox) {
     QApplication::clipboard()->setText("PASTED");
@@ -530,37 +550,37 @@ TEST_F(MainWindowTest, ShortcutsWinOverTheBox) {
     EXPECT_EQ(box->text(), "abc");
 }
 
+const Step kCtrlQ = [](auto& t) { QTest::keyClick(t.box, Qt::Key_Q, Qt::ControlModifier); };
 // Each way out, with the box empty or the question answered Record, Discard or Cancel.
-TEST_F(MainWindowTest, QuittingAsksBeforeATypedDescriptionIsLost) {
-    const auto ctrlQ = [&] { QTest::keyClick(box, Qt::Key_Q, Qt::ControlModifier); };
-    const struct {
-        std::function<void()> quit;
-        QString typed;
-        QMessageBox::StandardButton answer;  // the window stays only at Cancel
-    } rows[] = {
-        {ctrlQ, "", QMessageBox::Cancel},
-        {ctrlQ, "abc", QMessageBox::Yes},
-        {[&] { window->findChild<QPushButton*>("quitButton")->click(); }, "abc", QMessageBox::No},
-        {[&] { window->close(); }, "abc", QMessageBox::Cancel}};
-    for (const auto& row : rows) {
-        test::ScriptedMessages messages(row.answer);
-        clickFile("a.zip");
-        type(row.typed);
-        row.quit();
-        EXPECT_EQ(window->isVisible(),
-                  !row.typed.isEmpty() && row.answer == QMessageBox::Cancel);
-        EXPECT_EQ(logLines(), row.answer == QMessageBox::Yes
-                                  ? QStringList{dir("DL/a.zip") + " - abc"}
-                                  : QStringList());
-        ASSERT_EQ(messages.shown().size(), row.typed.isEmpty() ? 0 : 1);
-        if (!row.typed.isEmpty()) {
-            EXPECT_EQ(messages.shown()[0].text,
-                      "Record the description of " + dir("DL/a.zip") + " before quitting?");
-        }
-        ASSERT_TRUE(logDir.log().DeleteLog());
-        SetUp();
+const struct QuitRow {
+    const char* name;
+    Step quit;
+    QString typed;
+    QMessageBox::StandardButton answer;  // the window stays only at Cancel
+} kQuitRows[] = {
+    {"Ctrl+Q, the box empty", kCtrlQ, "", QMessageBox::Cancel},
+    {"Ctrl+Q, Record", kCtrlQ, "abc", QMessageBox::Yes},
+    {"Quit, Discard",
+     [](MainWindowTest& t) { t.window->findChild<QPushButton*>("quitButton")->click(); }, "abc",
+     QMessageBox::No},
+    {"closed, Cancel", [](auto& t) { t.window->close(); }, "abc", QMessageBox::Cancel}};
+using Quitting = Rows<QuitRow>;
+TEST_P(Quitting, AsksBeforeATypedDescriptionIsLost) {
+    const QuitRow& row = GetParam();
+    test::ScriptedMessages messages(row.answer);
+    clickFile("a.zip");
+    type(row.typed);
+    row.quit(*this);
+    EXPECT_EQ(window->isVisible(), !row.typed.isEmpty() && row.answer == QMessageBox::Cancel);
+    EXPECT_EQ(logLines(), row.answer == QMessageBox::Yes ? QStringList{dir("DL/a.zip") + " - abc"}
+                                                         : QStringList());
+    ASSERT_EQ(messages.shown().size(), row.typed.isEmpty() ? 0 : 1);
+    if (!row.typed.isEmpty()) {
+        EXPECT_EQ(messages.shown()[0].text,
+                  "Record the description of " + dir("DL/a.zip") + " before quitting?");
     }
 }
+INSTANTIATE_TEST_SUITE_P(MainWindow, Quitting, ::testing::ValuesIn(kQuitRows), kRowName);
 
 }  // namespace
 }  // namespace kivra

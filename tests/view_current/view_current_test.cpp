@@ -56,7 +56,7 @@ void deleteAll(ViewCurrentDialog& form) {
 Act finding(const QString& text, Act then = [](ViewCurrentDialog&) {}) {
     return [text, then](ViewCurrentDialog& form) {
         form.findEdit()->setText(text);
-        while (form.entries().finding()) QCoreApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form.entries().finding(); }));
         then(form);
     };
 }
