@@ -12,8 +12,8 @@
 #include <QMessageBox>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QThread>
 #include <QTimer>
+#include <QtConcurrentRun>
 #include <limits>
 #include <utility>
 
@@ -87,6 +87,7 @@ QString importSummary(const ImportPlan& plan) {
 MainWindow::MainWindow(EntryLog log, QWidget* parent)
     : QMainWindow(parent), log_(std::move(log)) {
     setObjectName(QStringLiteral("MainWindow"));
+    notesPool_.setThreadPriority(QThread::LowPriority);
     setWindowTitle(QString::fromLatin1(app::kMainCaption));
     // A fixed dialog border: a close control, no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -110,11 +111,8 @@ QSize MainWindow::sizeFor(const QFont& font) {
 }
 
 MainWindow::~MainWindow() {
-    // The reader fills an index only it holds; it is let finish, never cut off.
-    if (reader_) {
-        reader_->wait();
-        delete reader_;
-    }
+    // A read fills an index only it holds; it is let finish, never cut off.
+    if (notesReader_) notesReader_->waitForFinished();
 }
 
 void MainWindow::createControls() {
@@ -301,7 +299,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::noteAppended(const QStringList& lines, const LogStamp& before) {
     // Unless another copy changed the log since it was read.
-    if (notes_ && !reading_ && before == notesStamp_) {
+    if (notes_ && !notesReader_ && before == notesStamp_) {
         QByteArray bytes;
         for (const QString& line : lines) EncodeLogLine(line, bytes);
         notes_->addBytes(bytes);
@@ -315,7 +313,7 @@ void MainWindow::noteAppended(const QStringList& lines, const LogStamp& before) 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The first read waits until the window is on screen.
-    if (!notes_ && !reading_) QTimer::singleShot(0, this, &MainWindow::readNotes);
+    if (!notes_ && !notesReader_) QTimer::singleShot(0, this, &MainWindow::readNotes);
     // A log that may not be used is told once, before anything is typed, not at the first move.
     if (!logChecked_) {
         logChecked_ = true;
@@ -327,41 +325,36 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::readNotes() {
-    if (reading_) {
-        readAgain_ = true;
+    if (notesReader_) {
+        notesStale_ = true;
         return;
     }
-    reading_ = true;
     notesStale_ = false;
-    const QString path = log_.LogPath();
-    auto notes = std::make_shared<DescriptionIndex>();
-    auto stamp = std::make_shared<LogStamp>();
-    reader_ = QThread::create([path, notes, stamp] {
-        *stamp = LogStamp::of(path);
+    notesReader_ = new QFutureWatcher<NotesRead>(this);
+    connect(notesReader_, &QFutureWatcherBase::finished, this, &MainWindow::adoptNotes);
+    notesReader_->setFuture(QtConcurrent::run(&notesPool_, [path = log_.LogPath()] {
+        NotesRead read{std::make_shared<DescriptionIndex>(), LogStamp::of(path)};
         // A log that cannot be read leaves no marks; View Current and Export tell why.
-        if (!notes->load(path)) *notes = DescriptionIndex();
-    });
-    connect(reader_, &QThread::finished, this, [this, notes, stamp] {
-        reader_->deleteLater();
-        reader_ = nullptr;
-        adoptNotes(notes, *stamp);
-    });
-    reader_->start(QThread::LowPriority);
+        if (!read.notes->load(path)) *read.notes = DescriptionIndex();
+        return read;
+    }));
 }
 
-void MainWindow::adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp& stamp) {
-    reading_ = false;
-    notes_ = std::move(notes);
-    notesStamp_ = stamp;
-    // Changed while it was read: read again at the next listing.
-    if (LogStamp::of(log_.LogPath()) != stamp) notesStale_ = true;
+void MainWindow::adoptNotes() {
+    QFutureWatcher<NotesRead>* reader = std::exchange(notesReader_, nullptr);
+    reader->deleteLater();
+    const NotesRead read = reader->result();
+    notes_ = read.notes;
+    notesStamp_ = read.stamp;
     showNotes();
-    // Asked again while reading: needed only if the log changed after this read began.
-    if (std::exchange(readAgain_, false) && notesStale_) readNotes();
+    // Asked for again, or lines appended, while it ran: read again if the log changed since it
+    // began. Any other change waits for the next listing.
+    if (std::exchange(notesStale_, false) && LogStamp::of(log_.LogPath()) != notesStamp_)
+        readNotes();
 }
 
 void MainWindow::followLog() {
-    if (!notes_ || reading_) return;
+    if (!notes_ || notesReader_) return;
     if (notesStale_ || LogStamp::of(log_.LogPath()) != notesStamp_) readNotes();
 }
 
@@ -472,7 +465,7 @@ void MainWindow::viewCurrent() {
         chosen = dialog->chosenEntry();
     }
     // Deleted entries or a cleared log: the marks and the hint follow at once.
-    if (reading_ || notesStale_ || LogStamp::of(log_.LogPath()) != notesStamp_) readNotes();
+    if (notesReader_ || notesStale_ || LogStamp::of(log_.LogPath()) != notesStamp_) readNotes();
     if (!chosen.isEmpty()) showEntryItem(chosen);
 }
 

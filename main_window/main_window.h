@@ -9,7 +9,9 @@
 // off the user-interface thread, and again at a listing when the log changed behind it; it
 // writes nothing but the entries typed and those imported.
 
+#include <QFutureWatcher>
 #include <QMainWindow>
+#include <QThreadPool>
 #include <memory>
 
 #include "core/description_index.h"
@@ -24,7 +26,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QThread;
 
 namespace kivra {
 
@@ -64,7 +65,7 @@ public:
     void showEntryItem(const QString& line);
 
     // Whether the log has been read for the marks; for tests.
-    bool notesReady() const { return notes_ != nullptr && !reading_; }
+    bool notesReady() const { return notes_ != nullptr && !notesReader_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,6 +85,12 @@ private slots:
     void showAbout();
 
 private:
+    // What a read of the log for the marks gives: the index and the log's stamp as it began.
+    struct NotesRead {
+        std::shared_ptr<DescriptionIndex> notes;
+        LogStamp stamp;
+    };
+
     void createControls();
     void createMenus();
     // Keys of the window that have no menu item: refresh, the parent directory, the File menu.
@@ -98,7 +105,7 @@ private:
     // Reads the log for the marks in the background; the lists keep the old marks meanwhile.
     // Asked while a read runs, it reads again after it if the log changed in between.
     void readNotes();
-    void adoptNotes(std::shared_ptr<DescriptionIndex> notes, const LogStamp& stamp);
+    void adoptNotes();
     // At a listing: the log read again when it changed since.
     void followLog();
     void showNotes();
@@ -117,10 +124,14 @@ private:
     std::shared_ptr<DescriptionIndex> notes_;
     LogStamp notesStamp_;
     bool logChecked_ = false;
+    // The marks may miss a change of the log: lines they could not take, or a read asked for
+    // while one ran.
     bool notesStale_ = false;
-    bool reading_ = false;
-    bool readAgain_ = false;  // asked to read while a read was running
-    QThread* reader_ = nullptr;
+    // Set from a read's start until its marks are adopted, which is after the read itself
+    // ends: one watcher per read.
+    QFutureWatcher<NotesRead>* notesReader_ = nullptr;
+    // The reads' thread, at low priority.
+    QThreadPool notesPool_;
     FolderWatch folderWatch_;
     bool showHidden_ = false;
 

@@ -1,9 +1,10 @@
 #include "view_current/current_entries_model.h"
 
 #include <QFont>
+#include <QFuture>
 #include <QThread>
+#include <QtConcurrentRun>
 #include <algorithm>
-#include <memory>
 
 namespace kivra {
 
@@ -116,16 +117,15 @@ void CurrentEntriesModel::refind() {
 
 void CurrentEntriesModel::findSlice() {
     const quint32 to = std::min(table_.size(), findNext_ + kSliceLines);
-    // Half of it on another core where there is one; each half marks lines of its own.
+    // Half of it on another core where there is one; each half marks lines of its own. A half
+    // the pool has not started yet is run here by the wait.
     const quint32 half = QThread::idealThreadCount() > 1 ? (to - findNext_) / 2 : 0;
-    std::unique_ptr<QThread> other;
-    if (half > 0) {
-        other.reset(QThread::create(
-            [this, from = to - half, to] { table_.find(words_, from, to, holds_); }));
-        other->start();
-    }
+    QFuture<void> other;
+    if (half > 0)
+        other = QtConcurrent::run(
+            [this, from = to - half, to] { table_.find(words_, from, to, holds_); });
     table_.find(words_, findNext_, to - half, holds_);
-    if (other) other->wait();
+    other.waitForFinished();
     findNext_ = to;
     if (findNext_ < table_.size()) return;
     slices_.stop();
