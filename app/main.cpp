@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
     QApplication::setFont(kivra::widgets::FitFont(kivra::ApplicationFont(QApplication::font()),
                                                   screen.size(), &kivra::MainWindow::sizeFor));
 
-    kivra::MainWindow window{kivra::EntryLog::Default()};
+    kivra::MainWindow window{kivra::EntryLog::defaultLog()};
     // Centred on the screen when first shown; a Wayland compositor places it itself.
     window.move(kivra::widgets::CentredOn(screen, window.size()));
     window.show();

@@ -38,10 +38,10 @@ struct LargeLog {
     std::string file;
 
     LargeLog() {
-        log.WriteEntries(sampleLines(kLines));
+        log.writeEntries(sampleLines(kLines));
         file = QDir(dir.path()).filePath("KVtemp.dat").toStdString();
         // Warm up, as a second opening in the running program would be.
-        log.ReadEntries();
+        log.readEntries();
     }
     static LargeLog& get() {
         static LargeLog instance;
@@ -68,7 +68,7 @@ void BM_ReadEntriesInTurns(benchmark::State& state) {
         benchmark::DoNotOptimize(getlineCount(large.file));
         const Clock::time_point between = Clock::now();
         {
-            ReadResult read = large.log.ReadEntries();
+            ReadResult read = large.log.readEntries();
             if (read.lines.size() != kLines) state.SkipWithError("wrong line count");
             benchmark::DoNotOptimize(read);
         }
@@ -103,7 +103,7 @@ void BM_WriteEntries(benchmark::State& state) {
     QTemporaryDir dir;
     const EntryLog log(dir.path());
     for (auto _ : state) {
-        if (!log.WriteEntries(lines)) state.SkipWithError("write failed");
+        if (!log.writeEntries(lines)) state.SkipWithError("write failed");
     }
 }
 BENCHMARK(BM_WriteEntries)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -112,10 +112,10 @@ BENCHMARK(BM_WriteEntries)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_AppendEntry(benchmark::State& state) {
     QTemporaryDir dir;
     const EntryLog log(dir.path());
-    log.WriteEntries(sampleLines(static_cast<int>(state.range(0))));
+    log.writeEntries(sampleLines(static_cast<int>(state.range(0))));
     const QString line = sampleLine(42);
     for (auto _ : state) {
-        if (!log.AppendEntry(line)) state.SkipWithError("append failed");
+        if (!log.appendEntry(line)) state.SkipWithError("append failed");
     }
 }
 BENCHMARK(BM_AppendEntry)->Arg(0)->Arg(kLines)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -57,12 +57,12 @@ int main(int argc, char** argv) {
     // The marks' index as the main window holds it once it has read the log.
     auto notes = std::make_shared<kivra::DescriptionIndex>();
     if (what == "file-list" && args.size() == 3) {
-        if (!notes->load(kivra::EntryLog(args[2]).LogPath()) || notes->lineCount() == 0) return 1;
+        if (!notes->load(kivra::EntryLog(args[2]).logPath()) || notes->lineCount() == 0) return 1;
     }
     QElapsedTimer timer;
     timer.start();
     if (what == "read") {
-        const kivra::ReadResult read = kivra::EntryLog(args[1]).ReadEntries();
+        const kivra::ReadResult read = kivra::EntryLog(args[1]).readEntries();
         if (!read.ok) return 1;
     } else if (what == "getline") {
         std::ifstream in(args[1].toStdString(), std::ios::binary);
@@ -102,15 +102,15 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         if (list.model()->rowCount() == 0) return 1;
     } else if (what == "index") {
-        if (!notes->load(kivra::EntryLog(args[1]).LogPath()) || notes->lineCount() == 0) return 1;
+        if (!notes->load(kivra::EntryLog(args[1]).logPath()) || notes->lineCount() == 0) return 1;
     } else if (what == "export" && args.size() == 3) {
         // What exportLog does around the dialog: load the log, save by the name's ending.
         kivra::ExportBuffer buffer;
-        if (!buffer.LoadFile(kivra::EntryLog(args[1]).LogPath())) return 1;
+        if (!buffer.load(kivra::EntryLog(args[1]).logPath())) return 1;
         const auto type = args[2].toUpper().endsWith(QLatin1StringView("TXT"))
                               ? kivra::ExportBuffer::Text
                               : kivra::ExportBuffer::Rtf;
-        if (!buffer.SaveFile(args[2], type)) return 1;
+        if (!buffer.save(args[2], type)) return 1;
     } else {
         return usage();
     }

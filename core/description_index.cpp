@@ -124,7 +124,7 @@ LogResult DescriptionIndex::load(const QString& logFile) {
 }
 
 void DescriptionIndex::addBytes(QByteArrayView bytes) {
-    // A log whose last line lacks its line end gets it, as AppendEntry gives it one too.
+    // A log whose last line lacks its line end gets it, as appendEntry gives it one too.
     if (!text_.isEmpty() && !text_.endsWith('\n') && !text_.endsWith('\r')) text_ += '\n';
     const qsizetype from = text_.size();
     if (IsAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8())) {

@@ -111,7 +111,7 @@ QString EntryLog::defaultAppDir() {
 #endif
 }
 
-EntryLog EntryLog::Default() {
+EntryLog EntryLog::defaultLog() {
 #ifndef Q_OS_WIN
     // A name that is not UTF-8 would come back as another folder's, one with U+FFFD in it.
     if (const QByteArray folder = dataFolderBytes(); !folder.isValidUtf8())
@@ -125,19 +125,19 @@ EntryLog EntryLog::Default() {
 
 QString EntryLog::filePath() const { return QDir(appDir_).filePath(QLatin1StringView(kFileName)); }
 
-QString EntryLog::LogPath() const { return QDir::toNativeSeparators(filePath()); }
+QString EntryLog::logPath() const { return QDir::toNativeSeparators(filePath()); }
 
-bool EntryLog::LogExists() const {
+bool EntryLog::logExists() const {
     if (!refusal_.isEmpty()) return false;
     QFile file;
     bool missing = false;
     return OpenLogFile(file, filePath(), QIODevice::ReadOnly, &missing) && !missing;
 }
 
-LogResult EntryLog::AppendEntry(const QString& line) const { return AppendEntries({line}); }
+LogResult EntryLog::appendEntry(const QString& line) const { return appendEntries({line}); }
 
-LogResult EntryLog::AppendEntries(const QStringList& lines) const {
-    return Locked([this, &lines]() -> LogResult {
+LogResult EntryLog::appendEntries(const QStringList& lines) const {
+    return locked([this, &lines]() -> LogResult {
         QFile file;
         if (const LogResult opened = OpenLogFile(
                 file, filePath(), QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered);
@@ -161,7 +161,7 @@ LogResult EntryLog::AppendEntries(const QStringList& lines) const {
     });
 }
 
-ReadResult EntryLog::ReadEntries() const {
+ReadResult EntryLog::readEntries() const {
     if (!refusal_.isEmpty()) return {false, {}, refusal_};
     QFile file;
     if (const LogResult opened = OpenLogFile(file, filePath(), QIODevice::ReadOnly); !opened)
@@ -173,8 +173,8 @@ ReadResult EntryLog::ReadEntries() const {
     return {true, std::move(*lines), {}};
 }
 
-LogResult EntryLog::WriteEntries(const QStringList& lines) const {
-    return WriteLogBytes([&lines](AtomicFileWriter& writer) {
+LogResult EntryLog::writeEntries(const QStringList& lines) const {
+    return writeLogBytes([&lines](AtomicFileWriter& writer) {
         for (const QString& line : lines) {
             EncodeLogLine(line, writer.chunk());
             writer.written();
@@ -182,8 +182,8 @@ LogResult EntryLog::WriteEntries(const QStringList& lines) const {
     });
 }
 
-LogResult EntryLog::WriteLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const {
-    return Locked([this, &fill]() -> LogResult {
+LogResult EntryLog::writeLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const {
+    return locked([this, &fill]() -> LogResult {
         removeLeftovers();
         const QFileInfo info(filePath());
         const platform::LogOpening opened =
@@ -203,13 +203,13 @@ LogResult EntryLog::WriteLogBytes(const std::function<void(AtomicFileWriter&)>& 
     });
 }
 
-LogResult EntryLog::DeleteLog() const { return removeLog(false); }
+LogResult EntryLog::deleteLog() const { return removeLog(false); }
 
-LogResult EntryLog::TrashLog() const { return removeLog(true); }
+LogResult EntryLog::trashLog() const { return removeLog(true); }
 
 LogResult EntryLog::removeLog(bool toTrash) const {
     if (refusal_.isEmpty() && !QFileInfo(appDir_).isDir()) return {};
-    return Locked([this, toTrash]() -> LogResult {
+    return locked([this, toTrash]() -> LogResult {
         const QFileInfo info(filePath());
         const platform::LogOpening opened =
             platform::OpenLog(info.absolutePath(), info.fileName(), platform::LogUse::Replace);
@@ -217,7 +217,7 @@ LogResult EntryLog::removeLog(bool toTrash) const {
         if (opened.missing) return {};
         // A log kept elsewhere through a link (a synchronised folder, say) goes on receiving
         // entries: it is emptied, and the link stays.
-        if (opened.linked) return WriteLogBytes([](AtomicFileWriter&) {});
+        if (opened.linked) return writeLogBytes([](AtomicFileWriter&) {});
         // The trash keeps it restorable; where there is none, it is deleted as before.
         if (toTrash && QFile::moveToTrash(filePath())) return {};
         QFile file(filePath());
@@ -227,7 +227,7 @@ LogResult EntryLog::removeLog(bool toTrash) const {
     });
 }
 
-LogResult EntryLog::Locked(const std::function<LogResult()>& work) const {
+LogResult EntryLog::locked(const std::function<LogResult()>& work) const {
     // Depth per log and thread, so the operations inside `work` do not wait for themselves.
     thread_local std::map<QString, int> held;
     int& depth = held[QFileInfo(filePath()).absoluteFilePath()];
@@ -251,7 +251,7 @@ LogResult EntryLog::Locked(const std::function<LogResult()>& work) const {
         case platform::LogLock::Busy:
             return LogResult::failure(
                 tr("The log %1 is in use by another copy of the program. Try again in a moment.")
-                    .arg(LogPath()));
+                    .arg(logPath()));
         case platform::LogLock::Failed:
             return LogResult::failure(error);
     }
@@ -259,7 +259,7 @@ LogResult EntryLog::Locked(const std::function<LogResult()>& work) const {
     return work();
 }
 
-QString EntryLog::NotAFileMessage() const {
+QString EntryLog::notAFileMessage() const {
     if (!refusal_.isEmpty()) return refusal_;
     QFile file;
     bool missing = false;

@@ -41,7 +41,7 @@ public:
     // refusal is neither read nor written: every operation fails with it.
     explicit EntryLog(QString appDir, QString refusal = {});
     // The log in defaultAppDir(), refused where that folder's name cannot be told.
-    static EntryLog Default();
+    static EntryLog defaultLog();
 
     // Where the program keeps its log: beside the executable on Windows, the per-user data
     // directory elsewhere (a build tree or /usr is no place for user data).
@@ -50,33 +50,33 @@ public:
     const QString& appDir() const { return appDir_; }
 
     // Native separators, for showing to the user.
-    QString LogPath() const;
+    QString logPath() const;
     // True only for an ordinary file: not a directory, not hidden (nor a system file on Windows).
-    bool LogExists() const;
+    bool logExists() const;
     // Appends one line. A log whose last line lacks its CR LF gets one first, so entries never
     // fuse.
-    LogResult AppendEntry(const QString& line) const;
+    LogResult appendEntry(const QString& line) const;
     // Appends the lines in one write, synced: all of them or, on a failure, none.
-    LogResult AppendEntries(const QStringList& lines) const;
-    ReadResult ReadEntries() const;
+    LogResult appendEntries(const QStringList& lines) const;
+    ReadResult readEntries() const;
     // Replaces the log atomically: a failure leaves the old log whole.
-    LogResult WriteEntries(const QStringList& lines) const;
+    LogResult writeEntries(const QStringList& lines) const;
     // The same for lines already in the log's format: `fill` writes them.
-    LogResult WriteLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const;
+    LogResult writeLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const;
     // Succeeds also when the log is already gone. A linked log is emptied and the link kept.
-    LogResult DeleteLog() const;
+    LogResult deleteLog() const;
     // The same, but an ordinary log file goes to the desktop's trash where there is one, so it can
     // be restored; without a trash it is deleted.
-    LogResult TrashLog() const;
+    LogResult trashLog() const;
 
     // Holds the log's exclusive lock while `work` runs, so a read and the write that follows it see
     // no other copy's change in between. The operations called inside `work` do not take the lock
     // again.
-    LogResult Locked(const std::function<LogResult()>& work) const;
+    LogResult locked(const std::function<LogResult()>& work) const;
 
     // When the log may not be used, or something other than an ordinary file stands at its path
     // (a folder, say), the message that says so; empty otherwise, also when nothing is there.
-    QString NotAFileMessage() const;
+    QString notAFileMessage() const;
 
 private:
     QString filePath() const;

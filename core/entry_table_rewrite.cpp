@@ -22,7 +22,7 @@ LogResult readFailure(const char* what, const QString& path, const QString& reas
 }  // namespace
 
 LogResult EntryTable::write(const EntryLog& log, const std::vector<quint32>& order) const {
-    return log.WriteLogBytes([this, &order](AtomicFileWriter& writer) {
+    return log.writeLogBytes([this, &order](AtomicFileWriter& writer) {
         const char* const end = bytes_.constData() + bytes_.size();
         for (size_t k = 0; k < order.size(); ++k) {
             // Sorted lines lie scattered over the buffer: ask for the ones ahead before they are
@@ -43,7 +43,7 @@ LogResult EntryTable::write(const EntryLog& log, const std::vector<quint32>& ord
 }
 
 LogResult EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& kept) {
-    const QString path = log.LogPath();
+    const QString path = log.logPath();
     // Compared a chunk at a time with what was read before, so the usual case (nothing changed,
     // or another copy appended) holds the log in memory once.
     QFile file;

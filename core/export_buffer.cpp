@@ -26,7 +26,7 @@ qsizetype crLfLines(QByteArrayView bytes) {
 
 }  // namespace
 
-LogResult ExportBuffer::LoadFile(const QString& path) {
+LogResult ExportBuffer::load(const QString& path) {
     auto file = std::make_unique<QFile>();
     if (const LogResult opened = OpenLogFile(*file, path, QIODevice::ReadOnly); !opened)
         return opened;
@@ -82,7 +82,7 @@ qint64 ExportBuffer::copyCrLfLines(AtomicFileWriter& writer) const {
     return done;
 }
 
-LogResult ExportBuffer::SaveFile(const QString& path, FileType type) const {
+LogResult ExportBuffer::save(const QString& path, FileType type) const {
     AtomicFileWriter writer(path);
     if (writer.open()) {
         // The log as it stands up to its first line not ended by CR LF, which is usually its end.

@@ -51,11 +51,11 @@ QString tr(const char* text) { return QCoreApplication::translate("MainWindow", 
 // A log that is not there yet holds nothing.
 LogResult readLog(const EntryLog& log, QStringList& lines) {
     lines.clear();
-    if (!log.LogExists()) {
-        const QString notAFile = log.NotAFileMessage();
+    if (!log.logExists()) {
+        const QString notAFile = log.notAFileMessage();
         return notAFile.isEmpty() ? LogResult{} : LogResult::failure(notAFile);
     }
-    ReadResult read = log.ReadEntries();
+    ReadResult read = log.readEntries();
     if (!read.ok) return LogResult::failure(read.error);
     lines = std::move(read.lines);
     return {};
@@ -265,8 +265,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::appendDescription(const QString& pathPart) {
     const QString line = pathPart + QStringLiteral(" - ") + descriptionEdit_->text();
-    const LogStamp before = LogStamp::of(log_.LogPath());
-    const LogResult result = log_.AppendEntry(line);
+    const LogStamp before = LogStamp::of(log_.logPath());
+    const LogResult result = log_.appendEntry(line);
     if (result) {
         noteAppended({line}, before);
         return true;
@@ -303,7 +303,7 @@ void MainWindow::noteAppended(const QStringList& lines, const LogStamp& before) 
         QByteArray bytes;
         for (const QString& line : lines) EncodeLogLine(line, bytes);
         notes_->addBytes(bytes);
-        notesStamp_ = LogStamp::of(log_.LogPath());
+        notesStamp_ = LogStamp::of(log_.logPath());
         showNotes();
     } else {
         notesStale_ = true;
@@ -318,7 +318,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!logChecked_) {
         logChecked_ = true;
         QTimer::singleShot(0, this, [this] {
-            if (const QString refusal = log_.NotAFileMessage(); !refusal.isEmpty())
+            if (const QString refusal = log_.notAFileMessage(); !refusal.isEmpty())
                 widgets::ShowWarning(this, refusal);
         });
     }
@@ -332,7 +332,7 @@ void MainWindow::readNotes() {
     notesStale_ = false;
     notesReader_ = new QFutureWatcher<NotesRead>(this);
     connect(notesReader_, &QFutureWatcherBase::finished, this, &MainWindow::adoptNotes);
-    notesReader_->setFuture(QtConcurrent::run(&notesPool_, [path = log_.LogPath()] {
+    notesReader_->setFuture(QtConcurrent::run(&notesPool_, [path = log_.logPath()] {
         NotesRead read{std::make_shared<DescriptionIndex>(), LogStamp::of(path)};
         // A log that cannot be read leaves no marks; View Current and Export tell why.
         if (!read.notes->load(path)) *read.notes = DescriptionIndex();
@@ -349,13 +349,13 @@ void MainWindow::adoptNotes() {
     showNotes();
     // Asked for again, or lines appended, while it ran: read again if the log changed since it
     // began. Any other change waits for the next listing.
-    if (std::exchange(notesStale_, false) && LogStamp::of(log_.LogPath()) != notesStamp_)
+    if (std::exchange(notesStale_, false) && LogStamp::of(log_.logPath()) != notesStamp_)
         readNotes();
 }
 
 void MainWindow::followLog() {
     if (!notes_ || notesReader_) return;
-    if (notesStale_ || LogStamp::of(log_.LogPath()) != notesStamp_) readNotes();
+    if (notesStale_ || LogStamp::of(log_.logPath()) != notesStamp_) readNotes();
 }
 
 void MainWindow::showNotes() {
@@ -465,7 +465,7 @@ void MainWindow::viewCurrent() {
         chosen = dialog->chosenEntry();
     }
     // Deleted entries or a cleared log: the marks and the hint follow at once.
-    if (notesReader_ || notesStale_ || LogStamp::of(log_.LogPath()) != notesStamp_) readNotes();
+    if (notesReader_ || notesStale_ || LogStamp::of(log_.logPath()) != notesStamp_) readNotes();
     if (!chosen.isEmpty()) showEntryItem(chosen);
 }
 
@@ -483,13 +483,13 @@ void MainWindow::showEntryItem(const QString& line) {
 }
 
 void MainWindow::exportLog() {
-    if (!log_.LogExists()) {
-        const QString notAFile = log_.NotAFileMessage();
+    if (!log_.logExists()) {
+        const QString notAFile = log_.notAFileMessage();
         widgets::ShowWarning(this, notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile);
         return;
     }
     // Loaded before the dialog opens, so a cancel still leaves the buffer holding the log.
-    if (const LogResult loaded = exportBuffer_.LoadFile(log_.LogPath()); !loaded) {
+    if (const LogResult loaded = exportBuffer_.load(log_.logPath()); !loaded) {
         widgets::ShowWarning(this, loaded.error);
         return;
     }
@@ -501,7 +501,7 @@ void MainWindow::exportLog() {
     const QString& name = saveAsDialog_.fileName;
     const auto type = name.toUpper().endsWith(QLatin1StringView("TXT")) ? ExportBuffer::Text
                                                                          : ExportBuffer::Rtf;
-    if (const LogResult saved = exportBuffer_.SaveFile(name, type); !saved)
+    if (const LogResult saved = exportBuffer_.save(name, type); !saved)
         widgets::ShowWarning(this, saved.error);
 }
 
@@ -518,7 +518,7 @@ void MainWindow::importNotes() {
         widgets::ShowWarning(this, read.error);
         return;
     }
-    const ImportPlan plan = PlanImport(picked, logLines, log_.LogPath());
+    const ImportPlan plan = PlanImport(picked, logLines, log_.logPath());
     logLines.clear();
     const QStringList entries = plan.entries();
     if (entries.isEmpty()) {
@@ -536,11 +536,11 @@ void MainWindow::importNotes() {
     // Another copy may have written while the box was open: decided again under the lock.
     QStringList added;
     LogStamp before;
-    const LogResult written = log_.Locked([&]() -> LogResult {
+    const LogResult written = log_.locked([&]() -> LogResult {
         if (const LogResult read = readLog(log_, logLines); !read) return read;
         added = NewEntries(entries, logLines);
-        before = LogStamp::of(log_.LogPath());
-        return added.isEmpty() ? LogResult{} : log_.AppendEntries(added);
+        before = LogStamp::of(log_.logPath());
+        return added.isEmpty() ? LogResult{} : log_.appendEntries(added);
     });
     if (!written) {
         widgets::ShowWarning(this, written.error + tr("\n\nNothing was imported."));

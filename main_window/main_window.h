@@ -2,7 +2,7 @@
 
 // The main window: a drive, a directory and a file list side by side, and under them the frame
 // that shows the current item and takes its description. Moving on in any list records the
-// description typed for the item being left (AppendEntry) before the new item becomes current.
+// description typed for the item being left (appendEntry) before the new item becomes current.
 // The menu reaches the other windows: View Current, Export, Help and About, each of which the main
 // window owns only while it is open, and Import, which appends notes kept elsewhere. The lists
 // mark what the log already describes: the window reads the log for that once it is on screen,

@@ -106,14 +106,14 @@ ViewCurrentDialog::ViewCurrentDialog(QWidget* owner, EntryLog log)
 
 std::unique_ptr<ViewCurrentDialog> ViewCurrentDialog::fromLog(QWidget* owner,
                                                               const EntryLog& log) {
-    if (!log.LogExists()) {
-        const QString notAFile = log.NotAFileMessage();
+    if (!log.logExists()) {
+        const QString notAFile = log.notAFileMessage();
         widgets::ShowWarning(owner, notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile);
         return nullptr;
     }
     // Half a log must not be listed: "Return" would overwrite the file with it.
     EntryTable table;
-    if (const LogResult read = table.load(log.LogPath()); !read) {
+    if (const LogResult read = table.load(log.logPath()); !read) {
         widgets::ShowWarning(owner, read.error);
         return nullptr;
     }
@@ -236,7 +236,7 @@ void ViewCurrentDialog::clearAll() {
     if (answer != QMessageBox::Yes) return;
     // Deleted first: when the file stays, so does the list that still matches it. Into the trash,
     // where there is one, so years of notes are not lost to one Enter.
-    if (const LogResult deleted = log_.TrashLog(); !deleted) {
+    if (const LogResult deleted = log_.trashLog(); !deleted) {
         widgets::ShowWarning(this, deleted.error);
         return;
     }
@@ -249,7 +249,7 @@ bool ViewCurrentDialog::leave() {
     if (model_->keptCount() != 0 || entryDeleted_) {
         // Locked from the read to the write, so another copy's append in between is not lost. On
         // failure the window stays open, so nothing the user did is lost.
-        const LogResult written = log_.Locked([this] { return model_->writeBack(log_); });
+        const LogResult written = log_.locked([this] { return model_->writeBack(log_); });
         if (!written) {
             widgets::ShowWarning(this, written.error);
             return false;

@@ -26,47 +26,47 @@ TEST(EntryLog, AppendsRewritesAndReadsGiveExactBytes) {
               QStringList({"one", "two", "three", "", u"été"_qs, u"café €"_qs, "last"}));
     TempLogDir dir;
     const EntryLog log(dir.path() + "/not/yet/there");
-    EXPECT_FALSE(log.LogExists());
-    ASSERT_TRUE(log.AppendEntry("C:\\DL\\a.zip - part - part"));
+    EXPECT_FALSE(log.logExists());
+    ASSERT_TRUE(log.appendEntry("C:\\DL\\a.zip - part - part"));
     EXPECT_EQ(QFile::permissions(log.appDir()) & 0x0777, 0x0700);
     EXPECT_EQ(QFile::permissions(log.appDir() + "/KVtemp.dat") & 0x0777, 0x0600);
-    ASSERT_TRUE(log.AppendEntry("cr\rlf\ninside"));
+    ASSERT_TRUE(log.appendEntry("cr\rlf\ninside"));
     QFile file(log.appDir() + "/KVtemp.dat");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "C:\\DL\\a.zip - part - part\r\ncr?lf?inside\r\n");
 
     dir.writeBytes("hand\r\nedited");  // an append never fuses with an unterminated last line
-    ASSERT_TRUE(dir.log().AppendEntry("next"));
+    ASSERT_TRUE(dir.log().appendEntry("next"));
     EXPECT_EQ(dir.bytes(), "hand\r\nedited\r\nnext\r\n");
     // A rewrite keeps the log's mode and clears what a killed rewrite left, nothing else.
     QFile::setPermissions(dir.logFile(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     for (const char* name : {"KVtemp.dat.AbCd12", "KVtemp.dat.lock1", "KVtemp.dat.txt"})
         QFile(dir.path() + "/" + name).open(QIODevice::WriteOnly);
-    ASSERT_TRUE(dir.log().WriteEntries({"b", "", u"ü 日 🎉"_qs}));
+    ASSERT_TRUE(dir.log().writeEntries({"b", "", u"ü 日 🎉"_qs}));
     EXPECT_EQ(dir.bytes(), "b\r\n\r\n\xC3\xBC \xE6\x97\xA5 \xF0\x9F\x8E\x89\r\n");
     EXPECT_EQ(QFile::permissions(dir.logFile()) & 0x0777, 0x0640);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
               QStringList({"KVtemp.dat", "KVtemp.dat.lock1", "KVtemp.dat.txt"}));
-    ASSERT_TRUE(dir.log().WriteEntries({}));
-    EXPECT_TRUE(dir.log().LogExists());
+    ASSERT_TRUE(dir.log().writeEntries({}));
+    EXPECT_TRUE(dir.log().logExists());
     EXPECT_EQ(dir.bytes(), "");
 }
 
 TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
     TempLogDir dir;
     const EntryLog log = dir.log();
-    EXPECT_EQ(EntryLog("/").LogPath(), "/KVtemp.dat");
-    EXPECT_TRUE(log.DeleteLog()) << "a log already gone is no failure";
+    EXPECT_EQ(EntryLog("/").logPath(), "/KVtemp.dat");
+    EXPECT_TRUE(log.deleteLog()) << "a log already gone is no failure";
     ASSERT_TRUE(QDir(dir.path()).mkdir("KVtemp.dat"));
-    EXPECT_FALSE(log.LogExists());
+    EXPECT_FALSE(log.logExists());
     for (const QString& error :
-         {log.AppendEntry("x").error, log.WriteEntries({"x"}).error, log.DeleteLog().error,
-          log.ReadEntries().error, log.NotAFileMessage()})
-        EXPECT_TRUE(error.contains(log.LogPath())) << error.toStdString();
+         {log.appendEntry("x").error, log.writeEntries({"x"}).error, log.deleteLog().error,
+          log.readEntries().error, log.notAFileMessage()})
+        EXPECT_TRUE(error.contains(log.logPath())) << error.toStdString();
     ASSERT_TRUE(QDir(dir.path()).rmdir("KVtemp.dat"));
 
     dir.writeBytes("C:\\A - first\r\n");
-    const QString noFolder = EntryLog(dir.logFile() + "/sub").AppendEntry("x").error;
+    const QString noFolder = EntryLog(dir.logFile() + "/sub").appendEntry("x").error;
     EXPECT_TRUE(noFolder.contains("Not a directory")) << noFolder.toStdString();
     EXPECT_EQ(dir.bytes(), "C:\\A - first\r\n");
 
@@ -74,9 +74,9 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
     const QByteArray home = qgetenv("HOME"), data = qgetenv("XDG_DATA_HOME");
     qputenv("HOME", "/nowhere");
     qputenv("XDG_DATA_HOME", "relative");
-    EXPECT_EQ(EntryLog::Default().appDir(), "/nowhere/.local/share/Kivra32");
+    EXPECT_EQ(EntryLog::defaultLog().appDir(), "/nowhere/.local/share/Kivra32");
     qputenv("XDG_DATA_HOME", "/tmp/\xFF");
-    EXPECT_TRUE(EntryLog::Default().AppendEntry("x").error.contains("not valid UTF-8"));
+    EXPECT_TRUE(EntryLog::defaultLog().appendEntry("x").error.contains("not valid UTF-8"));
     EXPECT_FALSE(QFile::exists(u"/tmp/\uFFFD"_qs));
     qputenv("HOME", home);
     qputenv("XDG_DATA_HOME", data);
@@ -110,13 +110,13 @@ TEST(EntryLog, WriteFailuresNameTheirCause) {
         if (row.folder == disk.path() && !mounted) continue;
         const EntryLog log(row.folder);
         QFile::remove(disk.filePath("filler"));
-        ASSERT_TRUE(log.WriteEntries({"C:\\A - first"}));
+        ASSERT_TRUE(log.writeEntries({"C:\\A - first"}));
         row.arrange();
         std::optional<test::FileSizeLimit> limit;
         if (row.folder == plain.path()) limit.emplace(200);
-        for (const QString& error : {log.AppendEntry(QString(9000, u'x')).error,
-                                     log.WriteEntries(QStringList(5000, "C:\\SOME - thing")).error})
-            EXPECT_TRUE(error.contains(row.reason) && error.contains(log.LogPath()))
+        for (const QString& error : {log.appendEntry(QString(9000, u'x')).error,
+                                     log.writeEntries(QStringList(5000, "C:\\SOME - thing")).error})
+            EXPECT_TRUE(error.contains(row.reason) && error.contains(log.logPath()))
                 << error.toStdString();
         QFile file(log.appDir() + "/KVtemp.dat");
         EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "C:\\A - first\r\n");

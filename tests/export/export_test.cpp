@@ -51,7 +51,7 @@ TEST(Export, RefusalsAndFailuresWriteNothingAndNameThePath) {
     EXPECT_TRUE(e.saveAs.shown().isEmpty());
     ASSERT_TRUE(QDir(e.logDir.path()).mkdir("KVtemp.dat"));  // no log, something else
     e.run();
-    EXPECT_TRUE(e.messages.shown().last().text.contains(e.log.LogPath()));
+    EXPECT_TRUE(e.messages.shown().last().text.contains(e.log.logPath()));
     ASSERT_TRUE(QDir(e.logDir.path()).rmdir("KVtemp.dat"));
 
     e.logDir.writeBytes(kLog);
@@ -67,7 +67,7 @@ TEST(Export, RefusalsAndFailuresWriteNothingAndNameThePath) {
     EXPECT_TRUE(e.messages.shown()[2].text.contains(
         QDir::toNativeSeparators(e.outDir.filePath("missing-dir"))));
 
-    ASSERT_TRUE(e.log.WriteEntries(QStringList(4000, "C:\\DL\\FILE.ZIP - a description")));
+    ASSERT_TRUE(e.log.writeEntries(QStringList(4000, "C:\\DL\\FILE.ZIP - a description")));
     const QString target = e.outDir.filePath("list.txt");
     QFile old(target);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5);
@@ -119,9 +119,9 @@ TEST(Export, TheNameDecidesTheFormat) {
     }
     // A log replaced after the load, as "Return" replaces it, still exports what was loaded.
     ExportBuffer buffer;
-    ASSERT_TRUE(buffer.LoadFile(e.log.LogPath()));
-    ASSERT_TRUE(e.log.WriteEntries({"new"}));
-    ASSERT_TRUE(buffer.SaveFile(e.outDir.filePath("late.rtf"), ExportBuffer::Rtf));
+    ASSERT_TRUE(buffer.load(e.log.logPath()));
+    ASSERT_TRUE(e.log.writeEntries({"new"}));
+    ASSERT_TRUE(buffer.save(e.outDir.filePath("late.rtf"), ExportBuffer::Rtf));
     EXPECT_EQ(test::ReadRtfText(readFile(e.outDir.filePath("late.rtf"))).paragraphs,
               QStringList({"a", "b"}));
 }

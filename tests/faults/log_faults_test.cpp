@@ -35,12 +35,12 @@ TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
     TempLogDir dir;
     const QStringList first = numberedLines(40000, "FIRST");
     const QStringList second = numberedLines(30000, "SECOND");
-    ASSERT_TRUE(dir.log().WriteEntries(second));
+    ASSERT_TRUE(dir.log().writeEntries(second));
     const QByteArray secondBytes = dir.bytes();
     // Kill points are spread over a few rewrites, however fast this build writes.
     QElapsedTimer timer;
     timer.start();
-    ASSERT_TRUE(dir.log().WriteEntries(first));
+    ASSERT_TRUE(dir.log().writeEntries(first));
     const auto oneRewrite =
         static_cast<quint32>(std::max<qint64>(timer.nsecsElapsed() / 1000, 1000));
     const QByteArray firstBytes = dir.bytes();
@@ -51,7 +51,7 @@ TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (int i = 0;; ++i) dir.log().WriteEntries(i % 2 ? first : second);
+            for (int i = 0;; ++i) dir.log().writeEntries(i % 2 ? first : second);
             _exit(0);
         }
         usleep(random.bounded(oneRewrite / 4, oneRewrite * 4));
@@ -79,10 +79,10 @@ TEST(TwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             const EntryLog log(dir.path());
-            const auto rewrite = [&log] { return log.WriteEntries(log.ReadEntries().lines); };
+            const auto rewrite = [&log] { return log.writeEntries(log.readEntries().lines); };
             bool ok = true;
             for (const QString& line : numberedLines(kEach, tag)) {
-                ok = ok && (tag == "rewrite" ? log.Locked(rewrite) : log.AppendEntry(line));
+                ok = ok && (tag == "rewrite" ? log.locked(rewrite) : log.appendEntry(line));
                 usleep(2000);  // a pause, as between a user's actions, gives the others a turn
             }
             _exit(ok ? 0 : 1);
@@ -94,7 +94,7 @@ TEST(TwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
         waitpid(child, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    QStringList lines = dir.log().ReadEntries().lines;
+    QStringList lines = dir.log().readEntries().lines;
     QStringList expected = numberedLines(kEach, "A") + numberedLines(kEach, "B");
     lines.sort();
     expected.sort();
@@ -182,7 +182,7 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
             const EntryLog entries(folder);
             QString outcome, first;
             for (const LogResult& result :
-                 {entries.AppendEntry("a - 1"), entries.WriteEntries({}), entries.DeleteLog()}) {
+                 {entries.appendEntry("a - 1"), entries.writeEntries({}), entries.deleteLog()}) {
                 outcome +=
                     !result ? result.error.contains("is not used") ? "refused " : "failed " : "ok ";
                 if (first.isEmpty()) first = result.error;
@@ -225,7 +225,7 @@ TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
             int held[2];
             pid_t holder = -1;
             if (!row.leftover && pipe(held) == 0 && (holder = fork()) == 0) {
-                dir.log().Locked([&held] { return write(held[1], "x", 1), pause(), LogResult{}; });
+                dir.log().locked([&held] { return write(held[1], "x", 1), pause(), LogResult{}; });
                 _exit(0);
             }
             if (holder > 0) {
@@ -234,12 +234,12 @@ TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
                 said = stat(QFile::encodeName(lock), &info) == 0
                            ? QString::number(info.st_mode & 0777, 8)
                            : "none";
-                const QString busy = dir.log().AppendEntry("x - y").error;
+                const QString busy = dir.log().appendEntry("x - y").error;
                 said += '|' + (busy.contains("another copy") ? QString("busy") : busy);
                 kill(holder, SIGKILL);
                 waitpid(holder, nullptr, 0);
             }
-            return said + '|' + dir.log().AppendEntry("x - y").error;
+            return said + '|' + dir.log().appendEntry("x - y").error;
         });
         EXPECT_EQ(report, row.report) << row.name;
         EXPECT_EQ(dir.bytes(), "x - y\r\n") << row.name;
@@ -256,7 +256,7 @@ TEST(OddLogs, NulBytesAndAMillionLinesRewrittenWithoutLoss) {
     TempLogDir dir;
     dir.writeBytes(log);
     EntryTable table;
-    ASSERT_TRUE(table.load(dir.log().LogPath()));
+    ASSERT_TRUE(table.load(dir.log().logPath()));
     ASSERT_TRUE(table.rewrite(dir.log(), table.sorted(table.all())));
     QByteArrayList before = log.split('\n'), after = dir.bytes().split('\n');
     std::sort(before.begin(), before.end());

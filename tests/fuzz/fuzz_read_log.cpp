@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QFile log(folder.filePath(QLatin1StringView(kivra::EntryLog::kFileName)));
     check(log.open(QIODevice::WriteOnly) && log.write(bytes.data(), bytes.size()) == bytes.size());
     log.close();
-    check(kivra::EntryLog(folder.path()).ReadEntries().lines == lines);
+    check(kivra::EntryLog(folder.path()).readEntries().lines == lines);
 
     // Exported as text: each line's own bytes, ended by CR LF. In memory where the system has a
     // place for it: every export is synced to the disk.
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                 QStringLiteral("/kivra-fuzz-XXXXXX"));
     kivra::ExportBuffer exported;
     const QString text = memory.filePath(QStringLiteral("export.txt"));
-    check(exported.LoadFile(log.fileName()) && exported.SaveFile(text, kivra::ExportBuffer::Text));
+    check(exported.load(log.fileName()) && exported.save(text, kivra::ExportBuffer::Text));
     QFile out(text);
     check(out.open(QIODevice::ReadOnly) &&
           out.readAll() == (ends.isEmpty() ? QByteArray() : ends.join("\r\n") + "\r\n"));

@@ -75,7 +75,7 @@ struct MainWindowTest : ::testing::Test {
         drives->setCurrentIndex(1);
         emit drives->activated(1);
     }
-    QStringList logLines() const { return logDir.log().ReadEntries().lines; }
+    QStringList logLines() const { return logDir.log().readEntries().lines; }
     // A row's text with the tree ("%1") and the log file ("%2") put in; bytes go through Latin-1,
     // which keeps each byte as it is.
     QString expand(QString text) const {
@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, AVanishedDirectoryIsLeftForItsNearestParent) {
         byF5 ? key(window.get(), Qt::Key_F5) : clickFile("memo.txt");  // still listed
         EXPECT_EQ(dirs->path(), QDir::toNativeSeparators(tree.path()));
         EXPECT_EQ(logLines(), QStringList({dir("GONE") + QDir::separator() + " - v"}));
-        ASSERT_TRUE(logDir.log().DeleteLog());
+        ASSERT_TRUE(logDir.log().deleteLog());
     }
 
     QDir::setCurrent(dir("DL"));
@@ -273,7 +273,7 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
     };
     const auto settled = [&] { return QTest::qWaitFor([&] { return window->notesReady(); }); };
     ASSERT_TRUE(settled());
-    ASSERT_TRUE(logDir.log().AppendEntry(dir("DL/a.zip") + " - other copy"));
+    ASSERT_TRUE(logDir.log().appendEntry(dir("DL/a.zip") + " - other copy"));
     key(window.get(), Qt::Key_F5);
     ASSERT_TRUE(settled());
     EXPECT_EQ(notes("a.zip"), "Described: other copy");
@@ -287,7 +287,7 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
     EXPECT_TRUE(window->findChild<QLabel*>("pathLabel")->toolTip().contains("other copy"));
 
     // Rewritten by another copy, then by View Current: the marks follow.
-    ASSERT_TRUE(logDir.log().WriteEntries({dir("DL/b.zip") + " - mine"}));  // a's line is deleted
+    ASSERT_TRUE(logDir.log().writeEntries({dir("DL/b.zip") + " - mine"}));  // a's line is deleted
     key(window.get(), Qt::Key_F5);
     ASSERT_TRUE(settled());
     EXPECT_EQ(notes("a.zip"), "");
@@ -407,7 +407,7 @@ TEST_F(MainWindowTest, AnUnreadableDriveChangesNothingAndAFailingAppendIsTold) {
     clickFile("b.zip");
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_TRUE(messages.shown()[0].text.contains(dir("DL/a.zip") + " - keep me"));  // as it was
-    EXPECT_TRUE(messages.shown()[0].text.contains(logDir.log().LogPath()));
+    EXPECT_TRUE(messages.shown()[0].text.contains(logDir.log().logPath()));
     EXPECT_EQ(window->currentPath(), dir("DL/b.zip"));
 
     // A log that may not be used is told by a call the first showing posts, once.
@@ -524,7 +524,7 @@ using EntryGoneTo = Rows<EntryRow>;
 TEST_P(EntryGoneTo, IsShown) {
     const QString entry = dir(GetParam().name);
     test::ScriptedMessages messages;
-    ASSERT_TRUE(logDir.log().WriteEntries({entry + " - note"}));
+    ASSERT_TRUE(logDir.log().writeEntries({entry + " - note"}));
     type("d");
     QTimer::singleShot(0, [] {
         QListView* list =

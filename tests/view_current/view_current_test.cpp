@@ -199,7 +199,7 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     EXPECT_EQ(messages.shown()[0].text, "Currently no entries exist");
     EXPECT_EQ(messages.shown()[0].icon, QMessageBox::Warning);
     for (const int shown : {1, 2})
-        EXPECT_TRUE(messages.shown()[shown].text.contains(dir.log().LogPath()));
+        EXPECT_TRUE(messages.shown()[shown].text.contains(dir.log().logPath()));
 
     ASSERT_TRUE(QFile::remove(dir.logFile()));
     dir.writeBytes(kThree);
@@ -222,7 +222,7 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     EXPECT_EQ(listed(*form), QStringList({"b - 2", "c - 3"}));
     EXPECT_EQ(dir.bytes(), kThree);
     ASSERT_EQ(messages.shown().size(), 5);
-    EXPECT_TRUE(messages.shown()[4].text.contains(dir.log().LogPath()));
+    EXPECT_TRUE(messages.shown()[4].text.contains(dir.log().logPath()));
 }
 
 // Rows sorted as listed: a moved file, a missing folder, an existing file, a thousand entries of a
@@ -237,7 +237,7 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
                          "plain - text", "plain", wide};
     for (int i = 0; i < 1000; ++i)
         lines.append(QString("/zstick%1/f - x").arg(i, 4, 10, QChar('0')));
-    ASSERT_TRUE(dir.log().WriteEntries(lines));
+    ASSERT_TRUE(dir.log().writeEntries(lines));
     const QPalette light = QApplication::palette();
     QPalette dark = light;
     dark.setColor(QPalette::ToolTipBase, QColor(0x4a, 0x4a, 0x4a));
@@ -288,7 +288,7 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
 TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
     TempLogDir dir;
     const QString tail = "/x - " + QString(3000, u'é') + " needle";
-    ASSERT_TRUE(dir.log().WriteEntries({"/Résumé - tax 2024", "/resume - draft", "/ÉTÉ - Tax 2023",
+    ASSERT_TRUE(dir.log().writeEntries({"/Résumé - tax 2024", "/resume - draft", "/ÉTÉ - Tax 2023",
                                         "x - TAX 2024 final", tail}));
     const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
     const struct { QString typed; QStringList shown; QString count; } rows[] = {
@@ -314,7 +314,7 @@ TEST(ViewCurrent, EnterOnTheSelectedEntryGoesToIt) {
     TempLogDir dir;
     const QString file = dir.logFile() + " - " + QString(1200, u'x');
     for (const int selected : {-1, 1, 0}) {
-        ASSERT_TRUE(dir.log().WriteEntries({file, "x - no path"}));
+        ASSERT_TRUE(dir.log().writeEntries({file, "x - no path"}));
         const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
         form->show();
         QListView* list = form->entryList();
