@@ -46,23 +46,10 @@ public:
 
     // The full path of the current item; empty until the first navigation.
     const QString& currentPath() const { return currentPath_; }
-    const EntryLog& log() const { return log_; }
 
-    // F5: the drive, directory and file lists read afresh in place; nothing is recorded.
-    void refreshLists();
-    // Ctrl+H: hidden files and folders listed too, or no longer; nothing moves.
-    void setShowHidden(bool show);
-    bool showHidden() const { return showHidden_; }
-    // A folder is shown as after a directory change; a file's folder is shown with the file
-    // current, as after a click on it; a hidden one turns hidden items on. False when there is
-    // no such file or folder, or it cannot be listed. The path is in the file system's own
-    // bytes, relative to the current directory.
-    bool showNativePath(const QByteArray& path);
     // The path from the command line: shown, or a message naming it.
     void startAt(const QByteArray& path);
-
-    // The item a View Current entry describes, or the nearest folder left of a gone one.
-    void showEntryItem(const QString& line);
+    bool showHidden() const { return showHidden_; }
 
     // Whether the log has been read for the marks; for tests.
     bool notesReady() const { return notes_ != nullptr && !notesReader_; }
@@ -91,6 +78,17 @@ private:
         LogStamp stamp;
     };
 
+    // F5: the drive, directory and file lists read afresh in place; nothing is recorded.
+    void refreshLists();
+    // Ctrl+H: hidden files and folders listed too, or no longer; nothing moves.
+    void setShowHidden(bool show);
+    // A folder is shown as after a directory change; a file's folder is shown with the file
+    // current, as after a click on it; a hidden one turns hidden items on. False when there is
+    // no such file or folder, or it cannot be listed. The path is in the file system's own
+    // bytes, relative to the current directory.
+    bool showNativePath(const QByteArray& path);
+    // The item a View Current entry describes, or the nearest folder left of a gone one.
+    void showEntryItem(const QString& line);
     void createControls();
     void createMenus();
     // Keys of the window that have no menu item: refresh, the parent directory, the File menu.
