@@ -81,9 +81,11 @@ void AboutDialog::createControls() {
     iconLabel_->setAccessibleName(QStringLiteral("Kivra/32"));
     titleLabel_ = makeLabel(this, "titleLabel", QStringLiteral("Application Title"), false);
     versionLabel_ = makeLabel(this, "versionLabel", QStringLiteral("Version"), false);
-    descriptionLabel_ = makeLabel(this, "descriptionLabel", QString::fromLatin1(kDescriptionText), true);
+    descriptionLabel_ =
+        makeLabel(this, "descriptionLabel", QString::fromLatin1(kDescriptionText), true);
     updatesLabel_ = makeLabel(this, "updatesLabel", QString::fromLatin1(kUpdatesText), true);
-    disclaimerLabel_ = makeLabel(this, "disclaimerLabel", QString::fromLatin1(kDisclaimerText), true);
+    disclaimerLabel_ =
+        makeLabel(this, "disclaimerLabel", QString::fromLatin1(kDisclaimerText), true);
 
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
@@ -103,7 +105,8 @@ void AboutDialog::placeControls() {
     };
     place(iconLabel_, kIcon);
     // A picture box that sizes itself to its picture: the icon is shown whole.
-    iconLabel_->resize(iconLabel_->size().expandedTo(iconLabel_->pixmap().deviceIndependentSize().toSize()));
+    iconLabel_->resize(
+        iconLabel_->size().expandedTo(iconLabel_->pixmap().deviceIndependentSize().toSize()));
     place(titleLabel_, kTitle);
     place(versionLabel_, kVersion);
     place(descriptionLabel_, kDescription);
@@ -128,10 +131,10 @@ void AboutDialog::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // The highlight of the etching is the theme's light shade: white in a light theme, and no
     // bright rule across a dark one.
-    painter.fillRect(scale_.scaledX(kGreyLeft), scale_.scaledY(kGreyY), scale_.scaledX(kGreyRight - kGreyLeft), 1,
-                     QColor(128, 128, 128));
-    painter.fillRect(scale_.scaledX(kWhiteLeft), scale_.scaledY(kWhiteY), scale_.scaledX(kWhiteRight - kWhiteLeft), 2,
-                     palette().color(QPalette::Light));
+    painter.fillRect(scale_.scaledX(kGreyLeft), scale_.scaledY(kGreyY),
+                     scale_.scaledX(kGreyRight - kGreyLeft), 1, QColor(128, 128, 128));
+    painter.fillRect(scale_.scaledX(kWhiteLeft), scale_.scaledY(kWhiteY),
+                     scale_.scaledX(kWhiteRight - kWhiteLeft), 2, palette().color(QPalette::Light));
 }
 
 }  // namespace kivra

@@ -1,6 +1,5 @@
 // One operation per process, so bench/run can read its peak memory from the kernel. Prints the
 // operation's own time in seconds, without the process's start-up.
-#include <QPushButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -8,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <cstdio>
 #include <fstream>
 #include <string>

@@ -20,7 +20,6 @@ namespace kivra::bench {
 
 namespace {
 
-
 // 80 characters, in no particular order and with mixed letter case, so sorting has work to do.
 QByteArray logBytes(int count) {
     QByteArray bytes;
@@ -83,9 +82,8 @@ BENCHMARK(BM_ViewCurrentOpen)
 
 void BM_SortFoldBaseline(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
-    const QByteArray command =
-        "LC_ALL=C.UTF-8 sort -f '" + QFile::encodeName(SampleLog::get(count).file) +
-        "' > /dev/null";
+    const QByteArray command = "LC_ALL=C.UTF-8 sort -f '" +
+                               QFile::encodeName(SampleLog::get(count).file) + "' > /dev/null";
     for (auto _ : state) {
         if (std::system(command.constData()) != 0) state.SkipWithError("sort -f failed");
     }

@@ -2,15 +2,15 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QtConcurrentRun>
@@ -20,10 +20,9 @@
 #include "about/about_dialog.h"
 #include "core/abbreviate_path.h"
 #include "core/app_info.h"
-#include "core/note_import.h"
 #include "core/name_decoding.h"
+#include "core/note_import.h"
 #include "help/help_dialog.h"
-#include "widgets/open_files_dialog.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
 #include "view_current/view_current_dialog.h"
@@ -33,6 +32,7 @@
 #include "widgets/fixed_window.h"
 #include "widgets/message_box.h"
 #include "widgets/note_marks.h"
+#include "widgets/open_files_dialog.h"
 #include "widgets/twips.h"
 
 namespace kivra {
@@ -84,8 +84,7 @@ QString importSummary(const ImportPlan& plan) {
 
 }  // namespace
 
-MainWindow::MainWindow(EntryLog log, QWidget* parent)
-    : QMainWindow(parent), log_(std::move(log)) {
+MainWindow::MainWindow(EntryLog log, QWidget* parent) : QMainWindow(parent), log_(std::move(log)) {
     setObjectName(QStringLiteral("MainWindow"));
     notesPool_.setThreadPriority(QThread::LowPriority);
     setWindowTitle(QString::fromLatin1(app::kMainCaption));
@@ -184,7 +183,8 @@ void MainWindow::createControls() {
 
     connect(&folderWatch_, &FolderWatch::changed, this, &MainWindow::followDisk);
     connect(driveList_, &widgets::DriveList::driveChosen, this, &MainWindow::onDriveChosen);
-    connect(directoryList_, &widgets::DirectoryList::directoryChosen, this, &MainWindow::onDirectoryChosen);
+    connect(directoryList_, &widgets::DirectoryList::directoryChosen, this,
+            &MainWindow::onDirectoryChosen);
     connect(fileList_, &widgets::FileList::fileChosen, this, &MainWindow::onFileChosen);
     // The second press of a double-click takes the focus back; what is typed next belongs in the
     // box.
@@ -213,8 +213,7 @@ void MainWindow::createMenus() {
         return action;
     };
     windowShortcuts_.append(addItem(file, "importAction", tr("Import"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_I),
-                                    &MainWindow::importNotes));
+                                    QKeySequence(Qt::CTRL | Qt::Key_I), &MainWindow::importNotes));
     windowShortcuts_.append(addItem(file, "exportAction", tr("Export (Save Info)"),
                                     QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::exportLog));
     windowShortcuts_.append(addItem(file, "viewCurrentAction", tr("View Current"),
@@ -485,7 +484,8 @@ void MainWindow::showEntryItem(const QString& line) {
 void MainWindow::exportLog() {
     if (!log_.logExists()) {
         const QString notAFile = log_.notAFileMessage();
-        widgets::ShowWarning(this, notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile);
+        widgets::ShowWarning(this,
+                             notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile);
         return;
     }
     // Loaded before the dialog opens, so a cancel still leaves the buffer holding the log.
@@ -499,8 +499,8 @@ void MainWindow::exportLog() {
     if (!saveAsDialog_.exec(this)) return;
 
     const QString& name = saveAsDialog_.fileName;
-    const auto type = name.toUpper().endsWith(QLatin1StringView("TXT")) ? ExportBuffer::Text
-                                                                         : ExportBuffer::Rtf;
+    const auto type =
+        name.toUpper().endsWith(QLatin1StringView("TXT")) ? ExportBuffer::Text : ExportBuffer::Rtf;
     if (const LogResult saved = exportBuffer_.save(name, type); !saved)
         widgets::ShowWarning(this, saved.error);
 }
@@ -523,7 +523,8 @@ void MainWindow::importNotes() {
     const QStringList entries = plan.entries();
     if (entries.isEmpty()) {
         widgets::ShowMessage(
-            {.parent = this, .text = importSummary(plan) + tr("\n\nThere is nothing new to import.")});
+            {.parent = this,
+             .text = importSummary(plan) + tr("\n\nThere is nothing new to import.")});
         return;
     }
     const QString question = tr("Import %1 entries?").arg(entries.size());

@@ -16,8 +16,8 @@
 
 #include "core/description_index.h"
 #include "core/entry_log.h"
-#include "core/folder_watch.h"
 #include "core/export_buffer.h"
+#include "core/folder_watch.h"
 #include "widgets/save_as_dialog.h"
 #include "widgets/twips.h"
 

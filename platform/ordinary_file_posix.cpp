@@ -1,6 +1,6 @@
-#include "platform/ordinary_file.h"
-
 #include <QFileInfo>
+
+#include "platform/ordinary_file.h"
 
 namespace kivra::platform {
 

@@ -104,11 +104,11 @@ ViewCurrentDialog::ViewCurrentDialog(QWidget* owner, EntryLog log)
     widgets::KeepFixedSize(this);
 }
 
-std::unique_ptr<ViewCurrentDialog> ViewCurrentDialog::fromLog(QWidget* owner,
-                                                              const EntryLog& log) {
+std::unique_ptr<ViewCurrentDialog> ViewCurrentDialog::fromLog(QWidget* owner, const EntryLog& log) {
     if (!log.logExists()) {
         const QString notAFile = log.notAFileMessage();
-        widgets::ShowWarning(owner, notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile);
+        widgets::ShowWarning(owner,
+                             notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile);
         return nullptr;
     }
     // Half a log must not be listed: "Return" would overwrite the file with it.

@@ -9,9 +9,9 @@ namespace kivra::widgets {
 
 // The directory list: the chain of directories from the root down to `path`, then the
 // subdirectories of `path` (hidden ones only when asked for; `path` itself always shows). Setting a
-// different `path` from code fires directoryChosen before setPath returns; so does opening an entry by
-// double-click or Enter. Each entry keeps its path's real bytes, so a name that is not valid UTF-8
-// can still be opened.
+// different `path` from code fires directoryChosen before setPath returns; so does opening an entry
+// by double-click or Enter. Each entry keeps its path's real bytes, so a name that is not valid
+// UTF-8 can still be opened.
 class DirectoryList : public QListWidget {
     Q_OBJECT
 public:

@@ -7,8 +7,8 @@
 namespace kivra::widgets {
 
 // The drive list: one entry per drive (Windows), or the user's places and the mounted volumes,
-// read afresh each time the list opens. `drive` is the root of the entry shown; driveChosen fires when
-// the user picks a different entry, or the entry shown while the lists are not at its root.
+// read afresh each time the list opens. `drive` is the root of the entry shown; driveChosen fires
+// when the user picks a different entry, or the entry shown while the lists are not at its root.
 class DriveList : public QComboBox {
     Q_OBJECT
 public:

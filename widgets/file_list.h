@@ -10,9 +10,10 @@ namespace kivra::widgets {
 class FileNamesModel;
 
 // The file list: the ordinary files of `path` (no directories; hidden files only when asked
-// for) in the lists' name order. fileChosen fires when the user makes another file current by mouse or
-// keyboard, never when code sets `path`, which leaves no file current. The highlight is the current
-// file: the user cannot take it away, and a drag ends with one fileChosen for the file it ends on.
+// for) in the lists' name order. fileChosen fires when the user makes another file current by mouse
+// or keyboard, never when code sets `path`, which leaves no file current. The highlight is the
+// current file: the user cannot take it away, and a drag ends with one fileChosen for the file it
+// ends on.
 class FileList : public QListView {
     Q_OBJECT
 public:

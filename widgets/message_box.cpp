@@ -16,8 +16,9 @@ QMessageBox::StandardButton showReal(const MessageRequest& request) {
     // A description that could not be saved can then be copied instead of typed again.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if (request.buttons & QMessageBox::Yes) {
-        box.setDefaultButton(request.defaultButton == QMessageBox::NoButton ? QMessageBox::Yes
-                                                                            : request.defaultButton);
+        box.setDefaultButton(request.defaultButton == QMessageBox::NoButton
+                                 ? QMessageBox::Yes
+                                 : request.defaultButton);
         box.setEscapeButton((request.buttons & QMessageBox::Cancel) ? QMessageBox::Cancel
                                                                     : QMessageBox::No);
         if (!request.yes.isEmpty()) box.button(QMessageBox::Yes)->setText(request.yes);

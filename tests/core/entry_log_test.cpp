@@ -128,17 +128,20 @@ TEST(EntryLog, WriteFailuresNameTheirCause) {
 TEST(DescriptionIndex, ALineDescribesTheLongestExistingPathItBeginsWith) {
     QTemporaryDir tree;
     const QByteArray d = QFile::encodeName(tree.path());
-    for (const char* name : {"/a", "/a - b.zip"}) QFile(tree.path() + name).open(QIODevice::WriteOnly);
+    for (const char* name : {"/a", "/a - b.zip"})
+        QFile(tree.path() + name).open(QIODevice::WriteOnly);
     QDir(tree.path()).mkdir("sub");
     DescriptionIndex index;
-    index.addBytes(d + "/sub - dir\r\n" + d + "/sub/ - dir/\r\n" + d + "/a - b.zip - longer\r\n" + d +
-                   "/a - shorter\r\n" + d + "/caf\xE9 - latin\r\n/ - root");
+    index.addBytes(d + "/sub - dir\r\n" + d + "/sub/ - dir/\r\n" + d + "/a - b.zip - longer\r\n" +
+                   d + "/a - shorter\r\n" + d + "/caf\xE9 - latin\r\n/ - root");
     const struct {
         QString name;
         bool isDirectory;
         QStringList expected;
-    } rows[] = {{"/a", false, {"shorter"}}, {"/a - b.zip", false, {"longer"}},
-                {"/sub/", true, {"dir", "dir/"}}, {u"/café"_qs, false, {"latin"}}};
+    } rows[] = {{"/a", false, {"shorter"}},
+                {"/a - b.zip", false, {"longer"}},
+                {"/sub/", true, {"dir", "dir/"}},
+                {u"/café"_qs, false, {"latin"}}};
     for (const auto& row : rows)
         EXPECT_EQ(index.descriptions(index.lookUp(tree.path() + row.name, row.isDirectory)),
                   row.expected)

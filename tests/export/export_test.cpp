@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QAction>
 
 #include "core/rtf_writer.h"
 #include "main_window/main_window.h"

@@ -30,10 +30,10 @@ TEST(RtfReadByLibreOffice, GivesBackEveryLine) {
     rtf.close();
 
     QProcess soffice;
-    soffice.start(QStringLiteral(KIVRA_SOFFICE),
-                  {"-env:UserInstallation=file://" + dir.filePath("profile"), "--headless",
-                   "--convert-to", "txt:Text (encoded):UTF8", "--outdir", dir.filePath("out"),
-                   rtfPath});
+    soffice.start(
+        QStringLiteral(KIVRA_SOFFICE),
+        {"-env:UserInstallation=file://" + dir.filePath("profile"), "--headless", "--convert-to",
+         "txt:Text (encoded):UTF8", "--outdir", dir.filePath("out"), rtfPath});
     ASSERT_TRUE(soffice.waitForFinished(240000)) << "soffice did not finish";
     ASSERT_EQ(soffice.exitCode(), 0) << soffice.readAllStandardError().toStdString();
 

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (whole != sliced) std::abort();
     for (quint32 i = 0; i < table.size(); ++i) {
         bool literal = !words.empty(), caseless = literal;
-        for (const QString& word : QString::fromUtf8(typed).simplified().split(u' ', Qt::SkipEmptyParts)) {
+        for (const QString& word :
+             QString::fromUtf8(typed).simplified().split(u' ', Qt::SkipEmptyParts)) {
             literal = literal && table.text(i).contains(word);
             caseless = caseless && table.text(i).contains(word, Qt::CaseInsensitive);
         }

@@ -1,8 +1,7 @@
 // Any lines at all go into the RTF writer: the document must be well formed and give back every
 // line, read by our own independent RTF reader.
-#include <cstdlib>
-
 #include <QStringList>
+#include <cstdlib>
 
 #include "core/rtf_writer.h"
 #include "support/rtf_text.h"

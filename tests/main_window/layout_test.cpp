@@ -25,8 +25,7 @@ namespace {
 
 // The three windows as the program makes them.
 struct Windows {
-    explicit Windows(const EntryLog& log)
-        : main(log), current(&main, log), about(&main) {}
+    explicit Windows(const EntryLog& log) : main(log), current(&main, log), about(&main) {}
     std::array<QWidget*, 3> all() { return {&main, &current, &about}; }
 
     MainWindow main;
@@ -50,8 +49,10 @@ TEST(Layout, EveryLabelAndButtonHoldsItsTextAndTheWindowsFitTheScreen) {
                 Windows windows(logDir.log());
                 const ViewCurrentDialog& current = windows.current;
                 current.countLabel()->setText("999,999 of 1,000,000");
-                EXPECT_LE(current.findEdit()->geometry().right(), current.countLabel()->x()) << name;
-                EXPECT_LT(current.countLabel()->geometry().right(), current.clearAllButton()->x()) << name;
+                EXPECT_LE(current.findEdit()->geometry().right(), current.countLabel()->x())
+                    << name;
+                EXPECT_LT(current.countLabel()->geometry().right(), current.clearAllButton()->x())
+                    << name;
                 for (const QWidget* window : windows.all()) {
                     for (const QLabel* label : window->findChildren<QLabel*>()) {
                         const QSize room = label->contentsRect().size();

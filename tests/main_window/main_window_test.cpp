@@ -1,3 +1,5 @@
+#include "main_window/main_window.h"
+
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -18,7 +20,6 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-#include "main_window/main_window.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
@@ -234,8 +235,8 @@ TEST_F(MainWindowTest, FixedFrameTabOrderListsLabelAndTheEmptyBox) {
     QStringList order;
     for (QWidget* w = drives; order.size() < 5; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus) order.append(w->objectName());
-    EXPECT_EQ(order,
-              QStringList({"driveList", "directoryList", "fileList", "descriptionEdit", "quitButton"}));
+    EXPECT_EQ(order, QStringList({"driveList", "directoryList", "fileList", "descriptionEdit",
+                                  "quitButton"}));
     clickFile("b.zip");
     EXPECT_EQ(window->findChild<QLabel*>("pathLabel")->text(), dir("DL/b.zip"));
     EXPECT_FALSE(dirs->setPath(dir("missing")));

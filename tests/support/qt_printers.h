@@ -5,7 +5,9 @@
 #include <ostream>
 
 // Readable failure messages for Qt strings in gtest assertions.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
     *os << '"' << bytes.toPercentEncoding(" -_.\\/:").toStdString() << '"';
 }

@@ -39,7 +39,8 @@ const QByteArray kThree = "b - 2\r\nA - 1\r\nc - 3\r\n";
 QStringList listed(const ViewCurrentDialog& form) {
     QStringList rows;
     const QAbstractItemModel* model = form.entryList()->model();
-    for (int row = 0; row < model->rowCount(); ++row) rows.append(model->index(row, 0).data().toString());
+    for (int row = 0; row < model->rowCount(); ++row)
+        rows.append(model->index(row, 0).data().toString());
     return rows;
 }
 
@@ -53,7 +54,8 @@ void deleteAll(ViewCurrentDialog& form) {
 }
 
 // Put into the find box, as a paste does, and let finish.
-Act finding(const QString& text, Act then = [](ViewCurrentDialog&) {}) {
+Act finding(
+    const QString& text, Act then = [](ViewCurrentDialog&) {}) {
     return [text, then](ViewCurrentDialog& form) {
         form.findEdit()->setText(text);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !form.entries().finding(); }));
@@ -65,8 +67,9 @@ Act finding(const QString& text, Act then = [](ViewCurrentDialog&) {}) {
 // decomposition: lines that agree for 7, 8, 9 or more bytes, end inside a chunk, hold NUL bytes,
 // invalid bytes, or differ in case or accents only (case twins keep a stable order).
 TEST(ViewCurrent, TheOrderIsAComparisonSortByTheFoldedLine) {
-    const QByteArray pieces[] = {"a", "A", "b", "e", "E", "\xC3\xA9", "\xC3\x89", "\xC3\xBC", "u",
-                                 QByteArray(1, '\0'), "\\", " - ", "\xE9", "abcdefg"};
+    const QByteArray pieces[] = {"a",        "A",        "b",        "e",      "E",
+                                 "\xC3\xA9", "\xC3\x89", "\xC3\xBC", "u",      QByteArray(1, '\0'),
+                                 "\\",       " - ",      "\xE9",     "abcdefg"};
     QByteArray log;
     QRandomGenerator random(7);
     for (int line = 0; line < 3000; ++line) {
@@ -107,32 +110,44 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         const char* name;
         Act act;
         bool byReturn;
-        QByteArray expected;  // "-" for no log at all
+        QByteArray expected;       // "-" for no log at all
         QByteArray byOthers = {};  // the log another copy leaves before "Return"; "-" deletes it
         QByteArray before = kThree;
     } rows[] = {
         {"Return on a zero-byte log", [](ViewCurrentDialog&) {}, true, "", {}, ""},
-        {"Return, no change: sorted", [](ViewCurrentDialog&) {}, true, "A - 1\r\nb - 2\r\nc - 3\r\n"},
-        {"Return after a deletion", [](ViewCurrentDialog& f) { deleteRow(f, 1); }, true, "A - 1\r\nc - 3\r\n"},
+        {"Return, no change: sorted", [](ViewCurrentDialog&) {}, true,
+         "A - 1\r\nb - 2\r\nc - 3\r\n"},
+        {"Return after a deletion", [](ViewCurrentDialog& f) { deleteRow(f, 1); }, true,
+         "A - 1\r\nc - 3\r\n"},
         {"Return after deleting all one by one", deleteAll, true, ""},
-        {"Return after Clear All", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }, true, "-"},
+        {"Return after Clear All", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }, true,
+         "-"},
         {"close control after deleting all", deleteAll, false, kThree},
-        {"close control after Clear All, the find only spaces", finding("  ", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }), false, "-"},
+        {"close control after Clear All, the find only spaces",
+         finding("  ", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }), false, "-"},
         {"Return after another copy's append", [](ViewCurrentDialog& f) { deleteRow(f, 1); }, true,
          "a - 0\r\nA - 1\r\nc - 3\r\n", kThree + "a - 0\r\n"},
         {"Return after another copy's rewrite: a deleted twin goes once",
-         [](ViewCurrentDialog& f) { deleteRow(f, 1); }, true, "A - 1\r\nb - 2\r\nc - 3\r\nd - 4\r\n",
-         "c - 3\r\nb - 2\r\nd - 4\r\nA - 1\r\nb - 2\r\n"},
+         [](ViewCurrentDialog& f) { deleteRow(f, 1); }, true,
+         "A - 1\r\nb - 2\r\nc - 3\r\nd - 4\r\n", "c - 3\r\nb - 2\r\nd - 4\r\nA - 1\r\nb - 2\r\n"},
         {"Return after another copy deleted the log", [](ViewCurrentDialog& f) { deleteRow(f, 1); },
          true, "A - 1\r\nc - 3\r\n", "-"},
-        {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}), true, "b - 2\r\nc - 3\r\n"},
+        {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}), true,
+         "b - 2\r\nc - 3\r\n"},
         {"Up on the first", pressing({Qt::Key_Up}), true, "b - 2\r\nc - 3\r\n"},
-        {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), true, "A - 1\r\nc - 3\r\n"},
-        {"a deletion in a find keeps the hidden", finding("3", [](ViewCurrentDialog& f) { deleteRow(f, 0); }),
-         true, "A - 1\r\nb - 2\r\n"},
-        {"Clear All in a find", finding("b", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }), true,
+        {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), true,
+         "A - 1\r\nc - 3\r\n"},
+        {"a deletion in a find keeps the hidden",
+         finding("3", [](ViewCurrentDialog& f) { deleteRow(f, 0); }), true, "A - 1\r\nb - 2\r\n"},
+        {"Clear All in a find",
+         finding("b", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }), true,
          "A - 1\r\nb - 2\r\nc - 3\r\n"},
-        {"Esc clears the find", finding("3", [](ViewCurrentDialog& f) { QTest::keyClick(f.findEdit(), Qt::Key_Escape); deleteRow(f, 0); }),
+        {"Esc clears the find",
+         finding("3",
+                 [](ViewCurrentDialog& f) {
+                     QTest::keyClick(f.findEdit(), Qt::Key_Escape);
+                     deleteRow(f, 0);
+                 }),
          true, "b - 2\r\nc - 3\r\n"},
     };
     // A home of its own, whose trash "Clear All" fills.
@@ -205,9 +220,11 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     dir.writeBytes(kThree);
     const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
     form->show();
-    for (QWidget* target : {static_cast<QWidget*>(form->entryList()), static_cast<QWidget*>(form->returnButton())}) {
+    for (QWidget* target :
+         {static_cast<QWidget*>(form->entryList()), static_cast<QWidget*>(form->returnButton())}) {
         target->setFocus();
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(target, key);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(target, key);
     }
     form->clearAllButton()->click();
     ASSERT_EQ(messages.shown().size(), 4);
@@ -227,14 +244,18 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
 
 // Rows sorted as listed: a moved file, a missing folder, an existing file, a thousand entries of a
 // stick not plugged in (which must not all be looked up), a gone entry wider than the list, no
-// path at all (with and without a dash). Gone entries stay readable in a light and in a dark theme; a cut row's tooltip
-// holds the whole entry, and the list scrolls as far as the widest row drawn.
+// path at all (with and without a dash). Gone entries stay readable in a light and in a dark theme;
+// a cut row's tooltip holds the whole entry, and the list scrolls as far as the widest row drawn.
 TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
     TempLogDir dir;
     const QString base = dir.path() + "/a";
     const QString wide = "/~" + QString(1300, 'w') + " - wide";
-    QStringList lines = {base + " - moved", base + "/gone/x - folder", dir.logFile() + " - there",
-                         "plain - text", "plain", wide};
+    QStringList lines = {base + " - moved",
+                         base + "/gone/x - folder",
+                         dir.logFile() + " - there",
+                         "plain - text",
+                         "plain",
+                         wide};
     for (int i = 0; i < 1000; ++i)
         lines.append(QString("/zstick%1/f - x").arg(i, 4, 10, QChar('0')));
     ASSERT_TRUE(dir.log().writeEntries(lines));
@@ -244,7 +265,8 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
     dark.setColor(QPalette::ToolTipText, Qt::white);
     for (const QPalette& palette : {light, dark}) {
         QApplication::setPalette(palette);
-        const std::unique_ptr<ViewCurrentDialog> form = ViewCurrentDialog::fromLog(nullptr, dir.log());
+        const std::unique_ptr<ViewCurrentDialog> form =
+            ViewCurrentDialog::fromLog(nullptr, dir.log());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         EXPECT_LT(form->entries().itemChecks(), 100u);
@@ -288,10 +310,14 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
 TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
     TempLogDir dir;
     const QString tail = "/x - " + QString(3000, u'é') + " needle";
-    ASSERT_TRUE(dir.log().writeEntries({"/Résumé - tax 2024", "/resume - draft", "/ÉTÉ - Tax 2023",
-                                        "x - TAX 2024 final", tail}));
+    ASSERT_TRUE(dir.log().writeEntries(
+        {"/Résumé - tax 2024", "/resume - draft", "/ÉTÉ - Tax 2023", "x - TAX 2024 final", tail}));
     const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
-    const struct { QString typed; QStringList shown; QString count; } rows[] = {
+    const struct {
+        QString typed;
+        QStringList shown;
+        QString count;
+    } rows[] = {
         {"resume", {"/resume - draft", "/Résumé - tax 2024"}, "2 of 5"},
         {" 2024  TAX ", {"/Résumé - tax 2024", "x - TAX 2024 final"}, "2 of 5"},
         {"été tax", {"/ÉTÉ - Tax 2023"}, "1 of 5"},
@@ -318,7 +344,8 @@ TEST(ViewCurrent, EnterOnTheSelectedEntryGoesToIt) {
         const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
         form->show();
         QListView* list = form->entryList();
-        list->selectionModel()->select(list->model()->index(selected, 0), QItemSelectionModel::Select);
+        list->selectionModel()->select(list->model()->index(selected, 0),
+                                       QItemSelectionModel::Select);
         QTest::keySequence(list, QKeySequence::Copy);
         QTest::keyClick(list, Qt::Key_Return);
         EXPECT_EQ(form->chosenEntry(), selected == 0 ? file : "");
