@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -13,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-#include <QThread>
 #include <QTimer>
 
 #include "about/about_dialog.h"
@@ -62,9 +60,8 @@ TEST(SystemInfo, StartsTheFirstToolOnPathOrSaysNoneIsAvailable) {
             continue;
         }
         QStringList marks;
-        for (QDeadlineTimer deadline(30000); marks.isEmpty() && !deadline.hasExpired();
-             QThread::msleep(20))
-            marks = QDir(bin).entryList({"*.ran"});
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !(marks = QDir(bin).entryList({"*.ran"})).isEmpty(); }, 30000));
         EXPECT_EQ(marks, QStringList({row.started + ".ran"}));
     }
 }

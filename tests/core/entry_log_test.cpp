@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <cstdio>
 #include <functional>
 #include <optional>
 
