@@ -35,15 +35,18 @@ constexpr Placement kSysInfo{4260, 3075, 1245, 345};
 constexpr int kGreyLeft = 90, kGreyRight = 5660, kGreyY = 2451;
 constexpr int kWhiteLeft = 105, kWhiteRight = 5660, kWhiteY = 2466;
 
-const char kDescriptionText[] =
+const char kDescriptionText[] = QT_TRANSLATE_NOOP(
+    "AboutDialog",
     "Kivra allows you to describe paths and/ or files and save that info to a textfile. Can "
     "come in handy when you d/l a load of files and want to keep track of their meaning, "
-    "purpose etc...";
-const char kUpdatesText[] =
-    "Check for possible updates/info etc. at the following url: https://kivra32.example.org";
-const char kDisclaimerText[] =
+    "purpose etc...");
+const char kUpdatesText[] = QT_TRANSLATE_NOOP(
+    "AboutDialog",
+    "Check for possible updates/info etc. at the following url: https://kivra32.example.org");
+const char kDisclaimerText[] = QT_TRANSLATE_NOOP(
+    "AboutDialog",
     "Warning: this program is provided as is, without warranty of any kind. You use it at "
-    "your own risk. Copyright (c) 2026 the Kivra32 developers. MIT License.";
+    "your own risk. Copyright (c) 2026 the Kivra32 developers. MIT License.");
 
 // The picture's size at scale 1: the icon as the design shows it.
 constexpr int kIconPixels = 32;
@@ -63,14 +66,10 @@ AboutDialog::AboutDialog(QWidget* owner)
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("AboutDialog"));
-    setWindowTitle(QStringLiteral("About Kivra/32"));
+    setWindowTitle(tr("About %1").arg(QString::fromLatin1(app::kTitle)));
     setWindowIcon(AppIcon());
     setModal(true);
     createControls();
-    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(app::kTitle));
-    versionLabel_->setText(
-        QStringLiteral("Version %1.%2.%3").arg(app::kMajor).arg(app::kMinor).arg(app::kRevision));
-    titleLabel_->setText(QString::fromLatin1(app::kTitle));
     placeControls();
     widgets::KeepFixedSize(this);
 }
@@ -78,19 +77,19 @@ AboutDialog::AboutDialog(QWidget* owner)
 void AboutDialog::createControls() {
     iconLabel_ = makeLabel(this, "iconLabel", {}, false);
     iconLabel_->setPixmap(windowIcon().pixmap(qRound(kIconPixels * scale_.y())));
-    iconLabel_->setAccessibleName(QStringLiteral("Kivra/32"));
-    titleLabel_ = makeLabel(this, "titleLabel", QStringLiteral("Application Title"), false);
-    versionLabel_ = makeLabel(this, "versionLabel", QStringLiteral("Version"), false);
-    descriptionLabel_ =
-        makeLabel(this, "descriptionLabel", QString::fromLatin1(kDescriptionText), true);
-    updatesLabel_ = makeLabel(this, "updatesLabel", QString::fromLatin1(kUpdatesText), true);
-    disclaimerLabel_ =
-        makeLabel(this, "disclaimerLabel", QString::fromLatin1(kDisclaimerText), true);
+    iconLabel_->setAccessibleName(QString::fromLatin1(app::kMainCaption));
+    titleLabel_ = makeLabel(this, "titleLabel", QString::fromLatin1(app::kTitle), false);
+    versionLabel_ = makeLabel(
+        this, "versionLabel",
+        tr("Version %1.%2.%3").arg(app::kMajor).arg(app::kMinor).arg(app::kRevision), false);
+    descriptionLabel_ = makeLabel(this, "descriptionLabel", tr(kDescriptionText), true);
+    updatesLabel_ = makeLabel(this, "updatesLabel", tr(kUpdatesText), true);
+    disclaimerLabel_ = makeLabel(this, "disclaimerLabel", tr(kDisclaimerText), true);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
-    sysInfoButton_ = new QPushButton(QStringLiteral("&System Info..."), this);
+    sysInfoButton_ = new QPushButton(tr("&System Info..."), this);
     sysInfoButton_->setObjectName(QStringLiteral("sysInfoButton"));
     setTabOrder(okButton_, sysInfoButton_);
     okButton_->setFocus();
@@ -123,7 +122,7 @@ void AboutDialog::startSystemInfo() {
     const QString tool = platform::FindSystemInfoTool();
     if (!tool.isEmpty() && platform::StartProgram(tool)) return;
     widgets::ShowMessage(
-        {.parent = this, .text = QStringLiteral("System Information Is Unavailable At This Time")});
+        {.parent = this, .text = tr("System Information Is Unavailable At This Time")});
 }
 
 void AboutDialog::paintEvent(QPaintEvent* event) {

@@ -31,18 +31,18 @@ HelpDialog::HelpDialog(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("HelpDialog"));
-    setWindowTitle(QString::fromLatin1(app::kTitle) + QStringLiteral(" Help"));
+    setWindowTitle(tr("%1 Help").arg(QString::fromLatin1(app::kTitle)));
     setWindowIcon(AppIcon());
     setModal(true);
 
     helpText_ = new QTextBrowser(this);
     helpText_->setObjectName(QStringLiteral("helpText"));
-    helpText_->setAccessibleName(QStringLiteral("Help"));
+    helpText_->setAccessibleName(tr("Help"));
     helpText_->setOpenLinks(false);
     helpText_->setMarkdown(helpMarkdown());
 
     auto* buttons = new QDialogButtonBox(this);
-    okButton_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    okButton_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -46,8 +46,6 @@ constexpr int kClientHeight = 6588;
 // So the import's box fits on the screen however many files were picked.
 constexpr qsizetype kListedFiles = 15;
 
-QString tr(const char* text) { return QCoreApplication::translate("MainWindow", text); }
-
 // A log that is not there yet holds nothing.
 LogResult readLog(const EntryLog& log, QStringList& lines) {
     lines.clear();
@@ -59,27 +57,6 @@ LogResult readLog(const EntryLog& log, QStringList& lines) {
     if (!read.ok) return LogResult::failure(read.error);
     lines = std::move(read.lines);
     return {};
-}
-
-QString importSummary(const ImportPlan& plan) {
-    QStringList text;
-    for (qsizetype i = 0; i < plan.files.size() && i < kListedFiles; ++i) {
-        const ImportFile& file = plan.files[i];
-        const QString head = tr("%1 (%2)").arg(file.path, ImportFormatName(file.format));
-        if (!file.skipped.isEmpty())
-            text.append(tr("%1: skipped, %2").arg(head, file.skipped));
-        else if (file.entries.isEmpty())
-            text.append(tr("%1: no new entries").arg(head));
-        else
-            text.append(tr("%1: %2 new, the first:\n    %3")
-                            .arg(head, QString::number(file.entries.size()), file.entries.first()));
-    }
-    if (plan.files.size() > kListedFiles)
-        text.append(tr("and %1 more files").arg(plan.files.size() - kListedFiles));
-    if (plan.alreadyInLog > 0)
-        text.append(tr("%1 entries are already in the log.").arg(plan.alreadyInLog));
-    if (plan.repeated > 0) text.append(tr("%1 entries repeat one before them.").arg(plan.repeated));
-    return text.join(u'\n');
 }
 
 }  // namespace
@@ -482,12 +459,7 @@ void MainWindow::showEntryItem(const QString& line) {
 }
 
 void MainWindow::exportLog() {
-    if (!log_.logExists()) {
-        const QString notAFile = log_.notAFileMessage();
-        widgets::ShowWarning(this,
-                             notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile);
-        return;
-    }
+    if (!widgets::WarnUnlessLogExists(this, log_)) return;
     // Loaded before the dialog opens, so a cancel still leaves the buffer holding the log.
     if (const LogResult loaded = exportBuffer_.load(log_.logPath()); !loaded) {
         widgets::ShowWarning(this, loaded.error);
@@ -503,6 +475,28 @@ void MainWindow::exportLog() {
         name.toUpper().endsWith(QLatin1StringView("TXT")) ? ExportBuffer::Text : ExportBuffer::Rtf;
     if (const LogResult saved = exportBuffer_.save(name, type); !saved)
         widgets::ShowWarning(this, saved.error);
+}
+
+QString MainWindow::importSummary(const ImportPlan& plan) {
+    QStringList text;
+    for (qsizetype i = 0; i < plan.files.size() && i < kListedFiles; ++i) {
+        const ImportFile& file = plan.files[i];
+        const QString head = tr("%1 (%2)").arg(file.path, ImportFormatName(file.format));
+        if (!file.skipped.isEmpty())
+            text.append(tr("%1: skipped, %2").arg(head, file.skipped));
+        else if (file.entries.isEmpty())
+            text.append(tr("%1: no new entries").arg(head));
+        else
+            text.append(tr("%1: %n new, the first:\n    %2", nullptr, int(file.entries.size()))
+                            .arg(head, file.entries.first()));
+    }
+    if (plan.files.size() > kListedFiles)
+        text.append(tr("and %n more files", nullptr, int(plan.files.size() - kListedFiles)));
+    if (plan.alreadyInLog > 0)
+        text.append(tr("%n entries are already in the log.", nullptr, int(plan.alreadyInLog)));
+    if (plan.repeated > 0)
+        text.append(tr("%n entries repeat one before them.", nullptr, int(plan.repeated)));
+    return text.join(u'\n');
 }
 
 void MainWindow::importNotes() {
@@ -527,7 +521,7 @@ void MainWindow::importNotes() {
              .text = importSummary(plan) + tr("\n\nThere is nothing new to import.")});
         return;
     }
-    const QString question = tr("Import %1 entries?").arg(entries.size());
+    const QString question = tr("Import %n entries?", nullptr, int(entries.size()));
     if (widgets::ShowMessage({.parent = this,
                               .text = importSummary(plan) + QStringLiteral("\n\n") + question,
                               .buttons = QMessageBox::Yes | QMessageBox::No,

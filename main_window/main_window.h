@@ -18,6 +18,7 @@
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
 #include "core/folder_watch.h"
+#include "core/note_import.h"
 #include "widgets/save_as_dialog.h"
 #include "widgets/twips.h"
 
@@ -91,6 +92,8 @@ private:
     void showEntryItem(const QString& line);
     void createControls();
     void createMenus();
+    // What each picked file gives, for the question before an import.
+    static QString importSummary(const ImportPlan& plan);
     // Keys of the window that have no menu item: refresh, the parent directory, the File menu.
     void createKeys();
     // Appends the entry for the item being left; a failure is told to the user, line and all.

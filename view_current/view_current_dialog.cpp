@@ -105,12 +105,7 @@ ViewCurrentDialog::ViewCurrentDialog(QWidget* owner, EntryLog log)
 }
 
 std::unique_ptr<ViewCurrentDialog> ViewCurrentDialog::fromLog(QWidget* owner, const EntryLog& log) {
-    if (!log.logExists()) {
-        const QString notAFile = log.notAFileMessage();
-        widgets::ShowWarning(owner,
-                             notAFile.isEmpty() ? tr("Currently no entries exist") : notAFile);
-        return nullptr;
-    }
+    if (!widgets::WarnUnlessLogExists(owner, log)) return nullptr;
     // Half a log must not be listed: "Return" would overwrite the file with it.
     EntryTable table;
     if (const LogResult read = table.load(log.logPath()); !read) {

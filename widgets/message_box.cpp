@@ -1,8 +1,10 @@
 #include "widgets/message_box.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "core/app_info.h"
+#include "core/entry_log.h"
 
 namespace kivra::widgets {
 
@@ -35,6 +37,15 @@ QMessageBox::StandardButton ShowMessage(const MessageRequest& request) {
 
 void ShowWarning(QWidget* parent, const QString& text) {
     ShowMessage({.parent = parent, .text = text, .icon = QMessageBox::Warning});
+}
+
+bool WarnUnlessLogExists(QWidget* parent, const EntryLog& log) {
+    if (log.logExists()) return true;
+    const QString notAFile = log.notAFileMessage();
+    ShowWarning(parent, notAFile.isEmpty() ? QCoreApplication::translate(
+                                                 "MessageBox", "Currently no entries exist")
+                                           : notAFile);
+    return false;
 }
 
 void SetMessageHandler(MessageHandler handler) { Seam::setHandler(std::move(handler)); }

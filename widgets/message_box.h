@@ -7,6 +7,10 @@
 
 class QWidget;
 
+namespace kivra {
+class EntryLog;
+}
+
 namespace kivra::widgets {
 
 struct MessageRequest {
@@ -27,6 +31,8 @@ struct MessageRequest {
 QMessageBox::StandardButton ShowMessage(const MessageRequest& request);
 // How every failure is told: the text, a warning icon and OK.
 void ShowWarning(QWidget* parent, const QString& text);
+// True when the log is there to be shown; else false, after a warning that says why.
+bool WarnUnlessLogExists(QWidget* parent, const EntryLog& log);
 
 // Tests answer message boxes ahead of time instead of blocking on them. An empty handler
 // restores the real message box.
