@@ -217,8 +217,7 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     dir.writeBytes(kThree);
     const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
     form->show();
-    for (QWidget* target :
-         {static_cast<QWidget*>(form->entryList()), static_cast<QWidget*>(form->returnButton())}) {
+    for (QWidget* target : QWidgetList{form->entryList(), form->returnButton()}) {
         target->setFocus();
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
             QTest::keyClick(target, key);
