@@ -19,10 +19,14 @@ namespace {
 
 using test::TempLogDir;
 
-// Reading splits at every kind of line end, with Windows-1252 where the bytes are not UTF-8.
+// Reading splits at every kind of line end, with Windows-1252 where the bytes are not UTF-8 (as
+// names are read): invalid bytes, a sequence cut short, an overlong form, a surrogate.
 TEST(EntryLog, AppendsRewritesAndReadsGiveExactBytes) {
-    EXPECT_EQ(DecodeLogLines("one\r\ntwo\rthree\n\r\n\xC3\xA9t\xE9\r\ncaf\xE9 \x80\r\nlast"),
-              QStringList({"one", "two", "three", "", u"été"_qs, u"café €"_qs, "last"}));
+    EXPECT_EQ(DecodeLogLines(
+                  "one\r\ntwo\rthree\n\r\n\xC3\xA9t\xE9 \x80\x81\r\ncaf\xE9\r\n\xC3(\xE2\x82\r\n"
+                  "\xC0\xAF\xED\xA0\x80\n\xF0\x9F\x8E\x89!\r\nlast"),
+              QStringList({"one", "two", "three", "", u"été €\u0081"_qs, u"café"_qs, u"Ã(â‚"_qs,
+                           u"À¯í\u00A0€"_qs, u"🎉!"_qs, "last"}));
     TempLogDir dir;
     const EntryLog log(dir.path() + "/not/yet/there");
     EXPECT_FALSE(log.logExists());
@@ -30,9 +34,7 @@ TEST(EntryLog, AppendsRewritesAndReadsGiveExactBytes) {
     EXPECT_EQ(QFile::permissions(log.appDir()) & 0x0777, 0x0700);
     EXPECT_EQ(QFile::permissions(log.appDir() + "/KVtemp.dat") & 0x0777, 0x0600);
     ASSERT_TRUE(log.appendEntry("cr\rlf\ninside"));
-    QFile file(log.appDir() + "/KVtemp.dat");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "C:\\DL\\a.zip - part - part\r\ncr?lf?inside\r\n");
+    EXPECT_EQ(test::FileBytes(log.logPath()), "C:\\DL\\a.zip - part - part\r\ncr?lf?inside\r\n");
 
     dir.writeBytes("hand\r\nedited");  // an append never fuses with an unterminated last line
     ASSERT_TRUE(dir.log().appendEntry("next"));
@@ -98,10 +100,7 @@ TEST(EntryLog, WriteFailuresNameTheirCause) {
     } rows[] = {
         {"File too large", plain.path(), [] {}},
         {"No space left on device", disk.path(),
-         [&] {
-             QFile filler(disk.filePath("filler"));
-             filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(1 << 17, 'f'));
-         }},
+         [&] { test::WriteFile(disk.filePath("filler"), QByteArray(1 << 17, 'f')); }},
         {"Read-only file system", disk.path(),
          [&] { mount(nullptr, small, nullptr, MS_REMOUNT | MS_RDONLY, nullptr); }},
     };
@@ -117,8 +116,7 @@ TEST(EntryLog, WriteFailuresNameTheirCause) {
                                      log.writeEntries(QStringList(5000, "C:\\SOME - thing")).error})
             EXPECT_TRUE(error.contains(row.reason) && error.contains(log.logPath()))
                 << error.toStdString();
-        QFile file(log.appDir() + "/KVtemp.dat");
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "C:\\A - first\r\n");
+        EXPECT_EQ(test::FileBytes(log.logPath()), "C:\\A - first\r\n");
         EXPECT_EQ(QDir(row.folder).entryList({"KVtemp.dat.*"}, QDir::Files), QStringList());
     }
 }

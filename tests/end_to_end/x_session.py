@@ -75,10 +75,6 @@ def keys(*names):
     xdo("key", "--clearmodifiers", *names)
 
 
-def type_text(text):
-    xdo("type", text)
-
-
 def run(main):
     try:
         main()

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "core/rtf_writer.h"
+#include "core/export_buffer.h"
 #include "main_window/main_window.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
@@ -22,11 +22,6 @@ const QByteArray kLog = "z - last\r\nC:\\DL\\b.zip - {x} \\ \ttab\r\ncaf\xE9 - o
 const QByteArray kText = "z - last\r\nC:\\DL\\b.zip - {x} \\ \ttab\r\ncaf\xE9 - one\r\na\r\n";
 const QStringList kLines = {"z - last", "C:\\DL\\b.zip - {x} \\ \ttab", u"café - one"_qs, "a"};
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 struct Export {
     test::TempLogDir logDir;
     QTemporaryDir outDir;
@@ -35,9 +30,11 @@ struct Export {
     test::ScriptedMessages messages;
     test::ScriptedSaveAs saveAs;
     void run() { window.findChild<QAction*>("exportAction")->trigger(); }
-    void to(const QString& path) {
-        saveAs.queueChoice(path);
+    // Exports to `name` in outDir; what that file then holds.
+    QByteArray to(const QString& name) {
+        saveAs.queueChoice(outDir.filePath(name));
         run();
+        return test::FileBytes(outDir.filePath(name));
     }
 };
 
@@ -62,22 +59,18 @@ TEST(Export, RefusalsAndFailuresWriteNothingAndNameThePath) {
               QStringList({"Plain Text (*.txt)", "Rich Text (*.rtf)"}));
     EXPECT_EQ(e.saveAs.shown()[0].patterns, QStringList({"*.TXT", "*.RTF"}));
     EXPECT_TRUE(QDir(e.outDir.path()).isEmpty());
-    e.to(e.outDir.filePath("missing-dir/list.txt"));
+    e.to("missing-dir/list.txt");
     ASSERT_EQ(e.messages.shown().size(), 3);
     EXPECT_TRUE(e.messages.shown()[2].text.contains(
         QDir::toNativeSeparators(e.outDir.filePath("missing-dir"))));
 
     ASSERT_TRUE(e.log.writeEntries(QStringList(4000, "C:\\DL\\FILE.ZIP - a description")));
-    const QString target = e.outDir.filePath("list.txt");
-    QFile old(target);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5);
-    old.close();
+    ASSERT_TRUE(test::WriteFile(e.outDir.filePath("list.txt"), "old\r\n"));
     const test::FileSizeLimit limit(64);  // the disk fills up during the export
-    e.to(target);
-    e.to(e.outDir.filePath("list.rtf"));
+    EXPECT_EQ(e.to("list.txt"), "old\r\n");
+    e.to("list.rtf");
     ASSERT_EQ(e.messages.shown().size(), 5);
     for (int i : {3, 4}) EXPECT_TRUE(e.messages.shown()[i].text.endsWith("File too large")) << i;
-    EXPECT_EQ(readFile(target), "old\r\n");
 }
 
 // The name alone decides; text is the log's own bytes with CR LF; an old file is replaced.
@@ -85,10 +78,8 @@ TEST(Export, TheNameDecidesTheFormat) {
     Export e;
     e.logDir.writeBytes(kLog);
     for (const char* name : {"INDEX", "list.Txt", "mytxt", "list.text", "notes.TXT", "a.rtf"}) {
-        const QString path = e.outDir.filePath(name);
-        QFile(path).open(QIODevice::WriteOnly);  // an old file of that name
-        e.to(path);
-        const QByteArray written = readFile(path);
+        ASSERT_TRUE(test::WriteFile(e.outDir.filePath(name), "old"));
+        const QByteArray written = e.to(name);
         if (QString(name).toUpper().endsWith("TXT")) {
             EXPECT_EQ(written, kText) << name;
         } else {
@@ -110,10 +101,10 @@ TEST(Export, TheNameDecidesTheFormat) {
                 {"a\rb\r\n", "a\r\nb\r\n", {"a", "b"}}};
     for (const auto& [log, text, paragraphs] : logs) {
         e.logDir.writeBytes(log);
-        e.to(e.outDir.filePath("again.txt"));
-        EXPECT_EQ(readFile(e.outDir.filePath("again.txt")), text);
-        e.to(e.outDir.filePath("again.rtf"));
-        const test::RtfText rtf = test::ReadRtfText(readFile(e.outDir.filePath("again.rtf")));
+        EXPECT_EQ(e.to("again.txt"), text);
+        const QByteArray written = e.to("again.rtf");
+        EXPECT_TRUE(written.contains("MS Sans Serif") && written.contains("\\fs16"));  // 8 point
+        const test::RtfText rtf = test::ReadRtfText(written);
         EXPECT_TRUE(rtf.ok);
         EXPECT_EQ(rtf.paragraphs, paragraphs);
     }
@@ -122,12 +113,8 @@ TEST(Export, TheNameDecidesTheFormat) {
     ASSERT_TRUE(buffer.load(e.log.logPath()));
     ASSERT_TRUE(e.log.writeEntries({"new"}));
     ASSERT_TRUE(buffer.save(e.outDir.filePath("late.rtf"), ExportBuffer::Rtf));
-    EXPECT_EQ(test::ReadRtfText(readFile(e.outDir.filePath("late.rtf"))).paragraphs,
+    EXPECT_EQ(test::ReadRtfText(test::FileBytes(e.outDir.filePath("late.rtf"))).paragraphs,
               QStringList({"a", "b"}));
-}
-
-TEST(RtfWriter, IsInEightPointMsSansSerif) {
-    EXPECT_TRUE(WriteRtf({}).contains("MS Sans Serif") && WriteRtf({}).contains("\\fs16"));
 }
 
 }  // namespace

@@ -56,11 +56,9 @@ TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
         }
         usleep(random.bounded(oneRewrite / 4, oneRewrite * 4));
         kill(child, SIGKILL);
-        int status = 0;
-        waitpid(child, &status, 0);
+        waitpid(child, nullptr, 0);
         const QByteArray now = dir.bytes();
-        const bool whole = now == firstBytes || now == secondBytes;
-        ASSERT_TRUE(whole) << "round " << round << ": " << now.size() << " bytes";
+        ASSERT_TRUE(now == firstBytes || now == secondBytes) << round << ": " << now.size();
         if (now == secondBytes) ++sawSecond;
     }
     // Only a written-through rewrite can produce the second list; it must have happened.
@@ -128,54 +126,55 @@ void give(const QString& path, uid_t owner, mode_t mode) {
 // to what is not, nothing is read or written; links of the user's own are followed.
 TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
     if (geteuid() != 0) GTEST_SKIP() << "giving files to another user needs root";
+    const char* const refused = "refused refused refused";
     const struct {
         const char* name;
         std::function<void(const QString& folder, const QString& log, const QString& other)>
             arrange;
-        bool asOther;
         const char* outcome;  // append, rewrite, clear: ok or the first words of the message
         const char* says;     // in the first message, where there is one
-        const char* other;    // what "other" holds at the end; null when it is not there
+        const char* other = "mine\r\n";  // what "other" holds at the end; null when not there
+        bool asOther = false;
     } rows[] = {
         {"another's 0777 folder with a link to the user's file",
-         [](auto& f, auto& l, auto& o) { QFile::link(o, l), give(f, kOther, 0777); }, false,
-         "refused refused refused", "belongs to another user", "mine\r\n"},
+         [](auto& f, auto& l, auto& o) { QFile::link(o, l), give(f, kOther, 0777); }, refused,
+         "belongs to another user"},
         {"the user's folder writable by all", [](auto& f, auto&, auto&) { give(f, 0, 0777); },
-         false, "refused refused refused", "chmod 700", "mine\r\n"},
+         refused, "chmod 700"},
         {"group-writable for a shared group",
          [](auto& f, auto&, auto&) { give(f, 0, 0770), chown(QFile::encodeName(f), 0, kOther); },
-         false, "refused refused refused", "the group of its folder", "mine\r\n"},
+         refused, "the group of its folder"},
         {"group-writable for the user's own group", [](auto& f, auto&, auto&) { give(f, 0, 0770); },
-         false, "ok ok ok", "", "mine\r\n"},
+         "ok ok ok", ""},
         {"the log belongs to another",
          [](auto&, auto& l, auto&) { QFile(l).open(QIODevice::WriteOnly), give(l, kOther, 0600); },
-         false, "refused refused refused", "sudo chown root", "mine\r\n"},
+         refused, "sudo chown root"},
         {"the lock file belongs to another",
          [](auto&, auto& l, auto&) {
              QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kOther, 0600);
          },
-         false, "refused refused refused", "its lock file", "mine\r\n"},
+         refused, "its lock file"},
         {"a link to the user's file, kept on clearing",
-         [](auto&, auto& l, auto& o) { QFile::link(o, l); }, false, "ok ok ok", "", ""},
+         [](auto&, auto& l, auto& o) { QFile::link(o, l); }, "ok ok ok", "", ""},
         {"a link to another's file",
-         [](auto&, auto& l, auto& o) { QFile::link(o, l), give(o, kOther, 0666); }, false,
-         "refused refused refused", "which belongs to another user", "mine\r\n"},
+         [](auto&, auto& l, auto& o) { QFile::link(o, l), give(o, kOther, 0666); }, refused,
+         "which belongs to another user"},
         {"a dangling link", [](auto&, auto& l, auto& o) { QFile::remove(o), QFile::link(o, l); },
-         false, "refused refused refused", "which is not there", nullptr},
+         refused, "which is not there", nullptr},
         {"a read-only folder with a writable log",
          [](auto& f, auto& l, auto&) {
              QFile(l).open(QIODevice::WriteOnly), give(l, kOther, 0600), give(f, kOther, 0500);
          },
-         true, "ok failed failed", "cannot be written to (Permission denied)", "mine\r\n"},
+         "ok failed failed", "cannot be written to (Permission denied)", "mine\r\n", true},
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         QTemporaryDir top;
         chmod(QFile::encodeName(top.path()), 0755);
         const QString folder = top.path() + "/Kivra32", log = folder + "/KVtemp.dat";
         const QString other = top.path() + "/elsewhere/file";
         QDir(top.path()).mkpath("elsewhere"), QDir(top.path()).mkpath("Kivra32");
-        QFile mine(other);
-        mine.open(QIODevice::WriteOnly) && mine.write("mine\r\n") && mine.flush();
+        test::WriteFile(other, "mine\r\n");
         row.arrange(folder, log, other);
         const bool linked = QFileInfo(log).isSymLink();
         const QString report = run(row.asOther, [&folder] {
@@ -191,10 +190,8 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
         });
         EXPECT_TRUE(report.startsWith(row.outcome) && report.contains(row.says))
             << report.toStdString();
-        QFile there(other);
-        EXPECT_EQ(there.open(QIODevice::ReadOnly) ? there.readAll() : QByteArray(), row.other)
-            << row.name;
-        EXPECT_EQ(QFileInfo(log).isSymLink(), linked) << row.name;
+        EXPECT_EQ(test::FileBytes(other), row.other);
+        EXPECT_EQ(QFileInfo(log).isSymLink(), linked);
     }
 }
 

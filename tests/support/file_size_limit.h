@@ -2,6 +2,8 @@
 
 #include <sys/resource.h>
 
+#include <QtGlobal>
+
 #include "platform/file_writes.h"
 
 namespace kivra::test {
@@ -18,8 +20,7 @@ public:
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    Q_DISABLE_COPY(FileSizeLimit)
 
 private:
     rlimit saved_{};

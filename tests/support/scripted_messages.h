@@ -18,8 +18,7 @@ public:
         });
     }
     ~ScriptedMessages() { widgets::SetMessageHandler({}); }
-    ScriptedMessages(const ScriptedMessages&) = delete;
-    ScriptedMessages& operator=(const ScriptedMessages&) = delete;
+    Q_DISABLE_COPY(ScriptedMessages)
 
     const QList<widgets::MessageRequest>& shown() const { return shown_; }
 

@@ -15,8 +15,7 @@ public:
         });
     }
     ~ScriptedOpenFiles() { widgets::SetOpenFilesHandler({}); }
-    ScriptedOpenFiles(const ScriptedOpenFiles&) = delete;
-    ScriptedOpenFiles& operator=(const ScriptedOpenFiles&) = delete;
+    Q_DISABLE_COPY(ScriptedOpenFiles)
 
     void queueChoice(const QStringList& paths) { answers_.append(paths); }
 

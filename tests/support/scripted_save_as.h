@@ -18,8 +18,7 @@ public:
         });
     }
     ~ScriptedSaveAs() { widgets::SetSaveAsHandler({}); }
-    ScriptedSaveAs(const ScriptedSaveAs&) = delete;
-    ScriptedSaveAs& operator=(const ScriptedSaveAs&) = delete;
+    Q_DISABLE_COPY(ScriptedSaveAs)
 
     void queueChoice(const QString& path) { answers_.append(path); }
     const QList<widgets::SaveAsRequest>& shown() const { return shown_; }

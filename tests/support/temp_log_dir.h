@@ -10,22 +10,26 @@
 
 namespace kivra::test {
 
+// A file's bytes; empty when it is missing.
+inline QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
 // A fresh application directory with an entry log in it, removed after the test.
 class TempLogDir {
 public:
     const QString& path() const { return path_; }
     EntryLog log() const { return EntryLog(path_); }
     QString logFile() const { return QDir(path_).filePath(QLatin1StringView(EntryLog::kFileName)); }
-
-    // The log's raw bytes; empty when the file is missing.
-    QByteArray bytes() const {
-        QFile file(logFile());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void writeBytes(const QByteArray& bytes) const {
-        QFile file(logFile());
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
-    }
+    QByteArray bytes() const { return FileBytes(logFile()); }
+    void writeBytes(const QByteArray& bytes) const { WriteFile(logFile(), bytes); }
 
 private:
     QTemporaryDir dir_;

@@ -28,8 +28,6 @@
 namespace kivra {
 namespace {
 
-using QMessageBox::No;
-using QMessageBox::Yes;
 using test::ScriptedMessages;
 using test::TempLogDir;
 using Act = std::function<void(ViewCurrentDialog&)>;
@@ -53,9 +51,16 @@ void deleteAll(ViewCurrentDialog& form) {
     while (!listed(form).isEmpty()) deleteRow(form, 0);
 }
 
+void nothing(ViewCurrentDialog&) {}
+
+void clearAll(ViewCurrentDialog& form) { form.clearAllButton()->click(); }
+
+Act deleting(int row) {
+    return [row](ViewCurrentDialog& form) { deleteRow(form, row); };
+}
+
 // Put into the find box, as a paste does, and let finish.
-Act finding(
-    const QString& text, Act then = [](ViewCurrentDialog&) {}) {
+Act finding(const QString& text, Act then = nothing) {
     return [text, then](ViewCurrentDialog& form) {
         form.findEdit()->setText(text);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !form.entries().finding(); }));
@@ -65,11 +70,13 @@ Act finding(
 
 // The sort by eight key bytes at a time against a plain comparison sort with Qt's own
 // decomposition: lines that agree for 7, 8, 9 or more bytes, end inside a chunk, hold NUL bytes,
-// invalid bytes, or differ in case or accents only (case twins keep a stable order).
+// invalid bytes, or differ in case or accents only (case twins keep a stable order); letters under
+// accents, a dotted capital I, ß, Æ and Hangul syllables.
 TEST(ViewCurrent, TheOrderIsAComparisonSortByTheFoldedLine) {
-    const QByteArray pieces[] = {"a",        "A",        "b",        "e",      "E",
-                                 "\xC3\xA9", "\xC3\x89", "\xC3\xBC", "u",      QByteArray(1, '\0'),
-                                 "\\",       " - ",      "\xE9",     "abcdefg"};
+    const QByteArray pieces[] = {"a",        "A",        "b",        "e",       "E",
+                                 "\xC3\xA9", "\xC3\x89", "\xC3\xBC", "u",       QByteArray(1, '\0'),
+                                 "\\",       " - ",      "\xE9",     "abcdefg", "İ",
+                                 "ß",        "Æ",        "ế",        "하",      "한"};
     QByteArray log;
     QRandomGenerator random(7);
     for (int line = 0; line < 3000; ++line) {
@@ -104,8 +111,10 @@ Act pressing(std::initializer_list<Qt::Key> keys) {
 }
 
 // What "Return" (or the close control) leaves in the log after what the user did. The list opens
-// with the focus frame on its first entry; the keys select what they land on.
+// with the focus frame on its first entry; the keys select what they land on. A ten-megabyte line
+// is shown short, in a row as high as the others, and written back whole.
 TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
+    const QByteArray longLine = "C:\\x - " + QByteArray(10 << 20, '\xE9');
     const struct {
         const char* name;
         Act act;
@@ -114,34 +123,27 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         QByteArray byOthers = {};  // the log another copy leaves before "Return"; "-" deletes it
         QByteArray before = kThree;
     } rows[] = {
-        {"Return on a zero-byte log", [](ViewCurrentDialog&) {}, true, "", {}, ""},
-        {"Return, no change: sorted", [](ViewCurrentDialog&) {}, true,
-         "A - 1\r\nb - 2\r\nc - 3\r\n"},
-        {"Return after a deletion", [](ViewCurrentDialog& f) { deleteRow(f, 1); }, true,
-         "A - 1\r\nc - 3\r\n"},
+        {"Return on a zero-byte log", nothing, true, "", {}, ""},
+        {"Return, no change: sorted", nothing, true, "A - 1\r\nb - 2\r\nc - 3\r\n"},
+        {"Return after a deletion", deleting(1), true, "A - 1\r\nc - 3\r\n"},
         {"Return after deleting all one by one", deleteAll, true, ""},
-        {"Return after Clear All", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }, true,
-         "-"},
+        {"Return after Clear All", clearAll, true, "-"},
         {"close control after deleting all", deleteAll, false, kThree},
-        {"close control after Clear All, the find only spaces",
-         finding("  ", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }), false, "-"},
-        {"Return after another copy's append", [](ViewCurrentDialog& f) { deleteRow(f, 1); }, true,
-         "a - 0\r\nA - 1\r\nc - 3\r\n", kThree + "a - 0\r\n"},
-        {"Return after another copy's rewrite: a deleted twin goes once",
-         [](ViewCurrentDialog& f) { deleteRow(f, 1); }, true,
+        {"close control after Clear All, the find only spaces", finding("  ", clearAll), false,
+         "-"},
+        {"Return after another copy's append", deleting(1), true, "a - 0\r\nA - 1\r\nc - 3\r\n",
+         kThree + "a - 0\r\n"},
+        {"Return after another copy's rewrite: a deleted twin goes once", deleting(1), true,
          "A - 1\r\nb - 2\r\nc - 3\r\nd - 4\r\n", "c - 3\r\nb - 2\r\nd - 4\r\nA - 1\r\nb - 2\r\n"},
-        {"Return after another copy deleted the log", [](ViewCurrentDialog& f) { deleteRow(f, 1); },
-         true, "A - 1\r\nc - 3\r\n", "-"},
+        {"Return after another copy deleted the log", deleting(1), true, "A - 1\r\nc - 3\r\n", "-"},
         {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}), true,
          "b - 2\r\nc - 3\r\n"},
         {"Up on the first", pressing({Qt::Key_Up}), true, "b - 2\r\nc - 3\r\n"},
         {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), true,
          "A - 1\r\nc - 3\r\n"},
-        {"a deletion in a find keeps the hidden",
-         finding("3", [](ViewCurrentDialog& f) { deleteRow(f, 0); }), true, "A - 1\r\nb - 2\r\n"},
-        {"Clear All in a find",
-         finding("b", [](ViewCurrentDialog& f) { f.clearAllButton()->click(); }), true,
-         "A - 1\r\nb - 2\r\nc - 3\r\n"},
+        {"a deletion in a find keeps the hidden", finding("3", deleting(0)), true,
+         "A - 1\r\nb - 2\r\n"},
+        {"Clear All in a find", finding("b", clearAll), true, "A - 1\r\nb - 2\r\nc - 3\r\n"},
         {"Esc clears the find",
          finding("3",
                  [](ViewCurrentDialog& f) {
@@ -149,6 +151,20 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
                      deleteRow(f, 0);
                  }),
          true, "b - 2\r\nc - 3\r\n"},
+        {"a ten-megabyte line",
+         [](ViewCurrentDialog& f) {
+             const QString shown = listed(f)[1];
+             EXPECT_EQ(shown.size(), 1001);
+             EXPECT_TRUE(shown.endsWith(u"é…"_qs));
+             const QAbstractItemModel* model = f.entryList()->model();
+             EXPECT_EQ(f.entryList()->visualRect(model->index(0, 0)).height(),
+                       f.entryList()->visualRect(model->index(1, 0)).height());
+             deleteRow(f, 0);
+         },
+         true,
+         longLine + "\r\n",
+         {},
+         "b - 2\r\n" + longLine + "\r\n"},
     };
     // A home of its own, whose trash "Clear All" fills.
     const QTemporaryDir home;
@@ -172,30 +188,11 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         if (!row.byOthers.isEmpty() && row.byOthers != "-") dir.writeBytes(row.byOthers);
         row.byReturn ? form->returnButton()->click() : void(form->close());
         EXPECT_FALSE(form->isVisible());
-        EXPECT_EQ(QFile::exists(dir.logFile()), row.expected != "-");
-        EXPECT_EQ(dir.bytes(), row.expected == "-" ? QByteArray() : row.expected);
-        QFile trashed(home.filePath("Trash/files/KVtemp.dat"));
-        EXPECT_EQ(trashed.open(QIODevice::ReadOnly) ? trashed.readAll() : "-",
-                  row.expected == "-" ? row.before : "-");
+        EXPECT_EQ(QFile::exists(dir.logFile()) ? dir.bytes() : "-", row.expected);
+        EXPECT_EQ(test::FileBytes(home.filePath("Trash/files/KVtemp.dat")),
+                  row.expected == "-" ? row.before : "");
         QDir(home.filePath("Trash")).removeRecursively();
     }
-}
-
-TEST(ViewCurrent, ATenMegabyteLineIsShownShortAndWrittenBackWhole) {
-    TempLogDir dir;
-    const QByteArray longLine = "C:\\x - " + QByteArray(10 << 20, '\xE9');
-    dir.writeBytes("b - 2\r\n" + longLine + "\r\n");
-    const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
-    form->show();
-    const QString shown = listed(*form)[1];
-    EXPECT_EQ(shown.size(), 1001);
-    EXPECT_TRUE(shown.endsWith(u"é…"_qs));
-    const QRect rows[] = {form->entryList()->visualRect(form->entryList()->model()->index(0, 0)),
-                          form->entryList()->visualRect(form->entryList()->model()->index(1, 0))};
-    EXPECT_EQ(rows[0].height(), rows[1].height());
-    deleteRow(*form, 0);
-    form->returnButton()->click();
-    EXPECT_EQ(dir.bytes(), longLine + "\r\n");
 }
 
 // No window without a readable log; Enter or Esc (on the list's current entry, not selected), a
@@ -220,8 +217,7 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     dir.writeBytes(kThree);
     const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
     form->show();
-    for (QWidget* target :
-         {static_cast<QWidget*>(form->entryList()), static_cast<QWidget*>(form->returnButton())}) {
+    for (QWidget* target : QWidgetList{form->entryList(), form->returnButton()}) {
         target->setFocus();
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
             QTest::keyClick(target, key);
@@ -246,16 +242,15 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
 // stick not plugged in (which must not all be looked up), a gone entry wider than the list, no
 // path at all (with and without a dash). Gone entries stay readable in a light and in a dark theme;
 // a cut row's tooltip holds the whole entry, and the list scrolls as far as the widest row drawn.
+// Enter on a selected entry leaves as "Return" does and names the whole line, unless the entry
+// names no path; Ctrl+C copies the whole line.
 TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
     TempLogDir dir;
     const QString base = dir.path() + "/a";
     const QString wide = "/~" + QString(1300, 'w') + " - wide";
-    QStringList lines = {base + " - moved",
-                         base + "/gone/x - folder",
-                         dir.logFile() + " - there",
-                         "plain - text",
-                         "plain",
-                         wide};
+    const QString there = dir.logFile() + " - " + QString(1200, u'x');
+    QStringList lines = {
+        base + " - moved", base + "/gone/x - folder", there, "plain - text", "plain", wide};
     for (int i = 0; i < 1000; ++i)
         lines.append(QString("/zstick%1/f - x").arg(i, 4, 10, QChar('0')));
     ASSERT_TRUE(dir.log().writeEntries(lines));
@@ -271,13 +266,10 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         EXPECT_LT(form->entries().itemChecks(), 100u);
         QListView* view = form->entryList();
-        const std::pair<int, QString> rows[] = {{0, "No longer exists"},
-                                                {1, "Its folder or volume is not there"},
-                                                {2, ""},
-                                                {1003, "No longer exists"},
-                                                {1004, ""},
-                                                {1005, ""}};
-        for (const auto& [row, note] : rows) {
+        for (const int row : {0, 1, 2, 1003, 1004, 1005}) {
+            const QString note = row == 1          ? "Its folder or volume is not there"
+                                 : row % 1003 == 0 ? "No longer exists"
+                                                   : "";
             const QModelIndex index = view->model()->index(row, 0);
             view->scrollTo(index);
             const QRect rect = view->visualRect(index);
@@ -287,7 +279,8 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
             ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
             QApplication::sendEvent(view->viewport(), &help);
             const QString tip = QToolTip::isVisible() ? QToolTip::text() : QString();
-            EXPECT_EQ(QString(tip).remove('\n'), (row == 1003 ? wide : "") + note) << row;
+            const QString cut = row == 1003 ? wide : row == 2 ? there : "";
+            EXPECT_EQ(QString(tip).remove('\n'), cut + note) << row;
             EXPECT_EQ(index.data(Qt::AccessibleDescriptionRole).toString(), note);
             EXPECT_EQ(index.data(Qt::FontRole).value<QFont>().italic(), !note.isEmpty()) << row;
             QStyleOptionViewItem option;
@@ -301,28 +294,44 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
             return view->horizontalScrollBar()->maximum() + view->viewport()->width() >
                    view->fontMetrics().horizontalAdvance(wide.left(1000));
         }));
+        for (const int row : {1004, 2}) {
+            view->selectionModel()->select(view->model()->index(row, 0),
+                                           QItemSelectionModel::ClearAndSelect);
+            QTest::keySequence(view, QKeySequence::Copy);
+            QTest::keyClick(view, Qt::Key_Return);
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), row == 2 ? there : "plain");
+            EXPECT_EQ(form->chosenEntry(), row == 2 ? there : "");
+            EXPECT_EQ(form->isVisible(), row != 2);
+        }
     }
     QApplication::setPalette(light);
 }
 
-// Words anywhere in the line, case and accents folded, each word in any order; beyond what a
-// row shows too.
+// Words anywhere in the line, case and accents folded (as the order folds them), each word in any
+// order; beyond what a row shows too.
 TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
     TempLogDir dir;
     const QString tail = "/x - " + QString(3000, u'é') + " needle";
-    ASSERT_TRUE(dir.log().writeEntries(
-        {"/Résumé - tax 2024", "/resume - draft", "/ÉTÉ - Tax 2023", "x - TAX 2024 final", tail}));
+    ASSERT_TRUE(dir.log().writeEntries({"/Résumé - tax 2024", "/resume - draft", "/ÉTÉ - Tax 2023",
+                                        "x - TAX 2024 final", tail, "ech", u"Ếch"_qs, u"ếch"_qs,
+                                        u"İstanbul"_qs, "Strasse", u"Straße"_qs, "zebra",
+                                        u"Æble"_qs, u"하늘"_qs, u"한글"_qs}));
     const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
     const struct {
         QString typed;
         QStringList shown;
         QString count;
     } rows[] = {
-        {"resume", {"/resume - draft", "/Résumé - tax 2024"}, "2 of 5"},
-        {" 2024  TAX ", {"/Résumé - tax 2024", "x - TAX 2024 final"}, "2 of 5"},
-        {"été tax", {"/ÉTÉ - Tax 2023"}, "1 of 5"},
-        {"NEEDLE", {tail.left(1000) + u'…'}, "1 of 5"},
-        {"tax zz", {}, "0 of 5"},
+        {"resume", {"/resume - draft", "/Résumé - tax 2024"}, "2 of 15"},
+        {" 2024  TAX ", {"/Résumé - tax 2024", "x - TAX 2024 final"}, "2 of 15"},
+        {"été tax", {"/ÉTÉ - Tax 2023"}, "1 of 15"},
+        {"NEEDLE", {tail.left(1000) + u'…'}, "1 of 15"},
+        {"tax zz", {}, "0 of 15"},
+        {"ECH", {"ech", u"Ếch"_qs, u"ếch"_qs}, "3 of 15"},
+        {u"æ"_qs, {u"Æble"_qs}, "1 of 15"},
+        {"istanbul", {u"İstanbul"_qs}, "1 of 15"},
+        {u"ß"_qs, {u"Straße"_qs}, "1 of 15"},
+        {u"한"_qs, {u"한글"_qs}, "1 of 15"},
         {"   ", listed(*form), ""},
         {"", listed(*form), ""},
     };
@@ -332,26 +341,6 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
         EXPECT_EQ(listed(*form), row.shown);
         EXPECT_EQ(form->countLabel()->text(), row.count);
     }
-}
-
-// Enter on the selected entry leaves as "Return" does and names the whole line; on a merely
-// framed entry, or one that names no path, it stays. Ctrl+C copies the whole line.
-TEST(ViewCurrent, EnterOnTheSelectedEntryGoesToIt) {
-    TempLogDir dir;
-    const QString file = dir.logFile() + " - " + QString(1200, u'x');
-    for (const int selected : {-1, 1, 0}) {
-        ASSERT_TRUE(dir.log().writeEntries({file, "x - no path"}));
-        const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
-        form->show();
-        QListView* list = form->entryList();
-        list->selectionModel()->select(list->model()->index(selected, 0),
-                                       QItemSelectionModel::Select);
-        QTest::keySequence(list, QKeySequence::Copy);
-        QTest::keyClick(list, Qt::Key_Return);
-        EXPECT_EQ(form->chosenEntry(), selected == 0 ? file : "");
-        EXPECT_EQ(form->isVisible(), selected != 0);
-    }
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), file);
 }
 
 }  // namespace
