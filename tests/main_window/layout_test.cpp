@@ -42,38 +42,34 @@ TEST(Layout, EveryLabelAndButtonHoldsItsTextAndTheWindowsFitTheScreen) {
     for (const QSize screenSize : {QSize(100'000, 100'000), QSize(853, 660), QSize(480, 360)})
         for (const char* family : {"Liberation Sans", "DejaVu Sans", "DejaVu Serif"})
             for (const int points : {8, 14}) {
-                const std::string name = std::string(family) + " " + std::to_string(points) +
-                                         " pt, screen " + std::to_string(screenSize.width());
-                QApplication::setFont(widgets::FitFont(QFont(QString::fromLatin1(family), points),
-                                                       screenSize, &MainWindow::sizeFor));
+                SCOPED_TRACE(testing::Message()
+                             << family << ' ' << points << " pt, screen " << screenSize.width());
+                QApplication::setFont(
+                    widgets::FitFont(QFont(family, points), screenSize, &MainWindow::sizeFor));
                 Windows windows(logDir.log());
                 const ViewCurrentDialog& current = windows.current;
                 current.countLabel()->setText("999,999 of 1,000,000");
-                EXPECT_LE(current.findEdit()->geometry().right(), current.countLabel()->x())
-                    << name;
-                EXPECT_LT(current.countLabel()->geometry().right(), current.clearAllButton()->x())
-                    << name;
+                EXPECT_LE(current.findEdit()->geometry().right(), current.countLabel()->x());
+                EXPECT_LT(current.countLabel()->geometry().right(), current.clearAllButton()->x());
                 for (const QWidget* window : windows.all()) {
                     for (const QLabel* label : window->findChildren<QLabel*>()) {
-                        const QSize room = label->contentsRect().size();
-                        const bool fits =
-                            label->wordWrap()
-                                ? label->heightForWidth(label->width()) <= label->height()
-                                : label->sizeHint().boundedTo(room) == label->sizeHint();
-                        EXPECT_TRUE(fits) << name << ": " << label->objectName().toStdString();
+                        const QSize hint = label->sizeHint();
+                        EXPECT_TRUE(label->wordWrap()
+                                        ? label->heightForWidth(label->width()) <= label->height()
+                                        : hint.boundedTo(label->contentsRect().size()) == hint)
+                            << label->objectName().toStdString();
                     }
                     for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
                         EXPECT_EQ(button->sizeHint().boundedTo(button->size()), button->sizeHint())
-                            << name << ": " << button->objectName().toStdString();
+                            << button->objectName().toStdString();
                 }
                 const TwipsScale scale = TwipsScale::forApplication();
-                EXPECT_TRUE(scale.x() >= 1.0 && scale.y() >= 1.0) << name;
+                EXPECT_TRUE(scale.x() >= 1.0 && scale.y() >= 1.0);
                 const QRect screen(QPoint(100, 50), screenSize);
                 const QRect frame(widgets::CentredOn(screen, windows.main.size()),
                                   windows.main.size() + widgets::kFrameAllowance);
                 EXPECT_TRUE(screen.contains(frame) || (scale.x() == 1.0 && scale.y() == 1.0 &&
-                                                       frame.topLeft() == screen.topLeft()))
-                    << name;
+                                                       frame.topLeft() == screen.topLeft()));
             }
     QApplication::setFont(LayoutFont());
 }
