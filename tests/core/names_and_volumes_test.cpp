@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "core/entry_table.h"
 #include "core/name_order.h"
 #include "platform/mount_filter.h"
 #include "platform/native_path.h"
@@ -33,6 +34,13 @@ TEST(Names, OrderIgnoresCaseAndAccentsAndComparesNumbers) {
         for (const qsizetype i : NameOrder(bytes, ends)) sorted.append(shuffled(i));
         EXPECT_EQ(sorted, expected);
     }
+    // View Current lists the folded row in the same order (its find is in View Current's tests).
+    EntryTable table;
+    for (auto name = folded.rbegin(); name != folded.rend(); ++name)
+        table.appendBytes(name->toUtf8() + "\r\n");
+    QStringList listed;
+    for (const quint32 i : table.sorted(table.all())) listed.append(table.text(i));
+    EXPECT_EQ(listed, folded);
 }
 
 TEST(Volumes, OfferedAsAFileManagerDoes) {
