@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "widgets/focus_style.h"
 #include "widgets/twips.h"
@@ -8,6 +9,9 @@
 // GUI tests drive real widgets; without a display they run on the offscreen platform.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Remembered window sizes and choices go to a folder of the run's own, never the user's.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     // The windows at the scale they were drawn for, as on a desktop that sets no font.
     QApplication::setFont(kivra::LayoutFont());
