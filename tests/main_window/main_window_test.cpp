@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -70,6 +71,14 @@ struct MainWindowTest : ::testing::Test {
         return QTest::qWaitFor([&] { return window->notesReady(); });
     }
     void type(const QString& text) { QTest::keyClicks(box, text); }
+    // As the keyboard does: each key to the control that has the focus then.
+    void keys(const QList<QKeyCombination>& pressed) {
+        for (const QKeyCombination key : pressed)
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    }
+    void typeHere(const QString& text) {
+        for (const QChar c : text) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
     void pickDrive(const QString& root) {
         drives->setVolumes({{dir("DL"), "dl"}, {root, "other"}});
         drives->setCurrentIndex(1);
@@ -108,8 +117,8 @@ Step click(const char* file) {
 Step openFolder(const char* path) {
     return [=](auto& t) { t.dirs->setPath(t.expand(path)); };
 }
-Step press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {  // on the file list
-    return [=](auto& t) { QTest::keyClick(t.files, key, modifiers); };
+Step press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {  // in the file list
+    return [=](auto& t) { t.files->setFocus(), QTest::keyClick(t.files, key, modifiers); };
 }
 
 // What was current, what records the description, the path part written.
@@ -117,6 +126,7 @@ const struct PathPartRow {
     const char* name;
     Step makeCurrent, moveOn;
     QString pathPart, current = {};
+    const char* focus = "descriptionEdit";
 } kPathPartRows[] = {
     {"the folder, another opened", kStay, openFolder("%1/DOCS"), "%1/DL/"},
     {"a file, another clicked", click("a.zip"), click("b.zip"), "%1/DL/a.zip"},
@@ -126,8 +136,8 @@ const struct PathPartRow {
     {"a folder, another opened", openFolder("%1/DOCS"), openFolder("%1/DL"), "%1/DOCS/"},
     {"the root, a folder opened", openFolder("/"), openFolder("%1/DOCS"), "/"},
     // No file current yet: End picks the last file, Page Down where it goes from the first.
-    {"End", kStay, press(Qt::Key_End), "", "%1/DL/b.zip"},
-    {"Page Down", kStay, press(Qt::Key_PageDown), "", "%1/DL/b.zip"},
+    {"End", kStay, press(Qt::Key_End), "", "%1/DL/b.zip", "fileList"},
+    {"Page Down", kStay, press(Qt::Key_PageDown), "", "%1/DL/b.zip", "fileList"},
     {"a double-click", kStay,
      [](auto& t) {
          t.clickFile("a.zip");
@@ -143,12 +153,88 @@ TEST_P(PathPart, DependsOnWhatWasCurrentAndWhatRecordsIt) {
     row.moveOn(*this);
     EXPECT_EQ(logLines(), QStringList({expand(row.pathPart) + " -    "}));
     EXPECT_TRUE(box->text().isEmpty());
-    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), row.focus);
     if (!row.current.isEmpty()) {
         EXPECT_EQ(window->currentPath(), expand(row.current));
     }
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, PathPart, ::testing::ValuesIn(kPathPartRows), kRowName);
+
+// Keys browse the lists and leave the focus where they were pressed; Enter, and the keys that move
+// from the box, go on to describe. DL holds a.zip, b.zip, table.txt and "Tax return 2025.pdf".
+const struct BrowseRow {
+    const char* name;
+    Step keys;
+    QStringList logged;
+    QString current;
+    const char* focus;
+    QString typed = {};  // left in the box
+} kBrowseRows[] = {
+    {"tax typed in the file list",
+     [](auto& t) { t.files->setFocus(), t.typeHere("tax"); },
+     {},
+     "%1/DL/Tax return 2025.pdf",
+     "fileList"},
+    {"Down twice from the box",
+     [](auto& t) {
+         t.clickFile("a.zip"), t.typeHere("one"), t.keys({Qt::Key_Down});
+         t.typeHere("two"), t.keys({Qt::Key_Down});
+     },
+     {"%1/DL/a.zip - one", "%1/DL/b.zip - two"},
+     "%1/DL/table.txt",
+     "descriptionEdit"},
+    {"End then Tab",
+     [](auto& t) {
+         t.files->setFocus(), t.keys({Qt::Key_End, Qt::Key_Tab});
+     },
+     {},
+     "%1/DL/Tax return 2025.pdf",
+     "descriptionEdit"},
+    {"Enter in the file list",
+     [](auto& t) {
+         t.files->setFocus(), t.keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+     },
+     {},
+     "%1/DL/b.zip",
+     "descriptionEdit"},
+    {"Down in the drive list",
+     [](auto& t) {
+         t.drives->setVolumes({{t.dir("DL"), "dl"}, {t.dir("DOCS"), "docs"}});
+         t.drives->setFocus(), t.keys({Qt::Key_Down});
+     },
+     {},
+     "%1/DOCS",
+     "driveList"},
+    {"Alt+Up, then Enter on a folder",
+     [](auto& t) {
+         t.clickFile("a.zip"), t.typeHere("up"), t.files->setFocus();
+         t.keys({QKeyCombination(Qt::AltModifier, Qt::Key_Up)});
+         EXPECT_EQ(QApplication::focusWidget(), t.files);
+         t.dirs->setFocus(), t.typeHere("docs"), t.keys({Qt::Key_Return});
+     },
+     {"%1/DL/a.zip - up"},
+     "%1/DOCS",
+     "descriptionEdit"},
+};
+struct Browse : Rows<BrowseRow> {
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        for (const char* name : {"table.txt", "Tax return 2025.pdf"})
+            QFile(dir(QString("DL/") + name)).open(QIODevice::WriteOnly);
+        f5();
+    }
+};
+TEST_P(Browse, KeysKeepTheFocusAndEnterDescribes) {
+    const BrowseRow& row = GetParam();
+    row.keys(*this);
+    QStringList logged;
+    for (const QString& line : row.logged) logged.append(expand(line));
+    EXPECT_EQ(logLines(), logged);
+    EXPECT_EQ(window->currentPath(), expand(row.current));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), row.focus);
+    EXPECT_EQ(box->text(), row.typed);
+}
+INSTANTIATE_TEST_SUITE_P(MainWindow, Browse, ::testing::ValuesIn(kBrowseRows), kRowName);
 
 // a.zip is current with "x" typed; after each way in, "y" is typed and a directory opened.
 const struct HighlightRow {
@@ -458,6 +544,36 @@ TEST_F(MainWindowTest, TheListsFollowCtrlHAndTheDisk) {
     EXPECT_EQ(highlighted(), "");
     EXPECT_TRUE(window->findChild<QLabel*>("pathLabel")->toolTip().contains("no longer exists"));
     EXPECT_FALSE(QFile::exists(logDir.logFile()));
+}
+
+// Newest on top, ties by name, from the box's key on and in the next run; nothing moves.
+TEST_F(MainWindowTest, NewestFirstOrdersByTimeAndIsRemembered) {
+    const auto touch = [&](const char* name, int month) {
+        QFile file(dir(QString("DL/") + name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2025, month, 1), QTime(12, 0)),
+                                     QFileDevice::FileModificationTime));
+    };
+    touch("c.txt", 1), touch("b.zip", 6), touch("a.zip", 1);
+    const QStringList byName = {"a.zip", "b.zip", "c.txt"}, newest = {"b.zip", "a.zip", "c.txt"};
+    const auto shown = [&](const QStringList& names) {
+        MainWindow next(logDir.log());
+        EXPECT_EQ(next.findChild<widgets::FileList*>("fileList")->fileNames(), names);
+        EXPECT_EQ(next.findChild<QAction*>("newestFirstAction")->isChecked(), names == newest);
+    };
+    f5();
+    clickFile("a.zip");
+    QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(files->fileNames(), newest);
+    EXPECT_EQ(highlighted(), "a.zip");
+    shown(newest);
+    window->findChild<QAction*>("newestFirstAction")->trigger();
+    EXPECT_EQ(files->fileNames(), byName);
+    shown(byName);
+    EXPECT_EQ(window->currentPath(), dir("DL/a.zip"));
+    QStringList menus;
+    for (const QAction* menu : window->menuBar()->actions()) menus.append(menu->text());
+    EXPECT_EQ(menus, QStringList({"&File", "&View", "&Help"}));
 }
 
 // Past the first thousands of rows, which are placed while the window first shows, a file given at
