@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """The real program under Xvfb with openbox, driven by keys and clicks: describe two files, moving
 between them from the description box, View Current (Ctrl+V from the description box), delete an
-entry, Return, export through the real Save As dialog, Help by F1, quit; the log's and the export's bytes are checked. A failure leaves a
-screenshot in SCREENSHOT_DIR.
+entry, Return, export through the real Save As dialog, Help by F1, quit; the log's and the export's
+bytes are checked. A failure leaves a screenshot in SCREENSHOT_DIR.
 
 Usage: one_description.py KIVRA32 SCREENSHOT_DIR
 """
