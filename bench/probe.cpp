@@ -26,7 +26,8 @@ int usage() {
     std::fprintf(
         stderr,
         "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
-        "return DIR | find DIR WORD | file-list DIR [LOGDIR] | index DIR | export DIR OUT\n");
+        "return DIR | find DIR WORD | file-list DIR [LOGDIR] | file-list-newest DIR | index DIR | "
+        "export DIR OUT\n");
     return 2;
 }
 
@@ -91,9 +92,10 @@ int main(int argc, char** argv) {
         while (open->entries().finding()) QApplication::processEvents();
         open->repaint();
         if (open->countLabel()->text().isEmpty()) return 1;
-    } else if (what == "file-list") {
+    } else if (what == "file-list" || what == "file-list-newest") {
         kivra::widgets::FileList list;
         if (args.size() == 3) list.setDescriptions(notes);
+        list.setNewestFirst(what == "file-list-newest");
         list.setPath(args[1]);
         // The main window watches every folder it shows.
         kivra::FolderWatch watch;

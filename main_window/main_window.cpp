@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QtConcurrentRun>
 #include <limits>
@@ -33,6 +34,7 @@
 #include "widgets/message_box.h"
 #include "widgets/note_marks.h"
 #include "widgets/open_files_dialog.h"
+#include "widgets/settings.h"
 #include "widgets/twips.h"
 
 namespace kivra {
@@ -45,6 +47,23 @@ constexpr int kClientHeight = 6588;
 
 // So the import's box fits on the screen however many files were picked.
 constexpr qsizetype kListedFiles = 15;
+
+const QString kNewestFirstSetting = QStringLiteral("view/newestFirst");
+
+// The keys the description box hands to the file list, so the next file can be described
+// without leaving the box.
+bool MovesInFiles(const QKeyEvent& key) {
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    switch (key.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+    }
+}
 
 // A log that is not there yet holds nothing.
 LogResult readLog(const EntryLog& log, QStringList& lines) {
@@ -109,6 +128,7 @@ void MainWindow::createControls() {
     fileList_->setObjectName(QStringLiteral("fileList"));
     fileList_->setAccessibleName(tr("Files"));
     fileList_->setGeometry(scale_.rect(3312, 504, 4548, 3720));
+    fileList_->setNewestFirst(widgets::UserSettings().value(kNewestFirstSetting).toBool());
 
     auto* fileInfoBox = new QGroupBox(tr("File/Path Information"), client);
     fileInfoBox->setObjectName(QStringLiteral("fileInfoBox"));
@@ -134,6 +154,8 @@ void MainWindow::createControls() {
     descriptionEdit_->setGeometry(scale_.rect(1296, 720, 6132, 288));
     descriptionEdit_->setMaxLength(std::numeric_limits<int>::max());  // Qt's default is 32,767
     descriptionEdit_->installEventFilter(this);
+    for (QWidget* list : std::initializer_list<QWidget*>{driveList_, directoryList_, fileList_})
+        list->installEventFilter(this);
 
     quitButton_ = new QPushButton(tr("&Quit"), client);
     quitButton_->setObjectName(QStringLiteral("quitButton"));
@@ -200,6 +222,29 @@ void MainWindow::createMenus() {
     windowShortcuts_.append(addItem(file, "quitAction", tr("Quit"),
                                     QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::quit));
 
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    // The state is the item's check mark; only the user's own choice triggers it.
+    const auto addChoice = [&](const char* name, const QString& text, const QKeySequence& key,
+                               bool checked, void (MainWindow::*set)(bool)) {
+        QAction* action = addItem(view, name, text, key, nullptr);
+        action->setEnabled(true);
+        action->setCheckable(true);
+        action->setChecked(checked);
+        connect(action, &QAction::triggered, this, set);
+        windowShortcuts_.append(action);
+        return action;
+    };
+    // Ctrl+N: no text box, desktop or input method takes it, and this window makes nothing new.
+    addChoice("newestFirstAction", tr("Newest First"), QKeySequence(Qt::CTRL | Qt::Key_N),
+              fileList_->newestFirst(), &MainWindow::setNewestFirst);
+    // The file managers' key.
+    hiddenFilesAction_ =
+        addChoice("hiddenFilesAction", tr("Hidden Files"), QKeySequence(Qt::CTRL | Qt::Key_H),
+                  showHidden_, &MainWindow::setShowHidden);
+    view->addSeparator();
+    windowShortcuts_.append(addItem(view, "refreshAction", tr("Refresh"), QKeySequence(Qt::Key_F5),
+                                    &MainWindow::refreshLists));
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     addItem(help, "helpAction", tr("Help"), QKeySequence(Qt::Key_F1), &MainWindow::showHelp);
     addItem(help, "aboutAction", tr("About"), QKeySequence(), &MainWindow::showAbout);
@@ -214,16 +259,33 @@ void MainWindow::createKeys() {
         addAction(action);
         windowShortcuts_.append(action);
     };
-    addKey(QKeySequence(Qt::Key_F5), &MainWindow::refreshLists);
-    addKey(QKeySequence(Qt::ALT | Qt::Key_Up), [this] { directoryList_->openParent(); });
-    // The file managers' key.
-    addKey(QKeySequence(Qt::CTRL | Qt::Key_H), [this] { setShowHidden(!showHidden_); });
+    addKey(QKeySequence(Qt::ALT | Qt::Key_Up), [this] {
+        const QScopedValueRollback byKey(keyMove_, true);
+        directoryList_->openParent();
+    });
     // As on the Linux desktops, beside Alt+F.
     addKey(QKeySequence(Qt::Key_F10),
            [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Describe, Down, describe: the box stays where the typing is.
+        if (watched == descriptionEdit_ && MovesInFiles(*key)) {
+            QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), key->text(),
+                           key->isAutoRepeat(), key->count());
+            QCoreApplication::sendEvent(fileList_, &copy);
+            return true;
+        }
+        // Keys browse the lists; Enter goes on to describe what they reached. The directory list
+        // opens the folder first.
+        if (watched != descriptionEdit_ &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            descriptionEdit_->setFocus();
+            return watched != directoryList_;
+        }
+    }
     // A line edit claims Ctrl+V (paste) and friends before any shortcut sees them; give the
     // window's own shortcuts back to the window.
     if (watched == descriptionEdit_ && event->type() == QEvent::ShortcutOverride) {
@@ -354,10 +416,11 @@ void MainWindow::showNotesOfCurrent() {
     pathLabel_->setAccessibleDescription(widgets::NotesAccessibleText(notes));
 }
 
-void MainWindow::onDriveChosen() {
+void MainWindow::onDriveChosen(bool byKey) {
+    const QScopedValueRollback keyMove(keyMove_, byKey);
     // A drive that cannot be read is skipped: nothing recorded, the lists stay where they are.
     directoryList_->setPath(driveList_->drive());
-    descriptionEdit_->setFocus();
+    if (!byKey) descriptionEdit_->setFocus();
 }
 
 void MainWindow::onDirectoryChosen() {
@@ -371,10 +434,10 @@ void MainWindow::onDirectoryChosen() {
     currentIsFile_ = false;
     showNotesOfCurrent();
     descriptionEdit_->clear();
-    descriptionEdit_->setFocus();
+    if (!keyMove_) descriptionEdit_->setFocus();
 }
 
-void MainWindow::onFileChosen() {
+void MainWindow::onFileChosen(bool byKey) {
     if (!descriptionEdit_->text().isEmpty()) appendDescription(currentPath_);
     const QString fullPath = platform::JoinPath(fileList_->path(), fileList_->fileName());
     pathLabel_->setText(AbbreviatePath(fullPath, kLabelWidth));
@@ -382,7 +445,7 @@ void MainWindow::onFileChosen() {
     currentIsFile_ = true;
     showNotesOfCurrent();
     descriptionEdit_->clear();
-    descriptionEdit_->setFocus();
+    if (!byKey) descriptionEdit_->setFocus();
 }
 
 void MainWindow::refreshLists() {
@@ -407,8 +470,14 @@ void MainWindow::followDisk() {
 
 void MainWindow::setShowHidden(bool show) {
     showHidden_ = show;
+    hiddenFilesAction_->setChecked(show);
     directoryList_->setShowHidden(show);
     fileList_->setShowHidden(show);
+}
+
+void MainWindow::setNewestFirst(bool newest) {
+    fileList_->setNewestFirst(newest);
+    widgets::UserSettings().setValue(kNewestFirstSetting, newest);
 }
 
 bool MainWindow::showNativePath(const QByteArray& path) {

@@ -62,9 +62,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void onDriveChosen();
+    void onDriveChosen(bool byKey);
     void onDirectoryChosen();
-    void onFileChosen();
+    void onFileChosen(bool byKey);
     void quit();
     void viewCurrent();
     void importNotes();
@@ -83,6 +83,8 @@ private:
     void refreshLists();
     // Ctrl+H: hidden files and folders listed too, or no longer; nothing moves.
     void setShowHidden(bool show);
+    // The file list newest first, or by name; kept for the next run. Nothing moves.
+    void setNewestFirst(bool newest);
     // A folder is shown as after a directory change; a file's folder is shown with the file
     // current, as after a click on it; a hidden one turns hidden items on. False when there is
     // no such file or folder, or it cannot be listed. The path is in the file system's own
@@ -135,6 +137,8 @@ private:
     QThreadPool notesPool_;
     FolderWatch folderWatch_;
     bool showHidden_ = false;
+    // Set while a key makes a move: the focus stays where the key was pressed.
+    bool keyMove_ = false;
 
     widgets::DriveList* driveList_ = nullptr;
     widgets::DirectoryList* directoryList_ = nullptr;
@@ -143,6 +147,7 @@ private:
     QLineEdit* descriptionEdit_ = nullptr;
     QPushButton* quitButton_ = nullptr;
     QMenu* fileMenu_ = nullptr;
+    QAction* hiddenFilesAction_ = nullptr;
     QList<QAction*> windowShortcuts_;
 };
 

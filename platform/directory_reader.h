@@ -24,11 +24,16 @@ struct DirectoryEntryView {
     QByteArrayView name;
     bool isDirectory = false;
     bool isHidden = false;
+    // Nanoseconds since 1970, of what a link points to; 0 unless asked for.
+    qint64 modified = 0;
 };
+enum class EntryTimes { Skip, Read };
 // The same entries, each handed to `visit` with its name valid only during the call: a folder of
 // a hundred thousand files then costs no array per name. False when the directory cannot be read.
+// Reading the times costs a stat per entry on POSIX.
 bool ReadDirectory(const QByteArray& directory,
-                   const std::function<void(const DirectoryEntryView&)>& visit);
+                   const std::function<void(const DirectoryEntryView&)>& visit,
+                   EntryTimes times = EntryTimes::Skip);
 
 // The process's current directory, in the same native bytes; empty when it is gone.
 QByteArray CurrentDirectory();

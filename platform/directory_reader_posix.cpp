@@ -9,25 +9,31 @@
 namespace kivra::platform {
 
 bool ReadDirectory(const QByteArray& directory,
-                   const std::function<void(const DirectoryEntryView&)>& visit) {
+                   const std::function<void(const DirectoryEntryView&)>& visit, EntryTimes times) {
     DIR* dir = opendir(directory.constData());
     if (!dir) return false;
     // One pass, the type from the entry itself: a stat only where the file system leaves the
-    // type unknown or the entry is a link, which is listed as what it points to.
+    // type unknown or the entry is a link, which is listed as what it points to, or the times are
+    // asked for.
     while (const dirent* entry = readdir(dir)) {
         const bool hidden = entry->d_name[0] == '.';
         if (hidden && (entry->d_name[1] == 0 || (entry->d_name[1] == '.' && entry->d_name[2] == 0)))
             continue;
+        const bool linkOrUnknown = entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK;
+        if (!linkOrUnknown && entry->d_type != DT_DIR && entry->d_type != DT_REG)
+            continue;  // devices, sockets, pipes: nothing to describe
         bool isDirectory = entry->d_type == DT_DIR;
-        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
+        qint64 modified = 0;
+        if (linkOrUnknown || times == EntryTimes::Read) {
             struct stat info;
             if (fstatat(dirfd(dir), entry->d_name, &info, 0) != 0) continue;
             if (!S_ISDIR(info.st_mode) && !S_ISREG(info.st_mode)) continue;
             isDirectory = S_ISDIR(info.st_mode);
-        } else if (entry->d_type != DT_DIR && entry->d_type != DT_REG) {
-            continue;  // devices, sockets, pipes: nothing to describe
+            if (times == EntryTimes::Read)
+                modified = qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
         }
-        visit({QByteArrayView(entry->d_name, qstrlen(entry->d_name)), isDirectory, hidden});
+        visit(
+            {QByteArrayView(entry->d_name, qstrlen(entry->d_name)), isDirectory, hidden, modified});
     }
     closedir(dir);
     return true;

@@ -9,14 +9,17 @@ namespace kivra::platform {
 
 // Windows names are UTF-16 and always reach the file through QString.
 bool ReadDirectory(const QByteArray& directory,
-                   const std::function<void(const DirectoryEntryView&)>& visit) {
+                   const std::function<void(const DirectoryEntryView&)>& visit, EntryTimes times) {
     const QString path = QString::fromUtf8(directory);
     if (!IsReadableDirectory(directory)) return false;
     QDirIterator it(path, QDir::Dirs | QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         const QByteArray name = it.fileName().toUtf8();
-        visit({name, it.fileInfo().isDir(), it.fileInfo().isHidden()});
+        const qint64 modified = times == EntryTimes::Read
+                                    ? it.fileInfo().lastModified().toMSecsSinceEpoch() * 1'000'000
+                                    : 0;
+        visit({name, it.fileInfo().isDir(), it.fileInfo().isHidden(), modified});
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QScopedValueRollback>
 #include <QWheelEvent>
 
 #include "platform/native_path.h"
@@ -121,12 +122,17 @@ void DriveList::wheelEvent(QWheelEvent* event) {
     QComboBox::wheelEvent(event);
 }
 
+void DriveList::keyPressEvent(QKeyEvent* event) {
+    const QScopedValueRollback pressed(keyPressed_, true);
+    QComboBox::keyPressEvent(event);
+}
+
 void DriveList::onActivated(int index) {
     if (index == shownIndex_ && atRoot_) return;
     shownIndex_ = index;
     // Until the lists move there: a drive that cannot be read may be picked again.
     atRoot_ = false;
-    emit driveChosen();
+    emit driveChosen(keyPressed_);
 }
 
 }  // namespace kivra::widgets

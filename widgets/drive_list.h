@@ -29,10 +29,12 @@ public:
     void showPopup() override;
 
 signals:
-    void driveChosen();
+    // `byKey`: a key pressed on the closed list made the choice, not the open list or the mouse.
+    void driveChosen(bool byKey);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onActivated(int index);
@@ -43,6 +45,7 @@ private:
     int shownIndex_ = -1;
     QString shownFolder_;  // what showDriveOf was last given
     bool atRoot_ = true;
+    bool keyPressed_ = false;
 };
 
 }  // namespace kivra::widgets

@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,12 @@ void FileList::setShowHidden(bool show) {
     refresh();
 }
 
+void FileList::setNewestFirst(bool newest) {
+    if (newest == newestFirst_) return;
+    newestFirst_ = newest;
+    refresh();
+}
+
 bool FileList::makeCurrent(const QByteArray& name) {
     const int row = model_->rowOf(name);
     if (row < 0) return false;
@@ -177,15 +184,24 @@ bool FileList::makeCurrent(const QByteArray& name) {
 void FileList::list() {
     std::string bytes;
     std::vector<qsizetype> ends;
+    std::vector<qint64> times;
     currentGone_ = !fileBytes_.isEmpty();
-    platform::ReadDirectory(native_, [&](const platform::DirectoryEntryView& entry) {
-        if (entry.isDirectory) return;
-        if (currentGone_ && entry.name == fileBytes_) currentGone_ = false;
-        if (entry.isHidden && !showHidden_) return;
-        bytes.append(entry.name.data(), entry.name.size());
-        ends.push_back(bytes.size());
-    });
-    const QList<qsizetype> order = NameOrder(bytes, ends);
+    platform::ReadDirectory(
+        native_,
+        [&](const platform::DirectoryEntryView& entry) {
+            if (entry.isDirectory) return;
+            if (currentGone_ && entry.name == fileBytes_) currentGone_ = false;
+            if (entry.isHidden && !showHidden_) return;
+            bytes.append(entry.name.data(), entry.name.size());
+            ends.push_back(bytes.size());
+            if (newestFirst_) times.push_back(entry.modified);
+        },
+        newestFirst_ ? platform::EntryTimes::Read : platform::EntryTimes::Skip);
+    QList<qsizetype> order = NameOrder(bytes, ends);
+    // Stable, so files of the same time stay in the name order.
+    if (newestFirst_)
+        std::stable_sort(order.begin(), order.end(),
+                         [&](qsizetype a, qsizetype b) { return times[a] > times[b]; });
     model_->reset(std::move(bytes), ends, order);
     mark();
     highlightCurrentFile();
@@ -256,7 +272,7 @@ void FileList::keyPressEvent(QKeyEvent* event) {
                 const QModelIndex to = model_->index(event->key() == Qt::Key_End ? last : 0);
                 selectionModel()->setCurrentIndex(to, QItemSelectionModel::ClearAndSelect);
                 scrollTo(to);
-                settle();
+                settle(true);
                 return;
             }
             default:
@@ -264,10 +280,10 @@ void FileList::keyPressEvent(QKeyEvent* event) {
         }
     }
     QListView::keyPressEvent(event);
-    settle();
+    settle(true);
 }
 
-void FileList::settle() {
+void FileList::settle(bool byKey) {
     // Mouse moves are left out: during a drag the highlight follows the pointer, and the file it
     // ends on is made current on release.
     const QModelIndexList selected = selectionModel()->selectedIndexes();
@@ -282,7 +298,7 @@ void FileList::settle() {
     fileBytes_ = bytes.toByteArray();
     fileName_ = selected.first().data().toString();
     currentGone_ = false;
-    emit fileChosen();
+    emit fileChosen(byKey);
 }
 
 bool FileList::viewportEvent(QEvent* event) {

@@ -10,10 +10,10 @@ namespace kivra::widgets {
 class FileNamesModel;
 
 // The file list: the ordinary files of `path` (no directories; hidden files only when asked
-// for) in the lists' name order. fileChosen fires when the user makes another file current by mouse
-// or keyboard, never when code sets `path`, which leaves no file current. The highlight is the
-// current file: the user cannot take it away, and a drag ends with one fileChosen for the file it
-// ends on.
+// for) in the lists' name order, or newest first when asked for. fileChosen fires when the user
+// makes another file current by mouse or keyboard, never when code sets `path`, which leaves no
+// file current. The highlight is the current file: the user cannot take it away, and a drag ends
+// with one fileChosen for the file it ends on.
 class FileList : public QListView {
     Q_OBJECT
 public:
@@ -27,6 +27,10 @@ public:
     void refresh();
     // Lists hidden files too, or no longer, in place.
     void setShowHidden(bool show);
+    // Orders the files by modification time, newest on top and ties by name, or by name alone;
+    // in place.
+    void setNewestFirst(bool newest);
+    bool newestFirst() const { return newestFirst_; }
     // Makes the file of that name current as a fileChosen by the user does; false when it is not
     // listed.
     bool makeCurrent(const QByteArray& name);
@@ -44,7 +48,8 @@ public:
     QStringList currentDescriptions() const;
 
 signals:
-    void fileChosen();
+    // `byKey`: a key pressed in the list made the move, not the mouse or code.
+    void fileChosen(bool byKey);
     // The user picked a file in a directory that no longer exists; nothing was made current.
     void directoryGone();
 
@@ -60,7 +65,7 @@ protected:
 
 private:
     // After the user's own input: a highlighted file other than the current one becomes current.
-    void settle();
+    void settle(bool byKey = false);
     void list();
     void highlightCurrentFile();
     void mark();
@@ -75,6 +80,7 @@ private:
     QString fileName_;
     QByteArray fileBytes_;
     bool showHidden_ = false;
+    bool newestFirst_ = false;
     bool currentGone_ = false;
 };
 

@@ -43,11 +43,12 @@ def main():
     start([sys.argv[1]], cwd=DL)
     for row in [("frame", "Kivra/32"), ("combo box", "Drives"), ("list", "Folders"),
                 ("list", "Files"), ("text", "Description"), ("push button", "Quit"),
-                ("label", "File/Path: "), ("menu item", "File"), ("menu item", "Help"),
+                ("label", "File/Path: "), ("menu item", "File"), ("menu item", "View"),
+                ("menu item", "Help"),
                 ("list item", "b.zip", ""), ("list item", "a.zip", "Described: setup")]:
         expect(*row)
     focus("Kivra/32")
-    keys("Tab", "Tab", "Down")  # a.zip, from the keyboard
+    keys("Tab", "Tab", "Down")  # a.zip, from the keyboard; the file list keeps the focus
     expect("label", f"File/Path: {DL}/a.zip", "Described: setup")
     keys("ctrl+v")
     for row in [("dialog", "Kivra/32 - View Current"), ("list", "Entries"),

@@ -108,8 +108,8 @@ Step click(const char* file) {
 Step openFolder(const char* path) {
     return [=](auto& t) { t.dirs->setPath(t.expand(path)); };
 }
-Step press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {  // on the file list
-    return [=](auto& t) { QTest::keyClick(t.files, key, modifiers); };
+Step press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {  // in the file list
+    return [=](auto& t) { t.files->setFocus(), QTest::keyClick(t.files, key, modifiers); };
 }
 
 // What was current, what records the description, the path part written.
@@ -117,6 +117,7 @@ const struct PathPartRow {
     const char* name;
     Step makeCurrent, moveOn;
     QString pathPart, current = {};
+    const char* focus = "descriptionEdit";
 } kPathPartRows[] = {
     {"the folder, another opened", kStay, openFolder("%1/DOCS"), "%1/DL/"},
     {"a file, another clicked", click("a.zip"), click("b.zip"), "%1/DL/a.zip"},
@@ -125,9 +126,8 @@ const struct PathPartRow {
     {"a folder, a file in it clicked", openFolder("%1/DOCS"), click("memo.txt"), "%1/DOCS"},
     {"a folder, another opened", openFolder("%1/DOCS"), openFolder("%1/DL"), "%1/DOCS/"},
     {"the root, a folder opened", openFolder("/"), openFolder("%1/DOCS"), "/"},
-    // No file current yet: End picks the last file, Page Down where it goes from the first.
-    {"End", kStay, press(Qt::Key_End), "", "%1/DL/b.zip"},
-    {"Page Down", kStay, press(Qt::Key_PageDown), "", "%1/DL/b.zip"},
+    // No file current yet: Page Down goes where it would from the first file (End: see Browse).
+    {"Page Down", kStay, press(Qt::Key_PageDown), "", "%1/DL/b.zip", "fileList"},
     {"a double-click", kStay,
      [](auto& t) {
          t.clickFile("a.zip");
@@ -143,12 +143,53 @@ TEST_P(PathPart, DependsOnWhatWasCurrentAndWhatRecordsIt) {
     row.moveOn(*this);
     EXPECT_EQ(logLines(), QStringList({expand(row.pathPart) + " -    "}));
     EXPECT_TRUE(box->text().isEmpty());
-    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), row.focus);
     if (!row.current.isEmpty()) {
         EXPECT_EQ(window->currentPath(), expand(row.current));
     }
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, PathPart, ::testing::ValuesIn(kPathPartRows), kRowName);
+
+// Keys browse and leave the focus where they were pressed; Enter, and the keys that move from the
+// box, go on to describe. DL holds a.zip, b.zip, table.txt and "Tax return 2025.pdf".
+const struct BrowseRow {
+    const char* name;
+    const char* from;  // the box: with a.zip clicked
+    QString keys;      // each to the control that has the focus then
+    QString logged, current;
+} kBrowseRows[] = {
+    {"tax typed in the file list, then Enter", "fileList", "T A X Return", "",
+     "%1/DL/Tax return 2025.pdf"},
+    {"Down twice from the box", "descriptionEdit", "O Down T Down",
+     "%1/DL/a.zip - o\n%1/DL/b.zip - t", "%1/DL/table.txt"},
+    {"End then Tab", "fileList", "End Tab", "", "%1/DL/Tax return 2025.pdf"},
+    // Tab reaches the directory list only if the drive list kept the focus.
+    {"a drive by Down, Alt+Up, Tab, Enter on a folder", "driveList", "Down Alt+Up Tab D O Return",
+     "", "%1/DOCS"},
+};
+struct Browse : Rows<BrowseRow> {
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        for (const char* name : {"DL/table.txt", "DL/Tax return 2025.pdf"})
+            QFile(dir(name)).open(QIODevice::WriteOnly);
+        f5();
+        drives->setVolumes({{dir("DL"), "dl"}, {dir("DOCS"), "docs"}});
+    }
+};
+TEST_P(Browse, KeysKeepTheFocusAndEnterDescribes) {
+    const BrowseRow& row = GetParam();
+    QString(row.from) == "descriptionEdit" ? clickFile("a.zip")
+                                           : window->findChild<QWidget*>(row.from)->setFocus();
+    for (const QString& name : row.keys.split(' ')) {
+        const QKeyCombination key = QKeySequence(name)[0];
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    }
+    EXPECT_EQ(logLines().join('\n'), expand(row.logged));
+    EXPECT_EQ(window->currentPath(), expand(row.current));
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_EQ(box->text(), "");
+}
+INSTANTIATE_TEST_SUITE_P(MainWindow, Browse, ::testing::ValuesIn(kBrowseRows), kRowName);
 
 // a.zip is current with "x" typed; after each way in, "y" is typed and a directory opened.
 const struct HighlightRow {
@@ -458,6 +499,27 @@ TEST_F(MainWindowTest, TheListsFollowCtrlHAndTheDisk) {
     EXPECT_EQ(highlighted(), "");
     EXPECT_TRUE(window->findChild<QLabel*>("pathLabel")->toolTip().contains("no longer exists"));
     EXPECT_FALSE(QFile::exists(logDir.logFile()));
+}
+
+// Newest on top, ties by name, from the box's key on and in the next run; nothing moves.
+TEST_F(MainWindowTest, NewestFirstOrdersByTimeAndIsRemembered) {
+    for (const auto& [name, month] : {std::pair{"DL/c.txt", 1}, {"DL/b.zip", 6}, {"DL/a.zip", 1}}) {
+        QFile file(dir(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(QDateTime(QDate(2025, month, 1), QTime(12, 0)),
+                                     QFileDevice::FileModificationTime));
+    }
+    const auto shown = [&](const QStringList& names) {  // here and in the next run
+        EXPECT_EQ(files->fileNames(), names);
+        EXPECT_EQ(MainWindow(logDir.log()).findChild<widgets::FileList*>()->fileNames(), names);
+    };
+    f5();
+    clickFile("a.zip");
+    QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);
+    shown({"b.zip", "a.zip", "c.txt"});
+    EXPECT_EQ(highlighted(), "a.zip");
+    window->findChild<QAction*>("newestFirstAction")->trigger();
+    shown({"a.zip", "b.zip", "c.txt"});
 }
 
 // Past the first thousands of rows, which are placed while the window first shows, a file given at
