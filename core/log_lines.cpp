@@ -76,6 +76,18 @@ void EncodeLogLine(const QString& line, QByteArray& out) {
     out += "\r\n";
 }
 
+void EncodeLogLine(QByteArrayView nativePath, const QString& rest, QByteArray& out) {
+#ifdef Q_OS_WIN
+    EncodeLogLine(QString::fromUtf8(nativePath) + rest, out);
+#else
+    const qsizetype from = out.size();
+    out += nativePath;
+    for (qsizetype i = from; i < out.size(); ++i)
+        if (out[i] == '\r' || out[i] == '\n') out[i] = '?';
+    EncodeLogLine(rest, out);
+#endif
+}
+
 qsizetype ForEachLogLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit) {
     return visitLines(bytes, visit);
 }
