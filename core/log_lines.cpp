@@ -50,6 +50,9 @@ QString DecodeLogLine(QByteArrayView line) {
     static const bool systemIsUtf8 =
         QString(QStringDecoder(QStringConverter::System).decode(QByteArrayView("\xC3\xA9"))) ==
         u"\u00E9";
+    // Byte-order marks in front go, every one of them, valid line or not: a line written back
+    // then reads as it did.
+    while (line.startsWith("\xEF\xBB\xBF")) line = line.sliced(3);
     system.resetState();
     QString text = system.decode(line);
     if (!system.hasError()) return text;
