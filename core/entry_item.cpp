@@ -1,11 +1,13 @@
 #include "core/entry_item.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
 #include "core/name_decoding.h"
 #include "platform/directory_reader.h"
+#include "platform/native_path.h"
 
 namespace kivra {
 
@@ -28,23 +30,29 @@ bool IsAbsolutePath(QByteArrayView path) {
 #endif
 }
 
-bool ItemExists(const QString& path) {
+QByteArray NativePathOfItem(const QString& path) {
+    const QChar separator = QDir::separator();
+    if (path.size() > kRootLength && path.endsWith(separator)) {
+        const QByteArray folder = NativePathOfItem(path.chopped(1));
+        return folder.isEmpty() ? folder : folder + separator.toLatin1();
+    }
     const QFileInfo info(path);
-    if (info.exists()) return true;
+    if (info.exists()) return platform::NativeBytes(path);
     const QString folder = info.absolutePath();
-    if (folder == path || info.fileName().isEmpty()) return false;
-        // A name that is not valid UTF-8 is reached only through its folder's listing.
-#ifdef Q_OS_WIN
-    const auto entries = platform::ReadDirectory(folder.toUtf8());
-#else
-    const auto entries = platform::ReadDirectory(QFile::encodeName(folder));
-#endif
-    if (!entries) return false;
+    if (folder == path || info.fileName().isEmpty()) return {};
+    // A name that is not valid UTF-8 is reached only through its folder's listing, and so is a
+    // folder that holds one.
+    const QByteArray parent = NativePathOfItem(folder);
+    if (parent.isEmpty()) return {};
+    const auto entries = platform::ReadDirectory(parent);
+    if (!entries) return {};
     const QString name = info.fileName();
     for (const platform::DirectoryEntry& entry : *entries)
-        if (DecodeName(entry.name) == name) return true;
-    return false;
+        if (DecodeName(entry.name) == name) return platform::JoinBytes(parent, entry.name);
+    return {};
 }
+
+bool ItemExists(const QString& path) { return !NativePathOfItem(path).isEmpty(); }
 
 bool BeginsWithPath(const QString& line) {
     const qsizetype at = line.indexOf(kDash);
@@ -59,7 +67,7 @@ ItemState StateOfEntry(const QString& line) {
         const QString path = line.left(at);
         if (ItemExists(path)) return ItemState::There;
         const QString folder = QFileInfo(path).absolutePath();
-        if (folder != path && QFileInfo::exists(folder)) folderThere = true;
+        if (folder != path && ItemExists(folder)) folderThere = true;
     }
     return folderThere ? ItemState::Gone : ItemState::FolderGone;
 }
@@ -69,8 +77,8 @@ EntryItem ItemOfEntry(const QString& line) {
     if (!BeginsWithPath(line)) return item;
     for (qsizetype at = line.indexOf(kDash); at >= 0; at = line.indexOf(kDash, at + 1)) {
         const QString path = line.left(at);
-        if (ItemExists(path))
-            item = {path, true};
+        if (QByteArray native = NativePathOfItem(path); !native.isEmpty())
+            item = {path, true, std::move(native)};
         else if (item.path.isEmpty())
             item.path = path;
     }

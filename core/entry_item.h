@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -7,6 +8,9 @@ namespace kivra {
 
 // The file or folder a log entry describes, and how it stands on disk.
 
+// The file system's own bytes of the file or directory at `path` (a path as the lists show it,
+// names that are not valid UTF-8 decoded as they decode them); empty when there is none.
+QByteArray NativePathOfItem(const QString& path);
 // A file or directory at `path`, also one whose name the lists decode from bytes that are not
 // valid UTF-8.
 bool ItemExists(const QString& path);
@@ -28,6 +32,7 @@ ItemState StateOfEntry(const QString& line);
 struct EntryItem {
     QString path;
     bool exists = false;
+    QByteArray native;  // the path's own bytes, where it exists
 };
 EntryItem ItemOfEntry(const QString& line);
 

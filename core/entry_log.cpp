@@ -136,7 +136,19 @@ bool EntryLog::logExists() const {
 
 LogResult EntryLog::appendEntry(const QString& line) const { return appendEntries({line}); }
 
+LogResult EntryLog::appendEntry(QByteArrayView nativePath, const QString& rest) const {
+    QByteArray line;
+    EncodeLogLine(nativePath, rest, line);
+    return appendLogBytes(line);
+}
+
 LogResult EntryLog::appendEntries(const QStringList& lines) const {
+    QByteArray encoded;
+    for (const QString& line : lines) EncodeLogLine(line, encoded);
+    return appendLogBytes(encoded);
+}
+
+LogResult EntryLog::appendLogBytes(const QByteArray& lines) const {
     return locked([this, &lines]() -> LogResult {
         QFile file;
         if (const LogResult opened = OpenLogFile(
@@ -145,9 +157,7 @@ LogResult EntryLog::appendEntries(const QStringList& lines) const {
             return opened;
 
         const qint64 oldSize = file.size();
-        QByteArray bytes;
-        if (endsWithoutTerminator(file)) bytes = "\r\n";
-        for (const QString& line : lines) EncodeLogLine(line, bytes);
+        const QByteArray bytes = endsWithoutTerminator(file) ? "\r\n" + lines : lines;
         // One write, so the lines and their CR LF go together. Under the lock no other copy can
         // have written since, so undoing a failed append cuts only its own bytes.
         const bool written = WriteAll(file, bytes);

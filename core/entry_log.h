@@ -56,6 +56,9 @@ public:
     // Appends one line. A log whose last line lacks its CR LF gets one first, so entries never
     // fuse.
     LogResult appendEntry(const QString& line) const;
+    // The same for a line that begins with a path in the file system's own bytes (see
+    // EncodeLogLine), so a name that is not valid UTF-8 is written as it is.
+    LogResult appendEntry(QByteArrayView nativePath, const QString& rest) const;
     // Appends the lines in one write, synced: all of them or, on a failure, none.
     LogResult appendEntries(const QStringList& lines) const;
     ReadResult readEntries() const;
@@ -81,6 +84,8 @@ public:
 private:
     QString filePath() const;
     LogResult removeLog(bool toTrash) const;
+    // Appends lines already in the log's format, in one synced write.
+    LogResult appendLogBytes(const QByteArray& lines) const;
     // The folder with its system's reason when it cannot be made; made private on POSIX.
     LogResult makeFolder() const;
     void removeLeftovers() const;

@@ -50,6 +50,9 @@ QString DecodeLogLine(QByteArrayView line) {
     static const bool systemIsUtf8 =
         QString(QStringDecoder(QStringConverter::System).decode(QByteArrayView("\xC3\xA9"))) ==
         u"\u00E9";
+    // Byte-order marks in front go, every one of them, valid line or not: a line written back
+    // then reads as it did.
+    while (line.startsWith("\xEF\xBB\xBF")) line = line.sliced(3);
     system.resetState();
     QString text = system.decode(line);
     if (!system.hasError()) return text;
@@ -74,6 +77,18 @@ void EncodeLogLine(const QString& line, QByteArray& out) {
         out += system.encode(line);
     }
     out += "\r\n";
+}
+
+void EncodeLogLine(QByteArrayView nativePath, const QString& rest, QByteArray& out) {
+#ifdef Q_OS_WIN
+    EncodeLogLine(QString::fromUtf8(nativePath) + rest, out);
+#else
+    const qsizetype from = out.size();
+    out += nativePath;
+    for (qsizetype i = from; i < out.size(); ++i)
+        if (out[i] == '\r' || out[i] == '\n') out[i] = '?';
+    EncodeLogLine(rest, out);
+#endif
 }
 
 qsizetype ForEachLogLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit) {

@@ -20,6 +20,10 @@ QString DecodeLogLine(QByteArrayView line);
 // One line in the system encoding plus CR LF, appended to `out`; CR and LF inside the line become
 // '?'.
 void EncodeLogLine(const QString& line, QByteArray& out);
+// The same for a line that begins with a path in the file system's own bytes (platform's
+// NativeBytes), which stay as they are on POSIX, names that are not valid UTF-8 included, and are
+// encoded as text on Windows; CR and LF in them become '?' too.
+void EncodeLogLine(QByteArrayView nativePath, const QString& rest, QByteArray& out);
 
 // Calls `visit` with each line's bytes, without its terminator; returns the number of lines.
 // Splits at CR LF, lone CR and lone LF; a last line without terminator counts, a final

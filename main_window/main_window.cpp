@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QtConcurrentRun>
 #include <limits>
@@ -189,8 +190,9 @@ void MainWindow::createControls() {
     // box.
     connect(fileList_, &QAbstractItemView::doubleClicked, descriptionEdit_,
             [this] { descriptionEdit_->setFocus(); });
-    connect(fileList_, &widgets::FileList::directoryGone, directoryList_,
-            &widgets::DirectoryList::moveToExistingParent);
+    connect(fileList_, &widgets::FileList::directoryGone, this, &MainWindow::leaveVanishedFolder);
+    connect(directoryList_, &widgets::DirectoryList::directoryGone, this,
+            &MainWindow::leaveVanishedFolder);
     connect(quitButton_, &QPushButton::clicked, this, &MainWindow::quit);
 
     driveList_->setFocus();
@@ -301,28 +303,33 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool MainWindow::appendDescription(const QString& pathPart) {
-    const QString line = pathPart + QStringLiteral(" - ") + descriptionEdit_->text();
+bool MainWindow::appendDescription(const ItemPath& pathPart) {
+    const QString rest = QStringLiteral(" - ") + descriptionEdit_->text();
     const LogStamp before = LogStamp::of(log_.logPath());
-    const LogResult result = log_.appendEntry(line);
+    const LogResult result = log_.appendEntry(pathPart.native, rest);
     if (result) {
-        noteAppended({line}, before);
+        QByteArray line;
+        EncodeLogLine(pathPart.native, rest, line);
+        noteAppended(line, before);
         return true;
     }
-    widgets::ShowWarning(this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line));
+    widgets::ShowWarning(
+        this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, pathPart.text + rest));
     return false;
 }
 
-QString MainWindow::pathPartOfMove() const {
-    return platform::JoinPath(fileList_->path(), fileList_->fileName());
+MainWindow::ItemPath MainWindow::pathPartOfMove() const {
+    if (vanishedItem_) return *vanishedItem_;
+    return {platform::JoinPath(fileList_->path(), fileList_->fileName()),
+            platform::JoinBytes(fileList_->nativePath(), fileList_->fileBytes())};
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (descriptionEdit_->text().isEmpty()) return QMainWindow::closeEvent(event);
-    const QString pathPart = pathPartOfMove();
+    const ItemPath pathPart = pathPartOfMove();
     const auto answer = widgets::ShowMessage(
         {.parent = this,
-         .text = tr("Record the description of %1 before quitting?").arg(pathPart),
+         .text = tr("Record the description of %1 before quitting?").arg(pathPart.text),
          .buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
          .yes = tr("&Record"),
          .no = tr("&Discard")});
@@ -335,16 +342,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-void MainWindow::noteAppended(const QStringList& lines, const LogStamp& before) {
+void MainWindow::noteAppended(const QByteArray& lines, const LogStamp& before) {
     // Unless another copy changed the log since it was read.
     if (notes_ && !notesReader_ && before == notesStamp_) {
-        QByteArray bytes;
-        for (const QString& line : lines) EncodeLogLine(line, bytes);
-        notes_->addBytes(bytes);
+        notes_->addBytes(lines);
         notesStamp_ = LogStamp::of(log_.logPath());
         showNotes();
     } else {
         notesStale_ = true;
+        followLog();
     }
 }
 
@@ -386,14 +392,15 @@ void MainWindow::adoptNotes() {
     notesStamp_ = read.stamp;
     showNotes();
     // Asked for again, or lines appended, while it ran: read again if the log changed since it
-    // began. Any other change waits for the next listing.
+    // began. Any other change waits for the next move.
     if (std::exchange(notesStale_, false) && LogStamp::of(log_.logPath()) != notesStamp_)
         readNotes();
 }
 
 void MainWindow::followLog() {
-    if (!notes_ || notesReader_) return;
-    if (notesStale_ || LogStamp::of(log_.logPath()) != notesStamp_) readNotes();
+    if (!notes_ && !notesReader_) return;  // the first read is not asked for yet
+    // A read that runs is asked again: it reads once more after, when the log changed since.
+    if (notesReader_ || notesStale_ || LogStamp::of(log_.logPath()) != notesStamp_) readNotes();
 }
 
 void MainWindow::showNotes() {
@@ -409,7 +416,8 @@ void MainWindow::showNotesOfCurrent() {
     // Grey text only: the box stays empty, so moving on records nothing.
     descriptionEdit_->setPlaceholderText(notes.isEmpty() ? QString() : notes.last());
     QString tip = notes.isEmpty() ? currentPath_ : widgets::NotesTip(currentPath_, notes);
-    if (currentIsFile_ && fileList_->currentFileGone()) tip += tr("\n\nIt no longer exists.");
+    if (vanishedItem_ || (currentIsFile_ && fileList_->currentFileGone()))
+        tip += tr("\n\nIt no longer exists.");
     pathLabel_->setToolTip(tip);
     // Read out whole and in its real case, as the tooltip shows it, but as plain text.
     pathLabel_->setAccessibleName(tr("File/Path: ") + currentPath_);
@@ -425,12 +433,14 @@ void MainWindow::onDriveChosen(bool byKey) {
 
 void MainWindow::onDirectoryChosen() {
     if (!descriptionEdit_->text().isEmpty()) appendDescription(pathPartOfMove());
+    vanishedItem_.reset();
     followLog();
     fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
     folderWatch_.watch(directoryList_->nativePath());
     driveList_->showDriveOf(directoryList_->path());
     pathLabel_->setText(AbbreviatePath(directoryList_->path(), kLabelWidth));
     currentPath_ = directoryList_->path();
+    currentNative_ = directoryList_->nativePath();
     currentIsFile_ = false;
     showNotesOfCurrent();
     descriptionEdit_->clear();
@@ -438,10 +448,13 @@ void MainWindow::onDirectoryChosen() {
 }
 
 void MainWindow::onFileChosen(bool byKey) {
-    if (!descriptionEdit_->text().isEmpty()) appendDescription(currentPath_);
+    if (!descriptionEdit_->text().isEmpty()) appendDescription({currentPath_, currentNative_});
+    vanishedItem_.reset();
+    followLog();
     const QString fullPath = platform::JoinPath(fileList_->path(), fileList_->fileName());
     pathLabel_->setText(AbbreviatePath(fullPath, kLabelWidth));
     currentPath_ = fullPath;
+    currentNative_ = platform::JoinBytes(fileList_->nativePath(), fileList_->fileBytes());
     currentIsFile_ = true;
     showNotesOfCurrent();
     descriptionEdit_->clear();
@@ -451,9 +464,9 @@ void MainWindow::onFileChosen(bool byKey) {
 void MainWindow::refreshLists() {
     followLog();
     driveList_->refresh();
-    // A shown directory that vanished is left for its nearest parent: a move, which records.
+    // Where the watch does not reach, a shown directory that vanished is noticed here.
     if (!directoryList_->refresh()) {
-        directoryList_->moveToExistingParent();
+        leaveVanishedFolder();
         return;
     }
     fileList_->refresh();
@@ -462,9 +475,25 @@ void MainWindow::refreshLists() {
 }
 
 void MainWindow::followDisk() {
-    // A shown folder that vanished stays shown until the user moves or presses F5.
-    if (!directoryList_->refresh()) return;
+    if (!directoryList_->refresh()) {
+        leaveVanishedFolder();
+        return;
+    }
     fileList_->refresh();
+    showNotesOfCurrent();
+}
+
+void MainWindow::leaveVanishedFolder() {
+    // Not a move: the item shown stays, and so does a description in the box, kept for it.
+    if (!vanishedItem_) vanishedItem_ = pathPartOfMove();
+    {
+        const QSignalBlocker quiet(directoryList_);
+        directoryList_->moveToExistingParent();
+    }
+    fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
+    folderWatch_.watch(directoryList_->nativePath());
+    driveList_->refresh();  // an unmounted volume leaves the list
+    driveList_->showDriveOf(directoryList_->path());
     showNotesOfCurrent();
 }
 
@@ -485,13 +514,22 @@ bool MainWindow::showNativePath(const QByteArray& path) {
     const bool isFolder = platform::IsReadableDirectory(full);
     const QByteArray folder = isFolder ? full : platform::ParentBytes(full);
     if (folder.isEmpty() || (!isFolder && !platform::IsReadableDirectory(folder))) return false;
+    const QByteArray name =
+        isFolder ? QByteArray() : full.mid(platform::JoinBytes(folder, {}).size());
+    // A file that is not there moves nothing: a start goes on as one without a path.
+    bool listed = isFolder;
+    if (!listed)
+        platform::ReadDirectory(folder, [&](const platform::DirectoryEntryView& entry) {
+            listed = listed || (!entry.isDirectory && entry.name == name);
+        });
+    if (!listed) return false;
     if (platform::IsHidden(full)) setShowHidden(true);
     if (folder == directoryList_->nativePath()) {
         if (isFolder) onDirectoryChosen();  // shown already, yet not current
     } else if (!directoryList_->setNativePath(folder)) {
         return false;
     }
-    return isFolder || fileList_->makeCurrent(full.mid(platform::JoinBytes(folder, {}).size()));
+    return isFolder || fileList_->makeCurrent(name);
 }
 
 void MainWindow::startAt(const QByteArray& path) {
@@ -517,7 +555,9 @@ void MainWindow::viewCurrent() {
 void MainWindow::showEntryItem(const QString& line) {
     const EntryItem item = ItemOfEntry(line);
     if (item.path.isEmpty()) return;
-    QByteArray path = platform::AbsoluteNativePath(platform::NativeBytes(item.path));
+    // The item's own bytes: a name that is not valid UTF-8 is found as the log holds it.
+    QByteArray path =
+        item.exists ? item.native : platform::AbsoluteNativePath(platform::NativeBytes(item.path));
     if (item.exists && showNativePath(path)) return;
     // Its nearest folder; only folders, or a gone one would move to its parent on the way.
     do {
@@ -611,9 +651,9 @@ void MainWindow::importNotes() {
         return;
     }
     if (added.isEmpty()) return;
-    noteAppended(added, before);
-    // Shown now, not at the next listing, also when the log has to be read again for it.
-    if (notesStale_) readNotes();
+    QByteArray lines;
+    for (const QString& line : std::as_const(added)) EncodeLogLine(line, lines);
+    noteAppended(lines, before);
 }
 
 void MainWindow::showHelp() {

@@ -6,13 +6,14 @@
 // The menu reaches the other windows: View Current, Export, Help and About, each of which the main
 // window owns only while it is open, and Import, which appends notes kept elsewhere. The lists
 // mark what the log already describes: the window reads the log for that once it is on screen,
-// off the user-interface thread, and again at a listing when the log changed behind it; it
-// writes nothing but the entries typed and those imported.
+// off the user-interface thread, and again at a move or an append when the log changed behind it;
+// it writes nothing but the entries typed and those imported.
 
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <QThreadPool>
 #include <memory>
+#include <optional>
 
 #include "core/description_index.h"
 #include "core/entry_log.h"
@@ -98,22 +99,31 @@ private:
     static QString importSummary(const ImportPlan& plan);
     // Keys of the window that have no menu item: refresh, the parent directory, the File menu.
     void createKeys();
+    // An item's path as shown, and in the file system's own bytes, which its log line holds.
+    struct ItemPath {
+        QString text;
+        QByteArray native;
+    };
     // Appends the entry for the item being left; a failure is told to the user, line and all.
-    bool appendDescription(const QString& pathPart);
+    bool appendDescription(const ItemPath& pathPart);
     // The path part a move to another directory records: the file, or the directory with its
     // separator when no file is current.
-    QString pathPartOfMove() const;
-    // Lines just appended: added to the marks at once when the marks held the whole log `before`.
-    void noteAppended(const QStringList& lines, const LogStamp& before);
+    ItemPath pathPartOfMove() const;
+    // Lines just appended, in the log's format: added to the marks at once when the marks held
+    // the whole log `before`, else the log read again.
+    void noteAppended(const QByteArray& lines, const LogStamp& before);
     // Reads the log for the marks in the background; the lists keep the old marks meanwhile.
     // Asked while a read runs, it reads again after it if the log changed in between.
     void readNotes();
     void adoptNotes();
-    // At a listing: the log read again when it changed since.
+    // At every move: the log read again when it changed since (a stat tells).
     void followLog();
     void showNotes();
     // The shown folder changed on disk: the lists follow in place, nothing is recorded.
     void followDisk();
+    // The shown folder is gone (deleted, moved away, unmounted): the lists and the drive list
+    // move to the nearest folder left, as a file manager's do; nothing is recorded.
+    void leaveVanishedFolder();
     // The placeholder and the label's tooltip for the current item.
     void showNotesOfCurrent();
 
@@ -123,7 +133,11 @@ private:
     ExportBuffer exportBuffer_;
     widgets::SaveAsDialog saveAsDialog_;
     QString currentPath_;
+    QByteArray currentNative_;
     bool currentIsFile_ = false;
+    // The item shown, which a description in the box is for, once the lists left its vanished
+    // folder; until the next move.
+    std::optional<ItemPath> vanishedItem_;
     std::shared_ptr<DescriptionIndex> notes_;
     LogStamp notesStamp_;
     bool logChecked_ = false;

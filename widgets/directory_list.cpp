@@ -186,9 +186,8 @@ QStringList DirectoryList::currentDescriptions() const {
 void DirectoryList::openItem(QListWidgetItem* item) {
     if (!item) return;
     if (setNativePath(item->data(kPathRole).toByteArray())) return;
-    // The shown directory itself is gone: leave it for what is left of it.
     if (!platform::IsReadableDirectory(native_))
-        moveToExistingParent();
+        emit directoryGone();
     else
         QApplication::beep();  // a directory that cannot be opened is not entered
 }

@@ -38,6 +38,8 @@ public:
 
 signals:
     void directoryChosen();
+    // The user opened an entry while the shown directory no longer exists; nothing moved.
+    void directoryGone();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -20,6 +20,7 @@ public:
     explicit FileList(QWidget* parent = nullptr);
 
     QString path() const { return path_; }
+    QByteArray nativePath() const { return native_; }
     // `native` is the directory's real bytes where its name is not valid UTF-8.
     void setPath(const QString& path, const QByteArray& native = {});
     // Lists `path` again in place, the scroll position kept. A current file that vanished or
@@ -38,6 +39,8 @@ public:
     bool currentFileGone() const { return currentGone_; }
     // The name of the file last made current by fileChosen; empty since `path` was set.
     QString fileName() const { return fileName_; }
+    // The same name in the file system's own bytes.
+    QByteArray fileBytes() const { return fileBytes_; }
 
     // The names as listed, for tests and for the keyboard.
     QStringList fileNames() const;

@@ -20,13 +20,14 @@ namespace {
 using test::TempLogDir;
 
 // Reading splits at every kind of line end, with Windows-1252 where the bytes are not UTF-8 (as
-// names are read): invalid bytes, a sequence cut short, an overlong form, a surrogate.
+// names are read): invalid bytes, a sequence cut short, an overlong form, a surrogate; byte-order
+// marks in front dropped.
 TEST(EntryLog, AppendsRewritesAndReadsGiveExactBytes) {
     EXPECT_EQ(DecodeLogLines(
                   "one\r\ntwo\rthree\n\r\n\xC3\xA9t\xE9 \x80\x81\r\ncaf\xE9\r\n\xC3(\xE2\x82\r\n"
-                  "\xC0\xAF\xED\xA0\x80\n\xF0\x9F\x8E\x89!\r\nlast"),
+                  "\xC0\xAF\xED\xA0\x80\n\xF0\x9F\x8E\x89!\r\n\xEF\xBB\xBF\xEF\xBB\xBF\xE9\nlast"),
               QStringList({"one", "two", "three", "", u"été €\u0081"_qs, u"café"_qs, u"Ã(â‚"_qs,
-                           u"À¯í\u00A0€"_qs, u"🎉!"_qs, "last"}));
+                           u"À¯í\u00A0€"_qs, u"🎉!"_qs, u"é"_qs, "last"}));
     TempLogDir dir;
     const EntryLog log(dir.path() + "/not/yet/there");
     EXPECT_FALSE(log.logExists());

@@ -1,5 +1,8 @@
 // Any bytes at all may sit in a log edited by hand: reading must never crash, never invent a
 // line break and never drop a line.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
@@ -7,8 +10,11 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "core/description_index.h"
+#include "core/entry_item.h"
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
+#include "core/name_decoding.h"
 #include "core/rtf_writer.h"
 
 using kivra::DecodeLogLines;
@@ -61,5 +67,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         EncodeLogLine(line, written);
     }
     check(DecodeLogLines(written) == lines);
+
+    // A file named by these bytes, its line read back: the same file found, and marked.
+    QByteArray name = bytes.first(std::min<qsizetype>(bytes.size(), 255)).toByteArray();
+    for (char& c : name)
+        if (c == '/' || c == '\0' || c == '\r' || c == '\n') c = '_';
+    if (name.isEmpty() || name == "." || name == "..") return 0;
+    const QByteArray path = QFile::encodeName(memory.path()) + '/' + name;
+    ::close(::open(path.constData(), O_CREAT | O_WRONLY, 0600));
+    QByteArray line;
+    EncodeLogLine(path, QStringLiteral(" - d"), line);
+    const kivra::EntryItem item = kivra::ItemOfEntry(DecodeLogLines(line).value(0));
+    check(line == path + " - d\r\n" && item.exists && item.native == path);
+    kivra::DescriptionIndex index;
+    index.addBytes(line);
+    check(index.descriptions(index.lookUp(kivra::DecodeName(path), false)) == QStringList{"d"});
+    ::unlink(path.constData());
     return 0;
 }
