@@ -504,7 +504,7 @@ void MainWindow::importNotes() {
         {this,
          tr("Import"),
          directoryList_->path(),
-         {tr("Notes (KVtemp.dat descript.ion files.bbs *.txt)"), tr("All Files (*)")}});
+         {tr("Notes (*.dat descript.ion files.bbs *.txt)"), tr("All Files (*)")}});
     if (picked.isEmpty()) return;
 
     QStringList logLines;

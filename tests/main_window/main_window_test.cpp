@@ -314,7 +314,7 @@ const struct ImportRow {
     rlim_t sizeLimit = RLIM_INFINITY;
 } kImportRows[] = {
     {"a Windows log",
-     {{"other.dat", "C:\\DL\\caf\xE9.zip - r\xE9sum\xE9\r\nC:\\DL\\b.zip - two\r\n"}},
+     {{"KVtemp-laptop.dat", "C:\\DL\\caf\xE9.zip - r\xE9sum\xE9\r\nC:\\DL\\b.zip - two\r\n"}},
      {u"C:\\DL\\café.zip - résumé"_qs, "C:\\DL\\b.zip - two"},
      "Import 2 entries?"},
     {"an export, lone CR, no last line end",
@@ -331,11 +331,11 @@ const struct ImportRow {
      u"Described: café next"_qs},
     {"FILES.BBS",
      {{"DL/FILES.BBS",
-       "=== Archivers ===\nUtilities\nA.ZIP  Packer\n  version 2\n| more\n"
-       "------\n  not continued\nz.txt Notes\n+ cont"}},
-     {"%1/DL/a.zip - Packer version 2 more", "%1/DL/z.txt - Notes cont"},
+       "=== Archivers ===\nUtilities\nA.ZIP  Packer\n  version 2\n| more\n   | third\n"
+       "------\n  not continued\nz.txt Notes\n+ cont\n \t+last"}},
+     {"%1/DL/a.zip - Packer version 2 more third", "%1/DL/z.txt - Notes cont last"},
      "(FILES.BBS)",
-     "Described: Packer version 2 more"},
+     "Described: Packer version 2 more third"},
     {"a README picked by mistake and an unreadable file",
      {{"README", "Hello" + QByteArray(20, '\n') + "see - line 21"}, {"gone", {}}},
      {},
@@ -374,6 +374,13 @@ TEST_P(Import, AppendsWhatTheLogLacksAndTheMarksShowIt) {
         test::FileSizeLimit limit(row.sizeLimit);
         QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
     }
+    // The first filter offers every notes file picked.
+    ASSERT_EQ(dialogs.requests().size(), 1);
+    const QString notes = dialogs.requests()[0].filters.value(0).section(u'(', 1).chopped(1);
+    for (const QString& path : picked)
+        EXPECT_TRUE(row.told.contains("not a log") ||
+                    QDir::match(notes, QFileInfo(path).fileName()))
+            << path.toStdString();
     for (const QString& line : row.added) expected.append(expand(line));
     EXPECT_EQ(logLines(), expected);
     const auto& shown = messages.shown();
