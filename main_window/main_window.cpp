@@ -33,6 +33,7 @@
 #include "widgets/message_box.h"
 #include "widgets/note_marks.h"
 #include "widgets/open_files_dialog.h"
+#include "widgets/readable_grey.h"
 #include "widgets/twips.h"
 
 namespace kivra {
@@ -134,6 +135,7 @@ void MainWindow::createControls() {
     descriptionEdit_->setGeometry(scale_.rect(1296, 720, 6132, 288));
     descriptionEdit_->setMaxLength(std::numeric_limits<int>::max());  // Qt's default is 32,767
     descriptionEdit_->installEventFilter(this);
+    widgets::KeepPlaceholderReadable(descriptionEdit_);
 
     quitButton_ = new QPushButton(tr("&Quit"), client);
     quitButton_->setObjectName(QStringLiteral("quitButton"));

@@ -29,6 +29,7 @@
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
+#include "widgets/readable_grey.h"
 
 namespace kivra {
 namespace {
@@ -261,6 +262,25 @@ TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
     EXPECT_EQ(drives->currentIndex(), shown);
     QTest::keyClick(window.get(), Qt::Key_F10);
     EXPECT_TRUE(window->findChild<QMenu*>()->isVisible());
+
+    // The hint reads at 4.5:1 against the box, in a light theme and in a dark one.
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80));
+    for (const QPalette& palette : {light, dark, light}) {
+        QApplication::setPalette(palette);
+        QCoreApplication::sendPostedEvents();  // the change reaches the windows
+        const QColor base = box->palette().color(QPalette::Base);
+        const QColor grey = box->palette().color(QPalette::PlaceholderText);
+        const auto over = [&](float g, float b) { return b + (g - b) * grey.alphaF(); };
+        const QColor hint =
+            QColor::fromRgbF(over(grey.redF(), base.redF()), over(grey.greenF(), base.greenF()),
+                             over(grey.blueF(), base.blueF()));
+        EXPECT_EQ(base, palette.color(QPalette::Base));
+        EXPECT_GE(widgets::ContrastRatio(hint, base), 4.5) << base.name().toStdString();
+    }
 }
 
 // The marks follow the log; the last description is a hint that moving on never records.

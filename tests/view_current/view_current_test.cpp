@@ -25,6 +25,7 @@
 #include "view_current/entry_delegate.h"
 #include "view_current/view_current_dialog.h"
 
+#include "widgets/readable_grey.h"
 namespace kivra {
 namespace {
 
@@ -288,7 +289,8 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
             static_cast<EntryDelegate*>(view->itemDelegate())->initStyleOption(&option, index);
             const QColor text = option.palette.color(QPalette::Text);
             EXPECT_EQ(text == view->palette().color(QPalette::Text), note.isEmpty()) << row;
-            EXPECT_GE(ContrastRatio(text, view->palette().color(QPalette::Base)), 4.5) << row;
+            EXPECT_GE(widgets::ContrastRatio(text, view->palette().color(QPalette::Base)), 4.5)
+                << row;
         }
         EXPECT_TRUE(QTest::qWaitFor([&] {
             return view->horizontalScrollBar()->maximum() + view->viewport()->width() >
