@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
+#include <QUrl>
 #include <functional>
 
 #include "core/entry_table.h"
@@ -192,6 +193,9 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         EXPECT_EQ(QFile::exists(dir.logFile()) ? dir.bytes() : "-", row.expected);
         EXPECT_EQ(test::FileBytes(home.filePath("Trash/files/KVtemp.dat")),
                   row.expected == "-" ? row.before : "");
+        EXPECT_EQ(test::FileBytes(home.filePath("Trash/info/KVtemp.dat.trashinfo"))
+                      .contains("\nPath=" + QUrl::toPercentEncoding(dir.logFile(), "/") + "\n"),
+                  row.expected == "-");
         QDir(home.filePath("Trash")).removeRecursively();
     }
 }
