@@ -4,13 +4,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLibrary>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <array>
+#include <functional>
 
 #include "about/about_dialog.h"
 #include "main_window/main_window.h"
@@ -18,6 +21,9 @@
 #include "support/temp_log_dir.h"
 #include "view_current/view_current_dialog.h"
 #include "widgets/fixed_window.h"
+#include "widgets/message_box.h"
+#include "widgets/open_files_dialog.h"
+#include "widgets/save_as_dialog.h"
 #include "widgets/twips.h"
 
 namespace kivra {
@@ -74,6 +80,41 @@ TEST(Layout, EveryLabelAndButtonHoldsItsTextAndTheWindowsFitTheScreen) {
     QApplication::setFont(LayoutFont());
 }
 
+// Every message box and file dialog is transient for the window that asks, so the window
+// manager or compositor places it over that window.
+void ExpectDialogsTransientFor(Windows& windows) {
+    for (QWidget* asker : windows.all()) {
+        asker->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(asker));
+        const std::function<void()> asks[] = {
+            [&] { widgets::ShowWarning(asker, "warned"); },
+            [&] {
+                widgets::ShowOpenFiles({asker, "Import", QDir::tempPath(), {"All (*)"}});
+            },
+            [&] { widgets::SaveAsDialog().exec(asker); },
+        };
+        for (const auto& ask : asks) {
+            const QWindow* parent = nullptr;
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                if (!dialog) return;
+                if (!QTest::qWaitForWindowExposed(dialog)) return;
+                parent = dialog->windowHandle()->transientParent();
+                dialog->close();
+            });
+            ask();
+            EXPECT_EQ(parent, asker->windowHandle()) << asker->windowTitle().toStdString();
+        }
+        asker->hide();
+    }
+}
+
+TEST(Dialogs, AreTransientForTheWindowThatAsks) {
+    test::TempLogDir logDir;
+    Windows windows(logDir.log());
+    ExpectDialogsTransientFor(windows);
+}
+
 // Run under weston: a compositor ends a client whose maximised or full-screen surface keeps a
 // size of its own, so the windows refuse those states, from wherever the request comes.
 TEST(Wayland, WindowsKeepTheirSizeAndTheProgramLivesWhenAskedToFillTheScreen) {
@@ -102,6 +143,7 @@ TEST(Wayland, WindowsKeepTheirSizeAndTheProgramLivesWhenAskedToFillTheScreen) {
             EXPECT_EQ(window->windowHandle()->windowStates() & state, 0);
         }
     }
+    ExpectDialogsTransientFor(windows);
 }
 
 }  // namespace
