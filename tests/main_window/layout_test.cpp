@@ -127,6 +127,20 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
     QApplication::setFont(LayoutFont());
 }
 
+// A platform theme sets its font from a queued call once the application runs: the font is
+// fitted after it, and stays.
+TEST(Layout, TheFontIsFittedAfterAThemeSetsItsOwn) {
+    QFont desktop("DejaVu Sans");
+    desktop.setPointSizeF(12);
+    const QSize screen(683, 512);  // 1024 x 768 at scale 1.5
+    QMetaObject::invokeMethod(
+        qApp, [desktop] { QApplication::setFont(desktop); }, Qt::QueuedConnection);
+    widgets::SetFittedApplicationFont(screen, &MainWindow::sizeFor);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::font(), widgets::FitFont(desktop, screen, &MainWindow::sizeFor));
+    QApplication::setFont(LayoutFont());
+}
+
 // Every message box and file dialog is transient for the window that asks, so the window
 // manager or compositor places it over that window.
 void ExpectDialogsTransientFor(Windows& windows) {
