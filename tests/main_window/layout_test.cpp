@@ -40,53 +40,34 @@ struct Windows {
     AboutDialog about;
 };
 
-// Where `control`'s text is drawn, in its parent's coordinates, as wide as the text needs: a
-// label's from its left (as every label here is aligned), a button's caption centred.
-QRect TextRect(const QWidget* control) {
-    const QRect at = control->geometry();
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return {at.topLeft() + label->contentsRect().topLeft(), label->sizeHint()};
-    const auto* button = qobject_cast<const QAbstractButton*>(control);
-    QRect text(QPoint(), button->fontMetrics().size(Qt::TextShowMnemonic, button->text()));
-    text.moveCenter(at.center());
-    return text;
-}
-
-// The room a control's text has: a label's contents, a button inside its frame and margin.
-QRect TextRoom(const QWidget* control) {
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return label->contentsRect().translated(label->pos());
-    const QStyle* style = control->style();
-    const int inset = style->pixelMetric(QStyle::PM_ButtonMargin) / 2 +
-                      style->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    return control->geometry().adjusted(inset, 0, -inset, 0);
-}
-
-// No text wider or taller than its control, and none under a neighbour in the same parent.
+// No text wider than its control or under a neighbour: a label's from its left, a button's caption
+// centred inside its frame and margin.
 void ExpectNoTextCut(const QWidget* window) {
-    QList<const QWidget*> texts;
-    for (const QLabel* label : window->findChildren<QLabel*>()) texts.append(label);
-    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
-        texts.append(button);
-    for (const QWidget* control : std::as_const(texts)) {
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<const QLabel*>(control);
-        const QString name = control->objectName();
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        const std::string name = control->objectName().toStdString();
         if (label && label->wordWrap()) {
-            EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name.toStdString();
+            EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
             continue;
         }
-        const QRect text = TextRect(control);
-        const QRect room = TextRoom(control);
-        EXPECT_TRUE(room.contains(text))
-            << name.toStdString() << ": " << text.width() << " x " << text.height() << " in "
-            << room.width() << " x " << room.height();
-        for (const QObject* other : control->parentWidget()->children()) {
-            const auto* neighbour = qobject_cast<const QWidget*>(other);
-            if (neighbour && neighbour != control && !neighbour->isWindow()) {
-                EXPECT_FALSE(neighbour->geometry().intersects(text))
-                    << name.toStdString() << " under " << neighbour->objectName().toStdString();
-            }
-        }
+        if (!label && !button) continue;
+        const QStyle* style = control->style();
+        const int inset = label ? 0
+                                : style->pixelMetric(QStyle::PM_ButtonMargin) / 2 +
+                                      style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const QRect room = label ? label->contentsRect().translated(label->pos())
+                                 : control->geometry().adjusted(inset, 0, -inset, 0);
+        QRect text(room.topLeft(),
+                   label ? label->sizeHint()
+                         : control->fontMetrics().size(Qt::TextShowMnemonic, button->text()));
+        if (button) text.moveCenter(room.center());
+        EXPECT_TRUE(room.contains(text)) << name << ' ' << text.width() << " in " << room.width();
+        for (const QWidget* other :
+             control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(other == control || other->isWindow() ||
+                        !other->geometry().intersects(text))
+                << name << " under " << other->objectName().toStdString();
     }
 }
 

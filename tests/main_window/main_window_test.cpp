@@ -273,11 +273,10 @@ TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
         QApplication::setPalette(palette);
         QCoreApplication::sendPostedEvents();  // the change reaches the windows
         const QColor base = box->palette().color(QPalette::Base);
-        const QColor grey = box->palette().color(QPalette::PlaceholderText);
-        const auto over = [&](float g, float b) { return b + (g - b) * grey.alphaF(); };
-        const QColor hint =
-            QColor::fromRgbF(over(grey.redF(), base.redF()), over(grey.greenF(), base.greenF()),
-                             over(grey.blueF(), base.blueF()));
+        QColor hint = box->palette().color(QPalette::PlaceholderText);  // as drawn on the base
+        hint = QColor::fromRgbF(base.redF() + (hint.redF() - base.redF()) * hint.alphaF(),
+                                base.greenF() + (hint.greenF() - base.greenF()) * hint.alphaF(),
+                                base.blueF() + (hint.blueF() - base.blueF()) * hint.alphaF());
         EXPECT_EQ(base, palette.color(QPalette::Base));
         EXPECT_GE(widgets::ContrastRatio(hint, base), 4.5) << base.name().toStdString();
     }
