@@ -128,21 +128,18 @@ void ExpectDialogsTransientFor(Windows& windows) {
     for (QWidget* asker : windows.all()) {
         asker->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(asker));
-        const std::function<void()> asks[] = {
-            [&] { widgets::ShowWarning(asker, "warned"); },
-            [&] {
-                widgets::ShowOpenFiles({asker, "Import", QDir::tempPath(), {"All (*)"}});
-            },
-            [&] { widgets::SaveAsDialog().exec(asker); },
-        };
-        for (const auto& ask : asks) {
+        for (const std::function<void()>& ask : std::initializer_list<std::function<void()>>{
+                 [&] { widgets::ShowWarning(asker, "warned"); },
+                 [&] {
+                     widgets::ShowOpenFiles({asker, "Import", QDir::tempPath(), {}});
+                 },
+                 [&] { widgets::SaveAsDialog().exec(asker); }}) {
             const QWindow* parent = nullptr;
             QTimer::singleShot(0, [&] {
                 QWidget* dialog = QApplication::activeModalWidget();
-                if (!dialog) return;
-                if (!QTest::qWaitForWindowExposed(dialog)) return;
-                parent = dialog->windowHandle()->transientParent();
-                dialog->close();
+                if (dialog && QTest::qWaitForWindowExposed(dialog))
+                    parent = dialog->windowHandle()->transientParent();
+                if (dialog) dialog->close();
             });
             ask();
             EXPECT_EQ(parent, asker->windowHandle()) << asker->windowTitle().toStdString();
