@@ -151,8 +151,7 @@ int main(int argc, char** argv) {
     // A large desktop font on a small screen would make the window larger than the screen.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     fonts.wait();
-    QApplication::setFont(kivra::widgets::FitFont(kivra::ApplicationFont(QApplication::font()),
-                                                  screen.size(), &kivra::MainWindow::sizeFor));
+    kivra::widgets::SetFittedApplicationFont(screen.size(), &kivra::MainWindow::sizeFor);
 
     kivra::MainWindow window{kivra::EntryLog::defaultLog()};
     // Centred on the screen when first shown; a Wayland compositor places it itself.

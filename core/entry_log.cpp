@@ -15,6 +15,7 @@
 #include "core/atomic_file_writer.h"
 #include "platform/file_writes.h"
 #include "platform/log_access.h"
+#include "platform/trash.h"
 
 namespace kivra {
 
@@ -228,8 +229,15 @@ LogResult EntryLog::removeLog(bool toTrash) const {
         // A log kept elsewhere through a link (a synchronised folder, say) goes on receiving
         // entries: it is emptied, and the link stays.
         if (opened.linked) return writeLogBytes([](AtomicFileWriter&) {});
-        // The trash keeps it restorable; where there is none, it is deleted as before.
-        if (toTrash && QFile::moveToTrash(filePath())) return {};
+        // The trash keeps it restorable; where there is none, it is deleted as before. A trash
+        // that cannot take it whole leaves it in place.
+        if (toTrash) {
+            const platform::TrashResult trashed = platform::MoveToTrash(filePath());
+            if (trashed.outcome == platform::TrashResult::Trashed) return {};
+            if (trashed.outcome == platform::TrashResult::Failed)
+                return failure("Cannot move the log %1 to the trash: %2. It stays where it is.",
+                               filePath(), trashed.error);
+        }
         QFile file(filePath());
         if (!file.remove())
             return failure("Cannot delete the log %1: %2", filePath(), file.errorString());

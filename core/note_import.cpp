@@ -235,7 +235,11 @@ QList<Described> ReadFilesBbs(QByteArrayView bytes,
         const QChar first = line[0];
         if (isBlank(first) || first == u'|' || first == u'+') {
             if (!open) return;
-            const QString more = line.mid(skipBlanks(line, 1)).trimmed();
+            // The marker may follow the indent: "    | more" as well as "| more".
+            qsizetype start = skipBlanks(line, 0);
+            if (start < line.size() && (line[start] == u'|' || line[start] == u'+'))
+                start = skipBlanks(line, start + 1);
+            const QString more = line.mid(start).trimmed();
             if (more.isEmpty()) return;
             QString& description = described.last().description;
             if (!description.isEmpty()) description += u' ';

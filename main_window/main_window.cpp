@@ -35,6 +35,7 @@
 #include "widgets/message_box.h"
 #include "widgets/note_marks.h"
 #include "widgets/open_files_dialog.h"
+#include "widgets/readable_grey.h"
 #include "widgets/settings.h"
 #include "widgets/twips.h"
 
@@ -157,6 +158,7 @@ void MainWindow::createControls() {
     descriptionEdit_->installEventFilter(this);
     for (QWidget* list : std::initializer_list<QWidget*>{driveList_, directoryList_, fileList_})
         list->installEventFilter(this);
+    widgets::KeepPlaceholderReadable(descriptionEdit_);
 
     quitButton_ = new QPushButton(tr("&Quit"), client);
     quitButton_->setObjectName(QStringLiteral("quitButton"));
@@ -613,7 +615,7 @@ void MainWindow::importNotes() {
         {this,
          tr("Import"),
          directoryList_->path(),
-         {tr("Notes (KVtemp.dat descript.ion files.bbs *.txt)"), tr("All Files (*)")}});
+         {tr("Notes (*.dat descript.ion files.bbs *.txt)"), tr("All Files (*)")}});
     if (picked.isEmpty()) return;
 
     QStringList logLines;

@@ -6,27 +6,13 @@
 #include <QScreen>
 #include <QStyle>
 #include <QToolTip>
-#include <cmath>
 
 #include "view_current/current_entries_model.h"
+#include "widgets/readable_grey.h"
 
 namespace kivra {
 
 namespace {
-
-double Luminance(const QColor& colour) {
-    const auto channel = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-QColor Mix(const QColor& from, const QColor& to, double share) {
-    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * share),
-                            float(from.greenF() + (to.greenF() - from.greenF()) * share),
-                            float(from.blueF() + (to.blueF() - from.blueF()) * share));
-}
 
 // A long entry broken where it reaches `width`, so the tooltip stays on the screen.
 QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
@@ -45,28 +31,11 @@ QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
     return lines;
 }
 
-}  // namespace
-
-double ContrastRatio(const QColor& a, const QColor& b) {
-    const double la = Luminance(a), lb = Luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
-}
-
-namespace {
-
-// The text colour of an entry whose item is gone: the palette's placeholder grey, drawn toward the
-// text colour until it reads at 4.5:1 or better against the list's background (WCAG AA).
+// The text colour of an entry whose item is gone: the palette's placeholder grey, made readable.
 QColor GoneColour(const QPalette& listPalette) {
-    const QColor background = listPalette.color(QPalette::Base);
-    const QColor text = listPalette.color(QPalette::Text);
-    // The placeholder is often the text colour half transparent: what shows is the blend.
-    const QColor placeholder = listPalette.color(QPalette::PlaceholderText);
-    const QColor grey = Mix(background, placeholder, placeholder.alphaF());
-    for (int step = 0; step < 20; ++step) {
-        const QColor candidate = Mix(grey, text, step / 20.0);
-        if (ContrastRatio(candidate, background) >= 4.5) return candidate;
-    }
-    return text;
+    return widgets::ReadableGrey(listPalette.color(QPalette::PlaceholderText),
+                                 listPalette.color(QPalette::Base),
+                                 listPalette.color(QPalette::Text));
 }
 
 }  // namespace

@@ -5,9 +5,6 @@
 
 namespace kivra {
 
-// WCAG's contrast ratio of two colours, 1 to 21.
-double ContrastRatio(const QColor& a, const QColor& b);
-
 // How View Current draws a row: gone entries grey and italic in the theme's colours; a row cut at
 // the list's edge shows its whole entry (up to 4,000 characters) as a tooltip. Rows are measured
 // only as they are drawn: `widerRow` hears of each row wider than any drawn before it.

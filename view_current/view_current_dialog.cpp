@@ -203,9 +203,9 @@ void ViewCurrentDialog::showCount() {
 
 void ViewCurrentDialog::goToEntry(const QModelIndex& index) {
     const QString line = index.data(CurrentEntriesModel::LineRole).toString();
-    if (!BeginsWithPath(line)) return;
-    // Deletions are written first; a failed rewrite keeps the window and goes nowhere.
-    if (leave()) chosenEntry_ = line;
+    // Deletions are written first; a failed rewrite keeps the window and goes nowhere. An entry
+    // that names no path leaves all the same, with nothing to show.
+    if (leave() && BeginsWithPath(line)) chosenEntry_ = line;
 }
 
 void ViewCurrentDialog::addEntries(EntryTable table) { model_->addEntries(std::move(table)); }

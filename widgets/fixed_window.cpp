@@ -1,5 +1,6 @@
 #include "widgets/fixed_window.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
@@ -75,6 +76,12 @@ QFont FitFont(const QFont& font, const QSize& room,
         if (fits(candidate)) return candidate;
     }
     return LayoutFont();
+}
+
+void SetFittedApplicationFont(const QSize& room,
+                              const std::function<QSize(const QFont&)>& windowSize) {
+    QCoreApplication::sendPostedEvents();
+    QApplication::setFont(FitFont(ApplicationFont(QApplication::font()), room, windowSize));
 }
 
 QPoint CentredOn(const QRect& available, const QSize& windowSize) {

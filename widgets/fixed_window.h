@@ -24,6 +24,12 @@ void KeepFixedSize(QWidget* window);
 QFont FitFont(const QFont& font, const QSize& room,
               const std::function<QSize(const QFont&)>& windowSize);
 
+// Makes the desktop's font, fitted as FitFont does, the application's. A platform theme (qt6ct,
+// KDE's) sets its font from a queued call once the application runs, which would replace the
+// fitted font after the windows were laid out for it: that call is let through first.
+void SetFittedApplicationFont(const QSize& room,
+                              const std::function<QSize(const QFont&)>& windowSize);
+
 // `window`'s top-left corner that centres its frame on `available` and keeps the title bar on it.
 QPoint CentredOn(const QRect& available, const QSize& windowSize);
 

@@ -10,12 +10,19 @@ namespace kivra {
 namespace {
 
 // How much wider `wanted` sets text than `layout`. Captions are mostly lower case, whose widths
-// differ more between families than the capitals' do; the wider of both measures wins.
+// differ more between families than the capitals' do; the widest of the measures wins. The
+// tightest captions themselves are measured too: their narrow letters and colons take a whole
+// cell in a monospaced font, far more than the alphabet says.
 double WidthRatio(const QFontMetricsF& wanted, const QFontMetricsF& layout) {
     static const QString lower = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
     static const QString letters = lower + lower.toUpper();
-    return qMax(wanted.horizontalAdvance(lower) / layout.horizontalAdvance(lower),
-                wanted.horizontalAdvance(letters) / layout.horizontalAdvance(letters));
+    static const QString captions[] = {QStringLiteral("File/Path:"),
+                                       QStringLiteral("Description:")};
+    double ratio = qMax(wanted.horizontalAdvance(lower) / layout.horizontalAdvance(lower),
+                        wanted.horizontalAdvance(letters) / layout.horizontalAdvance(letters));
+    for (const QString& caption : captions)
+        ratio = qMax(ratio, wanted.horizontalAdvance(caption) / layout.horizontalAdvance(caption));
+    return ratio;
 }
 
 }  // namespace

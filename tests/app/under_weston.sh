@@ -9,7 +9,9 @@ XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --socket=$socket
     --width=1280 --height=1024 >/dev/null 2>&1 &
 weston=$!
 for _ in $(seq 100); do [ -S "$runtime/$socket" ] && break; sleep 0.1; done
-env -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
+# A headless weston has no seat, and Qt's Wayland input method then fails on the first text
+# cursor it draws (a file dialog's name box).
+env -u DISPLAY QT_IM_MODULE=none XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
 rc=$?
 kill $weston && rm -rf "$runtime"
 exit $rc

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,12 +10,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <functional>
 #include <vector>
 
 #include "core/entry_log.h"
 #include "core/entry_table.h"
+#include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
 
@@ -259,6 +262,39 @@ TEST(OddLogs, NulBytesAndAMillionLinesRewrittenWithoutLoss) {
     std::sort(before.begin(), before.end());
     std::sort(after.begin(), after.end());
     EXPECT_TRUE(after == before);
+}
+
+// "Clear All" on a full disk: a trash entry that cannot be written whole leaves the log where it
+// is, no stray record in the trash, and the reason in the message. The disk is full for real on a
+// small tmpfs where one can be mounted, and faked by a file size limit elsewhere.
+TEST(FullDisk, ATrashThatCannotTakeTheLogLeavesIt) {
+    QTemporaryDir data;
+    const QByteArray savedData = qgetenv("XDG_DATA_HOME"),
+                     mountPoint = QFile::encodeName(data.path());
+    qputenv("XDG_DATA_HOME", mountPoint);
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", savedData); });
+    for (const bool tmpfs : {false, true}) {
+        SCOPED_TRACE(tmpfs ? "a full tmpfs" : "a file size limit");
+        if (tmpfs && ::mount("kivra-full", mountPoint, "tmpfs", 0, "size=64k,mode=0700") != 0)
+            continue;  // not root
+        const auto unmount = qScopeGuard([&] { tmpfs&& ::umount(mountPoint); });
+        const EntryLog log(data.path() + "/Kivra32");
+        ASSERT_TRUE(log.appendEntry("/x - kept"));
+        QFile filler(data.path() + "/filler");
+        while (tmpfs && filler.open(QIODevice::Append) && filler.write(QByteArray(4096, 'f')) > 0 &&
+               filler.flush())
+            filler.close();
+        filler.close();
+        test::FileSizeLimit limit(tmpfs ? RLIM_INFINITY : 16);
+        const LogResult trashed = log.trashLog();
+        EXPECT_TRUE(trashed.error.contains(
+            QString("%1 to the trash: %2")
+                .arg(log.logPath(), tmpfs ? "No space left" : "File too large")))
+            << trashed.error.toStdString();
+        EXPECT_EQ(test::FileBytes(log.logPath()), "/x - kept\r\n");
+        EXPECT_EQ(QDir(data.path() + "/Trash/info").entryList(QDir::Files), QStringList());
+        EXPECT_EQ(QDir(data.path() + "/Trash/files").entryList(QDir::Files), QStringList());
+    }
 }
 
 }  // namespace

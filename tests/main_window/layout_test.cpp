@@ -4,13 +4,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLibrary>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <array>
+#include <functional>
 
 #include "about/about_dialog.h"
 #include "main_window/main_window.h"
@@ -18,6 +22,9 @@
 #include "support/temp_log_dir.h"
 #include "view_current/view_current_dialog.h"
 #include "widgets/fixed_window.h"
+#include "widgets/message_box.h"
+#include "widgets/open_files_dialog.h"
+#include "widgets/save_as_dialog.h"
 #include "widgets/twips.h"
 
 namespace kivra {
@@ -33,36 +40,63 @@ struct Windows {
     AboutDialog about;
 };
 
-// Whatever the desktop's font, every window scales its layout so no caption is cut; on a screen
-// too small for it the font shrinks, never below the layout's own at scale 1, and the main window,
-// the largest, is placed wholly on the screen where it fits.
-TEST(Layout, EveryLabelAndButtonHoldsItsTextAndTheWindowsFitTheScreen) {
+// No text wider than its control or under a neighbour: a label's from its left, a button's caption
+// centred inside its frame and margin.
+void ExpectNoTextCut(const QWidget* window) {
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        const std::string name = control->objectName().toStdString();
+        if (label && label->wordWrap()) {
+            EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
+            continue;
+        }
+        if (!label && !button) continue;
+        const QStyle* style = control->style();
+        const int inset = label ? 0
+                                : style->pixelMetric(QStyle::PM_ButtonMargin) / 2 +
+                                      style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const QRect room = label ? label->contentsRect().translated(label->pos())
+                                 : control->geometry().adjusted(inset, 0, -inset, 0);
+        QRect text(room.topLeft(),
+                   label ? label->sizeHint()
+                         : control->fontMetrics().size(Qt::TextShowMnemonic, button->text()));
+        if (button) text.moveCenter(room.center());
+        EXPECT_TRUE(room.contains(text)) << name << ' ' << text.width() << " in " << room.width();
+        for (const QWidget* other :
+             control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(other == control || other->isWindow() ||
+                        !other->geometry().intersects(text))
+                << name << " under " << other->objectName().toStdString();
+    }
+}
+
+// Whatever the desktop's font, every window scales its layout so no caption is cut, at any point
+// size the fitting to a screen may give and at any scale factor (the tests run again with
+// QT_SCALE_FACTOR 1.5 and 2); on a screen too small for it the font shrinks, never below the
+// layout's own at scale 1, and the main window, the largest, is placed wholly on the screen where
+// it fits.
+TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
     test::TempLogDir logDir;
-    // Any screen; 1280 x 1024 at scale 1.5, less a panel; one too small even at the layout's size.
-    for (const QSize screenSize : {QSize(100'000, 100'000), QSize(853, 660), QSize(480, 360)})
-        for (const char* family : {"Liberation Sans", "DejaVu Sans", "DejaVu Serif"})
-            for (const int points : {8, 14}) {
+    // Any screen; 1280 x 1024 and 1024 x 768 at scale 1.5, less a panel; one too small even at the
+    // layout's size.
+    const QSize screens[] = {{100'000, 100'000}, {853, 660}, {683, 512}, {480, 360}};
+    for (const QSize& screenSize : screens)
+        for (const char* family :
+             {"Liberation Sans", "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"})
+            // Every half point the fitting steps through on the largest screen; the largest font
+            // on the others.
+            for (double points = 14; points >= 8; points -= 0.5) {
+                if (screenSize != screens[0] && points != 14) continue;
                 SCOPED_TRACE(testing::Message()
                              << family << ' ' << points << " pt, screen " << screenSize.width());
-                QApplication::setFont(
-                    widgets::FitFont(QFont(family, points), screenSize, &MainWindow::sizeFor));
+                QFont font(family);
+                font.setPointSizeF(points);
+                QApplication::setFont(widgets::FitFont(font, screenSize, &MainWindow::sizeFor));
                 Windows windows(logDir.log());
                 const ViewCurrentDialog& current = windows.current;
                 current.countLabel()->setText("999,999 of 1,000,000");
-                EXPECT_LE(current.findEdit()->geometry().right(), current.countLabel()->x());
-                EXPECT_LT(current.countLabel()->geometry().right(), current.clearAllButton()->x());
-                for (const QWidget* window : windows.all()) {
-                    for (const QLabel* label : window->findChildren<QLabel*>()) {
-                        const QSize hint = label->sizeHint();
-                        EXPECT_TRUE(label->wordWrap()
-                                        ? label->heightForWidth(label->width()) <= label->height()
-                                        : hint.boundedTo(label->contentsRect().size()) == hint)
-                            << label->objectName().toStdString();
-                    }
-                    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
-                        EXPECT_EQ(button->sizeHint().boundedTo(button->size()), button->sizeHint())
-                            << button->objectName().toStdString();
-                }
+                for (const QWidget* window : windows.all()) ExpectNoTextCut(window);
                 const TwipsScale scale = TwipsScale::forApplication();
                 EXPECT_TRUE(scale.x() >= 1.0 && scale.y() >= 1.0);
                 const QRect screen(QPoint(100, 50), screenSize);
@@ -72,6 +106,52 @@ TEST(Layout, EveryLabelAndButtonHoldsItsTextAndTheWindowsFitTheScreen) {
                                                        frame.topLeft() == screen.topLeft()));
             }
     QApplication::setFont(LayoutFont());
+}
+
+// A platform theme sets its font from a queued call once the application runs: the font is
+// fitted after it, and stays.
+TEST(Layout, TheFontIsFittedAfterAThemeSetsItsOwn) {
+    QFont desktop("DejaVu Sans");
+    desktop.setPointSizeF(12);
+    const QSize screen(683, 512);  // 1024 x 768 at scale 1.5
+    QMetaObject::invokeMethod(
+        qApp, [desktop] { QApplication::setFont(desktop); }, Qt::QueuedConnection);
+    widgets::SetFittedApplicationFont(screen, &MainWindow::sizeFor);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::font(), widgets::FitFont(desktop, screen, &MainWindow::sizeFor));
+    QApplication::setFont(LayoutFont());
+}
+
+// Every message box and file dialog is transient for the window that asks, so the window
+// manager or compositor places it over that window.
+void ExpectDialogsTransientFor(Windows& windows) {
+    for (QWidget* asker : windows.all()) {
+        asker->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(asker));
+        for (const std::function<void()>& ask : std::initializer_list<std::function<void()>>{
+                 [&] { widgets::ShowWarning(asker, "warned"); },
+                 [&] {
+                     widgets::ShowOpenFiles({asker, "Import", QDir::tempPath(), {}});
+                 },
+                 [&] { widgets::SaveAsDialog().exec(asker); }}) {
+            const QWindow* parent = nullptr;
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                if (dialog && QTest::qWaitForWindowExposed(dialog))
+                    parent = dialog->windowHandle()->transientParent();
+                if (dialog) dialog->close();
+            });
+            ask();
+            EXPECT_EQ(parent, asker->windowHandle()) << asker->windowTitle().toStdString();
+        }
+        asker->hide();
+    }
+}
+
+TEST(Dialogs, AreTransientForTheWindowThatAsks) {
+    test::TempLogDir logDir;
+    Windows windows(logDir.log());
+    ExpectDialogsTransientFor(windows);
 }
 
 // Run under weston: a compositor ends a client whose maximised or full-screen surface keeps a
@@ -102,6 +182,7 @@ TEST(Wayland, WindowsKeepTheirSizeAndTheProgramLivesWhenAskedToFillTheScreen) {
             EXPECT_EQ(window->windowHandle()->windowStates() & state, 0);
         }
     }
+    ExpectDialogsTransientFor(windows);
 }
 
 }  // namespace

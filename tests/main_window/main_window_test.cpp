@@ -31,6 +31,7 @@
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
+#include "widgets/readable_grey.h"
 
 namespace kivra {
 namespace {
@@ -365,6 +366,24 @@ TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
     EXPECT_EQ(drives->currentIndex(), shown);
     QTest::keyClick(window.get(), Qt::Key_F10);
     EXPECT_TRUE(window->findChild<QMenu*>()->isVisible());
+
+    // The hint reads at 4.5:1 against the box, in a light theme and in a dark one.
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80));
+    for (const QPalette& palette : {light, dark, light}) {
+        QApplication::setPalette(palette);
+        QCoreApplication::sendPostedEvents();  // the change reaches the windows
+        const QColor base = box->palette().color(QPalette::Base);
+        QColor hint = box->palette().color(QPalette::PlaceholderText);  // as drawn on the base
+        hint = QColor::fromRgbF(base.redF() + (hint.redF() - base.redF()) * hint.alphaF(),
+                                base.greenF() + (hint.greenF() - base.greenF()) * hint.alphaF(),
+                                base.blueF() + (hint.blueF() - base.blueF()) * hint.alphaF());
+        EXPECT_EQ(base, palette.color(QPalette::Base));
+        EXPECT_GE(widgets::ContrastRatio(hint, base), 4.5) << base.name().toStdString();
+    }
 }
 
 // The marks follow the log, written by another copy too, at the next move; the last description
@@ -426,7 +445,7 @@ const struct ImportRow {
     rlim_t sizeLimit = RLIM_INFINITY;
 } kImportRows[] = {
     {"a Windows log",
-     {{"other.dat", "C:\\DL\\caf\xE9.zip - r\xE9sum\xE9\r\nC:\\DL\\b.zip - two\r\n"}},
+     {{"KVtemp-laptop.dat", "C:\\DL\\caf\xE9.zip - r\xE9sum\xE9\r\nC:\\DL\\b.zip - two\r\n"}},
      {u"C:\\DL\\café.zip - résumé"_qs, "C:\\DL\\b.zip - two"},
      "Import 2 entries?"},
     {"an export, lone CR, no last line end",
@@ -443,11 +462,11 @@ const struct ImportRow {
      u"Described: café next"_qs},
     {"FILES.BBS",
      {{"DL/FILES.BBS",
-       "=== Archivers ===\nUtilities\nA.ZIP  Packer\n  version 2\n| more\n"
-       "------\n  not continued\nz.txt Notes\n+ cont"}},
-     {"%1/DL/a.zip - Packer version 2 more", "%1/DL/z.txt - Notes cont"},
+       "=== Archivers ===\nUtilities\nA.ZIP  Packer\n  version 2\n| more\n   | third\n"
+       "------\n  not continued\nz.txt Notes\n+ cont\n \t+last"}},
+     {"%1/DL/a.zip - Packer version 2 more third", "%1/DL/z.txt - Notes cont last"},
      "(FILES.BBS)",
-     "Described: Packer version 2 more"},
+     "Described: Packer version 2 more third"},
     {"a README picked by mistake and an unreadable file",
      {{"README", "Hello" + QByteArray(20, '\n') + "see - line 21"}, {"gone", {}}},
      {},
@@ -486,6 +505,11 @@ TEST_P(Import, AppendsWhatTheLogLacksAndTheMarksShowIt) {
         test::FileSizeLimit limit(row.sizeLimit);
         QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
     }
+    // The first filter offers every notes file picked.
+    const QString notes = dialogs.requests().value(0).filters.value(0).section(u'(', 1).chopped(1);
+    for (const QString& path : picked)
+        EXPECT_TRUE(row.told.contains("not a log") ||
+                    QDir::match(notes, QFileInfo(path).fileName()));
     for (const QString& line : row.added) expected.append(expand(line));
     EXPECT_EQ(logLines(), expected);
     const auto& shown = messages.shown();

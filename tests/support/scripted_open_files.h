@@ -10,7 +10,8 @@ namespace kivra::test {
 class ScriptedOpenFiles {
 public:
     ScriptedOpenFiles() {
-        widgets::SetOpenFilesHandler([this](const widgets::OpenFilesRequest&) {
+        widgets::SetOpenFilesHandler([this](const widgets::OpenFilesRequest& request) {
+            requests_.append(request);
             return answers_.isEmpty() ? QStringList() : answers_.takeFirst();
         });
     }
@@ -18,9 +19,11 @@ public:
     Q_DISABLE_COPY(ScriptedOpenFiles)
 
     void queueChoice(const QStringList& paths) { answers_.append(paths); }
+    const QList<widgets::OpenFilesRequest>& requests() const { return requests_; }
 
 private:
     QList<QStringList> answers_;
+    QList<widgets::OpenFilesRequest> requests_;
 };
 
 }  // namespace kivra::test

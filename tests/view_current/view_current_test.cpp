@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
+#include <QUrl>
 #include <functional>
 
 #include "core/entry_table.h"
@@ -24,6 +25,7 @@
 #include "view_current/current_entries_model.h"
 #include "view_current/entry_delegate.h"
 #include "view_current/view_current_dialog.h"
+#include "widgets/readable_grey.h"
 
 namespace kivra {
 namespace {
@@ -191,6 +193,9 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         EXPECT_EQ(QFile::exists(dir.logFile()) ? dir.bytes() : "-", row.expected);
         EXPECT_EQ(test::FileBytes(home.filePath("Trash/files/KVtemp.dat")),
                   row.expected == "-" ? row.before : "");
+        EXPECT_EQ(test::FileBytes(home.filePath("Trash/info/KVtemp.dat.trashinfo"))
+                      .contains("\nPath=" + QUrl::toPercentEncoding(dir.logFile(), "/") + "\n"),
+                  row.expected == "-");
         QDir(home.filePath("Trash")).removeRecursively();
     }
 }
@@ -242,8 +247,8 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
 // stick not plugged in (which must not all be looked up), a gone entry wider than the list, no
 // path at all (with and without a dash). Gone entries stay readable in a light and in a dark theme;
 // a cut row's tooltip holds the whole entry, and the list scrolls as far as the widest row drawn.
-// Enter on a selected entry leaves as "Return" does and names the whole line, unless the entry
-// names no path; Ctrl+C copies the whole line.
+// Enter on a selected entry leaves as "Return" does and names the whole line, or none where the
+// entry names no path; Ctrl+C copies the whole line.
 TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
     TempLogDir dir;
     const QString base = dir.path() + "/a";
@@ -288,20 +293,22 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
             static_cast<EntryDelegate*>(view->itemDelegate())->initStyleOption(&option, index);
             const QColor text = option.palette.color(QPalette::Text);
             EXPECT_EQ(text == view->palette().color(QPalette::Text), note.isEmpty()) << row;
-            EXPECT_GE(ContrastRatio(text, view->palette().color(QPalette::Base)), 4.5) << row;
+            EXPECT_GE(widgets::ContrastRatio(text, view->palette().color(QPalette::Base)), 4.5)
+                << row;
         }
         EXPECT_TRUE(QTest::qWaitFor([&] {
             return view->horizontalScrollBar()->maximum() + view->viewport()->width() >
                    view->fontMetrics().horizontalAdvance(wide.left(1000));
         }));
         for (const int row : {1004, 2}) {
+            form->show();
             view->selectionModel()->select(view->model()->index(row, 0),
                                            QItemSelectionModel::ClearAndSelect);
             QTest::keySequence(view, QKeySequence::Copy);
             QTest::keyClick(view, Qt::Key_Return);
             EXPECT_EQ(QGuiApplication::clipboard()->text(), row == 2 ? there : "plain");
             EXPECT_EQ(form->chosenEntry(), row == 2 ? there : "");
-            EXPECT_EQ(form->isVisible(), row != 2);
+            EXPECT_FALSE(form->isVisible());
         }
     }
     QApplication::setPalette(light);
