@@ -467,12 +467,14 @@ void MainWindow::exportLog() {
     }
     saveAsDialog_.filter = QStringLiteral("Plain Text (*.txt)|*.TXT|Rich Text (*.rtf)|*.RTF");
     saveAsDialog_.fileName = QStringLiteral("INDEX");
+    // The proposed name, which has no extension, is written as RTF: the filter says so.
+    saveAsDialog_.filterIndex = 1;
     // The dialog's own answer tells a cancel; a chosen path need not hold ":\".
     if (!saveAsDialog_.exec(this)) return;
 
     const QString& name = saveAsDialog_.fileName;
-    const auto type =
-        name.toUpper().endsWith(QLatin1StringView("TXT")) ? ExportBuffer::Text : ExportBuffer::Rtf;
+    const auto type = ExportBuffer::typeFor(
+        name, saveAsDialog_.filterIndex == 0 ? ExportBuffer::Text : ExportBuffer::Rtf);
     if (const LogResult saved = exportBuffer_.save(name, type); !saved)
         widgets::ShowWarning(this, saved.error);
 }

@@ -7,8 +7,8 @@ namespace kivra::widgets {
 namespace {
 
 SaveAsRequest makeRequest(QWidget* parent, const QString& title, const QString& filter,
-                          const QString& fileName) {
-    SaveAsRequest request{parent, title, {}, {}, fileName};
+                          const QString& fileName, int selectedFilter) {
+    SaveAsRequest request{parent, title, {}, {}, fileName, selectedFilter};
     const QStringList parts = filter.split(u'|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         request.filters.append(parts[i]);
@@ -17,7 +17,9 @@ SaveAsRequest makeRequest(QWidget* parent, const QString& title, const QString& 
     return request;
 }
 
-std::optional<QString> showReal(const SaveAsRequest& request) {
+using Seam = DialogSeam<std::optional<SaveAsChoice>, SaveAsRequest>;
+
+std::optional<SaveAsChoice> showReal(const SaveAsRequest& request) {
     QFileDialog dialog(request.parent, request.title);
     // Qt's own dialog: the same on every desktop, and it honours the title.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -33,9 +35,12 @@ std::optional<QString> showReal(const SaveAsRequest& request) {
     }
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(nameFilters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < nameFilters.size())
+        dialog.selectNameFilter(nameFilters[request.selectedFilter]);
     dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first();
+    return SaveAsChoice{dialog.selectedFiles().first(),
+                        static_cast<int>(nameFilters.indexOf(dialog.selectedNameFilter()))};
 }
 
 }  // namespace
@@ -58,16 +63,14 @@ QString CaseBlindNameFilter(const QString& shown, const QStringList& patterns) {
 }
 
 bool SaveAsDialog::exec(QWidget* parent) {
-    const SaveAsRequest request = makeRequest(parent, title, filter, fileName);
-    const std::optional<QString> chosen =
-        DialogSeam<std::optional<QString>, SaveAsRequest>::show(request, showReal);
+    const SaveAsRequest request = makeRequest(parent, title, filter, fileName, filterIndex);
+    const std::optional<SaveAsChoice> chosen = Seam::show(request, showReal);
     if (!chosen) return false;
-    fileName = QDir::toNativeSeparators(*chosen);
+    fileName = QDir::toNativeSeparators(chosen->path);
+    filterIndex = chosen->filter;
     return true;
 }
 
-void SetSaveAsHandler(SaveAsHandler handler) {
-    DialogSeam<std::optional<QString>, SaveAsRequest>::setHandler(std::move(handler));
-}
+void SetSaveAsHandler(SaveAsHandler handler) { Seam::setHandler(std::move(handler)); }
 
 }  // namespace kivra::widgets
