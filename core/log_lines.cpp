@@ -76,6 +76,12 @@ void EncodeLogLine(const QString& line, QByteArray& out) {
     out += "\r\n";
 }
 
+QString OneLine(QString text) {
+    return text.replace(QLatin1StringView("\r\n"), QLatin1StringView(" "))
+        .replace(u'\r', u' ')
+        .replace(u'\n', u' ');
+}
+
 qsizetype ForEachLogLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit) {
     return visitLines(bytes, visit);
 }

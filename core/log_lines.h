@@ -20,6 +20,9 @@ QString DecodeLogLine(QByteArrayView line);
 // One line in the system encoding plus CR LF, appended to `out`; CR and LF inside the line become
 // '?'.
 void EncodeLogLine(const QString& line, QByteArray& out);
+// `text` with each line end (CR LF, CR or LF) made one blank: a description pasted from several
+// lines keeps its words apart and stays one entry.
+QString OneLine(QString text);
 
 // Calls `visit` with each line's bytes, without its terminator; returns the number of lines.
 // Splits at CR LF, lone CR and lone LF; a last line without terminator counts, a final

@@ -29,6 +29,7 @@
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
+#include "widgets/settings.h"
 
 namespace kivra {
 namespace {
@@ -229,7 +230,7 @@ TEST_F(MainWindowTest, AVanishedDirectoryIsLeftForItsNearestParent) {
 }
 
 // Each control looks otherwise with the focus: the drive list from the start, the file list with
-// no file current, the button clicked.
+// no file current, the button clicked. The window opens at its designed size.
 TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
     for (QWidget* control :
          QList<QWidget*>{drives, dirs, files, window->findChild<QPushButton*>("quitButton")}) {
@@ -239,7 +240,6 @@ TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
         box->setFocus();
         EXPECT_NE(focused, control->grab().toImage()) << control->objectName().toStdString();
     }
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->centralWidget()->size(), QSize(534, 439));
     QStringList order;
     for (QWidget* w = drives; order.size() < 5; w = w->nextInFocusChain())
@@ -524,6 +524,78 @@ TEST_P(ShowPath, AsIfTheUserWentThere) {
     for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains(path));
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, ShowPath, ::testing::ValuesIn(kShowRows), kRowName);
+
+// The main window or View Current made larger by a drag or maximised: the list takes the room,
+// the button keeps to the bottom right corner; back at the smallest, the designed size, every
+// control is where the design has it. The next window opens as this one closed, unless the size
+// does not fit the screen.
+const struct GrowRow {
+    const char* name;
+    bool viewCurrent;
+    std::function<void(QWidget*)> grow;
+    bool reopensGrown = true;
+} kGrowRows[] = {
+    {"main window, dragged larger", false,
+     [](QWidget* w) { w->resize(w->size() + QSize(200, 90)); }},
+    {"main window, maximised", false, [](QWidget* w) { w->showMaximized(); }},
+    {"main window, larger than the screen", false, [](QWidget* w) { w->resize(3000, 3000); },
+     false},
+    {"View Current, dragged larger", true,
+     [](QWidget* w) { w->resize(w->size() + QSize(90, 200)); }},
+    {"View Current, maximised", true, [](QWidget* w) { w->showMaximized(); }},
+};
+using Growing = Rows<GrowRow>;
+TEST_P(Growing, TheListTakesTheRoomAndTheSizeIsKept) {
+    const GrowRow& row = GetParam();
+    const auto reopen = [&]() -> std::unique_ptr<QWidget> {
+        if (row.viewCurrent) return std::make_unique<ViewCurrentDialog>(window.get(), logDir.log());
+        return std::make_unique<MainWindow>(logDir.log());
+    };
+    std::unique_ptr<QWidget> current = row.viewCurrent ? reopen() : nullptr;
+    QWidget* grown = row.viewCurrent ? current.get() : window.get();
+    grown->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(grown));
+    const auto client = [&](QWidget* w) {
+        return row.viewCurrent ? w : static_cast<MainWindow*>(w)->centralWidget();
+    };
+    const auto places = [&](QWidget* w) {
+        QList<QRect> rects;
+        for (const QWidget* control : client(w)->findChildren<QWidget*>())
+            rects.append(control->geometry());
+        return rects;
+    };
+    const QSize smallest = grown->size(), designed = client(grown)->size();
+    const QList<QRect> design = places(grown);
+    EXPECT_EQ(grown->minimumSize(), smallest);
+    const auto* list =
+        client(grown)->findChild<QWidget*>(row.viewCurrent ? "entryList" : "fileList");
+    const auto* button =
+        client(grown)->findChild<QWidget*>(row.viewCurrent ? "returnButton" : "quitButton");
+    const QRect listBefore = list->geometry(), buttonBefore = button->geometry();
+    row.grow(grown);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grown->size() != smallest; }));
+    const QSize gained = client(grown)->size() - designed;
+    EXPECT_EQ(list->height(), listBefore.height() + gained.height());
+    EXPECT_GT(list->width(), listBefore.width() + gained.width() / 2);
+    EXPECT_EQ(button->geometry(), buttonBefore.translated(gained.width(), gained.height()));
+    const QSize kept = grown->isMaximized() ? grown->normalGeometry().size() : grown->size();
+    const bool maximised = grown->isMaximized();
+    row.viewCurrent ? static_cast<QDialog*>(grown)->reject() : void(grown->close());
+
+    const std::unique_ptr<QWidget> again = reopen();
+    again->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(again.get()));
+    EXPECT_EQ(again->isMaximized(), maximised);
+    if (!maximised) {
+        EXPECT_EQ(again->size(), row.reopensGrown ? kept : smallest);
+    }
+    again->showNormal();
+    again->resize(smallest);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return again->size() == smallest; }));
+    EXPECT_EQ(places(again.get()), design);
+    widgets::UserSettings().clear();
+}
+INSTANTIATE_TEST_SUITE_P(MainWindow, Growing, ::testing::ValuesIn(kGrowRows), kRowName);
 
 const Step kCtrlQ = [](auto& t) { QTest::keyClick(t.box, Qt::Key_Q, Qt::ControlModifier); };
 // Each way out, with the box empty or the question answered Record, Discard or Cancel.
