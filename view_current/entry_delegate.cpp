@@ -149,7 +149,10 @@ QWidget* EntryDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     auto* editor = new DescriptionEditor(parent);
     editor->setObjectName(QStringLiteral("entryEditor"));
     editor->setAccessibleName(tr("Description"));
+    // No frame, which would not fit a row; a line edit's own colours, unlike the list's, tell
+    // the box from the entry.
     editor->setFrame(false);
+    editor->setPalette(QApplication::palette(editor));
     editor->setMaxLength(std::numeric_limits<int>::max());
     editor->setValidator(new widgets::OneLineValidator(editor));
     return editor;

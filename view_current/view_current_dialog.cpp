@@ -108,9 +108,12 @@ ViewCurrentDialog::ViewCurrentDialog(QWidget* owner, EntryLog log)
     const QSize designed = TwipsScale::forApplication().size(7512, 5196);
     auto* layout = new widgets::GrowingLayout(this, designed);
     layout->add(entryList_, widgets::kGrows);
-    for (QWidget* corner : QWidgetList{returnButton_, deleteButton_, clearAllButton_, countLabel_})
+    for (QWidget* corner : QWidgetList{returnButton_, deleteButton_, clearAllButton_})
         layout->add(corner, widgets::kCornerBottomRight);
-    layout->add(findEdit_, {0, 1, 1, 1});
+    // The find box takes a part of the width gained, the count follows it.
+    constexpr double kFindShare = 0.3;
+    layout->add(findEdit_, {0, 1, kFindShare, 1});
+    layout->add(countLabel_, {kFindShare, 1, kFindShare, 1});
     setMinimumSize(designed);
     resize(designed);
     widgets::RestoreWindowSize(this, kSizeSettings);

@@ -31,7 +31,11 @@ std::optional<SaveAsChoice> showReal(const SaveAsRequest& request) {
         QStringList patterns;
         for (const QString& pattern : request.patterns[i].split(u';', Qt::SkipEmptyParts))
             patterns.append(pattern.trimmed());
-        nameFilters.append(CaseBlindNameFilter(request.filters[i], patterns));
+        // A change of filter gives a typed name the first pattern's extension: "list.txt", not
+        // "list.[tT][xX][tT]".
+        QString nameFilter = CaseBlindNameFilter(request.filters[i], patterns);
+        nameFilter.insert(nameFilter.lastIndexOf(u'(') + 1, patterns.first().toLower() + u' ');
+        nameFilters.append(nameFilter);
     }
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(nameFilters);
@@ -39,8 +43,11 @@ std::optional<SaveAsChoice> showReal(const SaveAsRequest& request) {
         dialog.selectNameFilter(nameFilters[request.selectedFilter]);
     dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return SaveAsChoice{dialog.selectedFiles().first(),
-                        static_cast<int>(nameFilters.indexOf(dialog.selectedNameFilter()))};
+    // With the details hidden, Qt 6.4 names the selected filter as shown, without its patterns.
+    const QString selected = dialog.selectedNameFilter();
+    qsizetype filter = nameFilters.indexOf(selected);
+    if (filter < 0) filter = request.filters.indexOf(selected);
+    return SaveAsChoice{dialog.selectedFiles().first(), static_cast<int>(filter)};
 }
 
 }  // namespace
