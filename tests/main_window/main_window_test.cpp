@@ -547,52 +547,44 @@ const struct GrowRow {
 using Growing = Rows<GrowRow>;
 TEST_P(Growing, TheListTakesTheRoomAndTheSizeIsKept) {
     const GrowRow& row = GetParam();
-    const auto reopen = [&]() -> std::unique_ptr<QWidget> {
+    const auto open = [&]() -> std::unique_ptr<QWidget> {
         if (row.viewCurrent) return std::make_unique<ViewCurrentDialog>(window.get(), logDir.log());
         return std::make_unique<MainWindow>(logDir.log());
     };
-    std::unique_ptr<QWidget> current = row.viewCurrent ? reopen() : nullptr;
-    QWidget* grown = row.viewCurrent ? current.get() : window.get();
-    grown->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(grown));
-    const auto client = [&](QWidget* w) {
-        return row.viewCurrent ? w : static_cast<MainWindow*>(w)->centralWidget();
+    const auto part = [&](QWidget* w, const char* list, const char* button) {
+        w->show();
+        return w->findChild<QWidget*>(row.viewCurrent ? list : button);
     };
-    const auto places = [&](QWidget* w) {
+    std::unique_ptr<QWidget> grown = open(), again;
+    const QWidget* list = part(grown.get(), "entryList", "fileList");
+    const QWidget* button = part(grown.get(), "returnButton", "quitButton");
+    const auto places = [](const QWidget* client) {
         QList<QRect> rects;
-        for (const QWidget* control : client(w)->findChildren<QWidget*>())
+        for (const QWidget* control : client->findChildren<QWidget*>())
             rects.append(control->geometry());
         return rects;
     };
-    const QSize smallest = grown->size(), designed = client(grown)->size();
-    const QList<QRect> design = places(grown);
-    EXPECT_EQ(grown->minimumSize(), smallest);
-    const auto* list =
-        client(grown)->findChild<QWidget*>(row.viewCurrent ? "entryList" : "fileList");
-    const auto* button =
-        client(grown)->findChild<QWidget*>(row.viewCurrent ? "returnButton" : "quitButton");
+    const QSize smallest = grown->size(), designed = list->parentWidget()->size();
+    const QList<QRect> design = places(list->parentWidget());
     const QRect listBefore = list->geometry(), buttonBefore = button->geometry();
-    row.grow(grown);
+    EXPECT_EQ(grown->minimumSize(), smallest);
+    row.grow(grown.get());
     ASSERT_TRUE(QTest::qWaitFor([&] { return grown->size() != smallest; }));
-    const QSize gained = client(grown)->size() - designed;
+    const QSize gained = list->parentWidget()->size() - designed;
     EXPECT_EQ(list->height(), listBefore.height() + gained.height());
     EXPECT_GT(list->width(), listBefore.width() + gained.width() / 2);
     EXPECT_EQ(button->geometry(), buttonBefore.translated(gained.width(), gained.height()));
     const QSize kept = grown->isMaximized() ? grown->normalGeometry().size() : grown->size();
     const bool maximised = grown->isMaximized();
-    row.viewCurrent ? static_cast<QDialog*>(grown)->reject() : void(grown->close());
+    grown->close();
 
-    const std::unique_ptr<QWidget> again = reopen();
-    again->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(again.get()));
+    list = part((again = open()).get(), "entryList", "fileList");
     EXPECT_EQ(again->isMaximized(), maximised);
-    if (!maximised) {
-        EXPECT_EQ(again->size(), row.reopensGrown ? kept : smallest);
-    }
     again->showNormal();
+    EXPECT_EQ(again->size(), row.reopensGrown ? kept : smallest);
     again->resize(smallest);
     ASSERT_TRUE(QTest::qWaitFor([&] { return again->size() == smallest; }));
-    EXPECT_EQ(places(again.get()), design);
+    EXPECT_EQ(places(list->parentWidget()), design);
     widgets::UserSettings().clear();
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, Growing, ::testing::ValuesIn(kGrowRows), kRowName);
