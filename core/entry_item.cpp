@@ -85,4 +85,11 @@ EntryItem ItemOfEntry(const QString& line) {
     return item;
 }
 
+qsizetype DescriptionStart(const QString& line) {
+    // No path is longer: the rest of a long line is description.
+    const EntryItem item = ItemOfEntry(line.left(1 << 16));
+    const qsizetype dash = item.path.isEmpty() ? line.indexOf(kDash) : item.path.size();
+    return dash < 0 ? -1 : dash + kDash.size();
+}
+
 }  // namespace kivra

@@ -36,4 +36,8 @@ struct EntryItem {
 };
 EntryItem ItemOfEntry(const QString& line);
 
+// Where an entry's description begins: after the " - " that follows its item (as ItemOfEntry finds
+// it), or after the first " - " of a line that begins with no path; -1 for a line without " - ".
+qsizetype DescriptionStart(const QString& line);
+
 }  // namespace kivra

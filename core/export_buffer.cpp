@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstring>
 
 #include "core/atomic_file_writer.h"
@@ -25,6 +26,11 @@ qsizetype crLfLines(QByteArrayView bytes) {
 }
 
 }  // namespace
+
+ExportBuffer::FileType ExportBuffer::typeFor(const QString& path, FileType picked) {
+    if (QFileInfo(path).suffix().isEmpty()) return picked;
+    return path.endsWith(QLatin1StringView("txt"), Qt::CaseInsensitive) ? Text : Rtf;
+}
 
 LogResult ExportBuffer::load(const QString& path) {
     auto file = std::make_unique<QFile>();

@@ -16,6 +16,10 @@ class ExportBuffer {
 public:
     enum FileType { Rtf = 0, Text = 1 };
 
+    // The type a chosen name asks for: text for a name ending in "txt", RTF for any other ending;
+    // a name without an extension takes `picked`, the type of the filter selected.
+    static FileType typeFor(const QString& path, FileType picked);
+
     // Takes the file as plain text, whatever it holds: a log line that happens to start with
     // "{\rtf" is still a log line.
     LogResult load(const QString& path);

@@ -91,6 +91,12 @@ void EncodeLogLine(QByteArrayView nativePath, const QString& rest, QByteArray& o
 #endif
 }
 
+QString OneLine(QString text) {
+    return text.replace(QLatin1StringView("\r\n"), QLatin1StringView(" "))
+        .replace(u'\r', u' ')
+        .replace(u'\n', u' ');
+}
+
 qsizetype ForEachLogLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& visit) {
     return visitLines(bytes, visit);
 }

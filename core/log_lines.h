@@ -25,6 +25,10 @@ void EncodeLogLine(const QString& line, QByteArray& out);
 // encoded as text on Windows; CR and LF in them become '?' too.
 void EncodeLogLine(QByteArrayView nativePath, const QString& rest, QByteArray& out);
 
+// `text` with each line end (CR LF, CR or LF) made one blank: a description pasted from several
+// lines keeps its words apart and stays one entry.
+QString OneLine(QString text);
+
 // Calls `visit` with each line's bytes, without its terminator; returns the number of lines.
 // Splits at CR LF, lone CR and lone LF; a last line without terminator counts, a final
 // terminator yields no extra empty line.

@@ -31,13 +31,14 @@
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
-#include "widgets/fixed_window.h"
 #include "widgets/message_box.h"
 #include "widgets/note_marks.h"
+#include "widgets/one_line_validator.h"
 #include "widgets/open_files_dialog.h"
 #include "widgets/readable_grey.h"
 #include "widgets/settings.h"
 #include "widgets/twips.h"
+#include "widgets/window_size.h"
 
 namespace kivra {
 
@@ -46,6 +47,7 @@ namespace {
 constexpr int kLabelWidth = 64;
 constexpr int kClientWidth = 8016;
 constexpr int kClientHeight = 6588;
+const QString kSizeSettings = QStringLiteral("MainWindow");
 
 // So the import's box fits on the screen however many files were picked.
 constexpr qsizetype kListedFiles = 15;
@@ -86,17 +88,36 @@ MainWindow::MainWindow(EntryLog log, QWidget* parent) : QMainWindow(parent), log
     setObjectName(QStringLiteral("MainWindow"));
     notesPool_.setThreadPriority(QThread::LowPriority);
     setWindowTitle(QString::fromLatin1(app::kMainCaption));
-    // A fixed dialog border: a close control, no minimise or maximise button.
+    // A close control and a maximise button, no minimise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMaximizeButtonHint);
     createControls();
     createMenus();
     createKeys();
-    // The client area is the design's; the menu bar sits on top of it.
+    // The client area is the design's at the smallest; the menu bar sits on top of it.
     const QSize client = scale_.size(kClientWidth, kClientHeight);
-    centralWidget()->setFixedSize(client);
-    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
-    widgets::KeepFixedSize(this);
+    growControls(client);
+    centralWidget()->setMinimumSize(client);
+    setMinimumSize(client.width(), client.height() + menuBar()->sizeHint().height());
+    resize(minimumSize());
+    widgets::RestoreWindowSize(this, kSizeSettings);
+}
+
+void MainWindow::growControls(const QSize& client) {
+    // The file list takes most of the room gained, the folders the rest; the frame and the button
+    // keep to the bottom, the button to its corner.
+    constexpr double kFolderShare = 0.3;
+    auto* layout = new widgets::GrowingLayout(centralWidget(), client);
+    layout->add(directoryList_, {0, 0, kFolderShare, 1});
+    layout->add(driveList_, {0, 1, kFolderShare, 1});
+    layout->add(fileList_, {kFolderShare, 0, 1, 1});
+    QWidget* frame = pathLabel_->parentWidget();
+    layout->add(frame, {0, 1, 1, 1});
+    layout->add(quitButton_, widgets::kCornerBottomRight);
+    auto* inFrame = new widgets::GrowingLayout(frame, frame->size());
+    inFrame->add(pathLabel_, {0, 0, 1, 0});
+    inFrame->add(descriptionEdit_, {0, 0, 1, 0});
 }
 
 QSize MainWindow::sizeFor(const QFont& font) {
@@ -155,6 +176,7 @@ void MainWindow::createControls() {
     descriptionEdit_->setAccessibleName(tr("Description"));
     descriptionEdit_->setGeometry(scale_.rect(1296, 720, 6132, 288));
     descriptionEdit_->setMaxLength(std::numeric_limits<int>::max());  // Qt's default is 32,767
+    descriptionEdit_->setValidator(new widgets::OneLineValidator(descriptionEdit_));
     descriptionEdit_->installEventFilter(this);
     for (QWidget* list : std::initializer_list<QWidget*>{driveList_, directoryList_, fileList_})
         list->installEventFilter(this);
@@ -327,7 +349,10 @@ MainWindow::ItemPath MainWindow::pathPartOfMove() const {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (descriptionEdit_->text().isEmpty()) return QMainWindow::closeEvent(event);
+    if (descriptionEdit_->text().isEmpty()) {
+        widgets::SaveWindowSize(this, kSizeSettings);
+        return QMainWindow::closeEvent(event);
+    }
     const ItemPath pathPart = pathPartOfMove();
     const auto answer = widgets::ShowMessage(
         {.parent = this,
@@ -341,6 +366,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    widgets::SaveWindowSize(this, kSizeSettings);
     QMainWindow::closeEvent(event);
 }
 
@@ -578,12 +604,14 @@ void MainWindow::exportLog() {
     }
     saveAsDialog_.filter = QStringLiteral("Plain Text (*.txt)|*.TXT|Rich Text (*.rtf)|*.RTF");
     saveAsDialog_.fileName = QStringLiteral("INDEX");
+    // The proposed name, which has no extension, is written as RTF: the filter says so.
+    saveAsDialog_.filterIndex = 1;
     // The dialog's own answer tells a cancel; a chosen path need not hold ":\".
     if (!saveAsDialog_.exec(this)) return;
 
     const QString& name = saveAsDialog_.fileName;
-    const auto type =
-        name.toUpper().endsWith(QLatin1StringView("TXT")) ? ExportBuffer::Text : ExportBuffer::Rtf;
+    const auto type = ExportBuffer::typeFor(
+        name, saveAsDialog_.filterIndex == 0 ? ExportBuffer::Text : ExportBuffer::Rtf);
     if (const LogResult saved = exportBuffer_.save(name, type); !saved)
         widgets::ShowWarning(this, saved.error);
 }

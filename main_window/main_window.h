@@ -94,6 +94,8 @@ private:
     // The item a View Current entry describes, or the nearest folder left of a gone one.
     void showEntryItem(const QString& line);
     void createControls();
+    // The lists take the room the window gains beyond the design's `client` size.
+    void growControls(const QSize& client);
     void createMenus();
     // What each picked file gives, for the question before an import.
     static QString importSummary(const ImportPlan& plan);

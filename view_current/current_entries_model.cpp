@@ -6,12 +6,30 @@
 #include <QtConcurrentRun>
 #include <algorithm>
 
+#include "core/entry_item.h"
+#include "core/log_lines.h"
+
 namespace kivra {
 
 namespace {
 
 // Lines per slice: a few milliseconds of work, so keys are taken between slices.
 constexpr quint32 kSliceLines = 1 << 17;
+// No path is longer than this, so a long line's rest cannot begin one.
+constexpr qsizetype kLongestPath = 1 << 16;
+constexpr QByteArrayView kDash(" - ");
+
+// The bytes of `line` before the character `at` of its text, where `at` follows a " - ": the
+// same " - " counted in the bytes, which decode each one to itself.
+qsizetype bytesBefore(const QString& text, qsizetype at, QByteArrayView line) {
+    qsizetype dashes = 0;
+    for (qsizetype i = text.indexOf(QLatin1StringView(kDash)); i >= 0 && i + kDash.size() <= at;
+         i = text.indexOf(QLatin1StringView(kDash), i + 1))
+        ++dashes;
+    qsizetype byte = -1;
+    while (dashes-- > 0) byte = line.indexOf(kDash, byte + 1);
+    return byte + kDash.size();
+}
 
 }  // namespace
 
@@ -29,6 +47,11 @@ QVariant CurrentEntriesModel::data(const QModelIndex& index, int role) const {
     const quint32 line = rows_[index.row()];
     if (role == Qt::DisplayRole || role == Qt::EditRole) return table_.shown(line);
     if (role == LineRole) return table_.text(line);
+    if (role == DescriptionRole) {
+        const QString text = table_.text(line);
+        const qsizetype start = DescriptionStart(text);
+        return start < 0 ? QVariant() : text.mid(start);
+    }
     switch (role) {
         case Qt::FontRole:
         case Qt::ToolTipRole:
@@ -48,12 +71,47 @@ QVariant CurrentEntriesModel::data(const QModelIndex& index, int role) const {
                                     : tr("Its folder or volume is not there");
 }
 
+Qt::ItemFlags CurrentEntriesModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractListModel::flags(index);
+    if (!index.isValid() || size_t(index.row()) >= rows_.size()) return flags;
+    const QByteArrayView bytes = table_.line(rows_[index.row()]);
+    if (bytes.first(std::min(bytes.size(), kLongestPath)).contains(kDash))
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool CurrentEntriesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != DescriptionRole || !index.isValid() || size_t(index.row()) >= rows_.size())
+        return false;
+    const quint32 old = rows_[index.row()];
+    const QString text = table_.text(old);
+    const qsizetype start = DescriptionStart(text);
+    const QString description = OneLine(value.toString());
+    if (start < 0 || text.mid(start) == description) return false;
+    QByteArray bytes =
+        table_.line(old).first(bytesBefore(text, start, table_.line(old))).toByteArray();
+    EncodeLogLine(description, bytes);
+    table_.appendBytes(bytes);
+    const quint32 line = table_.size() - 1;
+    const auto [first, last] =
+        std::equal_range(kept_.begin(), kept_.end(), old,
+                         [this](quint32 a, quint32 b) { return table_.less(a, b); });
+    if (const auto at = std::find(first, last, old); at != last) kept_.erase(at);
+    kept_.insert(std::upper_bound(kept_.begin(), kept_.end(), line,
+                                  [this](quint32 a, quint32 b) { return table_.less(a, b); }),
+                 line);
+    // A find going on, or the next, looks at the new line too.
+    holds_.resize(table_.size(), 0);
+    if (!words_.empty() && !slices_.isActive()) table_.find(words_, line, line + 1, holds_);
+    rows_[index.row()] = line;
+    emit dataChanged(index, index);
+    return true;
+}
+
 ItemState CurrentEntriesModel::stateOf(quint32 line) const {
     if (states_.size() < table_.size()) states_.resize(table_.size());
     if (states_[line] == 0) {
         ++checks_;
-        // No path is longer than this, so a long line's rest cannot begin one.
-        constexpr qsizetype kLongestPath = 1 << 16;
         const QByteArrayView bytes = table_.line(line);
         const QString text = DecodeLogLine(bytes.first(std::min(bytes.size(), kLongestPath)));
         states_[line] = quint8(int(StateOfEntry(text)) + 1);

@@ -22,6 +22,9 @@ public:
 
     // The whole line as in the log, where the row shows a long one cut short.
     static constexpr int LineRole = Qt::UserRole;
+    // The description alone (see DescriptionStart); set, it replaces the description of the
+    // entry, whose path part and " - " stay as they are, byte for byte.
+    static constexpr int DescriptionRole = Qt::UserRole + 1;
 
     // The list view asks for every row's index at each layout: only the checks it needs.
     QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override {
@@ -31,6 +34,11 @@ public:
     }
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // An entry with " - " in it can be edited, its description only.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The mended entry stays in its row until the list is ordered again; "Return" writes it in
+    // its place in the order.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     // Each line becomes one item at its place in the sorted order.
     void addEntries(EntryTable table);

@@ -3,11 +3,15 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
 #include <QToolTip>
+#include <limits>
 
 #include "view_current/current_entries_model.h"
+#include "widgets/one_line_validator.h"
 #include "widgets/readable_grey.h"
 
 namespace kivra {
@@ -30,6 +34,18 @@ QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
     }
     return lines;
 }
+
+// Enter ends the edit in the box; it must not go on to the list, where it leaves the window.
+class DescriptionEditor : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QLineEdit::keyPressEvent(event);
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
+    }
+};
 
 // The text colour of an entry whose item is gone: the palette's placeholder grey, made readable.
 QColor GoneColour(const QPalette& listPalette) {
@@ -95,6 +111,48 @@ bool EntryDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     else
         QToolTip::showText(event->globalPos(), tip, view->viewport(), option.rect);
     return true;
+}
+
+QWidget* EntryDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                     const QModelIndex&) const {
+    auto* editor = new DescriptionEditor(parent);
+    editor->setObjectName(QStringLiteral("entryEditor"));
+    editor->setAccessibleName(tr("Description"));
+    // No frame, which would not fit a row; a line edit's own colours, unlike the list's, tell
+    // the box from the entry.
+    editor->setFrame(false);
+    editor->setPalette(QApplication::palette(editor));
+    editor->setMaxLength(std::numeric_limits<int>::max());
+    editor->setValidator(new widgets::OneLineValidator(editor));
+    return editor;
+}
+
+void EntryDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    static_cast<QLineEdit*>(editor)->setText(
+        index.data(CurrentEntriesModel::DescriptionRole).toString());
+}
+
+void EntryDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                 const QModelIndex& index) const {
+    model->setData(index, static_cast<QLineEdit*>(editor)->text(),
+                   CurrentEntriesModel::DescriptionRole);
+}
+
+void EntryDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                         const QModelIndex& index) const {
+    QStyleOptionViewItem shown = option;
+    initStyleOption(&shown, index);
+    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &shown, option.widget);
+    const QString line = index.data(CurrentEntriesModel::LineRole).toString();
+    const qsizetype description =
+        line.size() - index.data(CurrentEntriesModel::DescriptionRole).toString().size();
+    // Where the path is wider than the list, the box keeps a third of it.
+    const int right = editor->parentWidget()->width() - 1;
+    const int left = qMin(text.left() + shown.fontMetrics.horizontalAdvance(line.left(description)),
+                          right - right / 3);
+    editor->setGeometry(
+        QRect(QPoint(left, option.rect.top()), QPoint(right, option.rect.bottom())));
 }
 
 }  // namespace kivra

@@ -1,6 +1,8 @@
 #include "view_current/view_current_dialog.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,13 +17,15 @@
 #include "core/description_index.h"
 #include "view_current/current_entries_model.h"
 #include "view_current/entry_delegate.h"
-#include "widgets/fixed_window.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
+#include "widgets/window_size.h"
 
 namespace kivra {
 
 namespace {
+
+const QString kSizeSettings = QStringLiteral("ViewCurrent");
 
 QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -94,14 +98,25 @@ private:
 ViewCurrentDialog::ViewCurrentDialog(QWidget* owner, EntryLog log)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
+                         Qt::WindowMaximizeButtonHint),
       log_(std::move(log)) {
     setWindowTitle(tr("Kivra/32 - View Current"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/view_current.xpm")));
     createControls();
-    // The client area is 7512 x 5196 twips inside an outer size of 7608 x 5520.
-    setFixedSize(TwipsScale::forApplication().size(7512, 5196));
-    widgets::KeepFixedSize(this);
+    // The client area is 7512 x 5196 twips inside an outer size of 7608 x 5520, at the smallest;
+    // the list takes the room the window gains, the buttons keep to its bottom right corner.
+    const QSize designed = TwipsScale::forApplication().size(7512, 5196);
+    auto* layout = new widgets::GrowingLayout(this, designed);
+    layout->add(entryList_, widgets::kGrows);
+    for (QWidget* corner : QWidgetList{returnButton_, deleteButton_, clearAllButton_})
+        layout->add(corner, widgets::kCornerBottomRight);
+    // The find box takes a part of the width gained, the count follows it.
+    constexpr double kFindShare = 0.3;
+    layout->add(findEdit_, {0, 1, kFindShare, 1});
+    layout->add(countLabel_, {kFindShare, 1, kFindShare, 1});
+    setMinimumSize(designed);
+    resize(designed);
+    widgets::RestoreWindowSize(this, kSizeSettings);
 }
 
 std::unique_ptr<ViewCurrentDialog> ViewCurrentDialog::fromLog(QWidget* owner, const EntryLog& log) {
@@ -170,6 +185,13 @@ void ViewCurrentDialog::createControls() {
     connect(deleteButton_, &QPushButton::clicked, this, &ViewCurrentDialog::deleteEntry);
     connect(clearAllButton_, &QPushButton::clicked, this, &ViewCurrentDialog::clearAll);
     new QShortcut(QKeySequence(Qt::Key_Delete), this, this, &ViewCurrentDialog::deleteEntry);
+    auto* edit = new QAction(tr("Edit Entry"), entryList_);
+    edit->setObjectName(QStringLiteral("editAction"));
+    edit->setShortcut(QKeySequence(Qt::Key_F2));
+    edit->setShortcutContext(Qt::WidgetShortcut);
+    connect(edit, &QAction::triggered, this, &ViewCurrentDialog::editEntry);
+    entryList_->addAction(edit);
+    entryList_->setContextMenuPolicy(Qt::ActionsContextMenu);
     new QShortcut(QKeySequence::Find, this, this, [this] {
         findEdit_->setFocus(Qt::ShortcutFocusReason);
         findEdit_->selectAll();
@@ -179,6 +201,7 @@ void ViewCurrentDialog::createControls() {
     connect(entryList_, &QListView::doubleClicked, this, &ViewCurrentDialog::goToEntry);
     connect(model_, &CurrentEntriesModel::found, this, &ViewCurrentDialog::showCount);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &ViewCurrentDialog::showCount);
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this] { entryEdited_ = true; });
 }
 
 void ViewCurrentDialog::findEdited(const QString& text) {
@@ -223,6 +246,19 @@ void ViewCurrentDialog::deleteEntry() {
     entryDeleted_ = true;
 }
 
+void ViewCurrentDialog::editEntry() {
+    const int row = selectedRow();
+    if (row < 0) return;
+    // The current entry is the one edited, and where keepEdit() finds the box.
+    entryList_->setCurrentIndex(model_->index(row));
+    entryList_->edit(model_->index(row));
+}
+
+void ViewCurrentDialog::keepEdit() {
+    if (QWidget* editor = entryList_->indexWidget(entryList_->currentIndex()))
+        emit entryList_->itemDelegate()->commitData(editor);
+}
+
 void ViewCurrentDialog::clearAll() {
     const auto answer =
         widgets::ShowMessage({.parent = this,
@@ -237,9 +273,11 @@ void ViewCurrentDialog::clearAll() {
     }
     model_->clear();
     entryDeleted_ = false;
+    entryEdited_ = false;
 }
 
 bool ViewCurrentDialog::leave() {
+    keepEdit();
     // The list goes back sorted; an empty one only when the user deleted every entry.
     if (model_->keptCount() != 0 || entryDeleted_) {
         // Locked from the read to the write, so another copy's append in between is not lost. On
@@ -262,6 +300,28 @@ bool ViewCurrentDialog::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void ViewCurrentDialog::done(int result) {
+    widgets::SaveWindowSize(this, kSizeSettings);
+    QDialog::done(result);
+}
+
+void ViewCurrentDialog::closeEvent(QCloseEvent* event) {
+    keepEdit();
+    if (!changed()) return QDialog::closeEvent(event);
+    const auto answer =
+        widgets::ShowMessage({.parent = this,
+                              .text = tr("Write the changes back to the log?"),
+                              .buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                              .yes = tr("&Write"),
+                              .no = tr("&Discard")});
+    // A failed write has been told; the window stays so nothing is lost.
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !leave())) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void ViewCurrentDialog::keyPressEvent(QKeyEvent* event) {

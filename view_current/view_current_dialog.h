@@ -15,11 +15,11 @@ namespace kivra {
 
 class CurrentEntriesModel;
 
-// The View Current window: the log's entries, sorted, to delete one by one or all at once;
-// "Return" writes what is left back to the log. It never reads the log itself: the opener fills
-// it. The opener owns it and discards it when it closes. The find box shows only the entries
-// that hold the words typed; a double-click or Enter on an entry leaves as "Return" does and
-// names the entry, whose item the main window then shows.
+// The View Current window: the log's entries, sorted, to delete one by one or all at once, or to
+// mend the description of; "Return" writes what is left back to the log. It never reads the log
+// itself: the opener fills it. The opener owns it and discards it when it closes. The find box
+// shows only the entries that hold the words typed; a double-click or Enter on an entry leaves as
+// "Return" does and names the entry, whose item the main window then shows.
 class ViewCurrentDialog : public QDialog {
     Q_OBJECT
 
@@ -43,12 +43,23 @@ public:
     // The entry the user went to, whole as in the log; empty when the window was left otherwise.
     const QString& chosenEntry() const { return chosenEntry_; }
 
+    // Whether an entry was deleted or mended since the window opened (or since "Clear All").
+    bool changed() const { return entryDeleted_ || entryEdited_; }
+
+public slots:
+    // The size is kept for the next opening, whichever way the window is left.
+    void done(int result) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The close control and Alt+F4: after a change, asks whether to write it back.
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void deleteEntry();
+    // F2: the selected entry's description in a box over it; Enter keeps it, Esc drops it.
+    void editEntry();
     void clearAll();
     // "Return": false when the rewrite failed and the window stays.
     bool leave();
@@ -58,6 +69,8 @@ private slots:
 
 private:
     void createControls();
+    // A description still being edited is kept, as a click elsewhere keeps it.
+    void keepEdit();
     int selectedRow() const;
 
     EntryLog log_;
@@ -72,6 +85,7 @@ private:
     // An emptied list is written back only when the user deleted the entries one by one; after
     // "Clear All" the log stays deleted.
     bool entryDeleted_ = false;
+    bool entryEdited_ = false;
 };
 
 }  // namespace kivra

@@ -7,8 +7,8 @@ namespace kivra::widgets {
 namespace {
 
 SaveAsRequest makeRequest(QWidget* parent, const QString& title, const QString& filter,
-                          const QString& fileName) {
-    SaveAsRequest request{parent, title, {}, {}, fileName};
+                          const QString& fileName, int selectedFilter) {
+    SaveAsRequest request{parent, title, {}, {}, fileName, selectedFilter};
     const QStringList parts = filter.split(u'|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         request.filters.append(parts[i]);
@@ -17,7 +17,9 @@ SaveAsRequest makeRequest(QWidget* parent, const QString& title, const QString& 
     return request;
 }
 
-std::optional<QString> showReal(const SaveAsRequest& request) {
+using Seam = DialogSeam<std::optional<SaveAsChoice>, SaveAsRequest>;
+
+std::optional<SaveAsChoice> showReal(const SaveAsRequest& request) {
     QFileDialog dialog(request.parent, request.title);
     // Qt's own dialog: the same on every desktop, and it honours the title.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -29,13 +31,23 @@ std::optional<QString> showReal(const SaveAsRequest& request) {
         QStringList patterns;
         for (const QString& pattern : request.patterns[i].split(u';', Qt::SkipEmptyParts))
             patterns.append(pattern.trimmed());
-        nameFilters.append(CaseBlindNameFilter(request.filters[i], patterns));
+        // A change of filter gives a typed name the first pattern's extension: "list.txt", not
+        // "list.[tT][xX][tT]".
+        QString nameFilter = CaseBlindNameFilter(request.filters[i], patterns);
+        nameFilter.insert(nameFilter.lastIndexOf(u'(') + 1, patterns.first().toLower() + u' ');
+        nameFilters.append(nameFilter);
     }
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(nameFilters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < nameFilters.size())
+        dialog.selectNameFilter(nameFilters[request.selectedFilter]);
     dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first();
+    // With the details hidden, Qt 6.4 names the selected filter as shown, without its patterns.
+    const QString selected = dialog.selectedNameFilter();
+    qsizetype filter = nameFilters.indexOf(selected);
+    if (filter < 0) filter = request.filters.indexOf(selected);
+    return SaveAsChoice{dialog.selectedFiles().first(), static_cast<int>(filter)};
 }
 
 }  // namespace
@@ -58,16 +70,14 @@ QString CaseBlindNameFilter(const QString& shown, const QStringList& patterns) {
 }
 
 bool SaveAsDialog::exec(QWidget* parent) {
-    const SaveAsRequest request = makeRequest(parent, title, filter, fileName);
-    const std::optional<QString> chosen =
-        DialogSeam<std::optional<QString>, SaveAsRequest>::show(request, showReal);
+    const SaveAsRequest request = makeRequest(parent, title, filter, fileName, filterIndex);
+    const std::optional<SaveAsChoice> chosen = Seam::show(request, showReal);
     if (!chosen) return false;
-    fileName = QDir::toNativeSeparators(*chosen);
+    fileName = QDir::toNativeSeparators(chosen->path);
+    filterIndex = chosen->filter;
     return true;
 }
 
-void SetSaveAsHandler(SaveAsHandler handler) {
-    DialogSeam<std::optional<QString>, SaveAsRequest>::setHandler(std::move(handler));
-}
+void SetSaveAsHandler(SaveAsHandler handler) { Seam::setHandler(std::move(handler)); }
 
 }  // namespace kivra::widgets

@@ -14,17 +14,26 @@ namespace kivra::widgets {
 struct SaveAsRequest {
     QWidget* parent = nullptr;
     QString title;
-    QStringList filters;   // "Plain Text (*.txt)", ... as the user sees them
-    QStringList patterns;  // "*.TXT", ... one per filter
-    QString fileName;      // the proposed name
+    QStringList filters;     // "Plain Text (*.txt)", ... as the user sees them
+    QStringList patterns;    // "*.TXT", ... one per filter
+    QString fileName;        // the proposed name
+    int selectedFilter = 0;  // the filter selected as the dialog opens
+};
+
+// What the user chose: the path, and the filter selected at that moment.
+struct SaveAsChoice {
+    QString path;
+    int filter = 0;
 };
 
 // The Save As dialog of the main window: `filter` in "description|pattern|description|pattern"
-// form, `fileName` proposed and, after a choice, the full path chosen.
+// form, `fileName` proposed and, after a choice, the full path chosen; `filterIndex` the filter
+// selected as it opens and, after a choice, the one selected then.
 class SaveAsDialog {
 public:
     QString filter;
     QString fileName;
+    int filterIndex = 0;
     QString title = QStringLiteral("Save As");
 
     // Shows the modal dialog; true when the user chose a name (then in fileName), false on a
@@ -32,9 +41,9 @@ public:
     bool exec(QWidget* parent);
 };
 
-// Tests answer Save As dialogs ahead of time: a path, or nullopt for a cancel. An empty handler
+// Tests answer Save As dialogs ahead of time: a choice, or nullopt for a cancel. An empty handler
 // restores the real dialog.
-using SaveAsHandler = DialogSeam<std::optional<QString>, SaveAsRequest>::Handler;
+using SaveAsHandler = DialogSeam<std::optional<SaveAsChoice>, SaveAsRequest>::Handler;
 void SetSaveAsHandler(SaveAsHandler handler);
 
 // "*.TXT" as a pattern that matches any letter case: "*.[tT][xX][tT]".

@@ -30,9 +30,10 @@ struct Export {
     test::ScriptedMessages messages;
     test::ScriptedSaveAs saveAs;
     void run() { window.findChild<QAction*>("exportAction")->trigger(); }
-    // Exports to `name` in outDir; what that file then holds.
-    QByteArray to(const QString& name) {
-        saveAs.queueChoice(outDir.filePath(name));
+    // Exports to `name` in outDir, `filter` selected (else the one proposed); what that file then
+    // holds.
+    QByteArray to(const QString& name, int filter = -1) {
+        saveAs.queueChoice(outDir.filePath(name), filter);
         run();
         return test::FileBytes(outDir.filePath(name));
     }
@@ -58,6 +59,7 @@ TEST(Export, RefusalsAndFailuresWriteNothingAndNameThePath) {
     EXPECT_EQ(e.saveAs.shown()[0].filters,
               QStringList({"Plain Text (*.txt)", "Rich Text (*.rtf)"}));
     EXPECT_EQ(e.saveAs.shown()[0].patterns, QStringList({"*.TXT", "*.RTF"}));
+    EXPECT_EQ(e.saveAs.shown()[0].selectedFilter, 1);  // Rich Text, as "INDEX" is written
     EXPECT_TRUE(QDir(e.outDir.path()).isEmpty());
     e.to("missing-dir/list.txt");
     ASSERT_EQ(e.messages.shown().size(), 3);
@@ -73,17 +75,30 @@ TEST(Export, RefusalsAndFailuresWriteNothingAndNameThePath) {
     for (int i : {3, 4}) EXPECT_TRUE(e.messages.shown()[i].text.endsWith("File too large")) << i;
 }
 
-// The name alone decides; text is the log's own bytes with CR LF; an old file is replaced.
-TEST(Export, TheNameDecidesTheFormat) {
+// A name's extension decides, a name without one takes the filter selected (Rich Text unless
+// changed) and is written as typed; text is the log's own bytes with CR LF; an old file is
+// replaced.
+TEST(Export, TheNameOrTheFilterDecidesTheFormat) {
+    constexpr int kPlain = 0, kRich = 1, kProposed = -1;
+    const struct {
+        const char* name;
+        int filter;
+        bool text;
+    } rows[] = {
+        {"INDEX", kProposed, false}, {"INDEX", kPlain, true},      {"notes-export", kPlain, true},
+        {"mytxt", kProposed, false}, {"list.Txt", kRich, true},    {"notes.TXT", kProposed, true},
+        {"a.rtf", kPlain, false},    {"list.text", kPlain, false},
+    };
     Export e;
     e.logDir.writeBytes(kLog);
-    for (const char* name : {"INDEX", "list.Txt", "mytxt", "list.text", "notes.TXT", "a.rtf"}) {
-        ASSERT_TRUE(test::WriteFile(e.outDir.filePath(name), "old"));
-        const QByteArray written = e.to(name);
-        if (QString(name).toUpper().endsWith("TXT")) {
-            EXPECT_EQ(written, kText) << name;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.name << " under filter " << row.filter);
+        ASSERT_TRUE(test::WriteFile(e.outDir.filePath(row.name), "old"));
+        const QByteArray written = e.to(row.name, row.filter);
+        if (row.text) {
+            EXPECT_EQ(written, kText);
         } else {
-            EXPECT_EQ(test::ReadRtfText(written).paragraphs, kLines) << name;
+            EXPECT_EQ(test::ReadRtfText(written).paragraphs, kLines);
         }
     }
     EXPECT_TRUE(e.messages.shown().isEmpty());

@@ -32,6 +32,7 @@
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
 #include "widgets/readable_grey.h"
+#include "widgets/settings.h"
 
 namespace kivra {
 namespace {
@@ -334,7 +335,7 @@ TEST_F(MainWindowTest, AStartInAVanishedDirectoryShowsHome) {
 }
 
 // Each control looks otherwise with the focus: the drive list from the start, the file list with
-// no file current, the button clicked.
+// no file current, the button clicked. The window opens at its designed size.
 TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
     for (QWidget* control :
          QList<QWidget*>{drives, dirs, files, window->findChild<QPushButton*>("quitButton")}) {
@@ -344,7 +345,6 @@ TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
         box->setFocus();
         EXPECT_NE(focused, control->grab().toImage()) << control->objectName().toStdString();
     }
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->centralWidget()->size(), QSize(534, 439));
     QStringList order;
     for (QWidget* w = drives; order.size() < 5; w = w->nextInFocusChain())
@@ -681,6 +681,70 @@ TEST_P(ShowPath, AsIfTheUserWentThere) {
     for (const auto& shown : messages.shown()) EXPECT_TRUE(shown.text.contains(path));
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, ShowPath, ::testing::ValuesIn(kShowRows), kRowName);
+
+// The main window or View Current made larger by a drag or maximised: the list takes the room,
+// the button keeps to the bottom right corner; back at the smallest, the designed size, every
+// control is where the design has it. The next window opens as this one closed, unless the size
+// does not fit the screen.
+const struct GrowRow {
+    const char* name;
+    bool viewCurrent;
+    std::function<void(QWidget*)> grow;
+    bool reopensGrown = true;
+} kGrowRows[] = {
+    {"main window, dragged larger", false,
+     [](QWidget* w) { w->resize(w->size() + QSize(200, 90)); }},
+    {"main window, maximised", false, [](QWidget* w) { w->showMaximized(); }},
+    {"main window, larger than the screen", false, [](QWidget* w) { w->resize(3000, 3000); },
+     false},
+    {"View Current, dragged larger", true,
+     [](QWidget* w) { w->resize(w->size() + QSize(90, 200)); }},
+    {"View Current, maximised", true, [](QWidget* w) { w->showMaximized(); }},
+};
+using Growing = Rows<GrowRow>;
+TEST_P(Growing, TheListTakesTheRoomAndTheSizeIsKept) {
+    const GrowRow& row = GetParam();
+    const auto open = [&]() -> std::unique_ptr<QWidget> {
+        if (row.viewCurrent) return std::make_unique<ViewCurrentDialog>(window.get(), logDir.log());
+        return std::make_unique<MainWindow>(logDir.log());
+    };
+    const auto part = [&](QWidget* w, const char* list, const char* button) {
+        w->show();
+        return w->findChild<QWidget*>(row.viewCurrent ? list : button);
+    };
+    std::unique_ptr<QWidget> grown = open(), again;
+    const QWidget* list = part(grown.get(), "entryList", "fileList");
+    const QWidget* button = part(grown.get(), "returnButton", "quitButton");
+    const auto places = [](const QWidget* client) {
+        QList<QRect> rects;
+        for (const QWidget* control : client->findChildren<QWidget*>())
+            rects.append(control->geometry());
+        return rects;
+    };
+    const QSize smallest = grown->size(), designed = list->parentWidget()->size();
+    const QList<QRect> design = places(list->parentWidget());
+    const QRect listBefore = list->geometry(), buttonBefore = button->geometry();
+    EXPECT_EQ(grown->minimumSize(), smallest);
+    row.grow(grown.get());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grown->size() != smallest; }));
+    const QSize gained = list->parentWidget()->size() - designed;
+    EXPECT_EQ(list->height(), listBefore.height() + gained.height());
+    EXPECT_GT(list->width(), listBefore.width() + gained.width() / 2);
+    EXPECT_EQ(button->geometry(), buttonBefore.translated(gained.width(), gained.height()));
+    const QSize kept = grown->isMaximized() ? grown->normalGeometry().size() : grown->size();
+    const bool maximised = grown->isMaximized();
+    grown->close();
+
+    list = part((again = open()).get(), "entryList", "fileList");
+    EXPECT_EQ(again->isMaximized(), maximised);
+    again->showNormal();
+    EXPECT_EQ(again->size(), row.reopensGrown ? kept : smallest);
+    again->resize(smallest);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return again->size() == smallest; }));
+    EXPECT_EQ(places(list->parentWidget()), design);
+    widgets::UserSettings().clear();
+}
+INSTANTIATE_TEST_SUITE_P(MainWindow, Growing, ::testing::ValuesIn(kGrowRows), kRowName);
 
 const Step kCtrlQ = [](auto& t) { QTest::keyClick(t.box, Qt::Key_Q, Qt::ControlModifier); };
 // Each way out, with the box empty or the question answered Record, Discard or Cancel.

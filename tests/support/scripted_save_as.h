@@ -7,24 +7,28 @@
 
 namespace kivra::test {
 
-// Answers every Save As dialog without showing it: the queued paths in order, then cancels.
-// Records what each dialog was asked to show.
+// Answers every Save As dialog without showing it: the queued paths in order, each with the
+// filter given or else the one the dialog opened with, then cancels. Records what each dialog was
+// asked to show.
 class ScriptedSaveAs {
 public:
     ScriptedSaveAs() {
         widgets::SetSaveAsHandler([this](const widgets::SaveAsRequest& request) {
             shown_.append(request);
-            return answers_.isEmpty() ? std::nullopt : std::optional(answers_.takeFirst());
+            if (answers_.isEmpty()) return std::optional<widgets::SaveAsChoice>();
+            widgets::SaveAsChoice choice = answers_.takeFirst();
+            if (choice.filter < 0) choice.filter = request.selectedFilter;
+            return std::optional(choice);
         });
     }
     ~ScriptedSaveAs() { widgets::SetSaveAsHandler({}); }
     Q_DISABLE_COPY(ScriptedSaveAs)
 
-    void queueChoice(const QString& path) { answers_.append(path); }
+    void queueChoice(const QString& path, int filter = -1) { answers_.append({path, filter}); }
     const QList<widgets::SaveAsRequest>& shown() const { return shown_; }
 
 private:
-    QList<QString> answers_;
+    QList<widgets::SaveAsChoice> answers_;
     QList<widgets::SaveAsRequest> shown_;
 };
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFont>
 #include <QLabel>
@@ -112,47 +114,130 @@ Act pressing(std::initializer_list<Qt::Key> keys) {
     };
 }
 
-// What "Return" (or the close control) leaves in the log after what the user did. The list opens
-// with the focus frame on its first entry; the keys select what they land on. A ten-megabyte line
-// is shown short, in a row as high as the others, and written back whole.
+// F2 on the entry in `row` (else "Edit Entry" from its menu), `typed` put in place of the
+// description shown in the box, as a paste does, and `key`: Enter keeps it, Esc drops it.
+Act editing(int row, const QString& typed, Qt::Key key = Qt::Key_Return, bool byMenu = false) {
+    return [=](ViewCurrentDialog& form) {
+        QListView* list = form.entryList();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // an earlier box
+        list->setCurrentIndex(list->model()->index(row, 0));
+        if (!byMenu)
+            QTest::keyClick(list, Qt::Key_F2);
+        else if (list->contextMenuPolicy() == Qt::ActionsContextMenu && !list->actions().empty())
+            list->actions()[0]->trigger();
+        auto* box = list->findChild<QLineEdit*>("entryEditor");
+        ASSERT_TRUE(box && box->hasFocus());
+        EXPECT_FALSE(box->text().contains(" - ")) << "the path part is not in the box";
+        box->selectAll();
+        box->insert(typed);
+        QTest::keyClick(box, key);
+        QCoreApplication::processEvents();  // the box's Enter is taken after the key
+    };
+}
+
+// What the user did, then the way out: "Return", the close control (or Alt+F4: the close the
+// system sends) with the question answered.
+enum class Out { Return, Close, SystemClose };
+
+// What leaving leaves in the log after what the user did. The list opens with the focus frame on
+// its first entry; the keys select what they land on. A ten-megabyte line is shown short, in a row
+// as high as the others, and written back whole. "%1" is a folder whose name holds " - ".
 TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     const QByteArray longLine = "C:\\x - " + QByteArray(10 << 20, '\xE9');
+    constexpr auto kWrite = QMessageBox::Yes, kDiscard = QMessageBox::No,
+                   kCancel = QMessageBox::Cancel;
     const struct {
         const char* name;
         Act act;
-        bool byReturn;
+        Out out;
         QByteArray expected;       // "-" for no log at all
         QByteArray byOthers = {};  // the log another copy leaves before "Return"; "-" deletes it
         QByteArray before = kThree;
+        QMessageBox::StandardButton answer = kWrite;  // to Clear All and to the close question
+        bool asked = false;                           // whether closing asked
     } rows[] = {
-        {"Return on a zero-byte log", nothing, true, "", {}, ""},
-        {"Return, no change: sorted", nothing, true, "A - 1\r\nb - 2\r\nc - 3\r\n"},
-        {"Return after a deletion", deleting(1), true, "A - 1\r\nc - 3\r\n"},
-        {"Return after deleting all one by one", deleteAll, true, ""},
-        {"Return after Clear All", clearAll, true, "-"},
-        {"close control after deleting all", deleteAll, false, kThree},
-        {"close control after Clear All, the find only spaces", finding("  ", clearAll), false,
+        {"Return on a zero-byte log", nothing, Out::Return, "", {}, ""},
+        {"Return, no change: sorted", nothing, Out::Return, "A - 1\r\nb - 2\r\nc - 3\r\n"},
+        {"Return after a deletion", deleting(1), Out::Return, "A - 1\r\nc - 3\r\n"},
+        {"Return after deleting all one by one", deleteAll, Out::Return, ""},
+        {"Return after Clear All", clearAll, Out::Return, "-"},
+        {"close control, no change", nothing, Out::Close, kThree},
+        {"close control after deleting all, Discard",
+         deleteAll,
+         Out::Close,
+         kThree,
+         {},
+         kThree,
+         kDiscard,
+         true},
+        {"close control after a deletion, Write",
+         deleting(1),
+         Out::Close,
+         "A - 1\r\nc - 3\r\n",
+         {},
+         kThree,
+         kWrite,
+         true},
+        {"Alt+F4 after a deletion, Cancel",
+         deleting(1),
+         Out::SystemClose,
+         kThree,
+         {},
+         kThree,
+         kCancel,
+         true},
+        {"Alt+F4 after an edit, Write",
+         editing(0, "one"),
+         Out::SystemClose,
+         "A - one\r\nb - 2\r\nc - 3\r\n",
+         {},
+         kThree,
+         kWrite,
+         true},
+        {"close control after an edit, Discard",
+         editing(0, "one"),
+         Out::Close,
+         kThree,
+         {},
+         kThree,
+         kDiscard,
+         true},
+        {"close control after Clear All, the find only spaces", finding("  ", clearAll), Out::Close,
          "-"},
-        {"Return after another copy's append", deleting(1), true, "a - 0\r\nA - 1\r\nc - 3\r\n",
-         kThree + "a - 0\r\n"},
-        {"Return after another copy's rewrite: a deleted twin goes once", deleting(1), true,
+        {"F2, Enter, Return: the path and its own bytes kept",
+         [](ViewCurrentDialog& f) { editing(0, "mended")(f), editing(1, "zwei")(f); },
+         Out::Return,
+         "%1/a - b - mended\r\ncaf\xE9 - zwei\r\n",
+         {},
+         "caf\xE9 - two\r\n%1/a - b - old\r\n"},
+        {"F2, Esc", editing(0, "one", Qt::Key_Escape), Out::Close, kThree},
+        {"Edit Entry in a find, a paste of lines, Return",
+         finding("b", editing(0, "x\r\ny\nz", Qt::Key_Return, true)), Out::Return,
+         "A - 1\r\nb - x y z\r\nc - 3\r\n"},
+        {"Edit Entry twice, Return after another copy's append",
+         [](ViewCurrentDialog& f) { editing(2, "three")(f), editing(2, "drei")(f); }, Out::Return,
+         "A - 1\r\nb - 2\r\nc - drei\r\nd - 4\r\n", kThree + "d - 4\r\n"},
+        {"Return after another copy's append", deleting(1), Out::Return,
+         "a - 0\r\nA - 1\r\nc - 3\r\n", kThree + "a - 0\r\n"},
+        {"Return after another copy's rewrite: a deleted twin goes once", deleting(1), Out::Return,
          "A - 1\r\nb - 2\r\nc - 3\r\nd - 4\r\n", "c - 3\r\nb - 2\r\nd - 4\r\nA - 1\r\nb - 2\r\n"},
-        {"Return after another copy deleted the log", deleting(1), true, "A - 1\r\nc - 3\r\n", "-"},
-        {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}), true,
-         "b - 2\r\nc - 3\r\n"},
-        {"Up on the first", pressing({Qt::Key_Up}), true, "b - 2\r\nc - 3\r\n"},
-        {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), true,
+        {"Return after another copy deleted the log", deleting(1), Out::Return,
+         "A - 1\r\nc - 3\r\n", "-"},
+        {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}),
+         Out::Return, "b - 2\r\nc - 3\r\n"},
+        {"Up on the first", pressing({Qt::Key_Up}), Out::Return, "b - 2\r\nc - 3\r\n"},
+        {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), Out::Return,
          "A - 1\r\nc - 3\r\n"},
-        {"a deletion in a find keeps the hidden", finding("3", deleting(0)), true,
+        {"a deletion in a find keeps the hidden", finding("3", deleting(0)), Out::Return,
          "A - 1\r\nb - 2\r\n"},
-        {"Clear All in a find", finding("b", clearAll), true, "A - 1\r\nb - 2\r\nc - 3\r\n"},
+        {"Clear All in a find", finding("b", clearAll), Out::Return, "A - 1\r\nb - 2\r\nc - 3\r\n"},
         {"Esc clears the find",
          finding("3",
                  [](ViewCurrentDialog& f) {
                      QTest::keyClick(f.findEdit(), Qt::Key_Escape);
                      deleteRow(f, 0);
                  }),
-         true, "b - 2\r\nc - 3\r\n"},
+         Out::Return, "b - 2\r\nc - 3\r\n"},
         {"a ten-megabyte line",
          [](ViewCurrentDialog& f) {
              const QString shown = listed(f)[1];
@@ -163,7 +248,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
                        f.entryList()->visualRect(model->index(1, 0)).height());
              deleteRow(f, 0);
          },
-         true,
+         Out::Return,
          longLine + "\r\n",
          {},
          "b - 2\r\n" + longLine + "\r\n"},
@@ -177,8 +262,10 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempLogDir dir;
-        ScriptedMessages messages(QMessageBox::Yes);
-        dir.writeBytes(row.before);
+        ScriptedMessages messages(row.answer);
+        const QByteArray folder = dir.path().toUtf8();
+        ASSERT_TRUE(QDir(dir.path()).mkdir("a - b"));
+        dir.writeBytes(QByteArray(row.before).replace("%1", folder));
         const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
         ASSERT_TRUE(form);
         EXPECT_EQ(listed(*form).size(), row.before.count('\n'));
@@ -188,9 +275,21 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         row.act(*form);
         if (row.byOthers == "-") QFile::remove(dir.logFile());
         if (!row.byOthers.isEmpty() && row.byOthers != "-") dir.writeBytes(row.byOthers);
-        row.byReturn ? form->returnButton()->click() : void(form->close());
-        EXPECT_FALSE(form->isVisible());
-        EXPECT_EQ(QFile::exists(dir.logFile()) ? dir.bytes() : "-", row.expected);
+        if (row.out == Out::Return) form->returnButton()->click();
+        if (row.out == Out::Close) form->close();
+        if (row.out == Out::SystemClose) {
+            QCloseEvent close;  // to the window, as the title bar's control and Alt+F4 send it
+            QApplication::sendEvent(form->windowHandle(), &close);
+        }
+        EXPECT_EQ(form->isVisible(), row.asked && row.answer == kCancel);
+        EXPECT_EQ(std::count_if(messages.shown().begin(), messages.shown().end(),
+                                [](const auto& m) {
+                                    return m.text == "Write the changes back to the log?" &&
+                                           m.yes == "&Write" && m.no == "&Discard";
+                                }),
+                  row.asked ? 1 : 0);
+        EXPECT_EQ(QFile::exists(dir.logFile()) ? dir.bytes() : "-",
+                  QByteArray(row.expected).replace("%1", folder));
         EXPECT_EQ(test::FileBytes(home.filePath("Trash/files/KVtemp.dat")),
                   row.expected == "-" ? row.before : "");
         EXPECT_EQ(test::FileBytes(home.filePath("Trash/info/KVtemp.dat.trashinfo"))
