@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,6 +25,7 @@
 #include "core/note_import.h"
 #include "help/help_dialog.h"
 #include "platform/directory_reader.h"
+#include "platform/file_origin.h"
 #include "platform/native_path.h"
 #include "view_current/view_current_dialog.h"
 #include "widgets/directory_list.h"
@@ -33,6 +35,7 @@
 #include "widgets/message_box.h"
 #include "widgets/note_marks.h"
 #include "widgets/open_files_dialog.h"
+#include "widgets/settings.h"
 #include "widgets/twips.h"
 
 namespace kivra {
@@ -42,6 +45,11 @@ namespace {
 constexpr int kLabelWidth = 64;
 constexpr int kClientWidth = 8016;
 constexpr int kClientHeight = 6588;
+// How far the description moves down while the "From:" line shows.
+constexpr int kOriginShift = 216;
+
+const QKeySequence kInsertOriginKey(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
+constexpr QLatin1StringView kWriteNotesKey("writeNotesIntoFiles");
 
 // So the import's box fits on the screen however many files were picked.
 constexpr qsizetype kListedFiles = 15;
@@ -123,8 +131,22 @@ void MainWindow::createControls() {
     pathLabel_->setGeometry(scale_.rect(1332, 396, 6132, 192));
     pathLabel_->setTextFormat(Qt::PlainText);
     pathLabel_->setAccessibleName(tr("File/Path: "));
+    pathLabel_->installEventFilter(this);
 
-    auto* descriptionCaption = new QLabel(tr("Description:"), fileInfoBox);
+    // Under the path, for an item that has an origin only.
+    originCaption_ = new QLabel(tr("From:"), fileInfoBox);
+    originCaption_->setObjectName(QStringLiteral("originCaption"));
+    originCaption_->setGeometry(scale_.rect(360, 612, 768, 192));
+    originCaption_->hide();
+    originLabel_ = new QLabel(fileInfoBox);
+    originLabel_->setObjectName(QStringLiteral("originLabel"));
+    originLabel_->setGeometry(scale_.rect(1332, 612, 6132, 192));
+    originLabel_->setTextFormat(Qt::PlainText);
+    originLabel_->setAccessibleName(tr("Downloaded from"));
+    originLabel_->hide();
+    originLabel_->installEventFilter(this);
+
+    auto* descriptionCaption = descriptionCaption_ = new QLabel(tr("Description:"), fileInfoBox);
     descriptionCaption->setObjectName(QStringLiteral("descriptionCaption"));
     descriptionCaption->setGeometry(scale_.rect(360, 756, 912, 192));
 
@@ -134,6 +156,9 @@ void MainWindow::createControls() {
     descriptionEdit_->setGeometry(scale_.rect(1296, 720, 6132, 288));
     descriptionEdit_->setMaxLength(std::numeric_limits<int>::max());  // Qt's default is 32,767
     descriptionEdit_->installEventFilter(this);
+    descriptionEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(descriptionEdit_, &QWidget::customContextMenuRequested, this,
+            &MainWindow::showDescriptionMenu);
 
     quitButton_ = new QPushButton(tr("&Quit"), client);
     quitButton_->setObjectName(QStringLiteral("quitButton"));
@@ -142,7 +167,8 @@ void MainWindow::createControls() {
     quitButton_->setAutoDefault(false);
 
     for (QWidget* w :
-         std::initializer_list<QWidget*>{fileInfoBox, pathCaption, pathLabel_, descriptionCaption})
+         std::initializer_list<QWidget*>{fileInfoBox, pathCaption, pathLabel_, originCaption_,
+                                         originLabel_, descriptionCaption})
         w->setFocusPolicy(Qt::NoFocus);
     setTabOrder(driveList_, directoryList_);
     setTabOrder(directoryList_, fileList_);
@@ -195,6 +221,17 @@ void MainWindow::createMenus() {
                                     QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::exportLog));
     windowShortcuts_.append(addItem(file, "viewCurrentAction", tr("View Current"),
                                     QKeySequence(Qt::CTRL | Qt::Key_V), &MainWindow::viewCurrent));
+    if (platform::kFileComments) {
+        QAction* notes = file->addAction(tr("Write Notes into Files"));
+        notes->setObjectName(QStringLiteral("writeNotesAction"));
+        notes->setCheckable(true);
+        writeNotes_ = widgets::UserSettings().value(kWriteNotesKey, false).toBool();
+        notes->setChecked(writeNotes_);
+        connect(notes, &QAction::toggled, this, [this](bool on) {
+            writeNotes_ = on;
+            widgets::UserSettings().setValue(kWriteNotesKey, on);
+        });
+    }
     QAction* separator = file->addSeparator();
     separator->setObjectName(QStringLiteral("fileSeparator"));
     windowShortcuts_.append(addItem(file, "quitAction", tr("Quit"),
@@ -218,6 +255,7 @@ void MainWindow::createKeys() {
     addKey(QKeySequence(Qt::ALT | Qt::Key_Up), [this] { directoryList_->openParent(); });
     // The file managers' key.
     addKey(QKeySequence(Qt::CTRL | Qt::Key_H), [this] { setShowHidden(!showHidden_); });
+    addKey(kInsertOriginKey, &MainWindow::insertOrigin);
     // As on the Linux desktops, beside Alt+F.
     addKey(QKeySequence(Qt::Key_F10),
            [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
@@ -236,19 +274,41 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     }
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move) {
+        // The origin's line keeps to the path's column, and its text to its width.
+        if (watched == pathLabel_)
+            originLabel_->setGeometry(pathLabel_->x(), originLabel_->y(), pathLabel_->width(),
+                                      originLabel_->height());
+        else if (watched == originLabel_)
+            elideOrigin();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool MainWindow::appendDescription(const QString& pathPart) {
+bool MainWindow::appendDescription(const QString& pathPart, const QByteArray& native) {
     const QString line = pathPart + QStringLiteral(" - ") + descriptionEdit_->text();
     const LogStamp before = LogStamp::of(log_.logPath());
     const LogResult result = log_.appendEntry(line);
     if (result) {
         noteAppended({line}, before);
+        if (writeNotes_ && !native.isEmpty()) writeNote(pathPart, native, descriptionEdit_->text());
         return true;
     }
     widgets::ShowWarning(this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, line));
     return false;
+}
+
+void MainWindow::writeNote(const QString& pathPart, const QByteArray& native, const QString& text) {
+    const QString reason = platform::WriteFileComment(native, text.toUtf8());
+    if (reason.isEmpty() || std::exchange(noteFailureTold_, true)) return;
+    // Said once the move is done: the move never waits on the box.
+    QTimer::singleShot(0, this, [this, pathPart, reason] {
+        widgets::ShowWarning(
+            this, tr("The description of %1 is in the log, but it could not be written into the "
+                     "item itself: %2\n\nLater failures to write a note into a file are not told "
+                     "again until the program starts anew.")
+                      .arg(pathPart, reason));
+    });
 }
 
 QString MainWindow::pathPartOfMove() const {
@@ -266,7 +326,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
          .no = tr("&Discard")});
     // A failed append has been told; the window stays so the text can still be saved.
     if (answer == QMessageBox::Cancel ||
-        (answer == QMessageBox::Yes && !appendDescription(pathPart))) {
+        (answer == QMessageBox::Yes &&
+         !appendDescription(pathPart, fileList_->nativePathOfCurrent()))) {
         event->ignore();
         return;
     }
@@ -345,13 +406,55 @@ void MainWindow::showNotesOfCurrent() {
                               : currentIsFile_       ? fileList_->currentDescriptions()
                                                      : directoryList_->currentDescriptions();
     // Grey text only: the box stays empty, so moving on records nothing.
-    descriptionEdit_->setPlaceholderText(notes.isEmpty() ? QString() : notes.last());
+    descriptionEdit_->setPlaceholderText(notes.isEmpty() ? origin_.comment : notes.last());
     QString tip = notes.isEmpty() ? currentPath_ : widgets::NotesTip(currentPath_, notes);
+    if (notes.isEmpty() && !origin_.comment.isEmpty())
+        tip +=
+            tr("\n\nThe grey hint is the comment kept in the item itself (user.xdg.comment), "
+               "as a file manager or another program set it.");
     if (currentIsFile_ && fileList_->currentFileGone()) tip += tr("\n\nIt no longer exists.");
     pathLabel_->setToolTip(tip);
     // Read out whole and in its real case, as the tooltip shows it, but as plain text.
     pathLabel_->setAccessibleName(tr("File/Path: ") + currentPath_);
     pathLabel_->setAccessibleDescription(widgets::NotesAccessibleText(notes));
+}
+
+void MainWindow::readOrigin() {
+    origin_ = ReadFileOrigin(currentNative_);
+    const bool shown = !origin_.address.isEmpty();
+    if (shown == originLabel_->isHidden()) {
+        const int shift = (shown ? 1 : -1) * scale_.scaledY(kOriginShift);
+        for (QWidget* w : std::initializer_list<QWidget*>{descriptionCaption_, descriptionEdit_})
+            w->move(w->x(), w->y() + shift);
+        originCaption_->setVisible(shown);
+        originLabel_->setVisible(shown);
+    }
+    QString tip = origin_.address;
+    if (!origin_.referrer.isEmpty()) tip += tr("\nLinked from: %1").arg(origin_.referrer);
+    originLabel_->setToolTip(tip);
+    elideOrigin();
+}
+
+void MainWindow::elideOrigin() {
+    originLabel_->setText(originLabel_->fontMetrics().elidedText(origin_.address, Qt::ElideMiddle,
+                                                                 originLabel_->width()));
+}
+
+void MainWindow::insertOrigin() {
+    if (origin_.address.isEmpty()) return;
+    descriptionEdit_->insert(origin_.address);
+    descriptionEdit_->setFocus();
+}
+
+void MainWindow::showDescriptionMenu(const QPoint& position) {
+    const std::unique_ptr<QMenu> menu(descriptionEdit_->createStandardContextMenu());
+    menu->addSeparator();
+    QAction* insert = menu->addAction(tr("Insert Download Address"));
+    insert->setObjectName(QStringLiteral("insertOriginAction"));
+    insert->setShortcut(kInsertOriginKey);
+    insert->setEnabled(!origin_.address.isEmpty());
+    connect(insert, &QAction::triggered, this, &MainWindow::insertOrigin);
+    menu->exec(descriptionEdit_->mapToGlobal(position));
 }
 
 void MainWindow::onDriveChosen() {
@@ -361,25 +464,30 @@ void MainWindow::onDriveChosen() {
 }
 
 void MainWindow::onDirectoryChosen() {
-    if (!descriptionEdit_->text().isEmpty()) appendDescription(pathPartOfMove());
+    if (!descriptionEdit_->text().isEmpty())
+        appendDescription(pathPartOfMove(), fileList_->nativePathOfCurrent());
     followLog();
     fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
     folderWatch_.watch(directoryList_->nativePath());
     driveList_->showDriveOf(directoryList_->path());
     pathLabel_->setText(AbbreviatePath(directoryList_->path(), kLabelWidth));
     currentPath_ = directoryList_->path();
+    currentNative_ = directoryList_->nativePath();
     currentIsFile_ = false;
+    readOrigin();
     showNotesOfCurrent();
     descriptionEdit_->clear();
     descriptionEdit_->setFocus();
 }
 
 void MainWindow::onFileChosen() {
-    if (!descriptionEdit_->text().isEmpty()) appendDescription(currentPath_);
+    if (!descriptionEdit_->text().isEmpty()) appendDescription(currentPath_, currentNative_);
     const QString fullPath = platform::JoinPath(fileList_->path(), fileList_->fileName());
     pathLabel_->setText(AbbreviatePath(fullPath, kLabelWidth));
     currentPath_ = fullPath;
+    currentNative_ = fileList_->nativePathOfCurrent();
     currentIsFile_ = true;
+    readOrigin();
     showNotesOfCurrent();
     descriptionEdit_->clear();
     descriptionEdit_->setFocus();

@@ -17,6 +17,7 @@
 #include "core/description_index.h"
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
+#include "core/file_origin.h"
 #include "core/folder_watch.h"
 #include "core/note_import.h"
 #include "widgets/save_as_dialog.h"
@@ -97,7 +98,11 @@ private:
     // Keys of the window that have no menu item: refresh, the parent directory, the File menu.
     void createKeys();
     // Appends the entry for the item being left; a failure is told to the user, line and all.
-    bool appendDescription(const QString& pathPart);
+    // `native` is the item's path in the file system's bytes, for the note written into it.
+    bool appendDescription(const QString& pathPart, const QByteArray& native);
+    // After the log's line: the description as the item's own comment, when asked for. The
+    // first failure of a session is told once the move is done.
+    void writeNote(const QString& pathPart, const QByteArray& native, const QString& text);
     // The path part a move to another directory records: the file, or the directory with its
     // separator when no file is current.
     QString pathPartOfMove() const;
@@ -114,6 +119,13 @@ private:
     void followDisk();
     // The placeholder and the label's tooltip for the current item.
     void showNotesOfCurrent();
+    // The item just made current: where it came from read, and its "From:" line shown or
+    // hidden; the description moves down to make room for the line.
+    void readOrigin();
+    void elideOrigin();
+    // Ctrl+Shift+O and the box's menu: the cleaned address at the cursor.
+    void insertOrigin();
+    void showDescriptionMenu(const QPoint& position);
 
     const TwipsScale scale_ = TwipsScale::forApplication();
     EntryLog log_;
@@ -121,7 +133,11 @@ private:
     ExportBuffer exportBuffer_;
     widgets::SaveAsDialog saveAsDialog_;
     QString currentPath_;
+    QByteArray currentNative_;
     bool currentIsFile_ = false;
+    FileOrigin origin_;
+    bool writeNotes_ = false;
+    bool noteFailureTold_ = false;
     std::shared_ptr<DescriptionIndex> notes_;
     LogStamp notesStamp_;
     bool logChecked_ = false;
@@ -140,6 +156,9 @@ private:
     widgets::DirectoryList* directoryList_ = nullptr;
     widgets::FileList* fileList_ = nullptr;
     QLabel* pathLabel_ = nullptr;
+    QLabel* originCaption_ = nullptr;
+    QLabel* originLabel_ = nullptr;
+    QLabel* descriptionCaption_ = nullptr;
     QLineEdit* descriptionEdit_ = nullptr;
     QPushButton* quitButton_ = nullptr;
     QMenu* fileMenu_ = nullptr;

@@ -200,6 +200,10 @@ void FileList::mark() {
     if (index_) model_->mark(path_, index_);
 }
 
+QByteArray FileList::nativePathOfCurrent() const {
+    return platform::JoinBytes(native_, fileBytes_);
+}
+
 QStringList FileList::currentDescriptions() const {
     return model_->descriptions(fileBytes_.isEmpty() ? -1 : model_->rowOf(fileBytes_));
 }

@@ -34,6 +34,9 @@ public:
     bool currentFileGone() const { return currentGone_; }
     // The name of the file last made current by fileChosen; empty since `path` was set.
     QString fileName() const { return fileName_; }
+    // The current file's path in the file system's own bytes, or the directory's with its
+    // separator when no file is current.
+    QByteArray nativePathOfCurrent() const;
 
     // The names as listed, for tests and for the keyboard.
     QStringList fileNames() const;
