@@ -10,9 +10,9 @@ namespace kivra {
 // Where a file came from and the comment other programs keep in it, ready to show: empty where
 // there is none.
 struct FileOrigin {
-    QString address;   // cleaned by CleanAddress
-    QString referrer;  // the page the address was linked from, cleaned likewise
-    QString comment;   // one line: control characters made spaces
+    QString address = {};   // cleaned by CleanAddress
+    QString referrer = {};  // the page the address was linked from, cleaned likewise
+    QString comment = {};   // one line: control characters made spaces
 };
 
 // An address as shown and inserted: white space and control characters dropped, and the user

@@ -10,10 +10,10 @@ namespace kivra::platform {
 // file managers keep; on Windows the Zone.Identifier stream browsers write, whole. Each is empty
 // where missing, unreadable or longer than kMaxOriginBytes.
 struct OriginAttributes {
-    QByteArray originUrl;       // user.xdg.origin.url
-    QByteArray referrerUrl;     // user.xdg.referrer.url
-    QByteArray comment;         // user.xdg.comment
-    QByteArray zoneIdentifier;  // path:Zone.Identifier
+    QByteArray originUrl = {};       // user.xdg.origin.url
+    QByteArray referrerUrl = {};     // user.xdg.referrer.url
+    QByteArray comment = {};         // user.xdg.comment
+    QByteArray zoneIdentifier = {};  // path:Zone.Identifier
 };
 
 constexpr qsizetype kMaxOriginBytes = 8 * 1024;

@@ -6,7 +6,8 @@ namespace kivra::platform {
 
 OriginAttributes ReadOriginAttributes(const QByteArray& path) {
     OriginAttributes read;
-    const std::wstring stream = (QString::fromUtf8(path) + u":Zone.Identifier").toStdWString();
+    const std::wstring stream =
+        (QString::fromUtf8(path) + QStringLiteral(":Zone.Identifier")).toStdWString();
     const HANDLE handle =
         CreateFileW(stream.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
