@@ -279,7 +279,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (watched == pathLabel_)
             originLabel_->setGeometry(pathLabel_->x(), originLabel_->y(), pathLabel_->width(),
                                       originLabel_->height());
-        else if (watched == originLabel_)
+        else if (watched == originLabel_ && event->type() == QEvent::Resize)
             elideOrigin();
     }
     return QMainWindow::eventFilter(watched, event);
@@ -423,6 +423,7 @@ void MainWindow::readOrigin() {
     origin_ = ReadFileOrigin(currentNative_);
     const bool shown = !origin_.address.isEmpty();
     if (shown == originLabel_->isHidden()) {
+        // Whatever places the description anew keeps this shift while the line shows.
         const int shift = (shown ? 1 : -1) * scale_.scaledY(kOriginShift);
         for (QWidget* w : std::initializer_list<QWidget*>{descriptionCaption_, descriptionEdit_})
             w->move(w->x(), w->y() + shift);
