@@ -1,6 +1,7 @@
 // One operation per process, so bench/run can read its peak memory from the kernel. Prints the
 // operation's own time in seconds, without the process's start-up.
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFontMetrics>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -16,6 +18,7 @@
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
 #include "core/folder_watch.h"
+#include "main_window/main_window.h"
 #include "view_current/current_entries_model.h"
 #include "view_current/view_current_dialog.h"
 #include "widgets/file_list.h"
@@ -27,7 +30,7 @@ int usage() {
         stderr,
         "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
         "return DIR | find DIR WORD | file-list DIR [LOGDIR] | file-list-newest DIR | index DIR | "
-        "export DIR OUT\n");
+        "export DIR OUT | move DIR\n");
     return 2;
 }
 
@@ -54,6 +57,21 @@ int main(int argc, char** argv) {
         // The list laid out in full, as after a while open.
         if (what == "find")
             for (int i = 0; i < 200; ++i) QApplication::processEvents();
+    }
+    // Moves between the first two files of a folder, in the main window as the user has it.
+    constexpr int kMoves = 1000;
+    QTemporaryDir noLog;
+    std::unique_ptr<kivra::MainWindow> mainWindow;
+    kivra::widgets::FileList* files = nullptr;
+    QByteArrayList names;
+    if (what == "move") {
+        QDir::setCurrent(args[1]);
+        mainWindow = std::make_unique<kivra::MainWindow>(kivra::EntryLog(noLog.path()));
+        mainWindow->show();
+        files = mainWindow->findChild<kivra::widgets::FileList*>(QStringLiteral("fileList"));
+        for (const QString& name : files->fileNames().first(2))
+            names.append(QFile::encodeName(name));
+        for (int i = 0; i < 100; ++i) QApplication::processEvents();
     }
     // The marks' index as the main window holds it once it has read the log.
     auto notes = std::make_shared<kivra::DescriptionIndex>();
@@ -103,6 +121,12 @@ int main(int argc, char** argv) {
         list.show();
         QApplication::processEvents();
         if (list.model()->rowCount() == 0) return 1;
+    } else if (what == "move") {
+        // What a click does: the file made current, its origin read, the frame repainted.
+        for (int i = 0; i < kMoves; ++i) {
+            if (!files->makeCurrent(names[i % 2])) return 1;
+            QApplication::processEvents();
+        }
     } else if (what == "index") {
         if (!notes->load(kivra::EntryLog(args[1]).logPath()) || notes->lineCount() == 0) return 1;
     } else if (what == "export" && args.size() == 3) {

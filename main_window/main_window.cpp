@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,6 +27,7 @@
 #include "core/note_import.h"
 #include "help/help_dialog.h"
 #include "platform/directory_reader.h"
+#include "platform/file_origin.h"
 #include "platform/native_path.h"
 #include "view_current/view_current_dialog.h"
 #include "widgets/directory_list.h"
@@ -48,6 +50,11 @@ constexpr int kLabelWidth = 64;
 constexpr int kClientWidth = 8016;
 constexpr int kClientHeight = 6588;
 const QString kSizeSettings = QStringLiteral("MainWindow");
+// How far the description moves down while the "From:" line shows.
+constexpr int kOriginShift = 216;
+
+const QKeySequence kInsertOriginKey(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
+constexpr QLatin1StringView kWriteNotesKey("writeNotesIntoFiles");
 
 // So the import's box fits on the screen however many files were picked.
 constexpr qsizetype kListedFiles = 15;
@@ -115,9 +122,11 @@ void MainWindow::growControls(const QSize& client) {
     QWidget* frame = pathLabel_->parentWidget();
     layout->add(frame, {0, 1, 1, 1});
     layout->add(quitButton_, widgets::kCornerBottomRight);
-    auto* inFrame = new widgets::GrowingLayout(frame, frame->size());
-    inFrame->add(pathLabel_, {0, 0, 1, 0});
-    inFrame->add(descriptionEdit_, {0, 0, 1, 0});
+    frameLayout_ = new widgets::GrowingLayout(frame, frame->size());
+    frameLayout_->add(pathLabel_, {0, 0, 1, 0});
+    frameLayout_->add(originLabel_, {0, 0, 1, 0});
+    frameLayout_->add(descriptionCaption_, {});
+    frameLayout_->add(descriptionEdit_, {0, 0, 1, 0});
 }
 
 QSize MainWindow::sizeFor(const QFont& font) {
@@ -167,7 +176,20 @@ void MainWindow::createControls() {
     pathLabel_->setTextFormat(Qt::PlainText);
     pathLabel_->setAccessibleName(tr("File/Path: "));
 
-    auto* descriptionCaption = new QLabel(tr("Description:"), fileInfoBox);
+    // Under the path, for an item that has an origin only.
+    originCaption_ = new QLabel(tr("From:"), fileInfoBox);
+    originCaption_->setObjectName(QStringLiteral("originCaption"));
+    originCaption_->setGeometry(scale_.rect(360, 612, 768, 192));
+    originCaption_->hide();
+    originLabel_ = new QLabel(fileInfoBox);
+    originLabel_->setObjectName(QStringLiteral("originLabel"));
+    originLabel_->setGeometry(scale_.rect(1332, 612, 6132, 192));
+    originLabel_->setTextFormat(Qt::PlainText);
+    originLabel_->setAccessibleName(tr("Downloaded from"));
+    originLabel_->hide();
+    originLabel_->installEventFilter(this);
+
+    auto* descriptionCaption = descriptionCaption_ = new QLabel(tr("Description:"), fileInfoBox);
     descriptionCaption->setObjectName(QStringLiteral("descriptionCaption"));
     descriptionCaption->setGeometry(scale_.rect(360, 756, 912, 192));
 
@@ -181,6 +203,9 @@ void MainWindow::createControls() {
     for (QWidget* list : std::initializer_list<QWidget*>{driveList_, directoryList_, fileList_})
         list->installEventFilter(this);
     widgets::KeepPlaceholderReadable(descriptionEdit_);
+    descriptionEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(descriptionEdit_, &QWidget::customContextMenuRequested, this,
+            &MainWindow::showDescriptionMenu);
 
     quitButton_ = new QPushButton(tr("&Quit"), client);
     quitButton_->setObjectName(QStringLiteral("quitButton"));
@@ -189,7 +214,8 @@ void MainWindow::createControls() {
     quitButton_->setAutoDefault(false);
 
     for (QWidget* w :
-         std::initializer_list<QWidget*>{fileInfoBox, pathCaption, pathLabel_, descriptionCaption})
+         std::initializer_list<QWidget*>{fileInfoBox, pathCaption, pathLabel_, originCaption_,
+                                         originLabel_, descriptionCaption})
         w->setFocusPolicy(Qt::NoFocus);
     setTabOrder(driveList_, directoryList_);
     setTabOrder(directoryList_, fileList_);
@@ -243,6 +269,17 @@ void MainWindow::createMenus() {
                                     QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::exportLog));
     windowShortcuts_.append(addItem(file, "viewCurrentAction", tr("View Current"),
                                     QKeySequence(Qt::CTRL | Qt::Key_V), &MainWindow::viewCurrent));
+    if (platform::kFileComments) {
+        QAction* notes = file->addAction(tr("Write Notes into Files"));
+        notes->setObjectName(QStringLiteral("writeNotesAction"));
+        notes->setCheckable(true);
+        writeNotes_ = widgets::UserSettings().value(kWriteNotesKey, false).toBool();
+        notes->setChecked(writeNotes_);
+        connect(notes, &QAction::toggled, this, [this](bool on) {
+            writeNotes_ = on;
+            widgets::UserSettings().setValue(kWriteNotesKey, on);
+        });
+    }
     QAction* separator = file->addSeparator();
     separator->setObjectName(QStringLiteral("fileSeparator"));
     windowShortcuts_.append(addItem(file, "quitAction", tr("Quit"),
@@ -289,6 +326,7 @@ void MainWindow::createKeys() {
         const QScopedValueRollback byKey(keyMove_, true);
         directoryList_->openParent();
     });
+    addKey(kInsertOriginKey, &MainWindow::insertOrigin);
     // As on the Linux desktops, beside Alt+F.
     addKey(QKeySequence(Qt::Key_F10),
            [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
@@ -324,6 +362,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     }
+    // The origin's text follows its line's width.
+    if (watched == originLabel_ && event->type() == QEvent::Resize) elideOrigin();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -335,11 +375,26 @@ bool MainWindow::appendDescription(const ItemPath& pathPart) {
         QByteArray line;
         EncodeLogLine(pathPart.native, rest, line);
         noteAppended(line, before);
+        if (writeNotes_ && !pathPart.native.isEmpty())
+            writeNote(pathPart, descriptionEdit_->text());
         return true;
     }
     widgets::ShowWarning(
         this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, pathPart.text + rest));
     return false;
+}
+
+void MainWindow::writeNote(const ItemPath& item, const QString& text) {
+    const QString reason = platform::WriteFileComment(item.native, text.toUtf8());
+    if (reason.isEmpty() || std::exchange(noteFailureTold_, true)) return;
+    // Said once the move is done: the move never waits on the box.
+    QTimer::singleShot(0, this, [this, path = item.text, reason] {
+        widgets::ShowWarning(
+            this, tr("The description of %1 is in the log, but it could not be written into the "
+                     "item itself: %2\n\nLater failures to write a note into a file are not told "
+                     "again until the program starts anew.")
+                      .arg(path, reason));
+    });
 }
 
 MainWindow::ItemPath MainWindow::pathPartOfMove() const {
@@ -442,14 +497,56 @@ void MainWindow::showNotesOfCurrent() {
                               : currentIsFile_       ? fileList_->currentDescriptions()
                                                      : directoryList_->currentDescriptions();
     // Grey text only: the box stays empty, so moving on records nothing.
-    descriptionEdit_->setPlaceholderText(notes.isEmpty() ? QString() : notes.last());
+    descriptionEdit_->setPlaceholderText(notes.isEmpty() ? origin_.comment : notes.last());
     QString tip = notes.isEmpty() ? currentPath_ : widgets::NotesTip(currentPath_, notes);
+    if (notes.isEmpty() && !origin_.comment.isEmpty())
+        tip +=
+            tr("\n\nThe grey hint is the comment kept in the item itself (user.xdg.comment), "
+               "as a file manager or another program set it.");
     if (vanishedItem_ || (currentIsFile_ && fileList_->currentFileGone()))
         tip += tr("\n\nIt no longer exists.");
     pathLabel_->setToolTip(tip);
     // Read out whole and in its real case, as the tooltip shows it, but as plain text.
     pathLabel_->setAccessibleName(tr("File/Path: ") + currentPath_);
     pathLabel_->setAccessibleDescription(widgets::NotesAccessibleText(notes));
+}
+
+void MainWindow::readOrigin() {
+    origin_ = ReadFileOrigin(currentNative_);
+    const bool shown = !origin_.address.isEmpty();
+    if (shown == originLabel_->isHidden()) {
+        const QPoint shift(0, (shown ? 1 : -1) * scale_.scaledY(kOriginShift));
+        for (QWidget* w : std::initializer_list<QWidget*>{descriptionCaption_, descriptionEdit_})
+            frameLayout_->shift(w, shift);
+        originCaption_->setVisible(shown);
+        originLabel_->setVisible(shown);
+    }
+    QString tip = origin_.address;
+    if (!origin_.referrer.isEmpty()) tip += tr("\nLinked from: %1").arg(origin_.referrer);
+    originLabel_->setToolTip(tip);
+    elideOrigin();
+}
+
+void MainWindow::elideOrigin() {
+    originLabel_->setText(originLabel_->fontMetrics().elidedText(origin_.address, Qt::ElideMiddle,
+                                                                 originLabel_->width()));
+}
+
+void MainWindow::insertOrigin() {
+    if (origin_.address.isEmpty()) return;
+    descriptionEdit_->insert(origin_.address);
+    descriptionEdit_->setFocus();
+}
+
+void MainWindow::showDescriptionMenu(const QPoint& position) {
+    const std::unique_ptr<QMenu> menu(descriptionEdit_->createStandardContextMenu());
+    menu->addSeparator();
+    QAction* insert = menu->addAction(tr("Insert Download Address"));
+    insert->setObjectName(QStringLiteral("insertOriginAction"));
+    insert->setShortcut(kInsertOriginKey);
+    insert->setEnabled(!origin_.address.isEmpty());
+    connect(insert, &QAction::triggered, this, &MainWindow::insertOrigin);
+    menu->exec(descriptionEdit_->mapToGlobal(position));
 }
 
 void MainWindow::onDriveChosen(bool byKey) {
@@ -470,6 +567,7 @@ void MainWindow::onDirectoryChosen() {
     currentPath_ = directoryList_->path();
     currentNative_ = directoryList_->nativePath();
     currentIsFile_ = false;
+    readOrigin();
     showNotesOfCurrent();
     descriptionEdit_->clear();
     if (!keyMove_) descriptionEdit_->setFocus();
@@ -484,6 +582,7 @@ void MainWindow::onFileChosen(bool byKey) {
     currentPath_ = fullPath;
     currentNative_ = platform::JoinBytes(fileList_->nativePath(), fileList_->fileBytes());
     currentIsFile_ = true;
+    readOrigin();
     showNotesOfCurrent();
     descriptionEdit_->clear();
     if (!byKey) descriptionEdit_->setFocus();

@@ -18,6 +18,7 @@
 #include "core/description_index.h"
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
+#include "core/file_origin.h"
 #include "core/folder_watch.h"
 #include "core/note_import.h"
 #include "widgets/save_as_dialog.h"
@@ -35,6 +36,7 @@ namespace widgets {
 class DirectoryList;
 class DriveList;
 class FileList;
+class GrowingLayout;
 }  // namespace widgets
 
 class MainWindow : public QMainWindow {
@@ -108,6 +110,9 @@ private:
     };
     // Appends the entry for the item being left; a failure is told to the user, line and all.
     bool appendDescription(const ItemPath& pathPart);
+    // After the log's line: the description as the item's own comment, when asked for. The
+    // first failure of a session is told once the move is done.
+    void writeNote(const ItemPath& item, const QString& text);
     // The path part a move to another directory records: the file, or the directory with its
     // separator when no file is current.
     ItemPath pathPartOfMove() const;
@@ -128,6 +133,13 @@ private:
     void leaveVanishedFolder();
     // The placeholder and the label's tooltip for the current item.
     void showNotesOfCurrent();
+    // The item just made current: where it came from read, and its "From:" line shown or
+    // hidden; the description moves down to make room for the line.
+    void readOrigin();
+    void elideOrigin();
+    // Ctrl+Shift+O and the box's menu: the cleaned address at the cursor.
+    void insertOrigin();
+    void showDescriptionMenu(const QPoint& position);
 
     const TwipsScale scale_ = TwipsScale::forApplication();
     EntryLog log_;
@@ -140,6 +152,9 @@ private:
     // The item shown, which a description in the box is for, once the lists left its vanished
     // folder; until the next move.
     std::optional<ItemPath> vanishedItem_;
+    FileOrigin origin_;
+    bool writeNotes_ = false;
+    bool noteFailureTold_ = false;
     std::shared_ptr<DescriptionIndex> notes_;
     LogStamp notesStamp_;
     bool logChecked_ = false;
@@ -160,6 +175,11 @@ private:
     widgets::DirectoryList* directoryList_ = nullptr;
     widgets::FileList* fileList_ = nullptr;
     QLabel* pathLabel_ = nullptr;
+    QLabel* originCaption_ = nullptr;
+    QLabel* originLabel_ = nullptr;
+    // Places the frame's controls as it grows, and moves the description under the origin's line.
+    widgets::GrowingLayout* frameLayout_ = nullptr;
+    QLabel* descriptionCaption_ = nullptr;
     QLineEdit* descriptionEdit_ = nullptr;
     QPushButton* quitButton_ = nullptr;
     QMenu* fileMenu_ = nullptr;

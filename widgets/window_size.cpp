@@ -24,6 +24,12 @@ void GrowingLayout::add(QWidget* control, Follow follow) {
     invalidate();
 }
 
+void GrowingLayout::shift(QWidget* control, QPoint offset) {
+    for (Placed& placed : items_)
+        if (placed.item->widget() == control) placed.designed.translate(offset);
+    setGeometry(geometry());
+}
+
 void GrowingLayout::addItem(QLayoutItem* item) { items_.append({item, item->geometry(), {}}); }
 
 QLayoutItem* GrowingLayout::itemAt(int index) const {

@@ -30,6 +30,9 @@ public:
     ~GrowingLayout() override;
 
     void add(QWidget* control, Follow follow);
+    // Moves a control's designed place by `offset` and places it at once, as when a line above it
+    // comes or goes.
+    void shift(QWidget* control, QPoint offset);
 
     void addItem(QLayoutItem* item) override;
     QLayoutItem* itemAt(int index) const override;

@@ -14,9 +14,11 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -432,6 +434,96 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
     ASSERT_TRUE(settled());
     EXPECT_EQ(notes("b.zip"), "");
     EXPECT_EQ(box->placeholderText(), "");
+}
+
+bool run(const QString& program, const QStringList& arguments, QByteArray* out = nullptr) {
+    QProcess process;
+    process.start(program, arguments);
+    const bool ran = process.waitForFinished(30'000) &&
+                     process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (out) *out = process.readAllStandardOutput();
+    return ran;
+}
+
+// Files fetched by wget and curl from a local server, one given a comment and an address with a
+// password by setfattr: each shown as it becomes current; with notes on, descriptions go in.
+TEST_F(MainWindowTest, DownloadsShowWhereTheyCameFromAndNotesGoIntoThem) {
+    for (const char* tool : {"python3", "wget", "curl", "setfattr", "getfattr"})
+        if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << tool << " is missing";
+    QFile memo(dir("DOCS/memo.txt"));  // curl sets the attributes at the first byte it writes
+    ASSERT_TRUE(memo.open(QIODevice::WriteOnly) && memo.write("memo") && memo.flush());
+    QProcess server;
+    server.setWorkingDirectory(dir("DOCS"));
+    server.start("python3", {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1"});
+    ASSERT_TRUE(server.waitForReadyRead(10'000));
+    const QString url = "http://127.0.0.1:" +
+                        QRegularExpression("port (\\d+)").match(server.readLine()).captured(1) +
+                        "/memo.txt";
+    ASSERT_TRUE(run("wget", {"-q", "--xattr", url, "-O", dir("DL/w.txt")}));
+    ASSERT_TRUE(run("curl", {"-s", "--xattr", "-e", "http://p/", url, "-o", dir("DL/c.txt")}));
+    server.kill(), server.waitForFinished();
+    ASSERT_TRUE(run("setfattr", {"-n", "user.xdg.origin.url", "-v", "https://ann:pw@h/a.zip",
+                                 dir("DL/a.zip")}));
+    ASSERT_TRUE(run("setfattr", {"-n", "user.xdg.comment", "-v", "from Dolphin", dir("DL/a.zip")}));
+    f5();
+    test::ScriptedMessages messages;
+    const auto* from = window->findChild<QLabel*>("originLabel");
+    const QRect boxAsToday = box->geometry();
+    for (const auto& [file, address, tip] :
+         {std::tuple{"w.txt", url, url},
+          {"c.txt", url, url + "\nLinked from: http://p/"},
+          {"a.zip", QString("https://h/a.zip"), QString("https://h/a.zip")}}) {
+        window->startAt(QFile::encodeName(dir(QString("DL/") + file)));
+        EXPECT_TRUE(from->isVisibleTo(window.get()));
+        EXPECT_EQ(from->accessibleName(), "Downloaded from");
+        EXPECT_EQ(from->toolTip(), tip);
+        QTest::keyClick(box, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(box->text(), address);
+        box->clear();
+    }
+    EXPECT_EQ(box->placeholderText(), "from Dolphin");
+    EXPECT_TRUE(window->findChild<QLabel*>("pathLabel")->toolTip().contains("user.xdg.comment"));
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        menu->findChild<QAction*>("insertOriginAction")->trigger();
+        menu->close();
+    });
+    emit box->customContextMenuRequested({2, 2});
+    EXPECT_EQ(box->text(), "https://h/a.zip");
+    window->findChild<QAction*>("writeNotesAction")->setChecked(true);
+    const auto off =
+        qScopeGuard([&] { window->findChild<QAction*>("writeNotesAction")->toggle(); });
+    clickFile("b.zip");
+    EXPECT_FALSE(from->isVisibleTo(window.get()));
+    EXPECT_EQ(box->geometry(), boxAsToday);
+    EXPECT_EQ(logLines(), QStringList({dir("DL/a.zip") + " - https://h/a.zip"}));
+    QByteArray comment;
+    EXPECT_TRUE(
+        run("getfattr", {"--only-values", "-n", "user.xdg.comment", dir("DL/a.zip")}, &comment));
+    EXPECT_EQ(comment, "https://h/a.zip");
+    EXPECT_TRUE(MainWindow(logDir.log()).findChild<QAction*>("writeNotesAction")->isChecked());
+
+    // A folder on a file system without user attributes: the lines recorded, the reason told once.
+    // vfat where the kernel has it, else ramfs (tmpfs keeps user attributes since Linux 6.6).
+    const QString mount = dir("NOATTR"), image = dir("vfat.img");
+    QDir().mkpath(mount);
+    if (!(run("truncate", {"-s", "2M", image}) && run("mkfs.vfat", {image}) &&
+          run("mount", {"-o", "loop", image, mount})) &&
+        !run("mount", {"-t", "ramfs", "ramfs", mount}))
+        GTEST_SKIP() << "neither a vfat image nor a ramfs can be mounted here (root only)";
+    const auto unmount = qScopeGuard([&] { run("umount", {mount}); });
+    if (run("setfattr", {"-n", "user.t", "-v", "1", mount}))
+        GTEST_SKIP() << "this kernel keeps user attributes on vfat and ramfs";
+    for (const char* name : {"/a", "/b"}) QFile(mount + name).open(QIODevice::WriteOnly);
+    dirs->setPath(mount);
+    for (const char* name : {"a", "b", "a"}) clickFile(name), type(name);
+    dirs->setPath(dir("DL"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(logLines().mid(1),
+              QStringList({mount + "/a - a", mount + "/b - b", mount + "/a - a"}));
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.shown()[0].text.contains(mount + "/a is in the log"));
+    EXPECT_TRUE(messages.shown()[0].text.contains("Operation not supported"));
 }
 
 // Ctrl+I with files picked; "keep" stays typed in the box. The log starts as "/x - one".
