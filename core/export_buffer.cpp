@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstring>
 
 #include "core/atomic_file_writer.h"
@@ -84,7 +85,13 @@ qint64 ExportBuffer::copyCrLfLines(AtomicFileWriter& writer) const {
 
 LogResult ExportBuffer::save(const QString& path, FileType type) const {
     AtomicFileWriter writer(path);
+    // It holds the log's descriptions: private as the log, unless it replaces a file, whose mode
+    // the replacement keeps.
+    const bool replacing = QFileInfo::exists(path);
     if (writer.open()) {
+#ifndef Q_OS_WIN
+        if (!replacing) writer.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+#endif
         // The log as it stands up to its first line not ended by CR LF, which is usually its end.
         const qint64 done = type == Text ? copyCrLfLines(writer) : 0;
         // Another program that shortened the log in place since the load would make reading the
