@@ -203,6 +203,14 @@ LogResult EntryLog::writeLogBytes(const std::function<void(AtomicFileWriter&)>& 
     });
 }
 
+bool EntryLog::rewritable() const {
+    if (!refusal_.isEmpty()) return false;
+    const QFileInfo info(filePath());
+    const platform::LogOpening opened =
+        platform::OpenLog(info.absolutePath(), info.fileName(), platform::LogUse::Replace);
+    return opened.error.isEmpty() && (opened.missing || QFileInfo(opened.file).isWritable());
+}
+
 LogResult EntryLog::deleteLog() const { return removeLog(false); }
 
 LogResult EntryLog::trashLog() const { return removeLog(true); }

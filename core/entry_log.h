@@ -63,6 +63,9 @@ public:
     LogResult writeEntries(const QStringList& lines) const;
     // The same for lines already in the log's format: `fill` writes them.
     LogResult writeLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const;
+    // Whether writeEntries() could replace the log: its folder (and a link's target's) can be
+    // written and so can the log itself. True for a log not yet made.
+    bool rewritable() const;
     // Succeeds also when the log is already gone. A linked log is emptied and the link kept.
     LogResult deleteLog() const;
     // The same, but an ordinary log file goes to the desktop's trash where there is one, so it can

@@ -240,8 +240,10 @@ void ViewCurrentDialog::clearAll() {
 }
 
 bool ViewCurrentDialog::leave() {
-    // The list goes back sorted; an empty one only when the user deleted every entry.
-    if (model_->keptCount() != 0 || entryDeleted_) {
+    // The list goes back sorted; an empty one only when the user deleted every entry. With
+    // nothing deleted, a log that cannot be written is left as it is: nothing of the user's is
+    // lost.
+    if ((model_->keptCount() != 0 || entryDeleted_) && (entryDeleted_ || log_.rewritable())) {
         // Locked from the read to the write, so another copy's append in between is not lost. On
         // failure the window stays open, so nothing the user did is lost.
         const LogResult written = log_.locked([this] { return model_->writeBack(log_); });

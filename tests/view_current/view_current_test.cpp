@@ -1,4 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,6 +37,17 @@ using test::TempLogDir;
 using Act = std::function<void(ViewCurrentDialog&)>;
 
 const QByteArray kThree = "b - 2\r\nA - 1\r\nc - 3\r\n";
+
+bool setImmutable(const QString& path, bool on) {
+    const int fd = open(QFile::encodeName(path), O_RDONLY | O_CLOEXEC);
+    int flags = 0;
+    const bool done =
+        fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+        ioctl(fd, FS_IOC_SETFLAGS,
+              &(flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL)) == 0;
+    if (fd >= 0) close(fd);
+    return done;
+}
 
 QStringList listed(const ViewCurrentDialog& form) {
     QStringList rows;
@@ -236,6 +251,19 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     EXPECT_EQ(dir.bytes(), kThree);
     ASSERT_EQ(messages.shown().size(), 5);
     EXPECT_TRUE(messages.shown()[4].text.contains(dir.log().logPath()));
+
+    // With nothing deleted, a log that cannot be written (its folder or itself, made immutable, so
+    // that it binds root too) is left unsorted, without a word.
+    for (const QString& path : {dir.path(), dir.logFile()}) {
+        dir.writeBytes(kThree);
+        const auto unchanged = ViewCurrentDialog::fromLog(nullptr, dir.log());
+        if (!setImmutable(path, true)) GTEST_SKIP() << "no immutable files here";
+        unchanged->returnButton()->click();
+        setImmutable(path, false);
+        EXPECT_FALSE(unchanged->isVisible());
+        EXPECT_EQ(dir.bytes(), kThree);
+        EXPECT_EQ(messages.shown().size(), 5);
+    }
 }
 
 // Rows sorted as listed: a moved file, a missing folder, an existing file, a thousand entries of a
