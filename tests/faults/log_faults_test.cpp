@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -65,41 +66,8 @@ TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
     EXPECT_GT(sawSecond, 0);
 }
 
-// Copies of the program at once, each with its own EntryLog on the one folder: two append, one
-// rewrites what it reads.
-TEST(TwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
-    TempLogDir dir;
-    dir.writeBytes("");
-    constexpr int kEach = 150;
-    std::vector<pid_t> children;
-    for (const QString tag : {"A", "B", "rewrite"}) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            const EntryLog log(dir.path());
-            const auto rewrite = [&log] { return log.writeEntries(log.readEntries().lines); };
-            bool ok = true;
-            for (const QString& line : numberedLines(kEach, tag)) {
-                ok = ok && (tag == "rewrite" ? log.locked(rewrite) : log.appendEntry(line));
-                usleep(2000);  // a pause, as between a user's actions, gives the others a turn
-            }
-            _exit(ok ? 0 : 1);
-        }
-        children.push_back(child);
-    }
-    for (const pid_t child : children) {
-        int status = 0;
-        waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    QStringList lines = dir.log().readEntries().lines;
-    QStringList expected = numberedLines(kEach, "A") + numberedLines(kEach, "B");
-    lines.sort();
-    expected.sort();
-    EXPECT_EQ(lines, expected);
-}
-
 constexpr uid_t kOther = 65534;  // nobody: the user whom modes bind, where tests run as root
+constexpr uid_t kThird = 1;      // daemon: someone else again
 
 // Runs `work` as kOther in a child where `asOther`, else here; returns what it reports.
 QString run(bool asOther, const std::function<QString()>& work) {
@@ -122,8 +90,77 @@ void give(const QString& path, uid_t owner, mode_t mode) {
     if (!QFileInfo(path).isSymLink()) chmod(QFile::encodeName(path), mode);
 }
 
+// Copies of the program at once, each with its own EntryLog on the one folder, as a user whom
+// modes bind: two append while one rewrites what it reads, as "Return" does, until they are done.
+// A lock file the user cannot write is locked read-only: taking turns on the log instead would let
+// an append wait on a log the rewrite has just replaced.
+TEST(LongTwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
+    const struct {
+        const char* name;
+        mode_t lockMode;  // of a lock file there beforehand; 0 for none
+        int each;
+    } rows[] = {{"no lock file", 0, 150}, {"the user's own read-only lock file", 0400, 1500}};
+    for (const auto& row : rows) {
+        TempLogDir dir;
+        dir.writeBytes("");
+        const QString lock = dir.logFile() + ".lock";
+        if (row.lockMode) test::WriteFile(lock, ""), chmod(QFile::encodeName(lock), row.lockMode);
+        if (geteuid() == 0)
+            for (const QString& path : {dir.path(), dir.logFile(), lock})
+                give(path, kOther,
+                     path == lock              ? row.lockMode
+                     : QFileInfo(path).isDir() ? 0700
+                                               : 0600);
+        const QString failed = run(geteuid() == 0, [&dir, &row] {
+            int appending[2];
+            if (pipe(appending) != 0) return QString("no pipe");
+            std::vector<pid_t> children;
+            for (const QString tag : {"A", "B", "rewrite"}) {
+                const pid_t child = fork();
+                if (child == 0) {
+                    const EntryLog log(dir.path());
+                    bool ok = true;
+                    if (tag == "rewrite") {
+                        close(appending[1]);
+                        const auto rewrite = [&log] {
+                            return log.writeEntries(log.readEntries().lines);
+                        };
+                        // Until both appenders are gone and the pipe reads its end.
+                        for (pollfd end{appending[0], POLLIN, 0}; poll(&end, 1, 0) == 0;)
+                            ok = ok && log.locked(rewrite), usleep(2000);
+                    }
+                    for (const QString& line :
+                         numberedLines(tag == "rewrite" ? 0 : row.each, tag)) {
+                        ok = ok && log.appendEntry(line);
+                        usleep(
+                            1000);  // a pause, as between a user's actions, gives the others a turn
+                    }
+                    _exit(ok ? 0 : 1);
+                }
+                children.push_back(child);
+            }
+            close(appending[0]), close(appending[1]);
+            QString said;
+            for (const pid_t child : children) {
+                int status = 0;
+                waitpid(child, &status, 0);
+                if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) said += "failed ";
+            }
+            return said;
+        });
+        EXPECT_EQ(failed, "") << row.name;
+        QStringList lines = QString::fromLatin1(dir.bytes()).split("\r\n", Qt::SkipEmptyParts);
+        QStringList expected = numberedLines(row.each, "A") + numberedLines(row.each, "B");
+        lines.sort();
+        expected.sort();
+        EXPECT_EQ(lines.size(), expected.size()) << row.name;
+        EXPECT_TRUE(lines == expected) << row.name;
+    }
+}
+
 // Where the log's folder, the log or the lock file is not the user's own, or the log is a link
-// to what is not, nothing is read or written; links of the user's own are followed.
+// to what is not or passes through a folder someone else can change, nothing is read or written;
+// links of the user's own are followed.
 TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
     if (geteuid() != 0) GTEST_SKIP() << "giving files to another user needs root";
     const char* const refused = "refused refused refused";
@@ -154,11 +191,38 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
              QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kOther, 0600);
          },
          refused, "its lock file"},
+        {"another's lock file that only its owner can write",
+         [](auto& f, auto& l, auto&) {
+             QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kThird, 0644);
+             give(f, kOther, 0700);
+         },
+         refused, "its lock file", "mine\r\n", true},
+        {"the user's own lock file, read-only",
+         [](auto& f, auto& l, auto&) {
+             QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kOther, 0400);
+             give(f, kOther, 0700);
+         },
+         "ok ok ok", "", "mine\r\n", true},
+        {"a FIFO as lock file",
+         [](auto& f, auto& l, auto&) {
+             mkfifo(QFile::encodeName(l + ".lock"), 0600), give(l + ".lock", kOther, 0600);
+             give(f, kOther, 0700);
+         },
+         refused, "is not an ordinary file", "mine\r\n", true},
         {"a link to the user's file, kept on clearing",
          [](auto&, auto& l, auto& o) { QFile::link(o, l); }, "ok ok ok", "", ""},
         {"a link to another's file",
          [](auto&, auto& l, auto& o) { QFile::link(o, l), give(o, kOther, 0666); }, refused,
          "which belongs to another user"},
+        {"a link into another's folder, where a link to the user's file replaced the log",
+         [](auto& f, auto& l, auto& o) {
+             const QString shared = QFileInfo(f).path() + "/shared";
+             QDir().mkpath(shared), QFile::link(shared + "/notes.dat", l);
+             QFile::link(o, shared + "/notes.dat"), give(shared + "/notes.dat", kThird, 0);
+             give(shared, kThird, 0755), give(l, kOther, 0), give(f, kOther, 0700);
+             give(o, kOther, 0600);
+         },
+         refused, "leads into the folder", "mine\r\n", true},
         {"a dangling link", [](auto&, auto& l, auto& o) { QFile::remove(o), QFile::link(o, l); },
          refused, "which is not there", nullptr},
         {"a read-only folder with a writable log",
