@@ -97,6 +97,10 @@ private:
 LogResult OpenLogFile(QFile& file, const QString& logFile, QIODevice::OpenMode mode,
                       bool* missing = nullptr);
 
+// For a log, or a line of it, that memory cannot hold: its size is named and it is left as it is.
+LogResult TooBigToHold(const QString& logFile, qint64 size);
+LogResult LineTooLong(const QString& logFile, qint64 length);
+
 // The size and time of the log, to tell whether it changed since it was read.
 struct LogStamp {
     qint64 size = -1;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
+#include <new>
 
 #include "core/atomic_file_writer.h"
 #include "core/byte_scan.h"
@@ -42,7 +43,11 @@ LogResult ExportBuffer::load(const QString& path) {
     }
 #endif
     if (bytes.isNull()) {
-        bytes = file->readAll();
+        try {
+            bytes = file->readAll();
+        } catch (const std::bad_alloc&) {
+            return TooBigToHold(path, file->size());
+        }
         if (file->error() != QFileDevice::NoError)
             return failure("Cannot read the log %1: %2", path, file->errorString());
         file.reset();

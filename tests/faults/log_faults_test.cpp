@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,8 +15,10 @@
 #include <functional>
 #include <vector>
 
+#include "core/description_index.h"
 #include "core/entry_log.h"
 #include "core/entry_table.h"
+#include "core/export_buffer.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
 
@@ -69,13 +72,15 @@ TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
 constexpr uid_t kOther = 65534;  // nobody: the user whom modes bind, where tests run as root
 constexpr uid_t kThird = 1;      // daemon: someone else again
 
-// Runs `work` as kOther in a child where `asOther`, else here; returns what it reports.
-QString run(bool asOther, const std::function<QString()>& work) {
-    if (!asOther) return work();
+// Runs `work` as kOther in a child where `asOther`, else here (or in a child as the same user, with
+// `inChild`); returns what it reports.
+QString run(bool asOther, const std::function<QString()>& work, bool inChild = false) {
+    if (!asOther && !inChild) return work();
     int ends[2];
     const pid_t child = pipe(ends) == 0 ? fork() : -1;
     if (child == 0) {
-        const QByteArray said = setgid(kOther) || setuid(kOther) ? "no setuid" : work().toUtf8();
+        const QByteArray said =
+            asOther && (setgid(kOther) || setuid(kOther)) ? "no setuid" : work().toUtf8();
         _exit(write(ends[1], said.data(), said.size()) == said.size() ? 0 : 1);
     }
     close(ends[1]);
@@ -305,6 +310,60 @@ TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
         EXPECT_EQ(report, row.report) << row.name;
         EXPECT_EQ(dir.bytes(), "x - y\r\n") << row.name;
         chmod(QFile::encodeName(dir.path()), 0700);
+    }
+}
+
+// Logs bigger than the memory the program may take (an address-space limit, in a child): a sparse
+// one of 6 GB with entries at its start and end, and one whose line of 2.3 GB comes first. The
+// marks read them a slice at a time and find the entries; View Current's table, "Return" and Export
+// refuse them, naming the size; nothing aborts and the log stays as it is.
+TEST(LongBigLogs, AreMarkedAndRefusedWithTheirSize) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__has_feature)
+#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
+    GTEST_SKIP() << "the sanitizer's shadow memory takes more address space than the limit leaves";
+#endif
+#endif
+    const struct {
+        const char* name;
+        QByteArray head;
+        qint64 hole;  // of NUL bytes, taking no room on the disk
+    } rows[] = {{"6 GB", "/first - one\r\n", 6'000'000'000},
+                {"a 2.3 GB line", "/first - ", 2'300'000'000}};
+    for (const auto& row : rows) {
+        TempLogDir dir;
+        {
+            QFile log(dir.logFile());
+            ASSERT_TRUE(log.open(QIODevice::WriteOnly) && log.write(row.head) == row.head.size());
+            ASSERT_TRUE(log.resize(row.head.size() + row.hole) && log.seek(log.size()));
+            ASSERT_TRUE(log.write("\r\n/last - two\r\n") > 0);
+        }
+        const qint64 size = QFileInfo(dir.logFile()).size();
+        const QString report = run(
+            false,
+            [&dir] {
+                rlimit limit{qint64(2) << 30, qint64(2) << 30};
+                if (setrlimit(RLIMIT_AS, &limit) != 0) return QString("no limit");
+                QString said;
+                DescriptionIndex notes;
+                const auto none = [](const QString&) { return false; };
+                said += notes.load(dir.logFile()) ? "marks" : "no marks";
+                for (const char* path : {"/first", "/last"})
+                    said += ' ' + QString::number(notes.lookUp(path, false, none).size());
+                ExportBuffer exported;
+                EntryTable table;
+                for (const LogResult& result :
+                     {table.load(dir.logFile()), EntryTable().rewrite(dir.log(), {}),
+                      exported.load(dir.logFile())})
+                    said += '\n' + result.error;
+                return said;
+            },
+            true);
+        const QStringList said = report.split('\n');
+        ASSERT_EQ(said.size(), 4) << row.name << ": " << report.toStdString();
+        EXPECT_EQ(said[0], "marks 1 1") << row.name;
+        for (const QString& refusal : said.sliced(1))
+            EXPECT_EQ(refusal, TooBigToHold(dir.logFile(), size).error) << row.name;
+        EXPECT_EQ(QFileInfo(dir.logFile()).size(), size);
     }
 }
 
