@@ -118,8 +118,8 @@ TEST(LongTwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
             const EntryLog log(dir.path());
             const auto rewrite = [&log] { return log.writeEntries(log.readEntries().lines); };
             bool ok = true;
-            close(appending[1]);
-            // Until both appenders are gone and the pipe reads its end.
+            // Until both appenders, which hold the pipe's other end, are gone.
+            if (tag == "rewrite") close(appending[1]);
             for (pollfd end{appending[0], POLLIN, 0}; tag == "rewrite" && poll(&end, 1, 0) == 0;)
                 ok = ok && log.locked(rewrite), usleep(2000);
             // A pause, as between a user's actions, gives the others a turn.
