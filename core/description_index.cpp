@@ -1,5 +1,7 @@
 #include "core/description_index.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QHashFunctions>
 #include <algorithm>
@@ -128,7 +130,10 @@ LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
         for (;;) {
             bytesRead.resize(pending + slice);
             const qint64 got = file.read(bytesRead.data() + pending, slice);
-            if (got < 0) return LogResult::failure(file.errorString());
+            if (got < 0)
+                return LogResult::failure(
+                    QCoreApplication::translate("EntryLog", "Cannot read the log %1: %2")
+                        .arg(QDir::toNativeSeparators(logFile), file.errorString()));
             const QByteArrayView bytes(bytesRead.constData(), pending + got);
             // Cut after the last line end, but for a CR last: the LF after it may be still to come.
             qsizetype cut = bytes.size();
@@ -149,7 +154,9 @@ LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
             if (pending > kLongestKept) {
                 if (!skipping) addBytes(bytes.sliced(cut, kLongestKept));
                 skipping = true;
-                pending = 0;
+                // A CR last may be the line's end: it stays.
+                pending = bytes.back() == '\r' ? 1 : 0;
+                bytesRead[0] = '\r';
             } else {
                 std::memmove(bytesRead.data(), bytes.data() + cut, size_t(pending));
             }

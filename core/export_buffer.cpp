@@ -90,9 +90,11 @@ qint64 ExportBuffer::copyCrLfLines(AtomicFileWriter& writer) const {
 
 LogResult ExportBuffer::save(const QString& path, FileType type) const {
     AtomicFileWriter writer(path);
+#ifndef Q_OS_WIN
     // It holds the log's descriptions: private as the log, unless it replaces a file, whose mode
     // the replacement keeps.
     const bool replacing = QFileInfo::exists(path);
+#endif
     if (writer.open()) {
 #ifndef Q_OS_WIN
         if (!replacing) writer.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);

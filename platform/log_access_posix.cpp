@@ -417,13 +417,13 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
             error = cannot("Cannot lock the log %1: %2", log, errno);
             return Failed;
         }
-        bool ownFile = fd.get() >= 0;
+        bool onLockFile = fd.get() >= 0;
         struct stat existing {};
-        if (!ownFile && (openError == EACCES || openError == EROFS || openError == EPERM) &&
+        if (!onLockFile && (openError == EACCES || openError == EROFS || openError == EPERM) &&
             fstatat(folder_, lockName.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
             // Locking needs no write access: a lock file of the user's own that cannot be written
             // is locked as it is, read-only. Anyone else's is refused below.
-            ownFile = true;
+            onLockFile = true;
             if (acceptedOwner(existing.st_uid))
                 fd.reset(openat(folder_, lockName.constData(),
                                 O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
@@ -434,7 +434,7 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
                                 QStringLiteral("sudo rm %1").arg(quoted(lockPath)));
                 return Failed;
             }
-        } else if (!ownFile) {
+        } else if (!onLockFile) {
             // Only where the folder cannot be written, so nothing can replace the log meanwhile,
             // do the copies take turns on the log itself.
             if ((openError != EACCES && openError != EROFS && openError != EPERM) ||
@@ -450,7 +450,7 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
             }
             fd.reset(opened.fd);
         }
-        if (ownFile) {
+        if (onLockFile) {
             struct stat info = existing;
             if (fd.get() >= 0 && fstat(fd.get(), &info) != 0) {
                 error = cannot("Cannot lock the log %1: %2", log, errno);
@@ -480,7 +480,7 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
             if (deadline.hasExpired()) return Busy;
             QThread::msleep(5);
         }
-        if (ownFile) {
+        if (onLockFile) {
             // The copy before removed the file as it let go: lock the one now there.
             struct stat held {
             }, there{};
