@@ -24,12 +24,11 @@ qsizetype rootLength(const QString& path) {
 
 }  // namespace
 
-QString AbbreviatePath(const QString& path, int width, LabelCase letterCase) {
-    const auto cased = [letterCase](QString text) {
-        return letterCase == LabelCase::Lower ? std::move(text).toLower() : text;
-    };
+QString AbbreviatePath(const QString& original, int width, LabelCase letterCase) {
+    // Cased before it is measured: lower-casing may lengthen it ("İ" becomes two code units).
+    const QString path = letterCase == LabelCase::Lower ? original.toLower() : original;
     const qsizetype n = path.size();
-    if (n <= width) return cased(path);
+    if (n <= width) return path;
 
     const qsizetype root = rootLength(path);
     // Counted from 1 as in the label's design: s = n - (w - root - 3). Never before the end of the
@@ -44,7 +43,7 @@ QString AbbreviatePath(const QString& path, int width, LabelCase letterCase) {
     }
     QString result = path.left(root) + QStringLiteral("...");
     if (p <= n) result += QStringView(path).mid(p - 1);
-    return cased(std::move(result));
+    return result;
 }
 
 }  // namespace kivra

@@ -1,11 +1,14 @@
 #include "core/description_index.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QHashFunctions>
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
+#include <new>
 
 #include "core/byte_scan.h"
 
@@ -28,6 +31,8 @@ constexpr int kLengthBits = 24;
 constexpr quint64 kLengthMask = (quint64(1) << kLengthBits) - 1;
 // PATH_MAX: no path is longer, so the rest of a long line is description and is not searched.
 constexpr qsizetype kLongestPath = 4096;
+// Of a longer line only this much is kept: far more than any path and any tooltip shows.
+constexpr qsizetype kLongestKept = qsizetype(1) << 20;
 
 // The form a path is filed and looked up by.
 QByteArray folded(QByteArrayView path) {
@@ -106,19 +111,60 @@ QByteArrayView pathRoom(QByteArrayView line) {
 
 }  // namespace
 
-LogResult DescriptionIndex::load(const QString& logFile) {
+LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
     QFile file;
     bool missing = false;
     if (const LogResult opened = OpenLogFile(file, logFile, QIODevice::ReadOnly, &missing); !opened)
         return opened;
     if (missing) return {};
-    QByteArray bytes = file.readAll();
-    if (text_.isEmpty() && (IsAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8()))) {
-        // Kept as read: the index then costs little more than the log itself.
-        text_ = std::move(bytes);
-        fileLines(0);
-    } else {
-        addBytes(bytes);
+    try {
+        // Room for the whole text where there is some; where not (a log bigger than memory, a
+        // sparse one), it grows as the lines come.
+        try {
+            if (text_.isEmpty()) text_.reserve(file.size());
+        } catch (const std::bad_alloc&) {
+        }
+        QByteArray bytesRead;
+        qsizetype pending = 0;  // the start of a line not ended yet, at the slice's front
+        bool skipping = false;  // the rest of a line cut short
+        for (;;) {
+            bytesRead.resize(pending + slice);
+            const qint64 got = file.read(bytesRead.data() + pending, slice);
+            if (got < 0)
+                return LogResult::failure(
+                    QCoreApplication::translate("EntryLog", "Cannot read the log %1: %2")
+                        .arg(QDir::toNativeSeparators(logFile), file.errorString()));
+            const QByteArrayView bytes(bytesRead.constData(), pending + got);
+            // Cut after the last line end, but for a CR last: the LF after it may be still to come.
+            qsizetype cut = bytes.size();
+            if (got > 0) {
+                if (cut > 0 && bytes[cut - 1] == '\r') --cut;
+                while (cut > 0 && bytes[cut - 1] != '\n' && bytes[cut - 1] != '\r') --cut;
+            }
+            QByteArrayView lines = bytes.first(cut);
+            if (skipping && !lines.isEmpty()) {
+                const char* end = FindLineEnd(lines.data(), lines.data() + lines.size());
+                end += end + 1 < lines.end() && end[0] == '\r' && end[1] == '\n' ? 2 : 1;
+                lines = lines.sliced(end - lines.data());
+                skipping = false;
+            }
+            if (!skipping && !lines.isEmpty()) addBytes(lines);
+            pending = bytes.size() - cut;
+            if (got == 0) break;
+            if (pending > kLongestKept) {
+                if (!skipping) addBytes(bytes.sliced(cut, kLongestKept));
+                skipping = true;
+                // A CR last may be the line's end: it stays.
+                pending = bytes.back() == '\r' ? 1 : 0;
+                bytesRead[0] = '\r';
+            } else {
+                std::memmove(bytesRead.data(), bytes.data() + cut, size_t(pending));
+            }
+        }
+        if (text_.capacity() > 2 * text_.size()) text_.squeeze();
+    } catch (const std::bad_alloc&) {
+        *this = DescriptionIndex();
+        return TooBigToHold(logFile, file.size());
     }
     return {};
 }
@@ -127,11 +173,18 @@ void DescriptionIndex::addBytes(QByteArrayView bytes) {
     // A log whose last line lacks its line end gets it, as appendEntry gives it one too.
     if (!text_.isEmpty() && !text_.endsWith('\n') && !text_.endsWith('\r')) text_ += '\n';
     const qsizetype from = text_.size();
-    if (IsAscii(bytes) || (kLogIsUtf8 && bytes.isValidUtf8())) {
+    const auto asRead = [](QByteArrayView text) {
+        return IsAscii(text) || (kLogIsUtf8 && text.isValidUtf8());
+    };
+    if (asRead(bytes)) {
         text_ += bytes;
     } else {
-        ForEachLogLine(bytes, [this](QByteArrayView line) {
-            text_ += DecodeLogLine(line).toUtf8();
+        // Line by line as a whole, so a line reads the same whichever lines come with it.
+        ForEachLogLine(bytes, [this, &asRead](QByteArrayView line) {
+            if (asRead(line))
+                text_ += line;
+            else
+                text_ += DecodeLogLine(line).toUtf8();
             text_ += '\n';
         });
     }

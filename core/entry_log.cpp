@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <filesystem>
@@ -91,6 +92,18 @@ LogResult OpenLogFile(QFile& file, const QString& logFile, QIODevice::OpenMode m
         return failure("Cannot open the log %1: %2", logFile, platform::SystemReason(ENOENT));
     if (opened.missing) return {};
     return adopt(file, opened, logFile, mode);
+}
+
+LogResult TooBigToHold(const QString& logFile, qint64 size) {
+    return LogResult::failure(
+        tr("The log %1 (%2) is too big to be held in memory; it is left as it is.")
+            .arg(QDir::toNativeSeparators(logFile), QLocale().formattedDataSize(size)));
+}
+
+LogResult LineTooLong(const QString& logFile, qint64 length) {
+    return LogResult::failure(
+        tr("The log %1 holds a line of %2, too long to be shown; it is left as it is.")
+            .arg(QDir::toNativeSeparators(logFile), QLocale().formattedDataSize(length)));
 }
 
 LogStamp LogStamp::of(const QString& logFile) {
@@ -212,6 +225,14 @@ LogResult EntryLog::writeLogBytes(const std::function<void(AtomicFileWriter&)>& 
         }
         return failure("Cannot write the log %1: %2", filePath(), writer.errorString());
     });
+}
+
+bool EntryLog::rewritable() const {
+    if (!refusal_.isEmpty()) return false;
+    const QFileInfo info(filePath());
+    const platform::LogOpening opened =
+        platform::OpenLog(info.absolutePath(), info.fileName(), platform::LogUse::Replace);
+    return opened.error.isEmpty() && (opened.missing || QFileInfo(opened.file).isWritable());
 }
 
 LogResult EntryLog::deleteLog() const { return removeLog(false); }

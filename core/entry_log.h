@@ -66,6 +66,9 @@ public:
     LogResult writeEntries(const QStringList& lines) const;
     // The same for lines already in the log's format: `fill` writes them.
     LogResult writeLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const;
+    // Whether writeEntries() could replace the log: its folder (and a link's target's) can be
+    // written and so can the log itself. True for a log not yet made.
+    bool rewritable() const;
     // Succeeds also when the log is already gone. A linked log is emptied and the link kept.
     LogResult deleteLog() const;
     // The same, but an ordinary log file goes to the desktop's trash where there is one, so it can
@@ -98,6 +101,10 @@ private:
 // a log that is not there is no failure: `missing` says so and `file` stays closed.
 LogResult OpenLogFile(QFile& file, const QString& logFile, QIODevice::OpenMode mode,
                       bool* missing = nullptr);
+
+// For a log, or a line of it, that memory cannot hold: its size is named and it is left as it is.
+LogResult TooBigToHold(const QString& logFile, qint64 size);
+LogResult LineTooLong(const QString& logFile, qint64 length);
 
 // The size and time of the log, to tell whether it changed since it was read.
 struct LogStamp {

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <algorithm>
 #include <cstring>
+#include <limits>
+#include <new>
 
 #include "core/byte_scan.h"
 #include "core/text_fold.h"
@@ -32,6 +34,19 @@ QByteArray foldedKey(QByteArrayView line, qsizetype limit = kShownBytes) {
     return key;
 }
 
+// Line lengths are kept in 32 bits.
+constexpr qsizetype kLongestLine = std::numeric_limits<qint32>::max();
+
+qsizetype LongestLine(QByteArrayView bytes) {
+    qsizetype longest = 0;
+    for (const char *p = bytes.begin(), *end = bytes.end(); p < end; ++p) {
+        const char* const lineEnd = FindLineEnd(p, end);
+        longest = std::max<qsizetype>(longest, lineEnd - p);
+        p = lineEnd;
+    }
+    return longest;
+}
+
 LogResult readFailure(const char* what, const QString& path, const QString& reason) {
     return LogResult::failure(
         QCoreApplication::translate("EntryLog", what).arg(QDir::toNativeSeparators(path), reason));
@@ -53,16 +68,29 @@ LogResult EntryTable::load(const QString& path) {
     QFile file;
     if (const LogResult opened = OpenLogFile(file, path, QIODevice::ReadOnly); !opened)
         return opened;
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return readFailure("Cannot read the log %1: %2", path, file.errorString());
-    if (lines_.empty() && bytes_.isEmpty()) {
-        bytes_ = std::move(data);
-        index(0);
-        loadedLines_ = size();
-        loadedBytes_ = bytes_.size();
-    } else {
-        appendBytes(data);
+    const quint32 before = size();
+    try {
+        QByteArray data = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return readFailure("Cannot read the log %1: %2", path, file.errorString());
+        // Only a log that long can hold a line that long.
+        if (data.size() > kLongestLine)
+            if (const qsizetype longest = LongestLine(data); longest > kLongestLine)
+                return LineTooLong(path, longest);
+        if (lines_.empty() && bytes_.isEmpty()) {
+            bytes_ = std::move(data);
+            index(0);
+            loadedLines_ = size();
+            loadedBytes_ = bytes_.size();
+        } else {
+            appendBytes(data);
+        }
+    } catch (const std::bad_alloc&) {
+        if (before == 0)
+            *this = EntryTable();
+        else
+            truncate(before);
+        return TooBigToHold(path, file.size());
     }
     return {};
 }

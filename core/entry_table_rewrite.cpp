@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHash>
 #include <cstring>
+#include <new>
 
 #include "core/atomic_file_writer.h"
 #include "core/byte_scan.h"
@@ -60,7 +61,12 @@ LogResult EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& k
     }
     chunk.clear();
     if (!unchanged) file.seek(0);
-    const QByteArray rest = file.readAll();
+    QByteArray rest;
+    try {
+        rest = file.readAll();
+    } catch (const std::bad_alloc&) {
+        return TooBigToHold(path, file.size());
+    }
     if (file.error() != QFileDevice::NoError)
         return readFailure("Cannot read the log %1: %2", path, file.errorString());
     file.close();

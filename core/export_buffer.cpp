@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
+#include <new>
 
 #include "core/atomic_file_writer.h"
 #include "core/byte_scan.h"
@@ -47,7 +48,11 @@ LogResult ExportBuffer::load(const QString& path) {
     }
 #endif
     if (bytes.isNull()) {
-        bytes = file->readAll();
+        try {
+            bytes = file->readAll();
+        } catch (const std::bad_alloc&) {
+            return TooBigToHold(path, file->size());
+        }
         if (file->error() != QFileDevice::NoError)
             return failure("Cannot read the log %1: %2", path, file->errorString());
         file.reset();
@@ -90,7 +95,15 @@ qint64 ExportBuffer::copyCrLfLines(AtomicFileWriter& writer) const {
 
 LogResult ExportBuffer::save(const QString& path, FileType type) const {
     AtomicFileWriter writer(path);
+#ifndef Q_OS_WIN
+    // It holds the log's descriptions: private as the log, unless it replaces a file, whose mode
+    // the replacement keeps.
+    const bool replacing = QFileInfo::exists(path);
+#endif
     if (writer.open()) {
+#ifndef Q_OS_WIN
+        if (!replacing) writer.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+#endif
         // The log as it stands up to its first line not ended by CR LF, which is usually its end.
         const qint64 done = type == Text ? copyCrLfLines(writer) : 0;
         // Another program that shortened the log in place since the load would make reading the

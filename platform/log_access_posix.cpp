@@ -1,6 +1,7 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <grp.h>
+#include <limits.h>
 #include <pwd.h>
 #include <string.h>
 #include <sys/file.h>
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -131,6 +133,18 @@ private:
     int fd_;
 };
 
+enum class FolderFault { None, Owner, Others, Group };
+
+// What keeps a folder from holding the log, or a link on the way to it: only the user (or root)
+// may change what is in it.
+FolderFault folderFault(int fd, const struct stat& info) {
+    if (!acceptedOwner(info.st_uid)) return FolderFault::Owner;
+    if (!keepsPosixOwners(fd)) return FolderFault::None;
+    if (info.st_mode & S_IWOTH) return FolderFault::Others;
+    if ((info.st_mode & S_IWGRP) && !privateGroup(info.st_gid)) return FolderFault::Group;
+    return FolderFault::None;
+}
+
 // The folder, opened and checked; -1 with `error` set, or -1 with `missing` when it is not there.
 int openFolder(const QString& folder, const QString& log, QString& error, bool& missing) {
     const QByteArray path = QFile::encodeName(folder);
@@ -156,28 +170,85 @@ int openFolder(const QString& folder, const QString& log, QString& error, bool& 
         return -1;
     }
     const QString chmod = QStringLiteral("chmod 700 %1").arg(quoted(folder));
-    if (!acceptedOwner(info.st_uid)) {
-        error = refused(
-            log,
-            tr("its folder %1 belongs to another user (%2)")
-                .arg(shown(folder), userName(info.st_uid)),
-            QStringLiteral("sudo chown %1 %2 && ").arg(userName(geteuid()), quoted(folder)) +
-                chmod);
-        return -1;
-    }
-    if (keepsPosixOwners(fd.get())) {
-        if (info.st_mode & S_IWOTH) {
+    switch (folderFault(fd.get(), info)) {
+        case FolderFault::None:
+            break;
+        case FolderFault::Owner:
+            error = refused(
+                log,
+                tr("its folder %1 belongs to another user (%2)")
+                    .arg(shown(folder), userName(info.st_uid)),
+                QStringLiteral("sudo chown %1 %2 && ").arg(userName(geteuid()), quoted(folder)) +
+                    chmod);
+            return -1;
+        case FolderFault::Others:
             error = refused(log, tr("other users can write to its folder %1").arg(shown(folder)),
                             chmod);
             return -1;
-        }
-        if ((info.st_mode & S_IWGRP) && !privateGroup(info.st_gid)) {
+        case FolderFault::Group:
             error = refused(
                 log, tr("the group of its folder %1 can write to it").arg(shown(folder)), chmod);
             return -1;
-        }
     }
     return fd.release();
+}
+
+// Each link from the log's to the file it ends at: made by the user (or root), and leading into a
+// folder that passes the log folder's checks, so no one else can swap a link on the way for one to
+// another of the user's files. What is wrong, or nothing with `error` set where the system failed;
+// `end` is the file the chain ends at.
+QString chainFault(int logFolder, const QString& logFolderPath, const QByteArray& logName,
+                   const struct stat& end, int& error) {
+    Descriptor here(fcntl(logFolder, F_DUPFD_CLOEXEC, 0));
+    QString herePath = logFolderPath;
+    QByteArray name = logName;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat link {};
+        if (fstatat(here.get(), name.constData(), &link, AT_SYMLINK_NOFOLLOW) != 0)
+            return error = errno, QString();
+        const QString linkPath = QDir(herePath).filePath(QFile::decodeName(name));
+        if (!S_ISLNK(link.st_mode)) {
+            // Another file than the one opened: the chain changed while it was looked at.
+            if (link.st_ino != end.st_ino || link.st_dev != end.st_dev) error = EAGAIN;
+            return {};
+        }
+        if (!acceptedOwner(link.st_uid))
+            return tr("the link %1 on its way was made by another user (%2)")
+                .arg(shown(linkPath), userName(link.st_uid));
+        std::vector<char> buffer(std::max<size_t>(size_t(link.st_size) + 2, PATH_MAX));
+        const ssize_t length =
+            readlinkat(here.get(), name.constData(), buffer.data(), buffer.size());
+        if (length <= 0 || size_t(length) >= buffer.size()) return error = EAGAIN, QString();
+        const QByteArray target(buffer.data(), length);
+        const qsizetype slash = target.lastIndexOf('/');
+        const QByteArray targetFolder = slash < 0    ? QByteArray(".")
+                                        : slash == 0 ? QByteArray("/")
+                                                     : target.first(slash);
+        name = target.sliced(slash + 1);
+        const QString folderPath =
+            QDir::cleanPath(QDir(herePath).filePath(QFile::decodeName(targetFolder)));
+        here.reset(
+            openat(here.get(), targetFolder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        struct stat info {};
+        if (here.get() < 0 || fstat(here.get(), &info) != 0) return error = errno, QString();
+        herePath = folderPath;
+        switch (folderFault(here.get(), info)) {
+            case FolderFault::None:
+                break;
+            case FolderFault::Owner:
+                return tr("the link %1 leads into the folder %2, which belongs to another user "
+                          "(%3)")
+                    .arg(shown(linkPath), shown(folderPath), userName(info.st_uid));
+            case FolderFault::Others:
+                return tr("the link %1 leads into the folder %2, which other users can write to")
+                    .arg(shown(linkPath), shown(folderPath));
+            case FolderFault::Group:
+                return tr("the link %1 leads into the folder %2, whose group can write to it")
+                    .arg(shown(linkPath), shown(folderPath));
+        }
+    }
+    error = ELOOP;
+    return {};
 }
 
 // The log in its checked folder: only the user's own files, and links of the user's own to them.
@@ -208,15 +279,22 @@ LogOpening openInFolder(int folder, const QString& logFolder, const QString& nam
         S_ISLNK(link.st_mode)) {
         const QString target = QFileInfo(log).symLinkTarget();
         const QString rm = QStringLiteral("rm %1").arg(quoted(log));
-        struct stat aim {};
         if (!acceptedOwner(link.st_uid)) {
             result.error = refused(
                 log, tr("it is a link made by another user (%1)").arg(userName(link.st_uid)), rm);
             return result;
         }
+        struct stat aim {};
         if (fstatat(folder, bytes.constData(), &aim, 0) != 0) {
             result.error =
                 refused(log, tr("it is a link to %1, which is not there").arg(shown(target)), rm);
+            return result;
+        }
+        int error = 0;
+        if (const QString fault = chainFault(folder, logFolder, bytes, aim, error);
+            !fault.isEmpty() || error) {
+            result.error =
+                error ? cannot("Cannot open the log %1: %2", log, error) : refused(log, fault, rm);
             return result;
         }
         if (!acceptedOwner(aim.st_uid)) {
@@ -339,13 +417,31 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
             error = cannot("Cannot lock the log %1: %2", log, errno);
             return Failed;
         }
-        bool ownFile = fd.get() >= 0;
-        if (!ownFile) {
-            if (openError != EACCES && openError != EROFS && openError != EPERM) {
+        bool onLockFile = fd.get() >= 0;
+        struct stat existing {};
+        if (!onLockFile && (openError == EACCES || openError == EROFS || openError == EPERM) &&
+            fstatat(folder_, lockName.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
+            // Locking needs no write access: a lock file of the user's own that cannot be written
+            // is locked as it is, read-only. Anyone else's is refused below.
+            onLockFile = true;
+            if (acceptedOwner(existing.st_uid))
+                fd.reset(openat(folder_, lockName.constData(),
+                                O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+            if (fd.get() < 0 && acceptedOwner(existing.st_uid)) {
+                error = refused(log,
+                                tr("its lock file %1 cannot be opened (%2)")
+                                    .arg(shown(lockPath), SystemReason(errno)),
+                                QStringLiteral("sudo rm %1").arg(quoted(lockPath)));
+                return Failed;
+            }
+        } else if (!onLockFile) {
+            // Only where the folder cannot be written, so nothing can replace the log meanwhile,
+            // do the copies take turns on the log itself.
+            if ((openError != EACCES && openError != EROFS && openError != EPERM) ||
+                faccessat(folder_, ".", W_OK, AT_EACCESS) == 0) {
                 error = cannot("Cannot lock the log %1: %2", log, openError);
                 return Failed;
             }
-            // A folder the user cannot write: copies take turns on the log itself.
             LogOpening opened = openInFolder(folder_, folder, name, LogUse::Read);
             if (opened.missing) opened.error = folderNotWritable(log, folder, openError);
             if (!opened.error.isEmpty()) {
@@ -353,14 +449,25 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
                 return Failed;
             }
             fd.reset(opened.fd);
-        } else {
-            struct stat info {};
-            if (fstat(fd.get(), &info) != 0 || !acceptedOwner(info.st_uid) ||
-                !S_ISREG(info.st_mode)) {
+        }
+        if (onLockFile) {
+            struct stat info = existing;
+            if (fd.get() >= 0 && fstat(fd.get(), &info) != 0) {
+                error = cannot("Cannot lock the log %1: %2", log, errno);
+                return Failed;
+            }
+            const QString rm = QStringLiteral("%1rm %2").arg(
+                acceptedOwner(info.st_uid) ? "" : "sudo ", quoted(lockPath));
+            if (!acceptedOwner(info.st_uid)) {
                 error = refused(log,
                                 tr("its lock file %1 belongs to another user (%2)")
                                     .arg(shown(lockPath), userName(info.st_uid)),
-                                QStringLiteral("sudo rm %1").arg(quoted(lockPath)));
+                                rm);
+                return Failed;
+            }
+            if (!S_ISREG(info.st_mode)) {
+                error = refused(
+                    log, tr("its lock file %1 is not an ordinary file").arg(shown(lockPath)), rm);
                 return Failed;
             }
         }
@@ -373,7 +480,7 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
             if (deadline.hasExpired()) return Busy;
             QThread::msleep(5);
         }
-        if (ownFile) {
+        if (onLockFile) {
             // The copy before removed the file as it let go: lock the one now there.
             struct stat held {
             }, there{};

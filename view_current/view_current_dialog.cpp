@@ -278,8 +278,10 @@ void ViewCurrentDialog::clearAll() {
 
 bool ViewCurrentDialog::leave() {
     keepEdit();
-    // The list goes back sorted; an empty one only when the user deleted every entry.
-    if (model_->keptCount() != 0 || entryDeleted_) {
+    // The list goes back sorted; an empty one only when the user deleted every entry. With
+    // nothing deleted or edited, a log that cannot be written is left as it is: nothing of the
+    // user's is lost.
+    if ((model_->keptCount() != 0 || entryDeleted_) && (changed() || log_.rewritable())) {
         // Locked from the read to the write, so another copy's append in between is not lost. On
         // failure the window stays open, so nothing the user did is lost.
         const LogResult written = log_.locked([this] { return model_->writeBack(log_); });

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QDir>
@@ -21,6 +22,11 @@ namespace {
 const QByteArray kLog = "z - last\r\nC:\\DL\\b.zip - {x} \\ \ttab\r\ncaf\xE9 - one\na";
 const QByteArray kText = "z - last\r\nC:\\DL\\b.zip - {x} \\ \ttab\r\ncaf\xE9 - one\r\na\r\n";
 const QStringList kLines = {"z - last", "C:\\DL\\b.zip - {x} \\ \ttab", u"café - one"_qs, "a"};
+
+mode_t modeOf(const QString& path) {
+    struct stat info {};
+    return stat(QFile::encodeName(path), &info) == 0 ? info.st_mode & 0777 : 0;
+}
 
 struct Export {
     test::TempLogDir logDir;
@@ -94,7 +100,9 @@ TEST(Export, TheNameOrTheFilterDecidesTheFormat) {
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.name << " under filter " << row.filter);
         ASSERT_TRUE(test::WriteFile(e.outDir.filePath(row.name), "old"));
+        chmod(QFile::encodeName(e.outDir.filePath(row.name)), 0640);
         const QByteArray written = e.to(row.name, row.filter);
+        EXPECT_EQ(modeOf(e.outDir.filePath(row.name)), 0640);
         if (row.text) {
             EXPECT_EQ(written, kText);
         } else {
@@ -118,6 +126,8 @@ TEST(Export, TheNameOrTheFilterDecidesTheFormat) {
         e.logDir.writeBytes(log);
         EXPECT_EQ(e.to("again.txt"), text);
         const QByteArray written = e.to("again.rtf");
+        // New files are as private as the log, whatever the umask.
+        EXPECT_EQ(modeOf(e.outDir.filePath("again.rtf")), 0600);
         EXPECT_TRUE(written.contains("MS Sans Serif") && written.contains("\\fs16"));  // 8 point
         const test::RtfText rtf = test::ReadRtfText(written);
         EXPECT_TRUE(rtf.ok);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,8 +17,10 @@
 #include <functional>
 #include <vector>
 
+#include "core/description_index.h"
 #include "core/entry_log.h"
 #include "core/entry_table.h"
+#include "core/export_buffer.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
@@ -68,49 +72,18 @@ TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
     EXPECT_GT(sawSecond, 0);
 }
 
-// Copies of the program at once, each with its own EntryLog on the one folder: two append, one
-// rewrites what it reads.
-TEST(TwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
-    TempLogDir dir;
-    dir.writeBytes("");
-    constexpr int kEach = 150;
-    std::vector<pid_t> children;
-    for (const QString tag : {"A", "B", "rewrite"}) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            const EntryLog log(dir.path());
-            const auto rewrite = [&log] { return log.writeEntries(log.readEntries().lines); };
-            bool ok = true;
-            for (const QString& line : numberedLines(kEach, tag)) {
-                ok = ok && (tag == "rewrite" ? log.locked(rewrite) : log.appendEntry(line));
-                usleep(2000);  // a pause, as between a user's actions, gives the others a turn
-            }
-            _exit(ok ? 0 : 1);
-        }
-        children.push_back(child);
-    }
-    for (const pid_t child : children) {
-        int status = 0;
-        waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    QStringList lines = dir.log().readEntries().lines;
-    QStringList expected = numberedLines(kEach, "A") + numberedLines(kEach, "B");
-    lines.sort();
-    expected.sort();
-    EXPECT_EQ(lines, expected);
-}
-
 constexpr uid_t kOther = 65534;  // nobody: the user whom modes bind, where tests run as root
+constexpr uid_t kThird = 1;      // daemon: someone else again
 
-// Runs `work` as kOther in a child where `asOther`, else here; returns what it reports.
-QString run(bool asOther, const std::function<QString()>& work) {
-    if (!asOther) return work();
+// Runs `work` as kOther in a child where `asOther`, else here (or in a child as the same user, with
+// `inChild`); returns what it reports.
+QString run(bool asOther, const std::function<QString()>& work, bool inChild = false) {
+    if (!asOther && !inChild) return work();
     int ends[2];
     const pid_t child = pipe(ends) == 0 ? fork() : -1;
     if (child == 0) {
-        const QByteArray said = setgid(kOther) || setuid(kOther) ? "no setuid" : work().toUtf8();
+        const QByteArray said =
+            asOther && (setgid(kOther) || setuid(kOther)) ? "no setuid" : work().toUtf8();
         _exit(write(ends[1], said.data(), said.size()) == said.size() ? 0 : 1);
     }
     close(ends[1]);
@@ -125,8 +98,58 @@ void give(const QString& path, uid_t owner, mode_t mode) {
     if (!QFileInfo(path).isSymLink()) chmod(QFile::encodeName(path), mode);
 }
 
+// Copies of the program at once, each with its own EntryLog on the one folder, as a user whom
+// modes bind: two append while one rewrites what it reads, as "Return" does, until they are done.
+// The lock file there is the user's but read-only: it is locked as it is, where taking turns on the
+// log instead would let an append wait on a log the rewrite has just replaced.
+TEST(LongTwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
+    constexpr int kEach = 1500;
+    TempLogDir dir;
+    dir.writeBytes("");
+    const QString lock = dir.logFile() + ".lock";
+    test::WriteFile(lock, ""), chmod(QFile::encodeName(lock), 0400);
+    if (geteuid() == 0)
+        give(dir.path(), kOther, 0700), give(dir.logFile(), kOther, 0600), give(lock, kOther, 0400);
+    const QString failed = run(geteuid() == 0, [&dir] {
+        int appending[2];
+        std::vector<pid_t> children;
+        for (const QString tag : {pipe(appending) ? "" : "A", "B", "rewrite"}) {
+            if (const pid_t child = fork(); child != 0) {
+                children.push_back(child);
+                continue;
+            }
+            const EntryLog log(dir.path());
+            const auto rewrite = [&log] { return log.writeEntries(log.readEntries().lines); };
+            bool ok = true;
+            // Until both appenders, which hold the pipe's other end, are gone.
+            if (tag == "rewrite") close(appending[1]);
+            for (pollfd end{appending[0], POLLIN, 0}; tag == "rewrite" && poll(&end, 1, 0) == 0;)
+                ok = ok && log.locked(rewrite), usleep(2000);
+            // A pause, as between a user's actions, gives the others a turn.
+            for (const QString& line : numberedLines(tag == "rewrite" ? 0 : kEach, tag))
+                ok = ok && log.appendEntry(line), usleep(1000);
+            _exit(ok ? 0 : 1);
+        }
+        close(appending[0]), close(appending[1]);
+        QString said;
+        for (const pid_t child : children) {
+            int status = 0;
+            waitpid(child, &status, 0);
+            said += WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "failed ";
+        }
+        return said;
+    });
+    EXPECT_EQ(failed, "");
+    QStringList lines = QString::fromLatin1(dir.bytes()).split("\r\n", Qt::SkipEmptyParts);
+    QStringList expected = numberedLines(kEach, "A") + numberedLines(kEach, "B");
+    lines.sort(), expected.sort();
+    EXPECT_EQ(lines.size(), expected.size());
+    EXPECT_TRUE(lines == expected);
+}
+
 // Where the log's folder, the log or the lock file is not the user's own, or the log is a link
-// to what is not, nothing is read or written; links of the user's own are followed.
+// to what is not or passes through a folder someone else can change, nothing is read or written;
+// links of the user's own are followed.
 TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
     if (geteuid() != 0) GTEST_SKIP() << "giving files to another user needs root";
     const char* const refused = "refused refused refused";
@@ -157,11 +180,38 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
              QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kOther, 0600);
          },
          refused, "its lock file"},
+        {"another's lock file that only its owner can write",
+         [](auto& f, auto& l, auto&) {
+             QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kThird, 0644);
+             give(f, kOther, 0700);
+         },
+         refused, "its lock file", "mine\r\n", true},
+        {"the user's own lock file, read-only",
+         [](auto& f, auto& l, auto&) {
+             QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kOther, 0400);
+             give(f, kOther, 0700);
+         },
+         "ok ok ok", "", "mine\r\n", true},
+        {"a FIFO as lock file",
+         [](auto& f, auto& l, auto&) {
+             mkfifo(QFile::encodeName(l + ".lock"), 0600), give(l + ".lock", kOther, 0600);
+             give(f, kOther, 0700);
+         },
+         refused, "is not an ordinary file", "mine\r\n", true},
         {"a link to the user's file, kept on clearing",
          [](auto&, auto& l, auto& o) { QFile::link(o, l); }, "ok ok ok", "", ""},
         {"a link to another's file",
          [](auto&, auto& l, auto& o) { QFile::link(o, l), give(o, kOther, 0666); }, refused,
          "which belongs to another user"},
+        {"a link into another's folder, where a link to the user's file replaced the log",
+         [](auto& f, auto& l, auto& o) {
+             const QString shared = QFileInfo(f).path() + "/shared";
+             QDir().mkpath(shared), QFile::link(shared + "/notes.dat", l);
+             QFile::link(o, shared + "/notes.dat"), give(shared + "/notes.dat", kThird, 0);
+             give(shared, kThird, 0755), give(l, kOther, 0), give(f, kOther, 0700);
+             give(o, kOther, 0600);
+         },
+         refused, "leads into the folder", "mine\r\n", true},
         {"a dangling link", [](auto&, auto& l, auto& o) { QFile::remove(o), QFile::link(o, l); },
          refused, "which is not there", nullptr},
         {"a read-only folder with a writable log",
@@ -244,6 +294,49 @@ TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
         EXPECT_EQ(report, row.report) << row.name;
         EXPECT_EQ(dir.bytes(), "x - y\r\n") << row.name;
         chmod(QFile::encodeName(dir.path()), 0700);
+    }
+}
+
+// Logs bigger than the memory the program may take (an address-space limit, in a child): a sparse
+// one of 6 GB with entries at its start and end, and one whose line of 2.3 GB comes first. The
+// marks read them a slice at a time and find the entries; View Current's table, "Return" and Export
+// refuse them, naming the size; nothing aborts and the log stays as it is.
+TEST(LongBigLogs, AreMarkedAndRefusedWithTheirSize) {
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "the sanitizer's shadow memory takes more address space than the limit leaves";
+#endif
+#endif
+    // The holes are NUL bytes that take no room on the disk.
+    for (const auto& [head, hole] : {std::pair<QByteArray, qint64>{"/first - 1\r\n", 6'000'000'000},
+                                     {"/first - ", 2'300'000'000}}) {
+        TempLogDir dir;
+        QFile log(dir.logFile());
+        ASSERT_TRUE(log.open(QIODevice::WriteOnly) && log.write(head) &&
+                    log.resize(head.size() + hole));
+        ASSERT_TRUE(log.seek(log.size()) && log.write("\r\n/last - 2\r\n") && log.flush());
+        const QString report = run(
+            false,
+            [&dir] {
+                const rlimit limit{qint64(2) << 30, qint64(2) << 30};
+                DescriptionIndex notes;
+                QString said =
+                    setrlimit(RLIMIT_AS, &limit) || !notes.load(dir.logFile()) ? "" : "marks";
+                for (const char* path : {"/first", "/last"})
+                    said += QString::number(
+                        notes.lookUp(path, false, [](auto&) { return false; }).size());
+                ExportBuffer exported;
+                EntryTable table;
+                for (const LogResult& result :
+                     {table.load(dir.logFile()), EntryTable().rewrite(dir.log(), {}),
+                      exported.load(dir.logFile())})
+                    said += '\n' + result.error;
+                return said;
+            },
+            true);
+        const QString refusal = TooBigToHold(dir.logFile(), log.size()).error;
+        EXPECT_EQ(report, QStringList({"marks11", refusal, refusal, refusal}).join('\n')) << hole;
+        EXPECT_EQ(QFileInfo(dir.logFile()).size(), log.size());
     }
 }
 

@@ -1,6 +1,9 @@
-// The first byte decides which paths exist, the rest is a log. Every path a line begins with is
-// looked up, as a file and as a directory, and must find exactly the lines a plain scan finds.
+// The first byte decides which paths exist and how much of the log is read at a time, the rest is
+// a log. Every path a line begins with is looked up, as a file and as a directory, and must find
+// exactly the lines a plain scan finds, also in the index read from the log's file.
+#include <QFile>
 #include <QHash>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 #include "core/description_index.h"
@@ -21,11 +24,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     };
     kivra::DescriptionIndex index;
     index.addBytes(log);
+    static const QTemporaryDir folder;
+    const QString logFile = folder.filePath("KVtemp.dat");
+    QFile file(logFile);
+    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+          file.write(log.data(), log.size()) == log.size());
+    file.close();
+    kivra::DescriptionIndex read;
+    check(bool(read.load(logFile, data[0] % 16 + 1)) && read.lineCount() == index.lineCount());
     QByteArrayList lines, names;
-    const bool asRead = log.isValidUtf8();
     kivra::ForEachLogLine(log, [&](QByteArrayView line) {
         if (line.data() == log.data() && line.startsWith("\xEF\xBB\xBF")) line = line.sliced(3);
-        lines.append(asRead ? line.toByteArray() : kivra::DecodeLogLine(line).toUtf8());
+        lines.append(line.isValidUtf8() ? line.toByteArray() : kivra::DecodeLogLine(line).toUtf8());
         for (qsizetype dash = lines.last().indexOf(" - "); dash >= 0 && names.size() < 64;
              dash = lines.last().indexOf(" - ", dash + 1))
             names << lines.last().first(dash) << lines.last().first(dash) + '/';
@@ -48,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 if (!longer) expected.append(QString::fromUtf8(line.sliced(dash + 3)));
             }
             check(index.descriptions(index.lookUp(path, isDirectory, exists)) == expected);
+            check(read.descriptions(read.lookUp(path, isDirectory, exists)) == expected);
         }
     }
     return 0;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScopeGuard>
@@ -340,6 +341,19 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     EXPECT_EQ(dir.bytes(), kThree);
     ASSERT_EQ(messages.shown().size(), 5);
     EXPECT_TRUE(messages.shown()[4].text.contains(dir.log().logPath()));
+
+    // With nothing deleted, a log that cannot be written (its folder or itself, made immutable, so
+    // that it binds root too) is left unsorted, without a word.
+    for (const QString& path : {dir.path(), dir.logFile()}) {
+        dir.writeBytes(kThree);
+        const auto unchanged = ViewCurrentDialog::fromLog(nullptr, dir.log());
+        if (QProcess::execute("chattr", {"+i", path})) GTEST_SKIP() << "no immutable files here";
+        unchanged->returnButton()->click();
+        QProcess::execute("chattr", {"-i", path});
+        EXPECT_FALSE(unchanged->isVisible());
+        EXPECT_EQ(dir.bytes(), kThree);
+        EXPECT_EQ(messages.shown().size(), 5);
+    }
 }
 
 // Rows sorted as listed: a moved file, a missing folder, an existing file, a thousand entries of a
