@@ -11,6 +11,9 @@ rm -rf "$demo"
 trap 'kill $wm $xvfb 2>/dev/null || true; rm -rf "$demo"' EXIT
 mkdir -p "$demo/Downloads/scanner-driver" "$demo/Downloads/fonts"
 touch "$demo/Downloads/setup-2.4.zip" "$demo/Downloads/manual.pdf" "$demo/Downloads/notes.txt"
+# Where the file came from, as a browser notes it (shown where the file system keeps it).
+setfattr -n user.xdg.origin.url -v "https://scanners.example.com/support/drivers/notes.txt" \
+    "$demo/Downloads/notes.txt" 2>/dev/null || true
 # One file already described, so the picture shows its note.
 mkdir -p "$demo/data/Kivra32"
 printf '%s\r\n' "$demo/Downloads/manual.pdf - User manual of the scanner" >"$demo/data/Kivra32/KVtemp.dat"
@@ -21,7 +24,7 @@ DISPLAY=$display openbox & wm=$!
 sleep 1
 cd "$demo/Downloads"
 env -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORMTHEME DISPLAY=$display QT_QPA_PLATFORM=xcb \
-    XDG_DATA_HOME="$demo/data" "$OLDPWD/$program" & app=$!
+    XDG_DATA_HOME="$demo/data" XDG_CONFIG_HOME="$demo/config" "$OLDPWD/$program" & app=$!
 window=""
 for _ in $(seq 50); do
     window=$(DISPLAY=$display xdotool search --name '^Kivra/32$' 2>/dev/null | head -1) && [ -n "$window" ] && break
