@@ -98,6 +98,17 @@ void give(const QString& path, uid_t owner, mode_t mode) {
     if (!QFileInfo(path).isSymLink()) chmod(QFile::encodeName(path), mode);
 }
 
+// A lock file of `owner`'s with `mode` (a FIFO where `fifo`), in a folder of kOther's.
+auto lockOf(uid_t owner, mode_t mode, bool fifo = false) {
+    return [=](const QString& folder, const QString& log, const QString&) {
+        if (fifo)
+            mkfifo(QFile::encodeName(log + ".lock"), 0600);
+        else
+            QFile(log + ".lock").open(QIODevice::WriteOnly);
+        give(log + ".lock", owner, mode), give(folder, kOther, 0700);
+    };
+}
+
 // Copies of the program at once, each with its own EntryLog on the one folder, as a user whom
 // modes bind: two append while one rewrites what it reads, as "Return" does, until they are done.
 // The lock file there is the user's but read-only: it is locked as it is, where taking turns on the
@@ -106,10 +117,8 @@ TEST(LongTwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
     constexpr int kEach = 1500;
     TempLogDir dir;
     dir.writeBytes("");
-    const QString lock = dir.logFile() + ".lock";
-    test::WriteFile(lock, ""), chmod(QFile::encodeName(lock), 0400);
-    if (geteuid() == 0)
-        give(dir.path(), kOther, 0700), give(dir.logFile(), kOther, 0600), give(lock, kOther, 0400);
+    lockOf(kOther, 0400)(dir.path(), dir.logFile(), {});  // the owners change only under root
+    give(dir.logFile(), kOther, 0600);
     const QString failed = run(geteuid() == 0, [&dir] {
         int appending[2];
         std::vector<pid_t> children;
@@ -180,24 +189,12 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
              QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kOther, 0600);
          },
          refused, "its lock file"},
-        {"another's lock file that only its owner can write",
-         [](auto& f, auto& l, auto&) {
-             QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kThird, 0644);
-             give(f, kOther, 0700);
-         },
-         refused, "its lock file", "mine\r\n", true},
-        {"the user's own lock file, read-only",
-         [](auto& f, auto& l, auto&) {
-             QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kOther, 0400);
-             give(f, kOther, 0700);
-         },
-         "ok ok ok", "", "mine\r\n", true},
-        {"a FIFO as lock file",
-         [](auto& f, auto& l, auto&) {
-             mkfifo(QFile::encodeName(l + ".lock"), 0600), give(l + ".lock", kOther, 0600);
-             give(f, kOther, 0700);
-         },
-         refused, "is not an ordinary file", "mine\r\n", true},
+        {"another's lock file that only its owner can write", lockOf(kThird, 0644), refused,
+         "its lock file", "mine\r\n", true},
+        {"the user's own lock file, read-only", lockOf(kOther, 0400), "ok ok ok", "", "mine\r\n",
+         true},
+        {"a FIFO as lock file", lockOf(kOther, 0600, true), refused, "is not an ordinary file",
+         "mine\r\n", true},
         {"a link to the user's file, kept on clearing",
          [](auto&, auto& l, auto& o) { QFile::link(o, l); }, "ok ok ok", "", ""},
         {"a link to another's file",

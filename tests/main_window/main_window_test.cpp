@@ -329,13 +329,6 @@ TEST_P(Vanish, TheListsMoveToTheNearestFolderLeftAndTheBoxKeepsItsText) {
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, Vanish, ::testing::ValuesIn(kVanishRows), kRowName);
 
-TEST_F(MainWindowTest, AStartInAVanishedDirectoryShowsHome) {
-    QDir(dir("DL")).removeRecursively();
-    MainWindow started(logDir.log());
-    EXPECT_EQ(started.findChild<widgets::DirectoryList*>("directoryList")->path(),
-              QDir::toNativeSeparators(QDir::homePath()));
-}
-
 // Each control looks otherwise with the focus: the drive list from the start, the file list with
 // no file current, the button clicked. The window opens at its designed size.
 TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
@@ -710,8 +703,11 @@ TEST_F(MainWindowTest, NewestFirstOrdersByTimeAndIsRemembered) {
 }
 
 // Past the first thousands of rows, which are placed while the window first shows, a file given at
-// start is in view once it shows, and stays there.
-TEST_F(MainWindowTest, ADeepFileGivenAtStartIsInView) {
+// start is in view once it shows, and stays there. A start in a folder that is gone shows home.
+TEST_F(MainWindowTest, ADeepFileGivenAtStartIsInViewAndAGoneFolderShowsHome) {
+    QDir(dir("DL")).removeRecursively();  // the folder the program starts in
+    EXPECT_EQ(MainWindow(logDir.log()).findChild<widgets::DirectoryList*>()->path(),
+              QDir::toNativeSeparators(QDir::homePath()));
     QDir(tree.path()).mkdir("MANY");
     for (int i = 0; i < 12'000; ++i)
         QFile(tree.filePath(QString("MANY/f%1").arg(i, 5, 10, QChar('0'))))
