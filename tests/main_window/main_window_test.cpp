@@ -173,17 +173,13 @@ const struct BrowseRow {
     {"a drive by Down, Alt+Up, Tab, Enter on a folder", "driveList", "Down Alt+Up Tab D O Return",
      "", "%1/DOCS"},
 };
-struct Browse : Rows<BrowseRow> {
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        for (const char* name : {"DL/table.txt", "DL/Tax return 2025.pdf"})
-            QFile(dir(name)).open(QIODevice::WriteOnly);
-        f5();
-        drives->setVolumes({{dir("DL"), "dl"}, {dir("DOCS"), "docs"}});
-    }
-};
+using Browse = Rows<BrowseRow>;
 TEST_P(Browse, KeysKeepTheFocusAndEnterDescribes) {
     const BrowseRow& row = GetParam();
+    for (const char* name : {"DL/table.txt", "DL/Tax return 2025.pdf"})
+        QFile(dir(name)).open(QIODevice::WriteOnly);
+    f5();
+    drives->setVolumes({{dir("DL"), "dl"}, {dir("DOCS"), "docs"}});
     QString(row.from) == "descriptionEdit" ? clickFile("a.zip")
                                            : window->findChild<QWidget*>(row.from)->setFocus();
     for (const QString& name : row.keys.split(' ')) {

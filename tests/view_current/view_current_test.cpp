@@ -400,11 +400,7 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
                                         u"İstanbul"_qs, "Strasse", u"Straße"_qs, "zebra",
                                         u"Æble"_qs, u"하늘"_qs, u"한글"_qs}));
     const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
-    const struct {
-        QString typed;
-        QStringList shown;
-        QString count;
-    } rows[] = {
+    const std::tuple<QString, QStringList, QString> rows[] = {
         {"resume", {"/resume - draft", "/Résumé - tax 2024"}, "2 of 15"},
         {" 2024  TAX ", {"/Résumé - tax 2024", "x - TAX 2024 final"}, "2 of 15"},
         {"été tax", {"/ÉTÉ - Tax 2023"}, "1 of 15"},
@@ -418,11 +414,11 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
         {"   ", listed(*form), ""},
         {"", listed(*form), ""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.typed.toStdString());
-        finding(row.typed)(*form);
-        EXPECT_EQ(listed(*form), row.shown);
-        EXPECT_EQ(form->countLabel()->text(), row.count);
+    for (const auto& [typed, shown, count] : rows) {
+        SCOPED_TRACE(typed.toStdString());
+        finding(typed)(*form);
+        EXPECT_EQ(listed(*form), shown);
+        EXPECT_EQ(form->countLabel()->text(), count);
     }
 }
 
