@@ -247,31 +247,28 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
 
 // A copy holding the lock is waited for, then named in the message; neither the lock file a killed
 // copy leaves nor a link in its place stands in the way. In a folder that cannot be written the
-// copies take turns on the log itself.
+// copies take turns on the log itself. Each row: a link at the lock file's place before (or
+// nothing), whether the folder is read-only, and the report: the lock file's mode while held, then
+// each append's first words.
 TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
-    const struct {
-        const char* name;
-        const char* leftover;  // a link at the lock file's place before, or nothing
-        bool readOnlyFolder;
-        const char* report;  // the lock file's mode while held, then each append's first words
-    } rows[] = {
+    const std::tuple<const char*, const char*, bool, const char*> rows[] = {
         {"a live copy", nullptr, false, "600|busy|"},
         {"a dangling link", "gone", false, "|"},
         {"a live copy, read-only folder", nullptr, true, "none|busy|"},
     };
-    for (const auto& row : rows) {
-        if (row.readOnlyFolder && geteuid() != 0)
+    for (const auto& [name, leftover, readOnlyFolder, expected] : rows) {
+        if (readOnlyFolder && geteuid() != 0)
             GTEST_SKIP() << "a read-only folder binds only others than root";
         TempLogDir dir;
         dir.writeBytes("");
         const QString lock = dir.logFile() + ".lock";
-        if (row.leftover) QFile::link(dir.path() + "/" + row.leftover, lock);
-        if (row.readOnlyFolder) give(dir.logFile(), kOther, 0600), give(dir.path(), kOther, 0500);
-        const QString report = run(row.readOnlyFolder, [&dir, &lock, &row] {
+        if (leftover) QFile::link(dir.path() + "/" + leftover, lock);
+        if (readOnlyFolder) give(dir.logFile(), kOther, 0600), give(dir.path(), kOther, 0500);
+        const QString report = run(readOnlyFolder, [&dir, &lock, leftover = leftover] {
             QString said;
             int held[2];
             pid_t holder = -1;
-            if (!row.leftover && pipe(held) == 0 && (holder = fork()) == 0) {
+            if (!leftover && pipe(held) == 0 && (holder = fork()) == 0) {
                 dir.log().locked([&held] { return write(held[1], "x", 1), pause(), LogResult{}; });
                 _exit(0);
             }
@@ -288,8 +285,8 @@ TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
             }
             return said + '|' + dir.log().appendEntry("x - y").error;
         });
-        EXPECT_EQ(report, row.report) << row.name;
-        EXPECT_EQ(dir.bytes(), "x - y\r\n") << row.name;
+        EXPECT_EQ(report, expected) << name;
+        EXPECT_EQ(dir.bytes(), "x - y\r\n") << name;
         chmod(QFile::encodeName(dir.path()), 0700);
     }
 }
