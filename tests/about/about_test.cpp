@@ -99,8 +99,7 @@ TEST(AboutWindow, EveryOpeningLoadsAfreshAndEnterOrEscCloses) {
 // The README's key table names no key that the Help text leaves out.
 TEST(HelpWindow, TellsEveryKeyTheReadmeLists) {
     const auto keys = [](const char* path, const char* heading) {
-        QFile file(path);
-        QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
+        QString text = QString::fromUtf8(test::FileBytes(path));
         text = text.mid(text.indexOf(heading)).section("\n## ", 0, 0);
         static const QRegularExpression cell("^\\| ([^|]+?) \\|",
                                              QRegularExpression::MultilineOption);

@@ -439,8 +439,8 @@ bool run(const QString& program, const QStringList& arguments, QByteArray* out =
 TEST_F(MainWindowTest, DownloadsShowWhereTheyCameFromAndNotesGoIntoThem) {
     for (const char* tool : {"python3", "wget", "curl", "setfattr", "getfattr"})
         if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << tool << " is missing";
-    QFile memo(dir("DOCS/memo.txt"));  // curl sets the attributes at the first byte it writes
-    ASSERT_TRUE(memo.open(QIODevice::WriteOnly) && memo.write("memo") && memo.flush());
+    // curl sets the attributes at the first byte it writes.
+    ASSERT_TRUE(test::WriteFile(dir("DOCS/memo.txt"), "memo"));
     QProcess server;
     server.setWorkingDirectory(dir("DOCS"));
     server.start("python3", {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1"});
@@ -575,9 +575,8 @@ TEST_P(Import, AppendsWhatTheLogLacksAndTheMarksShowIt) {
     QStringList picked, expected = {"/x - one"};
     for (const auto& [name, bytes] : row.files) {
         picked.append(QDir(tree.path()).filePath(expand(name)));
-        QFile file(picked.last());
         const QByteArray data = expand(QString::fromLatin1(bytes)).toLatin1();
-        ASSERT_TRUE(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(data)));
+        ASSERT_TRUE(bytes.isNull() || test::WriteFile(picked.last(), data));
     }
     test::ScriptedOpenFiles dialogs;
     dialogs.queueChoice(picked);
