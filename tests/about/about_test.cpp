@@ -25,44 +25,42 @@ namespace kivra {
 namespace {
 
 // PATH holds only a folder of scripts standing for the tools: a real launch starts the one found,
-// and each leaves a mark beside itself.
+// and each leaves a mark beside itself. Each row: the scripts made executable and those left plain,
+// whether they are programs (or a text no system can start), and the tool started (empty: the
+// message instead).
 TEST(SystemInfo, StartsTheFirstToolOnPathOrSaysNoneIsAvailable) {
-    const struct {
-        QStringList executable, plain;
-        bool programs;    // or a text no system can start
-        QString started;  // empty: the message instead
-    } rows[] = {
+    const std::tuple<QStringList, QStringList, bool, QString> rows[] = {
         {{"lshw-gtk", "kinfocenter"}, {"hardinfo"}, true, "kinfocenter"},
         {{"hardinfo2", "hardinfo"}, {}, true, "hardinfo"},
         {{}, {"hardinfo"}, true, ""},
         {{"hardinfo"}, {}, false, ""},
     };
     const QByteArray path = qgetenv("PATH");
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.started.toStdString());
+    for (const auto& [executable, plain, programs, started] : rows) {
+        SCOPED_TRACE(started.toStdString());
         QTemporaryDir dir;
         const QString bin = dir.filePath("tools with spaces");
         QDir().mkpath(bin);
-        for (const QString& name : row.executable + row.plain) {
+        for (const QString& name : executable + plain) {
             QFile script(bin + "/" + name);
             ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-            script.write(row.programs ? "#!/bin/sh\n: > \"$0.ran\"\n" : "not a program\n");
-            if (row.executable.contains(name))
+            script.write(programs ? "#!/bin/sh\n: > \"$0.ran\"\n" : "not a program\n");
+            if (executable.contains(name))
                 script.setPermissions(script.permissions() | QFile::ExeOwner);
         }
         qputenv("PATH", QFile::encodeName(bin));
         test::ScriptedMessages messages;
         AboutDialog(nullptr).findChild<QPushButton*>("sysInfoButton")->click();
         qputenv("PATH", path);
-        ASSERT_EQ(messages.shown().size(), row.started.isEmpty() ? 1 : 0);
-        if (row.started.isEmpty()) {
+        ASSERT_EQ(messages.shown().size(), started.isEmpty() ? 1 : 0);
+        if (started.isEmpty()) {
             EXPECT_EQ(messages.shown()[0].text, "System Information Is Unavailable At This Time");
             continue;
         }
         QStringList marks;
         EXPECT_TRUE(QTest::qWaitFor(
             [&] { return !(marks = QDir(bin).entryList({"*.ran"})).isEmpty(); }, 30000));
-        EXPECT_EQ(marks, QStringList({row.started + ".ran"}));
+        EXPECT_EQ(marks, QStringList({started + ".ran"}));
     }
 }
 
@@ -101,8 +99,7 @@ TEST(AboutWindow, EveryOpeningLoadsAfreshAndEnterOrEscCloses) {
 // The README's key table names no key that the Help text leaves out.
 TEST(HelpWindow, TellsEveryKeyTheReadmeLists) {
     const auto keys = [](const char* path, const char* heading) {
-        QFile file(path);
-        QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
+        QString text = QString::fromUtf8(test::FileBytes(path));
         text = text.mid(text.indexOf(heading)).section("\n## ", 0, 0);
         static const QRegularExpression cell("^\\| ([^|]+?) \\|",
                                              QRegularExpression::MultilineOption);

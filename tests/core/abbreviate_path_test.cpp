@@ -12,25 +12,24 @@ namespace {
 
 TEST(AbbreviatePath, ShortensToTheRootAndWholeNames) {
     constexpr auto kLower = LabelCase::Lower;
-    const struct {
-        QString path, result;
-        LabelCase letterCase = kLower;
-    } rows[] = {
+    const std::tuple<QString, QString, LabelCase> rows[] = {
         {"C:\\DOWNLOAD\\ARCHIVES\\UTILITIES\\DISK TOOLS\\DEFRAGMENTER\\VERSION 2\\SETUP.EXE",
-         "c:\\...\\utilities\\disk tools\\defragmenter\\version 2\\setup.exe"},
+         "c:\\...\\utilities\\disk tools\\defragmenter\\version 2\\setup.exe", kLower},
         {"C:\\ARCHIVE1\\LETTERS AND MEMOS FROM JUNE\\FINAL VERSIONS\\OFFICE MEMO.TXT",
-         "c:\\...\\letters and memos from june\\final versions\\office memo.txt"},  // 65 long
-        {"C:\\A\\VERYLONGDIRECTORYNAMEWITHOUTANYBREAKSWHATSOEVERTHATRUNSONANDON.TXT", "c:\\..."},
-        {"C:\\" + QString(62, u'A'), "c:\\..."},  // 65 long
-        {"C:\\" + QString(76, u'Y') + "\\", "c:\\...\\"},
-        {"/home/ann/" + QString(50, u'd') + "/Archive/F.ZIP", "/.../archive/f.zip"},
+         "c:\\...\\letters and memos from june\\final versions\\office memo.txt",
+         kLower},  // 65 long
+        {"C:\\A\\VERYLONGDIRECTORYNAMEWITHOUTANYBREAKSWHATSOEVERTHATRUNSONANDON.TXT", "c:\\...",
+         kLower},
+        {"C:\\" + QString(62, u'A'), "c:\\...", kLower},  // 65 long
+        {"C:\\" + QString(76, u'Y') + "\\", "c:\\...\\", kLower},
+        {"/home/ann/" + QString(50, u'd') + "/Archive/F.ZIP", "/.../archive/f.zip", kLower},
         // Where letter cases name different files the label keeps them.
         {"/home/ann/" + QString(50, u'd') + "/Archive/F.ZIP", "/.../Archive/F.ZIP",
          LabelCase::Kept},
-        {u"𝔸𝔹𝔻\\"_qs + QString(70, u'Y'), u"𝔸𝔹𝔻..."_qs},  // three code points, no half pair
+        {u"𝔸𝔹𝔻\\"_qs + QString(70, u'Y'), u"𝔸𝔹𝔻..."_qs, kLower},  // three code points, no half pair
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(AbbreviatePath(row.path, 64, row.letterCase), row.result);
+    for (const auto& [path, result, letterCase] : rows)
+        EXPECT_EQ(AbbreviatePath(path, 64, letterCase), result);
 }
 
 // Attributes as browsers, wget, curl and file managers leave them, or as a stranger's disk does:

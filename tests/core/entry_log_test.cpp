@@ -94,31 +94,27 @@ TEST(EntryLog, WriteFailuresNameTheirCause) {
     const auto skip = qScopeGuard([&] {
         if (!mounted) GTEST_SKIP() << "no full or read-only disk: a tmpfs cannot be mounted here";
     });
-    const struct {
-        const char* reason;
-        QString folder;
-        std::function<void()> arrange;
-    } rows[] = {
+    const std::tuple<const char*, QString, std::function<void()>> rows[] = {
         {"File too large", plain.path(), [] {}},
         {"No space left on device", disk.path(),
          [&] { test::WriteFile(disk.filePath("filler"), QByteArray(1 << 17, 'f')); }},
         {"Read-only file system", disk.path(),
          [&] { mount(nullptr, small, nullptr, MS_REMOUNT | MS_RDONLY, nullptr); }},
     };
-    for (const auto& row : rows) {
-        if (row.folder == disk.path() && !mounted) continue;
-        const EntryLog log(row.folder);
+    for (const auto& [reason, folder, arrange] : rows) {
+        if (folder == disk.path() && !mounted) continue;
+        const EntryLog log(folder);
         QFile::remove(disk.filePath("filler"));
         ASSERT_TRUE(log.writeEntries({"C:\\A - first"}));
-        row.arrange();
+        arrange();
         std::optional<test::FileSizeLimit> limit;
-        if (row.folder == plain.path()) limit.emplace(200);
+        if (folder == plain.path()) limit.emplace(200);
         for (const QString& error : {log.appendEntry(QString(9000, u'x')).error,
                                      log.writeEntries(QStringList(5000, "C:\\SOME - thing")).error})
-            EXPECT_TRUE(error.contains(row.reason) && error.contains(log.logPath()))
+            EXPECT_TRUE(error.contains(reason) && error.contains(log.logPath()))
                 << error.toStdString();
         EXPECT_EQ(test::FileBytes(log.logPath()), "C:\\A - first\r\n");
-        EXPECT_EQ(QDir(row.folder).entryList({"KVtemp.dat.*"}, QDir::Files), QStringList());
+        EXPECT_EQ(QDir(folder).entryList({"KVtemp.dat.*"}, QDir::Files), QStringList());
     }
 }
 
@@ -132,18 +128,13 @@ TEST(DescriptionIndex, ALineDescribesTheLongestExistingPathItBeginsWith) {
     DescriptionIndex index;
     index.addBytes(d + "/sub - dir\r\n" + d + "/sub/ - dir/\r\n" + d + "/a - b.zip - longer\r\n" +
                    d + "/a - shorter\r\n" + d + "/caf\xE9 - latin\r\n/ - root");
-    const struct {
-        QString name;
-        bool isDirectory;
-        QStringList expected;
-    } rows[] = {{"/a", false, {"shorter"}},
-                {"/a - b.zip", false, {"longer"}},
-                {"/sub/", true, {"dir", "dir/"}},
-                {u"/café"_qs, false, {"latin"}}};
-    for (const auto& row : rows)
-        EXPECT_EQ(index.descriptions(index.lookUp(tree.path() + row.name, row.isDirectory)),
-                  row.expected)
-            << row.name.toStdString();
+    const std::tuple<QString, bool, QStringList> rows[] = {{"/a", false, {"shorter"}},
+                                                           {"/a - b.zip", false, {"longer"}},
+                                                           {"/sub/", true, {"dir", "dir/"}},
+                                                           {u"/café"_qs, false, {"latin"}}};
+    for (const auto& [name, isDirectory, expected] : rows)
+        EXPECT_EQ(index.descriptions(index.lookUp(tree.path() + name, isDirectory)), expected)
+            << name.toStdString();
 }
 
 // A log with no LF at all, a BOM and a 10 MB line; "/x/a - b" is taken to exist.

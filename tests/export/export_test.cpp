@@ -86,42 +86,35 @@ TEST(Export, RefusalsAndFailuresWriteNothingAndNameThePath) {
 // replaced.
 TEST(Export, TheNameOrTheFilterDecidesTheFormat) {
     constexpr int kPlain = 0, kRich = 1, kProposed = -1;
-    const struct {
-        const char* name;
-        int filter;
-        bool text;
-    } rows[] = {
+    const std::tuple<const char*, int, bool> rows[] = {
         {"INDEX", kProposed, false}, {"INDEX", kPlain, true},      {"notes-export", kPlain, true},
         {"mytxt", kProposed, false}, {"list.Txt", kRich, true},    {"notes.TXT", kProposed, true},
         {"a.rtf", kPlain, false},    {"list.text", kPlain, false},
     };
     Export e;
     e.logDir.writeBytes(kLog);
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.name << " under filter " << row.filter);
-        ASSERT_TRUE(test::WriteFile(e.outDir.filePath(row.name), "old"));
-        chmod(QFile::encodeName(e.outDir.filePath(row.name)), 0640);
-        const QByteArray written = e.to(row.name, row.filter);
-        EXPECT_EQ(modeOf(e.outDir.filePath(row.name)), 0640);
-        if (row.text) {
+    for (const auto& [name, filter, text] : rows) {
+        SCOPED_TRACE(testing::Message() << name << " under filter " << filter);
+        ASSERT_TRUE(test::WriteFile(e.outDir.filePath(name), "old"));
+        chmod(QFile::encodeName(e.outDir.filePath(name)), 0640);
+        const QByteArray written = e.to(name, filter);
+        EXPECT_EQ(modeOf(e.outDir.filePath(name)), 0640);
+        if (text)
             EXPECT_EQ(written, kText);
-        } else {
+        else
             EXPECT_EQ(test::ReadRtfText(written).paragraphs, kLines);
-        }
     }
     EXPECT_TRUE(e.messages.shown().isEmpty());
     EXPECT_EQ(e.logDir.bytes(), kLog);
     // A log already in CR LF is copied as it is; a CR alone still ends a line, in a short log
     // and a long one; a zero-byte log gives an empty text file and an RTF document without text.
-    const struct {
-        QByteArray log, text;
-        QStringList paragraphs;
-    } logs[] = {{kText, kText, kLines},
-                {"", "", {}},
-                {(QByteArray(99998, 'a') + "\r\n").repeated(3) + "b\r",
-                 (QByteArray(99998, 'a') + "\r\n").repeated(3) + "b\r\n",
-                 QStringList(3, QString(99998, 'a')) << "b"},
-                {"a\rb\r\n", "a\r\nb\r\n", {"a", "b"}}};
+    const std::tuple<QByteArray, QByteArray, QStringList> logs[] = {
+        {kText, kText, kLines},
+        {"", "", {}},
+        {(QByteArray(99998, 'a') + "\r\n").repeated(3) + "b\r",
+         (QByteArray(99998, 'a') + "\r\n").repeated(3) + "b\r\n",
+         QStringList(3, QString(99998, 'a')) << "b"},
+        {"a\rb\r\n", "a\r\nb\r\n", {"a", "b"}}};
     for (const auto& [log, text, paragraphs] : logs) {
         e.logDir.writeBytes(log);
         EXPECT_EQ(e.to("again.txt"), text);

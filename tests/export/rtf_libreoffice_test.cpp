@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "core/rtf_writer.h"
 #include "support/qt_printers.h"
+#include "support/temp_log_dir.h"
 
 namespace kivra {
 namespace {
@@ -24,10 +23,7 @@ TEST(RtfReadByLibreOffice, GivesBackEveryLine) {
     };
     QTemporaryDir dir;
     const QString rtfPath = dir.filePath("export.rtf");
-    QFile rtf(rtfPath);
-    ASSERT_TRUE(rtf.open(QIODevice::WriteOnly));
-    rtf.write(WriteRtf(lines));
-    rtf.close();
+    ASSERT_TRUE(test::WriteFile(rtfPath, WriteRtf(lines)));
 
     QProcess soffice;
     soffice.start(
@@ -37,9 +33,7 @@ TEST(RtfReadByLibreOffice, GivesBackEveryLine) {
     ASSERT_TRUE(soffice.waitForFinished(240000)) << "soffice did not finish";
     ASSERT_EQ(soffice.exitCode(), 0) << soffice.readAllStandardError().toStdString();
 
-    QFile text(dir.filePath("out/export.txt"));
-    ASSERT_TRUE(text.open(QIODevice::ReadOnly)) << "no text from soffice";
-    QString back = QString::fromUtf8(text.readAll());
+    QString back = QString::fromUtf8(test::FileBytes(dir.filePath("out/export.txt")));
     if (back.startsWith(QChar(0xFEFF))) back.remove(0, 1);
     QStringList paragraphs = back.split(u'\n');
     while (!paragraphs.isEmpty() && paragraphs.last().isEmpty()) paragraphs.removeLast();

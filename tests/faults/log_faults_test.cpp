@@ -98,6 +98,17 @@ void give(const QString& path, uid_t owner, mode_t mode) {
     if (!QFileInfo(path).isSymLink()) chmod(QFile::encodeName(path), mode);
 }
 
+// A lock file of `owner`'s with `mode` (a FIFO where `fifo`), in a folder of kOther's.
+auto lockOf(uid_t owner, mode_t mode, bool fifo = false) {
+    return [=](const QString& folder, const QString& log, const QString&) {
+        if (fifo)
+            mkfifo(QFile::encodeName(log + ".lock"), 0600);
+        else
+            QFile(log + ".lock").open(QIODevice::WriteOnly);
+        give(log + ".lock", owner, mode), give(folder, kOther, 0700);
+    };
+}
+
 // Copies of the program at once, each with its own EntryLog on the one folder, as a user whom
 // modes bind: two append while one rewrites what it reads, as "Return" does, until they are done.
 // The lock file there is the user's but read-only: it is locked as it is, where taking turns on the
@@ -106,10 +117,8 @@ TEST(LongTwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
     constexpr int kEach = 1500;
     TempLogDir dir;
     dir.writeBytes("");
-    const QString lock = dir.logFile() + ".lock";
-    test::WriteFile(lock, ""), chmod(QFile::encodeName(lock), 0400);
-    if (geteuid() == 0)
-        give(dir.path(), kOther, 0700), give(dir.logFile(), kOther, 0600), give(lock, kOther, 0400);
+    lockOf(kOther, 0400)(dir.path(), dir.logFile(), {});  // the owners change only under root
+    give(dir.logFile(), kOther, 0600);
     const QString failed = run(geteuid() == 0, [&dir] {
         int appending[2];
         std::vector<pid_t> children;
@@ -180,24 +189,12 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
              QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kOther, 0600);
          },
          refused, "its lock file"},
-        {"another's lock file that only its owner can write",
-         [](auto& f, auto& l, auto&) {
-             QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kThird, 0644);
-             give(f, kOther, 0700);
-         },
-         refused, "its lock file", "mine\r\n", true},
-        {"the user's own lock file, read-only",
-         [](auto& f, auto& l, auto&) {
-             QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kOther, 0400);
-             give(f, kOther, 0700);
-         },
-         "ok ok ok", "", "mine\r\n", true},
-        {"a FIFO as lock file",
-         [](auto& f, auto& l, auto&) {
-             mkfifo(QFile::encodeName(l + ".lock"), 0600), give(l + ".lock", kOther, 0600);
-             give(f, kOther, 0700);
-         },
-         refused, "is not an ordinary file", "mine\r\n", true},
+        {"another's lock file that only its owner can write", lockOf(kThird, 0644), refused,
+         "its lock file", "mine\r\n", true},
+        {"the user's own lock file, read-only", lockOf(kOther, 0400), "ok ok ok", "", "mine\r\n",
+         true},
+        {"a FIFO as lock file", lockOf(kOther, 0600, true), refused, "is not an ordinary file",
+         "mine\r\n", true},
         {"a link to the user's file, kept on clearing",
          [](auto&, auto& l, auto& o) { QFile::link(o, l); }, "ok ok ok", "", ""},
         {"a link to another's file",
@@ -250,31 +247,28 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
 
 // A copy holding the lock is waited for, then named in the message; neither the lock file a killed
 // copy leaves nor a link in its place stands in the way. In a folder that cannot be written the
-// copies take turns on the log itself.
+// copies take turns on the log itself. Each row: a link at the lock file's place before (or
+// nothing), whether the folder is read-only, and the report: the lock file's mode while held, then
+// each append's first words.
 TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
-    const struct {
-        const char* name;
-        const char* leftover;  // a link at the lock file's place before, or nothing
-        bool readOnlyFolder;
-        const char* report;  // the lock file's mode while held, then each append's first words
-    } rows[] = {
+    const std::tuple<const char*, const char*, bool, const char*> rows[] = {
         {"a live copy", nullptr, false, "600|busy|"},
         {"a dangling link", "gone", false, "|"},
         {"a live copy, read-only folder", nullptr, true, "none|busy|"},
     };
-    for (const auto& row : rows) {
-        if (row.readOnlyFolder && geteuid() != 0)
+    for (const auto& [name, leftover, readOnlyFolder, expected] : rows) {
+        if (readOnlyFolder && geteuid() != 0)
             GTEST_SKIP() << "a read-only folder binds only others than root";
         TempLogDir dir;
         dir.writeBytes("");
         const QString lock = dir.logFile() + ".lock";
-        if (row.leftover) QFile::link(dir.path() + "/" + row.leftover, lock);
-        if (row.readOnlyFolder) give(dir.logFile(), kOther, 0600), give(dir.path(), kOther, 0500);
-        const QString report = run(row.readOnlyFolder, [&dir, &lock, &row] {
+        if (leftover) QFile::link(dir.path() + "/" + leftover, lock);
+        if (readOnlyFolder) give(dir.logFile(), kOther, 0600), give(dir.path(), kOther, 0500);
+        const QString report = run(readOnlyFolder, [&dir, &lock, leftover = leftover] {
             QString said;
             int held[2];
             pid_t holder = -1;
-            if (!row.leftover && pipe(held) == 0 && (holder = fork()) == 0) {
+            if (!leftover && pipe(held) == 0 && (holder = fork()) == 0) {
                 dir.log().locked([&held] { return write(held[1], "x", 1), pause(), LogResult{}; });
                 _exit(0);
             }
@@ -291,8 +285,8 @@ TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
             }
             return said + '|' + dir.log().appendEntry("x - y").error;
         });
-        EXPECT_EQ(report, row.report) << row.name;
-        EXPECT_EQ(dir.bytes(), "x - y\r\n") << row.name;
+        EXPECT_EQ(report, expected) << name;
+        EXPECT_EQ(dir.bytes(), "x - y\r\n") << name;
         chmod(QFile::encodeName(dir.path()), 0700);
     }
 }

@@ -2,14 +2,10 @@
 // is the path.
 #include <QList>
 #include <QString>
-#include <cstdlib>
 #include <cstring>
 
 #include "core/abbreviate_path.h"
-
-static void check(bool condition) {
-    if (!condition) std::abort();
-}
+#include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) return 0;

@@ -4,13 +4,9 @@
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
-#include <cstdlib>
 
 #include "core/description_index.h"
-
-static void check(bool condition) {
-    if (!condition) std::abort();
-}
+#include "fuzz_check.h"
 
 static QByteArrayView withoutSeparator(QByteArrayView path) {
     return path.size() > 1 && path.endsWith('/') ? path.chopped(1) : path;

@@ -1,12 +1,8 @@
 // The same bytes as a Zone.Identifier stream, as each attribute, and as an address.
 #include <QRegularExpression>
-#include <cstdlib>
 
 #include "core/file_origin.h"
-
-static void check(bool condition) {
-    if (!condition) std::abort();
-}
+#include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

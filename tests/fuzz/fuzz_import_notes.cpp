@@ -1,15 +1,11 @@
 // Description files come from other programs and other decades: whatever their bytes, the readers
 // must not crash, and every entry they give must be one line with a name and a description.
 #include <QByteArray>
-#include <cstdlib>
 
 #include "core/note_import.h"
+#include "fuzz_check.h"
 
 using namespace kivra::import_detail;
-
-static void check(bool condition) {
-    if (!condition) std::abort();
-}
 
 static bool oneLine(const QString& text) { return !text.contains(u'\r') && !text.contains(u'\n'); }
 

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstdlib>
 
 #include "core/description_index.h"
 #include "core/entry_item.h"
@@ -16,13 +15,10 @@
 #include "core/export_buffer.h"
 #include "core/name_decoding.h"
 #include "core/rtf_writer.h"
+#include "fuzz_check.h"
 
 using kivra::DecodeLogLines;
 using kivra::EncodeLogLine;
-
-static void check(bool condition) {
-    if (!condition) std::abort();
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -1,14 +1,10 @@
 // Any lines at all go into the RTF writer: the document must be well formed and give back every
 // line, read by our own independent RTF reader.
 #include <QStringList>
-#include <cstdlib>
 
 #include "core/rtf_writer.h"
+#include "fuzz_check.h"
 #include "support/rtf_text.h"
-
-static void check(bool condition) {
-    if (!condition) std::abort();
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The input is UTF-16 text; NUL units split it into lines.

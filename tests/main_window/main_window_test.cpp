@@ -173,17 +173,13 @@ const struct BrowseRow {
     {"a drive by Down, Alt+Up, Tab, Enter on a folder", "driveList", "Down Alt+Up Tab D O Return",
      "", "%1/DOCS"},
 };
-struct Browse : Rows<BrowseRow> {
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        for (const char* name : {"DL/table.txt", "DL/Tax return 2025.pdf"})
-            QFile(dir(name)).open(QIODevice::WriteOnly);
-        f5();
-        drives->setVolumes({{dir("DL"), "dl"}, {dir("DOCS"), "docs"}});
-    }
-};
+using Browse = Rows<BrowseRow>;
 TEST_P(Browse, KeysKeepTheFocusAndEnterDescribes) {
     const BrowseRow& row = GetParam();
+    for (const char* name : {"DL/table.txt", "DL/Tax return 2025.pdf"})
+        QFile(dir(name)).open(QIODevice::WriteOnly);
+    f5();
+    drives->setVolumes({{dir("DL"), "dl"}, {dir("DOCS"), "docs"}});
     QString(row.from) == "descriptionEdit" ? clickFile("a.zip")
                                            : window->findChild<QWidget*>(row.from)->setFocus();
     for (const QString& name : row.keys.split(' ')) {
@@ -329,13 +325,6 @@ TEST_P(Vanish, TheListsMoveToTheNearestFolderLeftAndTheBoxKeepsItsText) {
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, Vanish, ::testing::ValuesIn(kVanishRows), kRowName);
 
-TEST_F(MainWindowTest, AStartInAVanishedDirectoryShowsHome) {
-    QDir(dir("DL")).removeRecursively();
-    MainWindow started(logDir.log());
-    EXPECT_EQ(started.findChild<widgets::DirectoryList*>("directoryList")->path(),
-              QDir::toNativeSeparators(QDir::homePath()));
-}
-
 // Each control looks otherwise with the focus: the drive list from the start, the file list with
 // no file current, the button clicked. The window opens at its designed size.
 TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
@@ -450,8 +439,8 @@ bool run(const QString& program, const QStringList& arguments, QByteArray* out =
 TEST_F(MainWindowTest, DownloadsShowWhereTheyCameFromAndNotesGoIntoThem) {
     for (const char* tool : {"python3", "wget", "curl", "setfattr", "getfattr"})
         if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << tool << " is missing";
-    QFile memo(dir("DOCS/memo.txt"));  // curl sets the attributes at the first byte it writes
-    ASSERT_TRUE(memo.open(QIODevice::WriteOnly) && memo.write("memo") && memo.flush());
+    // curl sets the attributes at the first byte it writes.
+    ASSERT_TRUE(test::WriteFile(dir("DOCS/memo.txt"), "memo"));
     QProcess server;
     server.setWorkingDirectory(dir("DOCS"));
     server.start("python3", {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1"});
@@ -586,9 +575,8 @@ TEST_P(Import, AppendsWhatTheLogLacksAndTheMarksShowIt) {
     QStringList picked, expected = {"/x - one"};
     for (const auto& [name, bytes] : row.files) {
         picked.append(QDir(tree.path()).filePath(expand(name)));
-        QFile file(picked.last());
         const QByteArray data = expand(QString::fromLatin1(bytes)).toLatin1();
-        ASSERT_TRUE(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(data)));
+        ASSERT_TRUE(bytes.isNull() || test::WriteFile(picked.last(), data));
     }
     test::ScriptedOpenFiles dialogs;
     dialogs.queueChoice(picked);
@@ -710,8 +698,11 @@ TEST_F(MainWindowTest, NewestFirstOrdersByTimeAndIsRemembered) {
 }
 
 // Past the first thousands of rows, which are placed while the window first shows, a file given at
-// start is in view once it shows, and stays there.
-TEST_F(MainWindowTest, ADeepFileGivenAtStartIsInView) {
+// start is in view once it shows, and stays there. A start in a folder that is gone shows home.
+TEST_F(MainWindowTest, ADeepFileGivenAtStartIsInViewAndAGoneFolderShowsHome) {
+    QDir(dir("DL")).removeRecursively();  // the folder the program starts in
+    EXPECT_EQ(MainWindow(logDir.log()).findChild<widgets::DirectoryList*>()->path(),
+              QDir::toNativeSeparators(QDir::homePath()));
     QDir(tree.path()).mkdir("MANY");
     for (int i = 0; i < 12'000; ++i)
         QFile(tree.filePath(QString("MANY/f%1").arg(i, 5, 10, QChar('0'))))

@@ -146,70 +146,35 @@ enum class Out { Return, Close, SystemClose };
 TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     const QByteArray longLine = "C:\\x - " + QByteArray(10 << 20, '\xE9');
     constexpr auto kWrite = QMessageBox::Yes, kDiscard = QMessageBox::No,
-                   kCancel = QMessageBox::Cancel;
+                   kCancel = QMessageBox::Cancel, kNotAsked = QMessageBox::NoButton;
     const struct {
         const char* name;
         Act act;
         Out out;
-        QByteArray expected;       // "-" for no log at all
-        QByteArray byOthers = {};  // the log another copy leaves before "Return"; "-" deletes it
+        QByteArray expected;  // "-" for no log at all
+        // The answer to the close question, which is asked only where given; Clear All gets Yes.
+        QMessageBox::StandardButton asked = kNotAsked;
+        QByteArray byOthers = "";  // the log another copy leaves before "Return"; "-" deletes it
         QByteArray before = kThree;
-        QMessageBox::StandardButton answer = kWrite;  // to Clear All and to the close question
-        bool asked = false;                           // whether closing asked
     } rows[] = {
-        {"Return on a zero-byte log", nothing, Out::Return, "", {}, ""},
+        {"Return on a zero-byte log", nothing, Out::Return, "", kNotAsked, "", ""},
         {"Return, no change: sorted", nothing, Out::Return, "A - 1\r\nb - 2\r\nc - 3\r\n"},
         {"Return after a deletion", deleting(1), Out::Return, "A - 1\r\nc - 3\r\n"},
         {"Return after deleting all one by one", deleteAll, Out::Return, ""},
         {"Return after Clear All", clearAll, Out::Return, "-"},
         {"close control, no change", nothing, Out::Close, kThree},
-        {"close control after deleting all, Discard",
-         deleteAll,
-         Out::Close,
-         kThree,
-         {},
-         kThree,
-         kDiscard,
-         true},
-        {"close control after a deletion, Write",
-         deleting(1),
-         Out::Close,
-         "A - 1\r\nc - 3\r\n",
-         {},
-         kThree,
-         kWrite,
-         true},
-        {"Alt+F4 after a deletion, Cancel",
-         deleting(1),
-         Out::SystemClose,
-         kThree,
-         {},
-         kThree,
-         kCancel,
-         true},
-        {"Alt+F4 after an edit, Write",
-         editing(0, "one"),
-         Out::SystemClose,
-         "A - one\r\nb - 2\r\nc - 3\r\n",
-         {},
-         kThree,
-         kWrite,
-         true},
-        {"close control after an edit, Discard",
-         editing(0, "one"),
-         Out::Close,
-         kThree,
-         {},
-         kThree,
-         kDiscard,
-         true},
+        {"close control after deleting all, Discard", deleteAll, Out::Close, kThree, kDiscard},
+        {"close control after a deletion, Write", deleting(1), Out::Close, "A - 1\r\nc - 3\r\n",
+         kWrite},
+        {"Alt+F4 after a deletion, Cancel", deleting(1), Out::SystemClose, kThree, kCancel},
+        {"Alt+F4 after an edit, Write", editing(0, "one"), Out::SystemClose,
+         "A - one\r\nb - 2\r\nc - 3\r\n", kWrite},
+        {"close control after an edit, Discard", editing(0, "one"), Out::Close, kThree, kDiscard},
         {"close control after Clear All, the find only spaces", finding("  ", clearAll), Out::Close,
          "-"},
         {"F2, Enter, Return: the path and its own bytes kept",
-         [](ViewCurrentDialog& f) { editing(0, "mended")(f), editing(1, "zwei")(f); },
-         Out::Return,
-         "%1/a - b - mended\r\ncaf\xE9 - zwei\r\n",
-         {},
+         [](ViewCurrentDialog& f) { editing(0, "mended")(f), editing(1, "zwei")(f); }, Out::Return,
+         "%1/a - b - mended\r\ncaf\xE9 - zwei\r\n", kNotAsked, "",
          "caf\xE9 - two\r\n%1/a - b - old\r\n"},
         {"F2, Esc", editing(0, "one", Qt::Key_Escape), Out::Close, kThree},
         {"Edit Entry in a find, a paste of lines, Return",
@@ -217,13 +182,14 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
          "A - 1\r\nb - x y z\r\nc - 3\r\n"},
         {"Edit Entry twice, Return after another copy's append",
          [](ViewCurrentDialog& f) { editing(2, "three")(f), editing(2, "drei")(f); }, Out::Return,
-         "A - 1\r\nb - 2\r\nc - drei\r\nd - 4\r\n", kThree + "d - 4\r\n"},
+         "A - 1\r\nb - 2\r\nc - drei\r\nd - 4\r\n", kNotAsked, kThree + "d - 4\r\n"},
         {"Return after another copy's append", deleting(1), Out::Return,
-         "a - 0\r\nA - 1\r\nc - 3\r\n", kThree + "a - 0\r\n"},
+         "a - 0\r\nA - 1\r\nc - 3\r\n", kNotAsked, kThree + "a - 0\r\n"},
         {"Return after another copy's rewrite: a deleted twin goes once", deleting(1), Out::Return,
-         "A - 1\r\nb - 2\r\nc - 3\r\nd - 4\r\n", "c - 3\r\nb - 2\r\nd - 4\r\nA - 1\r\nb - 2\r\n"},
+         "A - 1\r\nb - 2\r\nc - 3\r\nd - 4\r\n", kNotAsked,
+         "c - 3\r\nb - 2\r\nd - 4\r\nA - 1\r\nb - 2\r\n"},
         {"Return after another copy deleted the log", deleting(1), Out::Return,
-         "A - 1\r\nc - 3\r\n", "-"},
+         "A - 1\r\nc - 3\r\n", kNotAsked, "-"},
         {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}),
          Out::Return, "b - 2\r\nc - 3\r\n"},
         {"Up on the first", pressing({Qt::Key_Up}), Out::Return, "b - 2\r\nc - 3\r\n"},
@@ -249,10 +215,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
                        f.entryList()->visualRect(model->index(1, 0)).height());
              deleteRow(f, 0);
          },
-         Out::Return,
-         longLine + "\r\n",
-         {},
-         "b - 2\r\n" + longLine + "\r\n"},
+         Out::Return, longLine + "\r\n", kNotAsked, "", "b - 2\r\n" + longLine + "\r\n"},
     };
     // A home of its own, whose trash "Clear All" fills.
     const QTemporaryDir home;
@@ -263,7 +226,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempLogDir dir;
-        ScriptedMessages messages(row.answer);
+        ScriptedMessages messages(row.asked == kNotAsked ? kWrite : row.asked);
         const QByteArray folder = dir.path().toUtf8();
         ASSERT_TRUE(QDir(dir.path()).mkdir("a - b"));
         dir.writeBytes(QByteArray(row.before).replace("%1", folder));
@@ -282,13 +245,13 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
             QCloseEvent close;  // to the window, as the title bar's control and Alt+F4 send it
             QApplication::sendEvent(form->windowHandle(), &close);
         }
-        EXPECT_EQ(form->isVisible(), row.asked && row.answer == kCancel);
+        EXPECT_EQ(form->isVisible(), row.asked == kCancel);
         EXPECT_EQ(std::count_if(messages.shown().begin(), messages.shown().end(),
                                 [](const auto& m) {
                                     return m.text == "Write the changes back to the log?" &&
                                            m.yes == "&Write" && m.no == "&Discard";
                                 }),
-                  row.asked ? 1 : 0);
+                  row.asked == kNotAsked ? 0 : 1);
         EXPECT_EQ(QFile::exists(dir.logFile()) ? dir.bytes() : "-",
                   QByteArray(row.expected).replace("%1", folder));
         EXPECT_EQ(test::FileBytes(home.filePath("Trash/files/KVtemp.dat")),
@@ -437,11 +400,7 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
                                         u"İstanbul"_qs, "Strasse", u"Straße"_qs, "zebra",
                                         u"Æble"_qs, u"하늘"_qs, u"한글"_qs}));
     const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
-    const struct {
-        QString typed;
-        QStringList shown;
-        QString count;
-    } rows[] = {
+    const std::tuple<QString, QStringList, QString> rows[] = {
         {"resume", {"/resume - draft", "/Résumé - tax 2024"}, "2 of 15"},
         {" 2024  TAX ", {"/Résumé - tax 2024", "x - TAX 2024 final"}, "2 of 15"},
         {"été tax", {"/ÉTÉ - Tax 2023"}, "1 of 15"},
@@ -455,11 +414,11 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
         {"   ", listed(*form), ""},
         {"", listed(*form), ""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.typed.toStdString());
-        finding(row.typed)(*form);
-        EXPECT_EQ(listed(*form), row.shown);
-        EXPECT_EQ(form->countLabel()->text(), row.count);
+    for (const auto& [typed, shown, count] : rows) {
+        SCOPED_TRACE(typed.toStdString());
+        finding(typed)(*form);
+        EXPECT_EQ(listed(*form), shown);
+        EXPECT_EQ(form->countLabel()->text(), count);
     }
 }
 
