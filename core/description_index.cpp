@@ -125,6 +125,8 @@ LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
         } catch (const std::bad_alloc&) {
         }
         QByteArray bytesRead;
+        // Filed once all is read: slice by slice, the table would grow and be filed anew each time.
+        qsizetype from = -1;
         qsizetype pending = 0;  // the start of a line not ended yet, at the slice's front
         bool skipping = false;  // the rest of a line cut short
         for (;;) {
@@ -148,11 +150,11 @@ LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
                 lines = lines.sliced(end - lines.data());
                 skipping = false;
             }
-            if (!skipping && !lines.isEmpty()) addBytes(lines);
+            if (!skipping && !lines.isEmpty()) keepText(lines, from);
             pending = bytes.size() - cut;
             if (got == 0) break;
             if (pending > kLongestKept) {
-                if (!skipping) addBytes(bytes.sliced(cut, kLongestKept));
+                if (!skipping) keepText(bytes.sliced(cut, kLongestKept), from);
                 skipping = true;
                 // A CR last may be the line's end: it stays.
                 pending = bytes.back() == '\r' ? 1 : 0;
@@ -162,6 +164,7 @@ LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
             }
         }
         if (text_.capacity() > 2 * text_.size()) text_.squeeze();
+        if (from >= 0) fileLines(from);
     } catch (const std::bad_alloc&) {
         *this = DescriptionIndex();
         return TooBigToHold(logFile, file.size());
@@ -170,9 +173,15 @@ LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
 }
 
 void DescriptionIndex::addBytes(QByteArrayView bytes) {
+    qsizetype from = -1;
+    keepText(bytes, from);
+    fileLines(from);
+}
+
+void DescriptionIndex::keepText(QByteArrayView bytes, qsizetype& from) {
     // A log whose last line lacks its line end gets it, as appendEntry gives it one too.
     if (!text_.isEmpty() && !text_.endsWith('\n') && !text_.endsWith('\r')) text_ += '\n';
-    const qsizetype from = text_.size();
+    if (from < 0) from = text_.size();
     const auto asRead = [](QByteArrayView text) {
         return IsAscii(text) || (kLogIsUtf8 && text.isValidUtf8());
     };
@@ -188,7 +197,6 @@ void DescriptionIndex::addBytes(QByteArrayView bytes) {
             text_ += '\n';
         });
     }
-    fileLines(from);
 }
 
 void DescriptionIndex::fileLines(qsizetype from) {

@@ -44,6 +44,8 @@ public:
     qsizetype lineCount() const { return lines_; }
 
 private:
+    // Keeps `bytes` as text to file later; `from`, where still -1, becomes where they begin.
+    void keepText(QByteArrayView bytes, qsizetype& from);
     void fileLines(qsizetype from);
     void file(quint64 place, size_t hash);
     void rehash(size_t buckets);
