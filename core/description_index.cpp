@@ -125,8 +125,6 @@ LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
         } catch (const std::bad_alloc&) {
         }
         QByteArray bytesRead;
-        // Filed once all is read: slice by slice, the table would grow and be filed anew each time.
-        qsizetype from = -1;
         qsizetype pending = 0;  // the start of a line not ended yet, at the slice's front
         bool skipping = false;  // the rest of a line cut short
         for (;;) {
@@ -150,11 +148,19 @@ LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
                 lines = lines.sliced(end - lines.data());
                 skipping = false;
             }
-            if (!skipping && !lines.isEmpty()) keepText(lines, from);
+            if (!skipping && !lines.isEmpty()) {
+                // The table sized once for the whole log, by the first slice's lines: filed
+                // slice by slice, it would otherwise grow and be filed anew again and again.
+                if (places_.empty() && got > 0 && file.size() > lines.size()) {
+                    const double perByte = double(CountLineEnds(lines) + 1) / double(lines.size());
+                    expectLines(size_t(qMin(perByte * double(file.size()), double(1 << 22))));
+                }
+                addBytes(lines);
+            }
             pending = bytes.size() - cut;
             if (got == 0) break;
             if (pending > kLongestKept) {
-                if (!skipping) keepText(bytes.sliced(cut, kLongestKept), from);
+                if (!skipping) addBytes(bytes.sliced(cut, kLongestKept));
                 skipping = true;
                 // A CR last may be the line's end: it stays.
                 pending = bytes.back() == '\r' ? 1 : 0;
@@ -164,7 +170,6 @@ LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
             }
         }
         if (text_.capacity() > 2 * text_.size()) text_.squeeze();
-        if (from >= 0) fileLines(from);
     } catch (const std::bad_alloc&) {
         *this = DescriptionIndex();
         return TooBigToHold(logFile, file.size());
@@ -173,15 +178,9 @@ LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
 }
 
 void DescriptionIndex::addBytes(QByteArrayView bytes) {
-    qsizetype from = -1;
-    keepText(bytes, from);
-    fileLines(from);
-}
-
-void DescriptionIndex::keepText(QByteArrayView bytes, qsizetype& from) {
     // A log whose last line lacks its line end gets it, as appendEntry gives it one too.
     if (!text_.isEmpty() && !text_.endsWith('\n') && !text_.endsWith('\r')) text_ += '\n';
-    if (from < 0) from = text_.size();
+    const qsizetype from = text_.size();
     const auto asRead = [](QByteArrayView text) {
         return IsAscii(text) || (kLogIsUtf8 && text.isValidUtf8());
     };
@@ -197,14 +196,27 @@ void DescriptionIndex::keepText(QByteArrayView bytes, qsizetype& from) {
             text_ += '\n';
         });
     }
+    fileLines(from);
+}
+
+void DescriptionIndex::expectLines(size_t lines) {
+    places_.reserve(lines);
+    next_.reserve(lines);
+    if (buckets_.size() < lines / 2) rehash(std::bit_ceil(lines) / 2);
 }
 
 void DescriptionIndex::fileLines(qsizetype from) {
     const QByteArrayView added = QByteArrayView(text_).sliced(from);
     // Lines may end in CR alone, or not at all: never fewer buckets than sixteen.
     const size_t lines = size_t(CountLineEnds(added)) + 1;
-    places_.reserve(places_.size() + lines);
-    next_.reserve(next_.size() + lines);
+    // Grown by half again, not to the line: a log read slice by slice, or appended to line by
+    // line, would otherwise copy the whole table each time.
+    const auto makeRoom = [lines](auto& table) {
+        if (table.capacity() < table.size() + lines)
+            table.reserve(std::max(table.size() + lines, table.capacity() + table.capacity() / 2));
+    };
+    makeRoom(places_);
+    makeRoom(next_);
     if (buckets_.empty() || buckets_.size() < (places_.size() + lines) / 2)
         rehash(std::bit_ceil(places_.size() + lines) / 2);
     const char* const base = text_.constData();

@@ -44,8 +44,8 @@ public:
     qsizetype lineCount() const { return lines_; }
 
 private:
-    // Keeps `bytes` as text to file later; `from`, where still -1, becomes where they begin.
-    void keepText(QByteArrayView bytes, qsizetype& from);
+    // Room for about `lines` lines, made before they are filed.
+    void expectLines(size_t lines);
     void fileLines(qsizetype from);
     void file(quint64 place, size_t hash);
     void rehash(size_t buckets);
