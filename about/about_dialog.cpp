@@ -36,15 +36,15 @@ constexpr int kGreyLeft = 90, kGreyRight = 5660, kGreyY = 2451;
 constexpr int kWhiteLeft = 105, kWhiteRight = 5660, kWhiteY = 2466;
 
 const char kDescriptionText[] = QT_TRANSLATE_NOOP(
-    "AboutDialog",
+    "kivra::AboutDialog",
     "Kivra allows you to describe paths and/ or files and save that info to a textfile. Can "
     "come in handy when you d/l a load of files and want to keep track of their meaning, "
     "purpose etc...");
 const char kUpdatesText[] = QT_TRANSLATE_NOOP(
-    "AboutDialog",
+    "kivra::AboutDialog",
     "Check for possible updates/info etc. at the following url: https://kivra32.example.org");
 const char kDisclaimerText[] = QT_TRANSLATE_NOOP(
-    "AboutDialog",
+    "kivra::AboutDialog",
     "Warning: this program is provided as is, without warranty of any kind. You use it at "
     "your own risk. Copyright (c) 2026 the Kivra32 developers. MIT License.");
 

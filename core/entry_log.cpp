@@ -22,10 +22,9 @@ namespace kivra {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("EntryLog", text); }
-
 LogResult failure(const char* what, const QString& path, const QString& reason) {
-    return LogResult::failure(tr(what).arg(QDir::toNativeSeparators(path), reason));
+    return LogResult::failure(
+        QCoreApplication::translate("EntryLog", what).arg(QDir::toNativeSeparators(path), reason));
 }
 
 // A hand-edited log may end without its last CR LF.
@@ -42,7 +41,8 @@ LogResult adopt(QFile& file, platform::LogOpening& opened, const QString& logFil
     if (!opened.error.isEmpty()) return LogResult::failure(opened.error);
     if (file.open(opened.fd, mode, QFileDevice::AutoCloseHandle)) return {};
     platform::CloseDescriptor(opened.fd);
-    return failure("Cannot open the log %1: %2", logFile, file.errorString());
+    return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot open the log %1: %2"), logFile,
+                   file.errorString());
 }
 
 // Another copy's append or rewrite takes milliseconds; one still holding the lock after this
@@ -75,7 +75,7 @@ std::filesystem::path fsPath(const QString& path) {
 
 QString writeFailureReason(const QFileDevice& file) {
     if (file.error() != QFileDevice::NoError) return file.errorString();
-    return tr("the disk is full or the file is too large");
+    return QCoreApplication::translate("EntryLog", "the disk is full or the file is too large");
 }
 
 }  // namespace
@@ -89,20 +89,23 @@ LogResult OpenLogFile(QFile& file, const QString& logFile, QIODevice::OpenMode m
                           append ? platform::LogUse::Append : platform::LogUse::Read);
     if (missing) *missing = opened.missing;
     if (opened.missing && !missing)
-        return failure("Cannot open the log %1: %2", logFile, platform::SystemReason(ENOENT));
+        return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot open the log %1: %2"), logFile,
+                       platform::SystemReason(ENOENT));
     if (opened.missing) return {};
     return adopt(file, opened, logFile, mode);
 }
 
 LogResult TooBigToHold(const QString& logFile, qint64 size) {
     return LogResult::failure(
-        tr("The log %1 (%2) is too big to be held in memory; it is left as it is.")
+        QCoreApplication::translate(
+            "EntryLog", "The log %1 (%2) is too big to be held in memory; it is left as it is.")
             .arg(QDir::toNativeSeparators(logFile), QLocale().formattedDataSize(size)));
 }
 
 LogResult LineTooLong(const QString& logFile, qint64 length) {
     return LogResult::failure(
-        tr("The log %1 holds a line of %2, too long to be shown; it is left as it is.")
+        QCoreApplication::translate(
+            "EntryLog", "The log %1 holds a line of %2, too long to be shown; it is left as it is.")
             .arg(QDir::toNativeSeparators(logFile), QLocale().formattedDataSize(length)));
 }
 
@@ -130,8 +133,10 @@ EntryLog EntryLog::defaultLog() {
     // A name that is not UTF-8 would come back as another folder's, one with U+FFFD in it.
     if (const QByteArray folder = dataFolderBytes(); !folder.isValidUtf8())
         return EntryLog(defaultAppDir(),
-                        tr("The log's folder %1 has a name that is not valid UTF-8, so no log is "
-                           "kept. Set XDG_DATA_HOME to a folder whose name is.")
+                        QCoreApplication::translate(
+                            "EntryLog",
+                            "The log's folder %1 has a name that is not valid UTF-8, so no log is "
+                            "kept. Set XDG_DATA_HOME to a folder whose name is.")
                             .arg(QDir::toNativeSeparators(defaultAppDir())));
 #endif
     return EntryLog(defaultAppDir());
@@ -179,7 +184,8 @@ LogResult EntryLog::appendLogBytes(const QByteArray& lines) const {
             const QString reason =
                 written ? platform::SystemReason(errno) : writeFailureReason(file);
             file.resize(oldSize);
-            return failure("Cannot write to the log %1: %2", filePath(), reason);
+            return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot write to the log %1: %2"),
+                           filePath(), reason);
         }
         return {};
     });
@@ -192,8 +198,11 @@ ReadResult EntryLog::readEntries() const {
         return {false, {}, opened.error};
     std::optional<QStringList> lines = ReadLogLines(file);
     if (!lines)
-        return {
-            false, {}, failure("Cannot read the log %1: %2", filePath(), file.errorString()).error};
+        return {false,
+                {},
+                failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot read the log %1: %2"), filePath(),
+                        file.errorString())
+                    .error};
     return {true, std::move(*lines), {}};
 }
 
@@ -223,7 +232,8 @@ LogResult EntryLog::writeLogBytes(const std::function<void(AtomicFileWriter&)>& 
             fill(writer);
             if (writer.commit()) return {};
         }
-        return failure("Cannot write the log %1: %2", filePath(), writer.errorString());
+        return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot write the log %1: %2"), filePath(),
+                       writer.errorString());
     });
 }
 
@@ -256,12 +266,16 @@ LogResult EntryLog::removeLog(bool toTrash) const {
             const platform::TrashResult trashed = platform::MoveToTrash(filePath());
             if (trashed.outcome == platform::TrashResult::Trashed) return {};
             if (trashed.outcome == platform::TrashResult::Failed)
-                return failure("Cannot move the log %1 to the trash: %2. It stays where it is.",
-                               filePath(), trashed.error);
+                return failure(
+                    QT_TRANSLATE_NOOP(
+                        "EntryLog",
+                        "Cannot move the log %1 to the trash: %2. It stays where it is."),
+                    filePath(), trashed.error);
         }
         QFile file(filePath());
         if (!file.remove())
-            return failure("Cannot delete the log %1: %2", filePath(), file.errorString());
+            return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot delete the log %1: %2"),
+                           filePath(), file.errorString());
         return {};
     });
 }
@@ -289,7 +303,9 @@ LogResult EntryLog::locked(const std::function<LogResult()>& work) const {
             break;
         case platform::LogLock::Busy:
             return LogResult::failure(
-                tr("The log %1 is in use by another copy of the program. Try again in a moment.")
+                QCoreApplication::translate(
+                    "EntryLog",
+                    "The log %1 is in use by another copy of the program. Try again in a moment.")
                     .arg(logPath()));
         case platform::LogLock::Failed:
             return LogResult::failure(error);
@@ -317,7 +333,7 @@ LogResult EntryLog::makeFolder() const {
 #endif
     }
     if (error)
-        return failure("Cannot create the folder %1: %2", appDir_,
+        return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot create the folder %1: %2"), appDir_,
                        QString::fromLocal8Bit(error.message()));
     return {};
 }

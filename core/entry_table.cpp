@@ -72,7 +72,8 @@ LogResult EntryTable::load(const QString& path) {
     try {
         QByteArray data = file.readAll();
         if (file.error() != QFileDevice::NoError)
-            return readFailure("Cannot read the log %1: %2", path, file.errorString());
+            return readFailure(QT_TRANSLATE_NOOP("EntryLog", "Cannot read the log %1: %2"), path,
+                               file.errorString());
         // Only a log that long can hold a line that long.
         if (data.size() > kLongestLine)
             if (const qsizetype longest = LongestLine(data); longest > kLongestLine)

@@ -68,7 +68,8 @@ LogResult EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& k
         return TooBigToHold(path, file.size());
     }
     if (file.error() != QFileDevice::NoError)
-        return readFailure("Cannot read the log %1: %2", path, file.errorString());
+        return readFailure(QT_TRANSLATE_NOOP("EntryLog", "Cannot read the log %1: %2"), path,
+                           file.errorString());
     file.close();
 
     // An appended line starts a line of its own only after a line end.

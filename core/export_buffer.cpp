@@ -15,10 +15,9 @@ namespace kivra {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ExportBuffer", text); }
-
 LogResult failure(const char* what, const QString& path, const QString& reason) {
-    return LogResult::failure(tr(what).arg(QDir::toNativeSeparators(path), reason));
+    return LogResult::failure(QCoreApplication::translate("ExportBuffer", what)
+                                  .arg(QDir::toNativeSeparators(path), reason));
 }
 
 // The lines at the start of `bytes` that end in CR LF, up to the first that does not.
@@ -54,7 +53,8 @@ LogResult ExportBuffer::load(const QString& path) {
             return TooBigToHold(path, file->size());
         }
         if (file->error() != QFileDevice::NoError)
-            return failure("Cannot read the log %1: %2", path, file->errorString());
+            return failure(QT_TRANSLATE_NOOP("ExportBuffer", "Cannot read the log %1: %2"), path,
+                           file->errorString());
         file.reset();
     }
     bytes_ = bytes;
@@ -109,8 +109,9 @@ LogResult ExportBuffer::save(const QString& path, FileType type) const {
         // Another program that shortened the log in place since the load would make reading the
         // mapping fault.
         if (done < bytes_.size() && mapped_ && mapped_->size() < bytes_.size())
-            return failure("Cannot read the log %1: %2", loadedFrom_,
-                           tr("it was shortened during the export"));
+            return failure(
+                QT_TRANSLATE_NOOP("ExportBuffer", "Cannot read the log %1: %2"), loadedFrom_,
+                QCoreApplication::translate("ExportBuffer", "it was shortened during the export"));
         const auto add = [&writer, type](QByteArrayView line) {
             if (type == Rtf) {
                 AppendRtfParagraph(line, writer.chunk());
@@ -126,7 +127,8 @@ LogResult ExportBuffer::save(const QString& path, FileType type) const {
         if (type == Rtf) AppendRtfFooter(writer.chunk());
         if (writer.commit()) return {};
     }
-    return failure("Cannot write %1: %2", path, writer.errorString());
+    return failure(QT_TRANSLATE_NOOP("ExportBuffer", "Cannot write %1: %2"), path,
+                   writer.errorString());
 }
 
 }  // namespace kivra

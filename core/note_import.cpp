@@ -16,8 +16,6 @@ namespace kivra {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("NoteImport", text); }
-
 // A file picked by mistake (a disk image, say) is not read into memory whole.
 constexpr qint64 kMaxImportBytes = qint64(256) << 20;
 constexpr int kLogSniffLines = 20;
@@ -46,21 +44,23 @@ std::optional<QByteArray> readFile(const QString& path, QString& why) {
     const QFileInfo info(path);
     // A pipe or device would block the read, or never end.
     if (!info.isFile()) {
-        why = info.exists() ? tr("unreadable: not an ordinary file") : tr("unreadable: not found");
+        why = info.exists()
+                  ? QCoreApplication::translate("NoteImport", "unreadable: not an ordinary file")
+                  : QCoreApplication::translate("NoteImport", "unreadable: not found");
         return std::nullopt;
     }
     if (info.size() > kMaxImportBytes) {
-        why = tr("unreadable: larger than 256 MB");
+        why = QCoreApplication::translate("NoteImport", "unreadable: larger than 256 MB");
         return std::nullopt;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        why = tr("unreadable: %1").arg(file.errorString());
+        why = QCoreApplication::translate("NoteImport", "unreadable: %1").arg(file.errorString());
         return std::nullopt;
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        why = tr("unreadable: %1").arg(file.errorString());
+        why = QCoreApplication::translate("NoteImport", "unreadable: %1").arg(file.errorString());
         return std::nullopt;
     }
     return bytes;
@@ -115,7 +115,7 @@ QString ImportFormatName(ImportFormat format) {
         case ImportFormat::Log:
             break;
     }
-    return tr("log");
+    return QCoreApplication::translate("NoteImport", "log");
 }
 
 QStringList ImportPlan::entries() const {
@@ -137,14 +137,14 @@ ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QStr
         ImportFile file{path, ImportFormatOf(path), {}, {}};
         QStringList entries;
         if (!log.isEmpty() && QFileInfo(path).canonicalFilePath() == log) {
-            file.skipped = tr("it is the log itself");
+            file.skipped = QCoreApplication::translate("NoteImport", "it is the log itself");
         } else if (const std::optional<QByteArray> bytes = readFile(path, file.skipped)) {
             if (file.format != ImportFormat::Log) {
                 entries = describedEntries(path, file.format, *bytes);
             } else if (auto lines = import_detail::ReadLogEntries(*bytes)) {
                 entries = std::move(*lines);
             } else {
-                file.skipped = tr("not a log");
+                file.skipped = QCoreApplication::translate("NoteImport", "not a log");
             }
         }
         for (const QString& entry : std::as_const(entries)) wanted.insert(entry);

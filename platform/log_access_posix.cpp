@@ -28,8 +28,6 @@ namespace kivra::platform {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("LogAccess", text); }
-
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 // As a shell takes it, for the command that mends a refusal.
@@ -90,15 +88,17 @@ bool keepsPosixOwners(int fd) {
 }
 
 QString refused(const QString& log, const QString& what, const QString& mend) {
-    return tr("The log %1 is not used: %2.\nTo mend it: %3").arg(shown(log), what, mend);
+    return QCoreApplication::translate("LogAccess", "The log %1 is not used: %2.\nTo mend it: %3")
+        .arg(shown(log), what, mend);
 }
 
 QString cannot(const char* what, const QString& path, int error) {
-    return tr(what).arg(shown(path), SystemReason(error));
+    return QCoreApplication::translate("LogAccess", what).arg(shown(path), SystemReason(error));
 }
 
 QString folderNotWritable(const QString& log, const QString& folder, int error) {
-    return tr("Cannot write the log %1: its folder %2 cannot be written to (%3)")
+    return QCoreApplication::translate(
+               "LogAccess", "Cannot write the log %1: its folder %2 cannot be written to (%3)")
         .arg(shown(log), shown(folder), SystemReason(error));
 }
 
@@ -106,12 +106,15 @@ QString folderNotWritable(const QString& log, const QString& folder, int error) 
 // run with sudo.
 QString openFailure(int folder, const QByteArray& name, const QString& log, const QString& path,
                     int error) {
-    QString message = cannot("Cannot open the log %1: %2", log, error);
+    QString message =
+        cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, error);
     struct stat info {};
     if (error == EACCES && geteuid() != 0 && fstatat(folder, name.constData(), &info, 0) == 0 &&
         info.st_uid == 0)
         message +=
-            tr("\nIt belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2")
+            QCoreApplication::translate(
+                "LogAccess",
+                "\nIt belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2")
                 .arg(userName(geteuid()), quoted(path));
     return message;
 }
@@ -154,19 +157,22 @@ int openFolder(const QString& folder, const QString& log, QString& error, bool& 
         struct stat link {};
         if (lstat(path.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
             error =
-                refused(log, tr("its folder %1 is a symbolic link").arg(shown(folder)),
+                refused(log,
+                        QCoreApplication::translate("LogAccess", "its folder %1 is a symbolic link")
+                            .arg(shown(folder)),
                         QStringLiteral("rm %1 && mv %2 %1")
                             .arg(quoted(folder), quoted(QFileInfo(folder).canonicalFilePath())));
         } else if (reason == ENOENT) {
             missing = true;
         } else {
-            error = cannot("Cannot open the log %1: %2", log, reason);
+            error =
+                cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, reason);
         }
         return -1;
     }
     struct stat info {};
     if (fstat(fd.get(), &info) != 0) {
-        error = cannot("Cannot open the log %1: %2", log, errno);
+        error = cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, errno);
         return -1;
     }
     const QString chmod = QStringLiteral("chmod 700 %1").arg(quoted(folder));
@@ -176,18 +182,25 @@ int openFolder(const QString& folder, const QString& log, QString& error, bool& 
         case FolderFault::Owner:
             error = refused(
                 log,
-                tr("its folder %1 belongs to another user (%2)")
+                QCoreApplication::translate("LogAccess",
+                                            "its folder %1 belongs to another user (%2)")
                     .arg(shown(folder), userName(info.st_uid)),
                 QStringLiteral("sudo chown %1 %2 && ").arg(userName(geteuid()), quoted(folder)) +
                     chmod);
             return -1;
         case FolderFault::Others:
-            error = refused(log, tr("other users can write to its folder %1").arg(shown(folder)),
-                            chmod);
+            error = refused(
+                log,
+                QCoreApplication::translate("LogAccess", "other users can write to its folder %1")
+                    .arg(shown(folder)),
+                chmod);
             return -1;
         case FolderFault::Group:
-            error = refused(
-                log, tr("the group of its folder %1 can write to it").arg(shown(folder)), chmod);
+            error = refused(log,
+                            QCoreApplication::translate(
+                                "LogAccess", "the group of its folder %1 can write to it")
+                                .arg(shown(folder)),
+                            chmod);
             return -1;
     }
     return fd.release();
@@ -213,7 +226,8 @@ QString chainFault(int logFolder, const QString& logFolderPath, const QByteArray
             return {};
         }
         if (!acceptedOwner(link.st_uid))
-            return tr("the link %1 on its way was made by another user (%2)")
+            return QCoreApplication::translate(
+                       "LogAccess", "the link %1 on its way was made by another user (%2)")
                 .arg(shown(linkPath), userName(link.st_uid));
         std::vector<char> buffer(std::max<size_t>(size_t(link.st_size) + 2, PATH_MAX));
         const ssize_t length =
@@ -236,14 +250,20 @@ QString chainFault(int logFolder, const QString& logFolderPath, const QByteArray
             case FolderFault::None:
                 break;
             case FolderFault::Owner:
-                return tr("the link %1 leads into the folder %2, which belongs to another user "
-                          "(%3)")
+                return QCoreApplication::translate(
+                           "LogAccess",
+                           "the link %1 leads into the folder %2, which belongs to another user "
+                           "(%3)")
                     .arg(shown(linkPath), shown(folderPath), userName(info.st_uid));
             case FolderFault::Others:
-                return tr("the link %1 leads into the folder %2, which other users can write to")
+                return QCoreApplication::translate(
+                           "LogAccess",
+                           "the link %1 leads into the folder %2, which other users can write to")
                     .arg(shown(linkPath), shown(folderPath));
             case FolderFault::Group:
-                return tr("the link %1 leads into the folder %2, whose group can write to it")
+                return QCoreApplication::translate(
+                           "LogAccess",
+                           "the link %1 leads into the folder %2, whose group can write to it")
                     .arg(shown(linkPath), shown(folderPath));
         }
     }
@@ -281,27 +301,37 @@ LogOpening openInFolder(int folder, const QString& logFolder, const QString& nam
         const QString rm = QStringLiteral("rm %1").arg(quoted(log));
         if (!acceptedOwner(link.st_uid)) {
             result.error = refused(
-                log, tr("it is a link made by another user (%1)").arg(userName(link.st_uid)), rm);
+                log,
+                QCoreApplication::translate("LogAccess", "it is a link made by another user (%1)")
+                    .arg(userName(link.st_uid)),
+                rm);
             return result;
         }
         struct stat aim {};
         if (fstatat(folder, bytes.constData(), &aim, 0) != 0) {
-            result.error =
-                refused(log, tr("it is a link to %1, which is not there").arg(shown(target)), rm);
+            result.error = refused(
+                log,
+                QCoreApplication::translate("LogAccess", "it is a link to %1, which is not there")
+                    .arg(shown(target)),
+                rm);
             return result;
         }
         int error = 0;
         if (const QString fault = chainFault(folder, logFolder, bytes, aim, error);
             !fault.isEmpty() || error) {
             result.error =
-                error ? cannot("Cannot open the log %1: %2", log, error) : refused(log, fault, rm);
+                error ? cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log,
+                               error)
+                      : refused(log, fault, rm);
             return result;
         }
         if (!acceptedOwner(aim.st_uid)) {
-            result.error = refused(log,
-                                   tr("it is a link to %1, which belongs to another user (%2)")
-                                       .arg(shown(target), userName(aim.st_uid)),
-                                   rm);
+            result.error =
+                refused(log,
+                        QCoreApplication::translate(
+                            "LogAccess", "it is a link to %1, which belongs to another user (%2)")
+                            .arg(shown(target), userName(aim.st_uid)),
+                        rm);
             return result;
         }
         fd.reset(openat(folder, bytes.constData(), access));
@@ -309,7 +339,8 @@ LogOpening openInFolder(int folder, const QString& logFolder, const QString& nam
         // The link changed between the look and the opening: something is at work in the folder.
         if (fd.get() >= 0 && (fstat(fd.get(), &opened) != 0 || opened.st_ino != aim.st_ino ||
                               opened.st_dev != aim.st_dev)) {
-            result.error = cannot("Cannot open the log %1: %2", log, EAGAIN);
+            result.error =
+                cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, EAGAIN);
             return result;
         }
         result.linked = true;
@@ -318,25 +349,30 @@ LogOpening openInFolder(int folder, const QString& logFolder, const QString& nam
     if (fd.get() < 0) {
         const int error = errno;
         if (error == EISDIR || error == ENXIO)
-            result.error =
-                tr("Cannot read the log %1: %2").arg(shown(log), tr("it is not an ordinary file"));
+            result.error = QCoreApplication::translate("LogAccess", "Cannot read the log %1: %2")
+                               .arg(shown(log), QCoreApplication::translate(
+                                                    "LogAccess", "it is not an ordinary file"));
         else
             result.error = openFailure(folder, bytes, log, result.file, error);
         return result;
     }
     struct stat info {};
     if (fstat(fd.get(), &info) != 0) {
-        result.error = cannot("Cannot open the log %1: %2", log, errno);
+        result.error =
+            cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, errno);
         return result;
     }
     if (!S_ISREG(info.st_mode)) {
-        result.error =
-            tr("Cannot read the log %1: %2").arg(shown(log), tr("it is not an ordinary file"));
+        result.error = QCoreApplication::translate("LogAccess", "Cannot read the log %1: %2")
+                           .arg(shown(log), QCoreApplication::translate(
+                                                "LogAccess", "it is not an ordinary file"));
         return result;
     }
     if (!acceptedOwner(info.st_uid)) {
         result.error =
-            refused(log, tr("it belongs to another user (%1)").arg(userName(info.st_uid)),
+            refused(log,
+                    QCoreApplication::translate("LogAccess", "it belongs to another user (%1)")
+                        .arg(userName(info.st_uid)),
                     QStringLiteral("sudo chown %1 %2").arg(userName(geteuid()), quoted(log)));
         return result;
     }
@@ -367,7 +403,8 @@ LogOpening OpenLog(const QString& folder, const QString& name, LogUse use) {
     Descriptor dir(openFolder(folder, log, result.error, result.missing));
     if (dir.get() < 0) {
         if (result.missing && use == LogUse::Append)
-            result.error = cannot("Cannot open the log %1: %2", log, ENOENT);
+            result.error =
+                cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, ENOENT);
         return result;
     }
     result = openInFolder(dir.get(), folder, name, use);
@@ -403,7 +440,9 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
     bool missing = false;
     folder_ = openFolder(folder, log, error, missing);
     if (folder_ < 0) {
-        if (missing) error = cannot("Cannot open the log %1: %2", log, ENOENT);
+        if (missing)
+            error =
+                cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, ENOENT);
         return Failed;
     }
     const QDeadlineTimer deadline(waitMs);
@@ -414,7 +453,8 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
         if (fd.get() < 0 && openError == ELOOP) {
             // A link where the lock file goes is no one's lock: only the user can write here.
             if (unlinkat(folder_, lockName.constData(), 0) == 0) continue;
-            error = cannot("Cannot lock the log %1: %2", log, errno);
+            error =
+                cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot lock the log %1: %2"), log, errno);
             return Failed;
         }
         bool onLockFile = fd.get() >= 0;
@@ -429,7 +469,8 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
                                 O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
             if (fd.get() < 0 && acceptedOwner(existing.st_uid)) {
                 error = refused(log,
-                                tr("its lock file %1 cannot be opened (%2)")
+                                QCoreApplication::translate(
+                                    "LogAccess", "its lock file %1 cannot be opened (%2)")
                                     .arg(shown(lockPath), SystemReason(errno)),
                                 QStringLiteral("sudo rm %1").arg(quoted(lockPath)));
                 return Failed;
@@ -439,7 +480,8 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
             // do the copies take turns on the log itself.
             if ((openError != EACCES && openError != EROFS && openError != EPERM) ||
                 faccessat(folder_, ".", W_OK, AT_EACCESS) == 0) {
-                error = cannot("Cannot lock the log %1: %2", log, openError);
+                error = cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot lock the log %1: %2"), log,
+                               openError);
                 return Failed;
             }
             LogOpening opened = openInFolder(folder_, folder, name, LogUse::Read);
@@ -453,28 +495,34 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
         if (onLockFile) {
             struct stat info = existing;
             if (fd.get() >= 0 && fstat(fd.get(), &info) != 0) {
-                error = cannot("Cannot lock the log %1: %2", log, errno);
+                error = cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot lock the log %1: %2"), log,
+                               errno);
                 return Failed;
             }
             const QString rm = QStringLiteral("%1rm %2").arg(
                 acceptedOwner(info.st_uid) ? "" : "sudo ", quoted(lockPath));
             if (!acceptedOwner(info.st_uid)) {
                 error = refused(log,
-                                tr("its lock file %1 belongs to another user (%2)")
+                                QCoreApplication::translate(
+                                    "LogAccess", "its lock file %1 belongs to another user (%2)")
                                     .arg(shown(lockPath), userName(info.st_uid)),
                                 rm);
                 return Failed;
             }
             if (!S_ISREG(info.st_mode)) {
-                error = refused(
-                    log, tr("its lock file %1 is not an ordinary file").arg(shown(lockPath)), rm);
+                error = refused(log,
+                                QCoreApplication::translate(
+                                    "LogAccess", "its lock file %1 is not an ordinary file")
+                                    .arg(shown(lockPath)),
+                                rm);
                 return Failed;
             }
         }
         // Asked often: a copy busy with one append after another leaves only short gaps.
         while (flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK && errno != EINTR) {
-                error = cannot("Cannot lock the log %1: %2", log, errno);
+                error = cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot lock the log %1: %2"), log,
+                               errno);
                 return Failed;
             }
             if (deadline.hasExpired()) return Busy;

@@ -17,12 +17,11 @@ namespace kivra::platform {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("LogAccess", text); }
-
 std::wstring wide(const QString& path) { return QDir::toNativeSeparators(path).toStdWString(); }
 
 QString cannot(const char* what, const QString& path, int error) {
-    return tr(what).arg(QDir::toNativeSeparators(path), SystemReason(error));
+    return QCoreApplication::translate("LogAccess", what)
+        .arg(QDir::toNativeSeparators(path), SystemReason(error));
 }
 
 // The system's words for what just failed.
@@ -33,7 +32,8 @@ QString lastFailure(const QString& log) {
         nullptr, GetLastError(), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     const QString reason = text ? QString::fromWCharArray(text).trimmed() : QString();
     LocalFree(text);
-    return tr("Cannot lock the log %1: %2").arg(QDir::toNativeSeparators(log), reason);
+    return QCoreApplication::translate("LogAccess", "Cannot lock the log %1: %2")
+        .arg(QDir::toNativeSeparators(log), reason);
 }
 
 }  // namespace
@@ -59,15 +59,18 @@ LogOpening OpenLog(const QString& folder, const QString& name, LogUse use) {
         }
     } else if (!IsOrdinaryFile(result.file)) {
         result.error =
-            tr("Cannot read the log %1: %2")
-                .arg(QDir::toNativeSeparators(result.file), tr("it is not an ordinary file"));
+            QCoreApplication::translate("LogAccess", "Cannot read the log %1: %2")
+                .arg(QDir::toNativeSeparators(result.file),
+                     QCoreApplication::translate("LogAccess", "it is not an ordinary file"));
         return result;
     }
     if (use == LogUse::Replace) return result;
     const int flags =
         use == LogUse::Append ? _O_RDWR | _O_APPEND | _O_CREAT | _O_BINARY : _O_RDONLY | _O_BINARY;
     result.fd = _wopen(wide(result.file).c_str(), flags | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
-    if (result.fd < 0) result.error = cannot("Cannot open the log %1: %2", result.file, errno);
+    if (result.fd < 0)
+        result.error = cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"),
+                              result.file, errno);
     return result;
 }
 

@@ -9,6 +9,8 @@ namespace kivra {
 // the list's edge shows its whole entry (up to 4,000 characters) as a tooltip. Rows are measured
 // only as they are drawn: `widerRow` hears of each row wider than any drawn before it.
 class EntryDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
 public:
     EntryDelegate(QObject* parent, std::function<void(int width)> widerRow);
 
