@@ -115,6 +115,7 @@ QString ImportFormatName(ImportFormat format) {
         case ImportFormat::Log:
             break;
     }
+    //: The format of an imported file that is this program's log or its text export.
     return QCoreApplication::translate("NoteImport", "log");
 }
 

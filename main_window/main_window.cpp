@@ -132,6 +132,7 @@ void MainWindow::growControls(const QSize& client) {
 QSize MainWindow::sizeFor(const QFont& font) {
     QMenuBar bar;
     bar.setFont(font);
+    //: Only measured, never shown: the height of a menu bar.
     bar.addMenu(tr("File"));
     const QSize client = TwipsScale::forFont(font).size(kClientWidth, kClientHeight);
     return {client.width(), client.height() + bar.sizeHint().height()};
@@ -166,6 +167,7 @@ void MainWindow::createControls() {
     fileInfoBox->setObjectName(QStringLiteral("fileInfoBox"));
     fileInfoBox->setGeometry(scale_.rect(144, 4428, 7716, 1344));
 
+    //: Caption of the path of the file or folder shown.
     auto* pathCaption = new QLabel(tr("File/Path:"), fileInfoBox);
     pathCaption->setObjectName(QStringLiteral("pathCaption"));
     pathCaption->setGeometry(scale_.rect(360, 396, 768, 192));
@@ -177,6 +179,7 @@ void MainWindow::createControls() {
     pathLabel_->setAccessibleName(tr("File/Path: "));
 
     // Under the path, for an item that has an origin only.
+    //: Caption of the address a download came from.
     originCaption_ = new QLabel(tr("From:"), fileInfoBox);
     originCaption_->setObjectName(QStringLiteral("originCaption"));
     originCaption_->setGeometry(scale_.rect(360, 612, 768, 192));
@@ -701,7 +704,9 @@ void MainWindow::exportLog() {
         widgets::ShowWarning(this, loaded.error);
         return;
     }
-    saveAsDialog_.filter = QStringLiteral("Plain Text (*.txt)|*.TXT|Rich Text (*.rtf)|*.RTF");
+    saveAsDialog_.title = tr("Save As");
+    saveAsDialog_.filter = tr("Plain Text (*.txt)") + QStringLiteral("|*.TXT|") +
+                           tr("Rich Text (*.rtf)") + QStringLiteral("|*.RTF");
     saveAsDialog_.fileName = QStringLiteral("INDEX");
     // The proposed name, which has no extension, is written as RTF: the filter says so.
     saveAsDialog_.filterIndex = 1;
@@ -719,6 +724,7 @@ QString MainWindow::importSummary(const ImportPlan& plan) {
     QStringList text;
     for (qsizetype i = 0; i < plan.files.size() && i < kListedFiles; ++i) {
         const ImportFile& file = plan.files[i];
+        //: An imported file and its format: "/home/ann/DESCRIPT.ION (DESCRIPT.ION)".
         const QString head = tr("%1 (%2)").arg(file.path, ImportFormatName(file.format));
         if (!file.skipped.isEmpty())
             text.append(tr("%1: skipped, %2").arg(head, file.skipped));

@@ -155,6 +155,7 @@ void ViewCurrentDialog::createControls() {
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
     entryList_->setPalette(palette);
 
+    //: A button: go back to the main window.
     returnButton_ = makeButton(tr("Return"), scale.rect(6048, 4572, 1272, 516), this);
     returnButton_->setObjectName(QStringLiteral("returnButton"));
     deleteButton_ = makeButton(tr("Delete Entry"), scale.rect(4500, 4572, 1272, 516), this);
@@ -167,6 +168,7 @@ void ViewCurrentDialog::createControls() {
     findEdit_ = new QLineEdit(this);
     findEdit_->setObjectName(QStringLiteral("findEdit"));
     findEdit_->setGeometry(scale.rect(180, 4686, 1032, 288));
+    //: Placeholder of the box that filters the entries.
     findEdit_->setPlaceholderText(tr("Find"));
     findEdit_->setAccessibleName(tr("Find"));
     findEdit_->installEventFilter(this);
@@ -220,6 +222,7 @@ void ViewCurrentDialog::showCount() {
     // The C locale leaves out the thousands separator by default.
     locale.setNumberOptions(QLocale::DefaultNumberOptions);
     countLabel_->setText(
+        //: The find count: entries shown of the entries in the list.
         tr("%1 of %2")
             .arg(locale.toString(model_->rowCount()), locale.toString(model_->keptCount())));
 }
