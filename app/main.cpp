@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "widgets/fixed_window.h"
 #include "widgets/focus_style.h"
 #include "widgets/font_set_up.h"
+#include "widgets/translations.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -142,6 +144,8 @@ int main(int argc, char** argv) {
         }
         path = pathArgument(argc, argv);
     }
+    // After the options: what the program tells scripts stays English.
+    kivra::widgets::InstallTranslators(QLocale::system().uiLanguages());
     // Only now: on the returns above `app` goes before `fonts`, so the thread must not use Qt.
     fonts.applicationReady();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kivra::app::kDesktopId));

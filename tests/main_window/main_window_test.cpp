@@ -555,7 +555,7 @@ const struct ImportRow {
     {"repeats inside and against the log",
      {{"r.txt", "/x - one\n/y - two\n\n/y - two\n"}},
      {"/y - two"},
-     "1 entries are already in the log.\n1 entries repeat one before them."},
+     "1 entry is already in the log.\n1 entry repeats one before it."},
     {.name = "No, the log itself picked too",
      .files = {{"r.txt", "/y - two\n"}, {"%2", {}}},
      .told = "KVtemp.dat (log): skipped, it is the log itself",

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "widgets/focus_style.h"
+#include "widgets/translations.h"
 #include "widgets/twips.h"
 
 // GUI tests drive real widgets; without a display they run on the offscreen platform.
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     // The windows at the scale they were drawn for, as on a desktop that sets no font.
     QApplication::setFont(kivra::LayoutFont());
     kivra::widgets::ShowFocusPlainly();
+    // English whatever the machine's language; its plurals come from a translation too.
+    kivra::widgets::InstallTranslators({QStringLiteral("en")});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
