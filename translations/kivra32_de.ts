@@ -212,7 +212,7 @@ Es gehört root, vielleicht von einem Aufruf mit sudo. Abhilfe: sudo chown %1 %2
     <name>kivra::AboutDialog</name>
     <message>
         <source>Kivra allows you to describe paths and/ or files and save that info to a textfile. Can come in handy when you d/l a load of files and want to keep track of their meaning, purpose etc...</source>
-        <translation>Mit Kivra beschreiben Sie Ordner und/oder Dateien und speichern diese Angaben in einer Textdatei. Praktisch, wenn Sie viele Dateien herunterladen und festhalten wollen, was sie bedeuten, wozu sie dienen usw.</translation>
+        <translation>Mit Kivra beschreiben Sie Ordner und Dateien und speichern das in einer Textdatei. Praktisch, wenn Sie viele Dateien laden und festhalten wollen, wozu sie dienen.</translation>
     </message>
     <message>
         <source>Check for possible updates/info etc. at the following url: https://kivra32.example.org</source>
@@ -302,11 +302,11 @@ Es gehört root, vielleicht von einem Aufruf mit sudo. Abhilfe: sudo chown %1 %2
     <message>
         <source>File/Path:</source>
         <extracomment>Caption of the path of the file or folder shown.</extracomment>
-        <translation>Datei/Pfad:</translation>
+        <translation>Pfad:</translation>
     </message>
     <message>
         <source>File/Path: </source>
-        <translation>Datei/Pfad: </translation>
+        <translation>Pfad: </translation>
     </message>
     <message>
         <source>From:</source>
@@ -319,7 +319,7 @@ Es gehört root, vielleicht von einem Aufruf mit sudo. Abhilfe: sudo chown %1 %2
     </message>
     <message>
         <source>Description:</source>
-        <translation>Beschreibung:</translation>
+        <translation>Beschr.:</translation>
     </message>
     <message>
         <source>Description</source>
@@ -576,7 +576,7 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>%1 of %2</source>
         <extracomment>The find count: entries shown of the entries in the list.</extracomment>
-        <translation>%1 von %2</translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Sure you want to delete all previous info?</source>

@@ -104,7 +104,9 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
                 windows.main.startAt(download);
                 EXPECT_NE(windows.main.findChild<QLabel*>("originLabel")->isHidden(), hasOrigin);
                 const ViewCurrentDialog& current = windows.current;
-                current.countLabel()->setText("999,999 of 1,000,000");
+                current.countLabel()->setText(
+                    QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2")
+                        .arg("999,999", "1,000,000"));
                 for (const QWidget* window : windows.all()) ExpectNoTextCut(window);
                 const TwipsScale scale = TwipsScale::forApplication();
                 EXPECT_TRUE(scale.x() >= 1.0 && scale.y() >= 1.0);

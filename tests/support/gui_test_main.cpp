@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include "widgets/focus_style.h"
@@ -17,8 +18,11 @@ int main(int argc, char** argv) {
     // The windows at the scale they were drawn for, as on a desktop that sets no font.
     QApplication::setFont(kivra::LayoutFont());
     kivra::widgets::ShowFocusPlainly();
-    // English whatever the machine's language; its plurals come from a translation too.
-    kivra::widgets::InstallTranslators({QStringLiteral("en")});
+    // English whatever the machine's language (its plurals come from a translation too), or the
+    // language a run names.
+    const QString language = qEnvironmentVariable("KIVRA_TEST_LANGUAGE", QStringLiteral("en"));
+    kivra::widgets::InstallTranslators({language});
+    if (language != u"en") QLocale::setDefault(QLocale(language));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
