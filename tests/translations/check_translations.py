@@ -1,12 +1,6 @@
 #!/usr/bin/env python3
-"""Checks the translations against the sources.
-
-Usage: check_translations.py LUPDATE SOURCE_DIR TS_FILE... --complete LANG...
-Each file is first brought up to date with the sources in a copy, so a text added or changed
-without `update_translations` shows as unfinished or vanished. In the complete languages every
-message must be finished; in all, a finished translation keeps its source's placeholders and
-access keys stay unique within a window (a context).
-"""
+# Usage: check_translations.py LUPDATE SOURCE_DIR TS_FILE... --complete LANG...
+# Each file is brought up to date in a copy first, so a text changed in the sources shows.
 import re
 import shutil
 import subprocess
