@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
@@ -12,7 +13,9 @@ QList<Volume> UserPlaces() {
     return {};
 #else
     const QString home = NormalizedDirectory(QDir::homePath());
-    QList<Volume> places = {{home, QStringLiteral("Home"), Volume::Kind::Home}};
+    //: The user's home folder in the drive list, as a file manager names it.
+    const QString name = QCoreApplication::translate("Places", "Home");
+    QList<Volume> places = {{home, name, Volume::Kind::Home}};
     for (const QStandardPaths::StandardLocation location :
          {QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation,
           QStandardPaths::DownloadLocation, QStandardPaths::MusicLocation,

@@ -207,6 +207,14 @@ It belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2</
     </message>
 </context>
 <context>
+    <name>Places</name>
+    <message>
+        <source>Home</source>
+        <extracomment>The user&apos;s home folder in the drive list, as a file manager names it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kivra::AboutDialog</name>
     <message>
         <source>Kivra allows you to describe paths and/ or files and save that info to a textfile. Can come in handy when you d/l a load of files and want to keep track of their meaning, purpose etc...</source>
