@@ -5,8 +5,15 @@
 namespace kivra {
 
 QString HelpWindowText(const QString& manualPage) {
-    static const QStringList manualOnly{QStringLiteral("NAME"), QStringLiteral("SYNOPSIS"),
-                                        QStringLiteral("OPTIONS"), QStringLiteral("EXIT STATUS")};
+    // The translated pages name these sections as the manual pages of their language do.
+    static const QStringList manualOnly{
+        QStringLiteral("NAME"),        QStringLiteral("SYNOPSIS"),
+        QStringLiteral("OPTIONS"),     QStringLiteral("EXIT STATUS"),
+        QStringLiteral("BEZEICHNUNG"), QStringLiteral("ÜBERSICHT"),
+        QStringLiteral("OPTIONEN"),    QStringLiteral("EXIT-STATUS"),
+        QStringLiteral("NOM"),         QStringLiteral("CODE DE RETOUR"),
+        QStringLiteral("NOMBRE"),      QStringLiteral("SINOPSIS"),
+        QStringLiteral("OPCIONES"),    QStringLiteral("ESTADO DE SALIDA")};
     QStringList kept;
     bool inTitle = true;
     bool skipping = false;

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
@@ -19,8 +20,20 @@ namespace {
 constexpr int kColumns = 100;
 constexpr int kRows = 40;
 
+// The page in the first of the user's languages that has one; English is the source and the
+// fallback, and one the user puts before any translation wins over it.
+QString helpPagePath() {
+    for (const QString& language : QLocale::system().uiLanguages()) {
+        const QString code = language.section(QLatin1Char('-'), 0, 0).toLower();
+        if (code == QLatin1String("en")) break;
+        const QString path = QStringLiteral(":/help/kivra32.%1.md").arg(code);
+        if (QFile::exists(path)) return path;
+    }
+    return QStringLiteral(":/help/kivra32.md");
+}
+
 QString helpMarkdown() {
-    QFile page(QStringLiteral(":/help/kivra32.md"));
+    QFile page(helpPagePath());
     if (!page.open(QIODevice::ReadOnly)) return {};
     return HelpWindowText(QString::fromUtf8(page.readAll()));
 }

@@ -42,26 +42,41 @@ foreach(size 16 32 48 64 128 256)
             RENAME kivra32.png)
 endforeach()
 
-# The manual page is made from the Help window's Markdown, so the two never differ.
+# The manual pages are made from the Help window's Markdown, so the two never differ; English in
+# man1, each translation in LANG/man1.
 find_program(KIVRA_GO_MD2MAN go-md2man REQUIRED)
 set(docs ${CMAKE_CURRENT_BINARY_DIR}/package-docs)
-add_custom_command(OUTPUT ${docs}/kivra32.1
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${docs}
-    COMMAND ${KIVRA_GO_MD2MAN} -in ${res}/kivra32.md -out ${docs}/kivra32.1
-    DEPENDS ${res}/kivra32.md VERBATIM)
+set(gzip_sources ${res}/debian/changelog)
+set(gzip_targets ${docs}/changelog.gz)
+foreach(lang IN ITEMS "" ${KIVRA_HELP_LANGUAGES})
+    if(lang)
+        set(md ${res}/kivra32.${lang}.md)
+        set(page ${docs}/${lang}/kivra32.1)
+        set(man_dir ${CMAKE_INSTALL_MANDIR}/${lang}/man1)
+    else()
+        set(md ${res}/kivra32.md)
+        set(page ${docs}/kivra32.1)
+        set(man_dir ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
+    get_filename_component(page_dir ${page} DIRECTORY)
+    add_custom_command(OUTPUT ${page}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${page_dir}
+        COMMAND ${KIVRA_GO_MD2MAN} -in ${md} -out ${page}
+        DEPENDS ${md} VERBATIM)
+    list(APPEND gzip_sources ${page})
+    list(APPEND gzip_targets ${page}.gz)
+    install(FILES ${page}.gz DESTINATION ${man_dir})
+endforeach()
 
-# Debian wants the manual page and the changelog compressed with gzip -9n (no name, no time).
-foreach(pair "${docs}/kivra32.1;kivra32.1.gz" "${res}/debian/changelog;changelog.gz")
-    list(GET pair 0 source)
-    list(GET pair 1 target)
-    add_custom_command(OUTPUT ${docs}/${target}
+# Debian wants the manual pages and the changelog compressed with gzip -9n (no name, no time).
+foreach(source target IN ZIP_LISTS gzip_sources gzip_targets)
+    add_custom_command(OUTPUT ${target}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${docs}
-        COMMAND gzip -9n -c ${source} > ${docs}/${target}
+        COMMAND gzip -9n -c ${source} > ${target}
         DEPENDS ${source} VERBATIM)
-    list(APPEND gzipped ${docs}/${target})
+    list(APPEND gzipped ${target})
 endforeach()
 add_custom_target(package_docs ALL DEPENDS ${gzipped})
-install(FILES ${docs}/kivra32.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${docs}/changelog.gz ${res}/debian/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kivra32)
 

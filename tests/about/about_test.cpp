@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -94,6 +95,25 @@ TEST(AboutWindow, EveryOpeningLoadsAfreshAndEnterOrEscCloses) {
         EXPECT_TRUE(help.contains("Marks and grey") && help.contains("Alt+Up")) << key;
         EXPECT_FALSE(help.contains(QRegularExpression("KIVRA32|NAME|SYNOPSIS|--version|EXIT")));
     }
+}
+
+// A desktop whose first language with a page is German shows the German page, without the parts
+// only a manual page needs. Qt reads the languages once, so this runs before anything asks.
+TEST(HelpWindow, SpeaksTheFirstOfTheDesktopsLanguagesThatHasAPage) {
+    qputenv("LANGUAGE", "it:de_DE:en");
+    ASSERT_EQ(QLocale::system().uiLanguages().value(0), "it") << "the languages were read before";
+    test::TempLogDir logDir;
+    MainWindow owner(logDir.log());
+    QString help;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        help = dialog->findChild<QTextBrowser*>("helpText")->toPlainText();
+        dialog->close();
+    });
+    owner.findChild<QAction*>("helpAction")->trigger();
+    EXPECT_TRUE(help.contains("Markierungen und grauer") && help.contains("Alt+Up"));
+    EXPECT_FALSE(help.contains(QRegularExpression("BEZEICHNUNG|ÜBERSICHT|--version|EXIT")));
+    qunsetenv("LANGUAGE");
 }
 
 // The README's key table names no key that the Help text leaves out.

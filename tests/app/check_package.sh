@@ -13,6 +13,10 @@ cmake --build "$build"
 rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/kivra32_*.deb)
+for lang in de fr es; do
+    dpkg-deb -c "$deb" | grep -q " ./usr/share/man/$lang/man1/kivra32.1.gz$" ||
+        { echo "no manual page in $lang"; exit 1; }
+done
 desktop-file-validate "$source"/resources/org.example.kivra32.desktop
 appstreamcli validate --no-net --pedantic "$source"/resources/org.example.kivra32.metainfo.xml
 # Errors and warnings fail; lintian's pedantic and informational tags only show.
