@@ -18,6 +18,17 @@ except ImportError:
 from x_session import DL, ENV, LOG, TMP, focus, gone, keys, run, start, start_display, wait_until
 
 FAILED = []
+# The names as read in the language the test runs in (LANGUAGE, as the CTest entry sets it).
+NAMES = {"Kivra/32": "Kivra/32", "Drives": "Laufwerke", "Folders": "Ordner", "Files": "Dateien",
+         "Description": "Beschreibung", "Quit": "Beenden", "File/Path: ": "Pfad: ", "File": "Datei",
+         "View": "Ansicht", "Help": "Hilfe", "Described: setup": "Beschrieben: setup",
+         "Kivra/32 - View Current": "Kivra/32 - Einträge anzeigen", "Entries": "Einträge",
+         "No longer exists": "Nicht mehr vorhanden", "Return": "Zurück",
+         "About Kivra32": "Über Kivra32"} if os.environ.get("LANGUAGE") == "de" else {}
+
+
+def tr(text):
+    return NAMES.get(text, text)
 
 
 def expect(role, name, description=None):
@@ -41,25 +52,25 @@ def main():
     start_display()
     ENV["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
     start([sys.argv[1]], cwd=DL)
-    for row in [("frame", "Kivra/32"), ("combo box", "Drives"), ("list", "Folders"),
-                ("list", "Files"), ("text", "Description"), ("push button", "Quit"),
-                ("label", "File/Path: "), ("menu item", "File"), ("menu item", "View"),
-                ("menu item", "Help"),
-                ("list item", "b.zip", ""), ("list item", "a.zip", "Described: setup")]:
-        expect(*row)
+    for role, name, *description in [
+            ("frame", "Kivra/32"), ("combo box", "Drives"), ("list", "Folders"), ("list", "Files"),
+            ("text", "Description"), ("push button", "Quit"), ("label", "File/Path: "),
+            ("menu item", "File"), ("menu item", "View"), ("menu item", "Help"),
+            ("list item", "b.zip", ""), ("list item", "a.zip", "Described: setup")]:
+        expect(role, tr(name), *map(tr, description))
     focus("Kivra/32")
     keys("Tab", "Tab", "Down")  # a.zip, from the keyboard; the file list keeps the focus
-    expect("label", f"File/Path: {DL}/a.zip", "Described: setup")
+    expect("label", f"{tr('File/Path: ')}{DL}/a.zip", tr("Described: setup"))
     keys("ctrl+v")
-    for row in [("dialog", "Kivra/32 - View Current"), ("list", "Entries"),
-                ("list item", f"{TMP}/gone.zip - old", "No longer exists")]:
-        expect(*row)
-    expect("push button", "Return").queryAction().doAction(0)
-    gone("Kivra/32 - View Current")
+    for role, name, *description in [("dialog", "Kivra/32 - View Current"), ("list", "Entries"),
+                                     ("list item", f"{TMP}/gone.zip - old", "No longer exists")]:
+        expect(role, tr(name), *map(tr, description))
+    expect("push button", tr("Return")).queryAction().doAction(0)
+    gone(tr("Kivra/32 - View Current"))
     focus("Kivra/32")
     keys("alt+h", "Down", "Return")  # Help, About
-    for row in [("dialog", "About Kivra32"), ("image", "Kivra/32")]:
-        expect(*row)
+    for role, name in [("dialog", "About Kivra32"), ("image", "Kivra/32")]:
+        expect(role, tr(name))
     sys.exit("\n".join(f"FAIL: {failure}" for failure in FAILED) or None)
 
 
