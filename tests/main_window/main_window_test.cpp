@@ -82,6 +82,16 @@ struct MainWindowTest : ::testing::Test {
         emit drives->activated(1);
     }
     QStringList logLines() const { return logDir.log().readEntries().lines; }
+    QString tip() const { return window->findChild<QLabel*>("pathLabel")->toolTip(); }
+    QString mark(const QString& name) const {
+        return fileIndex(name).data(Qt::AccessibleDescriptionRole).toString();
+    }
+    // View Current opened from the menu; `act` runs on it once it shows.
+    void viewCurrent(const std::function<void(ViewCurrentDialog&)>& act) {
+        QTimer::singleShot(
+            0, [=] { act(*static_cast<ViewCurrentDialog*>(QApplication::activeModalWidget())); });
+        window->findChild<QAction*>("viewCurrentAction")->trigger();
+    }
     // A row's text with the tree ("%1") and the log file ("%2") put in; bytes go through Latin-1,
     // which keeps each byte as it is.
     QString expand(QString text) const {
@@ -243,24 +253,21 @@ TEST_F(MainWindowTest, NamesThatAreNotUtf8AreListedOpenedAndRecorded) {
     QTest::keyClick(dirs, Qt::Key_Return);
     EXPECT_EQ(files->fileNames(), QStringList({u"résumé.txt"_qs}));
     clickFile(u"résumé.txt"_qs);
-    EXPECT_EQ(window->findChild<QLabel*>("pathLabel")->toolTip(), dir(u"DL/café/résumé.txt"_qs));
+    EXPECT_EQ(tip(), dir(u"DL/café/résumé.txt"_qs));
     type("z");
     QTest::keyClick(box, Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(dirs->path(), dir("DL"));
     EXPECT_EQ(logDir.bytes(), folder + "/r\xE9sum\xE9.txt - z\r\n");
     test::ScriptedMessages messages;
-    QTimer::singleShot(0, [] {
-        QListView* list =
-            static_cast<ViewCurrentDialog*>(QApplication::activeModalWidget())->entryList();
-        EXPECT_EQ(list->model()->index(0, 0).data(Qt::AccessibleDescriptionRole).toString(), "");
-        emit list->doubleClicked(list->model()->index(0, 0));
+    viewCurrent([](ViewCurrentDialog& form) {
+        const QModelIndex entry = form.entryList()->model()->index(0, 0);
+        EXPECT_EQ(entry.data(Qt::AccessibleDescriptionRole).toString(), "");
+        emit form.entryList()->doubleClicked(entry);
     });
-    window->findChild<QAction*>("viewCurrentAction")->trigger();
     EXPECT_EQ(window->currentPath(), dir(u"DL/café/résumé.txt"_qs));
     EXPECT_TRUE(messages.shown().isEmpty());
     ASSERT_TRUE(settled());
-    EXPECT_EQ(fileIndex(u"résumé.txt"_qs).data(Qt::AccessibleDescriptionRole).toString(),
-              "Described: z");
+    EXPECT_EQ(mark(u"résumé.txt"_qs), "Described: z");
     ::unlink((folder + "/r\xE9sum\xE9.txt").constData());  // QDir cannot reach these names
     ::rmdir(folder.constData());
 }
@@ -316,12 +323,11 @@ TEST_P(Vanish, TheListsMoveToTheNearestFolderLeftAndTheBoxKeepsItsText) {
     EXPECT_EQ(drives->currentText(), "top");
     EXPECT_EQ(box->text(), "v");
     EXPECT_EQ(window->currentPath(), dir("GONE/SUB/memo.txt"));
-    const QLabel* label = window->findChild<QLabel*>("pathLabel");
-    EXPECT_TRUE(label->toolTip().endsWith("It no longer exists."));
+    EXPECT_TRUE(tip().endsWith("It no longer exists."));
     EXPECT_EQ(logLines(), QStringList());
     dirs->setPath(dir("DOCS"));
     EXPECT_EQ(logLines(), QStringList({dir("GONE/SUB/memo.txt") + " - v"}));
-    EXPECT_FALSE(label->toolTip().contains("no longer"));
+    EXPECT_FALSE(tip().contains("no longer"));
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, Vanish, ::testing::ValuesIn(kVanishRows), kRowName);
 
@@ -380,34 +386,31 @@ TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
 // The marks follow the log, written by another copy too, at the next move; the last description
 // is a hint that moving on never records.
 TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
-    const auto notes = [&](const QString& name) {
-        return fileIndex(name).data(Qt::AccessibleDescriptionRole).toString();
-    };
     ASSERT_TRUE(settled());
     ASSERT_TRUE(logDir.log().appendEntry(dir("DL/a.zip") + " - other copy"));
     clickFile("a.zip");
     ASSERT_TRUE(settled());
-    EXPECT_EQ(notes("a.zip"), "Described: other copy");
+    EXPECT_EQ(mark("a.zip"), "Described: other copy");
     EXPECT_EQ(box->placeholderText(), "other copy");
     clickFile("b.zip");
     EXPECT_EQ(logLines().size(), 1);
     type("mine");
     clickFile("a.zip");
-    EXPECT_EQ(notes("b.zip"), "Described: mine");  // at once, no read
-    EXPECT_TRUE(window->findChild<QLabel*>("pathLabel")->toolTip().contains("other copy"));
+    EXPECT_EQ(mark("b.zip"), "Described: mine");  // at once, no read
+    EXPECT_TRUE(tip().contains("other copy"));
     // Another copy appends, then this one: both lines marked.
     ASSERT_TRUE(logDir.log().appendEntry(dir("DL/b.zip") + " - theirs"));
     type("again");
     clickFile("b.zip");
     ASSERT_TRUE(settled());
-    EXPECT_EQ(notes("a.zip"), "Described: other copy; again");
-    EXPECT_EQ(notes("b.zip"), "Described: mine; theirs");
+    EXPECT_EQ(mark("a.zip"), "Described: other copy; again");
+    EXPECT_EQ(mark("b.zip"), "Described: mine; theirs");
 
     // Rewritten by another copy, then by View Current: the marks follow.
     ASSERT_TRUE(logDir.log().writeEntries({dir("DL/b.zip") + " - mine"}));  // a's lines deleted
     clickFile("a.zip");
     ASSERT_TRUE(settled());
-    EXPECT_EQ(notes("a.zip"), "");
+    EXPECT_EQ(mark("a.zip"), "");
     EXPECT_EQ(box->placeholderText(), "");
     clickFile("b.zip");
     EXPECT_EQ(box->placeholderText(), "mine");
@@ -421,7 +424,7 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "");
     ASSERT_TRUE(settled());
-    EXPECT_EQ(notes("b.zip"), "");
+    EXPECT_EQ(mark("b.zip"), "");
     EXPECT_EQ(box->placeholderText(), "");
 }
 
@@ -471,7 +474,7 @@ TEST_F(MainWindowTest, DownloadsShowWhereTheyCameFromAndNotesGoIntoThem) {
         box->clear();
     }
     EXPECT_EQ(box->placeholderText(), "from Dolphin");
-    EXPECT_TRUE(window->findChild<QLabel*>("pathLabel")->toolTip().contains("user.xdg.comment"));
+    EXPECT_TRUE(tip().contains("user.xdg.comment"));
     QTimer::singleShot(0, [] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         menu->findChild<QAction*>("insertOriginAction")->trigger();
@@ -599,7 +602,7 @@ TEST_P(Import, AppendsWhatTheLogLacksAndTheMarksShowIt) {
         EXPECT_EQ(shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
         EXPECT_EQ(shown[0].defaultButton, QMessageBox::No);
     }
-    EXPECT_EQ(fileIndex("a.zip").data(Qt::AccessibleDescriptionRole).toString(), row.aMark);
+    EXPECT_EQ(mark("a.zip"), row.aMark);
     EXPECT_EQ(box->text(), "keep");
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, Import, ::testing::ValuesIn(kImportRows), kRowName);
@@ -646,20 +649,19 @@ TEST_F(MainWindowTest, TheListsFollowCtrlHAndTheDisk) {
         return QTest::qWaitFor([&] { return files->fileNames() == names; }, 3000);
     };
     QDir(dir("DL")).mkdir(".cache");
-    const auto ctrlH = [&] { QTest::keyClick(box, Qt::Key_H, Qt::ControlModifier); };
     type("ab");
-    ctrlH();
+    QTest::keyClick(box, Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "ab");
     EXPECT_EQ(files->fileNames(), QStringList({".hidden", "a.zip", "b.zip"}));
     EXPECT_EQ(dirs->findItems(".cache", Qt::MatchExactly).size(), 1);
     box->clear();
     clickFile(".hidden");
-    ctrlH();
+    QTest::keyClick(box, Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(files->fileNames(), QStringList({"a.zip", "b.zip"}));
     EXPECT_TRUE(dirs->findItems(".cache", Qt::MatchExactly).isEmpty());
     EXPECT_EQ(window->currentPath(), dir("DL/.hidden"));
     EXPECT_EQ(highlighted(), "");
-    EXPECT_FALSE(window->findChild<QLabel*>("pathLabel")->toolTip().contains("no longer"));
+    EXPECT_FALSE(tip().contains("no longer"));
 
     clickFile("a.zip");
     type("typing");
@@ -672,7 +674,7 @@ TEST_F(MainWindowTest, TheListsFollowCtrlHAndTheDisk) {
     ASSERT_TRUE(listed({"b.zip", "setup.iso"}));
     EXPECT_EQ(window->currentPath(), dir("DL/a.zip"));
     EXPECT_EQ(highlighted(), "");
-    EXPECT_TRUE(window->findChild<QLabel*>("pathLabel")->toolTip().contains("no longer exists"));
+    EXPECT_TRUE(tip().contains("no longer exists"));
     EXPECT_FALSE(QFile::exists(logDir.logFile()));
 }
 
@@ -746,12 +748,9 @@ TEST_P(ShowPath, AsIfTheUserWentThere) {
     if (row.viaEntry) {
         ASSERT_TRUE(logDir.log().writeEntries({path + " - note"}));
         type("d");
-        QTimer::singleShot(0, [] {
-            QListView* list =
-                static_cast<ViewCurrentDialog*>(QApplication::activeModalWidget())->entryList();
-            emit list->doubleClicked(list->model()->index(0, 0));
+        viewCurrent([](ViewCurrentDialog& form) {
+            emit form.entryList()->doubleClicked(form.entryList()->model()->index(0, 0));
         });
-        window->findChild<QAction*>("viewCurrentAction")->trigger();
         EXPECT_EQ(logLines(),
                   QStringList({path + " - note", dir("DL") + QDir::separator() + " - d"}));
     } else {
