@@ -25,6 +25,19 @@
 namespace kivra {
 namespace {
 
+// The Help window's text, shown from `owner`'s menu and left by `key`; "stayed open" if it did.
+QString HelpText(MainWindow& owner, Qt::Key key = Qt::Key_Escape) {
+    QString help;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        help = dialog->findChild<QTextBrowser*>("helpText")->toPlainText();
+        QTest::keyClick(dialog->focusWidget(), key);
+        if (dialog->isVisible()) dialog->close(), help = "stayed open";
+    });
+    owner.findChild<QAction*>("helpAction")->trigger();
+    return help;
+}
+
 // PATH holds only a folder of scripts standing for the tools: a real launch starts the one found,
 // and each leaves a mark beside itself. Each row: the scripts made executable and those left plain,
 // whether they are programs (or a text no system can start), and the tool started (empty: the
@@ -84,14 +97,7 @@ TEST(AboutWindow, EveryOpeningLoadsAfreshAndEnterOrEscCloses) {
         EXPECT_EQ(seen, QStringList({"About Kivra32", "Kivra32", "Version 1.1.0"}));
         EXPECT_TRUE(owner.findChildren<QDialog*>().isEmpty()) << "the window outlived its showing";
 
-        QString help;
-        QTimer::singleShot(0, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            help = dialog->findChild<QTextBrowser*>("helpText")->toPlainText();
-            QTest::keyClick(dialog->focusWidget(), key);
-            if (dialog->isVisible()) dialog->close(), help = "stayed open";
-        });
-        owner.findChild<QAction*>("helpAction")->trigger();
+        const QString help = HelpText(owner, key);
         EXPECT_TRUE(help.contains("Marks and grey") && help.contains("Alt+Up")) << key;
         EXPECT_FALSE(help.contains(QRegularExpression("KIVRA32|NAME|SYNOPSIS|--version|EXIT")));
     }
@@ -104,13 +110,7 @@ TEST(HelpWindow, SpeaksTheFirstOfTheDesktopsLanguagesThatHasAPage) {
     ASSERT_EQ(QLocale::system().uiLanguages().value(0), "it") << "the languages were read before";
     test::TempLogDir logDir;
     MainWindow owner(logDir.log());
-    QString help;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        help = dialog->findChild<QTextBrowser*>("helpText")->toPlainText();
-        dialog->close();
-    });
-    owner.findChild<QAction*>("helpAction")->trigger();
+    const QString help = HelpText(owner);
     EXPECT_TRUE(help.contains("Markierungen und grauer") && help.contains("Alt+Up"));
     EXPECT_FALSE(help.contains(QRegularExpression("BEZEICHNUNG|ÜBERSICHT|--version|EXIT")));
     qunsetenv("LANGUAGE");
