@@ -40,8 +40,8 @@ QStringList numberedLines(int count, const QString& tag) {
 // A rewrite killed at any moment leaves the old log or the new one, never a mix or a stump.
 TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
     TempLogDir dir;
-    const QStringList first = numberedLines(40000, "FIRST");
-    const QStringList second = numberedLines(30000, "SECOND");
+    const QStringList first = numberedLines(40000, "FIRST"),
+                      second = numberedLines(30000, "SECOND");
     ASSERT_TRUE(dir.log().writeEntries(second));
     const QByteArray secondBytes = dir.bytes();
     // Kill points are spread over a few rewrites, however fast this build writes.
@@ -221,8 +221,8 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
         SCOPED_TRACE(row.name);
         QTemporaryDir top;
         chmod(QFile::encodeName(top.path()), 0755);
-        const QString folder = top.path() + "/Kivra32", log = folder + "/KVtemp.dat";
-        const QString other = top.path() + "/elsewhere/file";
+        const QString folder = top.path() + "/Kivra32", log = folder + "/KVtemp.dat",
+                      other = top.path() + "/elsewhere/file";
         QDir(top.path()).mkpath("elsewhere"), QDir(top.path()).mkpath("Kivra32");
         test::WriteFile(other, "mine\r\n");
         row.arrange(folder, log, other);
@@ -367,11 +367,7 @@ TEST(FullDisk, ATrashThatCannotTakeTheLogLeavesIt) {
         const auto unmount = qScopeGuard([&] { tmpfs&& ::umount(mountPoint); });
         const EntryLog log(data.path() + "/Kivra32");
         ASSERT_TRUE(log.appendEntry("/x - kept"));
-        QFile filler(data.path() + "/filler");
-        while (tmpfs && filler.open(QIODevice::Append) && filler.write(QByteArray(4096, 'f')) > 0 &&
-               filler.flush())
-            filler.close();
-        filler.close();
+        if (tmpfs) test::WriteFile(data.path() + "/filler", QByteArray(1 << 17, 'f'));
         test::FileSizeLimit limit(tmpfs ? RLIM_INFINITY : 16);
         const LogResult trashed = log.trashLog();
         EXPECT_TRUE(trashed.error.contains(
