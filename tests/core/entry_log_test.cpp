@@ -7,7 +7,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <functional>
-#include <optional>
 
 #include "core/description_index.h"
 #include "support/file_size_limit.h"
@@ -107,8 +106,7 @@ TEST(EntryLog, WriteFailuresNameTheirCause) {
         QFile::remove(disk.filePath("filler"));
         ASSERT_TRUE(log.writeEntries({"C:\\A - first"}));
         arrange();
-        std::optional<test::FileSizeLimit> limit;
-        if (folder == plain.path()) limit.emplace(200);
+        const test::FileSizeLimit limit(folder == plain.path() ? 200 : RLIM_INFINITY);
         for (const QString& error : {log.appendEntry(QString(9000, u'x')).error,
                                      log.writeEntries(QStringList(5000, "C:\\SOME - thing")).error})
             EXPECT_TRUE(error.contains(reason) && error.contains(log.logPath()))

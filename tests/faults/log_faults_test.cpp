@@ -40,8 +40,8 @@ QStringList numberedLines(int count, const QString& tag) {
 // A rewrite killed at any moment leaves the old log or the new one, never a mix or a stump.
 TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
     TempLogDir dir;
-    const QStringList first = numberedLines(40000, "FIRST");
-    const QStringList second = numberedLines(30000, "SECOND");
+    const QStringList first = numberedLines(40000, "FIRST"),
+                      second = numberedLines(30000, "SECOND");
     ASSERT_TRUE(dir.log().writeEntries(second));
     const QByteArray secondBytes = dir.bytes();
     // Kill points are spread over a few rewrites, however fast this build writes.
@@ -77,7 +77,7 @@ constexpr uid_t kThird = 1;      // daemon: someone else again
 
 // Runs `work` as kOther in a child where `asOther`, else here (or in a child as the same user, with
 // `inChild`); returns what it reports.
-QString run(bool asOther, const std::function<QString()>& work, bool inChild = false) {
+QString run(bool asOther, bool inChild, const std::function<QString()>& work) {
     if (!asOther && !inChild) return work();
     int ends[2];
     const pid_t child = pipe(ends) == 0 ? fork() : -1;
@@ -119,7 +119,7 @@ TEST(LongTwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
     dir.writeBytes("");
     lockOf(kOther, 0400)(dir.path(), dir.logFile(), {});  // the owners change only under root
     give(dir.logFile(), kOther, 0600);
-    const QString failed = run(geteuid() == 0, [&dir] {
+    const QString failed = run(geteuid() == 0, false, [&dir] {
         int appending[2];
         std::vector<pid_t> children;
         for (const QString tag : {pipe(appending) ? "" : "A", "B", "rewrite"}) {
@@ -221,13 +221,13 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
         SCOPED_TRACE(row.name);
         QTemporaryDir top;
         chmod(QFile::encodeName(top.path()), 0755);
-        const QString folder = top.path() + "/Kivra32", log = folder + "/KVtemp.dat";
-        const QString other = top.path() + "/elsewhere/file";
+        const QString folder = top.path() + "/Kivra32", log = folder + "/KVtemp.dat",
+                      other = top.path() + "/elsewhere/file";
         QDir(top.path()).mkpath("elsewhere"), QDir(top.path()).mkpath("Kivra32");
         test::WriteFile(other, "mine\r\n");
         row.arrange(folder, log, other);
         const bool linked = QFileInfo(log).isSymLink();
-        const QString report = run(row.asOther, [&folder] {
+        const QString report = run(row.asOther, false, [&folder] {
             const EntryLog entries(folder);
             QString outcome, first;
             for (const LogResult& result :
@@ -264,7 +264,7 @@ TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
         const QString lock = dir.logFile() + ".lock";
         if (leftover) QFile::link(dir.path() + "/" + leftover, lock);
         if (readOnlyFolder) give(dir.logFile(), kOther, 0600), give(dir.path(), kOther, 0500);
-        const QString report = run(readOnlyFolder, [&dir, &lock, leftover = leftover] {
+        const QString report = run(readOnlyFolder, false, [&dir, &lock, leftover = leftover] {
             QString said;
             int held[2];
             pid_t holder = -1;
@@ -309,25 +309,20 @@ TEST(LongBigLogs, AreMarkedAndRefusedWithTheirSize) {
         ASSERT_TRUE(log.open(QIODevice::WriteOnly) && log.write(head) &&
                     log.resize(head.size() + hole));
         ASSERT_TRUE(log.seek(log.size()) && log.write("\r\n/last - 2\r\n") && log.flush());
-        const QString report = run(
-            false,
-            [&dir] {
-                const rlimit limit{qint64(2) << 30, qint64(2) << 30};
-                DescriptionIndex notes;
-                QString said =
-                    setrlimit(RLIMIT_AS, &limit) || !notes.load(dir.logFile()) ? "" : "marks";
-                for (const char* path : {"/first", "/last"})
-                    said += QString::number(
-                        notes.lookUp(path, false, [](auto&) { return false; }).size());
-                ExportBuffer exported;
-                EntryTable table;
-                for (const LogResult& result :
-                     {table.load(dir.logFile()), EntryTable().rewrite(dir.log(), {}),
-                      exported.load(dir.logFile())})
-                    said += '\n' + result.error;
-                return said;
-            },
-            true);
+        const QString report = run(false, true, [&dir] {
+            const rlimit limit{qint64(2) << 30, qint64(2) << 30};
+            DescriptionIndex notes;
+            QString said =
+                setrlimit(RLIMIT_AS, &limit) || !notes.load(dir.logFile()) ? "" : "marks";
+            for (const char* path : {"/first", "/last"})
+                said +=
+                    QString::number(notes.lookUp(path, false, [](auto&) { return false; }).size());
+            for (const LogResult& result :
+                 {EntryTable().load(dir.logFile()), EntryTable().rewrite(dir.log(), {}),
+                  ExportBuffer().load(dir.logFile())})
+                said += '\n' + result.error;
+            return said;
+        });
         const QString refusal = TooBigToHold(dir.logFile(), log.size()).error;
         EXPECT_EQ(report, QStringList({"marks11", refusal, refusal, refusal}).join('\n')) << hole;
         EXPECT_EQ(QFileInfo(dir.logFile()).size(), log.size());
@@ -367,11 +362,7 @@ TEST(FullDisk, ATrashThatCannotTakeTheLogLeavesIt) {
         const auto unmount = qScopeGuard([&] { tmpfs&& ::umount(mountPoint); });
         const EntryLog log(data.path() + "/Kivra32");
         ASSERT_TRUE(log.appendEntry("/x - kept"));
-        QFile filler(data.path() + "/filler");
-        while (tmpfs && filler.open(QIODevice::Append) && filler.write(QByteArray(4096, 'f')) > 0 &&
-               filler.flush())
-            filler.close();
-        filler.close();
+        if (tmpfs) test::WriteFile(data.path() + "/filler", QByteArray(1 << 17, 'f'));
         test::FileSizeLimit limit(tmpfs ? RLIM_INFINITY : 16);
         const LogResult trashed = log.trashLog();
         EXPECT_TRUE(trashed.error.contains(

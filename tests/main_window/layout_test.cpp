@@ -103,8 +103,7 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
                 Windows windows(logDir.log());
                 windows.main.startAt(download);
                 EXPECT_NE(windows.main.findChild<QLabel*>("originLabel")->isHidden(), hasOrigin);
-                const ViewCurrentDialog& current = windows.current;
-                current.countLabel()->setText(
+                windows.current.countLabel()->setText(
                     QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2")
                         .arg("999,999", "1,000,000"));
                 for (const QWidget* window : windows.all()) ExpectNoTextCut(window);
@@ -122,8 +121,7 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
 // A platform theme sets its font from a queued call once the application runs: the font is
 // fitted after it, and stays.
 TEST(Layout, TheFontIsFittedAfterAThemeSetsItsOwn) {
-    QFont desktop("DejaVu Sans");
-    desktop.setPointSizeF(12);
+    const QFont desktop("DejaVu Sans", 12);
     const QSize screen(683, 512);  // 1024 x 768 at scale 1.5
     QMetaObject::invokeMethod(
         qApp, [desktop] { QApplication::setFont(desktop); }, Qt::QueuedConnection);
