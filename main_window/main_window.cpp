@@ -5,9 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,16 +14,12 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <QtConcurrentRun>
-#include <limits>
-#include <utility>
 
 #include "about/about_dialog.h"
-#include "core/abbreviate_path.h"
 #include "core/app_info.h"
 #include "core/name_decoding.h"
-#include "core/note_import.h"
 #include "help/help_dialog.h"
+#include "main_window/item_frame.h"
 #include "platform/directory_reader.h"
 #include "platform/file_origin.h"
 #include "platform/native_path.h"
@@ -34,30 +28,16 @@
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
 #include "widgets/message_box.h"
-#include "widgets/note_marks.h"
-#include "widgets/one_line_validator.h"
-#include "widgets/open_files_dialog.h"
-#include "widgets/readable_grey.h"
 #include "widgets/settings.h"
-#include "widgets/twips.h"
 #include "widgets/window_size.h"
 
 namespace kivra {
 
 namespace {
 
-constexpr int kLabelWidth = 64;
 constexpr int kClientWidth = 8016;
 constexpr int kClientHeight = 6588;
 const QString kSizeSettings = QStringLiteral("MainWindow");
-// How far the description moves down while the "From:" line shows.
-constexpr int kOriginShift = 216;
-
-const QKeySequence kInsertOriginKey(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
-constexpr QLatin1StringView kWriteNotesKey("writeNotesIntoFiles");
-
-// So the import's box fits on the screen however many files were picked.
-constexpr qsizetype kListedFiles = 15;
 
 const QString kNewestFirstSetting = QStringLiteral("view/newestFirst");
 
@@ -76,24 +56,10 @@ bool MovesInFiles(const QKeyEvent& key) {
     }
 }
 
-// A log that is not there yet holds nothing.
-LogResult readLog(const EntryLog& log, QStringList& lines) {
-    lines.clear();
-    if (!log.logExists()) {
-        const QString notAFile = log.notAFileMessage();
-        return notAFile.isEmpty() ? LogResult{} : LogResult::failure(notAFile);
-    }
-    ReadResult read = log.readEntries();
-    if (!read.ok) return LogResult::failure(read.error);
-    lines = std::move(read.lines);
-    return {};
-}
-
 }  // namespace
 
 MainWindow::MainWindow(EntryLog log, QWidget* parent) : QMainWindow(parent), log_(std::move(log)) {
     setObjectName(QStringLiteral("MainWindow"));
-    notesPool_.setThreadPriority(QThread::LowPriority);
     setWindowTitle(QString::fromLatin1(app::kMainCaption));
     // A close control and a maximise button, no minimise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -102,6 +68,10 @@ MainWindow::MainWindow(EntryLog log, QWidget* parent) : QMainWindow(parent), log
     createControls();
     createMenus();
     createKeys();
+    // Every line appended reaches the marks, and the lists show them.
+    connect(&recorder_, &EntryRecorder::appended, &notes_, &NotesReader::noteAppended);
+    connect(&import_, &ImportFlow::appended, &notes_, &NotesReader::noteAppended);
+    connect(&notes_, &NotesReader::changed, this, &MainWindow::showNotes);
     // The client area is the design's at the smallest; the menu bar sits on top of it.
     const QSize client = scale_.size(kClientWidth, kClientHeight);
     growControls(client);
@@ -119,14 +89,8 @@ void MainWindow::growControls(const QSize& client) {
     layout->add(directoryList_, {0, 0, kFolderShare, 1});
     layout->add(driveList_, {0, 1, kFolderShare, 1});
     layout->add(fileList_, {kFolderShare, 0, 1, 1});
-    QWidget* frame = pathLabel_->parentWidget();
-    layout->add(frame, {0, 1, 1, 1});
+    layout->add(frame_, {0, 1, 1, 1});
     layout->add(quitButton_, widgets::kCornerBottomRight);
-    frameLayout_ = new widgets::GrowingLayout(frame, frame->size());
-    frameLayout_->add(pathLabel_, {0, 0, 1, 0});
-    frameLayout_->add(originLabel_, {0, 0, 1, 0});
-    frameLayout_->add(descriptionCaption_, {});
-    frameLayout_->add(descriptionEdit_, {0, 0, 1, 0});
 }
 
 QSize MainWindow::sizeFor(const QFont& font) {
@@ -136,11 +100,6 @@ QSize MainWindow::sizeFor(const QFont& font) {
     bar.addMenu(tr("File"));
     const QSize client = TwipsScale::forFont(font).size(kClientWidth, kClientHeight);
     return {client.width(), client.height() + bar.sizeHint().height()};
-}
-
-MainWindow::~MainWindow() {
-    // A read fills an index only it holds; it is let finish, never cut off.
-    if (notesReader_) notesReader_->waitForFinished();
 }
 
 void MainWindow::createControls() {
@@ -163,52 +122,11 @@ void MainWindow::createControls() {
     fileList_->setGeometry(scale_.rect(3312, 504, 4548, 3720));
     fileList_->setNewestFirst(widgets::UserSettings().value(kNewestFirstSetting).toBool());
 
-    auto* fileInfoBox = new QGroupBox(tr("File/Path Information"), client);
-    fileInfoBox->setObjectName(QStringLiteral("fileInfoBox"));
-    fileInfoBox->setGeometry(scale_.rect(144, 4428, 7716, 1344));
-
-    //: Caption of the path of the file or folder shown.
-    auto* pathCaption = new QLabel(tr("File/Path:"), fileInfoBox);
-    pathCaption->setObjectName(QStringLiteral("pathCaption"));
-    pathCaption->setGeometry(scale_.rect(360, 396, 768, 192));
-
-    pathLabel_ = new QLabel(fileInfoBox);
-    pathLabel_->setObjectName(QStringLiteral("pathLabel"));
-    pathLabel_->setGeometry(scale_.rect(1332, 396, 6132, 192));
-    pathLabel_->setTextFormat(Qt::PlainText);
-    pathLabel_->setAccessibleName(tr("File/Path: "));
-
-    // Under the path, for an item that has an origin only.
-    //: Caption of the address a download came from.
-    originCaption_ = new QLabel(tr("From:"), fileInfoBox);
-    originCaption_->setObjectName(QStringLiteral("originCaption"));
-    originCaption_->setGeometry(scale_.rect(360, 612, 768, 192));
-    originCaption_->hide();
-    originLabel_ = new QLabel(fileInfoBox);
-    originLabel_->setObjectName(QStringLiteral("originLabel"));
-    originLabel_->setGeometry(scale_.rect(1332, 612, 6132, 192));
-    originLabel_->setTextFormat(Qt::PlainText);
-    originLabel_->setAccessibleName(tr("Downloaded from"));
-    originLabel_->hide();
-    originLabel_->installEventFilter(this);
-
-    auto* descriptionCaption = descriptionCaption_ = new QLabel(tr("Description:"), fileInfoBox);
-    descriptionCaption->setObjectName(QStringLiteral("descriptionCaption"));
-    descriptionCaption->setGeometry(scale_.rect(360, 756, 912, 192));
-
-    descriptionEdit_ = new QLineEdit(fileInfoBox);
-    descriptionEdit_->setObjectName(QStringLiteral("descriptionEdit"));
-    descriptionEdit_->setAccessibleName(tr("Description"));
-    descriptionEdit_->setGeometry(scale_.rect(1296, 720, 6132, 288));
-    descriptionEdit_->setMaxLength(std::numeric_limits<int>::max());  // Qt's default is 32,767
-    descriptionEdit_->setValidator(new widgets::OneLineValidator(descriptionEdit_));
+    frame_ = new ItemFrame(scale_, scale_.rect(144, 4428, 7716, 1344), client);
+    descriptionEdit_ = frame_->descriptionEdit();
     descriptionEdit_->installEventFilter(this);
     for (QWidget* list : std::initializer_list<QWidget*>{driveList_, directoryList_, fileList_})
         list->installEventFilter(this);
-    widgets::KeepPlaceholderReadable(descriptionEdit_);
-    descriptionEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(descriptionEdit_, &QWidget::customContextMenuRequested, this,
-            &MainWindow::showDescriptionMenu);
 
     quitButton_ = new QPushButton(tr("&Quit"), client);
     quitButton_->setObjectName(QStringLiteral("quitButton"));
@@ -216,10 +134,6 @@ void MainWindow::createControls() {
     quitButton_->setGeometry(scale_.rect(6624, 5940, 1236, 516));
     quitButton_->setAutoDefault(false);
 
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{fileInfoBox, pathCaption, pathLabel_, originCaption_,
-                                         originLabel_, descriptionCaption})
-        w->setFocusPolicy(Qt::NoFocus);
     setTabOrder(driveList_, directoryList_);
     setTabOrder(directoryList_, fileList_);
     setTabOrder(fileList_, descriptionEdit_);
@@ -276,12 +190,8 @@ void MainWindow::createMenus() {
         QAction* notes = file->addAction(tr("Write Notes into Files"));
         notes->setObjectName(QStringLiteral("writeNotesAction"));
         notes->setCheckable(true);
-        writeNotes_ = widgets::UserSettings().value(kWriteNotesKey, false).toBool();
-        notes->setChecked(writeNotes_);
-        connect(notes, &QAction::toggled, this, [this](bool on) {
-            writeNotes_ = on;
-            widgets::UserSettings().setValue(kWriteNotesKey, on);
-        });
+        notes->setChecked(recorder_.writeNotes());
+        connect(notes, &QAction::toggled, &recorder_, &EntryRecorder::setWriteNotes);
     }
     QAction* separator = file->addSeparator();
     separator->setObjectName(QStringLiteral("fileSeparator"));
@@ -329,7 +239,7 @@ void MainWindow::createKeys() {
         const QScopedValueRollback byKey(keyMove_, true);
         directoryList_->openParent();
     });
-    addKey(kInsertOriginKey, &MainWindow::insertOrigin);
+    addKey(ItemFrame::insertOriginKey(), [this] { frame_->insertOrigin(); });
     // As on the Linux desktops, beside Alt+F.
     addKey(QKeySequence(Qt::Key_F10),
            [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
@@ -365,42 +275,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     }
-    // The origin's text follows its line's width.
-    if (watched == originLabel_ && event->type() == QEvent::Resize) elideOrigin();
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool MainWindow::appendDescription(const ItemPath& pathPart) {
-    const QString rest = QStringLiteral(" - ") + descriptionEdit_->text();
-    const LogStamp before = LogStamp::of(log_.logPath());
-    const LogResult result = log_.appendEntry(pathPart.native, rest);
-    if (result) {
-        QByteArray line;
-        EncodeLogLine(pathPart.native, rest, line);
-        noteAppended(line, before);
-        if (writeNotes_ && !pathPart.native.isEmpty())
-            writeNote(pathPart, descriptionEdit_->text());
-        return true;
-    }
-    widgets::ShowWarning(
-        this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, pathPart.text + rest));
-    return false;
-}
-
-void MainWindow::writeNote(const ItemPath& item, const QString& text) {
-    const QString reason = platform::WriteFileComment(item.native, text.toUtf8());
-    if (reason.isEmpty() || std::exchange(noteFailureTold_, true)) return;
-    // Said once the move is done: the move never waits on the box.
-    QTimer::singleShot(0, this, [this, path = item.text, reason] {
-        widgets::ShowWarning(
-            this, tr("The description of %1 is in the log, but it could not be written into the "
-                     "item itself: %2\n\nLater failures to write a note into a file are not told "
-                     "again until the program starts anew.")
-                      .arg(path, reason));
-    });
-}
-
-MainWindow::ItemPath MainWindow::pathPartOfMove() const {
+ItemPath MainWindow::pathPartOfMove() const {
     if (vanishedItem_) return *vanishedItem_;
     return {platform::JoinPath(fileList_->path(), fileList_->fileName()),
             platform::JoinBytes(fileList_->nativePath(), fileList_->fileBytes())};
@@ -420,7 +298,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
          .no = tr("&Discard")});
     // A failed append has been told; the window stays so the text can still be saved.
     if (answer == QMessageBox::Cancel ||
-        (answer == QMessageBox::Yes && !appendDescription(pathPart))) {
+        (answer == QMessageBox::Yes && !recorder_.record(pathPart, descriptionEdit_->text()))) {
         event->ignore();
         return;
     }
@@ -428,22 +306,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-void MainWindow::noteAppended(const QByteArray& lines, const LogStamp& before) {
-    // Unless another copy changed the log since it was read.
-    if (notes_ && !notesReader_ && before == notesStamp_) {
-        notes_->addBytes(lines);
-        notesStamp_ = LogStamp::of(log_.logPath());
-        showNotes();
-    } else {
-        notesStale_ = true;
-        followLog();
-    }
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The first read waits until the window is on screen.
-    if (!notes_ && !notesReader_) QTimer::singleShot(0, this, &MainWindow::readNotes);
+    if (!notes_.started()) QTimer::singleShot(0, &notes_, &NotesReader::read);
     // A log that may not be used is told once, before anything is typed, not at the first move.
     if (!logChecked_) {
         logChecked_ = true;
@@ -454,102 +320,18 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
 }
 
-void MainWindow::readNotes() {
-    if (notesReader_) {
-        notesStale_ = true;
-        return;
-    }
-    notesStale_ = false;
-    notesReader_ = new QFutureWatcher<NotesRead>(this);
-    connect(notesReader_, &QFutureWatcherBase::finished, this, &MainWindow::adoptNotes);
-    notesReader_->setFuture(QtConcurrent::run(&notesPool_, [path = log_.logPath()] {
-        NotesRead read{std::make_shared<DescriptionIndex>(), LogStamp::of(path)};
-        // A log that cannot be read leaves no marks; View Current and Export tell why.
-        if (!read.notes->load(path)) *read.notes = DescriptionIndex();
-        return read;
-    }));
-}
-
-void MainWindow::adoptNotes() {
-    QFutureWatcher<NotesRead>* reader = std::exchange(notesReader_, nullptr);
-    reader->deleteLater();
-    const NotesRead read = reader->result();
-    notes_ = read.notes;
-    notesStamp_ = read.stamp;
-    showNotes();
-    // Asked for again, or lines appended, while it ran: read again if the log changed since it
-    // began. Any other change waits for the next move.
-    if (std::exchange(notesStale_, false) && LogStamp::of(log_.logPath()) != notesStamp_)
-        readNotes();
-}
-
-void MainWindow::followLog() {
-    if (!notes_ && !notesReader_) return;  // the first read is not asked for yet
-    // A read that runs is asked again: it reads once more after, when the log changed since.
-    if (notesReader_ || notesStale_ || LogStamp::of(log_.logPath()) != notesStamp_) readNotes();
-}
-
 void MainWindow::showNotes() {
-    directoryList_->setDescriptions(notes_);
-    fileList_->setDescriptions(notes_);
+    directoryList_->setDescriptions(notes_.notes());
+    fileList_->setDescriptions(notes_.notes());
     showNotesOfCurrent();
 }
 
 void MainWindow::showNotesOfCurrent() {
-    const QStringList notes = currentPath_.isEmpty() ? QStringList()
-                              : currentIsFile_       ? fileList_->currentDescriptions()
-                                                     : directoryList_->currentDescriptions();
-    // Grey text only: the box stays empty, so moving on records nothing.
-    descriptionEdit_->setPlaceholderText(notes.isEmpty() ? origin_.comment : notes.last());
-    QString tip = notes.isEmpty() ? currentPath_ : widgets::NotesTip(currentPath_, notes);
-    if (notes.isEmpty() && !origin_.comment.isEmpty())
-        tip +=
-            tr("\n\nThe grey hint is the comment kept in the item itself (user.xdg.comment), "
-               "as a file manager or another program set it.");
-    if (vanishedItem_ || (currentIsFile_ && fileList_->currentFileGone()))
-        tip += tr("\n\nIt no longer exists.");
-    pathLabel_->setToolTip(tip);
-    // Read out whole and in its real case, as the tooltip shows it, but as plain text.
-    pathLabel_->setAccessibleName(tr("File/Path: ") + currentPath_);
-    pathLabel_->setAccessibleDescription(widgets::NotesAccessibleText(notes));
-}
-
-void MainWindow::readOrigin() {
-    origin_ = ReadFileOrigin(currentNative_);
-    const bool shown = !origin_.address.isEmpty();
-    if (shown == originLabel_->isHidden()) {
-        const QPoint shift(0, (shown ? 1 : -1) * scale_.scaledY(kOriginShift));
-        for (QWidget* w : std::initializer_list<QWidget*>{descriptionCaption_, descriptionEdit_})
-            frameLayout_->shift(w, shift);
-        originCaption_->setVisible(shown);
-        originLabel_->setVisible(shown);
-    }
-    QString tip = origin_.address;
-    if (!origin_.referrer.isEmpty()) tip += tr("\nLinked from: %1").arg(origin_.referrer);
-    originLabel_->setToolTip(tip);
-    elideOrigin();
-}
-
-void MainWindow::elideOrigin() {
-    originLabel_->setText(originLabel_->fontMetrics().elidedText(origin_.address, Qt::ElideMiddle,
-                                                                 originLabel_->width()));
-}
-
-void MainWindow::insertOrigin() {
-    if (origin_.address.isEmpty()) return;
-    descriptionEdit_->insert(origin_.address);
-    descriptionEdit_->setFocus();
-}
-
-void MainWindow::showDescriptionMenu(const QPoint& position) {
-    const std::unique_ptr<QMenu> menu(descriptionEdit_->createStandardContextMenu());
-    menu->addSeparator();
-    QAction* insert = menu->addAction(tr("Insert Download Address"));
-    insert->setObjectName(QStringLiteral("insertOriginAction"));
-    insert->setShortcut(kInsertOriginKey);
-    insert->setEnabled(!origin_.address.isEmpty());
-    connect(insert, &QAction::triggered, this, &MainWindow::insertOrigin);
-    menu->exec(descriptionEdit_->mapToGlobal(position));
+    const QStringList notes = current_.text.isEmpty() ? QStringList()
+                              : currentIsFile_        ? fileList_->currentDescriptions()
+                                                      : directoryList_->currentDescriptions();
+    frame_->showNotes(current_.text, notes,
+                      vanishedItem_ || (currentIsFile_ && fileList_->currentFileGone()));
 }
 
 void MainWindow::onDriveChosen(bool byKey) {
@@ -559,40 +341,32 @@ void MainWindow::onDriveChosen(bool byKey) {
     if (!byKey) descriptionEdit_->setFocus();
 }
 
-void MainWindow::onDirectoryChosen() {
-    if (!descriptionEdit_->text().isEmpty()) appendDescription(pathPartOfMove());
-    vanishedItem_.reset();
-    followLog();
-    fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
-    folderWatch_.watch(directoryList_->nativePath());
-    driveList_->showDriveOf(directoryList_->path());
-    pathLabel_->setText(AbbreviatePath(directoryList_->path(), kLabelWidth));
-    currentPath_ = directoryList_->path();
-    currentNative_ = directoryList_->nativePath();
-    currentIsFile_ = false;
-    readOrigin();
-    showNotesOfCurrent();
-    descriptionEdit_->clear();
-    if (!keyMove_) descriptionEdit_->setFocus();
-}
+void MainWindow::onDirectoryChosen() { makeCurrent(pathPartOfMove(), false, keyMove_); }
 
-void MainWindow::onFileChosen(bool byKey) {
-    if (!descriptionEdit_->text().isEmpty()) appendDescription({currentPath_, currentNative_});
+void MainWindow::onFileChosen(bool byKey) { makeCurrent(current_, true, byKey); }
+
+void MainWindow::makeCurrent(const ItemPath& leaving, bool isFile, bool byKey) {
+    if (!descriptionEdit_->text().isEmpty()) recorder_.record(leaving, descriptionEdit_->text());
     vanishedItem_.reset();
-    followLog();
-    const QString fullPath = platform::JoinPath(fileList_->path(), fileList_->fileName());
-    pathLabel_->setText(AbbreviatePath(fullPath, kLabelWidth));
-    currentPath_ = fullPath;
-    currentNative_ = platform::JoinBytes(fileList_->nativePath(), fileList_->fileBytes());
-    currentIsFile_ = true;
-    readOrigin();
+    notes_.follow();
+    if (isFile) {
+        current_ = {platform::JoinPath(fileList_->path(), fileList_->fileName()),
+                    platform::JoinBytes(fileList_->nativePath(), fileList_->fileBytes())};
+    } else {
+        fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
+        folderWatch_.watch(directoryList_->nativePath());
+        driveList_->showDriveOf(directoryList_->path());
+        current_ = {directoryList_->path(), directoryList_->nativePath()};
+    }
+    currentIsFile_ = isFile;
+    frame_->showItem(current_.text, current_.native);
     showNotesOfCurrent();
     descriptionEdit_->clear();
     if (!byKey) descriptionEdit_->setFocus();
 }
 
 void MainWindow::refreshLists() {
-    followLog();
+    notes_.follow();
     driveList_->refresh();
     // Where the watch does not reach, a shown directory that vanished is noticed here.
     if (!directoryList_->refresh()) {
@@ -678,7 +452,7 @@ void MainWindow::viewCurrent() {
         chosen = dialog->chosenEntry();
     }
     // Deleted entries or a cleared log: the marks and the hint follow at once.
-    if (notesReader_ || notesStale_ || LogStamp::of(log_.logPath()) != notesStamp_) readNotes();
+    notes_.readIfChanged();
     if (!chosen.isEmpty()) showEntryItem(chosen);
 }
 
@@ -697,99 +471,9 @@ void MainWindow::showEntryItem(const QString& line) {
         this, tr("%1\n\nThis item no longer exists.").arg(QDir::toNativeSeparators(item.path)));
 }
 
-void MainWindow::exportLog() {
-    if (!widgets::WarnUnlessLogExists(this, log_)) return;
-    // Loaded before the dialog opens, so a cancel still leaves the buffer holding the log.
-    if (const LogResult loaded = exportBuffer_.load(log_.logPath()); !loaded) {
-        widgets::ShowWarning(this, loaded.error);
-        return;
-    }
-    saveAsDialog_.title = tr("Save As");
-    saveAsDialog_.filter = tr("Plain Text (*.txt)") + QStringLiteral("|*.TXT|") +
-                           tr("Rich Text (*.rtf)") + QStringLiteral("|*.RTF");
-    saveAsDialog_.fileName = QStringLiteral("INDEX");
-    // The proposed name, which has no extension, is written as RTF: the filter says so.
-    saveAsDialog_.filterIndex = 1;
-    // The dialog's own answer tells a cancel; a chosen path need not hold ":\".
-    if (!saveAsDialog_.exec(this)) return;
+void MainWindow::exportLog() { export_.run(); }
 
-    const QString& name = saveAsDialog_.fileName;
-    const auto type = ExportBuffer::typeFor(
-        name, saveAsDialog_.filterIndex == 0 ? ExportBuffer::Text : ExportBuffer::Rtf);
-    if (const LogResult saved = exportBuffer_.save(name, type); !saved)
-        widgets::ShowWarning(this, saved.error);
-}
-
-QString MainWindow::importSummary(const ImportPlan& plan) {
-    QStringList text;
-    for (qsizetype i = 0; i < plan.files.size() && i < kListedFiles; ++i) {
-        const ImportFile& file = plan.files[i];
-        //: An imported file and its format: "/home/ann/DESCRIPT.ION (DESCRIPT.ION)".
-        const QString head = tr("%1 (%2)").arg(file.path, ImportFormatName(file.format));
-        if (!file.skipped.isEmpty())
-            text.append(tr("%1: skipped, %2").arg(head, file.skipped));
-        else if (file.entries.isEmpty())
-            text.append(tr("%1: no new entries").arg(head));
-        else
-            text.append(tr("%1: %n new, the first:\n    %2", nullptr, int(file.entries.size()))
-                            .arg(head, file.entries.first()));
-    }
-    if (plan.files.size() > kListedFiles)
-        text.append(tr("and %n more files", nullptr, int(plan.files.size() - kListedFiles)));
-    if (plan.alreadyInLog > 0)
-        text.append(tr("%n entries are already in the log.", nullptr, int(plan.alreadyInLog)));
-    if (plan.repeated > 0)
-        text.append(tr("%n entries repeat one before them.", nullptr, int(plan.repeated)));
-    return text.join(u'\n');
-}
-
-void MainWindow::importNotes() {
-    const QStringList picked = widgets::ShowOpenFiles(
-        {this,
-         tr("Import"),
-         directoryList_->path(),
-         {tr("Notes (*.dat descript.ion files.bbs *.txt)"), tr("All Files (*)")}});
-    if (picked.isEmpty()) return;
-
-    QStringList logLines;
-    if (const LogResult read = readLog(log_, logLines); !read) {
-        widgets::ShowWarning(this, read.error);
-        return;
-    }
-    const ImportPlan plan = PlanImport(picked, logLines, log_.logPath());
-    logLines.clear();
-    const QStringList entries = plan.entries();
-    if (entries.isEmpty()) {
-        widgets::ShowMessage(
-            {.parent = this,
-             .text = importSummary(plan) + tr("\n\nThere is nothing new to import.")});
-        return;
-    }
-    const QString question = tr("Import %n entries?", nullptr, int(entries.size()));
-    if (widgets::ShowMessage({.parent = this,
-                              .text = importSummary(plan) + QStringLiteral("\n\n") + question,
-                              .buttons = QMessageBox::Yes | QMessageBox::No,
-                              .defaultButton = QMessageBox::No}) != QMessageBox::Yes)
-        return;
-
-    // Another copy may have written while the box was open: decided again under the lock.
-    QStringList added;
-    LogStamp before;
-    const LogResult written = log_.locked([&]() -> LogResult {
-        if (const LogResult read = readLog(log_, logLines); !read) return read;
-        added = NewEntries(entries, logLines);
-        before = LogStamp::of(log_.logPath());
-        return added.isEmpty() ? LogResult{} : log_.appendEntries(added);
-    });
-    if (!written) {
-        widgets::ShowWarning(this, written.error + tr("\n\nNothing was imported."));
-        return;
-    }
-    if (added.isEmpty()) return;
-    QByteArray lines;
-    for (const QString& line : std::as_const(added)) EncodeLogLine(line, lines);
-    noteAppended(lines, before);
-}
+void MainWindow::importNotes() { import_.run(directoryList_->path()); }
 
 void MainWindow::showHelp() {
     HelpDialog help(this);

@@ -270,6 +270,27 @@ Es gehört root, vielleicht von einem Aufruf mit sudo. Abhilfe: sudo chown %1 %2
     </message>
 </context>
 <context>
+    <name>kivra::EntryRecorder</name>
+    <message>
+        <source>%1
+
+This entry was not saved:
+%2</source>
+        <translation>%1
+
+Dieser Eintrag wurde nicht gespeichert:
+%2</translation>
+    </message>
+    <message>
+        <source>The description of %1 is in the log, but it could not be written into the item itself: %2
+
+Later failures to write a note into a file are not told again until the program starts anew.</source>
+        <translation>Die Beschreibung von %1 steht im Protokoll, konnte aber nicht in das Element selbst geschrieben werden: %2
+
+Weitere Fehler beim Schreiben einer Notiz in eine Datei werden bis zum nächsten Programmstart nicht mehr gemeldet.</translation>
+    </message>
+</context>
+<context>
     <name>kivra::HelpDialog</name>
     <message>
         <source>%1 Help</source>
@@ -285,24 +306,89 @@ Es gehört root, vielleicht von einem Aufruf mit sudo. Abhilfe: sudo chown %1 %2
     </message>
 </context>
 <context>
-    <name>kivra::MainWindow</name>
+    <name>kivra::ImportFlow</name>
     <message>
-        <source>File</source>
-        <extracomment>Only measured, never shown: the height of a menu bar.</extracomment>
-        <translation>Datei</translation>
+        <source>%1 (%2)</source>
+        <extracomment>An imported file and its format: &quot;/home/ann/DESCRIPT.ION (DESCRIPT.ION)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>Folders</source>
-        <translation>Ordner</translation>
+        <source>%1: skipped, %2</source>
+        <translation>%1: übersprungen, %2</translation>
     </message>
     <message>
-        <source>Drives</source>
-        <translation>Laufwerke</translation>
+        <source>%1: no new entries</source>
+        <translation>%1: keine neuen Einträge</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n new, the first:
+    %2</source>
+        <translation>
+            <numerusform>%1: %n neuer, der erste:
+    %2</numerusform>
+            <numerusform>%1: %n neue, der erste:
+    %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more files</source>
+        <translation>
+            <numerusform>und %n weitere Datei</numerusform>
+            <numerusform>und %n weitere Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are already in the log.</source>
+        <translation>
+            <numerusform>%n Eintrag steht schon im Protokoll.</numerusform>
+            <numerusform>%n Einträge stehen schon im Protokoll.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries repeat one before them.</source>
+        <translation>
+            <numerusform>%n Eintrag wiederholt einen früheren.</numerusform>
+            <numerusform>%n Einträge wiederholen einen früheren.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Files</source>
-        <translation>Dateien</translation>
+        <source>Import</source>
+        <translation>Importieren</translation>
     </message>
+    <message>
+        <source>Notes (*.dat descript.ion files.bbs *.txt)</source>
+        <translation>Notizen (*.dat descript.ion files.bbs *.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>
+
+There is nothing new to import.</source>
+        <translation>
+
+Es gibt nichts Neues zu importieren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n entries?</source>
+        <translation>
+            <numerusform>%n Eintrag importieren?</numerusform>
+            <numerusform>%n Einträge importieren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Nothing was imported.</source>
+        <translation>
+
+Es wurde nichts importiert.</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ItemFrame</name>
     <message>
         <source>File/Path Information</source>
         <translation>Datei-/Pfadangaben</translation>
@@ -332,6 +418,67 @@ Es gehört root, vielleicht von einem Aufruf mit sudo. Abhilfe: sudo chown %1 %2
     <message>
         <source>Description</source>
         <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>
+Linked from: %1</source>
+        <translation>
+Verlinkt von: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The grey hint is the comment kept in the item itself (user.xdg.comment), as a file manager or another program set it.</source>
+        <translation>
+
+Der graue Hinweis ist der Kommentar im Element selbst (user.xdg.comment), wie ihn ein Dateimanager oder ein anderes Programm gesetzt hat.</translation>
+    </message>
+    <message>
+        <source>
+
+It no longer exists.</source>
+        <translation>
+
+Es ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>Insert Download Address</source>
+        <translation>Download-Adresse einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::LogExport</name>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Plain Text (*.txt)</source>
+        <translation>Nur Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Rich Text (*.rtf)</source>
+        <translation>Rich Text (*.rtf)</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::MainWindow</name>
+    <message>
+        <source>File</source>
+        <extracomment>Only measured, never shown: the height of a menu bar.</extracomment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Laufwerke</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -390,24 +537,6 @@ Es gehört root, vielleicht von einem Aufruf mit sudo. Abhilfe: sudo chown %1 %2
         <translation>Über</translation>
     </message>
     <message>
-        <source>%1
-
-This entry was not saved:
-%2</source>
-        <translation>%1
-
-Dieser Eintrag wurde nicht gespeichert:
-%2</translation>
-    </message>
-    <message>
-        <source>The description of %1 is in the log, but it could not be written into the item itself: %2
-
-Later failures to write a note into a file are not told again until the program starts anew.</source>
-        <translation>Die Beschreibung von %1 steht im Protokoll, konnte aber nicht in das Element selbst geschrieben werden: %2
-
-Weitere Fehler beim Schreiben einer Notiz in eine Datei werden bis zum nächsten Programmstart nicht mehr gemeldet.</translation>
-    </message>
-    <message>
         <source>Record the description of %1 before quitting?</source>
         <translation>Die Beschreibung von %1 vor dem Beenden eintragen?</translation>
     </message>
@@ -418,32 +547,6 @@ Weitere Fehler beim Schreiben einer Notiz in eine Datei werden bis zum nächsten
     <message>
         <source>&amp;Discard</source>
         <translation>&amp;Verwerfen</translation>
-    </message>
-    <message>
-        <source>
-
-The grey hint is the comment kept in the item itself (user.xdg.comment), as a file manager or another program set it.</source>
-        <translation>
-
-Der graue Hinweis ist der Kommentar im Element selbst (user.xdg.comment), wie ihn ein Dateimanager oder ein anderes Programm gesetzt hat.</translation>
-    </message>
-    <message>
-        <source>
-
-It no longer exists.</source>
-        <translation>
-
-Es ist nicht mehr vorhanden.</translation>
-    </message>
-    <message>
-        <source>
-Linked from: %1</source>
-        <translation>
-Verlinkt von: %1</translation>
-    </message>
-    <message>
-        <source>Insert Download Address</source>
-        <translation>Download-Adresse einfügen</translation>
     </message>
     <message>
         <source>%1
@@ -460,93 +563,6 @@ This item no longer exists.</source>
         <translation>%1
 
 Dieses Element ist nicht mehr vorhanden.</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <extracomment>An imported file and its format: &quot;/home/ann/DESCRIPT.ION (DESCRIPT.ION)&quot;.</extracomment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>%1: skipped, %2</source>
-        <translation>%1: übersprungen, %2</translation>
-    </message>
-    <message>
-        <source>%1: no new entries</source>
-        <translation>%1: keine neuen Einträge</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n new, the first:
-    %2</source>
-        <translation>
-            <numerusform>%1: %n neuer, der erste:
-    %2</numerusform>
-            <numerusform>%1: %n neue, der erste:
-    %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more files</source>
-        <translation>
-            <numerusform>und %n weitere Datei</numerusform>
-            <numerusform>und %n weitere Dateien</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries are already in the log.</source>
-        <translation>
-            <numerusform>%n Eintrag steht schon im Protokoll.</numerusform>
-            <numerusform>%n Einträge stehen schon im Protokoll.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries repeat one before them.</source>
-        <translation>
-            <numerusform>%n Eintrag wiederholt einen früheren.</numerusform>
-            <numerusform>%n Einträge wiederholen einen früheren.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Notes (*.dat descript.ion files.bbs *.txt)</source>
-        <translation>Notizen (*.dat descript.ion files.bbs *.txt)</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>
-
-There is nothing new to import.</source>
-        <translation>
-
-Es gibt nichts Neues zu importieren.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Import %n entries?</source>
-        <translation>
-            <numerusform>%n Eintrag importieren?</numerusform>
-            <numerusform>%n Einträge importieren?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>
-
-Nothing was imported.</source>
-        <translation>
-
-Es wurde nichts importiert.</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Speichern unter</translation>
-    </message>
-    <message>
-        <source>Plain Text (*.txt)</source>
-        <translation>Nur Text (*.txt)</translation>
-    </message>
-    <message>
-        <source>Rich Text (*.rtf)</source>
-        <translation>Rich Text (*.rtf)</translation>
     </message>
 </context>
 <context>

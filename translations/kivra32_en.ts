@@ -268,6 +268,22 @@ It belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2</
     </message>
 </context>
 <context>
+    <name>kivra::EntryRecorder</name>
+    <message>
+        <source>%1
+
+This entry was not saved:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description of %1 is in the log, but it could not be written into the item itself: %2
+
+Later failures to write a note into a file are not told again until the program starts anew.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kivra::HelpDialog</name>
     <message>
         <source>%1 Help</source>
@@ -283,24 +299,85 @@ It belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2</
     </message>
 </context>
 <context>
-    <name>kivra::MainWindow</name>
+    <name>kivra::ImportFlow</name>
     <message>
-        <source>File</source>
-        <extracomment>Only measured, never shown: the height of a menu bar.</extracomment>
+        <source>%1 (%2)</source>
+        <extracomment>An imported file and its format: &quot;/home/ann/DESCRIPT.ION (DESCRIPT.ION)&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Folders</source>
+        <source>%1: skipped, %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Drives</source>
+        <source>%1: no new entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n new, the first:
+    %2</source>
+        <translation>
+            <numerusform>%1: %n new, the first:
+    %2</numerusform>
+            <numerusform>%1: %n new, the first:
+    %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more files</source>
+        <translation>
+            <numerusform>and %n more file</numerusform>
+            <numerusform>and %n more files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are already in the log.</source>
+        <translation>
+            <numerusform>%n entry is already in the log.</numerusform>
+            <numerusform>%n entries are already in the log.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries repeat one before them.</source>
+        <translation>
+            <numerusform>%n entry repeats one before it.</numerusform>
+            <numerusform>%n entries repeat one before them.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Files</source>
+        <source>Notes (*.dat descript.ion files.bbs *.txt)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+There is nothing new to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n entries?</source>
+        <translation>
+            <numerusform>Import %n entry?</numerusform>
+            <numerusform>Import %n entries?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ItemFrame</name>
     <message>
         <source>File/Path Information</source>
         <translation type="unfinished"></translation>
@@ -329,6 +406,62 @@ It belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2</
     </message>
     <message>
         <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Linked from: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+The grey hint is the comment kept in the item itself (user.xdg.comment), as a file manager or another program set it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+It no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Download Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::LogExport</name>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain Text (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rich Text (*.rtf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::MainWindow</name>
+    <message>
+        <source>File</source>
+        <extracomment>Only measured, never shown: the height of a menu bar.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -388,19 +521,6 @@ It belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2</
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1
-
-This entry was not saved:
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The description of %1 is in the log, but it could not be written into the item itself: %2
-
-Later failures to write a note into a file are not told again until the program starts anew.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Record the description of %1 before quitting?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -413,27 +533,6 @@ Later failures to write a note into a file are not told again until the program 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>
-
-The grey hint is the comment kept in the item itself (user.xdg.comment), as a file manager or another program set it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-
-It no longer exists.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Linked from: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Insert Download Address</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1
 
 There is no such file or folder, or it cannot be read.</source>
@@ -443,89 +542,6 @@ There is no such file or folder, or it cannot be read.</source>
         <source>%1
 
 This item no longer exists.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <extracomment>An imported file and its format: &quot;/home/ann/DESCRIPT.ION (DESCRIPT.ION)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: skipped, %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: no new entries</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n new, the first:
-    %2</source>
-        <translation>
-            <numerusform>%1: %n new, the first:
-    %2</numerusform>
-            <numerusform>%1: %n new, the first:
-    %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more files</source>
-        <translation>
-            <numerusform>and %n more file</numerusform>
-            <numerusform>and %n more files</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries are already in the log.</source>
-        <translation>
-            <numerusform>%n entry is already in the log.</numerusform>
-            <numerusform>%n entries are already in the log.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries repeat one before them.</source>
-        <translation>
-            <numerusform>%n entry repeats one before it.</numerusform>
-            <numerusform>%n entries repeat one before them.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Notes (*.dat descript.ion files.bbs *.txt)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-
-There is nothing new to import.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Import %n entries?</source>
-        <translation>
-            <numerusform>Import %n entry?</numerusform>
-            <numerusform>Import %n entries?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>
-
-Nothing was imported.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Plain Text (*.txt)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rich Text (*.rtf)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -270,6 +270,27 @@ Pertenece a root, quizá de una ejecución con sudo. Para arreglarlo: sudo chown
     </message>
 </context>
 <context>
+    <name>kivra::EntryRecorder</name>
+    <message>
+        <source>%1
+
+This entry was not saved:
+%2</source>
+        <translation>%1
+
+Esta entrada no se guardó:
+%2</translation>
+    </message>
+    <message>
+        <source>The description of %1 is in the log, but it could not be written into the item itself: %2
+
+Later failures to write a note into a file are not told again until the program starts anew.</source>
+        <translation>La descripción de %1 está en el registro, pero no se pudo escribir en el propio elemento: %2
+
+Los siguientes fallos al escribir una nota en un archivo no se avisan de nuevo hasta que el programa vuelva a arrancar.</translation>
+    </message>
+</context>
+<context>
     <name>kivra::HelpDialog</name>
     <message>
         <source>%1 Help</source>
@@ -285,24 +306,89 @@ Pertenece a root, quizá de una ejecución con sudo. Para arreglarlo: sudo chown
     </message>
 </context>
 <context>
-    <name>kivra::MainWindow</name>
+    <name>kivra::ImportFlow</name>
     <message>
-        <source>File</source>
-        <extracomment>Only measured, never shown: the height of a menu bar.</extracomment>
-        <translation>Archivo</translation>
+        <source>%1 (%2)</source>
+        <extracomment>An imported file and its format: &quot;/home/ann/DESCRIPT.ION (DESCRIPT.ION)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>Folders</source>
-        <translation>Carpetas</translation>
+        <source>%1: skipped, %2</source>
+        <translation>%1: descartado, %2</translation>
     </message>
     <message>
-        <source>Drives</source>
-        <translation>Unidades</translation>
+        <source>%1: no new entries</source>
+        <translation>%1: ninguna entrada nueva</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n new, the first:
+    %2</source>
+        <translation>
+            <numerusform>%1: %n nueva, la primera:
+    %2</numerusform>
+            <numerusform>%1: %n nuevas, la primera:
+    %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more files</source>
+        <translation>
+            <numerusform>y %n archivo más</numerusform>
+            <numerusform>y %n archivos más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are already in the log.</source>
+        <translation>
+            <numerusform>%n entrada ya está en el registro.</numerusform>
+            <numerusform>%n entradas ya están en el registro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries repeat one before them.</source>
+        <translation>
+            <numerusform>%n entrada repite una anterior.</numerusform>
+            <numerusform>%n entradas repiten una anterior.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Files</source>
-        <translation>Archivos</translation>
+        <source>Import</source>
+        <translation>Importar</translation>
     </message>
+    <message>
+        <source>Notes (*.dat descript.ion files.bbs *.txt)</source>
+        <translation>Notas (*.dat descript.ion files.bbs *.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>
+
+There is nothing new to import.</source>
+        <translation>
+
+No hay nada nuevo que importar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n entries?</source>
+        <translation>
+            <numerusform>¿Importar %n entrada?</numerusform>
+            <numerusform>¿Importar %n entradas?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Nothing was imported.</source>
+        <translation>
+
+No se importó nada.</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ItemFrame</name>
     <message>
         <source>File/Path Information</source>
         <translation>Información de archivo/ruta</translation>
@@ -332,6 +418,67 @@ Pertenece a root, quizá de una ejecución con sudo. Para arreglarlo: sudo chown
     <message>
         <source>Description</source>
         <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>
+Linked from: %1</source>
+        <translation>
+Enlazado desde: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The grey hint is the comment kept in the item itself (user.xdg.comment), as a file manager or another program set it.</source>
+        <translation>
+
+La pista gris es el comentario guardado en el propio elemento (user.xdg.comment), tal como lo puso un gestor de archivos u otro programa.</translation>
+    </message>
+    <message>
+        <source>
+
+It no longer exists.</source>
+        <translation>
+
+Ya no existe.</translation>
+    </message>
+    <message>
+        <source>Insert Download Address</source>
+        <translation>Insertar dirección de descarga</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::LogExport</name>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Plain Text (*.txt)</source>
+        <translation>Texto sin formato (*.txt)</translation>
+    </message>
+    <message>
+        <source>Rich Text (*.rtf)</source>
+        <translation>Texto enriquecido (*.rtf)</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::MainWindow</name>
+    <message>
+        <source>File</source>
+        <extracomment>Only measured, never shown: the height of a menu bar.</extracomment>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -390,24 +537,6 @@ Pertenece a root, quizá de una ejecución con sudo. Para arreglarlo: sudo chown
         <translation>Acerca de</translation>
     </message>
     <message>
-        <source>%1
-
-This entry was not saved:
-%2</source>
-        <translation>%1
-
-Esta entrada no se guardó:
-%2</translation>
-    </message>
-    <message>
-        <source>The description of %1 is in the log, but it could not be written into the item itself: %2
-
-Later failures to write a note into a file are not told again until the program starts anew.</source>
-        <translation>La descripción de %1 está en el registro, pero no se pudo escribir en el propio elemento: %2
-
-Los siguientes fallos al escribir una nota en un archivo no se avisan de nuevo hasta que el programa vuelva a arrancar.</translation>
-    </message>
-    <message>
         <source>Record the description of %1 before quitting?</source>
         <translation>¿Registrar la descripción de %1 antes de salir?</translation>
     </message>
@@ -418,32 +547,6 @@ Los siguientes fallos al escribir una nota en un archivo no se avisan de nuevo h
     <message>
         <source>&amp;Discard</source>
         <translation>&amp;Descartar</translation>
-    </message>
-    <message>
-        <source>
-
-The grey hint is the comment kept in the item itself (user.xdg.comment), as a file manager or another program set it.</source>
-        <translation>
-
-La pista gris es el comentario guardado en el propio elemento (user.xdg.comment), tal como lo puso un gestor de archivos u otro programa.</translation>
-    </message>
-    <message>
-        <source>
-
-It no longer exists.</source>
-        <translation>
-
-Ya no existe.</translation>
-    </message>
-    <message>
-        <source>
-Linked from: %1</source>
-        <translation>
-Enlazado desde: %1</translation>
-    </message>
-    <message>
-        <source>Insert Download Address</source>
-        <translation>Insertar dirección de descarga</translation>
     </message>
     <message>
         <source>%1
@@ -460,93 +563,6 @@ This item no longer exists.</source>
         <translation>%1
 
 Este elemento ya no existe.</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <extracomment>An imported file and its format: &quot;/home/ann/DESCRIPT.ION (DESCRIPT.ION)&quot;.</extracomment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>%1: skipped, %2</source>
-        <translation>%1: descartado, %2</translation>
-    </message>
-    <message>
-        <source>%1: no new entries</source>
-        <translation>%1: ninguna entrada nueva</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n new, the first:
-    %2</source>
-        <translation>
-            <numerusform>%1: %n nueva, la primera:
-    %2</numerusform>
-            <numerusform>%1: %n nuevas, la primera:
-    %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more files</source>
-        <translation>
-            <numerusform>y %n archivo más</numerusform>
-            <numerusform>y %n archivos más</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries are already in the log.</source>
-        <translation>
-            <numerusform>%n entrada ya está en el registro.</numerusform>
-            <numerusform>%n entradas ya están en el registro.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries repeat one before them.</source>
-        <translation>
-            <numerusform>%n entrada repite una anterior.</numerusform>
-            <numerusform>%n entradas repiten una anterior.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Notes (*.dat descript.ion files.bbs *.txt)</source>
-        <translation>Notas (*.dat descript.ion files.bbs *.txt)</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>
-
-There is nothing new to import.</source>
-        <translation>
-
-No hay nada nuevo que importar.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Import %n entries?</source>
-        <translation>
-            <numerusform>¿Importar %n entrada?</numerusform>
-            <numerusform>¿Importar %n entradas?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>
-
-Nothing was imported.</source>
-        <translation>
-
-No se importó nada.</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Guardar como</translation>
-    </message>
-    <message>
-        <source>Plain Text (*.txt)</source>
-        <translation>Texto sin formato (*.txt)</translation>
-    </message>
-    <message>
-        <source>Rich Text (*.rtf)</source>
-        <translation>Texto enriquecido (*.rtf)</translation>
     </message>
 </context>
 <context>

@@ -5,11 +5,11 @@
     <name>EntryLog</name>
     <message>
         <source>Cannot read the log %1: %2</source>
-        <translation>Impossible de lire le journal %1 : %2</translation>
+        <translation>Impossible de lire le journal %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>Cannot open the log %1: %2</source>
-        <translation>Impossible d&apos;ouvrir le journal %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir le journal %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>the disk is full or the file is too large</source>
@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>The log %1 (%2) is too big to be held in memory; it is left as it is.</source>
-        <translation>Le journal %1 (%2) est trop gros pour tenir en mémoire ; il est laissé tel quel.</translation>
+        <translation>Le journal %1 (%2) est trop gros pour tenir en mémoire&#x202f;; il est laissé tel quel.</translation>
     </message>
     <message>
         <source>The log %1 holds a line of %2, too long to be shown; it is left as it is.</source>
-        <translation>Le journal %1 contient une ligne de %2, trop longue pour être affichée ; il est laissé tel quel.</translation>
+        <translation>Le journal %1 contient une ligne de %2, trop longue pour être affichée&#x202f;; il est laissé tel quel.</translation>
     </message>
     <message>
         <source>The log&apos;s folder %1 has a name that is not valid UTF-8, so no log is kept. Set XDG_DATA_HOME to a folder whose name is.</source>
@@ -29,19 +29,19 @@
     </message>
     <message>
         <source>Cannot write to the log %1: %2</source>
-        <translation>Impossible d&apos;écrire dans le journal %1 : %2</translation>
+        <translation>Impossible d&apos;écrire dans le journal %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>Cannot write the log %1: %2</source>
-        <translation>Impossible d&apos;écrire le journal %1 : %2</translation>
+        <translation>Impossible d&apos;écrire le journal %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>Cannot move the log %1 to the trash: %2. It stays where it is.</source>
-        <translation>Impossible de mettre le journal %1 à la corbeille : %2. Il reste où il est.</translation>
+        <translation>Impossible de mettre le journal %1 à la corbeille&#x202f;: %2. Il reste où il est.</translation>
     </message>
     <message>
         <source>Cannot delete the log %1: %2</source>
-        <translation>Impossible de supprimer le journal %1 : %2</translation>
+        <translation>Impossible de supprimer le journal %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>The log %1 is in use by another copy of the program. Try again in a moment.</source>
@@ -49,14 +49,14 @@
     </message>
     <message>
         <source>Cannot create the folder %1: %2</source>
-        <translation>Impossible de créer le dossier %1 : %2</translation>
+        <translation>Impossible de créer le dossier %1&#x202f;: %2</translation>
     </message>
 </context>
 <context>
     <name>ExportBuffer</name>
     <message>
         <source>Cannot read the log %1: %2</source>
-        <translation>Impossible de lire le journal %1 : %2</translation>
+        <translation>Impossible de lire le journal %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>it was shortened during the export</source>
@@ -64,14 +64,14 @@
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#x202f;: %2</translation>
     </message>
 </context>
 <context>
     <name>FileList</name>
     <message>
         <source>Described: %1</source>
-        <translation>Décrit : %1</translation>
+        <translation>Décrit&#x202f;: %1</translation>
     </message>
 </context>
 <context>
@@ -79,22 +79,22 @@
     <message>
         <source>The log %1 is not used: %2.
 To mend it: %3</source>
-        <translation>Le journal %1 n&apos;est pas utilisé : %2.
-Pour y remédier : %3</translation>
+        <translation>Le journal %1 n&apos;est pas utilisé&#x202f;: %2.
+Pour y remédier&#x202f;: %3</translation>
     </message>
     <message>
         <source>Cannot write the log %1: its folder %2 cannot be written to (%3)</source>
-        <translation>Impossible d&apos;écrire le journal %1 : son dossier %2 n&apos;est pas modifiable (%3)</translation>
+        <translation>Impossible d&apos;écrire le journal %1&#x202f;: son dossier %2 n&apos;est pas modifiable (%3)</translation>
     </message>
     <message>
         <source>Cannot open the log %1: %2</source>
-        <translation>Impossible d&apos;ouvrir le journal %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir le journal %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>
 It belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2</source>
         <translation>
-Il appartient à root, peut-être après un lancement avec sudo. Pour y remédier : sudo chown %1 %2</translation>
+Il appartient à root, peut-être après un lancement avec sudo. Pour y remédier&#x202f;: sudo chown %1 %2</translation>
     </message>
     <message>
         <source>its folder %1 is a symbolic link</source>
@@ -142,7 +142,7 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
     </message>
     <message>
         <source>Cannot read the log %1: %2</source>
-        <translation>Impossible de lire le journal %1 : %2</translation>
+        <translation>Impossible de lire le journal %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>it is not an ordinary file</source>
@@ -154,7 +154,7 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
     </message>
     <message>
         <source>Cannot lock the log %1: %2</source>
-        <translation>Impossible de verrouiller le journal %1 : %2</translation>
+        <translation>Impossible de verrouiller le journal %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>its lock file %1 cannot be opened (%2)</source>
@@ -180,19 +180,19 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
     <name>NoteImport</name>
     <message>
         <source>unreadable: not an ordinary file</source>
-        <translation>illisible : pas un fichier ordinaire</translation>
+        <translation>illisible&#x202f;: pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>unreadable: not found</source>
-        <translation>illisible : introuvable</translation>
+        <translation>illisible&#x202f;: introuvable</translation>
     </message>
     <message>
         <source>unreadable: larger than 256 MB</source>
-        <translation>illisible : plus de 256 Mo</translation>
+        <translation>illisible&#x202f;: plus de 256 Mo</translation>
     </message>
     <message>
         <source>unreadable: %1</source>
-        <translation>illisible : %1</translation>
+        <translation>illisible&#x202f;: %1</translation>
     </message>
     <message>
         <source>log</source>
@@ -224,11 +224,11 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
     </message>
     <message>
         <source>Check for possible updates/info etc. at the following url: https://kivra32.example.org</source>
-        <translation>Mises à jour, infos, etc. à l&apos;adresse suivante : https://kivra32.example.org</translation>
+        <translation>Mises à jour, infos, etc. à l&apos;adresse suivante&#x202f;: https://kivra32.example.org</translation>
     </message>
     <message>
         <source>Warning: this program is provided as is, without warranty of any kind. You use it at your own risk. Copyright (c) 2026 the Kivra32 developers. MIT License.</source>
-        <translation>Avertissement : ce programme est fourni tel quel, sans garantie d&apos;aucune sorte. Vous l&apos;utilisez à vos propres risques. Copyright (c) 2026 les développeurs de Kivra32. Licence MIT.</translation>
+        <translation>Avertissement&#x202f;: ce programme est fourni tel quel, sans garantie d&apos;aucune sorte. Vous l&apos;utilisez à vos propres risques. Copyright (c) 2026 les développeurs de Kivra32. Licence MIT.</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -270,6 +270,27 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
     </message>
 </context>
 <context>
+    <name>kivra::EntryRecorder</name>
+    <message>
+        <source>%1
+
+This entry was not saved:
+%2</source>
+        <translation>%1
+
+Cette entrée n&apos;a pas été enregistrée&#x202f;:
+%2</translation>
+    </message>
+    <message>
+        <source>The description of %1 is in the log, but it could not be written into the item itself: %2
+
+Later failures to write a note into a file are not told again until the program starts anew.</source>
+        <translation>La description de %1 est dans le journal, mais elle n&apos;a pas pu être écrite dans l&apos;élément lui-même&#x202f;: %2
+
+Les échecs suivants d&apos;écriture d&apos;une note dans un fichier ne seront plus signalés avant le prochain lancement du programme.</translation>
+    </message>
+</context>
+<context>
     <name>kivra::HelpDialog</name>
     <message>
         <source>%1 Help</source>
@@ -282,6 +303,162 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ImportFlow</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An imported file and its format: &quot;/home/ann/DESCRIPT.ION (DESCRIPT.ION)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2</source>
+        <translation>%1&#x202f;: ignoré, %2</translation>
+    </message>
+    <message>
+        <source>%1: no new entries</source>
+        <translation>%1&#x202f;: aucune nouvelle entrée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n new, the first:
+    %2</source>
+        <translation>
+            <numerusform>%1&#x202f;: %n nouvelle, la première&#x202f;:
+    %2</numerusform>
+            <numerusform>%1&#x202f;: %n nouvelles, la première&#x202f;:
+    %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more files</source>
+        <translation>
+            <numerusform>et %n autre fichier</numerusform>
+            <numerusform>et %n autres fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are already in the log.</source>
+        <translation>
+            <numerusform>%n entrée est déjà dans le journal.</numerusform>
+            <numerusform>%n entrées sont déjà dans le journal.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries repeat one before them.</source>
+        <translation>
+            <numerusform>%n entrée répète une entrée précédente.</numerusform>
+            <numerusform>%n entrées répètent une entrée précédente.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Notes (*.dat descript.ion files.bbs *.txt)</source>
+        <translation>Notes (*.dat descript.ion files.bbs *.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>
+
+There is nothing new to import.</source>
+        <translation>
+
+Il n&apos;y a rien de nouveau à importer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n entries?</source>
+        <translation>
+            <numerusform>Importer %n entrée&#x202f;?</numerusform>
+            <numerusform>Importer %n entrées&#x202f;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Nothing was imported.</source>
+        <translation>
+
+Rien n&apos;a été importé.</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ItemFrame</name>
+    <message>
+        <source>File/Path Information</source>
+        <translation>Infos fichier/chemin</translation>
+    </message>
+    <message>
+        <source>File/Path:</source>
+        <extracomment>Caption of the path of the file or folder shown.</extracomment>
+        <translation>Chemin&#x202f;:</translation>
+    </message>
+    <message>
+        <source>File/Path: </source>
+        <translation>Chemin&#x202f;: </translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <extracomment>Caption of the address a download came from.</extracomment>
+        <translation>Source&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Downloaded from</source>
+        <translation>Téléchargé depuis</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>
+Linked from: %1</source>
+        <translation>
+Lié depuis&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>
+
+The grey hint is the comment kept in the item itself (user.xdg.comment), as a file manager or another program set it.</source>
+        <translation>
+
+L&apos;indication grisée est le commentaire gardé dans l&apos;élément lui-même (user.xdg.comment), tel qu&apos;un gestionnaire de fichiers ou un autre programme l&apos;a défini.</translation>
+    </message>
+    <message>
+        <source>
+
+It no longer exists.</source>
+        <translation>
+
+Il n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>Insert Download Address</source>
+        <translation>Insérer l&apos;adresse de téléchargement</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::LogExport</name>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Plain Text (*.txt)</source>
+        <translation>Texte brut (*.txt)</translation>
+    </message>
+    <message>
+        <source>Rich Text (*.rtf)</source>
+        <translation>Texte enrichi (*.rtf)</translation>
     </message>
 </context>
 <context>
@@ -302,36 +479,6 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
     <message>
         <source>Files</source>
         <translation>Fichiers</translation>
-    </message>
-    <message>
-        <source>File/Path Information</source>
-        <translation>Infos fichier/chemin</translation>
-    </message>
-    <message>
-        <source>File/Path:</source>
-        <extracomment>Caption of the path of the file or folder shown.</extracomment>
-        <translation>Chemin :</translation>
-    </message>
-    <message>
-        <source>File/Path: </source>
-        <translation>Chemin : </translation>
-    </message>
-    <message>
-        <source>From:</source>
-        <extracomment>Caption of the address a download came from.</extracomment>
-        <translation>Source :</translation>
-    </message>
-    <message>
-        <source>Downloaded from</source>
-        <translation>Téléchargé depuis</translation>
-    </message>
-    <message>
-        <source>Description:</source>
-        <translation>Description :</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Description</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -390,26 +537,8 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
         <translation>À propos</translation>
     </message>
     <message>
-        <source>%1
-
-This entry was not saved:
-%2</source>
-        <translation>%1
-
-Cette entrée n&apos;a pas été enregistrée :
-%2</translation>
-    </message>
-    <message>
-        <source>The description of %1 is in the log, but it could not be written into the item itself: %2
-
-Later failures to write a note into a file are not told again until the program starts anew.</source>
-        <translation>La description de %1 est dans le journal, mais elle n&apos;a pas pu être écrite dans l&apos;élément lui-même : %2
-
-Les échecs suivants d&apos;écriture d&apos;une note dans un fichier ne seront plus signalés avant le prochain lancement du programme.</translation>
-    </message>
-    <message>
         <source>Record the description of %1 before quitting?</source>
-        <translation>Enregistrer la description de %1 avant de quitter ?</translation>
+        <translation>Enregistrer la description de %1 avant de quitter&#x202f;?</translation>
     </message>
     <message>
         <source>&amp;Record</source>
@@ -418,32 +547,6 @@ Les échecs suivants d&apos;écriture d&apos;une note dans un fichier ne seront 
     <message>
         <source>&amp;Discard</source>
         <translation>A&amp;bandonner</translation>
-    </message>
-    <message>
-        <source>
-
-The grey hint is the comment kept in the item itself (user.xdg.comment), as a file manager or another program set it.</source>
-        <translation>
-
-L&apos;indication grisée est le commentaire gardé dans l&apos;élément lui-même (user.xdg.comment), tel qu&apos;un gestionnaire de fichiers ou un autre programme l&apos;a défini.</translation>
-    </message>
-    <message>
-        <source>
-
-It no longer exists.</source>
-        <translation>
-
-Il n&apos;existe plus.</translation>
-    </message>
-    <message>
-        <source>
-Linked from: %1</source>
-        <translation>
-Lié depuis : %1</translation>
-    </message>
-    <message>
-        <source>Insert Download Address</source>
-        <translation>Insérer l&apos;adresse de téléchargement</translation>
     </message>
     <message>
         <source>%1
@@ -460,93 +563,6 @@ This item no longer exists.</source>
         <translation>%1
 
 Cet élément n&apos;existe plus.</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <extracomment>An imported file and its format: &quot;/home/ann/DESCRIPT.ION (DESCRIPT.ION)&quot;.</extracomment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>%1: skipped, %2</source>
-        <translation>%1 : ignoré, %2</translation>
-    </message>
-    <message>
-        <source>%1: no new entries</source>
-        <translation>%1 : aucune nouvelle entrée</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n new, the first:
-    %2</source>
-        <translation>
-            <numerusform>%1 : %n nouvelle, la première :
-    %2</numerusform>
-            <numerusform>%1 : %n nouvelles, la première :
-    %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more files</source>
-        <translation>
-            <numerusform>et %n autre fichier</numerusform>
-            <numerusform>et %n autres fichiers</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries are already in the log.</source>
-        <translation>
-            <numerusform>%n entrée est déjà dans le journal.</numerusform>
-            <numerusform>%n entrées sont déjà dans le journal.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries repeat one before them.</source>
-        <translation>
-            <numerusform>%n entrée répète une entrée précédente.</numerusform>
-            <numerusform>%n entrées répètent une entrée précédente.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Notes (*.dat descript.ion files.bbs *.txt)</source>
-        <translation>Notes (*.dat descript.ion files.bbs *.txt)</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>
-
-There is nothing new to import.</source>
-        <translation>
-
-Il n&apos;y a rien de nouveau à importer.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Import %n entries?</source>
-        <translation>
-            <numerusform>Importer %n entrée ?</numerusform>
-            <numerusform>Importer %n entrées ?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>
-
-Nothing was imported.</source>
-        <translation>
-
-Rien n&apos;a été importé.</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Enregistrer sous</translation>
-    </message>
-    <message>
-        <source>Plain Text (*.txt)</source>
-        <translation>Texte brut (*.txt)</translation>
-    </message>
-    <message>
-        <source>Rich Text (*.rtf)</source>
-        <translation>Texte enrichi (*.rtf)</translation>
     </message>
 </context>
 <context>
@@ -588,11 +604,11 @@ Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Sure you want to delete all previous info?</source>
-        <translation>Voulez-vous vraiment supprimer toutes les infos précédentes ?</translation>
+        <translation>Voulez-vous vraiment supprimer toutes les infos précédentes&#x202f;?</translation>
     </message>
     <message>
         <source>Write the changes back to the log?</source>
-        <translation>Réécrire les modifications dans le journal ?</translation>
+        <translation>Réécrire les modifications dans le journal&#x202f;?</translation>
     </message>
     <message>
         <source>&amp;Write</source>

@@ -1,0 +1,58 @@
+#include "main_window/entry_recorder.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <utility>
+
+#include "platform/file_origin.h"
+#include "widgets/message_box.h"
+#include "widgets/settings.h"
+
+namespace kivra {
+
+namespace {
+
+constexpr QLatin1StringView kWriteNotesKey("writeNotesIntoFiles");
+
+}  // namespace
+
+EntryRecorder::EntryRecorder(EntryLog& log, QWidget* window) : log_(log), window_(window) {
+    if (platform::kFileComments)
+        writeNotes_ = widgets::UserSettings().value(kWriteNotesKey, false).toBool();
+}
+
+void EntryRecorder::setWriteNotes(bool on) {
+    writeNotes_ = on;
+    widgets::UserSettings().setValue(kWriteNotesKey, on);
+}
+
+bool EntryRecorder::record(const ItemPath& item, const QString& description) {
+    const QString rest = QStringLiteral(" - ") + description;
+    const LogStamp before = LogStamp::of(log_.logPath());
+    const LogResult result = log_.appendEntry(item.native, rest);
+    if (result) {
+        QByteArray line;
+        EncodeLogLine(item.native, rest, line);
+        emit appended(line, before);
+        if (writeNotes_ && !item.native.isEmpty()) writeNote(item, description);
+        return true;
+    }
+    widgets::ShowWarning(
+        window_, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, item.text + rest));
+    return false;
+}
+
+void EntryRecorder::writeNote(const ItemPath& item, const QString& text) {
+    const QString reason = platform::WriteFileComment(item.native, text.toUtf8());
+    if (reason.isEmpty() || std::exchange(noteFailureTold_, true)) return;
+    // Said once the move is done: the move never waits on the box.
+    QTimer::singleShot(0, window_, [this, path = item.text, reason] {
+        widgets::ShowWarning(
+            window_, tr("The description of %1 is in the log, but it could not be written into "
+                        "the item itself: %2\n\nLater failures to write a note into a file are "
+                        "not told again until the program starts anew.")
+                         .arg(path, reason));
+    });
+}
+
+}  // namespace kivra

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+
+#include "core/entry_log.h"
+
+class QWidget;
+
+namespace kivra {
+
+// An item's path as shown, and in the file system's own bytes, which its log line holds.
+struct ItemPath {
+    QString text;
+    QByteArray native;
+};
+
+// Records the description typed for an item: its line in the log and, when asked for, the
+// description as the item's own comment. The main window owns one; appended() tells the marks.
+class EntryRecorder : public QObject {
+    Q_OBJECT
+public:
+    // `window` is where failures are told.
+    EntryRecorder(EntryLog& log, QWidget* window);
+
+    // Whether descriptions are written into the items too; kept for the next run.
+    bool writeNotes() const { return writeNotes_; }
+    void setWriteNotes(bool on);
+
+    // Appends the entry for `item`; a failure is told to the user, line and all.
+    bool record(const ItemPath& item, const QString& description);
+
+signals:
+    // Lines just appended, in the log's format, and the log's stamp before them.
+    void appended(const QByteArray& lines, const LogStamp& before);
+
+private:
+    // After the log's line: the description as the item's own comment. The first failure of a
+    // session is told once the move is done.
+    void writeNote(const ItemPath& item, const QString& text);
+
+    EntryLog& log_;
+    QWidget* window_;
+    bool writeNotes_ = false;
+    bool noteFailureTold_ = false;
+};
+
+}  // namespace kivra

@@ -1,0 +1,142 @@
+#include "main_window/item_frame.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <limits>
+#include <memory>
+
+#include "core/abbreviate_path.h"
+#include "widgets/note_marks.h"
+#include "widgets/one_line_validator.h"
+#include "widgets/readable_grey.h"
+#include "widgets/window_size.h"
+
+namespace kivra {
+
+namespace {
+
+constexpr int kLabelWidth = 64;
+// How far the description moves down while the "From:" line shows.
+constexpr int kOriginShift = 216;
+
+}  // namespace
+
+ItemFrame::ItemFrame(const TwipsScale& scale, const QRect& place, QWidget* parent)
+    : QGroupBox(tr("File/Path Information"), parent), scale_(scale) {
+    setObjectName(QStringLiteral("fileInfoBox"));
+    setGeometry(place);
+
+    //: Caption of the path of the file or folder shown.
+    auto* pathCaption = new QLabel(tr("File/Path:"), this);
+    pathCaption->setObjectName(QStringLiteral("pathCaption"));
+    pathCaption->setGeometry(scale_.rect(360, 396, 768, 192));
+
+    pathLabel_ = new QLabel(this);
+    pathLabel_->setObjectName(QStringLiteral("pathLabel"));
+    pathLabel_->setGeometry(scale_.rect(1332, 396, 6132, 192));
+    pathLabel_->setTextFormat(Qt::PlainText);
+    pathLabel_->setAccessibleName(tr("File/Path: "));
+
+    // Under the path, for an item that has an origin only.
+    //: Caption of the address a download came from.
+    originCaption_ = new QLabel(tr("From:"), this);
+    originCaption_->setObjectName(QStringLiteral("originCaption"));
+    originCaption_->setGeometry(scale_.rect(360, 612, 768, 192));
+    originCaption_->hide();
+    originLabel_ = new QLabel(this);
+    originLabel_->setObjectName(QStringLiteral("originLabel"));
+    originLabel_->setGeometry(scale_.rect(1332, 612, 6132, 192));
+    originLabel_->setTextFormat(Qt::PlainText);
+    originLabel_->setAccessibleName(tr("Downloaded from"));
+    originLabel_->hide();
+    originLabel_->installEventFilter(this);
+
+    descriptionCaption_ = new QLabel(tr("Description:"), this);
+    descriptionCaption_->setObjectName(QStringLiteral("descriptionCaption"));
+    descriptionCaption_->setGeometry(scale_.rect(360, 756, 912, 192));
+
+    descriptionEdit_ = new QLineEdit(this);
+    descriptionEdit_->setObjectName(QStringLiteral("descriptionEdit"));
+    descriptionEdit_->setAccessibleName(tr("Description"));
+    descriptionEdit_->setGeometry(scale_.rect(1296, 720, 6132, 288));
+    descriptionEdit_->setMaxLength(std::numeric_limits<int>::max());  // Qt's default is 32,767
+    descriptionEdit_->setValidator(new widgets::OneLineValidator(descriptionEdit_));
+    widgets::KeepPlaceholderReadable(descriptionEdit_);
+    descriptionEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(descriptionEdit_, &QWidget::customContextMenuRequested, this,
+            &ItemFrame::showDescriptionMenu);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{this, pathCaption, pathLabel_, originCaption_,
+                                                      originLabel_, descriptionCaption_})
+        w->setFocusPolicy(Qt::NoFocus);
+
+    layout_ = new widgets::GrowingLayout(this, size());
+    layout_->add(pathLabel_, {0, 0, 1, 0});
+    layout_->add(originLabel_, {0, 0, 1, 0});
+    layout_->add(descriptionCaption_, {});
+    layout_->add(descriptionEdit_, {0, 0, 1, 0});
+}
+
+void ItemFrame::showItem(const QString& path, const QByteArray& native) {
+    pathLabel_->setText(AbbreviatePath(path, kLabelWidth));
+    origin_ = ReadFileOrigin(native);
+    const bool shown = !origin_.address.isEmpty();
+    if (shown == originLabel_->isHidden()) {
+        const QPoint shift(0, (shown ? 1 : -1) * scale_.scaledY(kOriginShift));
+        for (QWidget* w : std::initializer_list<QWidget*>{descriptionCaption_, descriptionEdit_})
+            layout_->shift(w, shift);
+        originCaption_->setVisible(shown);
+        originLabel_->setVisible(shown);
+    }
+    QString tip = origin_.address;
+    if (!origin_.referrer.isEmpty()) tip += tr("\nLinked from: %1").arg(origin_.referrer);
+    originLabel_->setToolTip(tip);
+    elideOrigin();
+}
+
+void ItemFrame::showNotes(const QString& path, const QStringList& notes, bool gone) {
+    // Grey text only: the box stays empty, so moving on records nothing.
+    descriptionEdit_->setPlaceholderText(notes.isEmpty() ? origin_.comment : notes.last());
+    QString tip = notes.isEmpty() ? path : widgets::NotesTip(path, notes);
+    if (notes.isEmpty() && !origin_.comment.isEmpty())
+        tip +=
+            tr("\n\nThe grey hint is the comment kept in the item itself (user.xdg.comment), "
+               "as a file manager or another program set it.");
+    if (gone) tip += tr("\n\nIt no longer exists.");
+    pathLabel_->setToolTip(tip);
+    // Read out whole and in its real case, as the tooltip shows it, but as plain text.
+    pathLabel_->setAccessibleName(tr("File/Path: ") + path);
+    pathLabel_->setAccessibleDescription(widgets::NotesAccessibleText(notes));
+}
+
+void ItemFrame::elideOrigin() {
+    originLabel_->setText(originLabel_->fontMetrics().elidedText(origin_.address, Qt::ElideMiddle,
+                                                                 originLabel_->width()));
+}
+
+bool ItemFrame::eventFilter(QObject* watched, QEvent* event) {
+    // The origin's text follows its line's width.
+    if (watched == originLabel_ && event->type() == QEvent::Resize) elideOrigin();
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void ItemFrame::insertOrigin() {
+    if (origin_.address.isEmpty()) return;
+    descriptionEdit_->insert(origin_.address);
+    descriptionEdit_->setFocus();
+}
+
+void ItemFrame::showDescriptionMenu(const QPoint& position) {
+    const std::unique_ptr<QMenu> menu(descriptionEdit_->createStandardContextMenu());
+    menu->addSeparator();
+    QAction* insert = menu->addAction(tr("Insert Download Address"));
+    insert->setObjectName(QStringLiteral("insertOriginAction"));
+    insert->setShortcut(insertOriginKey());
+    insert->setEnabled(!origin_.address.isEmpty());
+    connect(insert, &QAction::triggered, this, &ItemFrame::insertOrigin);
+    menu->exec(descriptionEdit_->mapToGlobal(position));
+}
+
+}  // namespace kivra

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QKeySequence>
+
+#include "core/file_origin.h"
+#include "widgets/twips.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace kivra {
+
+namespace widgets {
+class GrowingLayout;
+}
+
+// The frame under the lists: the current item's path, the "From:" line of a download, and the box
+// its description is typed in, with the grey hint of what is known of it. The main window owns
+// it; the box is the window's to route keys to.
+class ItemFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    // `place` is the frame's own place in the window, the layout's design.
+    ItemFrame(const TwipsScale& scale, const QRect& place, QWidget* parent);
+
+    // The key that inserts the download address, in the box's menu and the window.
+    static QKeySequence insertOriginKey() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O); }
+
+    QLineEdit* descriptionEdit() const { return descriptionEdit_; }
+
+    // The item just made current: its path shown, where it came from read, and its "From:" line
+    // shown or hidden; the description moves down to make room for the line.
+    void showItem(const QString& path, const QByteArray& native);
+    // The placeholder and the label's tooltip for the item at `path`, which `notes` describe.
+    void showNotes(const QString& path, const QStringList& notes, bool gone);
+    // Ctrl+Shift+O and the box's menu: the cleaned address at the cursor.
+    void insertOrigin();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void elideOrigin();
+    void showDescriptionMenu(const QPoint& position);
+
+    const TwipsScale scale_;
+    FileOrigin origin_;
+    QLabel* pathLabel_ = nullptr;
+    QLabel* originCaption_ = nullptr;
+    QLabel* originLabel_ = nullptr;
+    QLabel* descriptionCaption_ = nullptr;
+    QLineEdit* descriptionEdit_ = nullptr;
+    // Places the frame's controls as it grows, and moves the description under the origin's line.
+    widgets::GrowingLayout* layout_ = nullptr;
+};
+
+}  // namespace kivra
