@@ -1,5 +1,6 @@
 #include "main_window/entry_recorder.h"
 
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 #include <utility>
@@ -40,6 +41,17 @@ bool EntryRecorder::record(const ItemPath& item, const QString& description) {
     widgets::ShowWarning(
         window_, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, item.text + rest));
     return false;
+}
+
+bool EntryRecorder::recordBeforeQuitting(const ItemPath& item, const QString& description) {
+    const auto answer = widgets::ShowMessage(
+        {.parent = window_,
+         .text = tr("Record the description of %1 before quitting?").arg(item.text),
+         .buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+         .yes = tr("&Record"),
+         .no = tr("&Discard")});
+    return answer != QMessageBox::Cancel &&
+           (answer != QMessageBox::Yes || record(item, description));
 }
 
 void EntryRecorder::writeNote(const ItemPath& item, const QString& text) {

@@ -29,6 +29,10 @@ public:
     // Appends the entry for `item`; a failure is told to the user, line and all.
     bool record(const ItemPath& item, const QString& description);
 
+    // The user asked whether to record the description of `item` before quitting; false when
+    // the window is to stay: a cancel, or a failed append.
+    bool recordBeforeQuitting(const ItemPath& item, const QString& description);
+
 signals:
     // Lines just appended, in the log's format, and the log's stamp before them.
     void appended(const QByteArray& lines, const LogStamp& before);

@@ -1,7 +1,6 @@
 #include "main_window/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -9,18 +8,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QSignalBlocker>
 #include <QTimer>
 
 #include "about/about_dialog.h"
 #include "core/app_info.h"
 #include "core/name_decoding.h"
 #include "help/help_dialog.h"
+#include "main_window/folder_lists.h"
 #include "main_window/item_frame.h"
-#include "platform/directory_reader.h"
 #include "platform/file_origin.h"
 #include "platform/native_path.h"
 #include "view_current/view_current_dialog.h"
@@ -28,7 +25,6 @@
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
 #include "widgets/message_box.h"
-#include "widgets/settings.h"
 #include "widgets/window_size.h"
 
 namespace kivra {
@@ -38,8 +34,6 @@ namespace {
 constexpr int kClientWidth = 8016;
 constexpr int kClientHeight = 6588;
 const QString kSizeSettings = QStringLiteral("MainWindow");
-
-const QString kNewestFirstSetting = QStringLiteral("view/newestFirst");
 
 // The keys the description box hands to the file list, so the next file can be described
 // without leaving the box.
@@ -106,21 +100,10 @@ void MainWindow::createControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
-    directoryList_ = new widgets::DirectoryList(client);
-    directoryList_->setObjectName(QStringLiteral("directoryList"));
-    directoryList_->setAccessibleName(tr("Folders"));
-    directoryList_->setGeometry(scale_.rect(144, 504, 3072, 3312));
-
-    driveList_ = new widgets::DriveList(client);
-    driveList_->setObjectName(QStringLiteral("driveList"));
-    driveList_->setAccessibleName(tr("Drives"));
-    driveList_->setGeometry(scale_.rect(144, 3924, 3072, 288));
-
-    fileList_ = new widgets::FileList(client);
-    fileList_->setObjectName(QStringLiteral("fileList"));
-    fileList_->setAccessibleName(tr("Files"));
-    fileList_->setGeometry(scale_.rect(3312, 504, 4548, 3720));
-    fileList_->setNewestFirst(widgets::UserSettings().value(kNewestFirstSetting).toBool());
+    lists_ = new FolderLists(scale_, client);
+    driveList_ = lists_->drives();
+    directoryList_ = lists_->directories();
+    fileList_ = lists_->files();
 
     frame_ = new ItemFrame(scale_, scale_.rect(144, 4428, 7716, 1344), client);
     descriptionEdit_ = frame_->descriptionEdit();
@@ -139,16 +122,11 @@ void MainWindow::createControls() {
     setTabOrder(fileList_, descriptionEdit_);
     setTabOrder(descriptionEdit_, quitButton_);
 
-    // At start the lists show the current directory, the label and CurrentPath stay empty. A
-    // current directory that is gone or cannot be read would leave them empty with no way out.
-    const QByteArray current = platform::CurrentDirectory();
-    if (current.isEmpty() || !directoryList_->setNativePath(current))
-        if (!directoryList_->setPath(QDir::homePath())) directoryList_->setPath(QDir::rootPath());
-    driveList_->showDriveOf(directoryList_->path());
-    fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
-    folderWatch_.watch(directoryList_->nativePath());
-
-    connect(&folderWatch_, &FolderWatch::changed, this, &MainWindow::followDisk);
+    connect(lists_, &FolderLists::leavingVanishedFolder, this, [this] {
+        // Not a move: the item shown stays, and so does a description in the box, kept for it.
+        if (!vanishedItem_) vanishedItem_ = pathPartOfMove();
+    });
+    connect(lists_, &FolderLists::changed, this, &MainWindow::showNotesOfCurrent);
     connect(driveList_, &widgets::DriveList::driveChosen, this, &MainWindow::onDriveChosen);
     connect(directoryList_, &widgets::DirectoryList::directoryChosen, this,
             &MainWindow::onDirectoryChosen);
@@ -157,9 +135,6 @@ void MainWindow::createControls() {
     // box.
     connect(fileList_, &QAbstractItemView::doubleClicked, descriptionEdit_,
             [this] { descriptionEdit_->setFocus(); });
-    connect(fileList_, &widgets::FileList::directoryGone, this, &MainWindow::leaveVanishedFolder);
-    connect(directoryList_, &widgets::DirectoryList::directoryGone, this,
-            &MainWindow::leaveVanishedFolder);
     connect(quitButton_, &QPushButton::clicked, this, &MainWindow::quit);
 
     driveList_->setFocus();
@@ -201,7 +176,7 @@ void MainWindow::createMenus() {
     QMenu* view = menuBar()->addMenu(tr("&View"));
     // The state is the item's check mark; only the user's own choice triggers it.
     const auto addChoice = [&](const char* name, const QString& text, const QKeySequence& key,
-                               bool checked, void (MainWindow::*set)(bool)) {
+                               bool checked, auto set) {
         QAction* action = addItem(view, name, text, key, nullptr);
         action->setEnabled(true);
         action->setCheckable(true);
@@ -212,7 +187,7 @@ void MainWindow::createMenus() {
     };
     // Ctrl+N: no text box, desktop or input method takes it, and this window makes nothing new.
     addChoice("newestFirstAction", tr("Newest First"), QKeySequence(Qt::CTRL | Qt::Key_N),
-              fileList_->newestFirst(), &MainWindow::setNewestFirst);
+              fileList_->newestFirst(), [this](bool on) { lists_->setNewestFirst(on); });
     // The file managers' key.
     hiddenFilesAction_ =
         addChoice("hiddenFilesAction", tr("Hidden Files"), QKeySequence(Qt::CTRL | Qt::Key_H),
@@ -285,20 +260,9 @@ ItemPath MainWindow::pathPartOfMove() const {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (descriptionEdit_->text().isEmpty()) {
-        widgets::SaveWindowSize(this, kSizeSettings);
-        return QMainWindow::closeEvent(event);
-    }
-    const ItemPath pathPart = pathPartOfMove();
-    const auto answer = widgets::ShowMessage(
-        {.parent = this,
-         .text = tr("Record the description of %1 before quitting?").arg(pathPart.text),
-         .buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-         .yes = tr("&Record"),
-         .no = tr("&Discard")});
     // A failed append has been told; the window stays so the text can still be saved.
-    if (answer == QMessageBox::Cancel ||
-        (answer == QMessageBox::Yes && !recorder_.record(pathPart, descriptionEdit_->text()))) {
+    if (!descriptionEdit_->text().isEmpty() &&
+        !recorder_.recordBeforeQuitting(pathPartOfMove(), descriptionEdit_->text())) {
         event->ignore();
         return;
     }
@@ -353,9 +317,7 @@ void MainWindow::makeCurrent(const ItemPath& leaving, bool isFile, bool byKey) {
         current_ = {platform::JoinPath(fileList_->path(), fileList_->fileName()),
                     platform::JoinBytes(fileList_->nativePath(), fileList_->fileBytes())};
     } else {
-        fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
-        folderWatch_.watch(directoryList_->nativePath());
-        driveList_->showDriveOf(directoryList_->path());
+        lists_->showFolder();
         current_ = {directoryList_->path(), directoryList_->nativePath()};
     }
     currentIsFile_ = isFile;
@@ -367,38 +329,7 @@ void MainWindow::makeCurrent(const ItemPath& leaving, bool isFile, bool byKey) {
 
 void MainWindow::refreshLists() {
     notes_.follow();
-    driveList_->refresh();
-    // Where the watch does not reach, a shown directory that vanished is noticed here.
-    if (!directoryList_->refresh()) {
-        leaveVanishedFolder();
-        return;
-    }
-    fileList_->refresh();
-    folderWatch_.watch(directoryList_->nativePath());  // a folder made again, a watch given back
-    showNotesOfCurrent();
-}
-
-void MainWindow::followDisk() {
-    if (!directoryList_->refresh()) {
-        leaveVanishedFolder();
-        return;
-    }
-    fileList_->refresh();
-    showNotesOfCurrent();
-}
-
-void MainWindow::leaveVanishedFolder() {
-    // Not a move: the item shown stays, and so does a description in the box, kept for it.
-    if (!vanishedItem_) vanishedItem_ = pathPartOfMove();
-    {
-        const QSignalBlocker quiet(directoryList_);
-        directoryList_->moveToExistingParent();
-    }
-    fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
-    folderWatch_.watch(directoryList_->nativePath());
-    driveList_->refresh();  // an unmounted volume leaves the list
-    driveList_->showDriveOf(directoryList_->path());
-    showNotesOfCurrent();
+    lists_->refresh();
 }
 
 void MainWindow::setShowHidden(bool show) {
@@ -408,32 +339,16 @@ void MainWindow::setShowHidden(bool show) {
     fileList_->setShowHidden(show);
 }
 
-void MainWindow::setNewestFirst(bool newest) {
-    fileList_->setNewestFirst(newest);
-    widgets::UserSettings().setValue(kNewestFirstSetting, newest);
-}
-
 bool MainWindow::showNativePath(const QByteArray& path) {
-    const QByteArray full = platform::AbsoluteNativePath(path);
-    const bool isFolder = platform::IsReadableDirectory(full);
-    const QByteArray folder = isFolder ? full : platform::ParentBytes(full);
-    if (folder.isEmpty() || (!isFolder && !platform::IsReadableDirectory(folder))) return false;
-    const QByteArray name =
-        isFolder ? QByteArray() : full.mid(platform::JoinBytes(folder, {}).size());
-    // A file that is not there moves nothing: a start goes on as one without a path.
-    bool listed = isFolder;
-    if (!listed)
-        platform::ReadDirectory(folder, [&](const platform::DirectoryEntryView& entry) {
-            listed = listed || (!entry.isDirectory && entry.name == name);
-        });
-    if (!listed) return false;
-    if (platform::IsHidden(full)) setShowHidden(true);
-    if (folder == directoryList_->nativePath()) {
-        if (isFolder) onDirectoryChosen();  // shown already, yet not current
-    } else if (!directoryList_->setNativePath(folder)) {
+    const std::optional<FolderLists::Place> place = FolderLists::placeOf(path);
+    if (!place) return false;
+    if (place->hidden) setShowHidden(true);
+    if (place->folder == directoryList_->nativePath()) {
+        if (place->file.isEmpty()) onDirectoryChosen();  // shown already, yet not current
+    } else if (!directoryList_->setNativePath(place->folder)) {
         return false;
     }
-    return isFolder || fileList_->makeCurrent(name);
+    return place->file.isEmpty() || fileList_->makeCurrent(place->file);
 }
 
 void MainWindow::startAt(const QByteArray& path) {

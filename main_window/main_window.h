@@ -4,8 +4,10 @@
 // that shows the current item and takes its description. Moving on in any list records the
 // description typed for the item being left before the new item becomes current.
 //
-// How the pieces fit. MainWindow builds the lists, the menus and the keys, and passes between the
-// parts it owns:
+// How the pieces fit. MainWindow builds the menus and the keys, and passes between the parts it
+// owns:
+// - FolderLists (folder_lists.h), the drive, directory and file lists on the shown folder, which
+//   follow the disk; nothing they do there is recorded;
 // - ItemFrame (item_frame.h), the frame under the lists: path, "From:" line, description box;
 // - EntryRecorder (entry_recorder.h), which appends what is typed to the log;
 // - NotesReader (notes_reader.h), which reads the log for the lists' marks in the background
@@ -19,7 +21,6 @@
 #include <optional>
 
 #include "core/entry_log.h"
-#include "core/folder_watch.h"
 #include "main_window/entry_recorder.h"
 #include "main_window/import_flow.h"
 #include "main_window/log_export.h"
@@ -33,6 +34,7 @@ class QPushButton;
 
 namespace kivra {
 
+class FolderLists;
 class ItemFrame;
 
 namespace widgets {
@@ -91,8 +93,6 @@ private:
     void refreshLists();
     // Ctrl+H: hidden files and folders listed too, or no longer; nothing moves.
     void setShowHidden(bool show);
-    // The file list newest first, or by name; kept for the next run. Nothing moves.
-    void setNewestFirst(bool newest);
     // A folder is shown as after a directory change; a file's folder is shown with the file
     // current, as after a click on it; a hidden one turns hidden items on. False when there is
     // no such file or folder, or it cannot be listed. The path is in the file system's own
@@ -104,11 +104,6 @@ private:
     // separator when no file is current.
     ItemPath pathPartOfMove() const;
     void showNotes();
-    // The shown folder changed on disk: the lists follow in place, nothing is recorded.
-    void followDisk();
-    // The shown folder is gone (deleted, moved away, unmounted): the lists and the drive list
-    // move to the nearest folder left, as a file manager's do; nothing is recorded.
-    void leaveVanishedFolder();
     // The frame's placeholder and tooltip for the current item.
     void showNotesOfCurrent();
 
@@ -124,11 +119,11 @@ private:
     // folder; until the next move.
     std::optional<ItemPath> vanishedItem_;
     bool logChecked_ = false;
-    FolderWatch folderWatch_;
     bool showHidden_ = false;
     // Set while a key makes a move: the focus stays where the key was pressed.
     bool keyMove_ = false;
 
+    FolderLists* lists_ = nullptr;
     widgets::DriveList* driveList_ = nullptr;
     widgets::DirectoryList* directoryList_ = nullptr;
     widgets::FileList* fileList_ = nullptr;

@@ -282,12 +282,39 @@ Dieser Eintrag wurde nicht gespeichert:
 %2</translation>
     </message>
     <message>
+        <source>Record the description of %1 before quitting?</source>
+        <translation>Die Beschreibung von %1 vor dem Beenden eintragen?</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Eintragen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
         <source>The description of %1 is in the log, but it could not be written into the item itself: %2
 
 Later failures to write a note into a file are not told again until the program starts anew.</source>
         <translation>Die Beschreibung von %1 steht im Protokoll, konnte aber nicht in das Element selbst geschrieben werden: %2
 
 Weitere Fehler beim Schreiben einer Notiz in eine Datei werden bis zum nächsten Programmstart nicht mehr gemeldet.</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::FolderLists</name>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Laufwerke</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
     </message>
 </context>
 <context>
@@ -469,18 +496,6 @@ Es ist nicht mehr vorhanden.</translation>
         <translation>Datei</translation>
     </message>
     <message>
-        <source>Folders</source>
-        <translation>Ordner</translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation>Laufwerke</translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation>Dateien</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -535,18 +550,6 @@ Es ist nicht mehr vorhanden.</translation>
     <message>
         <source>About</source>
         <translation>Über</translation>
-    </message>
-    <message>
-        <source>Record the description of %1 before quitting?</source>
-        <translation>Die Beschreibung von %1 vor dem Beenden eintragen?</translation>
-    </message>
-    <message>
-        <source>&amp;Record</source>
-        <translation>&amp;Eintragen</translation>
-    </message>
-    <message>
-        <source>&amp;Discard</source>
-        <translation>&amp;Verwerfen</translation>
     </message>
     <message>
         <source>%1

@@ -277,9 +277,36 @@ This entry was not saved:
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Record the description of %1 before quitting?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The description of %1 is in the log, but it could not be written into the item itself: %2
 
 Later failures to write a note into a file are not told again until the program starts anew.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::FolderLists</name>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -453,18 +480,6 @@ It no longer exists.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Folders</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -518,18 +533,6 @@ It no longer exists.</source>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Record the description of %1 before quitting?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Record</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Discard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

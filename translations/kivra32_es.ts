@@ -282,12 +282,39 @@ Esta entrada no se guardó:
 %2</translation>
     </message>
     <message>
+        <source>Record the description of %1 before quitting?</source>
+        <translation>¿Registrar la descripción de %1 antes de salir?</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Registrar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
         <source>The description of %1 is in the log, but it could not be written into the item itself: %2
 
 Later failures to write a note into a file are not told again until the program starts anew.</source>
         <translation>La descripción de %1 está en el registro, pero no se pudo escribir en el propio elemento: %2
 
 Los siguientes fallos al escribir una nota en un archivo no se avisan de nuevo hasta que el programa vuelva a arrancar.</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::FolderLists</name>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
     </message>
 </context>
 <context>
@@ -469,18 +496,6 @@ Ya no existe.</translation>
         <translation>Archivo</translation>
     </message>
     <message>
-        <source>Folders</source>
-        <translation>Carpetas</translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation>Unidades</translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation>Archivos</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -535,18 +550,6 @@ Ya no existe.</translation>
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Record the description of %1 before quitting?</source>
-        <translation>¿Registrar la descripción de %1 antes de salir?</translation>
-    </message>
-    <message>
-        <source>&amp;Record</source>
-        <translation>&amp;Registrar</translation>
-    </message>
-    <message>
-        <source>&amp;Discard</source>
-        <translation>&amp;Descartar</translation>
     </message>
     <message>
         <source>%1

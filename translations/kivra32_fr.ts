@@ -282,12 +282,39 @@ Cette entrée n&apos;a pas été enregistrée&#x202f;:
 %2</translation>
     </message>
     <message>
+        <source>Record the description of %1 before quitting?</source>
+        <translation>Enregistrer la description de %1 avant de quitter&#x202f;?</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>En&amp;registrer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>A&amp;bandonner</translation>
+    </message>
+    <message>
         <source>The description of %1 is in the log, but it could not be written into the item itself: %2
 
 Later failures to write a note into a file are not told again until the program starts anew.</source>
         <translation>La description de %1 est dans le journal, mais elle n&apos;a pas pu être écrite dans l&apos;élément lui-même&#x202f;: %2
 
 Les échecs suivants d&apos;écriture d&apos;une note dans un fichier ne seront plus signalés avant le prochain lancement du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::FolderLists</name>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Lecteurs</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
     </message>
 </context>
 <context>
@@ -469,18 +496,6 @@ Il n&apos;existe plus.</translation>
         <translation>Fichier</translation>
     </message>
     <message>
-        <source>Folders</source>
-        <translation>Dossiers</translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation>Lecteurs</translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation>Fichiers</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -535,18 +550,6 @@ Il n&apos;existe plus.</translation>
     <message>
         <source>About</source>
         <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Record the description of %1 before quitting?</source>
-        <translation>Enregistrer la description de %1 avant de quitter&#x202f;?</translation>
-    </message>
-    <message>
-        <source>&amp;Record</source>
-        <translation>En&amp;registrer</translation>
-    </message>
-    <message>
-        <source>&amp;Discard</source>
-        <translation>A&amp;bandonner</translation>
     </message>
     <message>
         <source>%1
