@@ -35,7 +35,7 @@ FolderLists::FolderLists(const TwipsScale& scale, QWidget* client) : QObject(cli
     fileList_->setGeometry(scale.rect(3312, 504, 4548, 3720));
     fileList_->setNewestFirst(widgets::UserSettings().value(kNewestFirstSetting).toBool());
 
-    // At start the lists show the current directory, the label and CurrentPath stay empty. A
+    // At start the lists show the current directory; no item is current yet. A
     // current directory that is gone or cannot be read would leave them empty with no way out.
     const QByteArray current = platform::CurrentDirectory();
     if (current.isEmpty() || !directoryList_->setNativePath(current))
