@@ -77,15 +77,12 @@ bool MovesInFiles(const QKeyEvent& key) {
 }
 
 // A log that is not there yet holds nothing.
-LogResult readLog(const EntryLog& log, QStringList& lines) {
+Result<void> readLog(const EntryLog& log, QStringList& lines) {
     lines.clear();
-    if (!log.logExists()) {
-        const QString notAFile = log.notAFileMessage();
-        return notAFile.isEmpty() ? LogResult{} : LogResult::failure(notAFile);
-    }
-    ReadResult read = log.readEntries();
-    if (!read.ok) return LogResult::failure(read.error);
-    lines = std::move(read.lines);
+    if (!log.logExists()) return log.usable();
+    Result<QStringList> read = log.readEntries();
+    if (!read) return read.failure();
+    lines = std::move(*read);
     return {};
 }
 
@@ -373,7 +370,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 bool MainWindow::appendDescription(const ItemPath& pathPart) {
     const QString rest = QStringLiteral(" - ") + descriptionEdit_->text();
     const LogStamp before = LogStamp::of(log_.logPath());
-    const LogResult result = log_.appendEntry(pathPart.native, rest);
+    const Result<void> result = log_.appendEntry(pathPart.native, rest);
     if (result) {
         QByteArray line;
         EncodeLogLine(pathPart.native, rest, line);
@@ -382,14 +379,15 @@ bool MainWindow::appendDescription(const ItemPath& pathPart) {
             writeNote(pathPart, descriptionEdit_->text());
         return true;
     }
-    widgets::ShowWarning(
-        this, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, pathPart.text + rest));
+    widgets::ShowWarning(this, tr("%1\n\nThis entry was not saved:\n%2")
+                                   .arg(result.failure().message, pathPart.text + rest));
     return false;
 }
 
 void MainWindow::writeNote(const ItemPath& item, const QString& text) {
-    const QString reason = platform::WriteFileComment(item.native, text.toUtf8());
-    if (reason.isEmpty() || std::exchange(noteFailureTold_, true)) return;
+    const Result<void> written = platform::WriteFileComment(item.native, text.toUtf8());
+    if (written || std::exchange(noteFailureTold_, true)) return;
+    const QString reason = written.failure().reason;
     // Said once the move is done: the move never waits on the box.
     QTimer::singleShot(0, this, [this, path = item.text, reason] {
         widgets::ShowWarning(
@@ -448,8 +446,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!logChecked_) {
         logChecked_ = true;
         QTimer::singleShot(0, this, [this] {
-            if (const QString refusal = log_.notAFileMessage(); !refusal.isEmpty())
-                widgets::ShowWarning(this, refusal);
+            if (const Result<void> usable = log_.usable(); !usable)
+                widgets::ShowWarning(this, usable.failure().message);
         });
     }
 }
@@ -700,8 +698,8 @@ void MainWindow::showEntryItem(const QString& line) {
 void MainWindow::exportLog() {
     if (!widgets::WarnUnlessLogExists(this, log_)) return;
     // Loaded before the dialog opens, so a cancel still leaves the buffer holding the log.
-    if (const LogResult loaded = exportBuffer_.load(log_.logPath()); !loaded) {
-        widgets::ShowWarning(this, loaded.error);
+    if (const Result<void> loaded = exportBuffer_.load(log_.logPath()); !loaded) {
+        widgets::ShowWarning(this, loaded.failure().message);
         return;
     }
     saveAsDialog_.title = tr("Save As");
@@ -716,8 +714,8 @@ void MainWindow::exportLog() {
     const QString& name = saveAsDialog_.fileName;
     const auto type = ExportBuffer::typeFor(
         name, saveAsDialog_.filterIndex == 0 ? ExportBuffer::Text : ExportBuffer::Rtf);
-    if (const LogResult saved = exportBuffer_.save(name, type); !saved)
-        widgets::ShowWarning(this, saved.error);
+    if (const Result<void> saved = exportBuffer_.save(name, type); !saved)
+        widgets::ShowWarning(this, saved.failure().message);
 }
 
 QString MainWindow::importSummary(const ImportPlan& plan) {
@@ -752,8 +750,8 @@ void MainWindow::importNotes() {
     if (picked.isEmpty()) return;
 
     QStringList logLines;
-    if (const LogResult read = readLog(log_, logLines); !read) {
-        widgets::ShowWarning(this, read.error);
+    if (const Result<void> read = readLog(log_, logLines); !read) {
+        widgets::ShowWarning(this, read.failure().message);
         return;
     }
     const ImportPlan plan = PlanImport(picked, logLines, log_.logPath());
@@ -775,14 +773,14 @@ void MainWindow::importNotes() {
     // Another copy may have written while the box was open: decided again under the lock.
     QStringList added;
     LogStamp before;
-    const LogResult written = log_.locked([&]() -> LogResult {
-        if (const LogResult read = readLog(log_, logLines); !read) return read;
+    const Result<void> written = log_.locked([&]() -> Result<void> {
+        if (const Result<void> read = readLog(log_, logLines); !read) return read;
         added = NewEntries(entries, logLines);
         before = LogStamp::of(log_.logPath());
-        return added.isEmpty() ? LogResult{} : log_.appendEntries(added);
+        return added.isEmpty() ? Result<void>{} : log_.appendEntries(added);
     });
     if (!written) {
-        widgets::ShowWarning(this, written.error + tr("\n\nNothing was imported."));
+        widgets::ShowWarning(this, written.failure().message + tr("\n\nNothing was imported."));
         return;
     }
     if (added.isEmpty()) return;
