@@ -232,10 +232,9 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
             QString outcome, first;
             for (const Result<void>& result :
                  {entries.appendEntry("a - 1"), entries.writeEntries({}), entries.deleteLog()}) {
-                outcome += !result
-                               ? test::Said(result).contains("is not used") ? "refused " : "failed "
-                               : "ok ";
-                if (first.isEmpty()) first = test::Said(result);
+                const QString said = test::Said(result);
+                outcome += !result ? said.contains("is not used") ? "refused " : "failed " : "ok ";
+                if (first.isEmpty()) first = said;
             }
             return outcome.trimmed() + '\n' + first;
         });
