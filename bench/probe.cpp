@@ -81,8 +81,7 @@ int main(int argc, char** argv) {
     QElapsedTimer timer;
     timer.start();
     if (what == "read") {
-        const kivra::ReadResult read = kivra::EntryLog(args[1]).readEntries();
-        if (!read.ok) return 1;
+        if (!kivra::EntryLog(args[1]).readEntries()) return 1;
     } else if (what == "getline") {
         std::ifstream in(args[1].toStdString(), std::ios::binary);
         std::string line;

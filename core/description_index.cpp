@@ -1,7 +1,6 @@
 #include "core/description_index.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QHashFunctions>
 #include <algorithm>
@@ -111,10 +110,11 @@ QByteArrayView pathRoom(QByteArrayView line) {
 
 }  // namespace
 
-LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
+Result<void> DescriptionIndex::load(const QString& logFile, qsizetype slice) {
     QFile file;
     bool missing = false;
-    if (const LogResult opened = OpenLogFile(file, logFile, QIODevice::ReadOnly, &missing); !opened)
+    if (const Result<void> opened = OpenLogFile(file, logFile, QIODevice::ReadOnly, &missing);
+        !opened)
         return opened;
     if (missing) return {};
     try {
@@ -131,9 +131,9 @@ LogResult DescriptionIndex::load(const QString& logFile, qsizetype slice) {
             bytesRead.resize(pending + slice);
             const qint64 got = file.read(bytesRead.data() + pending, slice);
             if (got < 0)
-                return LogResult::failure(
-                    QCoreApplication::translate("EntryLog", "Cannot read the log %1: %2")
-                        .arg(QDir::toNativeSeparators(logFile), file.errorString()));
+                return PathFailure("EntryLog",
+                                   QT_TRANSLATE_NOOP("EntryLog", "Cannot read the log %1: %2"),
+                                   logFile, file.errorString());
             const QByteArrayView bytes(bytesRead.constData(), pending + got);
             // Cut after the last line end, but for a CR last: the LF after it may be still to come.
             qsizetype cut = bytes.size();

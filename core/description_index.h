@@ -29,7 +29,7 @@ public:
 
     // Reads the log, `slice` bytes at a time, so it is never held whole beside the index; of a line
     // longer than a megabyte only the start is kept. A missing log is an empty index.
-    LogResult load(const QString& logFile, qsizetype slice = qsizetype(1) << 22);
+    Result<void> load(const QString& logFile, qsizetype slice = qsizetype(1) << 22);
     // Lines in the log's format, as an append adds them.
     void addBytes(QByteArrayView bytes);
 

@@ -14,18 +14,15 @@
 
 #include "core/app_info.h"
 #include "core/atomic_file_writer.h"
+#include "platform/data_folder.h"
 #include "platform/file_writes.h"
 #include "platform/log_access.h"
+#include "platform/system_reason.h"
 #include "platform/trash.h"
 
 namespace kivra {
 
 namespace {
-
-LogResult failure(const char* what, const QString& path, const QString& reason) {
-    return LogResult::failure(
-        QCoreApplication::translate("EntryLog", what).arg(QDir::toNativeSeparators(path), reason));
-}
 
 // A hand-edited log may end without its last CR LF.
 bool endsWithoutTerminator(QFile& file) {
@@ -36,13 +33,12 @@ bool endsWithoutTerminator(QFile& file) {
 }
 
 // The checked log as a QFile, or why not.
-LogResult adopt(QFile& file, platform::LogOpening& opened, const QString& logFile,
-                QIODevice::OpenMode mode) {
-    if (!opened.error.isEmpty()) return LogResult::failure(opened.error);
+Result<void> adopt(QFile& file, const platform::LogOpening& opened, const QString& logFile,
+                   QIODevice::OpenMode mode) {
     if (file.open(opened.fd, mode, QFileDevice::AutoCloseHandle)) return {};
     platform::CloseDescriptor(opened.fd);
-    return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot open the log %1: %2"), logFile,
-                   file.errorString());
+    return PathFailure("EntryLog", QT_TRANSLATE_NOOP("EntryLog", "Cannot open the log %1: %2"),
+                       logFile, file.errorString());
 }
 
 // Another copy's append or rewrite takes milliseconds; one still holding the lock after this
@@ -53,16 +49,7 @@ constexpr int kLockWaitMs = 5000;
 // The notes are private: a log the program creates is its owner's alone.
 constexpr QFileDevice::Permissions kPrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-// Where XDG_DATA_HOME points, or ~/.local/share; a relative one is ignored, as the XDG rules say.
-QByteArray dataFolderBytes() {
-    QByteArray home = qgetenv("XDG_DATA_HOME");
-    if (!home.startsWith('/')) {
-        home = qgetenv("HOME");
-        if (home.isEmpty()) home = QFile::encodeName(QDir::homePath());
-        home += "/.local/share";
-    }
-    return home + '/' + app::kTitle;
-}
+QByteArray dataFolderBytes() { return platform::DataFolder() + '/' + app::kTitle; }
 #endif
 
 std::filesystem::path fsPath(const QString& path) {
@@ -80,33 +67,35 @@ QString writeFailureReason(const QFileDevice& file) {
 
 }  // namespace
 
-LogResult OpenLogFile(QFile& file, const QString& logFile, QIODevice::OpenMode mode,
-                      bool* missing) {
+Result<void> OpenLogFile(QFile& file, const QString& logFile, QIODevice::OpenMode mode,
+                         bool* missing) {
     const QFileInfo info(logFile);
     const bool append = mode & QIODevice::Append;
-    platform::LogOpening opened =
+    const Result<platform::LogOpening> opened =
         platform::OpenLog(info.absolutePath(), info.fileName(),
                           append ? platform::LogUse::Append : platform::LogUse::Read);
-    if (missing) *missing = opened.missing;
-    if (opened.missing && !missing)
-        return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot open the log %1: %2"), logFile,
-                       platform::SystemReason(ENOENT));
-    if (opened.missing) return {};
-    return adopt(file, opened, logFile, mode);
+    if (!opened) return opened.failure();
+    if (missing) *missing = opened->missing;
+    if (opened->missing && !missing)
+        return PathFailure("EntryLog", QT_TRANSLATE_NOOP("EntryLog", "Cannot open the log %1: %2"),
+                           logFile, platform::SystemReason(ENOENT));
+    if (opened->missing) return {};
+    return adopt(file, *opened, logFile, mode);
 }
 
-LogResult TooBigToHold(const QString& logFile, qint64 size) {
-    return LogResult::failure(
-        QCoreApplication::translate(
-            "EntryLog", "The log %1 (%2) is too big to be held in memory; it is left as it is.")
-            .arg(QDir::toNativeSeparators(logFile), QLocale().formattedDataSize(size)));
+Failure TooBigToHold(const QString& logFile, qint64 size) {
+    return {QCoreApplication::translate(
+                "EntryLog", "The log %1 (%2) is too big to be held in memory; it is left as it is.")
+                .arg(QDir::toNativeSeparators(logFile), QLocale().formattedDataSize(size)),
+            {}};
 }
 
-LogResult LineTooLong(const QString& logFile, qint64 length) {
-    return LogResult::failure(
+Failure LineTooLong(const QString& logFile, qint64 length) {
+    return {
         QCoreApplication::translate(
             "EntryLog", "The log %1 holds a line of %2, too long to be shown; it is left as it is.")
-            .arg(QDir::toNativeSeparators(logFile), QLocale().formattedDataSize(length)));
+            .arg(QDir::toNativeSeparators(logFile), QLocale().formattedDataSize(length)),
+        {}};
 }
 
 LogStamp LogStamp::of(const QString& logFile) {
@@ -153,24 +142,24 @@ bool EntryLog::logExists() const {
     return OpenLogFile(file, filePath(), QIODevice::ReadOnly, &missing) && !missing;
 }
 
-LogResult EntryLog::appendEntry(const QString& line) const { return appendEntries({line}); }
+Result<void> EntryLog::appendEntry(const QString& line) const { return appendEntries({line}); }
 
-LogResult EntryLog::appendEntry(QByteArrayView nativePath, const QString& rest) const {
+Result<void> EntryLog::appendEntry(QByteArrayView nativePath, const QString& rest) const {
     QByteArray line;
     EncodeLogLine(nativePath, rest, line);
     return appendLogBytes(line);
 }
 
-LogResult EntryLog::appendEntries(const QStringList& lines) const {
+Result<void> EntryLog::appendEntries(const QStringList& lines) const {
     QByteArray encoded;
     for (const QString& line : lines) EncodeLogLine(line, encoded);
     return appendLogBytes(encoded);
 }
 
-LogResult EntryLog::appendLogBytes(const QByteArray& lines) const {
-    return locked([this, &lines]() -> LogResult {
+Result<void> EntryLog::appendLogBytes(const QByteArray& lines) const {
+    return locked([this, &lines]() -> Result<void> {
         QFile file;
-        if (const LogResult opened = OpenLogFile(
+        if (const Result<void> opened = OpenLogFile(
                 file, filePath(), QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered);
             !opened)
             return opened;
@@ -184,29 +173,27 @@ LogResult EntryLog::appendLogBytes(const QByteArray& lines) const {
             const QString reason =
                 written ? platform::SystemReason(errno) : writeFailureReason(file);
             file.resize(oldSize);
-            return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot write to the log %1: %2"),
-                           filePath(), reason);
+            return PathFailure("EntryLog",
+                               QT_TRANSLATE_NOOP("EntryLog", "Cannot write to the log %1: %2"),
+                               filePath(), reason);
         }
         return {};
     });
 }
 
-ReadResult EntryLog::readEntries() const {
-    if (!refusal_.isEmpty()) return {false, {}, refusal_};
+Result<QStringList> EntryLog::readEntries() const {
+    if (!refusal_.isEmpty()) return refused();
     QFile file;
-    if (const LogResult opened = OpenLogFile(file, filePath(), QIODevice::ReadOnly); !opened)
-        return {false, {}, opened.error};
+    if (const Result<void> opened = OpenLogFile(file, filePath(), QIODevice::ReadOnly); !opened)
+        return opened.failure();
     std::optional<QStringList> lines = ReadLogLines(file);
     if (!lines)
-        return {false,
-                {},
-                failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot read the log %1: %2"), filePath(),
-                        file.errorString())
-                    .error};
-    return {true, std::move(*lines), {}};
+        return PathFailure("EntryLog", QT_TRANSLATE_NOOP("EntryLog", "Cannot read the log %1: %2"),
+                           filePath(), file.errorString());
+    return std::move(*lines);
 }
 
-LogResult EntryLog::writeEntries(const QStringList& lines) const {
+Result<void> EntryLog::writeEntries(const QStringList& lines) const {
     return writeLogBytes([&lines](AtomicFileWriter& writer) {
         for (const QString& line : lines) {
             EncodeLogLine(line, writer.chunk());
@@ -215,72 +202,74 @@ LogResult EntryLog::writeEntries(const QStringList& lines) const {
     });
 }
 
-LogResult EntryLog::writeLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const {
-    return locked([this, &fill]() -> LogResult {
+Result<void> EntryLog::writeLogBytes(const std::function<void(AtomicFileWriter&)>& fill) const {
+    return locked([this, &fill]() -> Result<void> {
         removeLeftovers();
         const QFileInfo info(filePath());
-        const platform::LogOpening opened =
+        const Result<platform::LogOpening> opened =
             platform::OpenLog(info.absolutePath(), info.fileName(), platform::LogUse::Replace);
-        if (!opened.error.isEmpty()) return LogResult::failure(opened.error);
+        if (!opened) return opened.failure();
         // A linked log keeps its link: the file it names is replaced.
-        AtomicFileWriter writer(opened.file);
+        AtomicFileWriter writer(opened->file);
         if (writer.open()) {
 #ifndef Q_OS_WIN
             // A rewrite keeps the old log's mode; a new log is private.
-            if (opened.missing) writer.setPermissions(kPrivateFile);
+            if (opened->missing) writer.setPermissions(kPrivateFile);
 #endif
             fill(writer);
             if (writer.commit()) return {};
         }
-        return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot write the log %1: %2"), filePath(),
-                       writer.errorString());
+        return PathFailure("EntryLog", QT_TRANSLATE_NOOP("EntryLog", "Cannot write the log %1: %2"),
+                           filePath(), writer.errorString());
     });
 }
 
 bool EntryLog::rewritable() const {
     if (!refusal_.isEmpty()) return false;
     const QFileInfo info(filePath());
-    const platform::LogOpening opened =
+    const Result<platform::LogOpening> opened =
         platform::OpenLog(info.absolutePath(), info.fileName(), platform::LogUse::Replace);
-    return opened.error.isEmpty() && (opened.missing || QFileInfo(opened.file).isWritable());
+    return opened && (opened->missing || QFileInfo(opened->file).isWritable());
 }
 
-LogResult EntryLog::deleteLog() const { return removeLog(false); }
+Result<void> EntryLog::deleteLog() const { return removeLog(false); }
 
-LogResult EntryLog::trashLog() const { return removeLog(true); }
+Result<void> EntryLog::trashLog() const { return removeLog(true); }
 
-LogResult EntryLog::removeLog(bool toTrash) const {
+Result<void> EntryLog::removeLog(bool toTrash) const {
     if (refusal_.isEmpty() && !QFileInfo(appDir_).isDir()) return {};
-    return locked([this, toTrash]() -> LogResult {
+    return locked([this, toTrash]() -> Result<void> {
         const QFileInfo info(filePath());
-        const platform::LogOpening opened =
+        const Result<platform::LogOpening> opened =
             platform::OpenLog(info.absolutePath(), info.fileName(), platform::LogUse::Replace);
-        if (!opened.error.isEmpty()) return LogResult::failure(opened.error);
-        if (opened.missing) return {};
+        if (!opened) return opened.failure();
+        if (opened->missing) return {};
         // A log kept elsewhere through a link (a synchronised folder, say) goes on receiving
         // entries: it is emptied, and the link stays.
-        if (opened.linked) return writeLogBytes([](AtomicFileWriter&) {});
+        if (opened->linked) return writeLogBytes([](AtomicFileWriter&) {});
         // The trash keeps it restorable; where there is none, it is deleted as before. A trash
         // that cannot take it whole leaves it in place.
         if (toTrash) {
-            const platform::TrashResult trashed = platform::MoveToTrash(filePath());
-            if (trashed.outcome == platform::TrashResult::Trashed) return {};
-            if (trashed.outcome == platform::TrashResult::Failed)
-                return failure(
+            const Result<bool> trashed = platform::MoveToTrash(filePath());
+            if (trashed && *trashed) return {};
+            if (!trashed)
+                return PathFailure(
+                    "EntryLog",
                     QT_TRANSLATE_NOOP(
                         "EntryLog",
                         "Cannot move the log %1 to the trash: %2. It stays where it is."),
-                    filePath(), trashed.error);
+                    filePath(), trashed.failure().reason);
         }
         QFile file(filePath());
         if (!file.remove())
-            return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot delete the log %1: %2"),
-                           filePath(), file.errorString());
+            return PathFailure("EntryLog",
+                               QT_TRANSLATE_NOOP("EntryLog", "Cannot delete the log %1: %2"),
+                               filePath(), file.errorString());
         return {};
     });
 }
 
-LogResult EntryLog::locked(const std::function<LogResult()>& work) const {
+Result<void> EntryLog::locked(const std::function<Result<void>()>& work) const {
     // Depth per log and thread, so the operations inside `work` do not wait for themselves.
     thread_local std::map<QString, int> held;
     int& depth = held[QFileInfo(filePath()).absoluteFilePath()];
@@ -293,35 +282,32 @@ LogResult EntryLog::locked(const std::function<LogResult()>& work) const {
         const Hold hold(depth);
         return work();
     }
-    if (!refusal_.isEmpty()) return LogResult::failure(refusal_);
-    if (const LogResult made = makeFolder(); !made) return made;
+    if (!refusal_.isEmpty()) return refused();
+    if (const Result<void> made = makeFolder(); !made) return made;
     platform::LogLock lock;
-    QString error;
     const QFileInfo info(filePath());
-    switch (lock.take(info.absolutePath(), info.fileName(), kLockWaitMs, error)) {
-        case platform::LogLock::Taken:
-            break;
-        case platform::LogLock::Busy:
-            return LogResult::failure(
-                QCoreApplication::translate(
-                    "EntryLog",
-                    "The log %1 is in use by another copy of the program. Try again in a moment.")
-                    .arg(logPath()));
-        case platform::LogLock::Failed:
-            return LogResult::failure(error);
-    }
+    const Result<platform::LogLock::Outcome> taken =
+        lock.take(info.absolutePath(), info.fileName(), kLockWaitMs);
+    if (!taken) return taken.failure();
+    if (*taken == platform::LogLock::Busy)
+        return Failure{
+            QCoreApplication::translate(
+                "EntryLog",
+                "The log %1 is in use by another copy of the program. Try again in a moment.")
+                .arg(logPath()),
+            {}};
     const Hold hold(depth);
     return work();
 }
 
-QString EntryLog::notAFileMessage() const {
-    if (!refusal_.isEmpty()) return refusal_;
+Result<void> EntryLog::usable() const {
+    if (!refusal_.isEmpty()) return refused();
     QFile file;
     bool missing = false;
-    return OpenLogFile(file, filePath(), QIODevice::ReadOnly, &missing).error;
+    return OpenLogFile(file, filePath(), QIODevice::ReadOnly, &missing);
 }
 
-LogResult EntryLog::makeFolder() const {
+Result<void> EntryLog::makeFolder() const {
     if (QFileInfo(appDir_).isDir()) return {};
     // std::filesystem, unlike QDir, tells why a folder could not be made.
     const std::filesystem::path folder = fsPath(QDir::cleanPath(QDir(appDir_).absolutePath()));
@@ -333,8 +319,9 @@ LogResult EntryLog::makeFolder() const {
 #endif
     }
     if (error)
-        return failure(QT_TRANSLATE_NOOP("EntryLog", "Cannot create the folder %1: %2"), appDir_,
-                       QString::fromLocal8Bit(error.message()));
+        return PathFailure("EntryLog",
+                           QT_TRANSLATE_NOOP("EntryLog", "Cannot create the folder %1: %2"),
+                           appDir_, QString::fromLocal8Bit(error.message()));
     return {};
 }
 

@@ -1,7 +1,6 @@
 #include "core/entry_table.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <algorithm>
 #include <cstring>
@@ -47,11 +46,6 @@ qsizetype LongestLine(QByteArrayView bytes) {
     return longest;
 }
 
-LogResult readFailure(const char* what, const QString& path, const QString& reason) {
-    return LogResult::failure(
-        QCoreApplication::translate("EntryLog", what).arg(QDir::toNativeSeparators(path), reason));
-}
-
 // Eight key bytes from `depth` on, the sort's unit of work; `rest` tells a key that ends
 // within them (its length) from one that goes on (9).
 struct Chunk {
@@ -64,15 +58,16 @@ struct Chunk {
 
 bool EntryLessThan(const QString& a, const QString& b) { return TieLess(a, b); }
 
-LogResult EntryTable::load(const QString& path) {
+Result<void> EntryTable::load(const QString& path) {
     QFile file;
-    if (const LogResult opened = OpenLogFile(file, path, QIODevice::ReadOnly); !opened)
+    if (const Result<void> opened = OpenLogFile(file, path, QIODevice::ReadOnly); !opened)
         return opened;
     const quint32 before = size();
     try {
         QByteArray data = file.readAll();
         if (file.error() != QFileDevice::NoError)
-            return readFailure(QT_TRANSLATE_NOOP("EntryLog", "Cannot read the log %1: %2"), path,
+            return PathFailure("EntryLog",
+                               QT_TRANSLATE_NOOP("EntryLog", "Cannot read the log %1: %2"), path,
                                file.errorString());
         // Only a log that long can hold a line that long.
         if (data.size() > kLongestLine)

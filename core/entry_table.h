@@ -20,7 +20,7 @@ class EntryTable {
 public:
     // Appends the log's lines; false with the reason when the file cannot be read. Into an
     // empty table, the lines count as read from the log (see rewrite()).
-    LogResult load(const QString& path);
+    Result<void> load(const QString& path);
     // Appends the lines held in `bytes` (log format).
     void appendBytes(QByteArrayView bytes);
     // Drops the lines from `count` on.
@@ -46,7 +46,7 @@ public:
     // (once per deletion); lines another copy added since it was read take their place. A log
     // that is gone meanwhile is written from `kept` (in list order). Lines are written back as
     // the bytes they were read as.
-    LogResult rewrite(const EntryLog& log, const std::vector<quint32>& kept);
+    Result<void> rewrite(const EntryLog& log, const std::vector<quint32>& kept);
 
     // The words of a find in `text` (split at white space), folded as the order folds lines;
     // longest first. None for blank text.
@@ -68,7 +68,7 @@ private:
     }
     void index(qsizetype from);
     bool tieLess(quint32 a, quint32 b) const;
-    LogResult write(const EntryLog& log, const std::vector<quint32>& order) const;
+    Result<void> write(const EntryLog& log, const std::vector<quint32>& order) const;
 
     QByteArray bytes_;
     std::vector<Line> lines_;

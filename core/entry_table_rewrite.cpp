@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <cstring>
@@ -13,16 +12,7 @@
 
 namespace kivra {
 
-namespace {
-
-LogResult readFailure(const char* what, const QString& path, const QString& reason) {
-    return LogResult::failure(
-        QCoreApplication::translate("EntryLog", what).arg(QDir::toNativeSeparators(path), reason));
-}
-
-}  // namespace
-
-LogResult EntryTable::write(const EntryLog& log, const std::vector<quint32>& order) const {
+Result<void> EntryTable::write(const EntryLog& log, const std::vector<quint32>& order) const {
     return log.writeLogBytes([this, &order](AtomicFileWriter& writer) {
         const char* const end = bytes_.constData() + bytes_.size();
         for (size_t k = 0; k < order.size(); ++k) {
@@ -43,13 +33,13 @@ LogResult EntryTable::write(const EntryLog& log, const std::vector<quint32>& ord
     });
 }
 
-LogResult EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& kept) {
+Result<void> EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& kept) {
     const QString path = log.logPath();
     // Compared a chunk at a time with what was read before, so the usual case (nothing changed,
     // or another copy appended) holds the log in memory once.
     QFile file;
     bool missing = false;
-    if (const LogResult opened = OpenLogFile(file, path, QIODevice::ReadOnly, &missing); !opened)
+    if (const Result<void> opened = OpenLogFile(file, path, QIODevice::ReadOnly, &missing); !opened)
         return opened;
     if (missing) return write(log, kept);
     bool unchanged = true;
@@ -68,8 +58,8 @@ LogResult EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& k
         return TooBigToHold(path, file.size());
     }
     if (file.error() != QFileDevice::NoError)
-        return readFailure(QT_TRANSLATE_NOOP("EntryLog", "Cannot read the log %1: %2"), path,
-                           file.errorString());
+        return PathFailure("EntryLog", QT_TRANSLATE_NOOP("EntryLog", "Cannot read the log %1: %2"),
+                           path, file.errorString());
     file.close();
 
     // An appended line starts a line of its own only after a line end.
@@ -112,7 +102,7 @@ LogResult EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& k
         }
         order = merged(sorted(std::move(fresh)), extra);
     }
-    const LogResult written = write(log, order);
+    const Result<void> written = write(log, order);
     truncate(own);
     return written;
 }

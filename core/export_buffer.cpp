@@ -1,7 +1,6 @@
 #include "core/export_buffer.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
@@ -15,11 +14,6 @@ namespace kivra {
 
 namespace {
 
-LogResult failure(const char* what, const QString& path, const QString& reason) {
-    return LogResult::failure(QCoreApplication::translate("ExportBuffer", what)
-                                  .arg(QDir::toNativeSeparators(path), reason));
-}
-
 // The lines at the start of `bytes` that end in CR LF, up to the first that does not.
 qsizetype crLfLines(QByteArrayView bytes) {
     return bytes.first(FirstLoneLineEnd(bytes)).lastIndexOf('\n') + 1;
@@ -32,9 +26,9 @@ ExportBuffer::FileType ExportBuffer::typeFor(const QString& path, FileType picke
     return path.endsWith(QLatin1StringView("txt"), Qt::CaseInsensitive) ? Text : Rtf;
 }
 
-LogResult ExportBuffer::load(const QString& path) {
+Result<void> ExportBuffer::load(const QString& path) {
     auto file = std::make_unique<QFile>();
-    if (const LogResult opened = OpenLogFile(*file, path, QIODevice::ReadOnly); !opened)
+    if (const Result<void> opened = OpenLogFile(*file, path, QIODevice::ReadOnly); !opened)
         return opened;
     QByteArray bytes;
 #ifndef Q_OS_WIN
@@ -53,8 +47,9 @@ LogResult ExportBuffer::load(const QString& path) {
             return TooBigToHold(path, file->size());
         }
         if (file->error() != QFileDevice::NoError)
-            return failure(QT_TRANSLATE_NOOP("ExportBuffer", "Cannot read the log %1: %2"), path,
-                           file->errorString());
+            return PathFailure("ExportBuffer",
+                               QT_TRANSLATE_NOOP("ExportBuffer", "Cannot read the log %1: %2"),
+                               path, file->errorString());
         file.reset();
     }
     bytes_ = bytes;
@@ -93,7 +88,7 @@ qint64 ExportBuffer::copyCrLfLines(AtomicFileWriter& writer) const {
     return done;
 }
 
-LogResult ExportBuffer::save(const QString& path, FileType type) const {
+Result<void> ExportBuffer::save(const QString& path, FileType type) const {
     AtomicFileWriter writer(path);
 #ifndef Q_OS_WIN
     // It holds the log's descriptions: private as the log, unless it replaces a file, whose mode
@@ -109,8 +104,9 @@ LogResult ExportBuffer::save(const QString& path, FileType type) const {
         // Another program that shortened the log in place since the load would make reading the
         // mapping fault.
         if (done < bytes_.size() && mapped_ && mapped_->size() < bytes_.size())
-            return failure(
-                QT_TRANSLATE_NOOP("ExportBuffer", "Cannot read the log %1: %2"), loadedFrom_,
+            return PathFailure(
+                "ExportBuffer", QT_TRANSLATE_NOOP("ExportBuffer", "Cannot read the log %1: %2"),
+                loadedFrom_,
                 QCoreApplication::translate("ExportBuffer", "it was shortened during the export"));
         const auto add = [&writer, type](QByteArrayView line) {
             if (type == Rtf) {
@@ -127,8 +123,8 @@ LogResult ExportBuffer::save(const QString& path, FileType type) const {
         if (type == Rtf) AppendRtfFooter(writer.chunk());
         if (writer.commit()) return {};
     }
-    return failure(QT_TRANSLATE_NOOP("ExportBuffer", "Cannot write %1: %2"), path,
-                   writer.errorString());
+    return PathFailure("ExportBuffer", QT_TRANSLATE_NOOP("ExportBuffer", "Cannot write %1: %2"),
+                       path, writer.errorString());
 }
 
 }  // namespace kivra

@@ -22,10 +22,10 @@ public:
 
     // Takes the file as plain text, whatever it holds: a log line that happens to start with
     // "{\rtf" is still a log line.
-    LogResult load(const QString& path);
+    Result<void> load(const QString& path);
     // Replaces `path` atomically: a failure leaves any old file there whole. Text is the lines
     // as they stand in the log, each ended by CR LF.
-    LogResult save(const QString& path, FileType type) const;
+    Result<void> save(const QString& path, FileType type) const;
 
 private:
     // Writes the lines at the log's start that end in CR LF; returns their size.

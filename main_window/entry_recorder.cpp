@@ -30,7 +30,7 @@ void EntryRecorder::setWriteNotes(bool on) {
 bool EntryRecorder::record(const ItemPath& item, const QString& description) {
     const QString rest = QStringLiteral(" - ") + description;
     const LogStamp before = LogStamp::of(log_.logPath());
-    const LogResult result = log_.appendEntry(item.native, rest);
+    const Result<void> result = log_.appendEntry(item.native, rest);
     if (result) {
         QByteArray line;
         EncodeLogLine(item.native, rest, line);
@@ -39,7 +39,8 @@ bool EntryRecorder::record(const ItemPath& item, const QString& description) {
         return true;
     }
     widgets::ShowWarning(
-        window_, tr("%1\n\nThis entry was not saved:\n%2").arg(result.error, item.text + rest));
+        window_,
+        tr("%1\n\nThis entry was not saved:\n%2").arg(result.failure().message, item.text + rest));
     return false;
 }
 
@@ -55,8 +56,9 @@ bool EntryRecorder::recordBeforeQuitting(const ItemPath& item, const QString& de
 }
 
 void EntryRecorder::writeNote(const ItemPath& item, const QString& text) {
-    const QString reason = platform::WriteFileComment(item.native, text.toUtf8());
-    if (reason.isEmpty() || std::exchange(noteFailureTold_, true)) return;
+    const Result<void> written = platform::WriteFileComment(item.native, text.toUtf8());
+    if (written || std::exchange(noteFailureTold_, true)) return;
+    const QString reason = written.failure().reason;
     // Said once the move is done: the move never waits on the box.
     QTimer::singleShot(0, window_, [this, path = item.text, reason] {
         widgets::ShowWarning(

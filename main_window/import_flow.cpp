@@ -14,15 +14,12 @@ namespace {
 constexpr qsizetype kListedFiles = 15;
 
 // A log that is not there yet holds nothing.
-LogResult readLog(const EntryLog& log, QStringList& lines) {
+Result<void> readLog(const EntryLog& log, QStringList& lines) {
     lines.clear();
-    if (!log.logExists()) {
-        const QString notAFile = log.notAFileMessage();
-        return notAFile.isEmpty() ? LogResult{} : LogResult::failure(notAFile);
-    }
-    ReadResult read = log.readEntries();
-    if (!read.ok) return LogResult::failure(read.error);
-    lines = std::move(read.lines);
+    if (!log.logExists()) return log.usable();
+    Result<QStringList> read = log.readEntries();
+    if (!read) return read.failure();
+    lines = std::move(*read);
     return {};
 }
 
@@ -62,8 +59,8 @@ void ImportFlow::run(const QString& folder) {
     if (picked.isEmpty()) return;
 
     QStringList logLines;
-    if (const LogResult read = readLog(log_, logLines); !read) {
-        widgets::ShowWarning(window_, read.error);
+    if (const Result<void> read = readLog(log_, logLines); !read) {
+        widgets::ShowWarning(window_, read.failure().message);
         return;
     }
     const ImportPlan plan = PlanImport(picked, logLines, log_.logPath());
@@ -84,14 +81,14 @@ void ImportFlow::run(const QString& folder) {
     // Another copy may have written while the box was open: decided again under the lock.
     QStringList added;
     LogStamp before;
-    const LogResult written = log_.locked([&]() -> LogResult {
-        if (const LogResult read = readLog(log_, logLines); !read) return read;
+    const Result<void> written = log_.locked([&]() -> Result<void> {
+        if (const Result<void> read = readLog(log_, logLines); !read) return read;
         added = NewEntries(entries, logLines);
         before = LogStamp::of(log_.logPath());
-        return added.isEmpty() ? LogResult{} : log_.appendEntries(added);
+        return added.isEmpty() ? Result<void>{} : log_.appendEntries(added);
     });
     if (!written) {
-        widgets::ShowWarning(window_, written.error + tr("\n\nNothing was imported."));
+        widgets::ShowWarning(window_, written.failure().message + tr("\n\nNothing was imported."));
         return;
     }
     if (added.isEmpty()) return;

@@ -9,8 +9,8 @@ LogExport::LogExport(const EntryLog& log, QWidget* window) : log_(log), window_(
 void LogExport::run() {
     if (!widgets::WarnUnlessLogExists(window_, log_)) return;
     // Loaded before the dialog opens, so a cancel still leaves the buffer holding the log.
-    if (const LogResult loaded = exportBuffer_.load(log_.logPath()); !loaded) {
-        widgets::ShowWarning(window_, loaded.error);
+    if (const Result<void> loaded = exportBuffer_.load(log_.logPath()); !loaded) {
+        widgets::ShowWarning(window_, loaded.failure().message);
         return;
     }
     saveAsDialog_.title = tr("Save As");
@@ -25,8 +25,8 @@ void LogExport::run() {
     const QString& name = saveAsDialog_.fileName;
     const auto type = ExportBuffer::typeFor(
         name, saveAsDialog_.filterIndex == 0 ? ExportBuffer::Text : ExportBuffer::Rtf);
-    if (const LogResult saved = exportBuffer_.save(name, type); !saved)
-        widgets::ShowWarning(window_, saved.error);
+    if (const Result<void> saved = exportBuffer_.save(name, type); !saved)
+        widgets::ShowWarning(window_, saved.failure().message);
 }
 
 }  // namespace kivra

@@ -278,8 +278,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!logChecked_) {
         logChecked_ = true;
         QTimer::singleShot(0, this, [this] {
-            if (const QString refusal = log_.notAFileMessage(); !refusal.isEmpty())
-                widgets::ShowWarning(this, refusal);
+            if (const Result<void> usable = log_.usable(); !usable)
+                widgets::ShowWarning(this, usable.failure().message);
         });
     }
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "platform/result.h"
+
 namespace kivra::platform {
 
 // What the system keeps about where a file came from, as raw bytes: on Linux and the BSDs the
@@ -28,7 +30,7 @@ constexpr bool kFileComments = false;
 constexpr bool kFileComments = true;
 #endif
 
-// Sets the item's user.xdg.comment; empty when done, else the system's reason.
-QString WriteFileComment(const QByteArray& path, const QByteArray& comment);
+// Sets the item's user.xdg.comment; a failure in the system's words.
+Result<void> WriteFileComment(const QByteArray& path, const QByteArray& comment);
 
 }  // namespace kivra::platform

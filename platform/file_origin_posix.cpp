@@ -2,7 +2,7 @@
 #include <sys/xattr.h>
 
 #include "platform/file_origin.h"
-#include "platform/log_access.h"
+#include "platform/system_reason.h"
 
 namespace kivra::platform {
 
@@ -31,7 +31,7 @@ OriginAttributes ReadOriginAttributes(const QByteArray& path) {
     return read;
 }
 
-QString WriteFileComment(const QByteArray& path, const QByteArray& comment) {
+Result<void> WriteFileComment(const QByteArray& path, const QByteArray& comment) {
 #ifdef __APPLE__
     const int done =
         setxattr(path.constData(), "user.xdg.comment", comment.constData(), comment.size(), 0, 0);
@@ -39,7 +39,8 @@ QString WriteFileComment(const QByteArray& path, const QByteArray& comment) {
     const int done =
         setxattr(path.constData(), "user.xdg.comment", comment.constData(), comment.size(), 0);
 #endif
-    return done == 0 ? QString() : SystemReason(errno);
+    if (done != 0) return SystemFailure(errno);
+    return {};
 }
 
 }  // namespace kivra::platform

@@ -23,8 +23,9 @@ OriginAttributes ReadOriginAttributes(const QByteArray& path) {
     return read;
 }
 
-QString WriteFileComment(const QByteArray&, const QByteArray&) {
-    return QStringLiteral("not supported on Windows");
+Result<void> WriteFileComment(const QByteArray&, const QByteArray&) {
+    const QString reason = QStringLiteral("not supported on Windows");
+    return Failure{reason, reason};
 }
 
 }  // namespace kivra::platform

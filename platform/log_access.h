@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "platform/result.h"
+
 namespace kivra::platform {
 
 // Every opening of the log goes through here, so a log in a folder another user can change, or a
@@ -18,31 +20,28 @@ struct LogOpening {
     bool missing = false;  // no log there, which is no failure
     bool linked = false;   // the log is a link (of the user's own) to `file`
     QString file;          // what is read or written: the log, or its link's target
-    QString error;         // for the user: the path, what is wrong and, for a refusal, the mend
 };
 
-// `folder` holds the log `name`.
-LogOpening OpenLog(const QString& folder, const QString& name, LogUse use);
+// `folder` holds the log `name`. A failure names the path, what is wrong and, for a refusal, the
+// mend.
+Result<LogOpening> OpenLog(const QString& folder, const QString& name, LogUse use);
 
 void CloseDescriptor(int fd);
-
-// The system's own words for an errno value.
-QString SystemReason(int error);
 
 // The log's exclusive lock, held until the object goes. Taken on a lock file beside the log, or
 // on the log itself where the folder cannot be written; the system lets go of it when the process
 // ends, so a copy that died holding it is no obstacle.
 class LogLock {
 public:
-    enum Outcome { Taken, Busy, Failed };
+    enum Outcome { Taken, Busy };
 
     LogLock() = default;
     ~LogLock();
     LogLock(const LogLock&) = delete;
     LogLock& operator=(const LogLock&) = delete;
 
-    // Tries for `waitMs`; on Failed, `error` says why.
-    Outcome take(const QString& folder, const QString& name, int waitMs, QString& error);
+    // Tries for `waitMs`.
+    Result<Outcome> take(const QString& folder, const QString& name, int waitMs);
 
 private:
     void release();

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "platform/log_access.h"
+#include "platform/system_reason.h"
 
 namespace kivra::platform {
 
@@ -87,36 +88,49 @@ bool keepsPosixOwners(int fd) {
 #endif
 }
 
-QString refused(const QString& log, const QString& what, const QString& mend) {
-    return QCoreApplication::translate("LogAccess", "The log %1 is not used: %2.\nTo mend it: %3")
-        .arg(shown(log), what, mend);
+Failure refused(const QString& log, const QString& what, const QString& mend) {
+    return {QCoreApplication::translate("LogAccess", "The log %1 is not used: %2.\nTo mend it: %3")
+                .arg(shown(log), what, mend),
+            {}};
 }
 
-QString cannot(const char* what, const QString& path, int error) {
-    return QCoreApplication::translate("LogAccess", what).arg(shown(path), SystemReason(error));
+Failure cannotOpen(const QString& log, int error) {
+    return PathFailure("LogAccess", QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"),
+                       log, SystemReason(error));
 }
 
-QString folderNotWritable(const QString& log, const QString& folder, int error) {
-    return QCoreApplication::translate(
-               "LogAccess", "Cannot write the log %1: its folder %2 cannot be written to (%3)")
-        .arg(shown(log), shown(folder), SystemReason(error));
+Failure cannotLock(const QString& log, int error) {
+    return PathFailure("LogAccess", QT_TRANSLATE_NOOP("LogAccess", "Cannot lock the log %1: %2"),
+                       log, SystemReason(error));
+}
+
+Failure notOrdinary(const QString& log) {
+    return PathFailure("LogAccess", QT_TRANSLATE_NOOP("LogAccess", "Cannot read the log %1: %2"),
+                       log, QCoreApplication::translate("LogAccess", "it is not an ordinary file"));
+}
+
+Failure folderNotWritable(const QString& log, const QString& folder, int error) {
+    const QString reason = SystemReason(error);
+    return {QCoreApplication::translate(
+                "LogAccess", "Cannot write the log %1: its folder %2 cannot be written to (%3)")
+                .arg(shown(log), shown(folder), reason),
+            reason};
 }
 
 // A failed opening as the system tells it, and what mends it where root owns the file after a
 // run with sudo.
-QString openFailure(int folder, const QByteArray& name, const QString& log, const QString& path,
+Failure openFailure(int folder, const QByteArray& name, const QString& log, const QString& path,
                     int error) {
-    QString message =
-        cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, error);
+    Failure failure = cannotOpen(log, error);
     struct stat info {};
     if (error == EACCES && geteuid() != 0 && fstatat(folder, name.constData(), &info, 0) == 0 &&
         info.st_uid == 0)
-        message +=
+        failure.message +=
             QCoreApplication::translate(
                 "LogAccess",
                 "\nIt belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2")
                 .arg(userName(geteuid()), quoted(path));
-    return message;
+    return failure;
 }
 
 class Descriptor {
@@ -148,60 +162,49 @@ FolderFault folderFault(int fd, const struct stat& info) {
     return FolderFault::None;
 }
 
-// The folder, opened and checked; -1 with `error` set, or -1 with `missing` when it is not there.
-int openFolder(const QString& folder, const QString& log, QString& error, bool& missing) {
+// The folder, opened and checked; -1 when it is not there.
+Result<int> openFolder(const QString& folder, const QString& log) {
     const QByteArray path = QFile::encodeName(folder);
     Descriptor fd(open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (fd.get() < 0) {
         const int reason = errno;
         struct stat link {};
-        if (lstat(path.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
-            error =
-                refused(log,
-                        QCoreApplication::translate("LogAccess", "its folder %1 is a symbolic link")
-                            .arg(shown(folder)),
-                        QStringLiteral("rm %1 && mv %2 %1")
-                            .arg(quoted(folder), quoted(QFileInfo(folder).canonicalFilePath())));
-        } else if (reason == ENOENT) {
-            missing = true;
-        } else {
-            error =
-                cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, reason);
-        }
-        return -1;
+        if (lstat(path.constData(), &link) == 0 && S_ISLNK(link.st_mode))
+            return refused(
+                log,
+                QCoreApplication::translate("LogAccess", "its folder %1 is a symbolic link")
+                    .arg(shown(folder)),
+                QStringLiteral("rm %1 && mv %2 %1")
+                    .arg(quoted(folder), quoted(QFileInfo(folder).canonicalFilePath())));
+        if (reason == ENOENT) return -1;
+        return cannotOpen(log, reason);
     }
     struct stat info {};
-    if (fstat(fd.get(), &info) != 0) {
-        error = cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, errno);
-        return -1;
-    }
+    if (fstat(fd.get(), &info) != 0) return cannotOpen(log, errno);
     const QString chmod = QStringLiteral("chmod 700 %1").arg(quoted(folder));
     switch (folderFault(fd.get(), info)) {
         case FolderFault::None:
             break;
         case FolderFault::Owner:
-            error = refused(
+            return refused(
                 log,
                 QCoreApplication::translate("LogAccess",
                                             "its folder %1 belongs to another user (%2)")
                     .arg(shown(folder), userName(info.st_uid)),
                 QStringLiteral("sudo chown %1 %2 && ").arg(userName(geteuid()), quoted(folder)) +
                     chmod);
-            return -1;
         case FolderFault::Others:
-            error = refused(
+            return refused(
                 log,
                 QCoreApplication::translate("LogAccess", "other users can write to its folder %1")
                     .arg(shown(folder)),
                 chmod);
-            return -1;
         case FolderFault::Group:
-            error = refused(log,
-                            QCoreApplication::translate(
-                                "LogAccess", "the group of its folder %1 can write to it")
-                                .arg(shown(folder)),
-                            chmod);
-            return -1;
+            return refused(log,
+                           QCoreApplication::translate("LogAccess",
+                                                       "the group of its folder %1 can write to it")
+                               .arg(shown(folder)),
+                           chmod);
     }
     return fd.release();
 }
@@ -272,7 +275,8 @@ QString chainFault(int logFolder, const QString& logFolderPath, const QByteArray
 }
 
 // The log in its checked folder: only the user's own files, and links of the user's own to them.
-LogOpening openInFolder(int folder, const QString& logFolder, const QString& name, LogUse use) {
+Result<LogOpening> openInFolder(int folder, const QString& logFolder, const QString& name,
+                                LogUse use) {
     LogOpening result;
     const QString log = QDir(logFolder).filePath(name);
     result.file = log;
@@ -288,10 +292,8 @@ LogOpening openInFolder(int folder, const QString& logFolder, const QString& nam
         fd.reset(openat(folder, bytes.constData(), access | O_CREAT | O_EXCL | O_NOFOLLOW, 0600));
         if (fd.get() < 0 && errno == EEXIST)  // another copy made it just now
             fd.reset(openat(folder, bytes.constData(), access | O_NOFOLLOW));
-        if (fd.get() < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
-            result.error = folderNotWritable(log, logFolder, errno);
-            return result;
-        }
+        if (fd.get() < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
+            return folderNotWritable(log, logFolder, errno);
     }
     struct stat link {};
     if (fd.get() < 0 && errno == ELOOP &&
@@ -299,83 +301,52 @@ LogOpening openInFolder(int folder, const QString& logFolder, const QString& nam
         S_ISLNK(link.st_mode)) {
         const QString target = QFileInfo(log).symLinkTarget();
         const QString rm = QStringLiteral("rm %1").arg(quoted(log));
-        if (!acceptedOwner(link.st_uid)) {
-            result.error = refused(
+        if (!acceptedOwner(link.st_uid))
+            return refused(
                 log,
                 QCoreApplication::translate("LogAccess", "it is a link made by another user (%1)")
                     .arg(userName(link.st_uid)),
                 rm);
-            return result;
-        }
         struct stat aim {};
-        if (fstatat(folder, bytes.constData(), &aim, 0) != 0) {
-            result.error = refused(
+        if (fstatat(folder, bytes.constData(), &aim, 0) != 0)
+            return refused(
                 log,
                 QCoreApplication::translate("LogAccess", "it is a link to %1, which is not there")
                     .arg(shown(target)),
                 rm);
-            return result;
-        }
         int error = 0;
         if (const QString fault = chainFault(folder, logFolder, bytes, aim, error);
-            !fault.isEmpty() || error) {
-            result.error =
-                error ? cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log,
-                               error)
-                      : refused(log, fault, rm);
-            return result;
-        }
-        if (!acceptedOwner(aim.st_uid)) {
-            result.error =
-                refused(log,
-                        QCoreApplication::translate(
-                            "LogAccess", "it is a link to %1, which belongs to another user (%2)")
-                            .arg(shown(target), userName(aim.st_uid)),
-                        rm);
-            return result;
-        }
+            !fault.isEmpty() || error)
+            return error ? cannotOpen(log, error) : refused(log, fault, rm);
+        if (!acceptedOwner(aim.st_uid))
+            return refused(
+                log,
+                QCoreApplication::translate(
+                    "LogAccess", "it is a link to %1, which belongs to another user (%2)")
+                    .arg(shown(target), userName(aim.st_uid)),
+                rm);
         fd.reset(openat(folder, bytes.constData(), access));
         struct stat opened {};
         // The link changed between the look and the opening: something is at work in the folder.
         if (fd.get() >= 0 && (fstat(fd.get(), &opened) != 0 || opened.st_ino != aim.st_ino ||
-                              opened.st_dev != aim.st_dev)) {
-            result.error =
-                cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, EAGAIN);
-            return result;
-        }
+                              opened.st_dev != aim.st_dev))
+            return cannotOpen(log, EAGAIN);
         result.linked = true;
         result.file = QFileInfo(log).canonicalFilePath();
     }
     if (fd.get() < 0) {
         const int error = errno;
-        if (error == EISDIR || error == ENXIO)
-            result.error = QCoreApplication::translate("LogAccess", "Cannot read the log %1: %2")
-                               .arg(shown(log), QCoreApplication::translate(
-                                                    "LogAccess", "it is not an ordinary file"));
-        else
-            result.error = openFailure(folder, bytes, log, result.file, error);
-        return result;
+        if (error == EISDIR || error == ENXIO) return notOrdinary(log);
+        return openFailure(folder, bytes, log, result.file, error);
     }
     struct stat info {};
-    if (fstat(fd.get(), &info) != 0) {
-        result.error =
-            cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, errno);
-        return result;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        result.error = QCoreApplication::translate("LogAccess", "Cannot read the log %1: %2")
-                           .arg(shown(log), QCoreApplication::translate(
-                                                "LogAccess", "it is not an ordinary file"));
-        return result;
-    }
-    if (!acceptedOwner(info.st_uid)) {
-        result.error =
-            refused(log,
-                    QCoreApplication::translate("LogAccess", "it belongs to another user (%1)")
-                        .arg(userName(info.st_uid)),
-                    QStringLiteral("sudo chown %1 %2").arg(userName(geteuid()), quoted(log)));
-        return result;
-    }
+    if (fstat(fd.get(), &info) != 0) return cannotOpen(log, errno);
+    if (!S_ISREG(info.st_mode)) return notOrdinary(log);
+    if (!acceptedOwner(info.st_uid))
+        return refused(log,
+                       QCoreApplication::translate("LogAccess", "it belongs to another user (%1)")
+                           .arg(userName(info.st_uid)),
+                       QStringLiteral("sudo chown %1 %2").arg(userName(geteuid()), quoted(log)));
     fcntl(fd.get(), F_SETFL, fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     result.fd = fd.release();
     return result;
@@ -385,38 +356,23 @@ LogOpening openInFolder(int folder, const QString& logFolder, const QString& nam
 
 void CloseDescriptor(int fd) { close(fd); }
 
-QString SystemReason(int error) {
-    char buffer[256] = {};
-    // The GNU strerror_r returns its text, which need not be in the buffer.
-#if defined(__GLIBC__) && defined(_GNU_SOURCE)
-    return QString::fromLocal8Bit(strerror_r(error, buffer, sizeof buffer));
-#else
-    strerror_r(error, buffer, sizeof buffer);
-    return QString::fromLocal8Bit(buffer);
-#endif
-}
-
-LogOpening OpenLog(const QString& folder, const QString& name, LogUse use) {
-    LogOpening result;
+Result<LogOpening> OpenLog(const QString& folder, const QString& name, LogUse use) {
     const QString log = QDir(folder).filePath(name);
-    result.file = log;
-    Descriptor dir(openFolder(folder, log, result.error, result.missing));
-    if (dir.get() < 0) {
-        if (result.missing && use == LogUse::Append)
-            result.error =
-                cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, ENOENT);
-        return result;
+    const Result<int> folderFd = openFolder(folder, log);
+    if (!folderFd) return folderFd.failure();
+    if (*folderFd < 0) {
+        if (use == LogUse::Append) return cannotOpen(log, ENOENT);
+        return LogOpening{.missing = true, .file = log};
     }
-    result = openInFolder(dir.get(), folder, name, use);
-    if (use != LogUse::Replace || !result.error.isEmpty()) return result;
-    Descriptor opened(std::exchange(result.fd, -1));
+    const Descriptor dir(*folderFd);
+    Result<LogOpening> result = openInFolder(dir.get(), folder, name, use);
+    if (use != LogUse::Replace || !result) return result;
+    Descriptor opened(std::exchange(result->fd, -1));
     // A rewrite puts a new file in place of the old: the folder that holds it must take one.
-    const QString target = result.file;
-    const QString targetFolder = QFileInfo(target).absolutePath();
-    if (faccessat(dir.get(), ".", W_OK, 0) != 0)
-        result.error = folderNotWritable(log, folder, errno);
-    else if (result.linked && ::access(QFile::encodeName(targetFolder).constData(), W_OK) != 0)
-        result.error = folderNotWritable(log, targetFolder, errno);
+    const QString targetFolder = QFileInfo(result->file).absolutePath();
+    if (faccessat(dir.get(), ".", W_OK, 0) != 0) return folderNotWritable(log, folder, errno);
+    if (result->linked && ::access(QFile::encodeName(targetFolder).constData(), W_OK) != 0)
+        return folderNotWritable(log, targetFolder, errno);
     return result;
 }
 
@@ -431,20 +387,15 @@ void LogLock::release() {
     lockName_.clear();
 }
 
-LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int waitMs,
-                               QString& error) {
+Result<LogLock::Outcome> LogLock::take(const QString& folder, const QString& name, int waitMs) {
     release();
     const QString log = QDir(folder).filePath(name);
     const QString lockPath = log + QStringLiteral(".lock");
     const QByteArray lockName = QFile::encodeName(name) + ".lock";
-    bool missing = false;
-    folder_ = openFolder(folder, log, error, missing);
-    if (folder_ < 0) {
-        if (missing)
-            error =
-                cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"), log, ENOENT);
-        return Failed;
-    }
+    const Result<int> folderFd = openFolder(folder, log);
+    if (!folderFd) return folderFd.failure();
+    if (*folderFd < 0) return cannotOpen(log, ENOENT);
+    folder_ = *folderFd;
     const QDeadlineTimer deadline(waitMs);
     for (;;) {
         Descriptor fd(openat(folder_, lockName.constData(),
@@ -453,9 +404,7 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
         if (fd.get() < 0 && openError == ELOOP) {
             // A link where the lock file goes is no one's lock: only the user can write here.
             if (unlinkat(folder_, lockName.constData(), 0) == 0) continue;
-            error =
-                cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot lock the log %1: %2"), log, errno);
-            return Failed;
+            return cannotLock(log, errno);
         }
         bool onLockFile = fd.get() >= 0;
         struct stat existing {};
@@ -467,64 +416,44 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
             if (acceptedOwner(existing.st_uid))
                 fd.reset(openat(folder_, lockName.constData(),
                                 O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
-            if (fd.get() < 0 && acceptedOwner(existing.st_uid)) {
-                error = refused(log,
-                                QCoreApplication::translate(
-                                    "LogAccess", "its lock file %1 cannot be opened (%2)")
-                                    .arg(shown(lockPath), SystemReason(errno)),
-                                QStringLiteral("sudo rm %1").arg(quoted(lockPath)));
-                return Failed;
-            }
+            if (fd.get() < 0 && acceptedOwner(existing.st_uid))
+                return refused(log,
+                               QCoreApplication::translate("LogAccess",
+                                                           "its lock file %1 cannot be opened (%2)")
+                                   .arg(shown(lockPath), SystemReason(errno)),
+                               QStringLiteral("sudo rm %1").arg(quoted(lockPath)));
         } else if (!onLockFile) {
             // Only where the folder cannot be written, so nothing can replace the log meanwhile,
             // do the copies take turns on the log itself.
             if ((openError != EACCES && openError != EROFS && openError != EPERM) ||
-                faccessat(folder_, ".", W_OK, AT_EACCESS) == 0) {
-                error = cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot lock the log %1: %2"), log,
-                               openError);
-                return Failed;
-            }
-            LogOpening opened = openInFolder(folder_, folder, name, LogUse::Read);
-            if (opened.missing) opened.error = folderNotWritable(log, folder, openError);
-            if (!opened.error.isEmpty()) {
-                error = opened.error;
-                return Failed;
-            }
-            fd.reset(opened.fd);
+                faccessat(folder_, ".", W_OK, AT_EACCESS) == 0)
+                return cannotLock(log, openError);
+            const Result<LogOpening> opened = openInFolder(folder_, folder, name, LogUse::Read);
+            if (!opened) return opened.failure();
+            if (opened->missing) return folderNotWritable(log, folder, openError);
+            fd.reset(opened->fd);
         }
         if (onLockFile) {
             struct stat info = existing;
-            if (fd.get() >= 0 && fstat(fd.get(), &info) != 0) {
-                error = cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot lock the log %1: %2"), log,
-                               errno);
-                return Failed;
-            }
+            if (fd.get() >= 0 && fstat(fd.get(), &info) != 0) return cannotLock(log, errno);
             const QString rm = QStringLiteral("%1rm %2").arg(
                 acceptedOwner(info.st_uid) ? "" : "sudo ", quoted(lockPath));
-            if (!acceptedOwner(info.st_uid)) {
-                error = refused(log,
-                                QCoreApplication::translate(
-                                    "LogAccess", "its lock file %1 belongs to another user (%2)")
-                                    .arg(shown(lockPath), userName(info.st_uid)),
-                                rm);
-                return Failed;
-            }
-            if (!S_ISREG(info.st_mode)) {
-                error = refused(log,
-                                QCoreApplication::translate(
-                                    "LogAccess", "its lock file %1 is not an ordinary file")
-                                    .arg(shown(lockPath)),
-                                rm);
-                return Failed;
-            }
+            if (!acceptedOwner(info.st_uid))
+                return refused(log,
+                               QCoreApplication::translate(
+                                   "LogAccess", "its lock file %1 belongs to another user (%2)")
+                                   .arg(shown(lockPath), userName(info.st_uid)),
+                               rm);
+            if (!S_ISREG(info.st_mode))
+                return refused(log,
+                               QCoreApplication::translate(
+                                   "LogAccess", "its lock file %1 is not an ordinary file")
+                                   .arg(shown(lockPath)),
+                               rm);
         }
         // Asked often: a copy busy with one append after another leaves only short gaps.
         while (flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK && errno != EINTR) {
-                error = cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot lock the log %1: %2"), log,
-                               errno);
-                return Failed;
-            }
+            if (errno != EWOULDBLOCK && errno != EINTR) return cannotLock(log, errno);
             if (deadline.hasExpired()) return Busy;
             QThread::msleep(5);
         }

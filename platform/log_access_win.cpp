@@ -1,7 +1,6 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <io.h>
-#include <string.h>
 #include <sys/stat.h>
 #include <windows.h>
 
@@ -12,6 +11,7 @@
 
 #include "platform/log_access.h"
 #include "platform/ordinary_file.h"
+#include "platform/system_reason.h"
 
 namespace kivra::platform {
 
@@ -19,36 +19,25 @@ namespace {
 
 std::wstring wide(const QString& path) { return QDir::toNativeSeparators(path).toStdWString(); }
 
-QString cannot(const char* what, const QString& path, int error) {
-    return QCoreApplication::translate("LogAccess", what)
-        .arg(QDir::toNativeSeparators(path), SystemReason(error));
-}
-
 // The system's words for what just failed.
-QString lastFailure(const QString& log) {
+Failure lastFailure(const QString& log) {
     wchar_t* text = nullptr;
     FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, GetLastError(), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     const QString reason = text ? QString::fromWCharArray(text).trimmed() : QString();
     LocalFree(text);
-    return QCoreApplication::translate("LogAccess", "Cannot lock the log %1: %2")
-        .arg(QDir::toNativeSeparators(log), reason);
+    return PathFailure("LogAccess", QT_TRANSLATE_NOOP("LogAccess", "Cannot lock the log %1: %2"),
+                       log, reason);
 }
 
 }  // namespace
 
 void CloseDescriptor(int fd) { _close(fd); }
 
-QString SystemReason(int error) {
-    wchar_t buffer[256] = {};
-    _wcserror_s(buffer, 256, error);
-    return QString::fromWCharArray(buffer);
-}
-
 // The folder beside the executable is the installer's choice, and Windows keeps who may write
 // it in its access lists: the log is opened as it is.
-LogOpening OpenLog(const QString& folder, const QString& name, LogUse use) {
+Result<LogOpening> OpenLog(const QString& folder, const QString& name, LogUse use) {
     LogOpening result;
     result.file = QDir(folder).filePath(name);
     const DWORD attributes = GetFileAttributesW(wide(result.file).c_str());
@@ -58,19 +47,18 @@ LogOpening OpenLog(const QString& folder, const QString& name, LogUse use) {
             return result;
         }
     } else if (!IsOrdinaryFile(result.file)) {
-        result.error =
-            QCoreApplication::translate("LogAccess", "Cannot read the log %1: %2")
-                .arg(QDir::toNativeSeparators(result.file),
-                     QCoreApplication::translate("LogAccess", "it is not an ordinary file"));
-        return result;
+        return PathFailure(
+            "LogAccess", QT_TRANSLATE_NOOP("LogAccess", "Cannot read the log %1: %2"), result.file,
+            QCoreApplication::translate("LogAccess", "it is not an ordinary file"));
     }
     if (use == LogUse::Replace) return result;
     const int flags =
         use == LogUse::Append ? _O_RDWR | _O_APPEND | _O_CREAT | _O_BINARY : _O_RDONLY | _O_BINARY;
     result.fd = _wopen(wide(result.file).c_str(), flags | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
     if (result.fd < 0)
-        result.error = cannot(QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"),
-                              result.file, errno);
+        return PathFailure("LogAccess",
+                           QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"),
+                           result.file, SystemReason(errno));
     return result;
 }
 
@@ -85,8 +73,7 @@ void LogLock::release() {
     handle_ = -1;
 }
 
-LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int waitMs,
-                               QString& error) {
+Result<LogLock::Outcome> LogLock::take(const QString& folder, const QString& name, int waitMs) {
     release();
     const QString log = QDir(folder).filePath(name);
     constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
@@ -97,10 +84,7 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
     if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED)
         handle = CreateFileW(wide(log).c_str(), GENERIC_READ, kShare, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        error = lastFailure(log);
-        return Failed;
-    }
+    if (handle == INVALID_HANDLE_VALUE) return lastFailure(log);
     handle_ = reinterpret_cast<qintptr>(handle);
     const QDeadlineTimer deadline(waitMs);
     for (;;) {
@@ -109,9 +93,9 @@ LogLock::Outcome LogLock::take(const QString& folder, const QString& name, int w
                        &whole))
             return Taken;
         if (GetLastError() != ERROR_LOCK_VIOLATION) {
-            error = lastFailure(log);
+            const Failure failure = lastFailure(log);
             release();
-            return Failed;
+            return failure;
         }
         if (deadline.hasExpired()) {
             release();

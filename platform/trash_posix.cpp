@@ -3,29 +3,18 @@
 #include <unistd.h>
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 #include <cerrno>
 
-#include "platform/log_access.h"
+#include "platform/data_folder.h"
+#include "platform/system_reason.h"
 #include "platform/trash.h"
 
 namespace kivra::platform {
 
 namespace {
-
-// $XDG_DATA_HOME/Trash, or ~/.local/share/Trash; a relative XDG_DATA_HOME is ignored.
-QByteArray homeTrash() {
-    QByteArray data = qgetenv("XDG_DATA_HOME");
-    if (!data.startsWith('/')) {
-        data = qgetenv("HOME");
-        if (data.isEmpty()) data = QFile::encodeName(QDir::homePath());
-        data += "/.local/share";
-    }
-    return data + "/Trash";
-}
 
 bool makePrivateFolder(const QByteArray& path) {
     return ::mkdir(path.constData(), 0700) == 0 || errno == EEXIST;
@@ -41,24 +30,22 @@ bool writeWhole(int fd, const QByteArray& bytes) {
     return ::fsync(fd) == 0;
 }
 
-TrashResult failed(int error) { return {TrashResult::Failed, SystemReason(error)}; }
-
 }  // namespace
 
-TrashResult MoveToTrash(const QString& path) {
+Result<bool> MoveToTrash(const QString& path) {
     const QByteArray source = QFile::encodeName(QFileInfo(path).absoluteFilePath());
-    const QByteArray trash = homeTrash();
+    const QByteArray trash = DataFolder() + "/Trash";
     struct stat file {};
     struct stat data {};
-    if (::stat(source.constData(), &file) != 0) return failed(errno);
+    if (::stat(source.constData(), &file) != 0) return SystemFailure(errno);
     // A file on another volume goes to that volume's own trash, which Qt finds; this one is
     // where a rename can reach.
     if (::stat(trash.left(trash.lastIndexOf('/')).constData(), &data) != 0 ||
         data.st_dev != file.st_dev)
-        return {QFile::moveToTrash(path) ? TrashResult::Trashed : TrashResult::NoTrash, {}};
+        return QFile::moveToTrash(path);
     if (!makePrivateFolder(trash) || !makePrivateFolder(trash + "/files") ||
         !makePrivateFolder(trash + "/info"))
-        return failed(errno);
+        return SystemFailure(errno);
 
     const QByteArray name = source.mid(source.lastIndexOf('/') + 1);
     const QByteArray entry =
@@ -73,7 +60,7 @@ TrashResult MoveToTrash(const QString& path) {
         const QByteArray target = trash + "/files/" + trashed;
         const int fd = ::open(info.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST) continue;
-        if (fd < 0) return failed(errno);
+        if (fd < 0) return SystemFailure(errno);
         struct stat taken {};
         if (::lstat(target.constData(), &taken) == 0) {  // a file without its record
             ::close(fd);
@@ -85,9 +72,9 @@ TrashResult MoveToTrash(const QString& path) {
         if (::close(fd) != 0 || !written || ::rename(source.constData(), target.constData()) != 0) {
             const int error = written ? errno : writeError;
             ::unlink(info.constData());
-            return failed(error);
+            return SystemFailure(error);
         }
-        return {TrashResult::Trashed, {}};
+        return true;
     }
 }
 

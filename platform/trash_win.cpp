@@ -5,8 +5,6 @@
 namespace kivra::platform {
 
 // The Recycle Bin moves a file and its record in one operation.
-TrashResult MoveToTrash(const QString& path) {
-    return {QFile::moveToTrash(path) ? TrashResult::Trashed : TrashResult::NoTrash, {}};
-}
+Result<bool> MoveToTrash(const QString& path) { return QFile::moveToTrash(path); }
 
 }  // namespace kivra::platform

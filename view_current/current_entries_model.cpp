@@ -209,6 +209,8 @@ void CurrentEntriesModel::showFound() {
 }
 
 // The table gets back to its own lines after the rewrite, so a find going on holds.
-LogResult CurrentEntriesModel::writeBack(const EntryLog& log) { return table_.rewrite(log, kept_); }
+Result<void> CurrentEntriesModel::writeBack(const EntryLog& log) {
+    return table_.rewrite(log, kept_);
+}
 
 }  // namespace kivra

@@ -55,7 +55,7 @@ public:
     int keptCount() const { return static_cast<int>(kept_.size()); }
 
     // "Return": the log as it stands now, minus what was removed here.
-    LogResult writeBack(const EntryLog& log);
+    Result<void> writeBack(const EntryLog& log);
 
     // How many entries were looked up on disk so far; for tests.
     quint32 itemChecks() const { return checks_; }

@@ -123,8 +123,8 @@ std::unique_ptr<ViewCurrentDialog> ViewCurrentDialog::fromLog(QWidget* owner, co
     if (!widgets::WarnUnlessLogExists(owner, log)) return nullptr;
     // Half a log must not be listed: "Return" would overwrite the file with it.
     EntryTable table;
-    if (const LogResult read = table.load(log.logPath()); !read) {
-        widgets::ShowWarning(owner, read.error);
+    if (const Result<void> read = table.load(log.logPath()); !read) {
+        widgets::ShowWarning(owner, read.failure().message);
         return nullptr;
     }
     auto dialog = std::make_unique<ViewCurrentDialog>(owner, log);
@@ -270,8 +270,8 @@ void ViewCurrentDialog::clearAll() {
     if (answer != QMessageBox::Yes) return;
     // Deleted first: when the file stays, so does the list that still matches it. Into the trash,
     // where there is one, so years of notes are not lost to one Enter.
-    if (const LogResult deleted = log_.trashLog(); !deleted) {
-        widgets::ShowWarning(this, deleted.error);
+    if (const Result<void> deleted = log_.trashLog(); !deleted) {
+        widgets::ShowWarning(this, deleted.failure().message);
         return;
     }
     model_->clear();
@@ -287,9 +287,9 @@ bool ViewCurrentDialog::leave() {
     if ((model_->keptCount() != 0 || entryDeleted_) && (changed() || log_.rewritable())) {
         // Locked from the read to the write, so another copy's append in between is not lost. On
         // failure the window stays open, so nothing the user did is lost.
-        const LogResult written = log_.locked([this] { return model_->writeBack(log_); });
+        const Result<void> written = log_.locked([this] { return model_->writeBack(log_); });
         if (!written) {
-            widgets::ShowWarning(this, written.error);
+            widgets::ShowWarning(this, written.failure().message);
             return false;
         }
     }

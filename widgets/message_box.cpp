@@ -41,10 +41,10 @@ void ShowWarning(QWidget* parent, const QString& text) {
 
 bool WarnUnlessLogExists(QWidget* parent, const EntryLog& log) {
     if (log.logExists()) return true;
-    const QString notAFile = log.notAFileMessage();
-    ShowWarning(parent, notAFile.isEmpty() ? QCoreApplication::translate(
-                                                 "MessageBox", "Currently no entries exist")
-                                           : notAFile);
+    const Result<void> usable = log.usable();
+    ShowWarning(parent,
+                usable ? QCoreApplication::translate("MessageBox", "Currently no entries exist")
+                       : usable.failure().message);
     return false;
 }
 

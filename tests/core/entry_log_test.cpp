@@ -61,13 +61,13 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("KVtemp.dat"));
     EXPECT_FALSE(log.logExists());
     for (const QString& error :
-         {log.appendEntry("x").error, log.writeEntries({"x"}).error, log.deleteLog().error,
-          log.readEntries().error, log.notAFileMessage()})
+         {test::Said(log.appendEntry("x")), test::Said(log.writeEntries({"x"})),
+          test::Said(log.deleteLog()), test::Said(log.readEntries()), test::Said(log.usable())})
         EXPECT_TRUE(error.contains(log.logPath())) << error.toStdString();
     ASSERT_TRUE(QDir(dir.path()).rmdir("KVtemp.dat"));
 
     dir.writeBytes("C:\\A - first\r\n");
-    const QString noFolder = EntryLog(dir.logFile() + "/sub").appendEntry("x").error;
+    const QString noFolder = test::Said(EntryLog(dir.logFile() + "/sub").appendEntry("x"));
     EXPECT_TRUE(noFolder.contains("Not a directory")) << noFolder.toStdString();
     EXPECT_EQ(dir.bytes(), "C:\\A - first\r\n");
 
@@ -77,7 +77,7 @@ TEST(EntryLog, FailuresNameThePathAndLeaveTheOldLogWhole) {
     qputenv("XDG_DATA_HOME", "relative");
     EXPECT_EQ(EntryLog::defaultLog().appDir(), "/nowhere/.local/share/Kivra32");
     qputenv("XDG_DATA_HOME", "/tmp/\xFF");
-    EXPECT_TRUE(EntryLog::defaultLog().appendEntry("x").error.contains("not valid UTF-8"));
+    EXPECT_TRUE(test::Said(EntryLog::defaultLog().appendEntry("x")).contains("not valid UTF-8"));
     EXPECT_FALSE(QFile::exists(u"/tmp/\uFFFD"_qs));
     qputenv("HOME", home);
     qputenv("XDG_DATA_HOME", data);
@@ -107,8 +107,9 @@ TEST(EntryLog, WriteFailuresNameTheirCause) {
         ASSERT_TRUE(log.writeEntries({"C:\\A - first"}));
         arrange();
         const test::FileSizeLimit limit(folder == plain.path() ? 200 : RLIM_INFINITY);
-        for (const QString& error : {log.appendEntry(QString(9000, u'x')).error,
-                                     log.writeEntries(QStringList(5000, "C:\\SOME - thing")).error})
+        for (const QString& error :
+             {test::Said(log.appendEntry(QString(9000, u'x'))),
+              test::Said(log.writeEntries(QStringList(5000, "C:\\SOME - thing")))})
             EXPECT_TRUE(error.contains(reason) && error.contains(log.logPath()))
                 << error.toStdString();
         EXPECT_EQ(test::FileBytes(log.logPath()), "C:\\A - first\r\n");

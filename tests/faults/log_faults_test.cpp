@@ -128,7 +128,7 @@ TEST(LongTwoCopies, AppendingAndRewritingAtOnceLoseNothing) {
                 continue;
             }
             const EntryLog log(dir.path());
-            const auto rewrite = [&log] { return log.writeEntries(log.readEntries().lines); };
+            const auto rewrite = [&log] { return log.writeEntries(test::LinesOf(log)); };
             bool ok = true;
             // Until both appenders, which hold the pipe's other end, are gone.
             if (tag == "rewrite") close(appending[1]);
@@ -230,11 +230,11 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
         const QString report = run(row.asOther, false, [&folder] {
             const EntryLog entries(folder);
             QString outcome, first;
-            for (const LogResult& result :
+            for (const Result<void>& result :
                  {entries.appendEntry("a - 1"), entries.writeEntries({}), entries.deleteLog()}) {
-                outcome +=
-                    !result ? result.error.contains("is not used") ? "refused " : "failed " : "ok ";
-                if (first.isEmpty()) first = result.error;
+                const QString said = test::Said(result);
+                outcome += !result ? said.contains("is not used") ? "refused " : "failed " : "ok ";
+                if (first.isEmpty()) first = said;
             }
             return outcome.trimmed() + '\n' + first;
         });
@@ -269,7 +269,8 @@ TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
             int held[2];
             pid_t holder = -1;
             if (!leftover && pipe(held) == 0 && (holder = fork()) == 0) {
-                dir.log().locked([&held] { return write(held[1], "x", 1), pause(), LogResult{}; });
+                dir.log().locked(
+                    [&held] { return write(held[1], "x", 1), pause(), Result<void>{}; });
                 _exit(0);
             }
             if (holder > 0) {
@@ -278,12 +279,12 @@ TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
                 said = stat(QFile::encodeName(lock), &info) == 0
                            ? QString::number(info.st_mode & 0777, 8)
                            : "none";
-                const QString busy = dir.log().appendEntry("x - y").error;
+                const QString busy = test::Said(dir.log().appendEntry("x - y"));
                 said += '|' + (busy.contains("another copy") ? QString("busy") : busy);
                 kill(holder, SIGKILL);
                 waitpid(holder, nullptr, 0);
             }
-            return said + '|' + dir.log().appendEntry("x - y").error;
+            return said + '|' + test::Said(dir.log().appendEntry("x - y"));
         });
         EXPECT_EQ(report, expected) << name;
         EXPECT_EQ(dir.bytes(), "x - y\r\n") << name;
@@ -317,13 +318,13 @@ TEST(LongBigLogs, AreMarkedAndRefusedWithTheirSize) {
             for (const char* path : {"/first", "/last"})
                 said +=
                     QString::number(notes.lookUp(path, false, [](auto&) { return false; }).size());
-            for (const LogResult& result :
+            for (const Result<void>& result :
                  {EntryTable().load(dir.logFile()), EntryTable().rewrite(dir.log(), {}),
                   ExportBuffer().load(dir.logFile())})
-                said += '\n' + result.error;
+                said += '\n' + test::Said(result);
             return said;
         });
-        const QString refusal = TooBigToHold(dir.logFile(), log.size()).error;
+        const QString refusal = TooBigToHold(dir.logFile(), log.size()).message;
         EXPECT_EQ(report, QStringList({"marks11", refusal, refusal, refusal}).join('\n')) << hole;
         EXPECT_EQ(QFileInfo(dir.logFile()).size(), log.size());
     }
@@ -364,11 +365,11 @@ TEST(FullDisk, ATrashThatCannotTakeTheLogLeavesIt) {
         ASSERT_TRUE(log.appendEntry("/x - kept"));
         if (tmpfs) test::WriteFile(data.path() + "/filler", QByteArray(1 << 17, 'f'));
         test::FileSizeLimit limit(tmpfs ? RLIM_INFINITY : 16);
-        const LogResult trashed = log.trashLog();
-        EXPECT_TRUE(trashed.error.contains(
-            QString("%1 to the trash: %2")
-                .arg(log.logPath(), tmpfs ? "No space left" : "File too large")))
-            << trashed.error.toStdString();
+        const QString trashed = test::Said(log.trashLog());
+        EXPECT_TRUE(
+            trashed.contains(QString("%1 to the trash: %2")
+                                 .arg(log.logPath(), tmpfs ? "No space left" : "File too large")))
+            << trashed.toStdString();
         EXPECT_EQ(test::FileBytes(log.logPath()), "/x - kept\r\n");
         EXPECT_EQ(QDir(data.path() + "/Trash/info").entryList(QDir::Files), QStringList());
         EXPECT_EQ(QDir(data.path() + "/Trash/files").entryList(QDir::Files), QStringList());

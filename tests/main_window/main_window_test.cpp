@@ -81,7 +81,7 @@ struct MainWindowTest : ::testing::Test {
         drives->setCurrentIndex(1);
         emit drives->activated(1);
     }
-    QStringList logLines() const { return logDir.log().readEntries().lines; }
+    QStringList logLines() const { return test::LinesOf(logDir.log()); }
     QString tip() const { return window->findChild<QLabel*>("pathLabel")->toolTip(); }
     QString mark(const QString& name) const {
         return fileIndex(name).data(Qt::AccessibleDescriptionRole).toString();

@@ -22,6 +22,18 @@ inline bool WriteFile(const QString& path, const QByteArray& bytes) {
            file.write(bytes) == bytes.size();
 }
 
+// A result's failure message; empty when it succeeded.
+template <typename T>
+QString Said(const Result<T>& result) {
+    return result ? QString() : result.failure().message;
+}
+
+// The log's lines; none where it cannot be read.
+inline QStringList LinesOf(const EntryLog& log) {
+    const Result<QStringList> read = log.readEntries();
+    return read ? *read : QStringList();
+}
+
 // A fresh application directory with an entry log in it, removed after the test.
 class TempLogDir {
 public:
