@@ -38,6 +38,7 @@
 #include "widgets/one_line_validator.h"
 #include "widgets/open_files_dialog.h"
 #include "widgets/readable_grey.h"
+#include "widgets/save_as_dialog.h"
 #include "widgets/settings.h"
 #include "widgets/twips.h"
 #include "widgets/window_size.h"
@@ -415,12 +416,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     const auto answer = widgets::ShowMessage(
         {.parent = this,
          .text = tr("Record the description of %1 before quitting?").arg(pathPart.text),
-         .buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-         .yes = tr("&Record"),
-         .no = tr("&Discard")});
+         .buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+         .captions = {{QMessageBox::Save, tr("&Record")}, {QMessageBox::Discard, tr("&Discard")}}});
     // A failed append has been told; the window stays so the text can still be saved.
     if (answer == QMessageBox::Cancel ||
-        (answer == QMessageBox::Yes && !appendDescription(pathPart))) {
+        (answer == QMessageBox::Save && !appendDescription(pathPart))) {
         event->ignore();
         return;
     }
@@ -704,19 +704,20 @@ void MainWindow::exportLog() {
         widgets::ShowWarning(this, loaded.error);
         return;
     }
-    saveAsDialog_.title = tr("Save As");
-    saveAsDialog_.filter = tr("Plain Text (*.txt)") + QStringLiteral("|*.TXT|") +
-                           tr("Rich Text (*.rtf)") + QStringLiteral("|*.RTF");
-    saveAsDialog_.fileName = QStringLiteral("INDEX");
-    // The proposed name, which has no extension, is written as RTF: the filter says so.
-    saveAsDialog_.filterIndex = 1;
+    const std::optional<widgets::SaveAsChoice> chosen = widgets::ShowSaveAs(
+        {.parent = this,
+         .title = tr("Save As"),
+         .filters = {tr("Plain Text (*.txt)"), tr("Rich Text (*.rtf)")},
+         .patterns = {QStringLiteral("*.TXT"), QStringLiteral("*.RTF")},
+         .fileName = QStringLiteral("INDEX"),
+         // The proposed name, which has no extension, is written as RTF: the filter says so.
+         .selectedFilter = 1});
     // The dialog's own answer tells a cancel; a chosen path need not hold ":\".
-    if (!saveAsDialog_.exec(this)) return;
+    if (!chosen) return;
 
-    const QString& name = saveAsDialog_.fileName;
     const auto type = ExportBuffer::typeFor(
-        name, saveAsDialog_.filterIndex == 0 ? ExportBuffer::Text : ExportBuffer::Rtf);
-    if (const LogResult saved = exportBuffer_.save(name, type); !saved)
+        chosen->path, chosen->filter == 0 ? ExportBuffer::Text : ExportBuffer::Rtf);
+    if (const LogResult saved = exportBuffer_.save(chosen->path, type); !saved)
         widgets::ShowWarning(this, saved.error);
 }
 

@@ -21,7 +21,6 @@
 #include "core/file_origin.h"
 #include "core/folder_watch.h"
 #include "core/note_import.h"
-#include "widgets/save_as_dialog.h"
 #include "widgets/twips.h"
 
 class QAction;
@@ -145,7 +144,6 @@ private:
     EntryLog log_;
     // Kept for the window's lifetime: the dialog remembers its folder between exports.
     ExportBuffer exportBuffer_;
-    widgets::SaveAsDialog saveAsDialog_;
     QString currentPath_;
     QByteArray currentNative_;
     bool currentIsFile_ = false;

@@ -239,10 +239,6 @@ Pertenece a root, quizá de una ejecución con sudo. Para arreglarlo: sudo chown
         <translation>Versión %1.%2.%3</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
         <source>&amp;System Info...</source>
         <translation>Info &amp;sistema...</translation>
     </message>
@@ -278,10 +274,6 @@ Pertenece a root, quizá de una ejecución con sudo. Para arreglarlo: sudo chown
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
     </message>
 </context>
 <context>

@@ -239,10 +239,6 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
         <translation>Version %1.%2.%3</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>&amp;System Info...</source>
         <translation>Info &amp;système...</translation>
     </message>
@@ -278,10 +274,6 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
     <message>
         <source>Help</source>
         <translation>Aide</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
