@@ -226,7 +226,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempLogDir dir;
-        ScriptedMessages messages(row.asked == kNotAsked ? kWrite : row.asked);
+        ScriptedMessages messages(row.asked == kNotAsked ? kWrite : row.asked, QMessageBox::Yes);
         const QByteArray folder = dir.path().toUtf8();
         ASSERT_TRUE(QDir(dir.path()).mkdir("a - b"));
         dir.writeBytes(QByteArray(row.before).replace("%1", folder));
