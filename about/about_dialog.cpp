@@ -1,7 +1,9 @@
 #include "about/about_dialog.h"
 
+#include <QDialogButtonBox>
+#include <QFrame>
 #include <QLabel>
-#include <QPainter>
+#include <QLayout>
 #include <QPushButton>
 
 #include "core/app_info.h"
@@ -31,9 +33,8 @@ constexpr Placement kDisclaimer{252, 2628, 3804, 828};
 constexpr Placement kOk{4245, 2625, 1260, 345};
 constexpr Placement kSysInfo{4260, 3075, 1245, 345};
 
-// The etched separator: a grey line with a white one just below it.
-constexpr int kGreyLeft = 90, kGreyRight = 5660, kGreyY = 2451;
-constexpr int kWhiteLeft = 105, kWhiteRight = 5660, kWhiteY = 2466;
+// The etched separator: a shadow line with the theme's light one just below it.
+constexpr Placement kSeparator{90, 2451, 5570, 30};
 
 const char kDescriptionText[] = QT_TRANSLATE_NOOP(
     "kivra::AboutDialog",
@@ -86,15 +87,20 @@ void AboutDialog::createControls() {
     updatesLabel_ = makeLabel(this, "updatesLabel", tr(kUpdatesText), true);
     disclaimerLabel_ = makeLabel(this, "disclaimerLabel", tr(kDisclaimerText), true);
 
-    okButton_ = new QPushButton(tr("OK"), this);
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    okButton_ = buttons_->button(QDialogButtonBox::Ok);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
+    separator_ = new QFrame(this);
+    separator_->setObjectName(QStringLiteral("separator"));
+    separator_->setFrameShape(QFrame::HLine);
+    separator_->setFrameShadow(QFrame::Sunken);
     sysInfoButton_ = new QPushButton(tr("&System Info..."), this);
     sysInfoButton_->setObjectName(QStringLiteral("sysInfoButton"));
     setTabOrder(okButton_, sysInfoButton_);
     okButton_->setFocus();
 
-    connect(okButton_, &QPushButton::clicked, this, &AboutDialog::reject);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &AboutDialog::reject);
     connect(sysInfoButton_, &QPushButton::clicked, this, &AboutDialog::startSystemInfo);
 }
 
@@ -111,7 +117,11 @@ void AboutDialog::placeControls() {
     place(descriptionLabel_, kDescription);
     place(updatesLabel_, kUpdates);
     place(disclaimerLabel_, kDisclaimer);
-    place(okButton_, kOk);
+    // The box holds the button alone, at the button's own size.
+    buttons_->layout()->setContentsMargins(0, 0, 0, 0);
+    place(buttons_, kOk);
+    okButton_->setFixedSize(buttons_->size());
+    place(separator_, kSeparator);
     place(sysInfoButton_, kSysInfo);
     setFixedSize(scale_.size(kClientWidth, kClientHeight));
 }
@@ -123,17 +133,6 @@ void AboutDialog::startSystemInfo() {
     if (!tool.isEmpty() && platform::StartProgram(tool)) return;
     widgets::ShowMessage(
         {.parent = this, .text = tr("System Information Is Unavailable At This Time")});
-}
-
-void AboutDialog::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    QPainter painter(this);
-    // The highlight of the etching is the theme's light shade: white in a light theme, and no
-    // bright rule across a dark one.
-    painter.fillRect(scale_.scaledX(kGreyLeft), scale_.scaledY(kGreyY),
-                     scale_.scaledX(kGreyRight - kGreyLeft), 1, QColor(128, 128, 128));
-    painter.fillRect(scale_.scaledX(kWhiteLeft), scale_.scaledY(kWhiteY),
-                     scale_.scaledX(kWhiteRight - kWhiteLeft), 2, palette().color(QPalette::Light));
 }
 
 }  // namespace kivra

@@ -5,6 +5,8 @@
 
 #include "widgets/twips.h"
 
+class QDialogButtonBox;
+class QFrame;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -21,9 +23,6 @@ public:
     // Esc and the close box end the window the way "OK" does.
     void reject() override;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private slots:
     void startSystemInfo();
 
@@ -38,7 +37,9 @@ private:
     QLabel* descriptionLabel_ = nullptr;
     QLabel* updatesLabel_ = nullptr;
     QLabel* disclaimerLabel_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
     QPushButton* okButton_ = nullptr;
+    QFrame* separator_ = nullptr;
     QPushButton* sysInfoButton_ = nullptr;
 };
 

@@ -4,7 +4,6 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
-#include <iterator>
 
 #include "core/app_info.h"
 #include "core/entry_log.h"
@@ -25,57 +24,49 @@ void describe(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("path"),
-        QStringLiteral("A folder to show, or a file to show current in its folder, ready to be "
+        QStringLiteral("A folder to show, or a file to show current in its "
+                       "folder, ready to be "
                        "described."),
         QStringLiteral("[path]"));
 }
 
-// Qt's own options, which QApplication takes out of the way later; those with a value first.
-constexpr const char* kQtOptions[] = {"platform",
-                                      "platformpluginpath",
-                                      "platformtheme",
-                                      "plugin",
-                                      "qwindowgeometry",
-                                      "qwindowicon",
-                                      "qwindowtitle",
-                                      "style",
-                                      "stylesheet",
-                                      "display",
-                                      "geometry",
-                                      "session",
-                                      "reverse",
-                                      "widgetcount",
-                                      "nograb",
-                                      "dograb",
-                                      "sync"};
-constexpr int kQtOptionsWithValue = 12;
-
-// --help and --version answer without a display, and so does an option nobody knows; anything
-// else waits for QApplication, which takes its own options (-style, -platform, ...) out of the
-// way first.
-void answerWithoutWindow(int argc, char** argv, bool display) {
+// --help and --version answer before any display is needed. Other options are
+// checked once QApplication has taken its own (-style, -platform, ...) out of
+// argv.
+void answerHelpOrVersion(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     describe(parser);
-    // Qt's options are single-dash words.
+    // "-reverse" is one of Qt's words, not -r -e -v ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (int i = 0; i < int(std::size(kQtOptions)); ++i) {
-        QCommandLineOption option(QString::fromLatin1(kQtOptions[i]));
-        if (i < kQtOptionsWithValue) option.setValueName(QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    const bool known = parser.parse(QCoreApplication::arguments());
+    (void)parser.parse(QCoreApplication::arguments());
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
-    if (!known && !display) {
-        std::fprintf(stderr, "kivra32: %s\n", qPrintable(parser.errorText()));
-        std::exit(1);
-    }
 }
 
-// The path as the shell gave it: arguments() would turn a byte that is not UTF-8 into U+FFFD.
-// Called once QApplication has taken its own options out of argv.
+// Without a display an option nobody knows is still named as such: Qt takes its
+// own out of argv on a platform that needs none, and the rest are checked.
+[[noreturn]] void refuseWithoutDisplay(int argc, char** argv) {
+    if (argc > 1) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        QCommandLineParser parser;
+        describe(parser);
+        if (!parser.parse(QCoreApplication::arguments())) {
+            std::fprintf(stderr, "kivra32: %s\n", qPrintable(parser.errorText()));
+            std::exit(1);
+        }
+    }
+    std::fputs(
+        "kivra32: cannot open a window: no display (DISPLAY or "
+        "WAYLAND_DISPLAY is not set)\n",
+        stderr);
+    std::exit(1);
+}
+
+// The path as the shell gave it: arguments() would turn a byte that is not
+// UTF-8 into U+FFFD. Called once QApplication has taken its own options out of
+// argv.
 QByteArray pathArgument(int argc, char** argv) {
     bool options = true;
     for (int i = 1; i < argc; ++i) {
@@ -88,7 +79,8 @@ QByteArray pathArgument(int argc, char** argv) {
     return {};
 }
 
-// Qt aborts with a page about plugins when it finds no display; one line says it better.
+// Qt aborts with a page about plugins when it finds no display; one line says
+// it better.
 bool displayReachable(int argc, char** argv) {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
     Q_UNUSED(argc);
@@ -97,7 +89,8 @@ bool displayReachable(int argc, char** argv) {
 #else
     for (int i = 1; i < argc; ++i)
         if (qstrcmp(argv[i], "-platform") == 0) return true;
-    // Unset, Qt picks the session's own platform: Wayland or X11, whichever is there.
+    // Unset, Qt picks the session's own platform: Wayland or X11, whichever is
+    // there.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
                !qEnvironmentVariableIsEmpty("DISPLAY");
@@ -122,13 +115,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QString::fromLatin1(kivra::app::kTitle));
     QCoreApplication::setApplicationVersion(kivra::app::versionText());
     const bool display = displayReachable(argc, argv);
-    if (argc > 1) answerWithoutWindow(argc, argv, display);
-    if (!display) {
-        std::fputs(
-            "kivra32: cannot open a window: no display (DISPLAY or WAYLAND_DISPLAY is not set)\n",
-            stderr);
-        return 1;
-    }
+    if (argc > 1) answerHelpOrVersion(argc, argv);
+    if (!display) refuseWithoutDisplay(argc, argv);
 
     // Meanwhile Qt connects to the display and the icons are decoded.
     kivra::widgets::FontSetUp fonts;
@@ -146,19 +134,19 @@ int main(int argc, char** argv) {
     }
     // After the options: what the program tells scripts stays English.
     kivra::widgets::InstallTranslators(QLocale::system().uiLanguages());
-    // Only now: on the returns above `app` goes before `fonts`, so the thread must not use Qt.
-    fonts.applicationReady();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kivra::app::kDesktopId));
     kivra::widgets::ShowFocusPlainly();
     // The main window takes its icon from here, decoded once.
     QApplication::setWindowIcon(kivra::AppIcon());
-    // A large desktop font on a small screen would make the window larger than the screen.
+    // A large desktop font on a small screen would make the window larger than
+    // the screen.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     fonts.wait();
     kivra::widgets::SetFittedApplicationFont(screen.size(), &kivra::MainWindow::sizeFor);
 
     kivra::MainWindow window{kivra::EntryLog::defaultLog()};
-    // Centred on the screen when first shown; a Wayland compositor places it itself.
+    // Centred on the screen when first shown; a Wayland compositor places it
+    // itself.
     window.move(kivra::widgets::CentredOn(screen, window.size()));
     window.show();
     if (!path.isEmpty()) window.startAt(path);

@@ -54,8 +54,8 @@ HelpDialog::HelpDialog(QWidget* owner)
     helpText_->setOpenLinks(false);
     helpText_->setMarkdown(helpMarkdown());
 
-    auto* buttons = new QDialogButtonBox(this);
-    okButton_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    okButton_ = buttons->button(QDialogButtonBox::Ok);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -48,11 +48,10 @@ bool EntryRecorder::recordBeforeQuitting(const ItemPath& item, const QString& de
     const auto answer = widgets::ShowMessage(
         {.parent = window_,
          .text = tr("Record the description of %1 before quitting?").arg(item.text),
-         .buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-         .yes = tr("&Record"),
-         .no = tr("&Discard")});
+         .buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+         .captions = {{QMessageBox::Save, tr("&Record")}, {QMessageBox::Discard, tr("&Discard")}}});
     return answer != QMessageBox::Cancel &&
-           (answer != QMessageBox::Yes || record(item, description));
+           (answer != QMessageBox::Save || record(item, description));
 }
 
 void EntryRecorder::writeNote(const ItemPath& item, const QString& text) {

@@ -13,19 +13,20 @@ void LogExport::run() {
         widgets::ShowWarning(window_, loaded.failure().message);
         return;
     }
-    saveAsDialog_.title = tr("Save As");
-    saveAsDialog_.filter = tr("Plain Text (*.txt)") + QStringLiteral("|*.TXT|") +
-                           tr("Rich Text (*.rtf)") + QStringLiteral("|*.RTF");
-    saveAsDialog_.fileName = QStringLiteral("INDEX");
-    // The proposed name, which has no extension, is written as RTF: the filter says so.
-    saveAsDialog_.filterIndex = 1;
+    const std::optional<widgets::SaveAsChoice> chosen = widgets::ShowSaveAs(
+        {.parent = window_,
+         .title = tr("Save As"),
+         .filters = {tr("Plain Text (*.txt)"), tr("Rich Text (*.rtf)")},
+         .patterns = {QStringLiteral("*.TXT"), QStringLiteral("*.RTF")},
+         .fileName = QStringLiteral("INDEX"),
+         // The proposed name, which has no extension, is written as RTF: the filter says so.
+         .selectedFilter = 1});
     // The dialog's own answer tells a cancel; a chosen path need not hold ":\".
-    if (!saveAsDialog_.exec(window_)) return;
+    if (!chosen) return;
 
-    const QString& name = saveAsDialog_.fileName;
     const auto type = ExportBuffer::typeFor(
-        name, saveAsDialog_.filterIndex == 0 ? ExportBuffer::Text : ExportBuffer::Rtf);
-    if (const Result<void> saved = exportBuffer_.save(name, type); !saved)
+        chosen->path, chosen->filter == 0 ? ExportBuffer::Text : ExportBuffer::Rtf);
+    if (const Result<void> saved = exportBuffer_.save(chosen->path, type); !saved)
         widgets::ShowWarning(window_, saved.failure().message);
 }
 

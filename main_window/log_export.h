@@ -11,7 +11,7 @@ class QWidget;
 namespace kivra {
 
 // Export: the log saved as plain text or RTF where the user says. The main window owns one for
-// its lifetime, so the dialog remembers its folder between exports.
+// its lifetime.
 class LogExport : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +24,6 @@ private:
     const EntryLog& log_;
     QWidget* window_;
     ExportBuffer exportBuffer_;
-    widgets::SaveAsDialog saveAsDialog_;
 };
 
 }  // namespace kivra

@@ -239,10 +239,6 @@ Es gehört root, vielleicht von einem Aufruf mit sudo. Abhilfe: sudo chown %1 %2
         <translation>Version %1.%2.%3</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>&amp;System Info...</source>
         <translation>&amp;Systeminfo...</translation>
     </message>
@@ -326,10 +322,6 @@ Weitere Fehler beim Schreiben einer Notiz in eine Datei werden bis zum nächsten
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>

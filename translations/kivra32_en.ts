@@ -237,10 +237,6 @@ It belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2</
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;System Info...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -318,10 +314,6 @@ Later failures to write a note into a file are not told again until the program 
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

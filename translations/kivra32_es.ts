@@ -239,10 +239,6 @@ Pertenece a root, quizá de una ejecución con sudo. Para arreglarlo: sudo chown
         <translation>Versión %1.%2.%3</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
         <source>&amp;System Info...</source>
         <translation>Info &amp;sistema...</translation>
     </message>
@@ -326,10 +322,6 @@ Los siguientes fallos al escribir una nota en un archivo no se avisan de nuevo h
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
     </message>
 </context>
 <context>

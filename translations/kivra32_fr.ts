@@ -239,10 +239,6 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
         <translation>Version %1.%2.%3</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>&amp;System Info...</source>
         <translation>Info &amp;système...</translation>
     </message>
@@ -326,10 +322,6 @@ Les échecs suivants d&apos;écriture d&apos;une note dans un fichier ne seront 
     <message>
         <source>Help</source>
         <translation>Aide</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>

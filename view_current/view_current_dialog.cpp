@@ -315,14 +315,13 @@ void ViewCurrentDialog::done(int result) {
 void ViewCurrentDialog::closeEvent(QCloseEvent* event) {
     keepEdit();
     if (!changed()) return QDialog::closeEvent(event);
-    const auto answer =
-        widgets::ShowMessage({.parent = this,
-                              .text = tr("Write the changes back to the log?"),
-                              .buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                              .yes = tr("&Write"),
-                              .no = tr("&Discard")});
+    const auto answer = widgets::ShowMessage(
+        {.parent = this,
+         .text = tr("Write the changes back to the log?"),
+         .buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+         .captions = {{QMessageBox::Save, tr("&Write")}, {QMessageBox::Discard, tr("&Discard")}}});
     // A failed write has been told; the window stays so nothing is lost.
-    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !leave())) {
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !leave())) {
         event->ignore();
         return;
     }

@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "widgets/twips.h"
-#include "widgets/wayland_states.h"
 
 namespace kivra::widgets {
 
@@ -45,8 +44,15 @@ private:
     void refuse() {
         QWindow* handle = window_->windowHandle();
         if (handle && (handle->windowStates() & kRefused)) {
-            WithdrawStateRequest(handle, handle->windowStates() & kRefused);
             handle->setWindowStates(handle->windowStates() & ~kRefused);
+            // A Wayland compositor has the request already, and its answer cannot be taken back:
+            // the surface that asked goes, and a new one in the normal state comes in its place
+            // before the answer arrives.
+            if (handle->isVisible() &&
+                QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+                handle->setVisible(false);
+                handle->setVisible(true);
+            }
         }
         if (window_->windowState() & kRefused)
             window_->setWindowState(window_->windowState() & ~kRefused);

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <condition_variable>
-#include <mutex>
 #include <thread>
 
 namespace kivra::widgets {
 
-// Sets the fonts up on a second core while the program starts: the system's font configuration
-// from before the application object exists, Qt's font database once it does. Where the system
-// has nothing to read ahead, it does nothing.
+// Reads the system's font configuration on a second core while Qt connects to
+// the display; Qt's own font database is filled on the GUI thread as it first
+// needs it. Where the system has nothing to read ahead, it does nothing.
 class FontSetUp {
 public:
     // Before the QApplication.
@@ -17,15 +15,11 @@ public:
     FontSetUp(const FontSetUp&) = delete;
     FontSetUp& operator=(const FontSetUp&) = delete;
 
-    // Once the QApplication exists.
-    void applicationReady();
-    // Before the first text is measured: two threads loading fonts at once would each load them.
+    // Before the first text is measured: two threads reading the configuration at
+    // once would each read it.
     void wait();
 
 private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    enum class Application { Coming, Ready, Gone } application_ = Application::Coming;
     std::thread thread_;
 };
 

@@ -1,7 +1,7 @@
 #include "widgets/message_box.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
-#include <QPushButton>
 
 #include "core/app_info.h"
 #include "core/entry_log.h"
@@ -17,15 +17,16 @@ QMessageBox::StandardButton showReal(const MessageRequest& request) {
                     request.parent);
     // A description that could not be saved can then be copied instead of typed again.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    if (request.buttons & QMessageBox::Yes) {
-        box.setDefaultButton(request.defaultButton == QMessageBox::NoButton
-                                 ? QMessageBox::Yes
-                                 : request.defaultButton);
+    if (request.buttons & (QMessageBox::Yes | QMessageBox::Save)) {
+        QMessageBox::StandardButton enter = request.defaultButton;
+        if (enter == QMessageBox::NoButton)
+            enter = (request.buttons & QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Save;
+        box.setDefaultButton(enter);
         box.setEscapeButton((request.buttons & QMessageBox::Cancel) ? QMessageBox::Cancel
                                                                     : QMessageBox::No);
-        if (!request.yes.isEmpty()) box.button(QMessageBox::Yes)->setText(request.yes);
-        if (!request.no.isEmpty()) box.button(QMessageBox::No)->setText(request.no);
     }
+    for (auto caption = request.captions.cbegin(); caption != request.captions.cend(); ++caption)
+        if (QAbstractButton* button = box.button(caption.key())) button->setText(caption.value());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 
@@ -18,12 +19,11 @@ struct MessageRequest {
     QString text = {};
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
-    // Enter's answer; NoButton leaves it to Yes where there is one. No is the default of a question
-    // whose Yes cannot be taken back easily.
+    // Enter's answer; NoButton leaves it to Yes or Save where there is one. No is the default of a
+    // question whose Yes cannot be taken back easily.
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    // Captions in place of "Yes" and "No"; empty keeps them.
-    QString yes = {};
-    QString no = {};
+    // The words a question needs on its standard buttons ("&Record" on Save); the rest keep Qt's.
+    QMap<QMessageBox::StandardButton, QString> captions = {};
 };
 
 // Shows a modal message box captioned with the application title and returns the button pressed.

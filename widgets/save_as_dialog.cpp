@@ -6,17 +6,6 @@ namespace kivra::widgets {
 
 namespace {
 
-SaveAsRequest makeRequest(QWidget* parent, const QString& title, const QString& filter,
-                          const QString& fileName, int selectedFilter) {
-    SaveAsRequest request{parent, title, {}, {}, fileName, selectedFilter};
-    const QStringList parts = filter.split(u'|');
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        request.filters.append(parts[i]);
-        request.patterns.append(parts[i + 1]);
-    }
-    return request;
-}
-
 using Seam = DialogSeam<std::optional<SaveAsChoice>, SaveAsRequest>;
 
 std::optional<SaveAsChoice> showReal(const SaveAsRequest& request) {
@@ -27,7 +16,7 @@ std::optional<SaveAsChoice> showReal(const SaveAsRequest& request) {
     dialog.setFileMode(QFileDialog::AnyFile);
     // The user sees "Plain Text (*.txt)", the dialog matches list.txt and LIST.TXT alike.
     QStringList nameFilters;
-    for (qsizetype i = 0; i < request.filters.size(); ++i) {
+    for (qsizetype i = 0; i < request.filters.size() && i < request.patterns.size(); ++i) {
         QStringList patterns;
         for (const QString& pattern : request.patterns[i].split(u';', Qt::SkipEmptyParts))
             patterns.append(pattern.trimmed());
@@ -69,13 +58,10 @@ QString CaseBlindNameFilter(const QString& shown, const QStringList& patterns) {
     return shown + QStringLiteral(" (") + blind.join(u' ') + u')';
 }
 
-bool SaveAsDialog::exec(QWidget* parent) {
-    const SaveAsRequest request = makeRequest(parent, title, filter, fileName, filterIndex);
-    const std::optional<SaveAsChoice> chosen = Seam::show(request, showReal);
-    if (!chosen) return false;
-    fileName = QDir::toNativeSeparators(chosen->path);
-    filterIndex = chosen->filter;
-    return true;
+std::optional<SaveAsChoice> ShowSaveAs(const SaveAsRequest& request) {
+    std::optional<SaveAsChoice> chosen = Seam::show(request, showReal);
+    if (chosen) chosen->path = QDir::toNativeSeparators(chosen->path);
+    return chosen;
 }
 
 void SetSaveAsHandler(SaveAsHandler handler) { Seam::setHandler(std::move(handler)); }

@@ -13,33 +13,23 @@ namespace kivra::widgets {
 // What a Save As dialog is asked to show.
 struct SaveAsRequest {
     QWidget* parent = nullptr;
-    QString title;
-    QStringList filters;     // "Plain Text (*.txt)", ... as the user sees them
-    QStringList patterns;    // "*.TXT", ... one per filter
-    QString fileName;        // the proposed name
-    int selectedFilter = 0;  // the filter selected as the dialog opens
+    QString title = {};
+    QStringList filters = {};   // "Plain Text (*.txt)", ... as the user sees them
+    QStringList patterns = {};  // "*.TXT", ... one per filter; "*.A;*.B" for several
+    QString fileName = {};      // the proposed name
+    int selectedFilter = 0;     // the filter selected as the dialog opens
 };
 
-// What the user chose: the path, and the filter selected at that moment.
+// What the user chose: the full path in native separators, and the filter selected at that
+// moment.
 struct SaveAsChoice {
     QString path;
     int filter = 0;
 };
 
-// The Save As dialog of the main window: `filter` in "description|pattern|description|pattern"
-// form, `fileName` proposed and, after a choice, the full path chosen; `filterIndex` the filter
-// selected as it opens and, after a choice, the one selected then.
-class SaveAsDialog {
-public:
-    QString filter;
-    QString fileName;
-    int filterIndex = 0;
-    QString title = QStringLiteral("Save As");
-
-    // Shows the modal dialog; true when the user chose a name (then in fileName), false on a
-    // cancel (fileName unchanged). The dialog asks before an existing file is replaced.
-    bool exec(QWidget* parent);
-};
+// Shows the modal Save As dialog; nullopt on a cancel. The dialog asks before an existing file is
+// replaced.
+std::optional<SaveAsChoice> ShowSaveAs(const SaveAsRequest& request);
 
 // Tests answer Save As dialogs ahead of time: a choice, or nullopt for a cancel. An empty handler
 // restores the real dialog.

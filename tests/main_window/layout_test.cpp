@@ -146,7 +146,7 @@ TEST(Windows, DialogsAreTransientAndUnderWaylandTheWindowsFillTheScreenOrKeepThe
                  [&] {
                      widgets::ShowOpenFiles({asker, "Import", QDir::tempPath(), {}});
                  },
-                 [&] { widgets::SaveAsDialog().exec(asker); }}) {
+                 [&] { widgets::ShowSaveAs({.parent = asker}); }}) {
             const QWindow* parent = nullptr;
             QTimer::singleShot(0, [&] {
                 QWidget* dialog = QApplication::activeModalWidget();

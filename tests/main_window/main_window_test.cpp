@@ -837,10 +837,10 @@ const struct QuitRow {
     QMessageBox::StandardButton answer;  // the window stays only at Cancel
 } kQuitRows[] = {
     {"Ctrl+Q, the box empty", kCtrlQ, "", QMessageBox::Cancel},
-    {"Ctrl+Q, Record", kCtrlQ, "abc", QMessageBox::Yes},
+    {"Ctrl+Q, Record", kCtrlQ, "abc", QMessageBox::Save},
     {"Quit, Discard",
      [](MainWindowTest& t) { t.window->findChild<QPushButton*>("quitButton")->click(); }, "abc",
-     QMessageBox::No},
+     QMessageBox::Discard},
     {"closed, Cancel", [](auto& t) { t.window->close(); }, "abc", QMessageBox::Cancel}};
 using Quitting = Rows<QuitRow>;
 TEST_P(Quitting, AsksBeforeATypedDescriptionIsLost) {
@@ -850,8 +850,8 @@ TEST_P(Quitting, AsksBeforeATypedDescriptionIsLost) {
     type(row.typed);
     row.quit(*this);
     EXPECT_EQ(window->isVisible(), !row.typed.isEmpty() && row.answer == QMessageBox::Cancel);
-    EXPECT_EQ(logLines(), row.answer == QMessageBox::Yes ? QStringList{dir("DL/a.zip") + " - abc"}
-                                                         : QStringList());
+    EXPECT_EQ(logLines(), row.answer == QMessageBox::Save ? QStringList{dir("DL/a.zip") + " - abc"}
+                                                          : QStringList());
     EXPECT_EQ(messages.shown().size(), row.typed.isEmpty() ? 0 : 1);
     for (const auto& shown : messages.shown())
         EXPECT_EQ(shown.text, "Record the description of " + dir("DL/a.zip") + " before quitting?");

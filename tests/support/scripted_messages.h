@@ -7,14 +7,17 @@
 namespace kivra::test {
 
 // Answers every message box without showing it and records what was asked, for the lifetime of
-// the object. Every box is answered `answer`.
+// the object. Every box is answered `answer`; given `otherwise`, a box without that button is
+// answered `otherwise`.
 class ScriptedMessages {
 public:
-    explicit ScriptedMessages(QMessageBox::StandardButton answer = QMessageBox::Ok)
-        : answer_(answer) {
+    explicit ScriptedMessages(QMessageBox::StandardButton answer = QMessageBox::Ok,
+                              QMessageBox::StandardButton otherwise = QMessageBox::NoButton)
+        : answer_(answer), otherwise_(otherwise) {
         widgets::SetMessageHandler([this](const widgets::MessageRequest& request) {
             shown_.append(request);
-            return answer_;
+            const bool has = request.buttons.testFlag(answer_);
+            return has || otherwise_ == QMessageBox::NoButton ? answer_ : otherwise_;
         });
     }
     ~ScriptedMessages() { widgets::SetMessageHandler({}); }
@@ -25,6 +28,7 @@ public:
 private:
     QList<widgets::MessageRequest> shown_;
     QMessageBox::StandardButton answer_;
+    QMessageBox::StandardButton otherwise_;
 };
 
 }  // namespace kivra::test

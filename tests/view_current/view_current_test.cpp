@@ -145,7 +145,7 @@ enum class Out { Return, Close, SystemClose };
 // as high as the others, and written back whole. "%1" is a folder whose name holds " - ".
 TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     const QByteArray longLine = "C:\\x - " + QByteArray(10 << 20, '\xE9');
-    constexpr auto kWrite = QMessageBox::Yes, kDiscard = QMessageBox::No,
+    constexpr auto kWrite = QMessageBox::Save, kDiscard = QMessageBox::Discard,
                    kCancel = QMessageBox::Cancel, kNotAsked = QMessageBox::NoButton;
     const struct {
         const char* name;
@@ -226,7 +226,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempLogDir dir;
-        ScriptedMessages messages(row.asked == kNotAsked ? kWrite : row.asked);
+        ScriptedMessages messages(row.asked == kNotAsked ? kWrite : row.asked, QMessageBox::Yes);
         const QByteArray folder = dir.path().toUtf8();
         ASSERT_TRUE(QDir(dir.path()).mkdir("a - b"));
         dir.writeBytes(QByteArray(row.before).replace("%1", folder));
@@ -249,7 +249,8 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         EXPECT_EQ(std::count_if(messages.shown().begin(), messages.shown().end(),
                                 [](const auto& m) {
                                     return m.text == "Write the changes back to the log?" &&
-                                           m.yes == "&Write" && m.no == "&Discard";
+                                           m.captions.value(QMessageBox::Save) == "&Write" &&
+                                           m.captions.value(QMessageBox::Discard) == "&Discard";
                                 }),
                   row.asked == kNotAsked ? 0 : 1);
         EXPECT_EQ(QFile::exists(dir.logFile()) ? dir.bytes() : "-",

@@ -1,7 +1,0 @@
-#include "widgets/wayland_states.h"
-
-namespace kivra::widgets {
-
-void WithdrawStateRequest(QWindow*, Qt::WindowStates) {}
-
-}  // namespace kivra::widgets
