@@ -23,10 +23,6 @@ inline constexpr auto kLowerCaseByte = [] {
 
 bool IsAscii(QByteArrayView bytes);
 
-// Writes ASCII `bytes` at `out` as UTF-16, one unit a byte; false, with `out` partly written,
-// where a byte is not ASCII.
-bool WidenAscii(QByteArrayView bytes, char16_t* out);
-
 // The first CR or LF from `p` on, or `end`.
 inline const char* FindLineEnd(const char* p, const char* const end) {
 #if defined(__SSE2__)
@@ -49,18 +45,9 @@ inline const char* FindLineEnd(const char* p, const char* const end) {
 // The line ends in `bytes`: CR LF, lone CR and lone LF count one each.
 qsizetype CountLineEnds(QByteArrayView bytes);
 
-// Where the first line end that is not CR LF shows in `bytes`, which begin a line: at a lone LF,
-// just after a lone CR; the size when there is none. A CR last in `bytes` is taken as the first
-// half of a CR LF.
-qsizetype FirstLoneLineEnd(QByteArrayView bytes);
-
 // Where `word` first occurs in `text`, the ASCII capitals of the text lowered as compared (the
 // word is lowered already); -1 when nowhere.
 qsizetype FindLowered(QByteArrayView text, QByteArrayView word);
-
-// Copies the bytes at the start of `text` that RTF takes as they are (printable ASCII other than
-// a backslash or a brace) to `out`, which has room for all of `text`; returns how many.
-qsizetype CopyPlainRtf(QByteArrayView text, char* out);
 
 // Asks for the memory at `p` ahead of its use, to read it or to write it.
 inline void PrefetchToRead(const void* p) {
