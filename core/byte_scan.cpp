@@ -16,6 +16,8 @@ bool equalLowered(const char* text, const char* word, qsizetype size) {
     return true;
 }
 
+bool plainInRtf(uchar c) { return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}'; }
+
 }  // namespace
 
 bool IsAscii(QByteArrayView bytes) {
@@ -92,6 +94,28 @@ qsizetype FindLowered(QByteArrayView text, QByteArrayView word) {
     for (; i + n <= text.size(); ++i)
         if (equalLowered(p + i, word.data(), n)) return i;
     return -1;
+}
+
+qsizetype CopyPlainRtf(QByteArrayView text, char* const out) {
+    const auto* const p = reinterpret_cast<const uchar*>(text.data());
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes stored as they are, then kept up to the first that is not plain: `out` has
+    // room for them.
+    for (; i + 16 <= size; i += 16) {
+        const __m128i bytes = load(p + i);
+        const auto is = [&bytes](char c) { return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)); };
+        const __m128i escaped = _mm_or_si128(
+            _mm_or_si128(_mm_or_si128(is('\\'), is('{')), _mm_or_si128(is('}'), is(0x7F))),
+            _mm_cmplt_epi8(bytes, _mm_set1_epi8(0x20)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), bytes);
+        if (const unsigned mask = unsigned(_mm_movemask_epi8(escaped)))
+            return i + std::countr_zero(mask);
+    }
+#endif
+    for (; i < size && plainInRtf(p[i]); ++i) out[i] = char(p[i]);
+    return i;
 }
 
 }  // namespace kivra

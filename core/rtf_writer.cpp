@@ -44,9 +44,6 @@ void appendEscaped(const Text& text, QByteArray& out) {
     }
 }
 
-// What RTF takes as it is: printable ASCII other than a backslash or a brace.
-bool plain(char c) { return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}'; }
-
 // ASCII bytes, written straight into room made ahead (a piece at a time, so a long line needs
 // no room for six times its length).
 void appendEscapedAscii(QByteArrayView text, QByteArray& out) {
@@ -60,9 +57,9 @@ void appendEscapedAscii(QByteArrayView text, QByteArray& out) {
         char* o = begin;
         qsizetype i = 0;
         while (i < piece.size()) {
-            const char* const plainEnd = std::find_if_not(piece.begin() + i, piece.end(), plain);
-            o = std::copy(piece.begin() + i, plainEnd, o);
-            i = plainEnd - piece.begin();
+            const qsizetype plain = CopyPlainRtf(piece.sliced(i), o);
+            o += plain;
+            i += plain;
             if (i == piece.size()) break;
             const char c = piece[i++];
             if (c == '\\' || c == '{' || c == '}') {
