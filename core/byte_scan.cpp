@@ -42,37 +42,6 @@ bool IsAscii(QByteArrayView bytes) {
     return (any & 0x80) == 0;
 }
 
-bool WidenAscii(QByteArrayView bytes, char16_t* const out) {
-    const auto* const in = reinterpret_cast<const uchar*>(bytes.data());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-#if defined(__SSE2__)
-    // Each byte checked as it is widened: one pass.
-    const __m128i zero = _mm_setzero_si128();
-    const auto widen = [&](qsizetype at) {
-        const __m128i sixteen = load(in + at);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), _mm_unpacklo_epi8(sixteen, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at + 8),
-                         _mm_unpackhi_epi8(sixteen, zero));
-        return _mm_movemask_epi8(sixteen) == 0;
-    };
-    for (; i + 32 <= size; i += 32) {
-        if (_mm_movemask_epi8(_mm_or_si128(load(in + i), load(in + i + 16)))) return false;
-        widen(i);
-        widen(i + 16);
-    }
-    for (; i + 16 <= size; i += 16)
-        if (!widen(i)) return false;
-    // The last sixteen bytes again rather than one at a time.
-    if (i < size && size >= 16) return widen(size - 16);
-#endif
-    for (; i < size; ++i) {
-        if (in[i] & 0x80) return false;
-        out[i] = in[i];
-    }
-    return true;
-}
-
 qsizetype CountLineEnds(QByteArrayView bytes) {
     const auto* const p = reinterpret_cast<const uchar*>(bytes.data());
     const qsizetype size = bytes.size();
@@ -96,27 +65,6 @@ qsizetype CountLineEnds(QByteArrayView bytes) {
     for (; i < size; ++i)
         count += p[i] == '\n' || (p[i] == '\r' && (i + 1 == size || p[i + 1] != '\n'));
     return count;
-}
-
-qsizetype FirstLoneLineEnd(QByteArrayView bytes) {
-    if (bytes.isEmpty()) return 0;
-    if (bytes.front() == '\n') return 0;
-    const auto* const p = reinterpret_cast<const uchar*>(bytes.data());
-    const qsizetype size = bytes.size();
-    qsizetype i = 1;
-    // Each byte's test against the one before it; at -O2 the compiler does not do it for us.
-#if defined(__SSE2__)
-    const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
-    for (; i + 16 <= size; i += 16) {
-        const __m128i here = load(p + i);
-        const __m128i before = load(p + i - 1);
-        if (_mm_movemask_epi8(_mm_xor_si128(_mm_cmpeq_epi8(here, lf), _mm_cmpeq_epi8(before, cr))))
-            break;
-    }
-#endif
-    for (; i < size; ++i)
-        if ((p[i] == '\n') != (p[i - 1] == '\r')) return i;
-    return size;
 }
 
 qsizetype FindLowered(QByteArrayView text, QByteArrayView word) {

@@ -174,6 +174,7 @@ std::vector<quint32> EntryTable::sorted(std::vector<quint32> lines) const {
     // Most keys share a long start (the same folders), so a comparison sort would walk it again
     // for every comparison. Instead: sort by eight bytes at a time, then only the runs that
     // agree so far by the next eight, with the bytes held beside the index.
+    // bench/run 'View Current, 1,000,000 entries' needs it: std::sort with less() is 36x slower.
     std::vector<Chunk> chunks(lines.size());
     for (size_t i = 0; i < lines.size(); ++i) chunks[i].line = lines[i];
     struct Run {

@@ -7,16 +7,32 @@
 #include <new>
 
 #include "core/atomic_file_writer.h"
-#include "core/byte_scan.h"
 #include "core/rtf_writer.h"
 
 namespace kivra {
 
 namespace {
 
+// Where the first line end that is not CR LF shows in `bytes`, which begin a line: at a lone LF,
+// just after a lone CR; the size when there is none. A CR last is taken as the first half of a
+// CR LF.
+qsizetype firstLoneLineEnd(QByteArrayView bytes) {
+    if (bytes.isEmpty()) return 0;
+    const char* const end = bytes.end();
+    for (const char* p = bytes.begin();;) {
+        const auto* const lf = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
+        const char* const stop = lf ? lf : end;
+        const auto* const cr = static_cast<const char*>(std::memchr(p, '\r', size_t(stop - p)));
+        if (cr && cr + 1 < stop) return cr + 1 - bytes.begin();
+        if (!lf) return bytes.size();
+        if (!cr) return lf - bytes.begin();
+        p = lf + 1;
+    }
+}
+
 // The lines at the start of `bytes` that end in CR LF, up to the first that does not.
 qsizetype crLfLines(QByteArrayView bytes) {
-    return bytes.first(FirstLoneLineEnd(bytes)).lastIndexOf('\n') + 1;
+    return bytes.first(firstLoneLineEnd(bytes)).lastIndexOf('\n') + 1;
 }
 
 }  // namespace
@@ -77,7 +93,7 @@ qint64 ExportBuffer::copyCrLfLines(AtomicFileWriter& writer) const {
         if (got <= 0) break;  // shortened: told before the rest is read
         have += qsizetype(got);
         const QByteArrayView bytes(slice.constData(), have);
-        const qsizetype other = FirstLoneLineEnd(bytes);
+        const qsizetype other = firstLoneLineEnd(bytes);
         const qsizetype lines = bytes.first(other).lastIndexOf('\n') + 1;
         writer.write(bytes.first(lines));
         done += lines;

@@ -11,13 +11,6 @@ namespace kivra {
 
 namespace {
 
-// An ASCII line as text in one pass; a null string where the line is not ASCII.
-QString fromAscii(QByteArrayView line) {
-    QString text(line.size(), Qt::Uninitialized);
-    if (!WidenAscii(line, reinterpret_cast<char16_t*>(text.data()))) return {};
-    return text;
-}
-
 // ForEachLogLine's loop, with the call to `visit` inlined where the caller is here.
 template <typename Visit>
 qsizetype visitLines(QByteArrayView bytes, Visit&& visit) {
@@ -37,11 +30,7 @@ qsizetype visitLines(QByteArrayView bytes, Visit&& visit) {
 }  // namespace
 
 QString DecodeLogLine(QByteArrayView line) {
-    if (line.size() < 16) {
-        if (IsAscii(line)) return QString::fromLatin1(line);
-    } else if (QString text = fromAscii(line); !text.isNull()) {
-        return text;
-    }
+    if (IsAscii(line)) return QString::fromLatin1(line);
     static thread_local QStringDecoder system(QStringConverter::System,
                                               QStringConverter::Flag::Stateless);
     static thread_local QStringDecoder windows1252("windows-1252",

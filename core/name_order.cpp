@@ -1,9 +1,7 @@
 #include "core/name_order.h"
 
 #include <algorithm>
-#include <array>
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "core/byte_scan.h"
@@ -96,33 +94,6 @@ bool asciiTieLess(QByteArrayView x, QByteArrayView y) {
     return x.compare(y) < 0;
 }
 
-// Orders by the packed keys, a byte at a time from `byte` on, each byte's buckets in turn; a byte
-// the same in every key costs one count. For a hundred thousand names a seventh of std::sort's
-// instructions.
-void radixSort(Packed* first, Packed* last, Packed* scratch, int byte) {
-    for (; last - first > 32 && byte < 16; ++byte) {
-        const quint64 Packed::*const word = byte < 8 ? &Packed::high : &Packed::low;
-        const int shift = 8 * (7 - byte % 8);
-        const auto byteAt = [&](const Packed& p) { return (p.*word >> shift) & 0xFF; };
-        std::array<qsizetype, 256> count{};
-        for (const Packed* p = first; p != last; ++p) ++count[byteAt(*p)];
-        if (count[byteAt(*first)] == last - first) continue;
-        std::array<qsizetype, 256> start;
-        qsizetype at = 0;
-        for (int b = 0; b < 256; ++b) start[b] = std::exchange(at, at + count[b]);
-        std::array<qsizetype, 256> next = start;
-        for (const Packed* p = first; p != last; ++p) scratch[next[byteAt(*p)]++] = *p;
-        std::copy(scratch, scratch + (last - first), first);
-        for (int b = 0; b < 256; ++b)
-            if (count[b] > 1)
-                radixSort(first + start[b], first + start[b] + count[b], scratch, byte + 1);
-        return;
-    }
-    std::sort(first, last, [](const Packed& a, const Packed& b) {
-        return a.high != b.high ? a.high < b.high : a.low < b.low;
-    });
-}
-
 }  // namespace
 
 QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& ends) {
@@ -148,8 +119,9 @@ QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& e
         packed.push_back(pack(out, end - out, i));
         starts.push_back(end - keys.get());
     }
-    std::vector<Packed> scratch(count);
-    radixSort(packed.data(), packed.data() + count, scratch.data(), 0);
+    std::sort(packed.begin(), packed.end(), [](const Packed& a, const Packed& b) {
+        return a.high != b.high ? a.high < b.high : a.low < b.low;
+    });
     // Runs whose first sixteen characters agree are put in order by their whole keys. Exact ties
     // are rare (names that differ only in case, accents or leading zeros): decoded only then.
     const auto key = [&](qsizetype i) {

@@ -22,24 +22,6 @@ char32_t fold(char32_t c) {
     return QChar::toCaseFolded(c);
 }
 
-void appendUtf8(char32_t c, QByteArray& out) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | c >> 6);
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | c >> 12);
-        out += char(0x80 | (c >> 6 & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | c >> 18);
-        out += char(0x80 | (c >> 12 & 0x3F));
-        out += char(0x80 | (c >> 6 & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 }  // namespace
 
 char32_t FoldCharacter(char32_t c) {
@@ -54,7 +36,8 @@ char32_t FoldCharacter(char32_t c) {
 
 // Qt's own normalisation takes quadratic time on a long line, hence character by character.
 void AppendFolded(QStringView text, QByteArray& out) {
-    out.reserve(out.size() + text.size());
+    QString folded;
+    folded.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         char32_t c = text[i].unicode();
         if (QChar::isSurrogate(c)) {
@@ -63,8 +46,9 @@ void AppendFolded(QStringView text, QByteArray& out) {
             c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t(0xFFFD);
             i += pair;
         }
-        if (const char32_t folded = FoldCharacter(c); folded != kFoldsAway) appendUtf8(folded, out);
+        if (const char32_t f = FoldCharacter(c); f != kFoldsAway) folded += QChar::fromUcs4(f);
     }
+    out += folded.toUtf8();
 }
 
 bool TieLess(QStringView a, QStringView b) {

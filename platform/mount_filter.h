@@ -18,6 +18,7 @@ struct MountEntry {
     QString source;  // "/dev/sdb1", "server:/export", "overlay"
 };
 
+// By hand: QStorageInfo gives no mount's root, which tells a bind from its file system.
 QList<MountEntry> ParseMountInfo(QByteArrayView text);
 
 // What a file manager offers: "/" first, whatever its file system; then the file systems on

@@ -13,9 +13,8 @@
 namespace kivra {
 namespace {
 
-// Names as a folder's bytes give them, shuffled. Past 32 names they are bucketed byte by byte;
-// where sixteen characters agree the whole key decides. The last row, without digits, folds as
-// View Current's order and find fold.
+// Names as a folder's bytes give them, shuffled. Where sixteen characters agree the whole key
+// decides. The last row, without digits, folds as View Current's order and find fold.
 TEST(Names, OrderIgnoresCaseAndAccentsAndComparesNumbers) {
     QStringList many;
     for (int i = 0; i < 120; ++i)
