@@ -1,8 +1,8 @@
 #include <errno.h>
 #include <sys/xattr.h>
 
-#include "platform/file_origin.h"
 #include "platform/log_access.h"
+#include "platform/origin_attributes.h"
 
 namespace kivra::platform {
 
