@@ -12,7 +12,10 @@
 static QByteArrayList ordered(const QByteArrayList& names, QByteArrayView prefix) {
     QByteArray bytes;
     std::vector<qsizetype> ends;
-    for (const QByteArray& name : names) ends.push_back((bytes += prefix + name).size());
+    for (const QByteArray& name : names) {
+        bytes += prefix;
+        ends.push_back((bytes += name).size());
+    }
     // Exactly as large as the names, so ASan sees any read past them.
     std::vector<char> held(bytes.begin(), bytes.end());
     const QList<qsizetype> order = kivra::NameOrder(QByteArrayView(held.data(), held.size()), ends);
