@@ -23,8 +23,6 @@ inline constexpr int kMinor = KIVRA_VERSION_MINOR;
 inline constexpr int kRevision = KIVRA_VERSION_PATCH;
 
 // "MAJOR.MINOR.PATCH"
-inline QString versionText() {
-    return QStringLiteral(KIVRA_VERSION_TEXT);
-}
+inline QString versionText() { return QStringLiteral(KIVRA_VERSION_TEXT); }
 
 }  // namespace kivra::app
