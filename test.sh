@@ -20,7 +20,11 @@ ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE no_sanitizer
 CC=clang CXX=clang++ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKIVRA_SANITIZE_THREADS=ON -DKIVRA_BUILD_BENCH=OFF
 cmake --build build-tsan -j "$jobs" --target main_window_test view_current_test
-TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L threads
+# ThreadSanitizer stops at a CHECK in the clone() QProcess starts programs with: the two tests
+# that run programs are left to the other trees.
+TSAN_OPTIONS="halt_on_error=1:suppressions=$PWD/tests/tsan.supp" ctest --test-dir build-tsan \
+    --output-on-failure -j "$jobs" -L threads \
+    -E 'DownloadsShowWhereTheyCameFrom|RefusalsAndFailuresKeepTheLog'
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVRA_BUILD_TESTS=ON -DKIVRA_BUILD_BENCH=ON
 cmake --build build -j "$jobs"
