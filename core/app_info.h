@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "core/version.h"
+
 // The application properties that every window shares.
 namespace kivra::app {
 
@@ -16,13 +18,11 @@ inline constexpr char kDescription[] =
 // The reverse-DNS name of the desktop entry and the AppStream component.
 inline constexpr char kDesktopId[] = "org.example.kivra32";
 
-inline constexpr int kMajor = 1;
-inline constexpr int kMinor = 1;
-inline constexpr int kRevision = 0;
+inline constexpr int kMajor = KIVRA_VERSION_MAJOR;
+inline constexpr int kMinor = KIVRA_VERSION_MINOR;
+inline constexpr int kRevision = KIVRA_VERSION_PATCH;
 
-// "1.1.0"
-inline QString versionText() {
-    return QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
-}
+// "MAJOR.MINOR.PATCH"
+inline QString versionText() { return QStringLiteral(KIVRA_VERSION_TEXT); }
 
 }  // namespace kivra::app

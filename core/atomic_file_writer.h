@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QString>
 
@@ -82,7 +83,8 @@ private:
         if (reason_.isEmpty())
             reason_ = file_.error() != QFileDevice::NoError
                           ? file_.errorString()
-                          : QStringLiteral("the disk is full or the file is too large");
+                          : QCoreApplication::translate(
+                                "AtomicFileWriter", "the disk is full or the file is too large");
         return false;
     }
 

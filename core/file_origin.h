@@ -3,7 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-#include "platform/file_origin.h"
+#include "platform/origin_attributes.h"
 
 namespace kivra {
 

@@ -17,8 +17,9 @@ bool isDigit(Char c) {
     return c >= '0' && c <= '9';
 }
 
-// The key's first sixteen characters, each capped at 0xFF, packed into two integers: comparing
-// them orders most names without touching the keys, and never contradicts the keys' order.
+// The key's first sixteen characters packed into two integers: comparing them orders most names
+// without touching the keys, and never contradicts the keys' order. From the first unit past 0xFE
+// on every byte is 0xFF: what decides between two such keys may lie beyond the sixteen.
 struct Packed {
     quint64 high = 0, low = 0;
     qsizetype index = 0;
@@ -27,10 +28,12 @@ struct Packed {
 Packed pack(const char16_t* key, qsizetype size, qsizetype index) {
     char16_t first[16] = {};
     std::copy_n(key, std::min<qsizetype>(size, 16), first);
+    bool capped = false;
+    for (char16_t& unit : first) unit = (capped = capped || unit >= 0xFF) ? 0xFF : unit;
     quint64 high = 0, low = 0;
     for (int i = 0; i < 8; ++i) {
-        high = high << 8 | std::min<char16_t>(first[i], 0xFF);
-        low = low << 8 | std::min<char16_t>(first[i + 8], 0xFF);
+        high = high << 8 | first[i];
+        low = low << 8 | first[i + 8];
     }
     return {high, low, index};
 }

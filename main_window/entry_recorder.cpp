@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <utility>
 
-#include "platform/file_origin.h"
+#include "platform/origin_attributes.h"
 #include "widgets/message_box.h"
 #include "widgets/settings.h"
 

@@ -7,10 +7,7 @@
 
 namespace kivra::platform {
 
-namespace {
-
-// udev writes unusual characters of a label as "\x20".
-QString unescapeLabel(const QString& name) {
+QString detail::UnescapeLabel(const QString& name) {
     QByteArray out = name.toUtf8();
     for (qsizetype i = out.indexOf("\\x"); i >= 0; i = out.indexOf("\\x", i + 1)) {
         bool ok = false;
@@ -20,13 +17,15 @@ QString unescapeLabel(const QString& name) {
     return QString::fromUtf8(out);
 }
 
+namespace {
+
 // Device path → label, from the links udev keeps.
 QHash<QString, QString> deviceLabels() {
     QHash<QString, QString> labels;
     QDirIterator it(QStringLiteral("/dev/disk/by-label"), QDir::Files | QDir::System);
     while (it.hasNext()) {
         it.next();
-        labels.insert(it.fileInfo().canonicalFilePath(), unescapeLabel(it.fileName()));
+        labels.insert(it.fileInfo().canonicalFilePath(), detail::UnescapeLabel(it.fileName()));
     }
     return labels;
 }

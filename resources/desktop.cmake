@@ -33,8 +33,28 @@ endif()
 # Qt lives in the system's library path: the installed program needs no RUNPATH.
 set_target_properties(kivra32 PROPERTIES INSTALL_RPATH "")
 
+# The AppStream release: the version from project(), the date from the changelog's latest entry
+# (" -- NAME <MAIL>  Mon, 07 Dec 2026 12:00:00 +0000"); tests/app checks that their versions agree.
+set(docs ${CMAKE_CURRENT_BINARY_DIR}/package-docs)
+file(STRINGS ${res}/debian/changelog signed REGEX "^ -- " LIMIT_COUNT 1)
+string(REGEX MATCH ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) " _ "${signed}")
+set(day ${CMAKE_MATCH_1})
+set(year ${CMAKE_MATCH_3})
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months "${CMAKE_MATCH_2}" month)
+if(month LESS 0)
+    message(FATAL_ERROR "No date in the latest entry of ${res}/debian/changelog")
+endif()
+math(EXPR month "${month} + 1")
+if(month LESS 10)
+    set(month 0${month})
+endif()
+set(KIVRA_RELEASE_DATE ${year}-${month}-${day})
+configure_file(${res}/${KIVRA_DESKTOP_ID}.metainfo.xml.in ${docs}/${KIVRA_DESKTOP_ID}.metainfo.xml
+               @ONLY)
+
 install(FILES ${res}/${KIVRA_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${res}/${KIVRA_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${docs}/${KIVRA_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${res}/kivra32.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 32 48 64 128 256)
     install(FILES ${res}/icons/kivra32-${size}.png
@@ -43,9 +63,8 @@ foreach(size 16 32 48 64 128 256)
 endforeach()
 
 # The manual pages are made from the Help window's Markdown, so the two never differ; English in
-# man1, each translation in LANG/man1.
+# man1, each translation in LANG/man1. Their title line takes the version from project().
 find_program(KIVRA_GO_MD2MAN go-md2man REQUIRED)
-set(docs ${CMAKE_CURRENT_BINARY_DIR}/package-docs)
 set(gzip_sources ${res}/debian/changelog)
 set(gzip_targets ${docs}/changelog.gz)
 foreach(lang IN ITEMS "" ${KIVRA_HELP_LANGUAGES})
@@ -59,10 +78,10 @@ foreach(lang IN ITEMS "" ${KIVRA_HELP_LANGUAGES})
         set(man_dir ${CMAKE_INSTALL_MANDIR}/man1)
     endif()
     get_filename_component(page_dir ${page} DIRECTORY)
+    configure_file(${md} ${page}.md @ONLY)
     add_custom_command(OUTPUT ${page}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${page_dir}
-        COMMAND ${KIVRA_GO_MD2MAN} -in ${md} -out ${page}
-        DEPENDS ${md} VERBATIM)
+        COMMAND ${KIVRA_GO_MD2MAN} -in ${page}.md -out ${page}
+        DEPENDS ${page}.md VERBATIM)
     list(APPEND gzip_sources ${page})
     list(APPEND gzip_targets ${page}.gz)
     install(FILES ${page}.gz DESTINATION ${man_dir})

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AtomicFileWriter</name>
+    <message>
+        <source>the disk is full or the file is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EntryLog</name>
     <message>
         <source>Cannot read the log %1: %2</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AtomicFileWriter</name>
+    <message>
+        <source>the disk is full or the file is too large</source>
+        <translation>el disco está lleno o el archivo es demasiado grande</translation>
+    </message>
+</context>
+<context>
     <name>EntryLog</name>
     <message>
         <source>Cannot read the log %1: %2</source>

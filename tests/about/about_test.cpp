@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "about/about_dialog.h"
+#include "core/version.h"
 #include "help/help_dialog.h"
 #include "main_window/main_window.h"
 #include "support/qt_printers.h"
@@ -94,7 +95,7 @@ TEST(AboutWindow, EveryOpeningLoadsAfreshAndEnterOrEscCloses) {
             QTest::keyClick(dialog->focusWidget(), key);
         });
         owner.findChild<QAction*>("aboutAction")->trigger();
-        EXPECT_EQ(seen, QStringList({"About Kivra32", "Kivra32", "Version 1.1.0"}));
+        EXPECT_EQ(seen, QStringList({"About Kivra32", "Kivra32", "Version " KIVRA_VERSION_TEXT}));
         EXPECT_TRUE(owner.findChildren<QDialog*>().isEmpty()) << "the window outlived its showing";
 
         const QString help = HelpText(owner, key);

@@ -18,7 +18,7 @@ for lang in de fr es; do
         { echo "no manual page in $lang"; exit 1; }
 done
 desktop-file-validate "$source"/resources/org.example.kivra32.desktop
-appstreamcli validate --no-net --pedantic "$source"/resources/org.example.kivra32.metainfo.xml
+appstreamcli validate --no-net --pedantic "$build"/package-docs/org.example.kivra32.metainfo.xml
 # Errors and warnings fail; lintian's pedantic and informational tags only show.
 lintian --fail-on error,warning --display-info "$deb"
 echo "$deb passes lintian, desktop-file-validate and appstreamcli"

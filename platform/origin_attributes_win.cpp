@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "platform/file_origin.h"
+#include "platform/origin_attributes.h"
 
 namespace kivra::platform {
 

@@ -1,7 +1,7 @@
 #include <errno.h>
 #include <sys/xattr.h>
 
-#include "platform/file_origin.h"
+#include "platform/origin_attributes.h"
 #include "platform/system_reason.h"
 
 namespace kivra::platform {

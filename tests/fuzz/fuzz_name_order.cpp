@@ -1,0 +1,42 @@
+// The bytes between slashes are names, any bytes at all. The order must be a permutation that
+// depends on the names alone: the same names in reverse give the same list, and so do the names
+// behind a common prefix, which moves every difference past the sixteen characters compared
+// first.
+#include <QByteArrayList>
+#include <algorithm>
+#include <vector>
+
+#include "core/name_order.h"
+#include "fuzz_check.h"
+
+static QByteArrayList ordered(const QByteArrayList& names, QByteArrayView prefix) {
+    QByteArray bytes;
+    std::vector<qsizetype> ends;
+    for (const QByteArray& name : names) {
+        bytes += prefix;
+        ends.push_back((bytes += name).size());
+    }
+    // Exactly as large as the names, so ASan sees any read past them.
+    std::vector<char> held(bytes.begin(), bytes.end());
+    const QList<qsizetype> order = kivra::NameOrder(QByteArrayView(held.data(), held.size()), ends);
+    std::vector<bool> seen(names.size());
+    QByteArrayList sorted;
+    for (const qsizetype i : order) {
+        check(i >= 0 && i < names.size() && !seen[i]);
+        seen[i] = true;
+        sorted.append(names[i]);
+    }
+    check(sorted.size() == names.size());
+    return sorted;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArrayList names =
+        QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('/');
+    const QByteArrayList sorted = ordered(names, {});
+    QByteArrayList reversed = names;
+    std::reverse(reversed.begin(), reversed.end());
+    check(ordered(reversed, {}) == sorted);
+    check(ordered(names, "common prefix - ") == sorted);
+    return 0;
+}
