@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -42,11 +43,15 @@ public:
     bool less(quint32 a, quint32 b) const;
     std::vector<quint32> merged(const std::vector<quint32>& a, const std::vector<quint32>& b) const;
 
-    // Writes the log as it stands now, sorted, minus each line read from it that is not in `kept`
-    // (once per deletion); lines another copy added since it was read take their place. A log
-    // that is gone meanwhile is written from `kept` (in list order). Lines are written back as
-    // the bytes they were read as.
-    Result<void> rewrite(const EntryLog& log, const std::vector<quint32>& kept);
+    // Writes the log back in its own order, as it stands now: each line read from it that is not
+    // in `kept` left out, unless a kept line stands in for it (`standsFor`: a line added here, an
+    // edit, to the line read it replaces), which is then written in its place. Lines another copy
+    // appended since it was read follow at the end. Where the log was rewritten meanwhile, its
+    // lines now are matched by their bytes against those left out or replaced here (once each).
+    // A log that is gone meanwhile is written from `kept` alone. Lines are written back as the
+    // bytes they were read as.
+    Result<void> rewrite(const EntryLog& log, const std::vector<quint32>& kept,
+                         const QHash<quint32, quint32>& standsFor = {});
 
     // The words of a find in `text` (split at white space), folded as the order folds lines;
     // longest first. None for blank text.
@@ -69,6 +74,11 @@ private:
     void index(qsizetype from);
     bool tieLess(quint32 a, quint32 b) const;
     Result<void> write(const EntryLog& log, const std::vector<quint32>& order) const;
+    // The kept line in each place of a line read, kNone where it was left out; then those that
+    // stand in for no line read.
+    std::vector<quint32> places(const std::vector<quint32>& kept,
+                                const QHash<quint32, quint32>& standsFor,
+                                std::vector<quint32>& others) const;
 
     QByteArray bytes_;
     std::vector<Line> lines_;

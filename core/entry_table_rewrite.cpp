@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QHash>
 #include <cstring>
+#include <limits>
 #include <new>
 
 #include "core/atomic_file_writer.h"
@@ -11,6 +12,12 @@
 // The table written back to its log, which another copy may have changed since it was read.
 
 namespace kivra {
+
+namespace {
+
+constexpr quint32 kNoLine = std::numeric_limits<quint32>::max();
+
+}  // namespace
 
 Result<void> EntryTable::write(const EntryLog& log, const std::vector<quint32>& order) const {
     return log.writeLogBytes([this, &order](AtomicFileWriter& writer) {
@@ -33,15 +40,43 @@ Result<void> EntryTable::write(const EntryLog& log, const std::vector<quint32>& 
     });
 }
 
-Result<void> EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& kept) {
+std::vector<quint32> EntryTable::places(const std::vector<quint32>& kept,
+                                        const QHash<quint32, quint32>& standsFor,
+                                        std::vector<quint32>& others) const {
+    std::vector<quint32> place(loadedLines_, kNoLine);
+    for (const quint32 i : kept) {
+        const quint32 at = i < loadedLines_ ? i : standsFor.value(i, kNoLine);
+        if (at < loadedLines_ && place[at] == kNoLine)
+            place[at] = i;
+        else
+            others.push_back(i);
+    }
+    return place;
+}
+
+Result<void> EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& kept,
+                                 const QHash<quint32, quint32>& standsFor) {
     const QString path = log.logPath();
+    std::vector<quint32> others;
+    const std::vector<quint32> place = places(kept, standsFor, others);
+    std::vector<quint32> order;
+    order.reserve(kept.size());
+    const auto placed = [&place, &order] {
+        for (const quint32 i : place) {
+            if (i != kNoLine) order.push_back(i);
+        }
+    };
     // Compared a chunk at a time with what was read before, so the usual case (nothing changed,
     // or another copy appended) holds the log in memory once.
     QFile file;
     bool missing = false;
     if (const Result<void> opened = OpenLogFile(file, path, QIODevice::ReadOnly, &missing); !opened)
         return opened;
-    if (missing) return write(log, kept);
+    if (missing) {
+        placed();
+        order.insert(order.end(), others.begin(), others.end());
+        return write(log, order);
+    }
     bool unchanged = true;
     QByteArray chunk(qsizetype(1) << 20, Qt::Uninitialized);
     for (qsizetype at = 0; unchanged && at < loadedBytes_;) {
@@ -67,10 +102,10 @@ Result<void> EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>
     const bool appendedOnly =
         unchanged && (last == '\n' || (last == '\r' && !rest.startsWith('\n')));
     const quint32 own = size();
-    std::vector<quint32> order;
     if (appendedOnly) {
         appendBytes(rest);
-        order = merged(kept, sorted(all(own)));
+        placed();
+        for (quint32 i = own; i < size(); ++i) order.push_back(i);
     } else {
         if (unchanged) {
             // The old last line goes on in the log: read it again from its start.
@@ -79,29 +114,30 @@ Result<void> EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>
         } else {
             appendBytes(rest);
         }
-        std::vector<char> isKept(loadedLines_, 0);
-        std::vector<quint32> extra;
-        for (const quint32 i : kept) {
-            if (i < loadedLines_)
-                isKept[i] = 1;
-            else
-                extra.push_back(i);
+        // The log as it is now, in its order: a line equal to one read and left out or mended
+        // here goes, or gives way to its mended line, once per line read.
+        QHash<QByteArrayView, std::vector<quint32>> changed;
+        for (quint32 i = loadedLines_; i-- > 0;) {
+            if (place[i] != i) changed[line(i)].push_back(i);
         }
-        QHash<QByteArrayView, int> deleted;
-        for (quint32 i = 0; i < loadedLines_; ++i) {
-            if (!isKept[i]) ++deleted[line(i)];
-        }
-        std::vector<quint32> fresh;
-        fresh.reserve(size() - own);
+        std::vector<char> met(loadedLines_, 0);
         for (quint32 i = own; i < size(); ++i) {
-            const auto found = deleted.find(line(i));
-            if (found != deleted.end() && *found > 0)
-                --*found;
-            else
-                fresh.push_back(i);
+            const auto found = changed.find(line(i));
+            if (found == changed.end() || found->empty()) {
+                order.push_back(i);
+                continue;
+            }
+            const quint32 read = found->back();
+            found->pop_back();
+            met[read] = 1;
+            if (place[read] != kNoLine) order.push_back(place[read]);
         }
-        order = merged(sorted(std::move(fresh)), extra);
+        // Mends of lines no longer in the log are not lost.
+        for (quint32 i = 0; i < loadedLines_; ++i) {
+            if (!met[i] && place[i] != i && place[i] != kNoLine) order.push_back(place[i]);
+        }
     }
+    order.insert(order.end(), others.begin(), others.end());
     const Result<void> written = write(log, order);
     truncate(own);
     return written;

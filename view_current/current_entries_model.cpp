@@ -97,6 +97,9 @@ bool CurrentEntriesModel::setData(const QModelIndex& index, const QVariant& valu
         std::equal_range(kept_.begin(), kept_.end(), old,
                          [this](quint32 a, quint32 b) { return table_.less(a, b); });
     if (const auto at = std::find(first, last, old); at != last) kept_.erase(at);
+    // Written back where the line it mends stood in the log.
+    standsFor_.insert(line, standsFor_.value(old, old));
+    standsFor_.remove(old);
     kept_.insert(std::upper_bound(kept_.begin(), kept_.end(), line,
                                   [this](quint32 a, quint32 b) { return table_.less(a, b); }),
                  line);
@@ -153,6 +156,7 @@ void CurrentEntriesModel::clear() {
     slices_.stop();
     beginResetModel();
     kept_.clear();
+    standsFor_.clear();
     rows_.clear();
     endResetModel();
 }
@@ -210,7 +214,7 @@ void CurrentEntriesModel::showFound() {
 
 // The table gets back to its own lines after the rewrite, so a find going on holds.
 Result<void> CurrentEntriesModel::writeBack(const EntryLog& log) {
-    return table_.rewrite(log, kept_);
+    return table_.rewrite(log, kept_, standsFor_);
 }
 
 }  // namespace kivra

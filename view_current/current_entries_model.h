@@ -54,7 +54,8 @@ public:
     bool findsAll() const { return words_.empty(); }
     int keptCount() const { return static_cast<int>(kept_.size()); }
 
-    // "Return": the log as it stands now, minus what was removed here.
+    // "Return": the log as it stands now, in its own order, minus what was removed here and with
+    // the edits in place of the lines they mend.
     Result<void> writeBack(const EntryLog& log);
 
     // How many entries were looked up on disk so far; for tests.
@@ -75,6 +76,8 @@ private:
 
     EntryTable table_;
     std::vector<quint32> kept_;
+    // Each edited line to the line read from the log that it replaces.
+    QHash<quint32, quint32> standsFor_;
     std::vector<quint32> rows_;
     std::vector<QByteArray> words_;
     // By line: whether it holds the words; filled up to findNext_.
