@@ -808,7 +808,7 @@ TEST_P(Growing, TheListTakesTheRoomAndTheSizeIsKept) {
     const QRect listBefore = list->geometry(), buttonBefore = button->geometry();
     EXPECT_EQ(grown->minimumSize(), smallest);
     row.grow(grown.get());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return grown->size() != smallest; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grown->size() != smallest; }, 30000));
     const QSize gained = list->parentWidget()->size() - designed;
     EXPECT_EQ(list->height(), listBefore.height() + gained.height());
     EXPECT_GT(list->width(), listBefore.width() + gained.width() / 2);
@@ -822,7 +822,7 @@ TEST_P(Growing, TheListTakesTheRoomAndTheSizeIsKept) {
     again->showNormal();
     EXPECT_EQ(again->size(), row.reopensGrown ? kept : smallest);
     again->resize(smallest);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return again->size() == smallest; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return again->size() == smallest; }, 30000));
     EXPECT_EQ(places(list->parentWidget()), design);
     widgets::UserSettings().clear();
 }
