@@ -121,6 +121,21 @@ void BM_AppendEntry(benchmark::State& state) {
 }
 BENCHMARK(BM_AppendEntry)->Arg(0)->Arg(kLines)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
+// An import's block of the argument's lines, appended to a log of 1,000 lines.
+void BM_AppendImport(benchmark::State& state) {
+    QTemporaryDir dir;
+    const EntryLog log(dir.path());
+    const QStringList start = sampleLines(1000),
+                      block = sampleLines(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        log.writeEntries(start);
+        state.ResumeTiming();
+        if (!log.appendEntries(block)) state.SkipWithError("append failed");
+    }
+}
+BENCHMARK(BM_AppendImport)->Arg(100'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_AbbreviatePath(benchmark::State& state) {
     const QString path =
         "C:\\DOWNLOAD\\ARCHIVES\\UTILITIES\\DISK TOOLS\\DEFRAGMENTER\\VERSION 2\\SETUP.EXE";
