@@ -23,6 +23,7 @@ struct UndoRecord {
     // One line; a record cut short lacks its line end and is no record.
     QByteArray encode() const;
     static std::optional<UndoRecord> parse(QByteArrayView bytes);
+    bool operator==(const UndoRecord&) const = default;
 };
 
 // What openings of any log have mended since the last call (an append a dead copy left cut short,

@@ -1,4 +1,4 @@
-// Any bytes as an undo record: a record read back is written out as the same bytes.
+// Any bytes as an undo record: one read from them reads back the same from its own line.
 #include "core/undo_record.h"
 #include "fuzz_check.h"
 
@@ -7,9 +7,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<kivra::UndoRecord> record = kivra::UndoRecord::parse(bytes);
     if (!record) return 0;
     check(record->entries > 0 && record->before <= record->after);
-    const std::optional<kivra::UndoRecord> again = kivra::UndoRecord::parse(record->encode());
-    check(again && again->before == record->before && again->after == record->after &&
-          again->entries == record->entries && again->kind == record->kind &&
-          again->began == record->began);
+    check(kivra::UndoRecord::parse(record->encode()) == record);
     return 0;
 }
