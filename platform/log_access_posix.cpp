@@ -416,10 +416,16 @@ Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const Q
     if (*folderFd < 0) return cannotOpen(log, ENOENT);
     const Descriptor dir(*folderFd);
     if (faccessat(dir.get(), ".", W_OK, AT_EACCESS) != 0) return false;
-    const Result<int> opened = openUndoRecord(dir.get(), log, O_WRONLY | O_CREAT);
+    // Under the lock the last record has been taken back and removed: a new one is made. Only
+    // one left in place is emptied first (a truncation makes the file system flush it on close).
+    const int made = openat(dir.get(), QFile::encodeName(name + QStringLiteral(".undo")),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const bool fresh = made >= 0;
+    const Result<int> opened = fresh ? Result<int>(made) : openUndoRecord(dir.get(), log, O_WRONLY);
     if (!opened) return opened.failure();
+    if (*opened < 0) return cannotOpen(undoPath(log), ENOENT);
     const Descriptor fd(*opened);
-    const bool written = ftruncate(fd.get(), 0) == 0 &&
+    const bool written = (fresh || ftruncate(fd.get(), 0) == 0) &&
                          write(fd.get(), bytes.constData(), bytes.size()) == bytes.size() &&
                          (!durable || (fdatasync(fd.get()) == 0 && fsync(dir.get()) == 0));
     if (!written) {
