@@ -1,8 +1,10 @@
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <string>
@@ -120,6 +122,46 @@ void BM_AppendEntry(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AppendEntry)->Arg(0)->Arg(kLines)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// An import's block of the argument's lines, appended to a log of 1,000 lines.
+void BM_AppendImport(benchmark::State& state) {
+    QTemporaryDir dir;
+    const EntryLog log(dir.path());
+    const QStringList start = sampleLines(1000),
+                      block = sampleLines(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        log.writeEntries(start);
+        state.ResumeTiming();
+        if (!log.appendEntries(block)) state.SkipWithError("append failed");
+    }
+}
+BENCHMARK(BM_AppendImport)->Arg(100'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor for both, shown beside them: the same bytes appended by one write and synced, no
+// lock, no undo record, no encoding.
+void BM_AppendBaseline(benchmark::State& state) {
+    QTemporaryDir dir;
+    QByteArray block;
+    for (const QString& line : sampleLines(static_cast<int>(state.range(0))))
+        block += line.toLatin1() + "\r\n";
+    const QByteArray start = block.repeated(1000 / std::max<qsizetype>(block.size(), 1) + 1);
+    QFile file(QDir(dir.path()).filePath("copy.dat"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (state.range(0) > 1 || !file.isOpen()) {
+            file.close();
+            file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+            file.write(start);
+            file.flush();
+            fsync(file.handle());
+        }
+        state.ResumeTiming();
+        if (file.write(block) != block.size() || fsync(file.handle()) != 0)
+            state.SkipWithError("write failed");
+    }
+}
+BENCHMARK(BM_AppendBaseline)->Arg(1)->Arg(100'000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_AbbreviatePath(benchmark::State& state) {
     const QString path =

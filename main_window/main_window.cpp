@@ -15,6 +15,7 @@
 #include "about/about_dialog.h"
 #include "core/app_info.h"
 #include "core/name_decoding.h"
+#include "core/undo_record.h"
 #include "help/help_dialog.h"
 #include "main_window/folder_lists.h"
 #include "main_window/item_frame.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(EntryLog log, QWidget* parent) : QMainWindow(parent), log
     connect(&recorder_, &EntryRecorder::appended, &notes_, &NotesReader::noteAppended);
     connect(&import_, &ImportFlow::appended, &notes_, &NotesReader::noteAppended);
     connect(&notes_, &NotesReader::changed, this, &MainWindow::showNotes);
+    connect(&recorder_, &EntryRecorder::appended, this, &MainWindow::showLogNotices);
     // The client area is the design's at the smallest; the menu bar sits on top of it.
     const QSize client = scale_.size(kClientWidth, kClientHeight);
     growControls(client);
@@ -280,6 +282,7 @@ void MainWindow::showEvent(QShowEvent* event) {
         QTimer::singleShot(0, this, [this] {
             if (const Result<void> usable = log_.usable(); !usable)
                 widgets::ShowWarning(this, usable.failure().message);
+            showLogNotices();
         });
     }
 }
@@ -288,6 +291,11 @@ void MainWindow::showNotes() {
     directoryList_->setDescriptions(notes_.notes());
     fileList_->setDescriptions(notes_.notes());
     showNotesOfCurrent();
+    showLogNotices();
+}
+
+void MainWindow::showLogNotices() {
+    for (const QString& notice : TakeLogNotices()) widgets::ShowWarning(this, notice);
 }
 
 void MainWindow::showNotesOfCurrent() {
@@ -363,6 +371,7 @@ void MainWindow::quit() { close(); }
 void MainWindow::viewCurrent() {
     QString chosen;
     if (const std::unique_ptr<ViewCurrentDialog> dialog = ViewCurrentDialog::fromLog(this, log_)) {
+        showLogNotices();
         dialog->exec();
         chosen = dialog->chosenEntry();
     }
@@ -386,9 +395,15 @@ void MainWindow::showEntryItem(const QString& line) {
         this, tr("%1\n\nThis item no longer exists.").arg(QDir::toNativeSeparators(item.path)));
 }
 
-void MainWindow::exportLog() { export_.run(); }
+void MainWindow::exportLog() {
+    export_.run();
+    showLogNotices();
+}
 
-void MainWindow::importNotes() { import_.run(directoryList_->path()); }
+void MainWindow::importNotes() {
+    import_.run(directoryList_->path());
+    showLogNotices();
+}
 
 void MainWindow::showHelp() {
     HelpDialog help(this);

@@ -106,6 +106,8 @@ private:
     void showNotes();
     // The frame's placeholder and tooltip for the current item.
     void showNotesOfCurrent();
+    // What an opening of the log mended on its own (an append cut short, taken back), told once.
+    void showLogNotices();
 
     const TwipsScale scale_ = TwipsScale::forApplication();
     EntryLog log_;

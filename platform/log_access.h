@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 #include "platform/result.h"
 
@@ -27,6 +28,17 @@ struct LogOpening {
 Result<LogOpening> OpenLog(const QString& folder, const QString& name, LogUse use);
 
 void CloseDescriptor(int fd);
+
+// The undo record an append keeps beside the log ("NAME.undo") while it writes, so the next
+// opening can take back an append cut short. Like the lock file it must be the user's own
+// ordinary file in the log's folder; anything else there is refused, with the mend.
+// Its bytes, or nothing where there is none.
+Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QString& name);
+// Replaces any record; on the disk before it returns where `durable`. False where the folder
+// cannot be written, so no record can be kept (the log is then locked in place).
+Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const QByteArray& bytes,
+                             bool durable);
+void RemoveUndoRecord(const QString& folder, const QString& name);
 
 // The log's exclusive lock, held until the object goes. Taken on a lock file beside the log, or
 // on the log itself where the folder cannot be written; the system lets go of it when the process

@@ -352,9 +352,95 @@ Result<LogOpening> openInFolder(int folder, const QString& logFolder, const QStr
     return result;
 }
 
+QString undoPath(const QString& log) { return log + QStringLiteral(".undo"); }
+
+// The record in the checked folder, opened only where it is the user's own ordinary file; -1
+// where there is none.
+Result<int> openUndoRecord(int folder, const QString& log, int access) {
+    const QString path = undoPath(log);
+    const QByteArray name = QFile::encodeName(QFileInfo(path).fileName());
+    Descriptor fd(
+        openat(folder, name.constData(), access | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600));
+    if (fd.get() < 0 && errno == ENOENT) return -1;
+    struct stat info {};
+    if (fd.get() < 0 && errno == ELOOP &&
+        fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+        return refused(
+            log,
+            QCoreApplication::translate("LogAccess", "its undo record %1 is a symbolic link")
+                .arg(shown(path)),
+            QStringLiteral("rm %1").arg(quoted(path)));
+    if (fd.get() < 0 || fstat(fd.get(), &info) != 0) return cannotOpen(path, errno);
+    if (!acceptedOwner(info.st_uid))
+        return refused(log,
+                       QCoreApplication::translate(
+                           "LogAccess", "its undo record %1 belongs to another user (%2)")
+                           .arg(shown(path), userName(info.st_uid)),
+                       QStringLiteral("sudo rm %1").arg(quoted(path)));
+    if (!S_ISREG(info.st_mode))
+        return refused(
+            log,
+            QCoreApplication::translate("LogAccess", "its undo record %1 is not an ordinary file")
+                .arg(shown(path)),
+            QStringLiteral("rm %1").arg(quoted(path)));
+    return fd.release();
+}
+
 }  // namespace
 
 void CloseDescriptor(int fd) { close(fd); }
+
+Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QString& name) {
+    const QString log = QDir(folder).filePath(name);
+    const Result<int> folderFd = openFolder(folder, log);
+    if (!folderFd) return folderFd.failure();
+    if (*folderFd < 0) return std::optional<QByteArray>();
+    const Descriptor dir(*folderFd);
+    const Result<int> opened = openUndoRecord(dir.get(), log, O_RDONLY);
+    if (!opened) return opened.failure();
+    if (*opened < 0) return std::optional<QByteArray>();
+    const Descriptor fd(*opened);
+    // A record is a line; more is none of the program's.
+    QByteArray bytes(4096, Qt::Uninitialized);
+    const ssize_t length = read(fd.get(), bytes.data(), bytes.size());
+    if (length < 0) return cannotOpen(undoPath(log), errno);
+    bytes.truncate(length);
+    return std::optional<QByteArray>(bytes);
+}
+
+Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const QByteArray& bytes,
+                             bool durable) {
+    const QString log = QDir(folder).filePath(name);
+    const Result<int> folderFd = openFolder(folder, log);
+    if (!folderFd) return folderFd.failure();
+    if (*folderFd < 0) return cannotOpen(log, ENOENT);
+    const Descriptor dir(*folderFd);
+    if (faccessat(dir.get(), ".", W_OK, AT_EACCESS) != 0) return false;
+    // Under the lock the last record has been taken back and removed: a new one is made. Only
+    // one left in place is emptied first (a truncation makes the file system flush it on close).
+    const int made = openat(dir.get(), QFile::encodeName(name + QStringLiteral(".undo")),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const bool fresh = made >= 0;
+    const Result<int> opened = fresh ? Result<int>(made) : openUndoRecord(dir.get(), log, O_WRONLY);
+    if (!opened) return opened.failure();
+    if (*opened < 0) return cannotOpen(undoPath(log), ENOENT);
+    const Descriptor fd(*opened);
+    const bool written = (fresh || ftruncate(fd.get(), 0) == 0) &&
+                         write(fd.get(), bytes.constData(), bytes.size()) == bytes.size() &&
+                         (!durable || (fdatasync(fd.get()) == 0 && fsync(dir.get()) == 0));
+    if (!written) {
+        const int error = errno;
+        RemoveUndoRecord(folder, name);
+        return PathFailure("LogAccess",
+                           QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
+                           undoPath(log), SystemReason(error));
+    }
+    return true;
+}
+
+void RemoveUndoRecord(const QString& folder, const QString& name) {
+    unlink(QFile::encodeName(undoPath(QDir(folder).filePath(name))).constData());
+}
 
 Result<LogOpening> OpenLog(const QString& folder, const QString& name, LogUse use) {
     const QString log = QDir(folder).filePath(name);

@@ -7,8 +7,11 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
+#include "platform/file_writes.h"
 #include "platform/log_access.h"
 #include "platform/ordinary_file.h"
 #include "platform/system_reason.h"
@@ -60,6 +63,64 @@ Result<LogOpening> OpenLog(const QString& folder, const QString& name, LogUse us
                            QT_TRANSLATE_NOOP("LogAccess", "Cannot open the log %1: %2"),
                            result.file, SystemReason(errno));
     return result;
+}
+
+namespace {
+
+QString undoPath(const QString& folder, const QString& name) {
+    return QDir(folder).filePath(name + QStringLiteral(".undo"));
+}
+
+// Only an ordinary file is the program's record: not a folder, not a link.
+Result<bool> checkUndoRecord(const QString& path) {
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) || !IsOrdinaryFile(path))
+        return PathFailure(
+            "LogAccess", QT_TRANSLATE_NOOP("LogAccess", "Cannot open the undo record %1: %2"), path,
+            QCoreApplication::translate("LogAccess", "it is not an ordinary file"));
+    return true;
+}
+
+}  // namespace
+
+Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QString& name) {
+    const QString path = undoPath(folder, name);
+    const Result<bool> there = checkUndoRecord(path);
+    if (!there) return there.failure();
+    if (!*there) return std::optional<QByteArray>();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return PathFailure("LogAccess",
+                           QT_TRANSLATE_NOOP("LogAccess", "Cannot open the undo record %1: %2"),
+                           path, file.errorString());
+    return std::optional<QByteArray>(file.read(4096));
+}
+
+Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const QByteArray& bytes,
+                             bool durable) {
+    const QString path = undoPath(folder, name);
+    if (const Result<bool> there = checkUndoRecord(path); !there) return there.failure();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        // A folder the user cannot write keeps no record.
+        if (file.error() == QFileDevice::OpenError && !QFileInfo(folder).isWritable()) return false;
+        return PathFailure("LogAccess",
+                           QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
+                           path, file.errorString());
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush() || (durable && !SyncToDisk(file))) {
+        const QString reason = file.errorString();
+        file.remove();
+        return PathFailure("LogAccess",
+                           QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
+                           path, reason);
+    }
+    return true;
+}
+
+void RemoveUndoRecord(const QString& folder, const QString& name) {
+    DeleteFileW(wide(undoPath(folder, name)).c_str());
 }
 
 LogLock::~LogLock() { release(); }

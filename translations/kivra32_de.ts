@@ -58,6 +58,18 @@
         <source>Cannot create the folder %1: %2</source>
         <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
+    <message>
+        <source>Cannot take back an append cut short in the log %1: %2</source>
+        <translation>Ein abgebrochenes Anhängen im Protokoll %1 kann nicht zurückgenommen werden: %2</translation>
+    </message>
+    <message>
+        <source>An import of %1 entries was cut short on %2; the log was restored to its state before it.</source>
+        <translation>Ein Import von %1 Einträgen wurde am %2 abgebrochen; das Protokoll wurde auf seinen Stand davor zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>An entry being written on %1 was cut short; the log was restored to its state before it.</source>
+        <translation>Ein Eintrag, der am %1 geschrieben wurde, wurde abgebrochen; das Protokoll wurde auf seinen Stand davor zurückgesetzt.</translation>
+    </message>
 </context>
 <context>
     <name>ExportBuffer</name>
@@ -174,6 +186,26 @@ Es gehört root, vielleicht von einem Aufruf mit sudo. Abhilfe: sudo chown %1 %2
     <message>
         <source>its lock file %1 is not an ordinary file</source>
         <translation>seine Sperrdatei %1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>its undo record %1 is a symbolic link</source>
+        <translation>sein Rücknahmeprotokoll %1 ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>its undo record %1 belongs to another user (%2)</source>
+        <translation>sein Rücknahmeprotokoll %1 gehört einem anderen Benutzer (%2)</translation>
+    </message>
+    <message>
+        <source>its undo record %1 is not an ordinary file</source>
+        <translation>sein Rücknahmeprotokoll %1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot write the undo record %1: %2</source>
+        <translation>Das Rücknahmeprotokoll %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the undo record %1: %2</source>
+        <translation>Das Rücknahmeprotokoll %1 kann nicht geöffnet werden: %2</translation>
     </message>
 </context>
 <context>

@@ -58,6 +58,18 @@
         <source>Cannot create the folder %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot take back an append cut short in the log %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An import of %1 entries was cut short on %2; the log was restored to its state before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An entry being written on %1 was cut short; the log was restored to its state before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExportBuffer</name>
@@ -171,6 +183,26 @@ It belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2</
     </message>
     <message>
         <source>its lock file %1 is not an ordinary file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its undo record %1 is a symbolic link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its undo record %1 belongs to another user (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its undo record %1 is not an ordinary file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the undo record %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the undo record %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -58,6 +58,18 @@
         <source>Cannot create the folder %1: %2</source>
         <translation>No se puede crear la carpeta %1: %2</translation>
     </message>
+    <message>
+        <source>Cannot take back an append cut short in the log %1: %2</source>
+        <translation>No se puede deshacer una adición interrumpida en el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>An import of %1 entries was cut short on %2; the log was restored to its state before it.</source>
+        <translation>Una importación de %1 entradas se interrumpió el %2; el registro se devolvió a su estado anterior.</translation>
+    </message>
+    <message>
+        <source>An entry being written on %1 was cut short; the log was restored to its state before it.</source>
+        <translation>La escritura de una entrada el %1 se interrumpió; el registro se devolvió a su estado anterior.</translation>
+    </message>
 </context>
 <context>
     <name>ExportBuffer</name>
@@ -174,6 +186,26 @@ Pertenece a root, quizá de una ejecución con sudo. Para arreglarlo: sudo chown
     <message>
         <source>its lock file %1 is not an ordinary file</source>
         <translation>su archivo de bloqueo %1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>its undo record %1 is a symbolic link</source>
+        <translation>su archivo de deshacer %1 es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>its undo record %1 belongs to another user (%2)</source>
+        <translation>su archivo de deshacer %1 pertenece a otro usuario (%2)</translation>
+    </message>
+    <message>
+        <source>its undo record %1 is not an ordinary file</source>
+        <translation>su archivo de deshacer %1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot write the undo record %1: %2</source>
+        <translation>No se puede escribir el archivo de deshacer %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the undo record %1: %2</source>
+        <translation>No se puede abrir el archivo de deshacer %1: %2</translation>
     </message>
 </context>
 <context>

@@ -58,6 +58,18 @@
         <source>Cannot create the folder %1: %2</source>
         <translation>Impossible de créer le dossier %1&#x202f;: %2</translation>
     </message>
+    <message>
+        <source>Cannot take back an append cut short in the log %1: %2</source>
+        <translation>Impossible d&apos;annuler un ajout interrompu dans le journal %1&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>An import of %1 entries was cut short on %2; the log was restored to its state before it.</source>
+        <translation>Une importation de %1 entrées a été interrompue le %2&#x202f;; le journal a été remis dans son état d&apos;avant.</translation>
+    </message>
+    <message>
+        <source>An entry being written on %1 was cut short; the log was restored to its state before it.</source>
+        <translation>L&apos;écriture d&apos;une entrée le %1 a été interrompue&#x202f;; le journal a été remis dans son état d&apos;avant.</translation>
+    </message>
 </context>
 <context>
     <name>ExportBuffer</name>
@@ -174,6 +186,26 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
     <message>
         <source>its lock file %1 is not an ordinary file</source>
         <translation>son fichier de verrou %1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>its undo record %1 is a symbolic link</source>
+        <translation>son fichier d&apos;annulation %1 est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>its undo record %1 belongs to another user (%2)</source>
+        <translation>son fichier d&apos;annulation %1 appartient à un autre utilisateur (%2)</translation>
+    </message>
+    <message>
+        <source>its undo record %1 is not an ordinary file</source>
+        <translation>son fichier d&apos;annulation %1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot write the undo record %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier d&apos;annulation %1&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the undo record %1: %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier d&apos;annulation %1&#x202f;: %2</translation>
     </message>
 </context>
 <context>

@@ -11,16 +11,20 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QSet>
 #include <QTemporaryDir>
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "core/description_index.h"
 #include "core/entry_log.h"
 #include "core/entry_table.h"
 #include "core/export_buffer.h"
+#include "core/undo_record.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
@@ -70,6 +74,90 @@ TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
     }
     // Only a written-through rewrite can produce the second list; it must have happened.
     EXPECT_GT(sawSecond, 0);
+}
+
+// An append killed at any moment, an import's block or one entry after another, leaves each
+// block whole or gone, every line ended by CR LF, once the next opening has taken back a cut one;
+// another copy appending meanwhile loses nothing. KIVRA_KILLS and KIVRA_KILLED_LINES ask for more.
+TEST(LongKilledAppend, LeavesEachBlockWholeOrGone) {
+    const int kills = std::max(qEnvironmentVariableIntValue("KIVRA_KILLS"), 10),
+              lines = std::max(qEnvironmentVariableIntValue("KIVRA_KILLED_LINES"), 200'000);
+    for (const int size : {lines, 1}) {
+        TempLogDir dir;
+        const QStringList block = numberedLines(size, "NEW"), other = numberedLines(300, "OTHER"),
+                          old = numberedLines(1000, "OLD"), all = old + block + other;
+        const QSet<QString> known(all.begin(), all.end());
+        // Each line of the log and how often it is there; a line cut short counts as none.
+        const auto count = [&dir, &known] {
+            std::map<QString, int> seen;
+            for (const QString& line : test::LinesOf(dir.log()))
+                ++seen[known.contains(line) ? line : QString()];
+            return seen;
+        };
+        ASSERT_TRUE(dir.log().writeEntries(old));
+        QElapsedTimer timer;
+        timer.start();
+        ASSERT_TRUE(dir.log().appendEntries(block));
+        const auto oneAppend = quint32(std::max<qint64>(timer.nsecsElapsed() / 1000, 2000));
+        const pid_t otherCopy = fork();
+        if (otherCopy == 0) {
+            bool ok = true;
+            for (const QString& line : other) ok = dir.log().appendEntry(line) && ok, usleep(3000);
+            _exit(ok ? 0 : 1);
+        }
+        QRandomGenerator random(11);
+        for (int round = 0; round < kills; ++round) {
+            const pid_t child = fork();
+            if (child == 0)
+                for (;;)
+                    size == 1 ? dir.log().appendEntry(block[0]) : dir.log().appendEntries(block);
+            usleep(random.bounded(oneAppend / 8, oneAppend * 2));
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+            std::map<QString, int> seen = count();
+            ASSERT_TRUE(dir.bytes().endsWith("\r\n") && !seen.contains(QString()));
+            for (const QString& line : block) ASSERT_EQ(seen[line], seen[block[0]]) << round;
+        }
+        TakeLogNotices();
+        int status = 1;
+        waitpid(otherCopy, &status, 0);
+        EXPECT_EQ(status, 0);
+        std::map<QString, int> seen = count();
+        for (const QString& line : other) EXPECT_EQ(seen[line], 1) << size;
+    }
+}
+
+// An undo record a dead copy left: an append that stopped short is taken back and told once; one
+// written whole, or a log changed since, stays as it is.
+TEST(UndoRecord, TakesBackOnlyAnAppendCutShort) {
+    const QByteArray old = "/old - kept\r\n";
+    // What the log holds after its old bytes, what the record says the append was to write.
+    const std::tuple<const char*, QByteArray, qint64, bool> rows[] = {
+        {"cut in a line", "/new - cut sh", 40, true},
+        {"nothing written yet", "", 40, true},
+        {"written whole", "/new - whole\r\n", 14, false},
+        {"changed since", "/new - more than the append wrote\r\n", 14, false},
+    };
+    for (const auto& [name, tail, appended, takenBack] : rows) {
+        SCOPED_TRACE(name);
+        TempLogDir dir;
+        dir.writeBytes(old + tail);
+        const QDateTime began = QDateTime::currentDateTimeUtc();
+        test::WriteFile(dir.logFile() + ".undo", UndoRecord{old.size(), old.size() + appended, 3,
+                                                            UndoRecord::Kind::Import, began}
+                                                     .encode());
+        EXPECT_EQ(test::LinesOf(dir.log()).size(), takenBack ? 1 : 2);
+        EXPECT_TRUE(dir.bytes() == (takenBack ? old : old + tail));
+        EXPECT_EQ(TakeLogNotices().join(""),
+                  !takenBack
+                      ? ""
+                      : QStringLiteral("An import of 3 entries was cut short on %1; the "
+                                       "log was restored to its state before it.")
+                            .arg(QLocale().toString(began.toLocalTime(), QLocale::ShortFormat)));
+        EXPECT_FALSE(QFileInfo::exists(dir.logFile() + ".undo"));
+        test::LinesOf(dir.log());
+        EXPECT_EQ(TakeLogNotices(), QStringList());
+    }
 }
 
 constexpr uid_t kOther = 65534;  // nobody: the user whom modes bind, where tests run as root
@@ -211,6 +299,13 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
          refused, "leads into the folder", "mine\r\n", true},
         {"a dangling link", [](auto&, auto& l, auto& o) { QFile::remove(o), QFile::link(o, l); },
          refused, "which is not there", nullptr},
+        {"the undo record belongs to another",
+         [](auto&, auto& l, auto&) {
+             QFile(l + ".undo").open(QIODevice::WriteOnly), give(l + ".undo", kOther, 0600);
+         },
+         refused, "its undo record"},
+        {"a link as the undo record", [](auto&, auto& l, auto& o) { QFile::link(o, l + ".undo"); },
+         refused, "is a symbolic link"},
         {"a read-only folder with a writable log",
          [](auto& f, auto& l, auto&) {
              QFile(l).open(QIODevice::WriteOnly), give(l, kOther, 0600), give(f, kOther, 0500);
