@@ -175,6 +175,12 @@ Es gehört root, vielleicht von einem Aufruf mit sudo. Abhilfe: sudo chown %1 %2
         <source>its lock file %1 is not an ordinary file</source>
         <translation>seine Sperrdatei %1 ist keine gewöhnliche Datei</translation>
     </message>
+    <message>
+        <source>
+To mend it: chmod u+w %1</source>
+        <translation>
+Abhilfe: chmod u+w %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -507,48 +513,12 @@ Es ist nicht mehr vorhanden.</translation>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
-        <source>Export (Save Info)</source>
-        <translation>Exportieren (Info speichern)</translation>
-    </message>
-    <message>
-        <source>View Current</source>
-        <translation>Einträge anzeigen</translation>
-    </message>
-    <message>
-        <source>Write Notes into Files</source>
-        <translation>Notizen in Dateien schreiben</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <source>Newest First</source>
-        <translation>Neueste zuerst</translation>
-    </message>
-    <message>
-        <source>Hidden Files</source>
-        <translation>Versteckte Dateien</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Aktualisieren</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
     </message>
     <message>
         <source>%1
@@ -565,6 +535,45 @@ This item no longer exists.</source>
         <translation>%1
 
 Dieses Element ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export (Save Info)</source>
+        <translation>&amp;Exportieren (Info speichern)</translation>
+    </message>
+    <message>
+        <source>View &amp;Current</source>
+        <translation>Einträge an&amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Write Notes into Files</source>
+        <translation>Notizen in Dateien &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Newest First</source>
+        <translation>&amp;Neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Hi&amp;dden Files</source>
+        <translation>&amp;Versteckte Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>Aktualisie&amp;ren</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::RefusalBar</name>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Wiederholen</translation>
     </message>
 </context>
 <context>
@@ -605,10 +614,6 @@ Dieses Element ist nicht mehr vorhanden.</translation>
         <translation>%1 / %2</translation>
     </message>
     <message>
-        <source>Sure you want to delete all previous info?</source>
-        <translation>Wirklich alle bisherigen Angaben löschen?</translation>
-    </message>
-    <message>
         <source>Write the changes back to the log?</source>
         <translation>Die Änderungen ins Protokoll zurückschreiben?</translation>
     </message>
@@ -619,6 +624,14 @@ Dieses Element ist nicht mehr vorhanden.</translation>
     <message>
         <source>&amp;Discard</source>
         <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Move all %1 entries to the trash? They can be restored from there.</source>
+        <translation>Alle %1 Einträge in den Papierkorb verschieben? Dort lassen sie sich wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>All entries were moved to the trash, from where they can be restored.</source>
+        <translation>Alle Einträge wurden in den Papierkorb verschoben, aus dem sie sich wiederherstellen lassen.</translation>
     </message>
 </context>
 </TS>

@@ -173,6 +173,11 @@ It belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2</
         <source>its lock file %1 is not an ordinary file</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>
+To mend it: chmod u+w %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -491,47 +496,11 @@ It no longer exists.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export (Save Info)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>View Current</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Write Notes into Files</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Newest First</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hidden Files</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -544,6 +513,45 @@ There is no such file or folder, or it cannot be read.</source>
         <source>%1
 
 This item no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export (Save Info)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &amp;Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write Notes into Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Newest First</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hi&amp;dden Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::RefusalBar</name>
+    <message>
+        <source>&amp;Retry</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -585,10 +593,6 @@ This item no longer exists.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sure you want to delete all previous info?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Write the changes back to the log?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -598,6 +602,14 @@ This item no longer exists.</source>
     </message>
     <message>
         <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move all %1 entries to the trash? They can be restored from there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All entries were moved to the trash, from where they can be restored.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -175,6 +175,12 @@ Pertenece a root, quizá de una ejecución con sudo. Para arreglarlo: sudo chown
         <source>its lock file %1 is not an ordinary file</source>
         <translation>su archivo de bloqueo %1 no es un archivo normal</translation>
     </message>
+    <message>
+        <source>
+To mend it: chmod u+w %1</source>
+        <translation>
+Para arreglarlo: chmod u+w %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -507,48 +513,12 @@ Ya no existe.</translation>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>Importar</translation>
-    </message>
-    <message>
-        <source>Export (Save Info)</source>
-        <translation>Exportar (Guardar información)</translation>
-    </message>
-    <message>
-        <source>View Current</source>
-        <translation>Ver entradas</translation>
-    </message>
-    <message>
-        <source>Write Notes into Files</source>
-        <translation>Escribir las notas en los archivos</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Ver</translation>
     </message>
     <message>
-        <source>Newest First</source>
-        <translation>Más recientes primero</translation>
-    </message>
-    <message>
-        <source>Hidden Files</source>
-        <translation>Archivos ocultos</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Actualizar</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
     </message>
     <message>
         <source>%1
@@ -565,6 +535,45 @@ This item no longer exists.</source>
         <translation>%1
 
 Este elemento ya no existe.</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>&amp;Export (Save Info)</source>
+        <translation>&amp;Exportar (Guardar información)</translation>
+    </message>
+    <message>
+        <source>View &amp;Current</source>
+        <translation>Ver e&amp;ntradas</translation>
+    </message>
+    <message>
+        <source>&amp;Write Notes into Files</source>
+        <translation>Escri&amp;bir las notas en los archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Newest First</source>
+        <translation>Más &amp;recientes primero</translation>
+    </message>
+    <message>
+        <source>Hi&amp;dden Files</source>
+        <translation>Archivos &amp;ocultos</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>Ac&amp;tualizar</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>A&amp;cerca de</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::RefusalBar</name>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Reintentar</translation>
     </message>
 </context>
 <context>
@@ -605,10 +614,6 @@ Este elemento ya no existe.</translation>
         <translation>%1 de %2</translation>
     </message>
     <message>
-        <source>Sure you want to delete all previous info?</source>
-        <translation>¿Seguro que quiere borrar toda la información anterior?</translation>
-    </message>
-    <message>
         <source>Write the changes back to the log?</source>
         <translation>¿Escribir los cambios en el registro?</translation>
     </message>
@@ -619,6 +624,14 @@ Este elemento ya no existe.</translation>
     <message>
         <source>&amp;Discard</source>
         <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>Move all %1 entries to the trash? They can be restored from there.</source>
+        <translation>¿Mover las %1 entradas a la papelera? Allí se pueden restaurar.</translation>
+    </message>
+    <message>
+        <source>All entries were moved to the trash, from where they can be restored.</source>
+        <translation>Todas las entradas se movieron a la papelera, desde donde se pueden restaurar.</translation>
     </message>
 </context>
 </TS>

@@ -175,6 +175,12 @@ Il appartient à root, peut-être après un lancement avec sudo. Pour y remédie
         <source>its lock file %1 is not an ordinary file</source>
         <translation>son fichier de verrou %1 n&apos;est pas un fichier ordinaire</translation>
     </message>
+    <message>
+        <source>
+To mend it: chmod u+w %1</source>
+        <translation>
+Pour y remédier&#x202f;: chmod u+w %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -507,48 +513,12 @@ Il n&apos;existe plus.</translation>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>Importer</translation>
-    </message>
-    <message>
-        <source>Export (Save Info)</source>
-        <translation>Exporter (Enregistrer les infos)</translation>
-    </message>
-    <message>
-        <source>View Current</source>
-        <translation>Voir les entrées</translation>
-    </message>
-    <message>
-        <source>Write Notes into Files</source>
-        <translation>Écrire les notes dans les fichiers</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <source>Newest First</source>
-        <translation>Plus récents d&apos;abord</translation>
-    </message>
-    <message>
-        <source>Hidden Files</source>
-        <translation>Fichiers cachés</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Actualiser</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>Aid&amp;e</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
     </message>
     <message>
         <source>%1
@@ -565,6 +535,45 @@ This item no longer exists.</source>
         <translation>%1
 
 Cet élément n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>&amp;Export (Save Info)</source>
+        <translation>E&amp;xporter (Enregistrer les infos)</translation>
+    </message>
+    <message>
+        <source>View &amp;Current</source>
+        <translation>&amp;Voir les entrées</translation>
+    </message>
+    <message>
+        <source>&amp;Write Notes into Files</source>
+        <translation>Écrire les &amp;notes dans les fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Newest First</source>
+        <translation>&amp;Plus récents d'abord</translation>
+    </message>
+    <message>
+        <source>Hi&amp;dden Files</source>
+        <translation>Fichiers &amp;cachés</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>Ac&amp;tualiser</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À p&amp;ropos</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::RefusalBar</name>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Réessayer</translation>
     </message>
 </context>
 <context>
@@ -605,10 +614,6 @@ Cet élément n&apos;existe plus.</translation>
         <translation>%1 / %2</translation>
     </message>
     <message>
-        <source>Sure you want to delete all previous info?</source>
-        <translation>Voulez-vous vraiment supprimer toutes les infos précédentes&#x202f;?</translation>
-    </message>
-    <message>
         <source>Write the changes back to the log?</source>
         <translation>Réécrire les modifications dans le journal&#x202f;?</translation>
     </message>
@@ -619,6 +624,14 @@ Cet élément n&apos;existe plus.</translation>
     <message>
         <source>&amp;Discard</source>
         <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>Move all %1 entries to the trash? They can be restored from there.</source>
+        <translation>Mettre les %1 entrées à la corbeille ? Elles pourront y être restaurées.</translation>
+    </message>
+    <message>
+        <source>All entries were moved to the trash, from where they can be restored.</source>
+        <translation>Toutes les entrées ont été mises à la corbeille, d'où elles peuvent être restaurées.</translation>
     </message>
 </context>
 </TS>
