@@ -36,8 +36,9 @@ constexpr std::array<std::pair<char32_t, char32_t>, 18> kStroked = {{
 
 char32_t fold(char32_t c) {
     if (QChar::isMark(c)) return kFoldsAway;
-    for (const auto& [letter, base] : kStroked)
-        if (c == letter) return base;
+    if (c < 0x300)
+        for (const auto& [letter, base] : kStroked)
+            if (c == letter) return base;
     while (QChar::decompositionTag(c) == QChar::Canonical) {
         const QList<uint> parts = QChar::decomposition(c).toUcs4();
         if (parts.isEmpty() ||

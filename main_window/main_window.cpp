@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <algorithm>
 
 #include "about/about_dialog.h"
 #include "core/app_info.h"

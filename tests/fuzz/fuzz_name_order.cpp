@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QByteArrayList picked{{}};
     for (size_t i = 0; i < size; ++i) {
         if (data[i] % 64 == 63)
-            picked.append({});
+            picked.append(QByteArray());
         else
             picked.back() += QString::fromUcs4(&kLetters[data[i] % kLetters.size()], 1).toUtf8();
     }
