@@ -53,9 +53,11 @@ QString FitPath(const QString& original, int chars, int width,
         qsizetype head = (kept + 1) / 2, back = stem.size() - kept / 2;
         if (head > 0 && stem[head - 1].isHighSurrogate()) --head;
         if (back < stem.size() && stem[back].isLowSurrogate()) ++back;
-        return front + stem.first(head) + u'…' + stem.mid(back) + tail;
+        QString text = front;
+        text.append(stem.first(head)).append(u'…').append(stem.mid(back)).append(tail);
+        return text;
     };
-    if (measure(front + name) <= width) return front + name;
+    if (const QString whole = front + name.toString(); measure(whole) <= width) return whole;
     // The most of the stem that fits, found by halving.
     qsizetype low = 0, high = stem.size() - 1;
     while (low < high) {
