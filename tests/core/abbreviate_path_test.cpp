@@ -41,7 +41,7 @@ TEST(AbbreviatePath, ALastNameTooLongForTheLabelIsElidedInItsMiddle) {
         {"/home/ann/" + QString(50, u'd') + "/Archive/F.ZIP", 18, "/.../Archive/F.ZIP"},
         {"/home/ann/a very long file name that goes on and on and on for the installer ver "
          "2.tar.gz",
-         40, u"/.../a very long fi…staller ver 2.tar.gz"_qs},
+         40, u"/.../a very long f…staller ver 2.tar.gz"_qs},
         {u"/home/ann/文件/很长很长的文件名字很长的文件名字.txt"_qs, 30,
          u"/.../很长很长的…文件名字.txt"_qs},
         {"C:\\DL\\" + QString(80, u'x') + ".zip", 16, u"C:\\...\\xx…x.zip"_qs},
