@@ -7,6 +7,7 @@
 
 #include "core/app_info.h"
 #include "core/entry_log.h"
+#include "main_window/folder_lists.h"
 #include "main_window/main_window.h"
 #include "platform/file_writes.h"
 #include "resources/app_icon.h"
@@ -144,7 +145,9 @@ int main(int argc, char** argv) {
     fonts.wait();
     kivra::widgets::SetFittedApplicationFont(screen.size(), &kivra::MainWindow::sizeFor);
 
-    kivra::MainWindow window{kivra::EntryLog::defaultLog()};
+    // `kivra32 .` starts in the working directory; without a path, where the user last was.
+    kivra::MainWindow window{kivra::EntryLog::defaultLog(),
+                             path.isEmpty() ? kivra::FolderLists::startFolder() : QByteArray()};
     // Centred on the screen when first shown; a Wayland compositor places it
     // itself.
     window.move(kivra::widgets::CentredOn(screen, window.size()));

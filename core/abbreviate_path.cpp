@@ -22,7 +22,53 @@ qsizetype rootLength(const QString& path) {
     return length;
 }
 
+// The name's extension, up to two short parts (".tar.gz"); none for a name that is all extension.
+qsizetype extensionStart(QStringView name) {
+    qsizetype start = name.size();
+    for (int parts = 0; parts < 2; ++parts) {
+        const qsizetype dot = name.lastIndexOf(u'.', start - 1);
+        if (dot <= 0 || start - dot > 5) break;
+        start = dot;
+    }
+    return start;
+}
+
 }  // namespace
+
+QString FitPath(const QString& original, int chars, int width,
+                const std::function<int(QStringView)>& measure, LabelCase letterCase) {
+    const QString path = letterCase == LabelCase::Lower ? original.toLower() : original;
+    const QString shortened = AbbreviatePath(path, chars, LabelCase::Kept);
+    qsizetype nameStart = path.size();
+    while (nameStart > 0 && !isSeparator(path[nameStart - 1])) --nameStart;
+    const QStringView name = QStringView(path).mid(nameStart);
+    if (name.isEmpty() || nameStart == 0 ||
+        (shortened.endsWith(name) && measure(shortened) <= width))
+        return shortened;
+    const QString front = path.left(rootLength(path)) + QStringLiteral("...") + path[nameStart - 1];
+    const qsizetype extension = extensionStart(name);
+    const QStringView stem = name.first(extension), tail = name.mid(extension);
+    const auto elided = [&](qsizetype kept) {
+        // A surrogate pair is never split.
+        qsizetype head = (kept + 1) / 2, back = stem.size() - kept / 2;
+        if (head > 0 && stem[head - 1].isHighSurrogate()) --head;
+        if (back < stem.size() && stem[back].isLowSurrogate()) ++back;
+        QString text = front;
+        text.append(stem.first(head)).append(u'…').append(stem.mid(back)).append(tail);
+        return text;
+    };
+    if (const QString whole = front + name.toString(); measure(whole) <= width) return whole;
+    // The most of the stem that fits, found by halving.
+    qsizetype low = 0, high = stem.size() - 1;
+    while (low < high) {
+        const qsizetype mid = (low + high + 1) / 2;
+        if (measure(elided(mid)) <= width)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return elided(low);
+}
 
 QString AbbreviatePath(const QString& original, int width, LabelCase letterCase) {
     // Cased before it is measured: lower-casing may lengthen it ("İ" becomes two code units).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace kivra {
 
@@ -17,5 +18,12 @@ inline constexpr LabelCase kNativeLabelCase = LabelCase::Kept;
 // end as fits, cut at a separator ('\' or '/') so only whole names show. The result is at most
 // width + 1 characters long, in lower case when `letterCase` asks for it, shortened or not.
 QString AbbreviatePath(const QString& path, int width, LabelCase letterCase = kNativeLabelCase);
+
+// AbbreviatePath's text for `chars`, as long as it shows the last name whole within `width` as
+// `measure` measures it; else the root, "...", the separator and the last name with its middle
+// elided ("…"), its extension kept: a long name stays recognisable instead of vanishing.
+QString FitPath(const QString& path, int chars, int width,
+                const std::function<int(QStringView)>& measure,
+                LabelCase letterCase = kNativeLabelCase);
 
 }  // namespace kivra

@@ -5,13 +5,40 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace kivra {
 
 namespace {
 
+// Letters whose stroke or bar is part of the character, so no decomposition takes it off; a
+// reader takes each for its letter ("łódź" between "lato" and "mapa").
+constexpr std::array<std::pair<char32_t, char32_t>, 18> kStroked = {{
+    {0x00D8, 'o'},
+    {0x00F8, 'o'},
+    {0x0110, 'd'},
+    {0x0111, 'd'},
+    {0x0126, 'h'},
+    {0x0127, 'h'},
+    {0x0131, 'i'},
+    {0x0141, 'l'},
+    {0x0142, 'l'},
+    {0x0166, 't'},
+    {0x0167, 't'},
+    {0x0180, 'b'},
+    {0x01B5, 'z'},
+    {0x01B6, 'z'},
+    {0x01E4, 'g'},
+    {0x01E5, 'g'},
+    {0x0197, 'i'},
+    {0x0268, 'i'},
+}};
+
 char32_t fold(char32_t c) {
     if (QChar::isMark(c)) return kFoldsAway;
+    if (c < 0x300)
+        for (const auto& [letter, base] : kStroked)
+            if (c == letter) return base;
     while (QChar::decompositionTag(c) == QChar::Canonical) {
         const QList<uint> parts = QChar::decomposition(c).toUcs4();
         if (parts.isEmpty() ||

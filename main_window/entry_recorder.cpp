@@ -1,5 +1,6 @@
 #include "main_window/entry_recorder.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
@@ -38,8 +39,7 @@ bool EntryRecorder::record(const ItemPath& item, const QString& description) {
         if (writeNotes_ && !item.native.isEmpty()) writeNote(item, description);
         return true;
     }
-    widgets::ShowWarning(
-        window_,
+    emit refused(
         tr("%1\n\nThis entry was not saved:\n%2").arg(result.failure().message, item.text + rest));
     return false;
 }
@@ -56,7 +56,8 @@ bool EntryRecorder::recordBeforeQuitting(const ItemPath& item, const QString& de
 
 void EntryRecorder::writeNote(const ItemPath& item, const QString& text) {
     const Result<void> written = platform::WriteFileComment(item.native, text.toUtf8());
-    if (written || std::exchange(noteFailureTold_, true)) return;
+    // An item gone meanwhile has its line; its note has nowhere to go.
+    if (written || !QFileInfo::exists(item.text) || std::exchange(noteFailureTold_, true)) return;
     const QString reason = written.failure().reason;
     // Said once the move is done: the move never waits on the box.
     QTimer::singleShot(0, window_, [this, path = item.text, reason] {

@@ -26,7 +26,7 @@ public:
     bool writeNotes() const { return writeNotes_; }
     void setWriteNotes(bool on);
 
-    // Appends the entry for `item`; a failure is told to the user, line and all.
+    // Appends the entry for `item`; a failure is told by refused(), line and all.
     bool record(const ItemPath& item, const QString& description);
 
     // The user asked whether to record the description of `item` before quitting; false when
@@ -36,6 +36,8 @@ public:
 signals:
     // Lines just appended, in the log's format, and the log's stamp before them.
     void appended(const QByteArray& lines, const LogStamp& before);
+    // An append failed: why, and the entry that was not saved.
+    void refused(const QString& message);
 
 private:
     // After the log's line: the description as the item's own comment. The first failure of a

@@ -1,7 +1,9 @@
 #include "main_window/folder_lists.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
@@ -15,10 +17,25 @@ namespace kivra {
 namespace {
 
 const QString kNewestFirstSetting = QStringLiteral("view/newestFirst");
+const QString kLastFolderSetting = QStringLiteral("view/lastFolder");
 
 }  // namespace
 
-FolderLists::FolderLists(const TwipsScale& scale, QWidget* client) : QObject(client) {
+QByteArray FolderLists::startFolder() {
+    const QByteArray last = widgets::UserSettings().value(kLastFolderSetting).toByteArray();
+    for (const QByteArray& folder :
+         {last,
+          QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation))})
+        if (!folder.isEmpty() && platform::IsReadableDirectory(folder)) return folder;
+    return QFile::encodeName(QDir::homePath());
+}
+
+void FolderLists::rememberFolder(const QByteArray& folder) {
+    widgets::UserSettings().setValue(kLastFolderSetting, folder);
+}
+
+FolderLists::FolderLists(const TwipsScale& scale, QWidget* client, const QByteArray& start)
+    : QObject(client) {
     directoryList_ = new widgets::DirectoryList(client);
     directoryList_->setObjectName(QStringLiteral("directoryList"));
     directoryList_->setAccessibleName(tr("Folders"));
@@ -35,9 +52,9 @@ FolderLists::FolderLists(const TwipsScale& scale, QWidget* client) : QObject(cli
     fileList_->setGeometry(scale.rect(3312, 504, 4548, 3720));
     fileList_->setNewestFirst(widgets::UserSettings().value(kNewestFirstSetting).toBool());
 
-    // At start the lists show the current directory; no item is current yet. A
-    // current directory that is gone or cannot be read would leave them empty with no way out.
-    const QByteArray current = platform::CurrentDirectory();
+    // At start no item is current yet. A folder that is gone or cannot be read would leave them
+    // empty with no way out.
+    const QByteArray current = start.isEmpty() ? platform::CurrentDirectory() : start;
     if (current.isEmpty() || !directoryList_->setNativePath(current))
         if (!directoryList_->setPath(QDir::homePath())) directoryList_->setPath(QDir::rootPath());
     driveList_->showDriveOf(directoryList_->path());

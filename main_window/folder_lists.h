@@ -22,8 +22,14 @@ class FileList;
 class FolderLists : public QObject {
     Q_OBJECT
 public:
-    // The lists start on the current directory, else the home or the root folder.
-    FolderLists(const TwipsScale& scale, QWidget* client);
+    // The lists start on `start`, else the current directory, else the home or the root folder.
+    FolderLists(const TwipsScale& scale, QWidget* client, const QByteArray& start = {});
+
+    // Where a start without a path shows: the folder shown when the program last closed, else
+    // the Downloads folder, else the home folder; never the working directory, which is the home
+    // folder for a start from the desktop's menu.
+    static QByteArray startFolder();
+    static void rememberFolder(const QByteArray& folder);
 
     // Where a path is listed: its folder, and its name there when it is a file.
     struct Place {

@@ -1,6 +1,7 @@
 #include "main_window/item_frame.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -52,6 +53,7 @@ ItemFrame::ItemFrame(const TwipsScale& scale, const QRect& place, QWidget* paren
     originLabel_->setAccessibleName(tr("Downloaded from"));
     originLabel_->hide();
     originLabel_->installEventFilter(this);
+    pathLabel_->installEventFilter(this);
 
     descriptionCaption_ = new QLabel(tr("Description:"), this);
     descriptionCaption_->setObjectName(QStringLiteral("descriptionCaption"));
@@ -80,7 +82,8 @@ ItemFrame::ItemFrame(const TwipsScale& scale, const QRect& place, QWidget* paren
 }
 
 void ItemFrame::showItem(const QString& path, const QByteArray& native) {
-    pathLabel_->setText(AbbreviatePath(path, kLabelWidth));
+    path_ = path;
+    fitPath();
     origin_ = ReadFileOrigin(native);
     const bool shown = !origin_.address.isEmpty();
     if (shown == originLabel_->isHidden()) {
@@ -116,9 +119,17 @@ void ItemFrame::elideOrigin() {
                                                                  originLabel_->width()));
 }
 
+void ItemFrame::fitPath() {
+    const QFontMetrics metrics = pathLabel_->fontMetrics();
+    pathLabel_->setText(
+        FitPath(path_, kLabelWidth, pathLabel_->contentsRect().width(),
+                [&](QStringView text) { return metrics.horizontalAdvance(text.toString()); }));
+}
+
 bool ItemFrame::eventFilter(QObject* watched, QEvent* event) {
-    // The origin's text follows its line's width.
+    // The origin's and the path's texts follow their line's width.
     if (watched == originLabel_ && event->type() == QEvent::Resize) elideOrigin();
+    if (watched == pathLabel_ && event->type() == QEvent::Resize) fitPath();
     return QGroupBox::eventFilter(watched, event);
 }
 

@@ -42,10 +42,12 @@ protected:
 
 private:
     void elideOrigin();
+    void fitPath();
     void showDescriptionMenu(const QPoint& position);
 
     const TwipsScale scale_;
     FileOrigin origin_;
+    QString path_;
     QLabel* pathLabel_ = nullptr;
     QLabel* originCaption_ = nullptr;
     QLabel* originLabel_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <algorithm>
 
 #include "about/about_dialog.h"
 #include "core/app_info.h"
@@ -19,6 +20,7 @@
 #include "help/help_dialog.h"
 #include "main_window/folder_lists.h"
 #include "main_window/item_frame.h"
+#include "main_window/refusal_bar.h"
 #include "platform/native_path.h"
 #include "platform/origin_attributes.h"
 #include "view_current/view_current_dialog.h"
@@ -53,14 +55,15 @@ bool MovesInFiles(const QKeyEvent& key) {
 
 }  // namespace
 
-MainWindow::MainWindow(EntryLog log, QWidget* parent) : QMainWindow(parent), log_(std::move(log)) {
+MainWindow::MainWindow(EntryLog log, const QByteArray& startFolder, QWidget* parent)
+    : QMainWindow(parent), log_(std::move(log)) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QString::fromLatin1(app::kMainCaption));
     // A close control and a maximise button, no minimise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMaximizeButtonHint);
-    createControls();
+    createControls(startFolder);
     createMenus();
     createKeys();
     // Every line appended reaches the marks, and the lists show them.
@@ -98,11 +101,11 @@ QSize MainWindow::sizeFor(const QFont& font) {
     return {client.width(), client.height() + bar.sizeHint().height()};
 }
 
-void MainWindow::createControls() {
+void MainWindow::createControls(const QByteArray& startFolder) {
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
-    lists_ = new FolderLists(scale_, client);
+    lists_ = new FolderLists(scale_, client, startFolder);
     driveList_ = lists_->drives();
     directoryList_ = lists_->directories();
     fileList_ = lists_->files();
@@ -133,11 +136,25 @@ void MainWindow::createControls() {
     connect(directoryList_, &widgets::DirectoryList::directoryChosen, this,
             &MainWindow::onDirectoryChosen);
     connect(fileList_, &widgets::FileList::fileChosen, this, &MainWindow::onFileChosen);
-    // The second press of a double-click takes the focus back; what is typed next belongs in the
-    // box.
-    connect(fileList_, &QAbstractItemView::doubleClicked, descriptionEdit_,
-            [this] { descriptionEdit_->setFocus(); });
+    // A click on a file or folder, current already or not, and the second press of a
+    // double-click: what is typed next belongs in the box, never to the list's type-ahead.
+    for (QAbstractItemView* list :
+         std::initializer_list<QAbstractItemView*>{fileList_, directoryList_}) {
+        connect(list, &QAbstractItemView::clicked, descriptionEdit_,
+                [this] { descriptionEdit_->setFocus(); });
+        connect(list, &QAbstractItemView::doubleClicked, descriptionEdit_,
+                [this] { descriptionEdit_->setFocus(); });
+    }
     connect(quitButton_, &QPushButton::clicked, this, &MainWindow::quit);
+
+    bar_ = new RefusalBar(client);
+    connect(bar_, &RefusalBar::retried, this, &MainWindow::retryRefused);
+    connect(&recorder_, &EntryRecorder::refused, this, [this](const QString& message) {
+        bar_->tell(message);
+        placeBar();
+    });
+    // A line appended: whatever refused it is mended.
+    connect(&recorder_, &EntryRecorder::appended, bar_, &QWidget::hide);
 
     driveList_->setFocus();
 }
@@ -145,10 +162,10 @@ void MainWindow::createControls() {
 void MainWindow::createMenus() {
     QMenu* file = fileMenu_ = menuBar()->addMenu(tr("&File"));
     auto addItem = [this](QMenu* menu, const char* name, const QString& text,
-                          const QKeySequence& key, void (MainWindow::*handler)()) {
+                          const QList<QKeySequence>& keys, void (MainWindow::*handler)()) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QLatin1StringView(name));
-        action->setShortcut(key);
+        action->setShortcuts(keys);
         // The shortcut works wherever the focus is in the window.
         action->setShortcutContext(Qt::WindowShortcut);
         if (handler)
@@ -157,14 +174,19 @@ void MainWindow::createMenus() {
             action->setEnabled(false);
         return action;
     };
-    windowShortcuts_.append(addItem(file, "importAction", tr("Import"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_I), &MainWindow::importNotes));
-    windowShortcuts_.append(addItem(file, "exportAction", tr("Export (Save Info)"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::exportLog));
-    windowShortcuts_.append(addItem(file, "viewCurrentAction", tr("View Current"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_V), &MainWindow::viewCurrent));
+    // Each item's access key is unique in its menu, also translated.
+    windowShortcuts_.append(addItem(file, "importAction", tr("&Import"),
+                                    {QKeySequence(Qt::CTRL | Qt::Key_I)},
+                                    &MainWindow::importNotes));
+    windowShortcuts_.append(addItem(file, "exportAction", tr("&Export (Save Info)"),
+                                    {QKeySequence(Qt::CTRL | Qt::Key_S)}, &MainWindow::exportLog));
+    // Ctrl+V, except in the box, where it pastes; F9, shown, everywhere: no text box, desktop or
+    // input method takes it, unlike Ctrl+Shift+V (paste as plain text) or Ctrl+Alt+V (AltGr).
+    windowShortcuts_.append(addItem(file, "viewCurrentAction", tr("View &Current"),
+                                    {QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_V)},
+                                    &MainWindow::viewCurrent));
     if (platform::kFileComments) {
-        QAction* notes = file->addAction(tr("Write Notes into Files"));
+        QAction* notes = file->addAction(tr("&Write Notes into Files"));
         notes->setObjectName(QStringLiteral("writeNotesAction"));
         notes->setCheckable(true);
         notes->setChecked(recorder_.writeNotes());
@@ -172,14 +194,14 @@ void MainWindow::createMenus() {
     }
     QAction* separator = file->addSeparator();
     separator->setObjectName(QStringLiteral("fileSeparator"));
-    windowShortcuts_.append(addItem(file, "quitAction", tr("Quit"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::quit));
+    windowShortcuts_.append(addItem(file, "quitAction", tr("&Quit"),
+                                    {QKeySequence(Qt::CTRL | Qt::Key_Q)}, &MainWindow::quit));
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     // The state is the item's check mark; only the user's own choice triggers it.
     const auto addChoice = [&](const char* name, const QString& text, const QKeySequence& key,
                                bool checked, auto set) {
-        QAction* action = addItem(view, name, text, key, nullptr);
+        QAction* action = addItem(view, name, text, {key}, nullptr);
         action->setEnabled(true);
         action->setCheckable(true);
         action->setChecked(checked);
@@ -188,19 +210,19 @@ void MainWindow::createMenus() {
         return action;
     };
     // Ctrl+N: no text box, desktop or input method takes it, and this window makes nothing new.
-    addChoice("newestFirstAction", tr("Newest First"), QKeySequence(Qt::CTRL | Qt::Key_N),
+    addChoice("newestFirstAction", tr("&Newest First"), QKeySequence(Qt::CTRL | Qt::Key_N),
               fileList_->newestFirst(), [this](bool on) { lists_->setNewestFirst(on); });
     // The file managers' key.
     hiddenFilesAction_ =
-        addChoice("hiddenFilesAction", tr("Hidden Files"), QKeySequence(Qt::CTRL | Qt::Key_H),
+        addChoice("hiddenFilesAction", tr("Hi&dden Files"), QKeySequence(Qt::CTRL | Qt::Key_H),
                   showHidden_, &MainWindow::setShowHidden);
     view->addSeparator();
-    windowShortcuts_.append(addItem(view, "refreshAction", tr("Refresh"), QKeySequence(Qt::Key_F5),
-                                    &MainWindow::refreshLists));
+    windowShortcuts_.append(addItem(view, "refreshAction", tr("&Refresh"),
+                                    {QKeySequence(Qt::Key_F5)}, &MainWindow::refreshLists));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    addItem(help, "helpAction", tr("Help"), QKeySequence(Qt::Key_F1), &MainWindow::showHelp);
-    addItem(help, "aboutAction", tr("About"), QKeySequence(), &MainWindow::showAbout);
+    addItem(help, "helpAction", tr("&Help"), {QKeySequence(Qt::Key_F1)}, &MainWindow::showHelp);
+    addItem(help, "aboutAction", tr("&About"), {}, &MainWindow::showAbout);
 }
 
 void MainWindow::createKeys() {
@@ -240,13 +262,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return watched != directoryList_;
         }
     }
-    // A line edit claims Ctrl+V (paste) and friends before any shortcut sees them; give the
-    // window's own shortcuts back to the window.
-    if (watched == descriptionEdit_ && event->type() == QEvent::ShortcutOverride) {
+    if (watched == fileList_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        placeBar();
+    // A line edit claims the editing keys before any shortcut sees them; give the window's own
+    // shortcuts back to the window, all but paste, which stays the box's.
+    if (watched == descriptionEdit_ && event->type() == QEvent::ShortcutOverride &&
+        !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
         for (const QAction* action : std::as_const(windowShortcuts_)) {
-            if (action->shortcut() == pressed) {
+            if (action->shortcuts().contains(pressed)) {
                 event->ignore();
                 return true;
             }
@@ -261,7 +286,32 @@ ItemPath MainWindow::pathPartOfMove() const {
             platform::JoinBytes(fileList_->nativePath(), fileList_->fileBytes())};
 }
 
+void MainWindow::placeBar() {
+    if (bar_->isHidden()) return;
+    const QRect list = fileList_->geometry();
+    const int wanted = bar_->heightForWidth(list.width());
+    const int height = std::min(wanted > 0 ? wanted : bar_->sizeHint().height(), list.height());
+    bar_->setGeometry(list.x(), list.bottom() + 1 - height, list.width(), height);
+}
+
+void MainWindow::retryRefused() {
+    if (const Result<void> usable = log_.usable(); !usable) {
+        bar_->tell(usable.failure().message);
+        return;
+    }
+    for (auto it = pending_.begin(); it != pending_.end(); it = pending_.erase(it))
+        if (!recorder_.record(it->item, it->text)) return;
+    bar_->hide();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // What the log refused is asked about as the box's text is.
+    for (auto it = pending_.begin(); it != pending_.end(); it = pending_.erase(it)) {
+        if (!recorder_.recordBeforeQuitting(it->item, it->text)) {
+            event->ignore();
+            return;
+        }
+    }
     // A failed append has been told; the window stays so the text can still be saved.
     if (!descriptionEdit_->text().isEmpty() &&
         !recorder_.recordBeforeQuitting(pathPartOfMove(), descriptionEdit_->text())) {
@@ -269,6 +319,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     widgets::SaveWindowSize(this, kSizeSettings);
+    FolderLists::rememberFolder(directoryList_->nativePath());
     QMainWindow::closeEvent(event);
 }
 
@@ -280,8 +331,10 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!logChecked_) {
         logChecked_ = true;
         QTimer::singleShot(0, this, [this] {
-            if (const Result<void> usable = log_.usable(); !usable)
-                widgets::ShowWarning(this, usable.failure().message);
+            if (const Result<void> usable = log_.usable(); !usable) {
+                bar_->tell(usable.failure().message);
+                placeBar();
+            }
             showLogNotices();
         });
     }
@@ -308,8 +361,10 @@ void MainWindow::showNotesOfCurrent() {
 
 void MainWindow::onDriveChosen(bool byKey) {
     const QScopedValueRollback keyMove(keyMove_, byKey);
-    // A drive that cannot be read is skipped: nothing recorded, the lists stay where they are.
-    directoryList_->setPath(driveList_->drive());
+    // A drive that cannot be read is skipped: nothing recorded, the lists stay where they are,
+    // and the drive list shows their place again.
+    if (!directoryList_->setPath(driveList_->drive()))
+        driveList_->showDriveOf(directoryList_->path());
     if (!byKey) descriptionEdit_->setFocus();
 }
 
@@ -318,7 +373,10 @@ void MainWindow::onDirectoryChosen() { makeCurrent(pathPartOfMove(), false, keyM
 void MainWindow::onFileChosen(bool byKey) { makeCurrent(current_, true, byKey); }
 
 void MainWindow::makeCurrent(const ItemPath& leaving, bool isFile, bool byKey) {
-    if (!descriptionEdit_->text().isEmpty()) recorder_.record(leaving, descriptionEdit_->text());
+    // Refused, the text waits for its item to be current again.
+    if (const QString text = descriptionEdit_->text();
+        !text.isEmpty() && !recorder_.record(leaving, text))
+        pending_.insert(leaving.native, {leaving, text});
     vanishedItem_.reset();
     notes_.follow();
     if (isFile) {
@@ -331,7 +389,7 @@ void MainWindow::makeCurrent(const ItemPath& leaving, bool isFile, bool byKey) {
     currentIsFile_ = isFile;
     frame_->showItem(current_.text, current_.native);
     showNotesOfCurrent();
-    descriptionEdit_->clear();
+    descriptionEdit_->setText(pending_.take(current_.native).text);
     if (!byKey) descriptionEdit_->setFocus();
 }
 

@@ -17,6 +17,7 @@
 // View Current, Help and About are owned only while open. The window writes nothing but the
 // entries typed and those imported.
 
+#include <QHash>
 #include <QMainWindow>
 #include <optional>
 
@@ -36,6 +37,7 @@ namespace kivra {
 
 class FolderLists;
 class ItemFrame;
+class RefusalBar;
 
 namespace widgets {
 class DirectoryList;
@@ -46,7 +48,9 @@ class FileList;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(EntryLog log, QWidget* parent = nullptr);
+    // The lists start on `startFolder`, else on the current directory (see FolderLists).
+    explicit MainWindow(EntryLog log, const QByteArray& startFolder = {},
+                        QWidget* parent = nullptr);
 
     // The window's size when laid out for `font`, menu bar included.
     static QSize sizeFor(const QFont& font);
@@ -77,9 +81,13 @@ private slots:
     void exportLog();
     void showHelp();
     void showAbout();
+    // The bar's Retry: the log checked again and the descriptions it refused appended.
+    void retryRefused();
 
 private:
-    void createControls();
+    // The refusal bar over the foot of the file list, as wide as the list.
+    void placeBar();
+    void createControls(const QByteArray& startFolder);
     // The lists take the room the window gains beyond the design's `client` size.
     void growControls(const QSize& client);
     void createMenus();
@@ -121,6 +129,14 @@ private:
     // folder; until the next move.
     std::optional<ItemPath> vanishedItem_;
     bool logChecked_ = false;
+    RefusalBar* bar_ = nullptr;
+    // Descriptions the log refused, by their item's bytes: shown again in the box when the item
+    // is current, appended by Retry, asked about by Quit.
+    struct Pending {
+        ItemPath item;
+        QString text;
+    };
+    QHash<QByteArray, Pending> pending_;
     bool showHidden_ = false;
     // Set while a key makes a move: the focus stays where the key was pressed.
     bool keyMove_ = false;

@@ -117,19 +117,22 @@ Failure folderNotWritable(const QString& log, const QString& folder, int error) 
             reason};
 }
 
-// A failed opening as the system tells it, and what mends it where root owns the file after a
-// run with sudo.
+// A failed opening as the system tells it, and what mends it: where root owns the file after a
+// run with sudo, or where the user made it read-only.
 Failure openFailure(int folder, const QByteArray& name, const QString& log, const QString& path,
                     int error) {
     Failure failure = cannotOpen(log, error);
     struct stat info {};
-    if (error == EACCES && geteuid() != 0 && fstatat(folder, name.constData(), &info, 0) == 0 &&
-        info.st_uid == 0)
+    const bool denied = error == EACCES && fstatat(folder, name.constData(), &info, 0) == 0;
+    if (denied && geteuid() != 0 && info.st_uid == 0)
         failure.message +=
             QCoreApplication::translate(
                 "LogAccess",
                 "\nIt belongs to root, perhaps from a run with sudo. To mend it: sudo chown %1 %2")
                 .arg(userName(geteuid()), quoted(path));
+    else if (denied && info.st_uid == geteuid())
+        failure.message += QCoreApplication::translate("LogAccess", "\nTo mend it: chmod u+w %1")
+                               .arg(quoted(path));
     return failure;
 }
 

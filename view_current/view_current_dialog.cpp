@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <functional>
@@ -37,10 +38,11 @@ QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* 
 }
 
 // The entry the keyboard lands on is selected, also when it already had the focus frame, so
-// "Delete Entry" removes what the user sees highlighted. Rows are never all measured (a million
-// would take seconds), so the horizontal scroll range is the widest row drawn so far. Enter goes
-// to the selected entry's item (a current entry merely framed is not chosen); Ctrl+C copies its
-// whole line.
+// "Delete Entry" removes what the user sees highlighted: with nothing selected, the first Up or
+// Down selects the framed entry (at the start the first) instead of passing it. Rows are never all
+// measured (a million would take seconds), so the horizontal scroll range is the widest row drawn
+// so far. Enter goes to the selected entry's item (a current entry merely framed is not chosen);
+// Ctrl+C copies its whole line.
 class EntryListView : public QListView {
 public:
     explicit EntryListView(QWidget* parent) : QListView(parent) {
@@ -52,8 +54,22 @@ public:
         }));
     }
     std::function<void(const QModelIndex&)> entered;
+    // Said in an empty list, where the entries went.
+    void setEmptyText(const QString& text) {
+        emptyText_ = text;
+        setAccessibleDescription(text);
+        viewport()->update();
+    }
 
 protected:
+    void paintEvent(QPaintEvent* event) override {
+        QListView::paintEvent(event);
+        if (model()->rowCount() != 0 || emptyText_.isEmpty()) return;
+        QPainter painter(viewport());
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(viewport()->rect(), Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
+    }
+
     void updateGeometries() override {
         if (contentsSize().width() < widest_) resizeContents(widest_, contentsSize().height());
         QListView::updateGeometries();
@@ -71,6 +87,14 @@ protected:
             if (!selected.isEmpty())
                 QGuiApplication::clipboard()->setText(
                     selected.first().data(CurrentEntriesModel::LineRole).toString());
+            return;
+        }
+        if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && selected.isEmpty() &&
+            model()->rowCount() != 0) {
+            const QModelIndex framed =
+                currentIndex().isValid() ? currentIndex() : model()->index(0, 0);
+            selectionModel()->setCurrentIndex(framed, QItemSelectionModel::ClearAndSelect);
+            scrollTo(framed);
             return;
         }
         QListView::keyPressEvent(event);
@@ -91,6 +115,7 @@ protected:
 
 private:
     int widest_ = 0;
+    QString emptyText_;
 };
 
 }  // namespace
@@ -163,8 +188,7 @@ void ViewCurrentDialog::createControls() {
     clearAllButton_ = makeButton(tr("Clear All"), scale.rect(2952, 4572, 1272, 516), this);
     clearAllButton_->setObjectName(QStringLiteral("clearAllButton"));
 
-    // Left of "Clear All", in the room under the list; last in the tab order, so the order
-    // the window always had stays.
+    // Left of "Clear All", in the room under the list.
     findEdit_ = new QLineEdit(this);
     findEdit_->setObjectName(QStringLiteral("findEdit"));
     findEdit_->setGeometry(scale.rect(180, 4686, 1032, 288));
@@ -177,10 +201,11 @@ void ViewCurrentDialog::createControls() {
     countLabel_->setGeometry(scale.rect(1284, 4734, 1644, 192));
     countLabel_->setTextFormat(Qt::PlainText);
 
-    setTabOrder(entryList_, returnButton_);
-    setTabOrder(returnButton_, deleteButton_);
-    setTabOrder(deleteButton_, clearAllButton_);
-    setTabOrder(clearAllButton_, findEdit_);
+    // As they are read: the find box, the list, then the buttons from left to right.
+    setTabOrder(findEdit_, entryList_);
+    setTabOrder(entryList_, clearAllButton_);
+    setTabOrder(clearAllButton_, deleteButton_);
+    setTabOrder(deleteButton_, returnButton_);
     entryList_->setFocus();
 
     connect(returnButton_, &QPushButton::clicked, this, &ViewCurrentDialog::leave);
@@ -263,10 +288,13 @@ void ViewCurrentDialog::keepEdit() {
 }
 
 void ViewCurrentDialog::clearAll() {
-    const auto answer =
-        widgets::ShowMessage({.parent = this,
-                              .text = tr("Sure you want to delete all previous info?"),
-                              .buttons = QMessageBox::Yes | QMessageBox::No});
+    QLocale locale;
+    locale.setNumberOptions(QLocale::DefaultNumberOptions);
+    const auto answer = widgets::ShowMessage(
+        {.parent = this,
+         .text = tr("Move all %1 entries to the trash? They can be restored from there.")
+                     .arg(locale.toString(model_->keptCount())),
+         .buttons = QMessageBox::Yes | QMessageBox::No});
     if (answer != QMessageBox::Yes) return;
     // Deleted first: when the file stays, so does the list that still matches it. Into the trash,
     // where there is one, so years of notes are not lost to one Enter.
@@ -275,6 +303,8 @@ void ViewCurrentDialog::clearAll() {
         return;
     }
     model_->clear();
+    static_cast<EntryListView*>(entryList_)
+        ->setEmptyText(tr("All entries were moved to the trash, from where they can be restored."));
     entryDeleted_ = false;
     entryEdited_ = false;
 }
@@ -329,9 +359,11 @@ void ViewCurrentDialog::closeEvent(QCloseEvent* event) {
 }
 
 void ViewCurrentDialog::keyPressEvent(QKeyEvent* event) {
-    // Escape would reject the dialog; here it closes nothing.
+    // Escape would reject the dialog, past the question about the changes; it leaves as the close
+    // control does.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        close();
         return;
     }
     QDialog::keyPressEvent(event);

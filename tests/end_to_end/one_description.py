@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The real program under Xvfb with openbox, driven by keys and clicks: describe two files, moving
-between them from the description box, View Current (Ctrl+V from the description box), delete an
-entry, Return, export through the real Save As dialog, Help by F1, quit; the log's and the export's
+between them from the description box, View Current (Alt+F, C), delete an entry by keys and Tab,
+Return, View Current by F9 and Esc, Ctrl+V pasting in the box, export through the real Save As dialog, Help by F1, quit; the log's and the export's
 bytes are checked. A failure leaves a screenshot in SCREENSHOT_DIR.
 
 Usage: one_description.py KIVRA32 SCREENSHOT_DIR
@@ -54,13 +54,24 @@ def main():
     keys("Up")  # a.zip again: b.zip's is recorded
     expect_log([a, b], "after two files")
 
-    keys("ctrl+v")
+    keys("alt+f", "c")
     focus("Kivra/32 - View Current")
-    # The list has the focus; the tab order runs Return, Delete Entry, Clear All. Down, Up select
-    # the first entry; Delete Entry, then Return.
-    keys("Down", "Up", "Tab", "Tab", "space", "shift+Tab", "space")
+    # The list has the focus; the tab order runs Clear All, Delete Entry, Return as they stand.
+    # Down selects the first entry; Delete Entry, then Return.
+    keys("Down", "Tab", "Tab", "space", "Tab", "space")
     gone("Kivra/32 - View Current")
     expect_log([b], "after Return")
+
+    focus("Kivra/32")
+    keys("F9")  # from the box, where Ctrl+V pastes
+    focus("Kivra/32 - View Current")
+    keys("Escape")
+    gone("Kivra/32 - View Current")
+    focus("Kivra/32")
+    xdo("type", "x")
+    keys("ctrl+a", "ctrl+x", "ctrl+v", "ctrl+v", "Down")
+    pasted = f"{DL}/a.zip - xx"
+    expect_log([b, pasted], "after a paste")
 
     exported = os.path.join(TMP, "export.txt")
     focus("Kivra/32")
@@ -70,7 +81,7 @@ def main():
     xdo("type", exported)
     keys("Return")
     gone("Save As")
-    expect_log([b], "the export", exported)
+    expect_log([b, pasted], "the export", exported)
 
     focus("Kivra/32")
     keys("F1")

@@ -13,8 +13,12 @@ for name in ("QT_QPA_PLATFORM", "QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP"):
     ENV.pop(name, None)
 os.makedirs(ENV["XDG_RUNTIME_DIR"], mode=0o700)
 LOG = os.path.join(ENV["XDG_DATA_HOME"], "Kivra32", "KVtemp.dat")
-DL = os.path.join(TMP, "tree", "DL")  # a.zip and b.zip, empty
+# a.zip and b.zip, empty, in the Downloads folder, where a start without a path shows.
+DL = os.path.join(TMP, "tree", "DL")
 os.makedirs(DL)
+os.makedirs(ENV["XDG_CONFIG_HOME"])
+with open(os.path.join(ENV["XDG_CONFIG_HOME"], "user-dirs.dirs"), "w") as dirs:
+    dirs.write(f'XDG_DOWNLOAD_DIR="{DL}"\n')
 for name in ("a.zip", "b.zip"):
     open(os.path.join(DL, name), "wb").close()
 PROCS = []

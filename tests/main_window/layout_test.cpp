@@ -51,7 +51,7 @@ void ExpectNoTextCut(const QWidget* window) {
             EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
             continue;
         }
-        if ((!label && !button) || control->isHidden()) continue;
+        if ((!label && !button) || !control->isVisibleTo(window)) continue;
         const QStyle* style = control->style();
         const int inset = label ? 0
                                 : style->pixelMetric(QStyle::PM_ButtonMargin) / 2 +
@@ -65,7 +65,7 @@ void ExpectNoTextCut(const QWidget* window) {
         EXPECT_TRUE(room.contains(text)) << name << ' ' << text.width() << " in " << room.width();
         for (const QWidget* other :
              control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            EXPECT_TRUE(other == control || other->isWindow() || other->isHidden() ||
+            EXPECT_TRUE(other == control || other->isWindow() || !other->isVisibleTo(window) ||
                         !other->geometry().intersects(text))
                 << name << " under " << other->objectName().toStdString();
     }

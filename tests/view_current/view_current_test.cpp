@@ -137,8 +137,8 @@ Act editing(int row, const QString& typed, Qt::Key key = Qt::Key_Return, bool by
 }
 
 // What the user did, then the way out: "Return", the close control (or Alt+F4: the close the
-// system sends) with the question answered.
-enum class Out { Return, Close, SystemClose };
+// system sends, or Esc in the list) with the question answered.
+enum class Out { Return, Close, SystemClose, Escape };
 
 // What leaving leaves in the log after what the user did. The list opens with the focus frame on
 // its first entry; the keys select what they land on. A ten-megabyte line is shown short, in a row
@@ -162,7 +162,6 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         {"Return after a deletion", deleting(1), Out::Return, "A - 1\r\nc - 3\r\n"},
         {"Return after deleting all one by one", deleteAll, Out::Return, ""},
         {"Return after Clear All", clearAll, Out::Return, "-"},
-        {"close control, no change", nothing, Out::Close, kThree},
         {"close control after deleting all, Discard", deleteAll, Out::Close, kThree, kDiscard},
         {"close control after a deletion, Write", deleting(1), Out::Close, "A - 1\r\nc - 3\r\n",
          kWrite},
@@ -170,6 +169,8 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         {"Alt+F4 after an edit, Write", editing(0, "one"), Out::SystemClose,
          "b - 2\r\nA - one\r\nc - 3\r\n", kWrite},
         {"close control after an edit, Discard", editing(0, "one"), Out::Close, kThree, kDiscard},
+        {"Esc, no change", nothing, Out::Escape, kThree},
+        {"Esc after a deletion, Write", deleting(1), Out::Escape, "A - 1\r\nc - 3\r\n", kWrite},
         {"close control after Clear All, the find only spaces", finding("  ", clearAll), Out::Close,
          "-"},
         {"F2, Enter, Return: the path and its own bytes kept",
@@ -197,6 +198,8 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         {"Home, Delete key twice", pressing({Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete}),
          Out::Return, "b - 2\r\nc - 3\r\n"},
         {"Up on the first", pressing({Qt::Key_Up}), Out::Return, "b - 2\r\nc - 3\r\n"},
+        {"Down, Delete key: the first", pressing({Qt::Key_Down, Qt::Key_Delete}), Out::Return,
+         "b - 2\r\nc - 3\r\n"},
         {"Page Down, Up", pressing({Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Delete}), Out::Return,
          "A - 1\r\nc - 3\r\n"},
         {"a deletion in a find keeps the hidden", finding("3", deleting(0)), Out::Return,
@@ -245,11 +248,15 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         if (!row.byOthers.isEmpty() && row.byOthers != "-") dir.writeBytes(row.byOthers);
         if (row.out == Out::Return) form->returnButton()->click();
         if (row.out == Out::Close) form->close();
+        if (row.out == Out::Escape) QTest::keyClick(form->entryList(), Qt::Key_Escape);
         if (row.out == Out::SystemClose) {
             QCloseEvent close;  // to the window, as the title bar's control and Alt+F4 send it
             QApplication::sendEvent(form->windowHandle(), &close);
         }
         EXPECT_EQ(form->isVisible(), row.asked == kCancel);
+        // The emptied window says where the entries went.
+        EXPECT_EQ(form->entryList()->accessibleDescription().contains("trash"),
+                  row.expected == "-");
         EXPECT_EQ(std::count_if(messages.shown().begin(), messages.shown().end(),
                                 [](const auto& m) {
                                     return m.text == "Write the changes back to the log?" &&
@@ -268,7 +275,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
     }
 }
 
-// No window without a readable log; Enter or Esc (on the list's current entry, not selected), a
+// No window without a readable log; Enter (on the list's current entry, not selected), a
 // "No" to Clear All and a failed rewrite keep the window, the list and the log.
 TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     TempLogDir dir;
@@ -292,12 +299,12 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
     form->show();
     for (QWidget* target : QWidgetList{form->entryList(), form->returnButton()}) {
         target->setFocus();
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-            QTest::keyClick(target, key);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(target, key);
     }
     form->clearAllButton()->click();
     ASSERT_EQ(messages.shown().size(), 4);
-    EXPECT_EQ(messages.shown()[3].text, "Sure you want to delete all previous info?");
+    EXPECT_EQ(messages.shown()[3].text,
+              "Move all 3 entries to the trash? They can be restored from there.");
     EXPECT_EQ(messages.shown()[3].buttons, QMessageBox::Yes | QMessageBox::No);
     deleteRow(*form, 0);
     {
