@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/script_commands.h"
 #include "core/app_info.h"
 #include "core/entry_log.h"
 #include "main_window/main_window.h"
@@ -19,9 +20,26 @@
 namespace {
 
 void describe(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QString::fromLatin1(kivra::app::kDescription));
+    parser.setApplicationDescription(
+        QString::fromLatin1(kivra::app::kDescription) +
+        QStringLiteral("\n\nFor scripts, without a window (exit status 1 when nothing matched, 2 "
+                       "on a failure):\n"
+                       "  kivra32 --note PATH TEXT        append the entry \"PATH - TEXT\"\n"
+                       "  kivra32 --notes [--under] PATH  print the entries for PATH (and below)\n"
+                       "  kivra32 --find WORDS            print the entries holding every word\n"
+                       "Example: wget --xattr -q URL && kivra32 --note setup.tar.gz \"the "
+                       "scanner's driver\"; kivra32 --find scanner"));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOptions({
+        {QStringLiteral("note"), QStringLiteral("Append a description of the path to the log.")},
+        {QStringLiteral("notes"), QStringLiteral("Print the log's entries for the path.")},
+        {QStringLiteral("under"), QStringLiteral("With --notes: the entries below a folder too.")},
+        {QStringLiteral("find"),
+         QStringLiteral("Print the entries that hold every word, letter case and accents "
+                        "ignored.")},
+        {QStringLiteral("0"), QStringLiteral("End each printed entry with NUL, not a line feed.")},
+    });
     parser.addPositionalArgument(
         QStringLiteral("path"),
         QStringLiteral("A folder to show, or a file to show current in its "
@@ -114,6 +132,7 @@ int main(int argc, char** argv) {
     kivra::platform::IgnoreFileSizeSignal();
     QCoreApplication::setApplicationName(QString::fromLatin1(kivra::app::kTitle));
     QCoreApplication::setApplicationVersion(kivra::app::versionText());
+    if (const std::optional<int> status = kivra::app::RunScriptCommand(argc, argv)) return *status;
     const bool display = displayReachable(argc, argv);
     if (argc > 1) answerHelpOrVersion(argc, argv);
     if (!display) refuseWithoutDisplay(argc, argv);
