@@ -2,10 +2,10 @@
 
 #include <QByteArrayList>
 #include <QCoreApplication>
+#include <QFile>
 #include <cstdio>
 
 #include "core/entry_log.h"
-#include "core/entry_table.h"
 #include "core/log_query.h"
 
 namespace kivra::app {
@@ -15,6 +15,7 @@ namespace {
 // Exit statuses as grep has them: 1 is "nothing matched", 2 a failure.
 constexpr int kNothing = 1;
 constexpr int kFailed = 2;
+constexpr qsizetype kOutputChunk = 1 << 20;
 
 enum class Command { None, Note, Notes, Find };
 
@@ -91,16 +92,34 @@ int note(const EntryLog& log, const CommandLine& line) {
 int print(const EntryLog& log, const CommandLine& line) {
     if (const Result<void> usable = log.usable(); !usable) return fail(usable.failure().message);
     if (!log.logExists()) return kNothing;
-    EntryTable table;
-    if (const Result<void> loaded = table.load(log.logPath()); !loaded)
-        return fail(loaded.failure().message);
-    qsizetype count = 0;
-    const QByteArray out =
+    QFile file;
+    if (const Result<void> opened = OpenLogFile(file, log.logPath(), QIODevice::ReadOnly); !opened)
+        return fail(opened.failure().message);
+    // Mapped, not read: the page cache's copy is all the memory a large log takes.
+    const uchar* mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr;
+    if (file.size() > 0 && !mapped)
+        return fail(
+            QStringLiteral("Cannot read the log %1: %2").arg(log.logPath(), file.errorString()));
+    const QByteArrayView bytes(mapped, mapped ? file.size() : 0);
+    QByteArray out;
+    // Kept from chunk to chunk: memory taken afresh costs more than the search.
+    out.reserve(2 * kOutputChunk);
+    bool written = true;
+    const auto flush = [&out, &written] {
+        written = written &&
+                  std::fwrite(out.constData(), 1, size_t(out.size()), stdout) == size_t(out.size());
+        out.resize(0);
+    };
+    const auto visit = [&](QByteArrayView found) {
+        AppendScriptLine(found, line.end, out);
+        if (out.size() >= kOutputChunk) flush();
+    };
+    const qsizetype count =
         line.command == Command::Notes
-            ? LinesForPath(table, RecordedPath(line.operands.front()), line.under, line.end, count)
-            : LinesHolding(table, QString::fromLocal8Bit(line.operands.join(' ')), line.end, count);
-    if (std::fwrite(out.constData(), 1, size_t(out.size()), stdout) != size_t(out.size()) ||
-        std::fflush(stdout) != 0)
+            ? ForEachLineForPath(bytes, RecordedPath(line.operands.front()), line.under, visit)
+            : ForEachLineHolding(bytes, QString::fromLocal8Bit(line.operands.join(' ')), visit);
+    flush();
+    if (!written || std::fflush(stdout) != 0)
         return fail(QStringLiteral("cannot write to standard output"));
     return count > 0 ? 0 : kNothing;
 }
