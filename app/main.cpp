@@ -4,12 +4,15 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "app/script_commands.h"
+#include "app/window_handover.h"
 #include "core/app_info.h"
 #include "core/entry_log.h"
 #include "main_window/main_window.h"
 #include "platform/file_writes.h"
+#include "platform/native_path.h"
 #include "resources/app_icon.h"
 #include "widgets/fixed_window.h"
 #include "widgets/focus_style.h"
@@ -39,6 +42,8 @@ void describe(QCommandLineParser& parser) {
          QStringLiteral("Print the entries that hold every word, letter case and accents "
                         "ignored.")},
         {QStringLiteral("0"), QStringLiteral("End each printed entry with NUL, not a line feed.")},
+        {QStringLiteral("new-window"),
+         QStringLiteral("Open a window of its own, even where one is open already.")},
     });
     parser.addPositionalArgument(
         QStringLiteral("path"),
@@ -138,9 +143,12 @@ int main(int argc, char** argv) {
     if (!display) refuseWithoutDisplay(argc, argv);
 
     // Meanwhile Qt connects to the display and the icons are decoded.
+    // Qt's Wayland platform takes the launcher's token for itself.
+    const QString activationToken = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
     kivra::widgets::FontSetUp fonts;
     QApplication app(argc, argv);
     QByteArray path;
+    bool newWindow = false;
     if (argc > 1) {
         QCommandLineParser parser;
         describe(parser);
@@ -150,7 +158,11 @@ int main(int argc, char** argv) {
             return 1;
         }
         path = pathArgument(argc, argv);
+        newWindow = parser.isSet(QStringLiteral("new-window"));
     }
+    // The window open already takes the path, relative to this copy's folder.
+    if (!path.isEmpty()) path = kivra::platform::AbsoluteNativePath(path);
+    if (!newWindow && kivra::app::HandToRunningWindow(path, activationToken)) return 0;
     // After the options: what the program tells scripts stays English.
     kivra::widgets::InstallTranslators(QLocale::system().uiLanguages());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kivra::app::kDesktopId));
@@ -168,6 +180,7 @@ int main(int argc, char** argv) {
     // itself.
     window.move(kivra::widgets::CentredOn(screen, window.size()));
     window.show();
+    const std::unique_ptr<QObject> handover = kivra::app::ServeWindow(window);
     if (!path.isEmpty()) window.startAt(path);
     return app.exec();
 }
