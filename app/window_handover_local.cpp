@@ -25,7 +25,8 @@ bool HandToRunningWindow(const QByteArray& path, const QString& activationToken)
     socket.connectToServer(serverName());
     if (!socket.waitForConnected(kAnswerMs)) return false;
     QByteArray request;
-    QDataStream(&request, QIODevice::WriteOnly) << path << activationToken;
+    QDataStream out(&request, QIODevice::WriteOnly);
+    out << path << activationToken;
     socket.write(request);
     // The window answers one byte once it has the whole request.
     return socket.waitForBytesWritten(kAnswerMs) && socket.waitForReadyRead(kAnswerMs);
