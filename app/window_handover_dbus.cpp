@@ -15,6 +15,10 @@ constexpr int kAnswerMs = 10000;
 
 QString serviceName() { return QString::fromLatin1(kDesktopId); }
 
+// Only a session that has a bus: without one, asking for it would launch a bus daemon that
+// outlives the program.
+bool sessionHasBus() { return !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"); }
+
 class Receiver : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.example.kivra32.Window")
@@ -33,6 +37,7 @@ private:
 }  // namespace
 
 bool HandToRunningWindow(const QByteArray& path, const QString& activationToken) {
+    if (!sessionHasBus()) return false;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return false;
     QDBusMessage call =
@@ -43,6 +48,7 @@ bool HandToRunningWindow(const QByteArray& path, const QString& activationToken)
 }
 
 std::unique_ptr<QObject> ServeWindow(MainWindow& window) {
+    if (!sessionHasBus()) return nullptr;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return nullptr;
     auto receiver = std::make_unique<Receiver>(window);
