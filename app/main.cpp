@@ -4,12 +4,16 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
+#include "app/script_commands.h"
+#include "app/window_handover.h"
 #include "core/app_info.h"
 #include "core/entry_log.h"
 #include "main_window/folder_lists.h"
 #include "main_window/main_window.h"
 #include "platform/file_writes.h"
+#include "platform/native_path.h"
 #include "resources/app_icon.h"
 #include "widgets/fixed_window.h"
 #include "widgets/focus_style.h"
@@ -20,9 +24,28 @@
 namespace {
 
 void describe(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QString::fromLatin1(kivra::app::kDescription));
+    parser.setApplicationDescription(
+        QString::fromLatin1(kivra::app::kDescription) +
+        QStringLiteral("\n\nFor scripts, without a window (exit status 1 when nothing matched, 2 "
+                       "on a failure):\n"
+                       "  kivra32 --note PATH TEXT        append the entry \"PATH - TEXT\"\n"
+                       "  kivra32 --notes [--under] PATH  print the entries for PATH (and below)\n"
+                       "  kivra32 --find WORDS            print the entries holding every word\n"
+                       "Example: wget --xattr -q URL && kivra32 --note setup.tar.gz \"the "
+                       "scanner's driver\"; kivra32 --find scanner"));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOptions({
+        {QStringLiteral("note"), QStringLiteral("Append a description of the path to the log.")},
+        {QStringLiteral("notes"), QStringLiteral("Print the log's entries for the path.")},
+        {QStringLiteral("under"), QStringLiteral("With --notes: the entries below a folder too.")},
+        {QStringLiteral("find"),
+         QStringLiteral("Print the entries that hold every word, letter case and accents "
+                        "ignored.")},
+        {QStringLiteral("0"), QStringLiteral("End each printed entry with NUL, not a line feed.")},
+        {QStringLiteral("new-window"),
+         QStringLiteral("Open a window of its own, even where one is open already.")},
+    });
     parser.addPositionalArgument(
         QStringLiteral("path"),
         QStringLiteral("A folder to show, or a file to show current in its "
@@ -115,14 +138,18 @@ int main(int argc, char** argv) {
     kivra::platform::IgnoreFileSizeSignal();
     QCoreApplication::setApplicationName(QString::fromLatin1(kivra::app::kTitle));
     QCoreApplication::setApplicationVersion(kivra::app::versionText());
+    if (const std::optional<int> status = kivra::app::RunScriptCommand(argc, argv)) return *status;
     const bool display = displayReachable(argc, argv);
     if (argc > 1) answerHelpOrVersion(argc, argv);
     if (!display) refuseWithoutDisplay(argc, argv);
 
     // Meanwhile Qt connects to the display and the icons are decoded.
+    // Qt's Wayland platform takes the launcher's token for itself.
+    const QString activationToken = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
     kivra::widgets::FontSetUp fonts;
     QApplication app(argc, argv);
     QByteArray path;
+    bool newWindow = false;
     if (argc > 1) {
         QCommandLineParser parser;
         describe(parser);
@@ -132,7 +159,11 @@ int main(int argc, char** argv) {
             return 1;
         }
         path = pathArgument(argc, argv);
+        newWindow = parser.isSet(QStringLiteral("new-window"));
     }
+    // The window open already takes the path, relative to this copy's folder.
+    if (!path.isEmpty()) path = kivra::platform::AbsoluteNativePath(path);
+    if (!newWindow && kivra::app::HandToRunningWindow(path, activationToken)) return 0;
     // After the options: what the program tells scripts stays English.
     kivra::widgets::InstallTranslators(QLocale::system().uiLanguages());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kivra::app::kDesktopId));
@@ -152,6 +183,7 @@ int main(int argc, char** argv) {
     // itself.
     window.move(kivra::widgets::CentredOn(screen, window.size()));
     window.show();
+    const std::unique_ptr<QObject> handover = kivra::app::ServeWindow(window);
     if (!path.isEmpty()) window.startAt(path);
     return app.exec();
 }

@@ -18,6 +18,7 @@
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
 #include "core/folder_watch.h"
+#include "main_window/entry_recorder.h"
 #include "main_window/main_window.h"
 #include "view_current/current_entries_model.h"
 #include "view_current/view_current_dialog.h"
@@ -30,13 +31,22 @@ int usage() {
         stderr,
         "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
         "return DIR | find DIR WORD | file-list DIR [LOGDIR] | file-list-newest DIR | index DIR | "
-        "export DIR OUT | move DIR\n");
+        "export DIR OUT | move DIR | append LOGDIR PATH\n");
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The window's own append, in a process as light as `kivra32 --note`: bench/run times both
+    // from outside.
+    if (argc == 4 && qstrcmp(argv[1], "append") == 0) {
+        QCoreApplication core(argc, argv);
+        kivra::EntryLog log(QFile::decodeName(argv[2]));
+        kivra::EntryRecorder recorder(log, nullptr);
+        return recorder.record({QFile::decodeName(argv[3]), argv[3]}, QStringLiteral("bench")) ? 0
+                                                                                               : 1;
+    }
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 2) return usage();

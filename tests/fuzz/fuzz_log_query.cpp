@@ -1,0 +1,33 @@
+// What a script reads from a log edited by hand: any bytes, paths of any bytes, words of any
+// letters. --find finds what View Current's find does; a folder's entries are among those below
+// it; each line comes out as valid UTF-8.
+#include "core/entry_table.h"
+#include "core/log_query.h"
+#include "fuzz_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const QByteArrayView input = QByteArrayView(data, qsizetype(size)).sliced(1);
+    const QByteArrayView asked = input.first(std::min<qsizetype>(data[0] % 32, input.size()));
+    const QByteArrayView log = input.sliced(asked.size());
+    kivra::EntryTable table;
+    table.appendBytes(log);
+    std::vector<char> holds(table.size());
+    table.find(kivra::EntryTable::findWords(QString::fromUtf8(asked)), 0, table.size(), holds);
+    quint32 i = 0;
+    QByteArray out;
+    const qsizetype found = kivra::ForEachLineHolding(
+        log, QString::fromUtf8(asked),
+        [&](QByteArrayView line) {
+            while (i < table.size() && !holds[i]) ++i;
+            check(i < table.size() && line == table.line(i++));
+            kivra::AppendScriptLine(line, '\n', out);
+        },
+        data[0] % 64 + 1);
+    check(found == std::count(holds.begin(), holds.end(), 1) && out.count('\n') == found);
+    const auto keep = [&out](QByteArrayView line) { kivra::AppendScriptLine(line, '\0', out); };
+    const qsizetype exact = kivra::ForEachLineForPath(log, asked, false, keep);
+    check(exact <= kivra::ForEachLineForPath(log, asked, true, keep));
+    check(out.isValidUtf8());
+    return 0;
+}
