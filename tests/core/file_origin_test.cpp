@@ -28,5 +28,27 @@ TEST(FileOrigin, ShowsAddressesCleanAndBadBytesReplaced) {
     }
 }
 
+// Credentials in every form a browser reads the address, and the parameters that sign it.
+TEST(FileOrigin, DropsCredentials) {
+    const std::pair<QString, QString> rows[] = {
+        {R"(https:\\alice:s3cret@host/x)", R"(https:\\host/x)"},
+        {"https:alice:s3cret@host/x", "https:host/x"},
+        {"//alice:s3cret@host/x", "//host/x"},
+        {"HTTPS:/\\a:b@host?q=@", "HTTPS:/\\host?q=@"},
+        {"https://@//a@b/", "https:////b/"},
+        {"mailto:ann@example.org", "mailto:ann@example.org"},
+        {"https://h/download.php?id=42&TOKEN=t&sig=s&X-Amz-Signature=a&x-goog-credential=g"
+         "&Expires=1&Policy=p&Key-Pair-Id=k&access_token=a&key=k&auth=x&signature=y&v=2",
+         "https://h/download.php?id=42&v=2"},
+        {"https://h/f?%74oken=t#access_token=a&state=1", "https://h/f#state=1"},
+        {"https://h/f?token=t", "https://h/f"},
+        {"https://h/f?keyword=k&monkey=1", "https://h/f?keyword=k&monkey=1"},
+    };
+    for (const auto& [address, shown] : rows) {
+        EXPECT_EQ(CleanAddress(address), shown) << address;
+        EXPECT_EQ(CleanAddress(shown), shown);
+    }
+}
+
 }  // namespace
 }  // namespace kivra
