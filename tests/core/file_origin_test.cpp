@@ -1,10 +1,16 @@
 #include "core/file_origin.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "support/qt_printers.h"
+#include "support/temp_log_dir.h"
 
 namespace kivra {
 namespace {
@@ -48,6 +54,33 @@ TEST(FileOrigin, DropsCredentials) {
         EXPECT_EQ(CleanAddress(address), shown) << address;
         EXPECT_EQ(CleanAddress(shown), shown);
     }
+}
+
+// A note goes only into the user's own file, never through a link: each row names the item
+// written, the note, and the first words of the refusal ("" where it is written).
+TEST(FileComment, OnlyIntoTheUsersOwnItems) {
+    if (geteuid() != 0) GTEST_SKIP() << "giving files to another user needs root";
+    constexpr uid_t kOther = 65534;
+    QTemporaryDir top;
+    const QString own = top.filePath("own"), others = top.filePath("others");
+    test::WriteFile(own, "mine"), test::WriteFile(others, "theirs");
+    chown(QFile::encodeName(others), kOther, kOther), chmod(QFile::encodeName(others), 0666);
+    QFile::link(others, top.filePath("to others")), QFile::link(own, top.filePath("to own"));
+    const std::tuple<const char*, QByteArray, const char*> rows[] = {
+        {"own", "kept", ""},
+        {"to others", "stolen", "it is a link"},
+        {"to own", "linked", "it is a link"},
+        {"others", "stolen", "it belongs to another user (nobody)"},
+        {"own", QByteArray(8000, 'x'), "it is too long to keep in the file; the log has it"},
+    };
+    for (const auto& [name, note, says] : rows) {
+        const QString said =
+            test::Said(platform::WriteFileComment(QFile::encodeName(top.filePath(name)), note));
+        EXPECT_TRUE(QString(says).isEmpty() ? said.isEmpty() : said.startsWith(says))
+            << name << ": " << said.toStdString();
+    }
+    EXPECT_EQ(platform::ReadOriginAttributes(QFile::encodeName(own)).comment, "kept");
+    EXPECT_EQ(platform::ReadOriginAttributes(QFile::encodeName(others)).comment, "");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <qpa/qplatformnativeinterface.h>
 #include <qpa/qwindowsysteminterface.h>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 
 #include <QAbstractButton>
@@ -25,10 +26,31 @@
 #include "widgets/message_box.h"
 #include "widgets/open_files_dialog.h"
 #include "widgets/save_as_dialog.h"
+#include "widgets/settings.h"
 #include "widgets/twips.h"
+#include "widgets/window_size.h"
 
 namespace kivra {
 namespace {
+
+// Saved sizes no screen holds, from a hand-edited or foreign settings file, leave the window at its
+// own; a settings file that is a FIFO is never opened, so the program starts with its defaults.
+TEST(Windows, ForeignSizesAndAFifoAsSettingsGiveTheDefaults) {
+    for (const QSize saved : {QSize(2147483647, 2147483647), QSize(1'000'000'000, 1'000'000'000),
+                              QSize(-5, -5), QSize(400, 300)}) {
+        widgets::UserSettings().setValue("probe/size", saved);
+        QWidget window;
+        window.resize(300, 200);
+        widgets::RestoreWindowSize(&window, "probe");
+        EXPECT_EQ(window.size(), saved == QSize(400, 300) ? saved : QSize(300, 200))
+            << saved.width();
+    }
+    const QString file = widgets::UserSettings().fileName();
+    ASSERT_TRUE(QFile::remove(file) && mkfifo(QFile::encodeName(file), 0600) == 0);
+    EXPECT_EQ(widgets::UserSettings().value("probe/size", 7), 7);
+    widgets::UserSettings().setValue("probe/size", 8);
+    QFile::remove(file);
+}
 
 // The three windows as the program makes them.
 struct Windows {
