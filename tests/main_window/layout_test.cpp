@@ -47,7 +47,7 @@ TEST(Windows, ForeignSizesAndAFifoAsSettingsGiveTheDefaults) {
     }
     const QString file = widgets::UserSettings().fileName();
     ASSERT_TRUE(QFile::remove(file) && mkfifo(QFile::encodeName(file), 0600) == 0);
-    EXPECT_EQ(widgets::UserSettings().value("probe/size", 7), 7);
+    EXPECT_EQ(widgets::UserSettings().value("probe/size", 7).toInt(), 7);
     widgets::UserSettings().setValue("probe/size", 8);
     QFile::remove(file);
 }
