@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QDir>
@@ -79,6 +80,30 @@ TEST(Export, RefusalsAndFailuresWriteNothingAndNameThePath) {
     e.to("list.rtf");
     ASSERT_EQ(e.messages.shown().size(), 5);
     for (int i : {3, 4}) EXPECT_TRUE(e.messages.shown()[i].text.endsWith("File too large")) << i;
+}
+
+// Over another user's file in that user's folder that anyone may write, or over a file of the
+// user's own that others may write, the export leaves a file only the user can read.
+TEST(Export, ReplacingAFileOthersCanChangeLeavesAPrivateOne) {
+    if (geteuid() != 0) GTEST_SKIP() << "giving files to another user needs root";
+    constexpr uid_t kOther = 65534;
+    Export e;
+    e.logDir.writeBytes(kLog);
+    const QString theirs = e.outDir.filePath("theirs/list.txt");
+    ASSERT_TRUE(QDir(e.outDir.path()).mkdir("theirs") && test::WriteFile(theirs, "old"));
+    for (const QString& path : {theirs, theirs.section('/', 0, -2)})
+        chown(QFile::encodeName(path), kOther, kOther), chmod(QFile::encodeName(path), 0777);
+    chmod(QFile::encodeName(theirs), 0666);
+    ASSERT_TRUE(test::WriteFile(e.outDir.filePath("open.rtf"), "old"));
+    chmod(QFile::encodeName(e.outDir.filePath("open.rtf")), 0666);
+    for (const QString name : {"theirs/list.txt", "open.rtf"}) {
+        e.to(name);
+        struct stat info {};
+        ASSERT_EQ(stat(QFile::encodeName(e.outDir.filePath(name)), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600) << name.toStdString();
+        EXPECT_EQ(info.st_uid, 0u) << name.toStdString();
+    }
+    EXPECT_TRUE(e.messages.shown().isEmpty());
 }
 
 // A name's extension decides, a name without one takes the filter selected (Rich Text unless
