@@ -112,9 +112,11 @@ qint64 ExportBuffer::copyCrLfLines(AtomicFileWriter& writer) const {
 
 Result<void> ExportBuffer::save(const QString& path, FileType type) const {
     AtomicFileWriter writer(path);
+#ifndef Q_OS_WIN
     // It holds the log's descriptions: private as the log, unless it replaces a file of the
     // user's own that others cannot change, whose mode the replacement keeps.
     const bool keepMode = QFileInfo::exists(path) && !platform::ForeignFile(path);
+#endif
     if (writer.open()) {
 #ifndef Q_OS_WIN
         if (!keepMode) writer.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);

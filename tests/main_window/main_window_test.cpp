@@ -475,10 +475,9 @@ TEST_F(MainWindowTest, DownloadsShowWhereTheyCameFromAndNotesGoIntoThem) {
     server.kill(), server.waitForFinished();
     // Markup, nested tables that would take minutes to lay out, and a signature.
     const QString shown = "https://h/a.zip?<h1>" + QString("<table><tr><td>").repeated(20);
-    ASSERT_TRUE(run("setfattr", {"-n", "user.xdg.origin.url", "-v",
-                                 "https://ann:pw@h/a.zip?<h1>" +
-                                     QString("<table><tr><td>").repeated(20) + "&X-Amz-Signature=s",
-                                 dir("DL/a.zip")}));
+    ASSERT_TRUE(run("setfattr",
+                    {"-n", "user.xdg.origin.url", "-v",
+                     "https://ann:pw@" + shown.mid(8) + "&X-Amz-Signature=s", dir("DL/a.zip")}));
     ASSERT_TRUE(run("setfattr", {"-n", "user.xdg.comment", "-v", "from Dolphin", dir("DL/a.zip")}));
     f5();
     test::ScriptedMessages messages;
