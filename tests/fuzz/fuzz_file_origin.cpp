@@ -23,10 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const kivra::FileOrigin zone = kivra::ParseZoneIdentifier(bytes);
     const kivra::FileOrigin origin = kivra::DecodeOrigin({bytes, bytes, bytes, bytes});
     static const QRegularExpression blank(QStringLiteral("[\\s\\p{Cc}]"));
-    for (const QString& shown : {zone.address, zone.referrer, origin.address, origin.referrer}) {
-        check(!shown.contains(blank));
-        checkTip(shown);
-    }
+    for (const QString& shown : {zone.address, zone.referrer, origin.address, origin.referrer})
+        check(!shown.contains(blank)), checkTip(shown);
     check(!origin.comment.contains(QRegularExpression(QStringLiteral("\\p{Cc}"))));
     const QString address = kivra::CleanAddress(QString::fromUtf8(bytes));
     check(kivra::CleanAddress(address) == address);

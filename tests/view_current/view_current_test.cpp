@@ -334,8 +334,7 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
 TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
     TempLogDir dir;
     const QString base = dir.path() + "/a";
-    const QString wide =
-        "/~" + QString("<table><tr><td>").repeated(20) + QString(1300, 'w') + " - <h1>wide";
+    const QString wide = "/~" + QString("<td><table>").repeated(20) + QString(1300, 'w') + " - w";
     const QString there = dir.logFile() + " - " + QString(1200, u'x');
     QStringList lines = {
         base + " - moved", base + "/gone/x - folder", there, "plain - text", "plain", wide};
