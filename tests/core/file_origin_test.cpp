@@ -27,8 +27,6 @@ TEST(FileOrigin, ShowsAddressesCleanAndBadBytesReplaced) {
         {{"https:a:b@h/f?%74oken=t&keyword=k&sig=s&Expires=1&Policy=p&Key-Pair-Id=k",
           "https://@//a@b/?x-goog-credential=g"},
          {"https:h/f?keyword=k", "https:////b/", ""}},
-        {{"ftp://h/a?auth=x&access_token=a&key=k&signature=y&v=2", "mailto:ann@example.org"},
-         {"ftp://h/a?v=2", "mailto:ann@example.org", ""}},
         {{QByteArray(platform::kMaxOriginBytes + 1, 'x')}, {"", "", ""}},
         {{.comment = "one\ntwo\x7F three "}, {"", "", "one two  three"}},
         {{.zoneIdentifier = "[Other]\r\nHostUrl=http://no/\r\n[zonetransfer]\r\nZoneId=3\r\n"

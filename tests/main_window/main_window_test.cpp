@@ -357,8 +357,6 @@ TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
     EXPECT_EQ(window->findChild<QLabel*>("pathLabel")->text(), dir("DL/b.zip"));
     EXPECT_FALSE(dirs->setPath(dir("missing")));
     EXPECT_EQ(dirs->path(), dir("DL"));
-    box->setText(QString(40000, u'x'));  // the box has no limit of its own
-    EXPECT_EQ(box->text().size(), 40000);
 
     drives->setVolumes({{"/", "/"}, {dir("DL"), "dl"}});
     const int shown = drives->currentIndex();
@@ -486,7 +484,6 @@ TEST_F(MainWindowTest, DownloadsShowWhereTheyCameFromAndNotesGoIntoThem) {
                                              {"a.zip", shown, shown}}) {
         window->startAt(QFile::encodeName(dir(QString("DL/") + file)));
         EXPECT_TRUE(from->isVisibleTo(window.get()));
-        EXPECT_EQ(from->accessibleName(), "Downloaded from");
         EXPECT_EQ(test::ShownTip(from->toolTip()), tip);
         QTest::keyClick(box, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(box->text(), address);
