@@ -3,11 +3,14 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+#include <algorithm>
 #include <cstring>
 #include <new>
 
 #include "core/atomic_file_writer.h"
 #include "core/rtf_writer.h"
+#include "platform/file_writes.h"
 
 namespace kivra {
 
@@ -29,6 +32,9 @@ qsizetype firstLoneLineEnd(QByteArrayView bytes) {
         p = lf + 1;
     }
 }
+
+// From this length a text line is written from the log as it is, not copied into the chunk.
+constexpr qsizetype kStreamed = 1 << 20;
 
 // The lines at the start of `bytes` that end in CR LF, up to the first that does not.
 qsizetype crLfLines(QByteArrayView bytes) {
@@ -107,13 +113,13 @@ qint64 ExportBuffer::copyCrLfLines(AtomicFileWriter& writer) const {
 Result<void> ExportBuffer::save(const QString& path, FileType type) const {
     AtomicFileWriter writer(path);
 #ifndef Q_OS_WIN
-    // It holds the log's descriptions: private as the log, unless it replaces a file, whose mode
-    // the replacement keeps.
-    const bool replacing = QFileInfo::exists(path);
+    // It holds the log's descriptions: private as the log, unless it replaces a file of the
+    // user's own that others cannot change, whose mode the replacement keeps.
+    const bool keepMode = QFileInfo::exists(path) && !platform::ForeignFile(path);
 #endif
     if (writer.open()) {
 #ifndef Q_OS_WIN
-        if (!replacing) writer.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (!keepMode) writer.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 #endif
         // The log as it stands up to its first line not ended by CR LF, which is usually its end.
         const qint64 done = type == Text ? copyCrLfLines(writer) : 0;
@@ -124,9 +130,15 @@ Result<void> ExportBuffer::save(const QString& path, FileType type) const {
                 "ExportBuffer", QT_TRANSLATE_NOOP("ExportBuffer", "Cannot read the log %1: %2"),
                 loadedFrom_,
                 QCoreApplication::translate("ExportBuffer", "it was shortened during the export"));
-        const auto add = [&writer, type](QByteArrayView line) {
+        qsizetype longest = 0;
+        const auto add = [&writer, &longest, type](QByteArrayView line) {
+            longest = std::max(longest, line.size());
             if (type == Rtf) {
                 AppendRtfParagraph(line, writer.chunk());
+            } else if (line.size() >= kStreamed) {
+                // Straight from the log: a line too long to copy in memory.
+                writer.write(line);
+                writer.chunk() += "\r\n";
             } else {
                 // The log's own bytes, in its own encoding; only line ends become CR LF.
                 writer.chunk() += line;
@@ -134,9 +146,18 @@ Result<void> ExportBuffer::save(const QString& path, FileType type) const {
             }
             writer.written();
         };
-        if (type == Rtf) AppendRtfHeader(writer.chunk());
-        ForEachLogLine(QByteArrayView(bytes_).sliced(done), add);
-        if (type == Rtf) AppendRtfFooter(writer.chunk());
+        try {
+            if (type == Rtf) AppendRtfHeader(writer.chunk());
+            ForEachLogLine(QByteArrayView(bytes_).sliced(done), add);
+            if (type == Rtf) AppendRtfFooter(writer.chunk());
+        } catch (const std::bad_alloc&) {
+            writer.chunk() = QByteArray();  // the room for the message
+            return PathFailure("ExportBuffer",
+                               QT_TRANSLATE_NOOP("ExportBuffer", "Cannot write %1: %2"), path,
+                               QCoreApplication::translate(
+                                   "ExportBuffer", "the log holds a line of %1, too long to export")
+                                   .arg(QLocale().formattedDataSize(longest)));
+        }
         if (writer.commit()) return {};
     }
     return PathFailure("ExportBuffer", QT_TRANSLATE_NOOP("ExportBuffer", "Cannot write %1: %2"),

@@ -24,7 +24,9 @@ public:
     // "{\rtf" is still a log line.
     Result<void> load(const QString& path);
     // Replaces `path` atomically: a failure leaves any old file there whole. Text is the lines
-    // as they stand in the log, each ended by CR LF.
+    // as they stand in the log, each ended by CR LF; a line too long to copy is written from
+    // the log as it is, and one that memory cannot hold as RTF is refused with its size. A new
+    // file, or one replacing another user's or one others may write, is private.
     Result<void> save(const QString& path, FileType type) const;
 
 private:

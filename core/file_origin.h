@@ -15,8 +15,12 @@ struct FileOrigin {
     QString comment = {};   // one line: control characters made spaces
 };
 
-// An address as shown and inserted: white space and control characters dropped, and the user
-// name and password before the host ("https://user:pw@host/a" gives "https://host/a") removed.
+// An address as shown and inserted: white space and control characters dropped, the user name
+// and password before the host removed in every form a browser reads ("https://user:pw@host/a",
+// "https:user:pw@host/a", "https:\\user:pw@host/a" and "//user:pw@host/a" give the host and path
+// alone), and the query's and fragment's parameters that carry a credential or a signature
+// (token, access_token, auth, key, sig, signature, Expires, Policy, Key-Pair-Id, X-Amz-*,
+// X-Goog-* and a few like them, in any letter case) left out; other parameters stay.
 QString CleanAddress(QStringView address);
 
 // HostUrl= and ReferrerUrl= of the [ZoneTransfer] section of a Zone.Identifier stream, cleaned.

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/abbreviate_path.h"
+#include "core/plain_tip.h"
 #include "widgets/note_marks.h"
 #include "widgets/one_line_validator.h"
 #include "widgets/readable_grey.h"
@@ -95,20 +96,20 @@ void ItemFrame::showItem(const QString& path, const QByteArray& native) {
     }
     QString tip = origin_.address;
     if (!origin_.referrer.isEmpty()) tip += tr("\nLinked from: %1").arg(origin_.referrer);
-    originLabel_->setToolTip(tip);
+    originLabel_->setToolTip(PlainTip(tip));
     elideOrigin();
 }
 
 void ItemFrame::showNotes(const QString& path, const QStringList& notes, bool gone) {
     // Grey text only: the box stays empty, so moving on records nothing.
     descriptionEdit_->setPlaceholderText(notes.isEmpty() ? origin_.comment : notes.last());
-    QString tip = notes.isEmpty() ? path : widgets::NotesTip(path, notes);
+    QString tip = widgets::NotesText(path, notes);
     if (notes.isEmpty() && !origin_.comment.isEmpty())
         tip +=
             tr("\n\nThe grey hint is the comment kept in the item itself (user.xdg.comment), "
                "as a file manager or another program set it.");
     if (gone) tip += tr("\n\nIt no longer exists.");
-    pathLabel_->setToolTip(tip);
+    pathLabel_->setToolTip(PlainTip(tip));
     // Read out whole and in its real case, as the tooltip shows it, but as plain text.
     pathLabel_->setAccessibleName(tr("File/Path: ") + path);
     pathLabel_->setAccessibleDescription(widgets::NotesAccessibleText(notes));

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 class QFileDevice;
+class QString;
 
 namespace kivra::platform {
 
@@ -18,5 +19,9 @@ void StartWriteBack(const QFileDevice& file);
 // Turns a write past the process's file-size limit into a failed write the program can report,
 // where the system would otherwise end the program in the middle of it.
 void IgnoreFileSizeSignal();
+
+// Whether the file at `path` is another user's, or one others may write to: a file that replaces
+// it is then made private, whatever mode it had. False where there is none.
+bool ForeignFile(const QString& path);
 
 }  // namespace kivra::platform

@@ -1,7 +1,9 @@
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QFileDevice>
 
 #include "platform/file_writes.h"
@@ -19,5 +21,11 @@ void StartWriteBack(const QFileDevice& file) {
 }
 
 void IgnoreFileSizeSignal() { signal(SIGXFSZ, SIG_IGN); }
+
+bool ForeignFile(const QString& path) {
+    struct stat info {};
+    return stat(QFile::encodeName(path).constData(), &info) == 0 &&
+           (info.st_uid != geteuid() || (info.st_mode & S_IWOTH));
+}
 
 }  // namespace kivra::platform

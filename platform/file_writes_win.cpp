@@ -26,4 +26,8 @@ void StartWriteBack(const QFileDevice&) {}
 // Windows has no file-size signal: a write past a quota simply fails.
 void IgnoreFileSizeSignal() {}
 
+// The new file takes the access list its folder passes on, not the old file's: nothing to
+// tighten.
+bool ForeignFile(const QString&) { return false; }
+
 }  // namespace kivra::platform

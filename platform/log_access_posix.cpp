@@ -39,14 +39,7 @@ QString quoted(const QString& path) {
     return u'\'' + text.replace(u'\'', QLatin1StringView("'\\''")) + u'\'';
 }
 
-QString userName(uid_t uid) {
-    passwd entry{};
-    passwd* found = nullptr;
-    std::vector<char> buffer(16384);
-    if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
-        return QString::fromLocal8Bit(found->pw_name);
-    return QString::number(uid);
-}
+QString userName(uid_t uid) { return UserName(uid); }
 
 bool acceptedOwner(uid_t uid) { return uid == geteuid() || uid == 0; }
 

@@ -30,7 +30,8 @@ constexpr bool kFileComments = false;
 constexpr bool kFileComments = true;
 #endif
 
-// Sets the item's user.xdg.comment; a failure in the system's words.
+// Sets the item's user.xdg.comment: only on the user's own file or folder, never through a link.
+// A failure in the system's words, or why the item was left alone.
 Result<void> WriteFileComment(const QByteArray& path, const QByteArray& comment);
 
 }  // namespace kivra::platform

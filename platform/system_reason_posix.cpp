@@ -1,4 +1,7 @@
+#include <pwd.h>
 #include <string.h>
+
+#include <vector>
 
 #include "platform/system_reason.h"
 
@@ -13,6 +16,15 @@ QString SystemReason(int error) {
     strerror_r(error, buffer, sizeof buffer);
     return QString::fromLocal8Bit(buffer);
 #endif
+}
+
+QString UserName(unsigned uid) {
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        return QString::fromLocal8Bit(found->pw_name);
+    return QString::number(uid);
 }
 
 }  // namespace kivra::platform

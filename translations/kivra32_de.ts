@@ -85,6 +85,10 @@
             <source>Cannot write %1: %2</source>
             <translation>%1 kann nicht geschrieben werden: %2</translation>
         </message>
+        <message>
+            <source>the log holds a line of %1, too long to export</source>
+            <translation>das Protokoll enthält eine Zeile von %1, zu lang für den Export</translation>
+        </message>
     </context>
     <context>
         <name>FileList</name>
@@ -704,6 +708,25 @@ Dieses Element ist nicht mehr vorhanden.</translation>
         <message>
             <source>&amp;Retry</source>
             <translation>&amp;Wiederholen</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileComment</name>
+        <message>
+            <source>it is a link</source>
+            <translation>es ist eine Verknüpfung</translation>
+        </message>
+        <message>
+            <source>it belongs to another user (%1)</source>
+            <translation>es gehört einem anderen Benutzer (%1)</translation>
+        </message>
+        <message>
+            <source>it is too long to keep in the file; the log has it</source>
+            <translation>sie ist zu lang, um in der Datei aufbewahrt zu werden; das Protokoll enthält sie</translation>
+        </message>
+        <message>
+            <source>it was replaced while it was written</source>
+            <translation>es wurde ersetzt, während geschrieben wurde</translation>
         </message>
     </context>
 </TS>

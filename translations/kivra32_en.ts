@@ -85,6 +85,10 @@
             <source>Cannot write %1: %2</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>the log holds a line of %1, too long to export</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileList</name>
@@ -682,6 +686,25 @@ This item no longer exists.</source>
         <name>kivra::RefusalBar</name>
         <message>
             <source>&amp;Retry</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FileComment</name>
+        <message>
+            <source>it is a link</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it belongs to another user (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is too long to keep in the file; the log has it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it was replaced while it was written</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -85,6 +85,10 @@
             <source>Cannot write %1: %2</source>
             <translation>No se puede escribir %1: %2</translation>
         </message>
+        <message>
+            <source>the log holds a line of %1, too long to export</source>
+            <translation>el registro contiene una línea de %1, demasiado larga para exportarla</translation>
+        </message>
     </context>
     <context>
         <name>FileList</name>
@@ -704,6 +708,25 @@ Este elemento ya no existe.</translation>
         <message>
             <source>&amp;Retry</source>
             <translation>&amp;Reintentar</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileComment</name>
+        <message>
+            <source>it is a link</source>
+            <translation>es un enlace</translation>
+        </message>
+        <message>
+            <source>it belongs to another user (%1)</source>
+            <translation>pertenece a otro usuario (%1)</translation>
+        </message>
+        <message>
+            <source>it is too long to keep in the file; the log has it</source>
+            <translation>es demasiado larga para guardarla en el archivo; el registro la contiene</translation>
+        </message>
+        <message>
+            <source>it was replaced while it was written</source>
+            <translation>fue sustituido mientras se escribía</translation>
         </message>
     </context>
 </TS>

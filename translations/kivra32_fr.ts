@@ -85,6 +85,10 @@
             <source>Cannot write %1: %2</source>
             <translation>Impossible d'écrire %1 : %2</translation>
         </message>
+        <message>
+            <source>the log holds a line of %1, too long to export</source>
+            <translation>le journal contient une ligne de %1, trop longue pour être exportée</translation>
+        </message>
     </context>
     <context>
         <name>FileList</name>
@@ -704,6 +708,25 @@ Cet élément n'existe plus.</translation>
         <message>
             <source>&amp;Retry</source>
             <translation>&amp;Réessayer</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileComment</name>
+        <message>
+            <source>it is a link</source>
+            <translation>c'est un lien</translation>
+        </message>
+        <message>
+            <source>it belongs to another user (%1)</source>
+            <translation>il appartient à un autre utilisateur (%1)</translation>
+        </message>
+        <message>
+            <source>it is too long to keep in the file; the log has it</source>
+            <translation>elle est trop longue pour être gardée dans le fichier ; le journal la contient</translation>
+        </message>
+        <message>
+            <source>it was replaced while it was written</source>
+            <translation>il a été remplacé pendant l'écriture</translation>
         </message>
     </context>
 </TS>

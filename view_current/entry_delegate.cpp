@@ -10,6 +10,7 @@
 #include <QToolTip>
 #include <limits>
 
+#include "core/plain_tip.h"
 #include "view_current/current_entries_model.h"
 #include "widgets/one_line_validator.h"
 #include "widgets/readable_grey.h"
@@ -109,7 +110,7 @@ bool EntryDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     if (tip.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(event->globalPos(), tip, view->viewport(), option.rect);
+        QToolTip::showText(event->globalPos(), PlainTip(tip), view->viewport(), option.rect);
     return true;
 }
 

@@ -17,6 +17,8 @@ QMessageBox::StandardButton showReal(const MessageRequest& request) {
                     request.parent);
     // A description that could not be saved can then be copied instead of typed again.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Names and descriptions in it show as typed, markup or not.
+    box.setTextFormat(Qt::PlainText);
     if (request.buttons & (QMessageBox::Yes | QMessageBox::Save)) {
         QMessageBox::StandardButton enter = request.defaultButton;
         if (enter == QMessageBox::NoButton)

@@ -4,6 +4,8 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
+#include "core/plain_tip.h"
+
 namespace kivra::widgets {
 
 // For a list's viewport tooltip event: shows the name under the pointer in full when the list
@@ -16,7 +18,7 @@ inline void ShowCutNameTip(QAbstractItemView* view, QHelpEvent* event, int inden
     const int margins = 8;
     const int room = view->viewport()->width() - row.left() - indent - margins;
     if (index.isValid() && view->fontMetrics().horizontalAdvance(name) > room)
-        QToolTip::showText(event->globalPos(), name, view->viewport(), row);
+        QToolTip::showText(event->globalPos(), PlainTip(name), view->viewport(), row);
     else
         QToolTip::hideText();
 }

@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "core/plain_tip.h"
+
 namespace kivra::widgets {
 
 namespace {
@@ -58,12 +60,15 @@ QIcon WithNote(const QIcon& icon) {
     return QIcon(pixmap);
 }
 
+QString NotesText(const QString& name, const QStringList& descriptions) {
+    QString text = name;
+    for (const QString& description : descriptions)
+        text += QStringLiteral("\n\u2022 ") + description;
+    return text;
+}
+
 QString NotesTip(const QString& name, const QStringList& descriptions) {
-    // As rich text, so a description that looks like markup shows as typed.
-    QString tip = QStringLiteral("<p style='white-space:pre'>") + name.toHtmlEscaped();
-    for (const QString& text : descriptions)
-        tip += QStringLiteral("<br>\u2022 ") + text.toHtmlEscaped();
-    return tip + QStringLiteral("</p>");
+    return PlainTip(NotesText(name, descriptions));
 }
 
 QString NotesAccessibleText(const QStringList& descriptions) {

@@ -11,7 +11,9 @@ namespace kivra::widgets {
 QIcon NoteIcon();
 QIcon BlankIcon();
 QIcon WithNote(const QIcon& icon);
-// The name or full path, then each description on a line of its own.
+// The name or full path, then each description on a line of its own; the tip as PlainTip
+// makes it.
+QString NotesText(const QString& name, const QStringList& descriptions);
 QString NotesTip(const QString& name, const QStringList& descriptions);
 QString NotesAccessibleText(const QStringList& descriptions);
 

@@ -64,7 +64,10 @@ void GrowingLayout::setGeometry(const QRect& rect) {
 void RestoreWindowSize(QWidget* window, const QString& name) {
     QSettings settings = UserSettings();
     settings.beginGroup(name);
-    const QSize size = settings.value(QStringLiteral("size")).toSize();
+    // Whatever the file says, no sum below can overflow: a size past any screen is left out.
+    constexpr int kLargest = 1 << 20;
+    const QSize size =
+        settings.value(QStringLiteral("size")).toSize().boundedTo(QSize(kLargest, kLargest));
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() : QSize();
     if (size.isValid() && (size + kFrameAllowance).boundedTo(room) == size + kFrameAllowance)

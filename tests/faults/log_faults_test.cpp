@@ -390,7 +390,9 @@ TEST(TwoCopies, OnlyALiveCopyHoldsTheLog) {
 // Logs bigger than the memory the program may take (an address-space limit, in a child): a sparse
 // one of 6 GB with entries at its start and end, and one whose line of 2.3 GB comes first. The
 // marks read them a slice at a time and find the entries; View Current's table, "Return" and Export
-// refuse them, naming the size; nothing aborts and the log stays as it is.
+// refuse them, naming the size; nothing aborts and the log stays as it is. Under a limit that lets
+// the second be mapped, Export writes its long line as text from the log and refuses it as RTF,
+// naming the line's size, leaving the text in place.
 TEST(LongBigLogs, AreMarkedAndRefusedWithTheirSize) {
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -405,8 +407,10 @@ TEST(LongBigLogs, AreMarkedAndRefusedWithTheirSize) {
         ASSERT_TRUE(log.open(QIODevice::WriteOnly) && log.write(head) &&
                     log.resize(head.size() + hole));
         ASSERT_TRUE(log.seek(log.size()) && log.write("\r\n/last - 2\r\n") && log.flush());
-        const QString report = run(false, true, [&dir] {
-            const rlimit limit{qint64(2) << 30, qint64(2) << 30};
+        const QString out = dir.path() + "/export";
+        const bool exported = hole < 3'000'000'000;
+        const QString report = run(false, true, [&] {
+            rlimit limit{qint64(2) << 30, qint64(6) << 30};
             DescriptionIndex notes;
             QString said =
                 setrlimit(RLIMIT_AS, &limit) || !notes.load(dir.logFile()) ? "" : "marks";
@@ -417,11 +421,22 @@ TEST(LongBigLogs, AreMarkedAndRefusedWithTheirSize) {
                  {EntryTable().load(dir.logFile()), EntryTable().rewrite(dir.log(), {}),
                   ExportBuffer().load(dir.logFile())})
                 said += '\n' + test::Said(result);
+            limit.rlim_cur = limit.rlim_max;
+            ExportBuffer buffer;
+            if (exported && setrlimit(RLIMIT_AS, &limit) == 0 && buffer.load(dir.logFile()))
+                for (const auto type : {ExportBuffer::Text, ExportBuffer::Rtf})
+                    said += '\n' + test::Said(buffer.save(out, type));
             return said;
         });
         const QString refusal = TooBigToHold(dir.logFile(), log.size()).message;
-        EXPECT_EQ(report, QStringList({"marks11", refusal, refusal, refusal}).join('\n')) << hole;
+        const QString exports = "\n\nCannot write " + out + ": the log holds a line of " +
+                                QLocale().formattedDataSize(head.size() + hole) +
+                                ", too long to export";
+        EXPECT_EQ(report, QStringList({"marks11", refusal, refusal, refusal}).join('\n') +
+                              (exported ? exports : ""))
+            << hole;
         EXPECT_EQ(QFileInfo(dir.logFile()).size(), log.size());
+        EXPECT_EQ(QFileInfo(out).size(), exported ? log.size() : 0);  // the RTF left the text
     }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <qpa/qplatformnativeinterface.h>
 #include <qpa/qwindowsysteminterface.h>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 
 #include <QAbstractButton>
@@ -25,10 +26,25 @@
 #include "widgets/message_box.h"
 #include "widgets/open_files_dialog.h"
 #include "widgets/save_as_dialog.h"
+#include "widgets/settings.h"
 #include "widgets/twips.h"
+#include "widgets/window_size.h"
 
 namespace kivra {
 namespace {
+
+// A saved size no sum can hold, from a hand-edited or foreign settings file, leaves the window at
+// its own; a settings file that is a FIFO is never opened, so the program starts with its defaults.
+TEST(Windows, AnOverflowingSizeAndAFifoAsSettingsGiveTheDefaults) {
+    widgets::UserSettings().setValue("probe/size", QSize(2147483647, 2147483647));
+    QWidget window;
+    widgets::RestoreWindowSize(&window, "probe");
+    EXPECT_EQ(window.size(), QWidget().size());
+    const QString file = widgets::UserSettings().fileName();
+    ASSERT_TRUE(QFile::remove(file) && mkfifo(QFile::encodeName(file), 0600) == 0);
+    EXPECT_EQ(widgets::UserSettings().value("probe/size", 7).toInt(), 7);
+    QFile::remove(file);
+}
 
 // The three windows as the program makes them.
 struct Windows {

@@ -24,6 +24,7 @@
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
+#include "support/shown_tip.h"
 #include "support/temp_log_dir.h"
 #include "view_current/current_entries_model.h"
 #include "view_current/entry_delegate.h"
@@ -334,13 +335,13 @@ TEST(ViewCurrent, RefusalsAndFailuresKeepTheLog) {
 // Rows sorted as listed: a moved file, a missing folder, an existing file, a thousand entries of a
 // stick not plugged in (which must not all be looked up), a gone entry wider than the list, no
 // path at all (with and without a dash). Gone entries stay readable in a light and in a dark theme;
-// a cut row's tooltip holds the whole entry, and the list scrolls as far as the widest row drawn.
-// Enter on a selected entry leaves as "Return" does and names the whole line, or none where the
-// entry names no path; Ctrl+C copies the whole line.
+// a cut row's tooltip holds the whole entry as typed, markup and all, and the list scrolls as far
+// as the widest row drawn. Enter on a selected entry leaves as "Return" does and names the whole
+// line, or none where the entry names no path; Ctrl+C copies the whole line.
 TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
     TempLogDir dir;
     const QString base = dir.path() + "/a";
-    const QString wide = "/~" + QString(1300, 'w') + " - wide";
+    const QString wide = "/~" + QString("<td><table>").repeated(20) + QString(1300, 'w') + " - w";
     const QString there = dir.logFile() + " - " + QString(1200, u'x');
     QStringList lines = {
         base + " - moved", base + "/gone/x - folder", there, "plain - text", "plain", wide};
@@ -371,7 +372,7 @@ TEST(ViewCurrent, EntriesWhoseItemIsGoneOrCutAreToldAndCheckedOnlyWhenDrawn) {
             QToolTip::hideText();
             ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
             QApplication::sendEvent(view->viewport(), &help);
-            const QString tip = QToolTip::isVisible() ? QToolTip::text() : QString();
+            const QString tip = QToolTip::isVisible() ? test::ShownTip(QToolTip::text()) : "";
             const QString cut = row == 1003 ? wide : row == 2 ? there : "";
             EXPECT_EQ(QString(tip).remove('\n'), cut + note) << row;
             EXPECT_EQ(index.data(Qt::AccessibleDescriptionRole).toString(), note);
