@@ -169,7 +169,7 @@ void FileList::setPath(const QString& path, const QByteArray& native) {
     native_ = native.isEmpty() ? platform::NativeBytes(path_) : native;
     fileName_.clear();
     fileBytes_.clear();
-    wanted_.clear();
+    scrollToCurrent_ = false;
     currentGone_ = false;
     // Another folder's names are never shown under this one's path.
     model_->reset({});
@@ -219,9 +219,16 @@ void FileList::setNewestFirst(bool newest) {
 }
 
 bool FileList::makeCurrent(const QByteArray& name) {
-    // Made current once the folder is read.
+    // During a read the file is current at once and highlighted once the read is in.
     if (reading_) {
-        wanted_ = name;
+        const std::optional<platform::DirectoryEntryView> entry =
+            platform::ReadEntry(native_, name);
+        if (!entry || entry->isDirectory) return false;
+        fileBytes_ = name;
+        fileName_ = DecodeName(name);
+        currentGone_ = false;
+        scrollToCurrent_ = true;
+        emit fileChosen(false);
         return true;
     }
     const int row = model_->rowOf(name);
@@ -276,7 +283,7 @@ void FileList::swapIn(FolderListing listing) {
     // Changes seen during the read may have come after it.
     for (const QByteArray& name : std::exchange(touched_, {}))
         follow(name, platform::ReadEntry(native_, name));
-    if (!wanted_.isEmpty()) makeCurrent(std::exchange(wanted_, {}));
+    if (std::exchange(scrollToCurrent_, false) && current >= 0) scrollTo(model_->index(current));
     emit listed(readable, subdirectories);
 }
 

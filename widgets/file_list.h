@@ -48,7 +48,7 @@ public:
     void setNewestFirst(bool newest);
     bool newestFirst() const { return newestFirst_; }
     // Makes the file of that name current as a fileChosen by the user does; false when it is not
-    // listed. During a read, it is made current once the read is in.
+    // listed. During a read it is current at once and highlighted once the read is in.
     bool makeCurrent(const QByteArray& name);
     // The current file was not found at the last listing.
     bool currentFileGone() const { return currentGone_; }
@@ -108,7 +108,7 @@ private:
     bool toTop_ = false;
     quint64 ticket_ = 0;
     QByteArray askedFor_;
-    QByteArray wanted_;
+    bool scrollToCurrent_ = false;
     QSet<QByteArray> touched_;
 };
 
