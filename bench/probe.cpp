@@ -136,7 +136,9 @@ int stall(const QStringList& args) {
     const double seconds = args.size() > 3 ? args[3].toDouble() : 0.0;
     if (step == "start") {
         // From the first paint: the window painted first, the step is the rest.
-        return measureStall([&] { open(); }, read, 0.5, nullptr);
+        open();
+        QApplication::processEvents();
+        return measureStall([] {}, read, 0.5, nullptr);
     } else if (step == "switch") {
         auto* dirs = window->findChild<kivra::widgets::DirectoryList*>();
         int phase = 0;

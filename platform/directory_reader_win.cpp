@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 

@@ -57,7 +57,8 @@ public:
                              listing.times.empty() ? 0 : listing.times[i]});
         }
         byTime_ = listing.newestFirst;
-        times_ = std::move(listing.timeOf);
+        // A hundred thousand names take a while to free: not on the GUI thread.
+        (void)QtConcurrent::run([old = std::exchange(times_, std::move(listing.timeOf))] {});
         hits_.clear();
         endResetModel();
     }
@@ -250,7 +251,7 @@ void FileList::list() {
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, ticket] {
         watcher->deleteLater();
         // A read for a folder or an order no longer shown is dropped.
-        if (ticket == ticket_) swapIn(watcher->result());
+        if (ticket == ticket_) swapIn(watcher->future().takeResult());
     });
     watcher->setFuture(QtConcurrent::run(ReadFolder, native_,
                                          FolderReadOptions{showHidden_, newestFirst_, askedFor_}));
@@ -263,6 +264,8 @@ void FileList::swapIn(FolderListing listing) {
     const QList<QByteArray> subdirectories = std::move(listing.subdirectories);
     const bool found = listing.wantedFound;
     const int row = static_cast<int>(listing.wantedRow);
+    // Rows placed between events, unless a scroll position needs them all.
+    if (scrolled == 0) setLayoutMode(QListView::Batched);
     model_->reset(std::move(listing));
     int current = -1;
     if (!fileBytes_.isEmpty() && askedFor_ == fileBytes_) {

@@ -887,16 +887,10 @@ const struct FollowRow {
     {"removed", [](QDir& d) { d.remove("m.txt"); }, {"m.txt"}},
     {"renamed past the end", [](QDir& d) { d.rename("a.zip", "zz.zip"); }, {"a.zip", "zz.zip"}},
     {"renamed to the top", [](QDir& d) { d.rename("m.txt", "0.txt"); }, {"0.txt", "m.txt"}},
-    {"written to",
-     [](QDir& d) {
-         QFile file(d.filePath("Z.doc"));
-         file.open(QIODevice::Append), file.write("x");
-     },
-     {"Z.doc"}},
+    {"replaced, by another time",
+     [](QDir& d) { d.remove("Z.doc"), d.rename("m.txt", "Z.doc"); },
+     {"Z.doc", "m.txt"}},
     {"a file made a folder", [](QDir& d) { d.remove("file2"), d.mkdir("file2"); }, {"file2"}},
-    {"hidden, not shown",
-     [](QDir& d) { QFile(d.filePath(".x")).open(QIODevice::WriteOnly); },
-     {".x"}},
     {"the queue overflowed",
      [](QDir& d) { d.remove("a.zip"), QFile(d.filePath("b")).open(QIODevice::WriteOnly); },
      {}},
