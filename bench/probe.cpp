@@ -1,18 +1,26 @@
 // One operation per process, so bench/run can read its peak memory from the kernel. Prints the
 // operation's own time in seconds, without the process's start-up.
+#include <sys/resource.h>
+
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/description_index.h"
 #include "core/entry_log.h"
@@ -22,6 +30,7 @@
 #include "main_window/main_window.h"
 #include "view_current/current_entries_model.h"
 #include "view_current/view_current_dialog.h"
+#include "widgets/directory_list.h"
 #include "widgets/file_list.h"
 
 namespace {
@@ -31,8 +40,129 @@ int usage() {
         stderr,
         "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
         "return DIR | find DIR WORD | file-list DIR [LOGDIR] | file-list-newest DIR | index DIR | "
-        "export DIR OUT | move DIR | append LOGDIR PATH\n");
+        "export DIR OUT | move DIR | append LOGDIR PATH | stall STEP DIR [DIR2|SECONDS]\n");
     return 2;
+}
+
+// The GUI thread's longest stall while `step` runs to `done`, seen from inside: a 1 ms timer's
+// largest gap. Keys (Down, then Up) are sent into the file list every 20 ms meanwhile; their
+// latency is to the end of the paint that follows. Prints the stall and the keys' p99 in seconds
+// and the process's CPU share over the step.
+int measureStall(const std::function<void()>& step, const std::function<bool()>& done,
+                 double atLeastSeconds, QWidget* keyTarget) {
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0, longest = 0;
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    std::vector<qint64> latencies;
+    qint64 sent = -1;
+    struct Painted : QObject {
+        std::function<void()> onPaint;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) onPaint();
+            return false;
+        }
+    } painted;
+    painted.onPaint = [&] {
+        if (sent >= 0) latencies.push_back(clock.nsecsElapsed() - sent), sent = -1;
+    };
+    QTimer keys;
+    bool down = true;
+    if (keyTarget) {
+        keyTarget->installEventFilter(&painted);
+        QObject::connect(&keys, &QTimer::timeout, [&] {
+            if (sent >= 0) return;
+            sent = clock.nsecsElapsed();
+            QKeyEvent press(QEvent::KeyPress, down ? Qt::Key_Down : Qt::Key_Up, Qt::NoModifier);
+            down = !down;
+            QApplication::sendEvent(keyTarget->parentWidget(), &press);
+        });
+        keys.start(20);
+    }
+    rusage before;
+    getrusage(RUSAGE_SELF, &before);
+    QTimer::singleShot(0, [&] {
+        last = clock.nsecsElapsed();
+        heartbeat.start(1);
+        step();
+    });
+    while (clock.elapsed() < atLeastSeconds * 1000 || !done())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    rusage after;
+    getrusage(RUSAGE_SELF, &after);
+    const auto cpu = [](const rusage& u) {
+        return u.ru_utime.tv_sec + u.ru_stime.tv_sec +
+               (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    };
+    std::sort(latencies.begin(), latencies.end());
+    const double p99 = latencies.empty() ? 0 : latencies[latencies.size() * 99 / 100] / 1e9;
+    std::printf("%.6f %.6f %.4f\n", longest / 1e9, p99,
+                (cpu(after) - cpu(before)) / (clock.nsecsElapsed() / 1e9));
+    return 0;
+}
+
+// Steps in the main window as the user has it, in a big folder: start (from the first paint
+// on), switch (to DIR2 and back), newest (on, then off), burst-name and burst-newest (while
+// bench/run adds files for SECONDS), grow (newest first, while bench/run grows a file).
+int stall(const QStringList& args) {
+    if (args.size() < 3) return usage();
+    // The user's own choices stay untouched.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const QString& step = args[1];
+    QDir::setCurrent(args[2]);
+    QTemporaryDir noLog;
+    std::unique_ptr<kivra::MainWindow> window;
+    kivra::widgets::FileList* files = nullptr;
+    const auto open = [&] {
+        window = std::make_unique<kivra::MainWindow>(kivra::EntryLog(noLog.path()));
+        window->show();
+        files = window->findChild<kivra::widgets::FileList*>(QStringLiteral("fileList"));
+    };
+    const auto read = [&] { return files && !files->reading(); };
+    QAction* newest = nullptr;
+    if (step != "start") {
+        open();
+        newest = window->findChild<QAction*>(QStringLiteral("newestFirstAction"));
+        if (newest->isChecked() != (step.endsWith("newest") || step == "grow")) newest->trigger();
+        while (!read()) QApplication::processEvents();
+        files->setFocus();
+    }
+    const double seconds = args.size() > 3 ? args[3].toDouble() : 0.0;
+    if (step == "start") {
+        // From the first paint: the window painted first, the step is the rest.
+        open();
+        QApplication::processEvents();
+        return measureStall([] {}, read, 0.5, nullptr);
+    } else if (step == "switch") {
+        auto* dirs = window->findChild<kivra::widgets::DirectoryList*>();
+        int phase = 0;
+        return measureStall([&] { dirs->setPath(args[3]); },
+                            [&] {
+                                if (!read()) return false;
+                                if (phase++ == 0) dirs->setPath(args[2]);
+                                return phase > 1 && read();
+                            },
+                            0.0, nullptr);
+    } else if (step == "newest") {
+        int phase = 0;
+        return measureStall([&] { newest->trigger(); },
+                            [&] {
+                                if (!read()) return false;
+                                if (phase++ == 0) newest->trigger();
+                                return phase > 1 && read();
+                            },
+                            0.0, nullptr);
+    } else if (step.startsWith("burst") || step == "grow") {
+        return measureStall([] {}, read, seconds, files->viewport());
+    }
+    return usage();
 }
 
 }  // namespace
@@ -51,6 +181,7 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 2) return usage();
     const QString& what = args[0];
+    if (what == "stall") return stall(args);
     // The fonts, as the program has them from its start-up on (that figure counts them): every
     // window and list here opens in a program that has already drawn text.
     QFontMetrics(QApplication::font()).height();
@@ -79,6 +210,7 @@ int main(int argc, char** argv) {
         mainWindow = std::make_unique<kivra::MainWindow>(kivra::EntryLog(noLog.path()));
         mainWindow->show();
         files = mainWindow->findChild<kivra::widgets::FileList*>(QStringLiteral("fileList"));
+        while (files->reading()) QApplication::processEvents();
         for (const QString& name : files->fileNames().first(2))
             names.append(QFile::encodeName(name));
         for (int i = 0; i < 100; ++i) QApplication::processEvents();
@@ -128,7 +260,7 @@ int main(int argc, char** argv) {
         kivra::FolderWatch watch;
         watch.watch(QFile::encodeName(args[1]));
         list.show();
-        QApplication::processEvents();
+        while (list.reading()) QApplication::processEvents();
         if (list.model()->rowCount() == 0) return 1;
     } else if (what == "move") {
         // What a click does: the file made current, its origin read and put in the frame. The

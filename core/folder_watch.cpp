@@ -14,14 +14,24 @@ FolderWatch::FolderWatch(QObject* parent) : QObject(parent) {
     connect(&longest_, &QTimer::timeout, this, &FolderWatch::fire);
 }
 
-void FolderWatch::watch(const QByteArray& native) {
+void FolderWatch::watch(const QByteArray& native, bool writes) {
     watcher_.clear();
     quiet_.stop();
     longest_.stop();
-    if (platform::SendsChangeEvents(native)) watcher_.watch(native);
+    names_.clear();
+    all_ = false;
+    if (platform::SendsChangeEvents(native)) watcher_.watch(native, writes);
 }
 
-void FolderWatch::gather() {
+void FolderWatch::gather(const QByteArrayList& names) {
+    all_ = all_ || names.isEmpty();
+    // Past this many names one read of the folder costs less than looking at each.
+    constexpr qsizetype kMostNames = 20'000;
+    if (all_ || names_.size() > kMostNames)
+        names_.clear();
+    else
+        for (const QByteArray& name : names) names_.insert(name);
+    all_ = all_ || names_.isEmpty();
     quiet_.start();
     if (!longest_.isActive()) longest_.start();
 }
@@ -29,7 +39,11 @@ void FolderWatch::gather() {
 void FolderWatch::fire() {
     quiet_.stop();
     longest_.stop();
-    emit changed();
+    const QByteArrayList names =
+        all_ ? QByteArrayList() : QByteArrayList(names_.begin(), names_.end());
+    names_.clear();
+    all_ = false;
+    emit changed(names);
 }
 
 }  // namespace kivra

@@ -2,15 +2,16 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 #include "platform/directory_watch.h"
 
 namespace kivra {
 
-// Tells when the folder watched changed on disk: changes are gathered until 200 ms after the
-// last, at most 1 s after the first, then changed fires once, so a burst of thousands of files
-// is one update.
+// Tells which names of the folder watched changed on disk: changes are gathered until 200 ms
+// after the last, at most 1 s after the first, then changed fires once, so a burst of thousands
+// of files is one update and a file being written is seen at most once a second.
 class FolderWatch : public QObject {
     Q_OBJECT
 public:
@@ -18,15 +19,19 @@ public:
 
     // Watches `native` alone from now on. Folders that send no events (network, FUSE) are not
     // watched: F5 stays for them.
-    void watch(const QByteArray& native);
+    // `writes`: a file written to counts as changed too.
+    void watch(const QByteArray& native, bool writes = false);
 
 signals:
-    void changed();
+    // The names touched, each once; none when the whole folder must be read again.
+    void changed(const QByteArrayList& names);
 
 private:
-    void gather();
+    void gather(const QByteArrayList& names);
     void fire();
 
+    QSet<QByteArray> names_;
+    bool all_ = false;
     platform::DirectoryWatch watcher_;
     QTimer quiet_;
     QTimer longest_;

@@ -58,8 +58,9 @@ FolderLists::FolderLists(const TwipsScale& scale, QWidget* client, const QByteAr
     if (current.isEmpty() || !directoryList_->setNativePath(current))
         if (!directoryList_->setPath(QDir::homePath())) directoryList_->setPath(QDir::rootPath());
     driveList_->showDriveOf(directoryList_->path());
+    connect(fileList_, &widgets::FileList::listed, this, &FolderLists::takeListing);
     fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
-    folderWatch_.watch(directoryList_->nativePath());
+    watch();
 
     connect(&folderWatch_, &FolderWatch::changed, this, &FolderLists::followDisk);
     connect(fileList_, &widgets::FileList::directoryGone, this, &FolderLists::leaveVanishedFolder);
@@ -75,24 +76,37 @@ std::optional<FolderLists::Place> FolderLists::placeOf(const QByteArray& path) {
     const QByteArray name =
         isFolder ? QByteArray() : full.mid(platform::JoinBytes(folder, {}).size());
     // A file that is not there moves nothing: a start goes on as one without a path.
-    bool listed = isFolder;
-    if (!listed)
-        platform::ReadDirectory(folder, [&](const platform::DirectoryEntryView& entry) {
-            listed = listed || (!entry.isDirectory && entry.name == name);
-        });
-    if (!listed) return {};
+    if (!isFolder) {
+        const std::optional<platform::DirectoryEntryView> entry = platform::ReadEntry(folder, name);
+        if (!entry || entry->isDirectory) return {};
+    }
     return Place{folder, name, platform::IsHidden(full)};
 }
 
 void FolderLists::setNewestFirst(bool newest) {
     fileList_->setNewestFirst(newest);
+    watch();
     widgets::UserSettings().setValue(kNewestFirstSetting, newest);
+}
+
+void FolderLists::watch() {
+    // A file being written moves only when the list is by time.
+    folderWatch_.watch(directoryList_->nativePath(), fileList_->newestFirst());
 }
 
 void FolderLists::showFolder() {
     fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
-    folderWatch_.watch(directoryList_->nativePath());
+    watch();
     driveList_->showDriveOf(directoryList_->path());
+}
+
+void FolderLists::takeListing(bool readable, const QList<QByteArray>& subdirectories) {
+    if (!readable) {
+        leaveVanishedFolder();
+        return;
+    }
+    directoryList_->setSubdirectories(subdirectories);
+    emit changed();
 }
 
 void FolderLists::refresh() {
@@ -103,16 +117,26 @@ void FolderLists::refresh() {
         return;
     }
     fileList_->refresh();
-    folderWatch_.watch(directoryList_->nativePath());  // a folder made again, a watch given back
-    emit changed();
+    watch();  // a folder made again, a watch given back
 }
 
-void FolderLists::followDisk() {
+void FolderLists::followDisk(const QByteArrayList& names) {
     if (!directoryList_->refresh()) {
         leaveVanishedFolder();
         return;
     }
-    fileList_->refresh();
+    if (names.isEmpty()) {
+        fileList_->refresh();
+        return;
+    }
+    // Only the names the events carry are looked at, one stat each.
+    const QByteArray folder = directoryList_->nativePath();
+    for (const QByteArray& name : names) {
+        const std::optional<platform::DirectoryEntryView> entry = platform::ReadEntry(folder, name);
+        fileList_->follow(name, entry);
+        directoryList_->follow(name, entry && entry->isDirectory &&
+                                         (directoryList_->showHidden() || !entry->isHidden));
+    }
     emit changed();
 }
 
@@ -123,7 +147,7 @@ void FolderLists::leaveVanishedFolder() {
         directoryList_->moveToExistingParent();
     }
     fileList_->setPath(directoryList_->path(), directoryList_->nativePath());
-    folderWatch_.watch(directoryList_->nativePath());
+    watch();
     driveList_->refresh();  // an unmounted volume leaves the list
     driveList_->showDriveOf(directoryList_->path());
     emit changed();

@@ -59,8 +59,12 @@ signals:
     void changed();
 
 private:
-    // The shown folder changed on disk: the lists follow in place.
-    void followDisk();
+    // The shown folder changed on disk: the lists follow in place, name by name where the events
+    // name them, else by a read of the folder.
+    void followDisk(const QByteArrayList& names);
+    // A read of the folder is in: the directory list takes its part.
+    void takeListing(bool readable, const QList<QByteArray>& subdirectories);
+    void watch();
     // The shown folder is gone (deleted, moved away, unmounted): the lists and the drive list
     // move to the nearest folder left, as a file manager's do.
     void leaveVanishedFolder();

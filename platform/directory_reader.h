@@ -35,6 +35,10 @@ bool ReadDirectory(const QByteArray& directory,
                    const std::function<void(const DirectoryEntryView&)>& visit,
                    EntryTimes times = EntryTimes::Skip);
 
+// The one entry `name` of `directory`, its time read, as ReadDirectory would hand it; nullopt when
+// there is no such file or folder now (or it is neither).
+std::optional<DirectoryEntryView> ReadEntry(const QByteArray& directory, QByteArrayView name);
+
 // The process's current directory, in the same native bytes; empty when it is gone.
 QByteArray CurrentDirectory();
 

@@ -39,6 +39,15 @@ bool ReadDirectory(const QByteArray& directory,
     return true;
 }
 
+std::optional<DirectoryEntryView> ReadEntry(const QByteArray& directory, QByteArrayView name) {
+    const QByteArray path = directory + '/' + name.toByteArray();
+    struct stat info;
+    if (stat(path.constData(), &info) != 0 || (!S_ISDIR(info.st_mode) && !S_ISREG(info.st_mode)))
+        return std::nullopt;
+    return DirectoryEntryView{name, S_ISDIR(info.st_mode), name.startsWith('.'),
+                              qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
 QByteArray CurrentDirectory() {
     // Read as bytes: QDir::currentPath() loses a name that is not valid UTF-8.
     QByteArray path(4096, Qt::Uninitialized);

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 
@@ -22,6 +23,13 @@ bool ReadDirectory(const QByteArray& directory,
         visit({name, it.fileInfo().isDir(), it.fileInfo().isHidden(), modified});
     }
     return true;
+}
+
+std::optional<DirectoryEntryView> ReadEntry(const QByteArray& directory, QByteArrayView name) {
+    const QFileInfo info(QDir(QString::fromUtf8(directory)).filePath(QString::fromUtf8(name)));
+    if (!info.exists() || (!info.isDir() && !info.isFile())) return std::nullopt;
+    return DirectoryEntryView{name, info.isDir(), info.isHidden(),
+                              info.lastModified().toMSecsSinceEpoch() * 1'000'000};
 }
 
 QByteArray CurrentDirectory() { return QDir::toNativeSeparators(QDir::currentPath()).toUtf8(); }

@@ -6,10 +6,9 @@
 
 namespace kivra::platform {
 
-// Tells when names come into, leave or move within one directory, or the directory itself goes.
-// Changes inside the files and to their attributes are not asked for: the lists show names alone,
-// and on Linux asking for them makes the kernel flag every name of the folder it holds, 8 ms for
-// a hundred thousand files.
+// Tells which names came into, left or moved within one directory. Writes to the files are asked
+// for only while the times matter (newest first): on Linux asking for them makes the kernel flag
+// every name of the folder it holds, 8 ms for a hundred thousand files.
 class DirectoryWatch : public QObject {
     Q_OBJECT
 public:
@@ -18,11 +17,13 @@ public:
 
     // Watches `native` (the directory's bytes as ReadDirectory takes them) alone from now on;
     // false when it cannot be watched.
-    bool watch(const QByteArray& native);
+    bool watch(const QByteArray& native, bool writes = false);
     void clear();
 
 signals:
-    void changed();
+    // The names touched, each once; none when anything may have changed (events lost, the
+    // directory itself gone, or a system that names nothing).
+    void changed(const QByteArrayList& names);
 
 private:
     struct State;

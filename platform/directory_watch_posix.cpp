@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <algorithm>
 #include <cstring>
 
 #include "platform/directory_watch.h"
@@ -20,22 +21,33 @@ DirectoryWatch::DirectoryWatch(QObject* parent)
     if (state_->fd < 0) return;
     state_->notifier = new QSocketNotifier(state_->fd, QSocketNotifier::Read, this);
     connect(state_->notifier, &QSocketNotifier::activated, this, [this] {
-        // Read to the end; the listing itself tells what changed. Events of a watch given up
-        // are dropped.
+        // Read to the end. Events of a watch given up are dropped.
         alignas(inotify_event) char buffer[4096];
         bool changedHere = false;
+        bool all = false;
+        QByteArrayList names;
         for (ssize_t size; (size = read(state_->fd, buffer, sizeof buffer)) > 0;) {
             for (ssize_t at = 0; at < size;) {
                 inotify_event event;
                 std::memcpy(&event, buffer + at, sizeof event);
                 at += sizeof event + event.len;
-                if (event.mask & IN_Q_OVERFLOW) changedHere = true;
+                const char* name = buffer + at - event.len;
+                if (event.mask & IN_Q_OVERFLOW) changedHere = all = true;
                 if (event.wd != state_->wd) continue;
                 changedHere = true;
-                if (event.mask & (IN_IGNORED | IN_MOVE_SELF)) clear();
+                if (event.mask & (IN_IGNORED | IN_MOVE_SELF | IN_DELETE_SELF)) {
+                    all = true;
+                    clear();
+                } else if (event.len > 0) {
+                    names.append(QByteArray(name, qstrnlen(name, event.len)));
+                }
             }
         }
-        if (changedHere) emit changed();
+        if (!changedHere) return;
+        if (all) names.clear();
+        std::sort(names.begin(), names.end());
+        names.erase(std::unique(names.begin(), names.end()), names.end());
+        emit changed(names);
     });
 }
 
@@ -44,12 +56,13 @@ DirectoryWatch::~DirectoryWatch() {
     if (state_->fd >= 0) close(state_->fd);
 }
 
-bool DirectoryWatch::watch(const QByteArray& native) {
+bool DirectoryWatch::watch(const QByteArray& native, bool writes) {
     clear();
     if (state_->fd < 0) return false;
     state_->wd = inotify_add_watch(state_->fd, native.constData(),
                                    IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
-                                       IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR);
+                                       IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR |
+                                       (writes ? IN_MODIFY | IN_CLOSE_WRITE : 0));
     return state_->wd >= 0;
 }
 

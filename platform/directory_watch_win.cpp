@@ -4,7 +4,8 @@
 
 namespace kivra::platform {
 
-// Windows reports what the lists need through Qt's watcher; names are UTF-8 there.
+// Qt's watcher names no file on Windows: each change asks for the folder to be read again, and
+// a file growing is seen at the next change or F5.
 struct DirectoryWatch::State {
     QFileSystemWatcher watcher;
 };
@@ -12,12 +13,12 @@ struct DirectoryWatch::State {
 DirectoryWatch::DirectoryWatch(QObject* parent)
     : QObject(parent), state_(std::make_unique<State>()) {
     connect(&state_->watcher, &QFileSystemWatcher::directoryChanged, this,
-            &DirectoryWatch::changed);
+            [this] { emit changed({}); });
 }
 
 DirectoryWatch::~DirectoryWatch() = default;
 
-bool DirectoryWatch::watch(const QByteArray& native) {
+bool DirectoryWatch::watch(const QByteArray& native, bool) {
     clear();
     return state_->watcher.addPath(QString::fromUtf8(native));
 }

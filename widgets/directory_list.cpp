@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "core/folder_listing.h"
 #include "core/name_decoding.h"
-#include "core/name_order.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
 #include "widgets/name_tooltip.h"
@@ -46,23 +46,6 @@ protected:
     }
 };
 
-// Subdirectory names in the lists' order; nullopt when the directory cannot be read.
-std::optional<QList<QByteArray>> listSubdirectories(const QByteArray& path, bool showHidden) {
-    std::string bytes;
-    std::vector<qsizetype> ends;
-    if (!platform::ReadDirectory(path, [&](const platform::DirectoryEntryView& entry) {
-            if (!entry.isDirectory || (entry.isHidden && !showHidden)) return;
-            bytes.append(entry.name.data(), entry.name.size());
-            ends.push_back(bytes.size());
-        }))
-        return std::nullopt;
-    QList<QByteArray> sorted;
-    sorted.reserve(ends.size());
-    for (const qsizetype i : NameOrder(bytes, ends))
-        sorted.append(NameAt(bytes, ends, i).toByteArray());
-    return sorted;
-}
-
 // "/home/ann" gives "/", "/home", "/home/ann"; "C:\DL" gives "C:\", "C:\DL".
 QList<QByteArray> chainTo(const QByteArray& path) {
     QList<QByteArray> chain;
@@ -88,35 +71,48 @@ bool DirectoryList::setPath(const QString& path) {
 }
 
 bool DirectoryList::setNativePath(const QByteArray& native) {
-    const std::optional<QList<QByteArray>> subdirectories = listSubdirectories(native, showHidden_);
-    if (!subdirectories) return false;
+    if (!platform::IsReadableDirectory(native)) return false;
     if (native == native_) return true;
     native_ = native;
     path_ = DecodeName(native);
-    fill(*subdirectories);
+    fill({});
     emit directoryChosen();
     return true;
 }
 
-bool DirectoryList::refresh() {
-    const std::optional<QList<QByteArray>> subdirectories =
-        listSubdirectories(native_, showHidden_);
-    if (!subdirectories) return false;
+bool DirectoryList::refresh() { return platform::IsReadableDirectory(native_); }
+
+void DirectoryList::setSubdirectories(const QList<QByteArray>& subdirectories) {
     const QByteArray current =
         currentItem() ? currentItem()->data(kPathRole).toByteArray() : QByteArray();
     const int scrolled = verticalScrollBar()->value();
-    fill(*subdirectories);
+    fill(subdirectories);
     for (int row = 0; row < count(); ++row)
         if (item(row)->data(kPathRole).toByteArray() == current) setCurrentRow(row);
     verticalScrollBar()->setValue(scrolled);
-    return true;
 }
 
-void DirectoryList::setShowHidden(bool show) {
-    if (show == showHidden_) return;
-    showHidden_ = show;
-    refresh();
+void DirectoryList::follow(const QByteArray& name, bool present) {
+    const QByteArray path = platform::JoinBytes(native_, name);
+    int row = chainLength_;
+    // A few hundred rows at most.
+    while (row < count() && item(row)->data(kPathRole).toByteArray() != path) ++row;
+    if (row < count()) {
+        if (present) return;
+        delete takeItem(row);
+        return;
+    }
+    if (!present) return;
+    const qsizetype prefix = platform::JoinBytes(native_, {}).size();
+    row = chainLength_;
+    while (row < count() && NameLess(item(row)->data(kPathRole).toByteArray().mid(prefix), name))
+        ++row;
+    insertItem(row,
+               makeItem(StyleIcon(style(), QStyle::SP_DirClosedIcon), path, name, chainLength_));
+    mark();
 }
+
+void DirectoryList::setShowHidden(bool show) { showHidden_ = show; }
 
 void DirectoryList::moveToExistingParent() {
     for (QByteArray dir = platform::ParentBytes(native_); !dir.isEmpty();
@@ -136,12 +132,7 @@ void DirectoryList::fill(const QList<QByteArray>& subdirectories) {
     const QList<QByteArray> chain = chainTo(native_);
     int depth = 0;
     const auto add = [this](const QIcon& icon, const QByteArray& path, const QByteArray& name,
-                            int level) {
-        auto* item = new QListWidgetItem(icon, DecodeName(name), this);
-        item->setData(kIconRole, icon);
-        item->setData(kPathRole, path);
-        item->setData(kDepthRole, level);
-    };
+                            int level) { addItem(makeItem(icon, path, name, level)); };
     for (const QByteArray& directory : chain) {
         const qsizetype cut =
             directory.lastIndexOf(QDir::separator().toLatin1(), directory.size() - 2);
@@ -153,6 +144,15 @@ void DirectoryList::fill(const QList<QByteArray>& subdirectories) {
     for (const QByteArray& name : subdirectories)
         add(closed, platform::JoinBytes(native_, name), name, depth);
     mark();
+}
+
+QListWidgetItem* DirectoryList::makeItem(const QIcon& icon, const QByteArray& path,
+                                         const QByteArray& name, int depth) {
+    auto* item = new QListWidgetItem(icon, DecodeName(name));
+    item->setData(kIconRole, icon);
+    item->setData(kPathRole, path);
+    item->setData(kDepthRole, depth);
+    return item;
 }
 
 void DirectoryList::setDescriptions(std::shared_ptr<const DescriptionIndex> index) {

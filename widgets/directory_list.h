@@ -8,7 +8,8 @@
 namespace kivra::widgets {
 
 // The directory list: the chain of directories from the root down to `path`, then the
-// subdirectories of `path` (hidden ones only when asked for; `path` itself always shows). Setting a
+// subdirectories of `path` as handed in (setSubdirectories, follow: the folder is read once, for
+// both lists, by the file list). Setting a
 // different `path` from code fires directoryChosen before setPath returns; so does opening an entry
 // by double-click or Enter. Each entry keeps its path's real bytes, so a name that is not valid
 // UTF-8 can still be opened.
@@ -23,12 +24,17 @@ public:
     // permission).
     bool setPath(const QString& path);
     bool setNativePath(const QByteArray& native);
-    // Lists `path` again in place, without directoryChosen; false when it can no longer be read.
+    // False when `path` can no longer be read.
     bool refresh();
+    // The subdirectories of `path` as read, in name order; the current item and scroll kept.
+    void setSubdirectories(const QList<QByteArray>& subdirectories);
+    // Puts the subdirectory `name` in its place, or takes it out.
+    void follow(const QByteArray& name, bool present);
     // Moves to the nearest parent that can still be listed (a move like any other).
     void moveToExistingParent();
-    // Lists hidden subdirectories too, or no longer; never moves.
+    // Whether hidden subdirectories are to be listed; the next listing shows them.
     void setShowHidden(bool show);
+    bool showHidden() const { return showHidden_; }
     void openParent();
 
     // Marks the directories the log describes, now and at each listing.
@@ -48,6 +54,8 @@ protected:
 private:
     void openItem(QListWidgetItem* item);
     void fill(const QList<QByteArray>& subdirectories);
+    QListWidgetItem* makeItem(const QIcon& icon, const QByteArray& path, const QByteArray& name,
+                              int depth);
     void mark();
 
     QString path_;

@@ -4,10 +4,13 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QtConcurrent>
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/folder_listing.h"
 #include "core/name_decoding.h"
 #include "core/name_order.h"
 #include "platform/directory_reader.h"
@@ -43,19 +46,55 @@ public:
                 return {};
         }
     }
-    // `ends[i]` is where name i ends in `bytes`; `order` lists the names in the rows' order.
-    void reset(std::string bytes, const std::vector<qsizetype>& ends,
-               const QList<qsizetype>& order) {
+    void reset(FolderListing listing) {
         beginResetModel();
-        bytes_ = std::move(bytes);
+        bytes_ = std::move(listing.bytes);
         rows_.clear();
-        rows_.reserve(order.size());
-        for (const qsizetype i : order) {
-            const QByteArrayView name = NameAt(bytes_, ends, i);
-            rows_.push_back({name.data() - bytes_.data(), name.size()});
+        rows_.reserve(listing.order.size());
+        for (const qsizetype i : listing.order) {
+            const QByteArrayView name = NameAt(bytes_, listing.ends, i);
+            rows_.push_back({name.data() - bytes_.data(), name.size(),
+                             listing.times.empty() ? 0 : listing.times[i]});
         }
+        byTime_ = listing.newestFirst;
+        // A hundred thousand names take a while to free: not on the GUI thread.
+        (void)QtConcurrent::run([old = std::exchange(times_, std::move(listing.timeOf))] {});
         hits_.clear();
         endResetModel();
+    }
+    // The row of `name`, found by its place in the order; -1 when it is not listed.
+    int rowOf(QByteArrayView name) const {
+        qint64 time = 0;
+        if (byTime_) {
+            const auto found = times_.constFind(name.toByteArray());
+            if (found == times_.cend()) return -1;
+            time = *found;
+        }
+        const int row = placeOf(name, time);
+        return row < rowCount() && bytesAt(row) == name ? row : -1;
+    }
+    // Puts `name` in its place, or takes it out (`time` nullopt); the row it now has, else -1.
+    int place(QByteArrayView name, std::optional<qint64> time) {
+        const int old = rowOf(name);
+        if (old >= 0 && time && (!byTime_ || rows_[old].time == *time)) return old;
+        if (old >= 0) {
+            beginRemoveRows({}, old, old);
+            rows_.erase(rows_.begin() + old);
+            times_.remove(name.toByteArray());
+            hits_.clear();
+            endRemoveRows();
+        }
+        if (!time) return -1;
+        const qint64 when = byTime_ ? *time : 0;
+        const int row = placeOf(name, when);
+        beginInsertRows({}, row, row);
+        rows_.insert(rows_.begin() + row,
+                     {static_cast<qsizetype>(bytes_.size()), name.size(), when});
+        bytes_.append(name.data(), name.size());
+        if (byTime_) times_.insert(name.toByteArray(), when);
+        hits_.clear();
+        endInsertRows();
+        return row;
     }
     void mark(const QString& directory, std::shared_ptr<const DescriptionIndex> notes) {
         directory_ = directory;
@@ -71,11 +110,6 @@ public:
         names.reserve(rowCount());
         for (int row = 0; row < rowCount(); ++row) names.append(nameAt(row));
         return names;
-    }
-    int rowOf(QByteArrayView name) const {
-        for (int row = 0; row < rowCount(); ++row)
-            if (bytesAt(row) == name) return row;
-        return -1;
     }
     QByteArrayView bytesAt(int row) const {
         return QByteArrayView(bytes_.data() + rows_[row].start, rows_[row].size);
@@ -94,11 +128,25 @@ private:
         return *found;
     }
 
+    // The first row that does not come before (`time`, `name`): newer first, then by name.
+    int placeOf(QByteArrayView name, qint64 time) const {
+        const auto at = std::partition_point(rows_.begin(), rows_.end(), [&](const Row& row) {
+            if (row.time != time) return row.time > time;
+            return NameLess(QByteArrayView(bytes_.data() + row.start, row.size), name);
+        });
+        return static_cast<int>(at - rows_.begin());
+    }
+
     struct Row {
         qsizetype start, size;
+        qint64 time;  // 0 unless ordered by time
     };
+    // Names taken out leave their bytes here until the next full read.
     std::string bytes_;
     std::vector<Row> rows_;
+    bool byTime_ = false;
+    // Each name's time, to find its row, when ordered by time.
+    QHash<QByteArray, qint64> times_;
     QString directory_;
     std::shared_ptr<const DescriptionIndex> index_;
     mutable QHash<int, DescriptionIndex::Hits> hits_;
@@ -115,26 +163,26 @@ FileList::FileList(QWidget* parent) : QListView(parent), model_(new FileNamesMod
     setModel(model_);
 }
 
+FileList::~FileList() = default;
+
 void FileList::setPath(const QString& path, const QByteArray& native) {
     path_ = platform::NormalizedDirectory(path);
     native_ = native.isEmpty() ? platform::NativeBytes(path_) : native;
     fileName_.clear();
     fileBytes_.clear();
+    scrollToCurrent_ = false;
+    currentGone_ = false;
+    // Another folder's names are never shown under this one's path.
+    model_->reset({});
+    highlightRow(-1);
     // A folder opens at its top: the rows past the first 5,000 are placed between events once the
     // list shows.
     setLayoutMode(QListView::Batched);
+    toTop_ = true;
     list();
-    scrollToTop();
 }
 
-void FileList::refresh() {
-    const int scrolled = verticalScrollBar()->value();
-    list();
-    if (scrolled > 0) {
-        layOutAll();  // the range, before the value is set back
-        verticalScrollBar()->setValue(scrolled);
-    }
-}
+void FileList::refresh() { list(); }
 
 void FileList::layOutAll() {
     setLayoutMode(QListView::SinglePass);
@@ -172,6 +220,18 @@ void FileList::setNewestFirst(bool newest) {
 }
 
 bool FileList::makeCurrent(const QByteArray& name) {
+    // During a read the file is current at once and highlighted once the read is in.
+    if (reading_) {
+        const std::optional<platform::DirectoryEntryView> entry =
+            platform::ReadEntry(native_, name);
+        if (!entry || entry->isDirectory) return false;
+        fileBytes_ = name;
+        fileName_ = DecodeName(name);
+        currentGone_ = false;
+        scrollToCurrent_ = true;
+        emit fileChosen(false);
+        return true;
+    }
     const int row = model_->rowOf(name);
     if (row < 0) return false;
     const QModelIndex index = model_->index(row);
@@ -182,29 +242,66 @@ bool FileList::makeCurrent(const QByteArray& name) {
 }
 
 void FileList::list() {
-    std::string bytes;
-    std::vector<qsizetype> ends;
-    std::vector<qint64> times;
-    currentGone_ = !fileBytes_.isEmpty();
-    platform::ReadDirectory(
-        native_,
-        [&](const platform::DirectoryEntryView& entry) {
-            if (entry.isDirectory) return;
-            if (currentGone_ && entry.name == fileBytes_) currentGone_ = false;
-            if (entry.isHidden && !showHidden_) return;
-            bytes.append(entry.name.data(), entry.name.size());
-            ends.push_back(bytes.size());
-            if (newestFirst_) times.push_back(entry.modified);
-        },
-        newestFirst_ ? platform::EntryTimes::Read : platform::EntryTimes::Skip);
-    QList<qsizetype> order = NameOrder(bytes, ends);
-    // Stable, so files of the same time stay in the name order.
-    if (newestFirst_)
-        std::stable_sort(order.begin(), order.end(),
-                         [&](qsizetype a, qsizetype b) { return times[a] > times[b]; });
-    model_->reset(std::move(bytes), ends, order);
+    if (native_.isEmpty()) return;  // no folder yet
+    reading_ = true;
+    touched_.clear();
+    askedFor_ = fileBytes_;
+    const quint64 ticket = ++ticket_;
+    auto* watcher = new QFutureWatcher<FolderListing>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, ticket] {
+        watcher->deleteLater();
+        // A read for a folder or an order no longer shown is dropped.
+        if (ticket == ticket_) swapIn(watcher->future().takeResult());
+    });
+    watcher->setFuture(QtConcurrent::run(ReadFolder, native_,
+                                         FolderReadOptions{showHidden_, newestFirst_, askedFor_}));
+}
+
+void FileList::swapIn(FolderListing listing) {
+    reading_ = false;
+    const int scrolled = verticalScrollBar()->value();
+    const bool readable = listing.readable;
+    const QList<QByteArray> subdirectories = std::move(listing.subdirectories);
+    const bool found = listing.wantedFound;
+    const int row = static_cast<int>(listing.wantedRow);
+    // Rows placed between events, unless a scroll position needs them all.
+    if (scrolled == 0) setLayoutMode(QListView::Batched);
+    model_->reset(std::move(listing));
+    int current = -1;
+    if (!fileBytes_.isEmpty() && askedFor_ == fileBytes_) {
+        currentGone_ = !found;
+        current = row;
+    } else if (!fileBytes_.isEmpty()) {  // moved to during the read
+        current = model_->rowOf(fileBytes_);
+        currentGone_ = current < 0;
+    }
     mark();
-    highlightCurrentFile();
+    highlightRow(current);
+    if (std::exchange(toTop_, false)) {
+        scrollToTop();
+    } else if (scrolled > 0) {
+        layOutAll();  // the range, before the value is set back
+        verticalScrollBar()->setValue(scrolled);
+    }
+    // Changes seen during the read may have come after it.
+    for (const QByteArray& name : std::exchange(touched_, {}))
+        follow(name, platform::ReadEntry(native_, name));
+    if (std::exchange(scrollToCurrent_, false) && current >= 0) scrollTo(model_->index(current));
+    emit listed(readable, subdirectories);
+}
+
+void FileList::follow(const QByteArray& name,
+                      const std::optional<platform::DirectoryEntryView>& entry) {
+    if (reading_) {
+        touched_.insert(name);
+        return;
+    }
+    const bool file = entry && !entry->isDirectory;
+    const bool shown = file && (showHidden_ || !entry->isHidden);
+    const int row = model_->place(name, shown ? std::optional(entry->modified) : std::nullopt);
+    if (name != fileBytes_) return;
+    currentGone_ = !file;
+    if (currentIndex().row() != row || row < 0) highlightRow(row);
 }
 
 void FileList::setDescriptions(std::shared_ptr<const DescriptionIndex> index) {
@@ -216,12 +313,17 @@ void FileList::mark() {
     if (index_) model_->mark(path_, index_);
 }
 
-QStringList FileList::currentDescriptions() const {
-    return model_->descriptions(fileBytes_.isEmpty() ? -1 : model_->rowOf(fileBytes_));
+int FileList::currentRow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() && !fileBytes_.isEmpty() &&
+                   model_->bytesAt(current.row()) == fileBytes_
+               ? current.row()
+               : -1;
 }
 
-void FileList::highlightCurrentFile() {
-    const int row = fileBytes_.isEmpty() ? -1 : model_->rowOf(fileBytes_);
+QStringList FileList::currentDescriptions() const { return model_->descriptions(currentRow()); }
+
+void FileList::highlightRow(int row) {
     if (row < 0) {
         selectionModel()->clear();
         // Marked as set, so focus arriving by Tab does not put the cursor on the first file.
@@ -291,7 +393,7 @@ void FileList::settle(bool byKey) {
     const QByteArrayView bytes = model_->bytesAt(selected.first().row());
     if (bytes == fileBytes_) return;
     if (!platform::IsReadableDirectory(native_)) {
-        highlightCurrentFile();
+        highlightRow(currentRow());
         emit directoryGone();
         return;
     }

@@ -1,31 +1,46 @@
 #pragma once
 
 #include <QListView>
+#include <QSet>
 #include <memory>
+#include <optional>
 
 #include "core/description_index.h"
+#include "platform/directory_reader.h"
+
+namespace kivra {
+struct FolderListing;
+}
 
 namespace kivra::widgets {
 
 class FileNamesModel;
 
 // The file list: the ordinary files of `path` (no directories; hidden files only when asked
-// for) in the lists' name order, or newest first when asked for. fileChosen fires when the user
-// makes another file current by mouse or keyboard, never when code sets `path`, which leaves no
-// file current. The highlight is the current file: the user cannot take it away, and a drag ends
-// with one fileChosen for the file it ends on.
+// for) in the lists' name order, or newest first when asked for. The folder is read off the GUI
+// thread: the list shows at once and fills in; until a new read is swapped in, the rows shown stay
+// usable, and the current file, the scroll position and the focus stay where they are. fileChosen
+// fires when the user makes another file current by mouse or keyboard, never when code sets `path`,
+// which leaves no file current. The highlight is the current file: the user cannot take it away,
+// and a drag ends with one fileChosen for the file it ends on.
 class FileList : public QListView {
     Q_OBJECT
 public:
     explicit FileList(QWidget* parent = nullptr);
+    ~FileList() override;
 
     QString path() const { return path_; }
     QByteArray nativePath() const { return native_; }
     // `native` is the directory's real bytes where its name is not valid UTF-8.
     void setPath(const QString& path, const QByteArray& native = {});
-    // Lists `path` again in place, the scroll position kept. A current file that vanished or
-    // is hidden stays current, without a highlight until the next fileChosen.
+    // Reads `path` again and lists it in place, the scroll position kept. A current file that
+    // vanished or is hidden stays current, without a highlight until the next fileChosen.
     void refresh();
+    // A read is under way.
+    bool reading() const { return reading_; }
+    // Puts the file `name` in its place, or takes it out, as `entry` (nullopt: gone) says: a
+    // change the folder watch saw, without reading the folder.
+    void follow(const QByteArray& name, const std::optional<platform::DirectoryEntryView>& entry);
     // Lists hidden files too, or no longer, in place.
     void setShowHidden(bool show);
     // Orders the files by modification time, newest on top and ties by name, or by name alone;
@@ -33,7 +48,7 @@ public:
     void setNewestFirst(bool newest);
     bool newestFirst() const { return newestFirst_; }
     // Makes the file of that name current as a fileChosen by the user does; false when it is not
-    // listed.
+    // listed. During a read it is current at once and highlighted once the read is in.
     bool makeCurrent(const QByteArray& name);
     // The current file was not found at the last listing.
     bool currentFileGone() const { return currentGone_; }
@@ -55,6 +70,8 @@ signals:
     void fileChosen(bool byKey);
     // The user picked a file in a directory that no longer exists; nothing was made current.
     void directoryGone();
+    // A read was swapped in; the same read's subdirectories, in name order.
+    void listed(bool readable, const QList<QByteArray>& subdirectories);
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -70,7 +87,9 @@ private:
     // After the user's own input: a highlighted file other than the current one becomes current.
     void settle(bool byKey = false);
     void list();
-    void highlightCurrentFile();
+    void swapIn(FolderListing listing);
+    int currentRow() const;
+    void highlightRow(int row);
     void mark();
     // Places every row now, and from now on, rather than between events.
     void layOutAll();
@@ -85,6 +104,12 @@ private:
     bool showHidden_ = false;
     bool newestFirst_ = false;
     bool currentGone_ = false;
+    bool reading_ = false;
+    bool toTop_ = false;
+    quint64 ticket_ = 0;
+    QByteArray askedFor_;
+    bool scrollToCurrent_ = false;
+    QSet<QByteArray> touched_;
 };
 
 }  // namespace kivra::widgets

@@ -22,6 +22,7 @@
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
 #include "view_current/view_current_dialog.h"
+#include "widgets/file_list.h"
 #include "widgets/fixed_window.h"
 #include "widgets/message_box.h"
 #include "widgets/open_files_dialog.h"
@@ -118,6 +119,8 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
                 QApplication::setFont(widgets::FitFont(font, screenSize, &MainWindow::sizeFor));
                 Windows windows(logDir.log());
                 windows.main.startAt(download);
+                ASSERT_TRUE(QTest::qWaitFor(
+                    [&] { return !windows.main.findChild<widgets::FileList*>()->reading(); }));
                 EXPECT_NE(windows.main.findChild<QLabel*>("originLabel")->isHidden(), hasOrigin);
                 windows.current.countLabel()->setText(
                     QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2")

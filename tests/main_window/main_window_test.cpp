@@ -27,6 +27,7 @@
 #include <QWheelEvent>
 
 #include "main_window/folder_lists.h"
+#include "platform/directory_reader.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
@@ -42,6 +43,10 @@
 
 namespace kivra {
 namespace {
+
+bool ReadIn(const widgets::FileList& list) {
+    return QTest::qWaitFor([&] { return !list.reading(); });
+}
 
 // A window started in a temporary tree: DL/ (a.zip, b.zip, .hidden) and DOCS/ (memo.txt).
 struct MainWindowTest : ::testing::Test {
@@ -59,6 +64,7 @@ struct MainWindowTest : ::testing::Test {
         dirs = window->findChild<widgets::DirectoryList*>("directoryList");
         drives = window->findChild<widgets::DriveList*>("driveList");
         box = window->findChild<QLineEdit*>("descriptionEdit");
+        ASSERT_TRUE(ReadIn(*files));
     }
     void TearDown() override { QDir::setCurrent(saved); }
 
@@ -68,6 +74,7 @@ struct MainWindowTest : ::testing::Test {
         QTest::mouseClick(files->viewport(), Qt::LeftButton, modifiers, fileAt(name));
     }
     QModelIndex fileIndex(const QString& name) const {
+        ReadIn(*files);
         return files->model()->index(files->fileNames().indexOf(name), 0);
     }
     QPoint fileAt(const QString& name) const { return files->visualRect(fileIndex(name)).center(); }
@@ -75,7 +82,7 @@ struct MainWindowTest : ::testing::Test {
         const QModelIndexList selected = files->selectionModel()->selectedIndexes();
         return selected.isEmpty() ? QString() : selected.first().data().toString();
     }
-    void f5() { QTest::keyClick(window.get(), Qt::Key_F5); }
+    void f5() { QTest::keyClick(window.get(), Qt::Key_F5), ReadIn(*files); }
     bool settled() const {
         return QTest::qWaitFor([&] { return window->notesReady(); });
     }
@@ -208,6 +215,7 @@ TEST_P(Browse, KeysKeepTheFocusAndEnterDescribes) {
     for (const QString& name : row.keys.split(' ')) {
         const QKeyCombination key = QKeySequence(name)[0];
         QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        ReadIn(*files);  // a folder opened is read before the next key, as between a user's keys
     }
     EXPECT_EQ(logLines().join('\n'), expand(row.logged));
     EXPECT_EQ(window->currentPath(), expand(row.current));
@@ -264,6 +272,7 @@ TEST_F(MainWindowTest, NamesThatAreNotUtf8AreListedOpenedAndRecorded) {
     QTest::keyClicks(dirs, "caf");
     ASSERT_EQ(dirs->currentItem()->text(), u"café"_qs);
     QTest::keyClick(dirs, Qt::Key_Return);
+    ASSERT_TRUE(ReadIn(*files));
     EXPECT_EQ(files->fileNames(), QStringList({u"résumé.txt"_qs}));
     clickFile(u"résumé.txt"_qs);
     EXPECT_EQ(tip(), dir(u"DL/café/résumé.txt"_qs));
@@ -695,12 +704,14 @@ TEST_F(MainWindowTest, TheListsFollowCtrlHAndTheDisk) {
     QDir(dir("DL")).mkdir(".cache");
     type("ab");
     QTest::keyClick(box, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_TRUE(ReadIn(*files));
     EXPECT_EQ(box->text(), "ab");
     EXPECT_EQ(files->fileNames(), QStringList({".hidden", "a.zip", "b.zip"}));
     EXPECT_EQ(dirs->findItems(".cache", Qt::MatchExactly).size(), 1);
     box->clear();
     clickFile(".hidden");
     QTest::keyClick(box, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_TRUE(ReadIn(*files));
     EXPECT_EQ(files->fileNames(), QStringList({"a.zip", "b.zip"}));
     EXPECT_TRUE(dirs->findItems(".cache", Qt::MatchExactly).isEmpty());
     EXPECT_EQ(window->currentPath(), dir("DL/.hidden"));
@@ -711,9 +722,12 @@ TEST_F(MainWindowTest, TheListsFollowCtrlHAndTheDisk) {
     type("typing");
     QFile(dir("DL/setup.iso")).open(QIODevice::WriteOnly);
     ASSERT_TRUE(listed({"a.zip", "b.zip", "setup.iso"}));
-    EXPECT_EQ(highlighted(), "a.zip");
-    EXPECT_EQ(box->text(), "typing");
-    EXPECT_EQ(QApplication::focusWidget(), box);
+    for (const bool swapped : {false, true}) {  // a change followed, then a read swapped in
+        if (swapped) f5();
+        EXPECT_EQ(highlighted(), "a.zip");
+        EXPECT_EQ(box->text(), "typing");
+        EXPECT_EQ(QApplication::focusWidget(), box);
+    }
     QFile::remove(dir("DL/a.zip"));  // the current file itself
     ASSERT_TRUE(listed({"b.zip", "setup.iso"}));
     EXPECT_EQ(window->currentPath(), dir("DL/a.zip"));
@@ -731,8 +745,11 @@ TEST_F(MainWindowTest, NewestFirstOrdersByTimeAndIsRemembered) {
                                      QFileDevice::FileModificationTime));
     }
     const auto shown = [&](const QStringList& names) {  // here and in the next run
+        const MainWindow next(logDir.log());
+        const auto* nextFiles = next.findChild<widgets::FileList*>();
+        ASSERT_TRUE(ReadIn(*files) && ReadIn(*nextFiles));
         EXPECT_EQ(files->fileNames(), names);
-        EXPECT_EQ(MainWindow(logDir.log()).findChild<widgets::FileList*>()->fileNames(), names);
+        EXPECT_EQ(nextFiles->fileNames(), names);
     };
     f5();
     clickFile("a.zip");
@@ -809,6 +826,7 @@ TEST_P(ShowPath, AsIfTheUserWentThere) {
     } else {
         window->startAt(QFile::encodeName(path));
     }
+    ASSERT_TRUE(ReadIn(*files));
     EXPECT_EQ(window->currentPath(), expand(row.current));
     EXPECT_EQ(highlighted(), row.highlight);
     EXPECT_EQ(window->showHidden(), row.hidden);
@@ -910,6 +928,76 @@ TEST_P(Quitting, AsksBeforeATypedDescriptionIsLost) {
         EXPECT_EQ(shown.text, "Record the description of " + dir("DL/a.zip") + " before quitting?");
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, Quitting, ::testing::ValuesIn(kQuitRows), kRowName);
+
+// Names followed one by one, as the folder watch names them, list what a fresh read lists, by
+// name and newest first; names the events lost (an overflowed queue) mean a read.
+const struct FollowRow {
+    const char* name;
+    std::function<void(QDir&)> change;
+    QByteArrayList touched;
+} kFollowRows[] = {
+    {"added", [](QDir& d) { QFile(d.filePath("file10")).open(QIODevice::WriteOnly); }, {"file10"}},
+    {"removed", [](QDir& d) { d.remove("m.txt"); }, {"m.txt"}},
+    {"renamed past the end", [](QDir& d) { d.rename("a.zip", "zz.zip"); }, {"a.zip", "zz.zip"}},
+    {"renamed to the top", [](QDir& d) { d.rename("m.txt", "0.txt"); }, {"0.txt", "m.txt"}},
+    {"replaced, by another time",
+     [](QDir& d) { d.remove("Z.doc"), d.rename("m.txt", "Z.doc"); },
+     {"Z.doc", "m.txt"}},
+    {"a file made a folder", [](QDir& d) { d.remove("file2"), d.mkdir("file2"); }, {"file2"}},
+    {"the queue overflowed",
+     [](QDir& d) { d.remove("a.zip"), QFile(d.filePath("b")).open(QIODevice::WriteOnly); },
+     {}},
+};
+struct Follow : ::testing::TestWithParam<FollowRow> {};
+TEST_P(Follow, GivesWhatAFreshReadGives) {
+    for (const bool newest : {false, true}) {
+        QTemporaryDir tree;
+        QDir folder(tree.path());
+        int day = 0;
+        for (const char* name : {"file2", "a.zip", "m.txt", "Z.doc"}) {
+            QFile file(folder.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                        file.setFileTime(QDateTime(QDate(2025, 1, 1 + (day++ * 3) % 4), {}),
+                                         QFileDevice::FileModificationTime));
+        }
+        widgets::FileList followed, fresh;
+        for (widgets::FileList* list : {&followed, &fresh}) list->setNewestFirst(newest);
+        followed.setPath(tree.path());
+        ASSERT_TRUE(ReadIn(followed));
+        GetParam().change(folder);
+        for (const QByteArray& name : GetParam().touched)
+            followed.follow(name, platform::ReadEntry(QFile::encodeName(tree.path()), name));
+        if (GetParam().touched.isEmpty()) followed.refresh();
+        fresh.setPath(tree.path());
+        ASSERT_TRUE(ReadIn(followed) && ReadIn(fresh));
+        EXPECT_EQ(followed.fileNames(), fresh.fileNames()) << (newest ? "newest first" : "by name");
+    }
+}
+INSTANTIATE_TEST_SUITE_P(FileList, Follow, ::testing::ValuesIn(kFollowRows), kRowName);
+
+// A file being written rises to the top under Newest First, the current file, the box's text and
+// the focus kept.
+TEST_F(MainWindowTest, AGrowingFileRisesUnderNewestFirst) {
+    for (const char* name : {"a.zip", "b.zip"}) {
+        QFile file(dir("DL/") + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(QDateTime(QDate(2025, name[0] == 'a' ? 1 : 6, 1), {}),
+                                     QFileDevice::FileModificationTime));
+    }
+    QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(ReadIn(*files));
+    ASSERT_EQ(files->fileNames(), QStringList({"b.zip", "a.zip"}));
+    clickFile("b.zip");
+    type("typing");
+    QFile grown(dir("DL/a.zip"));
+    ASSERT_TRUE(grown.open(QIODevice::Append) && grown.write("more") == 4);
+    grown.flush();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return files->fileNames().first() == "a.zip"; }, 3000));
+    EXPECT_EQ(highlighted(), "b.zip");
+    EXPECT_EQ(box->text(), "typing");
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);  // by name again for the next tests
+}
 
 }  // namespace
 }  // namespace kivra
