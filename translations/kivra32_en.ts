@@ -82,6 +82,77 @@
     </message>
 </context>
 <context>
+    <name>FindMoved</name>
+    <message>
+        <source>Its comment holds the note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded from the address in the note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The only item of this name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The only one of this name in a folder of the same name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items of this name: pick one</source>
+        <translation>
+            <numerusform>%n item of this name: pick one</numerusform>
+            <numerusform>%n items of this name: pick one</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Find Moved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the gone items are now. The ticked entries are re-pointed when you press OK; the log changes on &quot;Return&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Moved In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 folders searched, %2 found</source>
+        <extracomment>Find Moved&apos;s progress: folders searched, gone items found so far.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LogAccess</name>
     <message>
         <source>The log %1 is not used: %2.
@@ -599,6 +670,34 @@ This item no longer exists.</source>
     <message>
         <source>&amp;Discard</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Moved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Moved In Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only Gone Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 gone</source>
+        <extracomment>Entries whose item is no longer there, of all in the list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No entry shown is gone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %n gone items was found.</source>
+        <translation>
+            <numerusform>The %n gone item was not found.</numerusform>
+            <numerusform>None of the %n gone items was found.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
