@@ -137,6 +137,8 @@ QList<MoveProposal> MovedSearch::proposals() const {
                 for (const Candidate& c : found) proposal.candidates.append(c.path);
             }
         }
+        // In the order of the paths, not of the walk.
+        std::sort(proposal.candidates.begin(), proposal.candidates.end());
         proposals.append(proposal);
     }
     return proposals;

@@ -126,8 +126,9 @@ ItemState CurrentEntriesModel::stateOf(quint32 line) const {
 void CurrentEntriesModel::addFrom(quint32 firstNew) {
     if (firstNew == table_.size()) return;
     kept_ = table_.merged(kept_, table_.sorted(table_.all(firstNew)));
-    refind();
+    // First: until it is done, the count asks the disk about no line here.
     checkStates(firstNew);
+    refind();
 }
 
 void CurrentEntriesModel::checkStates(quint32 first) {

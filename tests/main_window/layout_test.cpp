@@ -104,7 +104,7 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
                 windows.main.startAt(download);
                 EXPECT_NE(windows.main.findChild<QLabel*>("originLabel")->isHidden(), hasOrigin);
                 windows.current.countLabel()->setText(
-                    QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2")
+                    QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2 gone")
                         .arg("999,999", "1,000,000"));
                 for (const QWidget* window : windows.all()) ExpectNoTextCut(window);
                 const TwipsScale scale = TwipsScale::forApplication();
