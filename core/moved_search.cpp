@@ -81,6 +81,13 @@ void MovedSearch::run(const QStringList& roots) {
             platform::NativeBytes(QDir::toNativeSeparators(real)),
             [this](const platform::TreeWalk::Item& item) { visit(item); }, stop_, entered_);
     }
+    for (qsizetype i = 0; i < items_.size() && !stop_; ++i) {
+        if (candidates_[i].size() < 2) continue;
+        for (Candidate& c : candidates_[i])
+            if (!c.sure)
+                c.sure =
+                    AttributesMatch(items_[i].description, platform::ReadOriginAttributes(c.path));
+    }
 }
 
 void MovedSearch::visit(const platform::TreeWalk::Item& item) {
@@ -89,12 +96,13 @@ void MovedSearch::visit(const platform::TreeWalk::Item& item) {
         byFolder_.constFind(QByteArray::fromRawData(item.folder.data(), item.folder.size()));
     if (named == byName_.cend() && inFolder == byFolder_.cend()) return;
     const QByteArray path = platform::JoinBytes(item.folder.toByteArray(), item.name.toByteArray());
-    const platform::OriginAttributes attributes = platform::ReadOriginAttributes(path);
+    // Asking for attributes reads the item's inode, which the walk does not: a namesake's are
+    // read after the walk, where it has rivals.
     if (named != byName_.cend())
-        for (const int i : *named) add(i, path, AttributesMatch(items_[i].description, attributes));
+        for (const int i : *named) add(i, path, std::nullopt);
     if (inFolder == byFolder_.cend()) return;
+    const platform::OriginAttributes attributes = platform::ReadOriginAttributes(path);
     for (const int i : *inFolder) {
-        if (named != byName_.cend() && named->contains(i)) continue;
         if (const auto why = AttributesMatch(items_[i].description, attributes)) add(i, path, why);
     }
 }

@@ -23,9 +23,10 @@ struct GoneItem {
 // Where a gone item may have gone, and why.
 struct MoveProposal {
     enum class Why {
-        Comment,     // a namesake, or an item of its old folder, whose comment holds the note
+        Comment,     // of several namesakes, or of its old folder's items, the one whose comment
+                     // holds the note
         Address,     // the same, by the download address the note quotes
-        OnlyOne,     // the only item of its name
+        OnlyOne,     // the only item of its name, whatever its attributes
         SameFolder,  // of several namesakes, the only one in a folder of the old folder's name
         Several      // namesakes the user picks from
     };
