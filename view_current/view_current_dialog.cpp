@@ -120,6 +120,7 @@ ViewCurrentDialog::ViewCurrentDialog(QWidget* owner, EntryLog log)
     constexpr double kFindShare = 0.3;
     layout->add(findEdit_, {0, 1, kFindShare, 1});
     layout->add(countLabel_, {kFindShare, 1, kFindShare, 1});
+    layout->add(goneLabel_, {0, 1, 1, 1});
     setMinimumSize(designed);
     resize(designed);
     widgets::RestoreWindowSize(this, kSizeSettings);
@@ -182,6 +183,11 @@ void ViewCurrentDialog::createControls() {
     countLabel_->setObjectName(QStringLiteral("countLabel"));
     countLabel_->setGeometry(scale.rect(1284, 4734, 1644, 192));
     countLabel_->setTextFormat(Qt::PlainText);
+    // In the room between the list and the buttons, wide enough for any count.
+    goneLabel_ = new QLabel(this);
+    goneLabel_->setObjectName(QStringLiteral("goneLabel"));
+    goneLabel_->setGeometry(scale.rect(180, 4284, 7140, 240));
+    goneLabel_->setTextFormat(Qt::PlainText);
 
     setTabOrder(entryList_, returnButton_);
     setTabOrder(returnButton_, deleteButton_);
@@ -233,7 +239,7 @@ void ViewCurrentDialog::createControls() {
     // Not activated: single-click desktops fire it on one click.
     connect(entryList_, &QListView::doubleClicked, this, &ViewCurrentDialog::goToEntry);
     connect(model_, &CurrentEntriesModel::found, this, &ViewCurrentDialog::showCount);
-    connect(model_, &CurrentEntriesModel::goneCounted, this, &ViewCurrentDialog::showCount);
+    connect(model_, &CurrentEntriesModel::goneCounted, this, &ViewCurrentDialog::showGoneCount);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &ViewCurrentDialog::showCount);
     connect(model_, &QAbstractItemModel::dataChanged, this, [this] { entryEdited_ = true; });
 }
@@ -245,19 +251,26 @@ void ViewCurrentDialog::findEdited(const QString& text) {
     clearAllButton_->setEnabled(model_->findsAll() && !model_->goneOnly());
 }
 
+void ViewCurrentDialog::showGoneCount() {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::DefaultNumberOptions);
+    const int gone = model_->goneCount();
+    //: Entries whose item is no longer there, of all in the list.
+    goneLabel_->setText(
+        gone <= 0
+            ? QString()
+            : tr("%1 of %2 gone").arg(locale.toString(gone), locale.toString(model_->keptCount())));
+}
+
 void ViewCurrentDialog::showCount() {
+    showGoneCount();
+    if (model_->findsAll()) {
+        countLabel_->clear();
+        return;
+    }
     QLocale locale;
     // The C locale leaves out the thousands separator by default.
     locale.setNumberOptions(QLocale::DefaultNumberOptions);
-    if (model_->findsAll()) {
-        const int gone = model_->goneCount();
-        //: Entries whose item is no longer there, of all in the list.
-        countLabel_->setText(
-            gone <= 0 ? QString()
-                      : tr("%1 of %2 gone")
-                            .arg(locale.toString(gone), locale.toString(model_->keptCount())));
-        return;
-    }
     countLabel_->setText(
         //: The find count: entries shown of the entries in the list.
         tr("%1 of %2")

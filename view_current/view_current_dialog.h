@@ -40,6 +40,7 @@ public:
     QPushButton* clearAllButton() const { return clearAllButton_; }
     QLineEdit* findEdit() const { return findEdit_; }
     QLabel* countLabel() const { return countLabel_; }
+    QLabel* goneLabel() const { return goneLabel_; }
     QAction* goneOnlyAction() const { return goneOnlyAction_; }
 
     // The entry the user went to, whole as in the log; empty when the window was left otherwise.
@@ -68,6 +69,7 @@ private slots:
     void goToEntry(const QModelIndex& index);
     void findEdited(const QString& text);
     void showCount();
+    void showGoneCount();
     // Looks for the selected gone entry's item, or every gone one shown, under the user's places
     // or in a folder the user picks; re-points the entries the user confirms.
     void findMoved(bool inFolder);
@@ -86,6 +88,7 @@ private:
     QPushButton* clearAllButton_ = nullptr;
     QLineEdit* findEdit_ = nullptr;
     QLabel* countLabel_ = nullptr;
+    QLabel* goneLabel_ = nullptr;
     QAction* goneOnlyAction_ = nullptr;
     QString chosenEntry_;
     // An emptied list is written back only when the user deleted the entries one by one; after

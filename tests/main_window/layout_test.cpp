@@ -104,6 +104,9 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
                 windows.main.startAt(download);
                 EXPECT_NE(windows.main.findChild<QLabel*>("originLabel")->isHidden(), hasOrigin);
                 windows.current.countLabel()->setText(
+                    QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2")
+                        .arg("999,999", "1,000,000"));
+                windows.current.goneLabel()->setText(
                     QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2 gone")
                         .arg("999,999", "1,000,000"));
                 for (const QWidget* window : windows.all()) ExpectNoTextCut(window);

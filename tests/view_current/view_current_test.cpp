@@ -410,7 +410,6 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
                                         u"İstanbul"_qs, "Strasse", u"Straße"_qs, "zebra",
                                         u"Æble"_qs, u"하늘"_qs, u"한글"_qs}));
     const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->entries().goneCount() >= 0; }));
     const std::tuple<QString, QStringList, QString> rows[] = {
         {"resume", {"/resume - draft", "/Résumé - tax 2024"}, "2 of 15"},
         {" 2024  TAX ", {"/Résumé - tax 2024", "x - TAX 2024 final"}, "2 of 15"},
@@ -422,8 +421,8 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
         {"istanbul", {u"İstanbul"_qs}, "1 of 15"},
         {u"ß"_qs, {u"Straße"_qs}, "1 of 15"},
         {u"한"_qs, {u"한글"_qs}, "1 of 15"},
-        {"   ", listed(*form), "4 of 15 gone"},
-        {"", listed(*form), "4 of 15 gone"},
+        {"   ", listed(*form), ""},
+        {"", listed(*form), ""},
     };
     for (const auto& [typed, shown, count] : rows) {
         SCOPED_TRACE(typed.toStdString());
@@ -554,7 +553,7 @@ TEST(ViewCurrent, OnlyGoneEntriesAreCountedAndShown) {
     for (const bool second : {false, true}) {
         const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->entries().goneCount() >= 0; }));
-        EXPECT_EQ(form->countLabel()->text(), "2 of 4 gone");
+        EXPECT_EQ(form->goneLabel()->text(), "2 of 4 gone");
         EXPECT_EQ(form->goneOnlyAction()->isChecked(), second);
         form->goneOnlyAction()->setChecked(true);
         EXPECT_EQ(listed(*form), QStringList({"/nowhere/a - tax", "/nowhere/b - other"}));
