@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFontMetrics>
@@ -26,6 +27,7 @@
 #include "core/entry_log.h"
 #include "core/export_buffer.h"
 #include "core/folder_watch.h"
+#include "core/moved_search.h"
 #include "main_window/entry_recorder.h"
 #include "main_window/main_window.h"
 #include "view_current/current_entries_model.h"
@@ -40,7 +42,8 @@ int usage() {
         stderr,
         "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
         "return DIR | find DIR WORD | file-list DIR [LOGDIR] | file-list-newest DIR | index DIR | "
-        "export DIR OUT | move DIR | append LOGDIR PATH | stall STEP DIR [DIR2|SECONDS]\n");
+        "export DIR OUT | move DIR | append LOGDIR PATH | stall STEP DIR [DIR2|SECONDS] | "
+        "find-moved HOME\n");
     return 2;
 }
 
@@ -220,9 +223,20 @@ int main(int argc, char** argv) {
     if (what == "file-list" && args.size() == 3) {
         if (!notes->load(kivra::EntryLog(args[2]).logPath()) || notes->lineCount() == 0) return 1;
     }
+    // Every tenth file of the home gone from a folder of its own.
+    QList<kivra::GoneItem> gone;
+    if (what == "find-moved") {
+        QDirIterator it(args[1], QDir::Files, QDirIterator::Subdirectories);
+        for (int i = 0; it.hasNext(); ++i)
+            if (it.next(), i % 10 == 0) gone.append({u"/gone/"_qs + it.fileName(), u"note"_qs});
+    }
     QElapsedTimer timer;
     timer.start();
-    if (what == "read") {
+    if (what == "find-moved") {
+        kivra::MovedSearch search(gone);
+        search.run({args[1]});
+        if (search.proposals().size() != gone.size()) return 1;
+    } else if (what == "read") {
         if (!kivra::EntryLog(args[1]).readEntries()) return 1;
     } else if (what == "getline") {
         std::ifstream in(args[1].toStdString(), std::ios::binary);

@@ -702,6 +702,34 @@ Dieses Element ist nicht mehr vorhanden.</translation>
             <source>All entries were moved to the trash, from where they can be restored.</source>
             <translation>Alle Einträge wurden in den Papierkorb verschoben, aus dem sie sich wiederherstellen lassen.</translation>
         </message>
+        <message>
+            <source>Find Moved</source>
+            <translation>Verschobene suchen</translation>
+        </message>
+        <message>
+            <source>Find Moved In Folder...</source>
+            <translation>Verschobene in Ordner suchen...</translation>
+        </message>
+        <message>
+            <source>Only Gone Entries</source>
+            <translation>Nur fehlende Einträge</translation>
+        </message>
+        <message>
+            <source>%1 of %2 gone</source>
+            <extracomment>Entries whose item is no longer there, of all in the list.</extracomment>
+            <translation>%1 von %2 fehlen</translation>
+        </message>
+        <message>
+            <source>No entry shown is gone.</source>
+            <translation>Kein gezeigter Eintrag fehlt.</translation>
+        </message>
+        <message numerus="yes">
+            <source>None of the %n gone items was found.</source>
+            <translation>
+                <numerusform>Das %n fehlende Element wurde nicht gefunden.</numerusform>
+                <numerusform>Keines der %n fehlenden Elemente wurde gefunden.</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>kivra::RefusalBar</name>
@@ -727,6 +755,77 @@ Dieses Element ist nicht mehr vorhanden.</translation>
         <message>
             <source>it was replaced while it was written</source>
             <translation>es wurde ersetzt, während geschrieben wurde</translation>
+        </message>
+    </context>
+    <context>
+        <name>FindMoved</name>
+        <message>
+            <source>Its comment holds the note</source>
+            <translation>Sein Kommentar enthält die Notiz</translation>
+        </message>
+        <message>
+            <source>Downloaded from the address in the note</source>
+            <translation>Von der Adresse in der Notiz heruntergeladen</translation>
+        </message>
+        <message>
+            <source>The only item of this name</source>
+            <translation>Das einzige Element dieses Namens</translation>
+        </message>
+        <message>
+            <source>The only one of this name in a folder of the same name</source>
+            <translation>Das einzige dieses Namens in einem Ordner gleichen Namens</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n items of this name: pick one</source>
+            <translation>
+                <numerusform>%n Element dieses Namens: eines wählen</numerusform>
+                <numerusform>%n Elemente dieses Namens: eines wählen</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Find Moved</source>
+            <translation>Verschobene suchen</translation>
+        </message>
+        <message>
+            <source>Where the gone items are now. The ticked entries are re-pointed when you press OK; the log changes on "Return".</source>
+            <translation>Wo die fehlenden Elemente jetzt sind. Die angehakten Einträge erhalten mit OK ihren neuen Pfad; das Protokoll ändert sich mit "Zurück".</translation>
+        </message>
+        <message>
+            <source>Moved items</source>
+            <translation>Verschobene Elemente</translation>
+        </message>
+        <message>
+            <source>Entry</source>
+            <translation>Eintrag</translation>
+        </message>
+        <message>
+            <source>Now at</source>
+            <translation>Jetzt in</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Warum</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(keines)</translation>
+        </message>
+        <message>
+            <source>Find Moved In</source>
+            <translation>Verschobene suchen in</translation>
+        </message>
+        <message>
+            <source>Searching…</source>
+            <translation>Suche läuft…</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Anhalten</translation>
+        </message>
+        <message>
+            <source>%1 folders searched, %2 found</source>
+            <extracomment>Find Moved's progress: folders searched, gone items found so far.</extracomment>
+            <translation>%1 Ordner durchsucht, %2 gefunden</translation>
         </message>
     </context>
 </TS>

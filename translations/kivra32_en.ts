@@ -681,6 +681,34 @@ This item no longer exists.</source>
             <source>All entries were moved to the trash, from where they can be restored.</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Find Moved</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Find Moved In Folder...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Only Gone Entries</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 of %2 gone</source>
+            <extracomment>Entries whose item is no longer there, of all in the list.</extracomment>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No entry shown is gone.</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>None of the %n gone items was found.</source>
+            <translation>
+                <numerusform>The %n gone item was not found.</numerusform>
+                <numerusform>None of the %n gone items was found.</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>kivra::RefusalBar</name>
@@ -705,6 +733,77 @@ This item no longer exists.</source>
         </message>
         <message>
             <source>it was replaced while it was written</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FindMoved</name>
+        <message>
+            <source>Its comment holds the note</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Downloaded from the address in the note</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The only item of this name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The only one of this name in a folder of the same name</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%n items of this name: pick one</source>
+            <translation>
+                <numerusform>%n item of this name: pick one</numerusform>
+                <numerusform>%n items of this name: pick one</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Find Moved</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Where the gone items are now. The ticked entries are re-pointed when you press OK; the log changes on "Return".</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Moved items</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Entry</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Now at</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Why</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Find Moved In</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Searching…</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 folders searched, %2 found</source>
+            <extracomment>Find Moved's progress: folders searched, gone items found so far.</extracomment>
             <translation type="unfinished" />
         </message>
     </context>

@@ -702,6 +702,34 @@ Este elemento ya no existe.</translation>
             <source>All entries were moved to the trash, from where they can be restored.</source>
             <translation>Todas las entradas se movieron a la papelera, desde donde se pueden restaurar.</translation>
         </message>
+        <message>
+            <source>Find Moved</source>
+            <translation>Buscar movidos</translation>
+        </message>
+        <message>
+            <source>Find Moved In Folder...</source>
+            <translation>Buscar movidos en carpeta...</translation>
+        </message>
+        <message>
+            <source>Only Gone Entries</source>
+            <translation>Solo entradas que faltan</translation>
+        </message>
+        <message>
+            <source>%1 of %2 gone</source>
+            <extracomment>Entries whose item is no longer there, of all in the list.</extracomment>
+            <translation>%1 de %2 faltan</translation>
+        </message>
+        <message>
+            <source>No entry shown is gone.</source>
+            <translation>Ninguna entrada mostrada falta.</translation>
+        </message>
+        <message numerus="yes">
+            <source>None of the %n gone items was found.</source>
+            <translation>
+                <numerusform>No se encontró el %n elemento que falta.</numerusform>
+                <numerusform>No se encontró ninguno de los %n elementos que faltan.</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>kivra::RefusalBar</name>
@@ -727,6 +755,77 @@ Este elemento ya no existe.</translation>
         <message>
             <source>it was replaced while it was written</source>
             <translation>fue sustituido mientras se escribía</translation>
+        </message>
+    </context>
+    <context>
+        <name>FindMoved</name>
+        <message>
+            <source>Its comment holds the note</source>
+            <translation>Su comentario contiene la nota</translation>
+        </message>
+        <message>
+            <source>Downloaded from the address in the note</source>
+            <translation>Descargado de la dirección citada en la nota</translation>
+        </message>
+        <message>
+            <source>The only item of this name</source>
+            <translation>El único elemento con este nombre</translation>
+        </message>
+        <message>
+            <source>The only one of this name in a folder of the same name</source>
+            <translation>El único con este nombre en una carpeta del mismo nombre</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n items of this name: pick one</source>
+            <translation>
+                <numerusform>%n elemento con este nombre: elija uno</numerusform>
+                <numerusform>%n elementos con este nombre: elija uno</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Find Moved</source>
+            <translation>Buscar movidos</translation>
+        </message>
+        <message>
+            <source>Where the gone items are now. The ticked entries are re-pointed when you press OK; the log changes on "Return".</source>
+            <translation>Dónde están ahora los elementos que faltan. Las entradas marcadas reciben su ruta nueva al pulsar Aceptar; el registro cambia con "Volver".</translation>
+        </message>
+        <message>
+            <source>Moved items</source>
+            <translation>Elementos movidos</translation>
+        </message>
+        <message>
+            <source>Entry</source>
+            <translation>Entrada</translation>
+        </message>
+        <message>
+            <source>Now at</source>
+            <translation>Ahora en</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Por qué</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(ninguno)</translation>
+        </message>
+        <message>
+            <source>Find Moved In</source>
+            <translation>Buscar movidos en</translation>
+        </message>
+        <message>
+            <source>Searching…</source>
+            <translation>Buscando…</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Detener</translation>
+        </message>
+        <message>
+            <source>%1 folders searched, %2 found</source>
+            <extracomment>Find Moved's progress: folders searched, gone items found so far.</extracomment>
+            <translation>%1 carpetas recorridas, %2 encontrados</translation>
         </message>
     </context>
 </TS>

@@ -702,6 +702,34 @@ Cet élément n'existe plus.</translation>
             <source>All entries were moved to the trash, from where they can be restored.</source>
             <translation>Toutes les entrées ont été mises à la corbeille, d'où elles peuvent être restaurées.</translation>
         </message>
+        <message>
+            <source>Find Moved</source>
+            <translation>Retrouver les déplacés</translation>
+        </message>
+        <message>
+            <source>Find Moved In Folder...</source>
+            <translation>Retrouver les déplacés dans un dossier...</translation>
+        </message>
+        <message>
+            <source>Only Gone Entries</source>
+            <translation>Seulement les entrées disparues</translation>
+        </message>
+        <message>
+            <source>%1 of %2 gone</source>
+            <extracomment>Entries whose item is no longer there, of all in the list.</extracomment>
+            <translation>%1 sur %2 disparues</translation>
+        </message>
+        <message>
+            <source>No entry shown is gone.</source>
+            <translation>Aucune entrée affichée n'a disparu.</translation>
+        </message>
+        <message numerus="yes">
+            <source>None of the %n gone items was found.</source>
+            <translation>
+                <numerusform>L'élément disparu (%n) n'a pas été trouvé.</numerusform>
+                <numerusform>Aucun des %n éléments disparus n'a été trouvé.</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>kivra::RefusalBar</name>
@@ -727,6 +755,77 @@ Cet élément n'existe plus.</translation>
         <message>
             <source>it was replaced while it was written</source>
             <translation>il a été remplacé pendant l'écriture</translation>
+        </message>
+    </context>
+    <context>
+        <name>FindMoved</name>
+        <message>
+            <source>Its comment holds the note</source>
+            <translation>Son commentaire contient la note</translation>
+        </message>
+        <message>
+            <source>Downloaded from the address in the note</source>
+            <translation>Téléchargé depuis l'adresse citée dans la note</translation>
+        </message>
+        <message>
+            <source>The only item of this name</source>
+            <translation>Le seul élément de ce nom</translation>
+        </message>
+        <message>
+            <source>The only one of this name in a folder of the same name</source>
+            <translation>Le seul de ce nom dans un dossier du même nom</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n items of this name: pick one</source>
+            <translation>
+                <numerusform>%n élément de ce nom : en choisir un</numerusform>
+                <numerusform>%n éléments de ce nom : en choisir un</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Find Moved</source>
+            <translation>Retrouver les déplacés</translation>
+        </message>
+        <message>
+            <source>Where the gone items are now. The ticked entries are re-pointed when you press OK; the log changes on "Return".</source>
+            <translation>Où sont maintenant les éléments disparus. Les entrées cochées reçoivent leur nouveau chemin quand vous appuyez sur OK ; le journal change avec "Retour".</translation>
+        </message>
+        <message>
+            <source>Moved items</source>
+            <translation>Éléments déplacés</translation>
+        </message>
+        <message>
+            <source>Entry</source>
+            <translation>Entrée</translation>
+        </message>
+        <message>
+            <source>Now at</source>
+            <translation>Maintenant à</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Pourquoi</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(aucun)</translation>
+        </message>
+        <message>
+            <source>Find Moved In</source>
+            <translation>Retrouver les déplacés dans</translation>
+        </message>
+        <message>
+            <source>Searching…</source>
+            <translation>Recherche…</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Arrêter</translation>
+        </message>
+        <message>
+            <source>%1 folders searched, %2 found</source>
+            <extracomment>Find Moved's progress: folders searched, gone items found so far.</extracomment>
+            <translation>%1 dossiers parcourus, %2 trouvés</translation>
         </message>
     </context>
 </TS>

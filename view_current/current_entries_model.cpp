@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFuture>
 #include <QThread>
+#include <QtConcurrentMap>
 #include <QtConcurrentRun>
 #include <algorithm>
 
@@ -125,7 +126,98 @@ ItemState CurrentEntriesModel::stateOf(quint32 line) const {
 void CurrentEntriesModel::addFrom(quint32 firstNew) {
     if (firstNew == table_.size()) return;
     kept_ = table_.merged(kept_, table_.sorted(table_.all(firstNew)));
+    // First: until it is done, the count asks the disk about no line here.
+    checkStates(firstNew);
     refind();
+}
+
+void CurrentEntriesModel::checkStates(quint32 first) {
+    ++checking_;
+    // The buffer is shared, not copied: lines added meanwhile go to a copy of the table's own.
+    const QByteArray bytes = table_.bytes();
+    const qsizetype from = table_.line(first).data() - bytes.constData();
+    auto* watcher = new QFutureWatcher<std::vector<quint8>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, first] {
+        takeStates(first, watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run([bytes, from, leaving = leaving_] {
+        std::vector<QByteArrayView> lines;
+        ForEachLogLine(QByteArrayView(bytes).sliced(from),
+                       [&lines](QByteArrayView line) { lines.push_back(line); });
+        std::vector<quint8> states(lines.size());
+        // Mostly waiting on the disk: more parts than cores.
+        constexpr size_t kPart = 4096;
+        std::vector<size_t> parts;
+        for (size_t at = 0; at < lines.size(); at += kPart) parts.push_back(at);
+        QtConcurrent::blockingMap(parts, [&](size_t at) {
+            for (size_t i = at; i < std::min(at + kPart, lines.size()) && !*leaving; ++i) {
+                const QByteArrayView line = lines[i].first(std::min(lines[i].size(), kLongestPath));
+                states[i] = quint8(int(StateOfEntry(DecodeLogLine(line))) + 1);
+            }
+        });
+        return states;
+    }));
+}
+
+void CurrentEntriesModel::takeStates(quint32 first, const std::vector<quint8>& states) {
+    --checking_;
+    if (states_.size() < table_.size()) states_.resize(table_.size());
+    for (size_t i = 0; i < states.size() && first + i < states_.size(); ++i)
+        if (states_[first + i] == 0) states_[first + i] = states[i];
+    if (goneOnly_ && !slices_.isActive()) showFound();
+    emit goneCounted();
+}
+
+bool CurrentEntriesModel::isGone(quint32 line) const {
+    // Unknown while the look-up goes on: never looked up here, line by line.
+    if (checking_ > 0 && (line >= states_.size() || states_[line] == 0)) return false;
+    const ItemState state = stateOf(line);
+    return state == ItemState::Gone || state == ItemState::FolderGone;
+}
+
+int CurrentEntriesModel::goneCount() const {
+    if (checking_ > 0) return -1;
+    return int(std::count_if(kept_.begin(), kept_.end(), [this](quint32 l) { return isGone(l); }));
+}
+
+void CurrentEntriesModel::setGoneOnly(bool goneOnly) {
+    goneOnly_ = goneOnly;
+    if (!slices_.isActive()) showFound();
+}
+
+std::vector<quint32> CurrentEntriesModel::goneLines(const std::vector<int>& rows) const {
+    std::vector<quint32> lines;
+    for (const int row : rows)
+        if (row >= 0 && size_t(row) < rows_.size() && isGone(rows_[row]))
+            lines.push_back(rows_[row]);
+    return lines;
+}
+
+QByteArray CurrentEntriesModel::withPath(quint32 line, QByteArrayView path) const {
+    const QString text = table_.text(line);
+    const qsizetype start = DescriptionStart(text);
+    if (start < 0) return {};
+    const QByteArrayView bytes = table_.line(line);
+    QByteArray out = path.toByteArray().replace('\r', '?').replace('\n', '?');
+    out += bytes.sliced(bytesBefore(text, start, bytes) - kDash.size());
+    out += "\r\n";
+    return out;
+}
+
+void CurrentEntriesModel::replaceLines(const QHash<quint32, QByteArray>& bytes) {
+    std::vector<quint32> added;
+    for (auto it = bytes.begin(); it != bytes.end(); ++it) {
+        table_.appendBytes(it.value());
+        const quint32 line = table_.size() - 1;
+        standsFor_.insert(line, standsFor_.value(it.key(), it.key()));
+        standsFor_.remove(it.key());
+        added.push_back(line);
+    }
+    std::erase_if(kept_, [&bytes](quint32 line) { return bytes.contains(line); });
+    kept_ = table_.merged(kept_, table_.sorted(added));
+    refind();
+    emit goneCounted();
 }
 
 void CurrentEntriesModel::addEntries(EntryTable table) {
@@ -208,6 +300,7 @@ void CurrentEntriesModel::showFound() {
         }
         rows_.resize(shown);
     }
+    if (goneOnly_) std::erase_if(rows_, [this](quint32 line) { return !isGone(line); });
     endResetModel();
     emit found();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QFutureWatcher>
 #include <QTimer>
+#include <atomic>
+#include <memory>
 #include <vector>
 
 #include "core/description_index.h"
@@ -19,6 +22,7 @@ class CurrentEntriesModel : public QAbstractListModel {
 
 public:
     explicit CurrentEntriesModel(QObject* parent = nullptr);
+    ~CurrentEntriesModel() override { *leaving_ = true; }
 
     // The whole line as in the log, where the row shows a long one cut short.
     static constexpr int LineRole = Qt::UserRole;
@@ -54,6 +58,21 @@ public:
     bool findsAll() const { return words_.empty(); }
     int keptCount() const { return static_cast<int>(kept_.size()); }
 
+    // Whether each entry's item is there is looked up off this thread once the entries are in;
+    // until then the count is -1. Only gone entries shown is remembered by the window.
+    int goneCount() const;
+    void setGoneOnly(bool goneOnly);
+    bool goneOnly() const { return goneOnly_; }
+    // The gone entries among the rows, as the lines they are, with the row of each.
+    std::vector<quint32> goneLines(const std::vector<int>& rows) const;
+    QString lineText(quint32 line) const { return table_.text(line); }
+    QByteArrayView lineBytes(quint32 line) const { return table_.line(line); }
+    // The line with its item's path made `path` (native bytes), the rest byte for byte, CR LF
+    // ended; empty for a line without a description.
+    QByteArray withPath(quint32 line, QByteArrayView path) const;
+    // Each line given its new bytes (a whole line, CR LF ended), written back in its place.
+    void replaceLines(const QHash<quint32, QByteArray>& bytes);
+
     // "Return": the log as it stands now, in its own order, minus what was removed here and with
     // the edits in place of the lines they mend.
     Result<void> writeBack(const EntryLog& log);
@@ -64,6 +83,8 @@ public:
 signals:
     // The rows now show the find's result.
     void found();
+    // goneCount() is known, or changed.
+    void goneCounted();
 
 private:
     void addFrom(quint32 firstNew);
@@ -73,6 +94,10 @@ private:
     void refind();
     // Looked up on disk the first time the row is drawn, never again in this window.
     ItemState stateOf(quint32 line) const;
+    bool isGone(quint32 line) const;
+    // The states of the lines from `first` on, looked up by a pool thread.
+    void checkStates(quint32 first);
+    void takeStates(quint32 first, const std::vector<quint8>& states);
 
     EntryTable table_;
     std::vector<quint32> kept_;
@@ -87,6 +112,10 @@ private:
     // By line; 0 until looked up, else the state plus one.
     mutable std::vector<quint8> states_;
     mutable quint32 checks_ = 0;
+    bool goneOnly_ = false;
+    int checking_ = 0;
+    // Set when the window goes: a look-up under way stops.
+    std::shared_ptr<std::atomic<bool>> leaving_ = std::make_shared<std::atomic<bool>>(false);
 };
 
 }  // namespace kivra

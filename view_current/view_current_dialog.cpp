@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,11 +15,15 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <functional>
+#include <numeric>
 
 #include "core/description_index.h"
+#include "core/entry_item.h"
 #include "view_current/current_entries_model.h"
 #include "view_current/entry_delegate.h"
+#include "view_current/find_moved_dialog.h"
 #include "widgets/message_box.h"
+#include "widgets/settings.h"
 #include "widgets/twips.h"
 #include "widgets/window_size.h"
 
@@ -27,6 +32,7 @@ namespace kivra {
 namespace {
 
 const QString kSizeSettings = QStringLiteral("ViewCurrent");
+const QString kGoneOnlySetting = QStringLiteral("viewCurrent/goneOnly");
 
 QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -139,6 +145,7 @@ ViewCurrentDialog::ViewCurrentDialog(QWidget* owner, EntryLog log)
     constexpr double kFindShare = 0.3;
     layout->add(findEdit_, {0, 1, kFindShare, 1});
     layout->add(countLabel_, {kFindShare, 1, kFindShare, 1});
+    layout->add(goneLabel_, {0, 1, 1, 1});
     setMinimumSize(designed);
     resize(designed);
     widgets::RestoreWindowSize(this, kSizeSettings);
@@ -200,6 +207,11 @@ void ViewCurrentDialog::createControls() {
     countLabel_->setObjectName(QStringLiteral("countLabel"));
     countLabel_->setGeometry(scale.rect(1284, 4734, 1644, 192));
     countLabel_->setTextFormat(Qt::PlainText);
+    // In the room between the list and the buttons, wide enough for any count.
+    goneLabel_ = new QLabel(this);
+    goneLabel_->setObjectName(QStringLiteral("goneLabel"));
+    goneLabel_->setGeometry(scale.rect(180, 4284, 7140, 240));
+    goneLabel_->setTextFormat(Qt::PlainText);
 
     // As they are read: the find box, the list, then the buttons from left to right.
     setTabOrder(findEdit_, entryList_);
@@ -218,6 +230,31 @@ void ViewCurrentDialog::createControls() {
     edit->setShortcutContext(Qt::WidgetShortcut);
     connect(edit, &QAction::triggered, this, &ViewCurrentDialog::editEntry);
     entryList_->addAction(edit);
+    auto* moved = new QAction(tr("Find Moved"), entryList_);
+    moved->setObjectName(QStringLiteral("findMovedAction"));
+    moved->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    moved->setShortcutContext(Qt::WindowShortcut);
+    connect(moved, &QAction::triggered, this, [this] { findMoved(false); });
+    entryList_->addAction(moved);
+    auto* movedIn = new QAction(tr("Find Moved In Folder..."), entryList_);
+    movedIn->setObjectName(QStringLiteral("findMovedInAction"));
+    movedIn->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    movedIn->setShortcutContext(Qt::WindowShortcut);
+    connect(movedIn, &QAction::triggered, this, [this] { findMoved(true); });
+    entryList_->addAction(movedIn);
+    goneOnlyAction_ = new QAction(tr("Only Gone Entries"), entryList_);
+    goneOnlyAction_->setObjectName(QStringLiteral("goneOnlyAction"));
+    goneOnlyAction_->setCheckable(true);
+    goneOnlyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    goneOnlyAction_->setShortcutContext(Qt::WindowShortcut);
+    connect(goneOnlyAction_, &QAction::toggled, this, [this](bool on) {
+        entryList_->selectionModel()->clearSelection();
+        model_->setGoneOnly(on);
+        widgets::UserSettings().setValue(kGoneOnlySetting, on);
+        clearAllButton_->setEnabled(model_->findsAll() && !on);
+    });
+    entryList_->addAction(goneOnlyAction_);
+    goneOnlyAction_->setChecked(widgets::UserSettings().value(kGoneOnlySetting).toBool());
     entryList_->setContextMenuPolicy(Qt::ActionsContextMenu);
     new QShortcut(QKeySequence::Find, this, this, [this] {
         findEdit_->setFocus(Qt::ShortcutFocusReason);
@@ -227,6 +264,7 @@ void ViewCurrentDialog::createControls() {
     // Not activated: single-click desktops fire it on one click.
     connect(entryList_, &QListView::doubleClicked, this, &ViewCurrentDialog::goToEntry);
     connect(model_, &CurrentEntriesModel::found, this, &ViewCurrentDialog::showCount);
+    connect(model_, &CurrentEntriesModel::goneCounted, this, &ViewCurrentDialog::showGoneCount);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &ViewCurrentDialog::showCount);
     connect(model_, &QAbstractItemModel::dataChanged, this, [this] { entryEdited_ = true; });
 }
@@ -235,10 +273,22 @@ void ViewCurrentDialog::findEdited(const QString& text) {
     entryList_->selectionModel()->clearSelection();
     model_->setFind(text);
     // Never pressed on a list that shows a part; spaces alone show all.
-    clearAllButton_->setEnabled(model_->findsAll());
+    clearAllButton_->setEnabled(model_->findsAll() && !model_->goneOnly());
+}
+
+void ViewCurrentDialog::showGoneCount() {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::DefaultNumberOptions);
+    const int gone = model_->goneCount();
+    //: Entries whose item is no longer there, of all in the list.
+    goneLabel_->setText(
+        gone <= 0
+            ? QString()
+            : tr("%1 of %2 gone").arg(locale.toString(gone), locale.toString(model_->keptCount())));
 }
 
 void ViewCurrentDialog::showCount() {
+    showGoneCount();
     if (model_->findsAll()) {
         countLabel_->clear();
         return;
@@ -250,6 +300,62 @@ void ViewCurrentDialog::showCount() {
         //: The find count: entries shown of the entries in the list.
         tr("%1 of %2")
             .arg(locale.toString(model_->rowCount()), locale.toString(model_->keptCount())));
+}
+
+void ViewCurrentDialog::findMoved(bool inFolder) {
+    keepEdit();
+    std::vector<int> rows;
+    if (const int row = selectedRow(); row >= 0) rows.push_back(row);
+    std::vector<quint32> lines = model_->goneLines(rows);
+    if (lines.empty()) {
+        rows.resize(model_->rowCount());
+        std::iota(rows.begin(), rows.end(), 0);
+        lines = model_->goneLines(rows);
+    }
+    if (lines.empty()) {
+        widgets::ShowMessage({.parent = this, .text = tr("No entry shown is gone.")});
+        return;
+    }
+    QStringList roots;
+    if (inFolder) {
+        const QString folder = ChooseSearchFolder({this, QDir::homePath()});
+        if (folder.isEmpty()) return;
+        roots = {folder};
+    } else {
+        roots = SearchPlaces();
+    }
+    QList<GoneItem> items;
+    for (const quint32 line : lines) {
+        const QString text = model_->lineText(line);
+        items.append({ItemOfEntry(text).path, text.mid(DescriptionStart(text))});
+    }
+    MovedSearch search(items);
+    const QList<MoveProposal> proposals = SearchWithProgress(this, search, roots);
+    if (proposals.isEmpty()) {
+        widgets::ShowMessage(
+            {.parent = this,
+             .text = tr("None of the %n gone items was found.", nullptr, int(items.size()))});
+        return;
+    }
+    MovedChoiceRequest request{this, {}, proposals};
+    for (const MoveProposal& proposal : proposals)
+        request.oldPaths.append(items[proposal.item].path);
+    const QList<int> chosen = ChooseMoves(request);
+    QHash<quint32, QByteArray> replaced;
+    for (qsizetype i = 0; i < chosen.size() && i < proposals.size(); ++i) {
+        const MoveProposal& proposal = proposals[i];
+        if (chosen[i] < 0 || chosen[i] >= proposal.candidates.size()) continue;
+        QByteArray path = proposal.candidates[chosen[i]];
+        // A folder named with its separator keeps it.
+        if (items[proposal.item].path.endsWith(QDir::separator()))
+            path += QDir::separator().toLatin1();
+        if (QByteArray bytes = model_->withPath(lines[proposal.item], path); !bytes.isEmpty())
+            replaced.insert(lines[proposal.item], bytes);
+    }
+    if (replaced.isEmpty()) return;
+    entryList_->selectionModel()->clearSelection();
+    model_->replaceLines(replaced);
+    entryEdited_ = true;
 }
 
 void ViewCurrentDialog::goToEntry(const QModelIndex& index) {

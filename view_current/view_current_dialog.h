@@ -6,6 +6,7 @@
 #include "core/entry_log.h"
 #include "core/entry_table.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -39,6 +40,8 @@ public:
     QPushButton* clearAllButton() const { return clearAllButton_; }
     QLineEdit* findEdit() const { return findEdit_; }
     QLabel* countLabel() const { return countLabel_; }
+    QLabel* goneLabel() const { return goneLabel_; }
+    QAction* goneOnlyAction() const { return goneOnlyAction_; }
 
     // The entry the user went to, whole as in the log; empty when the window was left otherwise.
     const QString& chosenEntry() const { return chosenEntry_; }
@@ -66,6 +69,10 @@ private slots:
     void goToEntry(const QModelIndex& index);
     void findEdited(const QString& text);
     void showCount();
+    void showGoneCount();
+    // Looks for the selected gone entry's item, or every gone one shown, under the user's places
+    // or in a folder the user picks; re-points the entries the user confirms.
+    void findMoved(bool inFolder);
 
 private:
     void createControls();
@@ -81,6 +88,8 @@ private:
     QPushButton* clearAllButton_ = nullptr;
     QLineEdit* findEdit_ = nullptr;
     QLabel* countLabel_ = nullptr;
+    QLabel* goneLabel_ = nullptr;
+    QAction* goneOnlyAction_ = nullptr;
     QString chosenEntry_;
     // An emptied list is written back only when the user deleted the entries one by one; after
     // "Clear All" the log stays deleted.

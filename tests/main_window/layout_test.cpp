@@ -125,6 +125,9 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
                 windows.current.countLabel()->setText(
                     QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2")
                         .arg("999,999", "1,000,000"));
+                windows.current.goneLabel()->setText(
+                    QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2 gone")
+                        .arg("999,999", "1,000,000"));
                 for (const QWidget* window : windows.all()) ExpectNoTextCut(window);
                 const TwipsScale scale = TwipsScale::forApplication();
                 EXPECT_TRUE(scale.x() >= 1.0 && scale.y() >= 1.0);

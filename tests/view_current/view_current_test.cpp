@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/xattr.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -28,8 +31,10 @@
 #include "support/temp_log_dir.h"
 #include "view_current/current_entries_model.h"
 #include "view_current/entry_delegate.h"
+#include "view_current/find_moved_dialog.h"
 #include "view_current/view_current_dialog.h"
 #include "widgets/readable_grey.h"
+#include "widgets/settings.h"
 
 namespace kivra {
 namespace {
@@ -433,6 +438,158 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
         EXPECT_EQ(listed(*form), shown);
         EXPECT_EQ(form->countLabel()->text(), count);
     }
+}
+
+// Find Moved in a folder the user picks, the proposals answered, then "Return": each entry
+// re-pointed byte for byte where its item went, or left. Files are "path" or "path|comment" or
+// "path@address"; the answer picks a candidate (-1 none) per proposal.
+TEST(ViewCurrent, FindMovedRepointsOnlyWhatTheUserConfirms) {
+    const struct {
+        const char* name;
+        QStringList files;
+        QByteArray log;
+        QStringList whys;
+        QList<int> answer;
+        QByteArray expected;
+    } rows[] = {
+        {"renamed in place, its comment kept",
+         {"d/new.txt|café notes", "d/other.txt"},
+         "%1/d/old.txt - caf\xE9 notes\r\n",
+         {"Its comment holds the note"},
+         {0},
+         "%1/d/new.txt - caf\xE9 notes\r\n"},
+        {"moved to another folder, name in another case",
+         {"Documents/Tax/A.ZIP", "Documents/b.txt"},
+         "x - y\r\n%1/Downloads/a.zip - scanner\r\n",
+         {"The only item of this name"},
+         {0},
+         "x - y\r\n%1/Documents/Tax/A.ZIP - scanner\r\n"},
+        {"two candidates, the second picked",
+         {"x/r.txt", "y/r.txt"},
+         "%1/dl/r.txt - r\r\n",
+         {"2 items of this name: pick one"},
+         {1},
+         "%1/y/r.txt - r\r\n"},
+        {"two candidates, none picked",
+         {"x/r.txt", "y/r.txt"},
+         "%1/dl/r.txt - r\r\n",
+         {"2 items of this name: pick one"},
+         {-1},
+         "%1/dl/r.txt - r\r\n"},
+        {"not found", {"x/a.txt"}, "%1/dl/none.txt - n\r\n", {}, {}, "%1/dl/none.txt - n\r\n"},
+        {"two candidates, one by its comment",
+         {"p/c.pdf|tax 2024 - final", "q/c.pdf"},
+         "%1/dl/c.pdf - tax 2024 - final\r\n",
+         {"Its comment holds the note"},
+         {0},
+         "%1/p/c.pdf - tax 2024 - final\r\n"},
+        {"renamed, by the address the note quotes",
+         {"dl/b.iso@https://h/b.iso"},
+         "%1/dl/a.iso - from https://h/b.iso\r\n",
+         {"Downloaded from the address in the note"},
+         {0},
+         "%1/dl/b.iso - from https://h/b.iso\r\n"},
+        {"a folder moved with its contents",
+         {"new/proj/README", "new/proj/src/main.c", "other/README"},
+         "%1/old/proj/ - p\r\n%1/old/proj/README - r\r\n%1/old/proj/src/main.c - m\r\n",
+         {"The only item of this name", "The only one of this name in a folder of the same name",
+          "The only item of this name"},
+         {0, 0, 0},
+         "%1/new/proj/ - p\r\n%1/new/proj/README - r\r\n%1/new/proj/src/main.c - m\r\n"},
+        {"cancelled",
+         {"b/a.txt"},
+         "%1/a/a.txt - a\r\n",
+         {"The only item of this name"},
+         {},
+         "%1/a/a.txt - a\r\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempLogDir dir;
+        const QTemporaryDir root;
+        for (const QString& file : row.files) {
+            const QStringList parts = file.split(QRegularExpression("[|@]"));
+            const QString path = root.filePath(parts[0]);
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+            ASSERT_TRUE(test::WriteFile(path, ""));
+            const QByteArray value = parts.value(1).toUtf8();
+            const char* name = file.contains('|') ? "user.xdg.comment" : "user.xdg.origin.url";
+            if (!value.isEmpty()) {
+                ASSERT_EQ(setxattr(QFile::encodeName(path), name, value.data(), value.size(), 0),
+                          0);
+            }
+        }
+        const QByteArray before = QByteArray(row.log).replace("%1", QFile::encodeName(root.path()));
+        dir.writeBytes(before);
+        ScriptedMessages messages;
+        QStringList whys;
+        SetSearchFolderHandler([&](const SearchFolderRequest&) { return root.path(); });
+        SetMovedChoiceHandler([&](const MovedChoiceRequest& request) {
+            for (const MoveProposal& p : request.proposals)
+                whys.append(
+                    p.why == MoveProposal::Why::Comment ? "Its comment holds the note"
+                    : p.why == MoveProposal::Why::Address
+                        ? "Downloaded from the address in the note"
+                    : p.why == MoveProposal::Why::OnlyOne ? "The only item of this name"
+                    : p.why == MoveProposal::Why::SameFolder
+                        ? "The only one of this name in a folder of the same name"
+                        : QString("%1 items of this name: pick one").arg(p.candidates.size()));
+            return row.answer;
+        });
+        const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->entries().goneCount() >= 0; }));
+        QTest::keyClick(form->entryList(), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(whys, row.whys);
+        EXPECT_EQ(dir.bytes(), before) << "nothing written before Return";
+        form->returnButton()->click();
+        EXPECT_EQ(dir.bytes(),
+                  QByteArray(row.expected).replace("%1", QFile::encodeName(root.path())));
+        EXPECT_EQ(messages.shown().size(), row.whys.isEmpty() ? 1 : 0);
+        SetSearchFolderHandler({});
+        SetMovedChoiceHandler({});
+    }
+}
+
+// The gone count, and only the gone shown, with the find, remembered for the next window.
+TEST(ViewCurrent, OnlyGoneEntriesAreCountedAndShown) {
+    TempLogDir dir;
+    ASSERT_TRUE(dir.log().writeEntries(
+        {dir.logFile() + " - here", "/nowhere/a - tax", "/nowhere/b - other", "plain - text"}));
+    for (const bool second : {false, true}) {
+        const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->entries().goneCount() >= 0; }));
+        EXPECT_EQ(form->goneLabel()->text(), "2 of 4 gone");
+        EXPECT_EQ(form->goneOnlyAction()->isChecked(), second);
+        form->goneOnlyAction()->setChecked(true);
+        EXPECT_EQ(listed(*form), QStringList({"/nowhere/a - tax", "/nowhere/b - other"}));
+        finding("tax")(*form);
+        EXPECT_EQ(listed(*form), QStringList({"/nowhere/a - tax"}));
+        EXPECT_FALSE(form->clearAllButton()->isEnabled());
+    }
+    widgets::UserSettings().remove("viewCurrent/goneOnly");
+}
+
+// A stop keeps what was found and searches no further; no link is followed, so a loop ends and
+// nothing outside the tree is proposed.
+TEST(ViewCurrent, TheMovedSearchStopsAndFollowsNoLink) {
+    const QTemporaryDir root, outside;
+    ASSERT_TRUE(QDir().mkpath(root.filePath("a/b")) && QDir().mkpath(outside.filePath("c")));
+    ASSERT_TRUE(test::WriteFile(root.filePath("a/b/x.txt"), "") &&
+                test::WriteFile(outside.filePath("c/y.txt"), ""));
+    ASSERT_TRUE(QFile::link(root.filePath("a"), root.filePath("a/b/loop")) &&
+                QFile::link(outside.path(), root.filePath("a/out")));
+    MovedSearch search({{"/gone/x.txt", "x"}, {"/gone/y.txt", "y"}});
+    search.run({root.path()});
+    EXPECT_EQ(search.foldersSearched(), 3);
+    search.stop();
+    search.run({outside.path()});
+    const QList<MoveProposal> found = search.proposals();
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found[0].candidates,
+              QList<QByteArray>{QFile::encodeName(root.filePath("a/b/x.txt"))});
 }
 
 }  // namespace
