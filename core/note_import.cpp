@@ -90,6 +90,17 @@ QStringList describedEntries(const QString& path, ImportFormat format, QByteArra
     return entries;
 }
 
+// A DESCRIPT.ION's text alone: what follows a 0x04 byte on a line is another program's data.
+QByteArray withoutTails(QByteArrayView bytes) {
+    if (!bytes.contains('\x04')) return bytes.toByteArray();
+    QByteArray text;
+    ForEachLogLine(bytes, [&text](QByteArrayView line) {
+        text += line.first(line.contains('\x04') ? line.indexOf('\x04') : line.size());
+        text += '\n';
+    });
+    return text;
+}
+
 // Those of `wanted` that `logLines` holds; the log may be large, the import is not.
 QSet<QString> alreadyThere(const QSet<QString>& wanted, const QStringList& logLines) {
     QSet<QString> there;
@@ -144,7 +155,8 @@ ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QStr
         } else if (const std::optional<QByteArray> bytes = readFile(path, file.skipped)) {
             // A log holds lines from several machines: those in UTF-8 stay so.
             const bool byLine = file.format == ImportFormat::Log;
-            file.codePage = ChooseCodePage(*bytes, byLine);
+            file.codePage = ChooseCodePage(
+                file.format == ImportFormat::DescriptIon ? withoutTails(*bytes) : *bytes, byLine);
             if (const auto choice = chosen.find(path); choice != chosen.end())
                 file.codePage = {*choice, false};
             const LineDecoder decode(file.codePage.name, byLine);

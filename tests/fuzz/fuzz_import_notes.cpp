@@ -1,6 +1,7 @@
 // Description files come from other programs and other decades: whatever their bytes, the readers
 // must not crash, and every entry they give must be one line with a name and a description.
 #include <QByteArray>
+#include <algorithm>
 
 #include "core/note_import.h"
 #include "fuzz_check.h"
@@ -35,6 +36,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (const std::optional<QStringList> entries = ReadLogEntries(bytes)) {
         check(entries->size() <= lines);
         for (const QString& entry : *entries) check(!entry.isEmpty() && oneLine(entry));
+    }
+
+    // Read in the code page detected and in every other one offered.
+    const kivra::CodePageChoice detected = kivra::ChooseCodePage(bytes, true);
+    check(detected.name == kivra::kAscii || detected.name == kivra::kUtf8 ||
+          std::any_of(kivra::OfferedCodePages().cbegin(), kivra::OfferedCodePages().cend(),
+                      [&](const kivra::CodePage& page) { return page.name == detected.name; }));
+    for (const kivra::CodePage& page : kivra::OfferedCodePages()) {
+        for (const Described& item : ReadDescriptIon(bytes, kivra::LineDecoder(page.name, false)))
+            check(!item.name.isEmpty() && oneLine(item.name) && oneLine(item.description));
+        if (const auto entries = ReadLogEntries(bytes, kivra::LineDecoder(page.name, true)))
+            for (const QString& entry : *entries) check(oneLine(entry));
     }
     return 0;
 }
