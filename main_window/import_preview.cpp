@@ -24,10 +24,6 @@ constexpr qsizetype kShownEntries = 20;
 
 using Seam = widgets::DialogSeam<std::optional<ImportPlan>, ImportPreviewRequest>;
 
-QString flowText(const char* text, int n = -1) {
-    return QCoreApplication::translate("kivra::ImportFlow", text, nullptr, n);
-}
-
 std::optional<ImportPlan> showReal(const ImportPreviewRequest& request) {
     ImportPreviewDialog dialog(request);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -41,20 +37,30 @@ QString ImportSummary(const ImportPlan& plan) {
     for (qsizetype i = 0; i < plan.files.size() && i < kListedFiles; ++i) {
         const ImportFile& file = plan.files[i];
         //: An imported file and its format: "/home/ann/DESCRIPT.ION (DESCRIPT.ION)".
-        const QString head = flowText("%1 (%2)").arg(file.path, ImportFormatName(file.format));
+        const QString head = QCoreApplication::translate("kivra::ImportFlow", "%1 (%2)")
+                                 .arg(file.path, ImportFormatName(file.format));
         if (!file.skipped.isEmpty())
-            text.append(flowText("%1: skipped, %2").arg(head, file.skipped));
+            text.append(QCoreApplication::translate("kivra::ImportFlow", "%1: skipped, %2")
+                            .arg(head, file.skipped));
         else if (file.entries.isEmpty())
-            text.append(flowText("%1: no new entries").arg(head));
+            text.append(
+                QCoreApplication::translate("kivra::ImportFlow", "%1: no new entries").arg(head));
         else
-            text.append(flowText("%1: %n new", int(file.entries.size())).arg(head));
+            text.append(QCoreApplication::translate("kivra::ImportFlow", "%1: %n new", nullptr,
+                                                    int(file.entries.size()))
+                            .arg(head));
     }
     if (plan.files.size() > kListedFiles)
-        text.append(flowText("and %n more files", int(plan.files.size() - kListedFiles)));
+        text.append(QCoreApplication::translate("kivra::ImportFlow", "and %n more files", nullptr,
+                                                int(plan.files.size() - kListedFiles)));
     if (plan.alreadyInLog > 0)
-        text.append(flowText("%n entries are already in the log.", int(plan.alreadyInLog)));
+        text.append(QCoreApplication::translate("kivra::ImportFlow",
+                                                "%n entries are already in the log.", nullptr,
+                                                int(plan.alreadyInLog)));
     if (plan.repeated > 0)
-        text.append(flowText("%n entries repeat one before them.", int(plan.repeated)));
+        text.append(QCoreApplication::translate("kivra::ImportFlow",
+                                                "%n entries repeat one before them.", nullptr,
+                                                int(plan.repeated)));
     return text.join(u'\n');
 }
 
@@ -104,7 +110,7 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreviewRequest& request)
     codePageRow->addWidget(codePage_, 1);
     codePageRow->addWidget(how_);
     form->addRow(tr("&Code page:"), codePageRow);
-    auto* entriesLabel = new QLabel(tr("&First entries, as they will be written:"), this);
+    auto* entriesLabel = new QLabel(tr("First &entries, as they will be written:"), this);
     entriesLabel->setBuddy(entries_);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -131,8 +137,9 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreviewRequest& request)
 
 void ImportPreviewDialog::showPlan() {
     const int count = int(plan_.entries().size());
-    summary_->setText(ImportSummary(plan_) + QStringLiteral("\n\n") +
-                      flowText("Import %n entries?", count));
+    summary_->setText(
+        ImportSummary(plan_) + QStringLiteral("\n\n") +
+        QCoreApplication::translate("kivra::ImportFlow", "Import %n entries?", nullptr, count));
     import_->setEnabled(count > 0);
     showFile();
 }

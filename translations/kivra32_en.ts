@@ -9,6 +9,97 @@
     </message>
 </context>
 <context>
+    <name>CodePage</name>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western (ISO-8859-1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western (ISO-8859-15)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western (DOS, CP850)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western (DOS, CP437)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Central European (ISO-8859-2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Central European (DOS, CP852)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyrillic (DOS, CP866)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyrillic (KOI8-R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyrillic (ISO-8859-5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greek (ISO-8859-7)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese Simplified (GBK, GB18030)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese Traditional (Big5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japanese (Shift_JIS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korean (EUC-KR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain ASCII</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unicode (UTF-8)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EntryLog</name>
     <message>
         <source>Cannot read the log %1: %2</source>
@@ -340,16 +431,6 @@ Later failures to write a note into a file are not told again until the program 
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n new, the first:
-    %2</source>
-        <translation>
-            <numerusform>%1: %n new, the first:
-    %2</numerusform>
-            <numerusform>%1: %n new, the first:
-    %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more files</source>
         <translation>
             <numerusform>and %n more file</numerusform>
@@ -399,6 +480,60 @@ There is nothing new to import.</source>
         <source>
 
 Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n new</source>
+        <translation>
+            <numerusform>%1: %n new</numerusform>
+            <numerusform>%1: %n new</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ImportPreviewDialog</name>
+    <message>
+        <source>Imported file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First entries, as they will be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Code page:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First &amp;entries, as they will be written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No new entries</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
