@@ -15,7 +15,7 @@ namespace kivra {
 namespace {
 
 // Enough text for the detector to be sure, little enough that a large file costs no more.
-constexpr qsizetype kSampleBytes = 8 << 10;
+constexpr qsizetype kSampleBytes = 2 << 10;
 // Readings this close to the best are alike: ICU's confidence picks among them.
 constexpr double kAlike = 0.05;
 constexpr int kSure = 50;
