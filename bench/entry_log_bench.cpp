@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -12,6 +13,7 @@
 
 #include "core/abbreviate_path.h"
 #include "core/entry_log.h"
+#include "core/note_import.h"
 #include "ratio_reporter.h"
 
 namespace kivra::bench {
@@ -170,6 +172,36 @@ void BM_AbbreviatePath(benchmark::State& state) {
 }
 BENCHMARK(BM_AbbreviatePath);
 
+// A DESCRIPT.ION of 5,000 lines in CP866, as a DOS file manager left it.
+const QString& descriptIon() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = QDir(dir.path()).filePath("DESCRIPT.ION");
+        QByteArray bytes;
+        QStringEncoder oem("CP866");
+        for (int i = 0; i < 5000; ++i)
+            bytes += oem.encode(QStringLiteral("file%1.zip основная часть %1, версия 2\r\n").arg(i))
+                         .
+                         operator QByteArray();
+        QFile out(file);
+        if (out.open(QIODevice::WriteOnly)) out.write(bytes);
+        return file;
+    }();
+    return path;
+}
+
+// Import with its code page detected, against the same file read in a code page given.
+void BM_ImportDetected(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(PlanImport({descriptIon()}, {}, {}));
+}
+BENCHMARK(BM_ImportDetected)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImportInGivenCodePage(benchmark::State& state) {
+    const CodePages given{{QDir::toNativeSeparators(descriptIon()), "CP866"}};
+    for (auto _ : state) benchmark::DoNotOptimize(PlanImport({descriptIon()}, {}, {}, given));
+}
+BENCHMARK(BM_ImportInGivenCodePage)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
 
 void registerEntryLogRatios(RatioReporter& reporter) {
@@ -178,6 +210,7 @@ void registerEntryLogRatios(RatioReporter& reporter) {
     reporter.addRatio("BM_WriteEntries/real_time", "BM_OfstreamBaseline/real_time", 5.0);
     // A large log must not make an append slower.
     reporter.addRatio("BM_AppendEntry/1000000/real_time", "BM_AppendEntry/0/real_time", 2.0);
+    reporter.addRatio("BM_ImportDetected/real_time", "BM_ImportInGivenCodePage/real_time", 1.2);
 }
 
 }  // namespace kivra::bench

@@ -74,19 +74,31 @@ QStringList folderNames(const QString& folder) {
 }
 
 // The entries a description file gives: the item's full path, " - ", the description.
-QStringList describedEntries(const QString& path, ImportFormat format, QByteArrayView bytes) {
+QStringList describedEntries(const QString& path, ImportFormat format, QByteArrayView bytes,
+                             const LineDecoder& decode) {
     const QString folder = platform::NormalizedDirectory(QFileInfo(path).absolutePath());
     const import_detail::FolderNames names(folderNames(folder));
     const auto isItem = [&names](const QString& name) { return names.holds(name); };
     const QList<import_detail::Described> described =
-        format == ImportFormat::DescriptIon ? import_detail::ReadDescriptIon(bytes)
-                                            : import_detail::ReadFilesBbs(bytes, isItem);
+        format == ImportFormat::DescriptIon ? import_detail::ReadDescriptIon(bytes, decode)
+                                            : import_detail::ReadFilesBbs(bytes, isItem, decode);
     QStringList entries;
     entries.reserve(described.size());
     for (const import_detail::Described& item : described)
         entries.append(platform::JoinPath(folder, import_detail::RealName(item.name, names)) +
                        QStringLiteral(" - ") + item.description);
     return entries;
+}
+
+// A DESCRIPT.ION's text alone: what follows a 0x04 byte on a line is another program's data.
+QByteArray withoutTails(QByteArrayView bytes) {
+    if (!bytes.contains('\x04')) return bytes.toByteArray();
+    QByteArray text;
+    ForEachLogLine(bytes, [&text](QByteArrayView line) {
+        text += line.first(line.contains('\x04') ? line.indexOf('\x04') : line.size());
+        text += '\n';
+    });
+    return text;
 }
 
 // Those of `wanted` that `logLines` holds; the log may be large, the import is not.
@@ -125,7 +137,8 @@ QStringList ImportPlan::entries() const {
     return all;
 }
 
-ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QString& logPath) {
+ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QString& logPath,
+                      const CodePages& chosen) {
     const QString log = QFileInfo(logPath).canonicalFilePath();
     for (QString& path : paths) path = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     std::sort(paths.begin(), paths.end());
@@ -135,14 +148,21 @@ ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QStr
     QList<QStringList> candidates;
     QSet<QString> wanted;
     for (const QString& path : std::as_const(paths)) {
-        ImportFile file{path, ImportFormatOf(path), {}, {}};
+        ImportFile file{path, ImportFormatOf(path), {}, {}, {}};
         QStringList entries;
         if (!log.isEmpty() && QFileInfo(path).canonicalFilePath() == log) {
             file.skipped = QCoreApplication::translate("NoteImport", "it is the log itself");
         } else if (const std::optional<QByteArray> bytes = readFile(path, file.skipped)) {
+            // A log holds lines from several machines: those in UTF-8 stay so.
+            const bool byLine = file.format == ImportFormat::Log;
+            file.codePage = ChooseCodePage(
+                file.format == ImportFormat::DescriptIon ? withoutTails(*bytes) : *bytes, byLine);
+            if (const auto choice = chosen.find(path); choice != chosen.end())
+                file.codePage = {*choice, false};
+            const LineDecoder decode(file.codePage.name, byLine);
             if (file.format != ImportFormat::Log) {
-                entries = describedEntries(path, file.format, *bytes);
-            } else if (auto lines = import_detail::ReadLogEntries(*bytes)) {
+                entries = describedEntries(path, file.format, *bytes, decode);
+            } else if (auto lines = import_detail::ReadLogEntries(*bytes, decode)) {
                 entries = std::move(*lines);
             } else {
                 file.skipped = QCoreApplication::translate("NoteImport", "not a log");
@@ -180,14 +200,14 @@ QStringList NewEntries(const QStringList& entries, const QStringList& logLines) 
 
 namespace import_detail {
 
-std::optional<QStringList> ReadLogEntries(QByteArrayView bytes) {
+std::optional<QStringList> ReadLogEntries(QByteArrayView bytes, const LineDecoder& decode) {
     QStringList entries;
     qsizetype seen = 0;
     bool isLog = false;
     ForEachLogLine(withoutBom(bytes), [&](QByteArrayView line) {
         if (seen++ < kLogSniffLines && line.contains(QByteArrayView(" - "))) isLog = true;
         // A line of blanks alone describes nothing; a stray byte-order mark decodes to nothing.
-        QString entry = DecodeLogLine(line);
+        QString entry = decode(line);
         if (std::any_of(entry.cbegin(), entry.cend(), [](QChar c) { return !isBlank(c); }))
             entries.append(std::move(entry));
     });
@@ -195,12 +215,12 @@ std::optional<QStringList> ReadLogEntries(QByteArrayView bytes) {
     return entries;
 }
 
-QList<Described> ReadDescriptIon(QByteArrayView bytes) {
+QList<Described> ReadDescriptIon(QByteArrayView bytes, const LineDecoder& decode) {
     QList<Described> described;
     ForEachLogLine(withoutBom(bytes), [&](QByteArrayView raw) {
         const qsizetype tail = raw.indexOf('\x04');
         const bool multiLine = tail >= 0 && tail + 1 < raw.size() && raw[tail + 1] == '\xC2';
-        const QString line = DecodeLogLine(tail >= 0 ? raw.first(tail) : raw);
+        const QString line = decode(tail >= 0 ? raw.first(tail) : raw);
         QString name;
         qsizetype rest = 0;
         if (line.startsWith(u'"')) {
@@ -223,7 +243,8 @@ QList<Described> ReadDescriptIon(QByteArrayView bytes) {
 }
 
 QList<Described> ReadFilesBbs(QByteArrayView bytes,
-                              const std::function<bool(const QString&)>& isItem) {
+                              const std::function<bool(const QString&)>& isItem,
+                              const LineDecoder& decode) {
     QList<Described> described;
     bool open = false;  // continuation lines have a description to go on
     const auto close = [&] {
@@ -231,7 +252,7 @@ QList<Described> ReadFilesBbs(QByteArrayView bytes,
         open = false;
     };
     ForEachLogLine(withoutBom(bytes), [&](QByteArrayView raw) {
-        const QString line = DecodeLogLine(raw);
+        const QString line = decode(raw);
         if (line.isEmpty()) return;
         const QChar first = line[0];
         if (isBlank(first) || first == u'|' || first == u'+') {

@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 
+#include "core/code_page.h"
+
 namespace kivra {
 
 // Notes kept elsewhere, brought into the log: another copy's log or its text export, and the
@@ -24,8 +26,9 @@ QString ImportFormatName(ImportFormat format);
 struct ImportFile {
     QString path;  // native separators
     ImportFormat format = ImportFormat::Log;
-    QStringList entries;  // the new ones, in the file's order
-    QString skipped;      // why the file was passed over; empty when it was read
+    QStringList entries;      // the new ones, in the file's order
+    QString skipped;          // why the file was passed over; empty when it was read
+    CodePageChoice codePage;  // what its text was read in
 };
 
 struct ImportPlan {
@@ -36,9 +39,14 @@ struct ImportPlan {
     QStringList entries() const;
 };
 
+// The code pages the user chose, by the file's path as ImportFile gives it.
+using CodePages = QHash<QString, QByteArray>;
+
 // Reads the files (in path order) into the entries each would add to a log holding `logLines`;
-// the log itself, picked too, is passed over.
-ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QString& logPath);
+// the log itself, picked too, is passed over. Each file is read in its code page in `chosen`,
+// else in the one detected.
+ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QString& logPath,
+                      const CodePages& chosen = {});
 
 // `entries` without those in `logLines` and without repeats, in their order.
 QStringList NewEntries(const QStringList& entries, const QStringList& logLines);
@@ -54,14 +62,15 @@ struct Described {
 
 // The file's entries, each line that is not empty as it stands; nullopt when none of the first
 // 20 lines holds " - ", so the file is no log.
-std::optional<QStringList> ReadLogEntries(QByteArrayView bytes);
+std::optional<QStringList> ReadLogEntries(QByteArrayView bytes, const LineDecoder& decode = {});
 // Lines of "name description" or "\"name with blanks\" description"; what follows a 0x04 byte is
 // another program's data.
-QList<Described> ReadDescriptIon(QByteArrayView bytes);
+QList<Described> ReadDescriptIon(QByteArrayView bytes, const LineDecoder& decode = {});
 // A name in column 1, then its description; indented, "|" and "+" lines continue it. `isItem`
 // tells a name the folder holds (any case), for names that do not look like "NAME.EXT".
 QList<Described> ReadFilesBbs(QByteArrayView bytes,
-                              const std::function<bool(const QString&)>& isItem);
+                              const std::function<bool(const QString&)>& isItem,
+                              const LineDecoder& decode = {});
 // A folder's names, looked up as they are and ignoring case: description files name many items.
 class FolderNames {
 public:

@@ -3,15 +3,13 @@
 #include <QMessageBox>
 #include <utility>
 
+#include "main_window/import_preview.h"
 #include "widgets/message_box.h"
 #include "widgets/open_files_dialog.h"
 
 namespace kivra {
 
 namespace {
-
-// So the import's box fits on the screen however many files were picked.
-constexpr qsizetype kListedFiles = 15;
 
 // A log that is not there yet holds nothing.
 Result<void> readLog(const EntryLog& log, QStringList& lines) {
@@ -27,29 +25,6 @@ Result<void> readLog(const EntryLog& log, QStringList& lines) {
 
 ImportFlow::ImportFlow(EntryLog& log, QWidget* window) : log_(log), window_(window) {}
 
-QString ImportFlow::summary(const ImportPlan& plan) {
-    QStringList text;
-    for (qsizetype i = 0; i < plan.files.size() && i < kListedFiles; ++i) {
-        const ImportFile& file = plan.files[i];
-        //: An imported file and its format: "/home/ann/DESCRIPT.ION (DESCRIPT.ION)".
-        const QString head = tr("%1 (%2)").arg(file.path, ImportFormatName(file.format));
-        if (!file.skipped.isEmpty())
-            text.append(tr("%1: skipped, %2").arg(head, file.skipped));
-        else if (file.entries.isEmpty())
-            text.append(tr("%1: no new entries").arg(head));
-        else
-            text.append(tr("%1: %n new, the first:\n    %2", nullptr, int(file.entries.size()))
-                            .arg(head, file.entries.first()));
-    }
-    if (plan.files.size() > kListedFiles)
-        text.append(tr("and %n more files", nullptr, int(plan.files.size() - kListedFiles)));
-    if (plan.alreadyInLog > 0)
-        text.append(tr("%n entries are already in the log.", nullptr, int(plan.alreadyInLog)));
-    if (plan.repeated > 0)
-        text.append(tr("%n entries repeat one before them.", nullptr, int(plan.repeated)));
-    return text.join(u'\n');
-}
-
 void ImportFlow::run(const QString& folder) {
     const QStringList picked = widgets::ShowOpenFiles(
         {window_,
@@ -64,19 +39,20 @@ void ImportFlow::run(const QString& folder) {
         return;
     }
     const ImportPlan plan = PlanImport(picked, logLines, log_.logPath());
-    logLines.clear();
-    const QStringList entries = plan.entries();
-    if (entries.isEmpty()) {
+    if (plan.entries().isEmpty()) {
         widgets::ShowMessage(
-            {.parent = window_, .text = summary(plan) + tr("\n\nThere is nothing new to import.")});
+            {.parent = window_,
+             .text = ImportSummary(plan) + tr("\n\nThere is nothing new to import.")});
         return;
     }
-    const QString question = tr("Import %n entries?", nullptr, int(entries.size()));
-    if (widgets::ShowMessage({.parent = window_,
-                              .text = summary(plan) + QStringLiteral("\n\n") + question,
-                              .buttons = QMessageBox::Yes | QMessageBox::No,
-                              .defaultButton = QMessageBox::No}) != QMessageBox::Yes)
-        return;
+    const std::optional<ImportPlan> confirmed =
+        ShowImportPreview({window_, plan, [&](const CodePages& chosen) {
+                               return PlanImport(picked, logLines, log_.logPath(), chosen);
+                           }});
+    logLines.clear();
+    if (!confirmed) return;
+    const QStringList entries = confirmed->entries();
+    if (entries.isEmpty()) return;
 
     // Another copy may have written while the box was open: decided again under the lock.
     QStringList added;

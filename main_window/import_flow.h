@@ -9,7 +9,7 @@ class QWidget;
 
 namespace kivra {
 
-// Import: notes kept elsewhere picked, weighed against the log, asked about and appended. The
+// Import: notes kept elsewhere picked, weighed against the log, previewed and appended. The
 // main window owns one; appended() tells the marks.
 class ImportFlow : public QObject {
     Q_OBJECT
@@ -25,9 +25,6 @@ signals:
     void appended(const QByteArray& lines, const LogStamp& before);
 
 private:
-    // What each picked file gives, for the question before an import.
-    static QString summary(const ImportPlan& plan);
-
     EntryLog& log_;
     QWidget* window_;
 };

@@ -2,7 +2,7 @@
 # Installs the Debian packages that are missing. Usage: install_packages.sh run|test
 set -eu
 
-build="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libfontconfig-dev go-md2man"
+build="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libfontconfig-dev libicu-dev pkg-config go-md2man"
 case "${1:-test}" in
     run) wanted="$build qt6-translations-l10n fonts-liberation2 fonts-dejavu-core qt6-wayland" ;;
     # The program needs no private Qt headers; the Wayland test talks to the compositor through them.

@@ -454,6 +454,13 @@ Nothing was imported.</source>
 
 Es wurde nichts importiert.</translation>
         </message>
+        <message numerus="yes">
+            <source>%1: %n new</source>
+            <translation>
+                <numerusform>%1: %n neu</numerusform>
+                <numerusform>%1: %n neu</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>kivra::ItemFrame</name>
@@ -826,6 +833,144 @@ Dieses Element ist nicht mehr vorhanden.</translation>
             <source>%1 folders searched, %2 found</source>
             <extracomment>Find Moved's progress: folders searched, gone items found so far.</extracomment>
             <translation>%1 Ordner durchsucht, %2 gefunden</translation>
+        </message>
+    </context>
+    <context>
+        <name>CodePage</name>
+        <message>
+            <source>Western (Windows-1252)</source>
+            <translation>Westeuropäisch (Windows-1252)</translation>
+        </message>
+        <message>
+            <source>Western (ISO-8859-1)</source>
+            <translation>Westeuropäisch (ISO-8859-1)</translation>
+        </message>
+        <message>
+            <source>Western (ISO-8859-15)</source>
+            <translation>Westeuropäisch (ISO-8859-15)</translation>
+        </message>
+        <message>
+            <source>Western (DOS, CP850)</source>
+            <translation>Westeuropäisch (DOS, CP850)</translation>
+        </message>
+        <message>
+            <source>Western (DOS, CP437)</source>
+            <translation>Westeuropäisch (DOS, CP437)</translation>
+        </message>
+        <message>
+            <source>Central European (Windows-1250)</source>
+            <translation>Mitteleuropäisch (Windows-1250)</translation>
+        </message>
+        <message>
+            <source>Central European (ISO-8859-2)</source>
+            <translation>Mitteleuropäisch (ISO-8859-2)</translation>
+        </message>
+        <message>
+            <source>Central European (DOS, CP852)</source>
+            <translation>Mitteleuropäisch (DOS, CP852)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (Windows-1251)</source>
+            <translation>Kyrillisch (Windows-1251)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (DOS, CP866)</source>
+            <translation>Kyrillisch (DOS, CP866)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (KOI8-R)</source>
+            <translation>Kyrillisch (KOI8-R)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (ISO-8859-5)</source>
+            <translation>Kyrillisch (ISO-8859-5)</translation>
+        </message>
+        <message>
+            <source>Greek (Windows-1253)</source>
+            <translation>Griechisch (Windows-1253)</translation>
+        </message>
+        <message>
+            <source>Greek (ISO-8859-7)</source>
+            <translation>Griechisch (ISO-8859-7)</translation>
+        </message>
+        <message>
+            <source>Turkish (Windows-1254)</source>
+            <translation>Türkisch (Windows-1254)</translation>
+        </message>
+        <message>
+            <source>Baltic (Windows-1257)</source>
+            <translation>Baltisch (Windows-1257)</translation>
+        </message>
+        <message>
+            <source>Chinese Simplified (GBK, GB18030)</source>
+            <translation>Chinesisch vereinfacht (GBK, GB18030)</translation>
+        </message>
+        <message>
+            <source>Chinese Traditional (Big5)</source>
+            <translation>Chinesisch traditionell (Big5)</translation>
+        </message>
+        <message>
+            <source>Japanese (Shift_JIS)</source>
+            <translation>Japanisch (Shift_JIS)</translation>
+        </message>
+        <message>
+            <source>Korean (EUC-KR)</source>
+            <translation>Koreanisch (EUC-KR)</translation>
+        </message>
+        <message>
+            <source>Plain ASCII</source>
+            <translation>Reines ASCII</translation>
+        </message>
+        <message>
+            <source>Unicode (UTF-8)</source>
+            <translation>Unicode (UTF-8)</translation>
+        </message>
+    </context>
+    <context>
+        <name>kivra::ImportPreviewDialog</name>
+        <message>
+            <source>Imported file</source>
+            <translation>Importierte Datei</translation>
+        </message>
+        <message>
+            <source>Code page</source>
+            <translation>Codepage</translation>
+        </message>
+        <message>
+            <source>First entries, as they will be written</source>
+            <translation>Erste Einträge, wie sie geschrieben werden</translation>
+        </message>
+        <message>
+            <source>&amp;File:</source>
+            <translation>&amp;Datei:</translation>
+        </message>
+        <message>
+            <source>&amp;Code page:</source>
+            <translation>&amp;Codepage:</translation>
+        </message>
+        <message>
+            <source>First &amp;entries, as they will be written:</source>
+            <translation>Erste &amp;Einträge, wie sie geschrieben werden:</translation>
+        </message>
+        <message>
+            <source>&amp;Import</source>
+            <translation>&amp;Importieren</translation>
+        </message>
+        <message>
+            <source>chosen</source>
+            <translation>gewählt</translation>
+        </message>
+        <message>
+            <source>guessed</source>
+            <translation>geraten</translation>
+        </message>
+        <message>
+            <source>detected</source>
+            <translation>erkannt</translation>
+        </message>
+        <message>
+            <source>No new entries</source>
+            <translation>Keine neuen Einträge</translation>
         </message>
     </context>
 </TS>

@@ -442,6 +442,13 @@ There is nothing new to import.</source>
 Nothing was imported.</source>
             <translation type="unfinished" />
         </message>
+        <message numerus="yes">
+            <source>%1: %n new</source>
+            <translation>
+                <numerusform>%1: %n new</numerusform>
+                <numerusform>%1: %n new</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>kivra::ItemFrame</name>
@@ -804,6 +811,144 @@ This item no longer exists.</source>
         <message>
             <source>%1 folders searched, %2 found</source>
             <extracomment>Find Moved's progress: folders searched, gone items found so far.</extracomment>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>CodePage</name>
+        <message>
+            <source>Western (Windows-1252)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Western (ISO-8859-1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Western (ISO-8859-15)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Western (DOS, CP850)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Western (DOS, CP437)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Central European (Windows-1250)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Central European (ISO-8859-2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Central European (DOS, CP852)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cyrillic (Windows-1251)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cyrillic (DOS, CP866)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cyrillic (KOI8-R)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cyrillic (ISO-8859-5)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Greek (Windows-1253)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Greek (ISO-8859-7)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Turkish (Windows-1254)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Baltic (Windows-1257)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Chinese Simplified (GBK, GB18030)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Chinese Traditional (Big5)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Japanese (Shift_JIS)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Korean (EUC-KR)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Plain ASCII</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Unicode (UTF-8)</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>kivra::ImportPreviewDialog</name>
+        <message>
+            <source>Imported file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Code page</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>First entries, as they will be written</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;File:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Code page:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>First &amp;entries, as they will be written:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Import</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>chosen</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>guessed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>detected</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No new entries</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -454,6 +454,13 @@ Nothing was imported.</source>
 
 No se importó nada.</translation>
         </message>
+        <message numerus="yes">
+            <source>%1: %n new</source>
+            <translation>
+                <numerusform>%1: %n nueva</numerusform>
+                <numerusform>%1: %n nuevas</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>kivra::ItemFrame</name>
@@ -826,6 +833,144 @@ Este elemento ya no existe.</translation>
             <source>%1 folders searched, %2 found</source>
             <extracomment>Find Moved's progress: folders searched, gone items found so far.</extracomment>
             <translation>%1 carpetas recorridas, %2 encontrados</translation>
+        </message>
+    </context>
+    <context>
+        <name>CodePage</name>
+        <message>
+            <source>Western (Windows-1252)</source>
+            <translation>Occidental (Windows-1252)</translation>
+        </message>
+        <message>
+            <source>Western (ISO-8859-1)</source>
+            <translation>Occidental (ISO-8859-1)</translation>
+        </message>
+        <message>
+            <source>Western (ISO-8859-15)</source>
+            <translation>Occidental (ISO-8859-15)</translation>
+        </message>
+        <message>
+            <source>Western (DOS, CP850)</source>
+            <translation>Occidental (DOS, CP850)</translation>
+        </message>
+        <message>
+            <source>Western (DOS, CP437)</source>
+            <translation>Occidental (DOS, CP437)</translation>
+        </message>
+        <message>
+            <source>Central European (Windows-1250)</source>
+            <translation>Centroeuropeo (Windows-1250)</translation>
+        </message>
+        <message>
+            <source>Central European (ISO-8859-2)</source>
+            <translation>Centroeuropeo (ISO-8859-2)</translation>
+        </message>
+        <message>
+            <source>Central European (DOS, CP852)</source>
+            <translation>Centroeuropeo (DOS, CP852)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (Windows-1251)</source>
+            <translation>Cirílico (Windows-1251)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (DOS, CP866)</source>
+            <translation>Cirílico (DOS, CP866)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (KOI8-R)</source>
+            <translation>Cirílico (KOI8-R)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (ISO-8859-5)</source>
+            <translation>Cirílico (ISO-8859-5)</translation>
+        </message>
+        <message>
+            <source>Greek (Windows-1253)</source>
+            <translation>Griego (Windows-1253)</translation>
+        </message>
+        <message>
+            <source>Greek (ISO-8859-7)</source>
+            <translation>Griego (ISO-8859-7)</translation>
+        </message>
+        <message>
+            <source>Turkish (Windows-1254)</source>
+            <translation>Turco (Windows-1254)</translation>
+        </message>
+        <message>
+            <source>Baltic (Windows-1257)</source>
+            <translation>Báltico (Windows-1257)</translation>
+        </message>
+        <message>
+            <source>Chinese Simplified (GBK, GB18030)</source>
+            <translation>Chino simplificado (GBK, GB18030)</translation>
+        </message>
+        <message>
+            <source>Chinese Traditional (Big5)</source>
+            <translation>Chino tradicional (Big5)</translation>
+        </message>
+        <message>
+            <source>Japanese (Shift_JIS)</source>
+            <translation>Japonés (Shift_JIS)</translation>
+        </message>
+        <message>
+            <source>Korean (EUC-KR)</source>
+            <translation>Coreano (EUC-KR)</translation>
+        </message>
+        <message>
+            <source>Plain ASCII</source>
+            <translation>ASCII simple</translation>
+        </message>
+        <message>
+            <source>Unicode (UTF-8)</source>
+            <translation>Unicode (UTF-8)</translation>
+        </message>
+    </context>
+    <context>
+        <name>kivra::ImportPreviewDialog</name>
+        <message>
+            <source>Imported file</source>
+            <translation>Archivo importado</translation>
+        </message>
+        <message>
+            <source>Code page</source>
+            <translation>Página de códigos</translation>
+        </message>
+        <message>
+            <source>First entries, as they will be written</source>
+            <translation>Primeras entradas, tal como se escribirán</translation>
+        </message>
+        <message>
+            <source>&amp;File:</source>
+            <translation>&amp;Archivo:</translation>
+        </message>
+        <message>
+            <source>&amp;Code page:</source>
+            <translation>&amp;Página de códigos:</translation>
+        </message>
+        <message>
+            <source>First &amp;entries, as they will be written:</source>
+            <translation>Primeras &amp;entradas, tal como se escribirán:</translation>
+        </message>
+        <message>
+            <source>&amp;Import</source>
+            <translation>&amp;Importar</translation>
+        </message>
+        <message>
+            <source>chosen</source>
+            <translation>elegida</translation>
+        </message>
+        <message>
+            <source>guessed</source>
+            <translation>supuesta</translation>
+        </message>
+        <message>
+            <source>detected</source>
+            <translation>detectada</translation>
+        </message>
+        <message>
+            <source>No new entries</source>
+            <translation>Ninguna entrada nueva</translation>
         </message>
     </context>
 </TS>

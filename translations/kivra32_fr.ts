@@ -454,6 +454,13 @@ Nothing was imported.</source>
 
 Rien n'a été importé.</translation>
         </message>
+        <message numerus="yes">
+            <source>%1: %n new</source>
+            <translation>
+                <numerusform>%1 : %n nouvelle</numerusform>
+                <numerusform>%1 : %n nouvelles</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>kivra::ItemFrame</name>
@@ -826,6 +833,144 @@ Cet élément n'existe plus.</translation>
             <source>%1 folders searched, %2 found</source>
             <extracomment>Find Moved's progress: folders searched, gone items found so far.</extracomment>
             <translation>%1 dossiers parcourus, %2 trouvés</translation>
+        </message>
+    </context>
+    <context>
+        <name>CodePage</name>
+        <message>
+            <source>Western (Windows-1252)</source>
+            <translation>Occidental (Windows-1252)</translation>
+        </message>
+        <message>
+            <source>Western (ISO-8859-1)</source>
+            <translation>Occidental (ISO-8859-1)</translation>
+        </message>
+        <message>
+            <source>Western (ISO-8859-15)</source>
+            <translation>Occidental (ISO-8859-15)</translation>
+        </message>
+        <message>
+            <source>Western (DOS, CP850)</source>
+            <translation>Occidental (DOS, CP850)</translation>
+        </message>
+        <message>
+            <source>Western (DOS, CP437)</source>
+            <translation>Occidental (DOS, CP437)</translation>
+        </message>
+        <message>
+            <source>Central European (Windows-1250)</source>
+            <translation>Europe centrale (Windows-1250)</translation>
+        </message>
+        <message>
+            <source>Central European (ISO-8859-2)</source>
+            <translation>Europe centrale (ISO-8859-2)</translation>
+        </message>
+        <message>
+            <source>Central European (DOS, CP852)</source>
+            <translation>Europe centrale (DOS, CP852)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (Windows-1251)</source>
+            <translation>Cyrillique (Windows-1251)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (DOS, CP866)</source>
+            <translation>Cyrillique (DOS, CP866)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (KOI8-R)</source>
+            <translation>Cyrillique (KOI8-R)</translation>
+        </message>
+        <message>
+            <source>Cyrillic (ISO-8859-5)</source>
+            <translation>Cyrillique (ISO-8859-5)</translation>
+        </message>
+        <message>
+            <source>Greek (Windows-1253)</source>
+            <translation>Grec (Windows-1253)</translation>
+        </message>
+        <message>
+            <source>Greek (ISO-8859-7)</source>
+            <translation>Grec (ISO-8859-7)</translation>
+        </message>
+        <message>
+            <source>Turkish (Windows-1254)</source>
+            <translation>Turc (Windows-1254)</translation>
+        </message>
+        <message>
+            <source>Baltic (Windows-1257)</source>
+            <translation>Balte (Windows-1257)</translation>
+        </message>
+        <message>
+            <source>Chinese Simplified (GBK, GB18030)</source>
+            <translation>Chinois simplifié (GBK, GB18030)</translation>
+        </message>
+        <message>
+            <source>Chinese Traditional (Big5)</source>
+            <translation>Chinois traditionnel (Big5)</translation>
+        </message>
+        <message>
+            <source>Japanese (Shift_JIS)</source>
+            <translation>Japonais (Shift_JIS)</translation>
+        </message>
+        <message>
+            <source>Korean (EUC-KR)</source>
+            <translation>Coréen (EUC-KR)</translation>
+        </message>
+        <message>
+            <source>Plain ASCII</source>
+            <translation>ASCII simple</translation>
+        </message>
+        <message>
+            <source>Unicode (UTF-8)</source>
+            <translation>Unicode (UTF-8)</translation>
+        </message>
+    </context>
+    <context>
+        <name>kivra::ImportPreviewDialog</name>
+        <message>
+            <source>Imported file</source>
+            <translation>Fichier importé</translation>
+        </message>
+        <message>
+            <source>Code page</source>
+            <translation>Page de codes</translation>
+        </message>
+        <message>
+            <source>First entries, as they will be written</source>
+            <translation>Premières entrées, telles qu’elles seront écrites</translation>
+        </message>
+        <message>
+            <source>&amp;File:</source>
+            <translation>&amp;Fichier :</translation>
+        </message>
+        <message>
+            <source>&amp;Code page:</source>
+            <translation>&amp;Page de codes :</translation>
+        </message>
+        <message>
+            <source>First &amp;entries, as they will be written:</source>
+            <translation>Premières &amp;entrées, telles qu’elles seront écrites :</translation>
+        </message>
+        <message>
+            <source>&amp;Import</source>
+            <translation>&amp;Importer</translation>
+        </message>
+        <message>
+            <source>chosen</source>
+            <translation>choisie</translation>
+        </message>
+        <message>
+            <source>guessed</source>
+            <translation>devinée</translation>
+        </message>
+        <message>
+            <source>detected</source>
+            <translation>détectée</translation>
+        </message>
+        <message>
+            <source>No new entries</source>
+            <translation>Aucune nouvelle entrée</translation>
         </message>
     </context>
 </TS>

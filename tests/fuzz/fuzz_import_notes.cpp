@@ -36,5 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(entries->size() <= lines);
         for (const QString& entry : *entries) check(!entry.isEmpty() && oneLine(entry));
     }
+
+    // Read in the code page detected and in every other one offered.
+    check(!kivra::CodePageLabel(kivra::ChooseCodePage(bytes, true).name).isEmpty());
+    for (const kivra::CodePage& page : kivra::OfferedCodePages()) {
+        for (const Described& item : ReadDescriptIon(bytes, kivra::LineDecoder(page.name, false)))
+            check(!item.name.isEmpty() && oneLine(item.name) && oneLine(item.description));
+        if (const auto entries = ReadLogEntries(bytes, kivra::LineDecoder(page.name, true)))
+            for (const QString& entry : *entries) check(oneLine(entry));
+    }
     return 0;
 }

@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "about/about_dialog.h"
+#include "main_window/import_preview.h"
 #include "main_window/main_window.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
@@ -88,6 +89,13 @@ void ExpectNoTextCut(const QWidget* window) {
     }
 }
 
+// The import's preview, its code page guessed.
+const ImportPlan kPreviewed{{{"/home/ann/DESCRIPT.ION",
+                              ImportFormat::DescriptIon,
+                              {u"/home/ann/a.zip - основная часть"_qs},
+                              {},
+                              {"CP866", true}}}};
+
 // Whatever the desktop's font, every window scales its layout so no caption is cut, at any point
 // size the fitting to a screen may give and at any scale factor (the tests run again with
 // QT_SCALE_FACTOR 1.5 and 2); on a screen too small for it the font shrinks, never below the
@@ -129,6 +137,9 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
                     QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2 gone")
                         .arg("999,999", "1,000,000"));
                 for (const QWidget* window : windows.all()) ExpectNoTextCut(window);
+                ImportPreviewDialog preview({&windows.main, kPreviewed, {}});
+                preview.show();
+                ExpectNoTextCut(&preview);
                 const TwipsScale scale = TwipsScale::forApplication();
                 EXPECT_TRUE(scale.x() >= 1.0 && scale.y() >= 1.0);
                 const QRect screen(QPoint(100, 50), screenSize);

@@ -9,12 +9,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -28,6 +30,7 @@
 
 #include "main_window/folder_lists.h"
 #include "platform/directory_reader.h"
+#include "main_window/import_preview.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
@@ -573,11 +576,11 @@ const struct ImportRow {
     {"a Windows log",
      {{"KVtemp-laptop.dat", "C:\\DL\\caf\xE9.zip - r\xE9sum\xE9\r\nC:\\DL\\b.zip - two\r\n"}},
      {u"C:\\DL\\café.zip - résumé"_qs, "C:\\DL\\b.zip - two"},
-     "Import 2 entries?"},
+     "(log): 2 new"},
     {"an export, lone CR, no last line end",
      {{"INDEX.TXT", "/y - two\r\r%1/DL/a.zip - three"}},
      {"/y - two", "%1/DL/a.zip - three"},
-     "(log): 2 new, the first:\n    /y - two",
+     "INDEX.TXT (log): 2 new",
      "Described: three"},
     {"descript.ion",
      {{"DL/descript.ion",
@@ -625,7 +628,13 @@ TEST_P(Import, AppendsWhatTheLogLacksAndTheMarksShowIt) {
     }
     test::ScriptedOpenFiles dialogs;
     dialogs.queueChoice(picked);
-    test::ScriptedMessages messages(row.answer);
+    test::ScriptedMessages messages;
+    QStringList told;
+    SetImportPreviewHandler([&](const ImportPreviewRequest& request) -> std::optional<ImportPlan> {
+        told.append(ImportSummary(request.plan));
+        return row.answer == QMessageBox::Yes ? std::optional(request.plan) : std::nullopt;
+    });
+    const auto restore = qScopeGuard([] { SetImportPreviewHandler({}); });
     {
         test::FileSizeLimit limit(row.sizeLimit);
         QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
@@ -637,17 +646,59 @@ TEST_P(Import, AppendsWhatTheLogLacksAndTheMarksShowIt) {
                     QDir::match(notes, QFileInfo(path).fileName()));
     for (const QString& line : row.added) expected.append(expand(line));
     EXPECT_EQ(logLines(), expected);
-    const auto& shown = messages.shown();
-    ASSERT_FALSE(shown.isEmpty());
-    EXPECT_TRUE(shown.last().text.contains(expand(row.told))) << shown.last().text.toStdString();
-    if (shown[0].text.endsWith("entries?")) {
-        EXPECT_EQ(shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
-        EXPECT_EQ(shown[0].defaultButton, QMessageBox::No);
-    }
+    for (const widgets::MessageRequest& shown : messages.shown()) told.append(shown.text);
+    EXPECT_TRUE(told.join(u'\n').contains(expand(row.told))) << told.join(u'\n').toStdString();
     EXPECT_EQ(mark("a.zip"), row.aMark);
     EXPECT_EQ(box->text(), "keep");
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, Import, ::testing::ValuesIn(kImportRows), kRowName);
+
+// The preview by keys: Enter cancels; the code page changed by arrow keys reads the file again.
+TEST_F(MainWindowTest, ImportIsPreviewedInTheFilesCodePageWhichKeysChange) {
+    ASSERT_TRUE(settled());
+    const QString path = dir("DL/descript.ion");
+    const QString russian = u"основная часть"_qs;
+    const QByteArray bytes = QStringEncoder("CP866").encode("a.zip " + russian);
+    ASSERT_TRUE(test::WriteFile(path, bytes));
+    const QStringList before = logLines();
+    test::ScriptedOpenFiles dialogs;
+    const auto preview = [&](const std::function<void(QWidget*)>& press) {
+        dialogs.queueChoice({path});
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = nullptr;
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()); }));
+            QApplication::setActiveWindow(dialog);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+            press(dialog);
+        });
+        window->findChild<QAction*>("importAction")->trigger();
+    };
+    const auto key = [](Qt::Key pressed) { QTest::keyClick(QApplication::focusWidget(), pressed); };
+    preview([&](QWidget*) { key(Qt::Key_Return); });
+    EXPECT_EQ(logLines(), before);
+    preview([&](QWidget* dialog) {
+        auto* codePage = dialog->findChild<QComboBox*>("importCodePage");
+        const auto shown = [&] {
+            return codePage->currentText() + ", " +
+                   dialog->findChild<QLabel*>("importCodePageHow")->text() + ": " +
+                   dialog->findChild<QPlainTextEdit*>("importEntries")
+                       ->toPlainText()
+                       .section(" - ", 1);
+        };
+        EXPECT_EQ(shown(), "Cyrillic (DOS, CP866), guessed: " + russian);
+        key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), codePage);
+        key(Qt::Key_Up);
+        const QString windows = QStringDecoder("windows-1251")(bytes.mid(6));
+        EXPECT_EQ(shown(),
+                  "Cyrillic (Windows-1251), chosen: " + QString(windows).replace(u'\u00A0', u' '));
+        key(Qt::Key_Down), key(Qt::Key_Tab), key(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), dialog->findChild<QPushButton*>("importButton"));
+        key(Qt::Key_Space);
+    });
+    EXPECT_EQ(logLines(), before + QStringList{dir("DL/a.zip") + " - " + russian});
+}
 
 // The drive list shows the place that holds the shown folder; an unreadable drive changes nothing.
 TEST_F(MainWindowTest, DrivesFollowTheFolderAndAFailingAppendIsTold) {
