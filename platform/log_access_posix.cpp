@@ -23,11 +23,12 @@
 #include <vector>
 
 #include "platform/log_access.h"
+#include "platform/log_access_posix.h"
 #include "platform/system_reason.h"
 
 namespace kivra::platform {
 
-namespace {
+namespace detail {
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -128,23 +129,6 @@ Failure openFailure(int folder, const QByteArray& name, const QString& log, cons
                                .arg(quoted(path));
     return failure;
 }
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-    void reset(int fd = -1) {
-        if (fd_ >= 0) close(fd_);
-        fd_ = fd;
-    }
-
-private:
-    int fd_;
-};
 
 enum class FolderFault { None, Owner, Others, Group };
 
@@ -348,95 +332,11 @@ Result<LogOpening> openInFolder(int folder, const QString& logFolder, const QStr
     return result;
 }
 
-QString undoPath(const QString& log) { return log + QStringLiteral(".undo"); }
+}  // namespace detail
 
-// The record in the checked folder, opened only where it is the user's own ordinary file; -1
-// where there is none.
-Result<int> openUndoRecord(int folder, const QString& log, int access) {
-    const QString path = undoPath(log);
-    const QByteArray name = QFile::encodeName(QFileInfo(path).fileName());
-    Descriptor fd(
-        openat(folder, name.constData(), access | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600));
-    if (fd.get() < 0 && errno == ENOENT) return -1;
-    struct stat info {};
-    if (fd.get() < 0 && errno == ELOOP &&
-        fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0)
-        return refused(
-            log,
-            QCoreApplication::translate("LogAccess", "its undo record %1 is a symbolic link")
-                .arg(shown(path)),
-            QStringLiteral("rm %1").arg(quoted(path)));
-    if (fd.get() < 0 || fstat(fd.get(), &info) != 0) return cannotOpen(path, errno);
-    if (!acceptedOwner(info.st_uid))
-        return refused(log,
-                       QCoreApplication::translate(
-                           "LogAccess", "its undo record %1 belongs to another user (%2)")
-                           .arg(shown(path), userName(info.st_uid)),
-                       QStringLiteral("sudo rm %1").arg(quoted(path)));
-    if (!S_ISREG(info.st_mode))
-        return refused(
-            log,
-            QCoreApplication::translate("LogAccess", "its undo record %1 is not an ordinary file")
-                .arg(shown(path)),
-            QStringLiteral("rm %1").arg(quoted(path)));
-    return fd.release();
-}
-
-}  // namespace
+using namespace detail;
 
 void CloseDescriptor(int fd) { close(fd); }
-
-Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QString& name) {
-    const QString log = QDir(folder).filePath(name);
-    const Result<int> folderFd = openFolder(folder, log);
-    if (!folderFd) return folderFd.failure();
-    if (*folderFd < 0) return std::optional<QByteArray>();
-    const Descriptor dir(*folderFd);
-    const Result<int> opened = openUndoRecord(dir.get(), log, O_RDONLY);
-    if (!opened) return opened.failure();
-    if (*opened < 0) return std::optional<QByteArray>();
-    const Descriptor fd(*opened);
-    // A record is a line; more is none of the program's.
-    QByteArray bytes(4096, Qt::Uninitialized);
-    const ssize_t length = read(fd.get(), bytes.data(), bytes.size());
-    if (length < 0) return cannotOpen(undoPath(log), errno);
-    bytes.truncate(length);
-    return std::optional<QByteArray>(bytes);
-}
-
-Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const QByteArray& bytes,
-                             bool durable) {
-    const QString log = QDir(folder).filePath(name);
-    const Result<int> folderFd = openFolder(folder, log);
-    if (!folderFd) return folderFd.failure();
-    if (*folderFd < 0) return cannotOpen(log, ENOENT);
-    const Descriptor dir(*folderFd);
-    if (faccessat(dir.get(), ".", W_OK, AT_EACCESS) != 0) return false;
-    // Under the lock the last record has been taken back and removed: a new one is made. Only
-    // one left in place is emptied first (a truncation makes the file system flush it on close).
-    const int made = openat(dir.get(), QFile::encodeName(name + QStringLiteral(".undo")),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    const bool fresh = made >= 0;
-    const Result<int> opened = fresh ? Result<int>(made) : openUndoRecord(dir.get(), log, O_WRONLY);
-    if (!opened) return opened.failure();
-    if (*opened < 0) return cannotOpen(undoPath(log), ENOENT);
-    const Descriptor fd(*opened);
-    const bool written = (fresh || ftruncate(fd.get(), 0) == 0) &&
-                         write(fd.get(), bytes.constData(), bytes.size()) == bytes.size() &&
-                         (!durable || (fdatasync(fd.get()) == 0 && fsync(dir.get()) == 0));
-    if (!written) {
-        const int error = errno;
-        RemoveUndoRecord(folder, name);
-        return PathFailure("LogAccess",
-                           QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
-                           undoPath(log), SystemReason(error));
-    }
-    return true;
-}
-
-void RemoveUndoRecord(const QString& folder, const QString& name) {
-    unlink(QFile::encodeName(undoPath(QDir(folder).filePath(name))).constData());
-}
 
 Result<LogOpening> OpenLog(const QString& folder, const QString& name, LogUse use) {
     const QString log = QDir(folder).filePath(name);
@@ -456,102 +356,6 @@ Result<LogOpening> OpenLog(const QString& folder, const QString& name, LogUse us
     if (result->linked && ::access(QFile::encodeName(targetFolder).constData(), W_OK) != 0)
         return folderNotWritable(log, targetFolder, errno);
     return result;
-}
-
-LogLock::~LogLock() { release(); }
-
-void LogLock::release() {
-    if (!lockName_.isEmpty()) unlinkat(folder_, lockName_.constData(), 0);
-    if (handle_ >= 0) close(int(handle_));
-    if (folder_ >= 0) close(folder_);
-    handle_ = -1;
-    folder_ = -1;
-    lockName_.clear();
-}
-
-Result<LogLock::Outcome> LogLock::take(const QString& folder, const QString& name, int waitMs) {
-    release();
-    const QString log = QDir(folder).filePath(name);
-    const QString lockPath = log + QStringLiteral(".lock");
-    const QByteArray lockName = QFile::encodeName(name) + ".lock";
-    const Result<int> folderFd = openFolder(folder, log);
-    if (!folderFd) return folderFd.failure();
-    if (*folderFd < 0) return cannotOpen(log, ENOENT);
-    folder_ = *folderFd;
-    const QDeadlineTimer deadline(waitMs);
-    for (;;) {
-        Descriptor fd(openat(folder_, lockName.constData(),
-                             O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600));
-        const int openError = errno;
-        if (fd.get() < 0 && openError == ELOOP) {
-            // A link where the lock file goes is no one's lock: only the user can write here.
-            if (unlinkat(folder_, lockName.constData(), 0) == 0) continue;
-            return cannotLock(log, errno);
-        }
-        bool onLockFile = fd.get() >= 0;
-        struct stat existing {};
-        if (!onLockFile && (openError == EACCES || openError == EROFS || openError == EPERM) &&
-            fstatat(folder_, lockName.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
-            // Locking needs no write access: a lock file of the user's own that cannot be written
-            // is locked as it is, read-only. Anyone else's is refused below.
-            onLockFile = true;
-            if (acceptedOwner(existing.st_uid))
-                fd.reset(openat(folder_, lockName.constData(),
-                                O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
-            if (fd.get() < 0 && acceptedOwner(existing.st_uid))
-                return refused(log,
-                               QCoreApplication::translate("LogAccess",
-                                                           "its lock file %1 cannot be opened (%2)")
-                                   .arg(shown(lockPath), SystemReason(errno)),
-                               QStringLiteral("sudo rm %1").arg(quoted(lockPath)));
-        } else if (!onLockFile) {
-            // Only where the folder cannot be written, so nothing can replace the log meanwhile,
-            // do the copies take turns on the log itself.
-            if ((openError != EACCES && openError != EROFS && openError != EPERM) ||
-                faccessat(folder_, ".", W_OK, AT_EACCESS) == 0)
-                return cannotLock(log, openError);
-            const Result<LogOpening> opened = openInFolder(folder_, folder, name, LogUse::Read);
-            if (!opened) return opened.failure();
-            if (opened->missing) return folderNotWritable(log, folder, openError);
-            fd.reset(opened->fd);
-        }
-        if (onLockFile) {
-            struct stat info = existing;
-            if (fd.get() >= 0 && fstat(fd.get(), &info) != 0) return cannotLock(log, errno);
-            const QString rm = QStringLiteral("%1rm %2").arg(
-                acceptedOwner(info.st_uid) ? "" : "sudo ", quoted(lockPath));
-            if (!acceptedOwner(info.st_uid))
-                return refused(log,
-                               QCoreApplication::translate(
-                                   "LogAccess", "its lock file %1 belongs to another user (%2)")
-                                   .arg(shown(lockPath), userName(info.st_uid)),
-                               rm);
-            if (!S_ISREG(info.st_mode))
-                return refused(log,
-                               QCoreApplication::translate(
-                                   "LogAccess", "its lock file %1 is not an ordinary file")
-                                   .arg(shown(lockPath)),
-                               rm);
-        }
-        // Asked often: a copy busy with one append after another leaves only short gaps.
-        while (flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK && errno != EINTR) return cannotLock(log, errno);
-            if (deadline.hasExpired()) return Busy;
-            QThread::msleep(5);
-        }
-        if (onLockFile) {
-            // The copy before removed the file as it let go: lock the one now there.
-            struct stat held {
-            }, there{};
-            if (fstat(fd.get(), &held) != 0 ||
-                fstatat(folder_, lockName.constData(), &there, AT_SYMLINK_NOFOLLOW) != 0 ||
-                held.st_ino != there.st_ino || held.st_dev != there.st_dev)
-                continue;
-            lockName_ = lockName;
-        }
-        handle_ = fd.release();
-        return Taken;
-    }
 }
 
 }  // namespace kivra::platform
