@@ -29,8 +29,8 @@
 #include <QWheelEvent>
 
 #include "main_window/folder_lists.h"
-#include "platform/directory_reader.h"
 #include "main_window/import_preview.h"
+#include "platform/directory_reader.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/scripted_messages.h"
