@@ -55,6 +55,14 @@ configure_file(${res}/${KIVRA_DESKTOP_ID}.metainfo.xml.in ${docs}/${KIVRA_DESKTO
 
 install(FILES ${res}/${KIVRA_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${docs}/${KIVRA_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# "Describe with Kivra/32" in the file managers' context menus: Dolphin and Konqueror (KIO, which
+# trusts a service menu only when it is executable), Nemo, and Caja and PCManFM-Qt.
+install(PROGRAMS ${res}/file_managers/kio_service_menu.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/kio/servicemenus RENAME ${KIVRA_DESKTOP_ID}.desktop)
+install(FILES ${res}/file_managers/kivra32.nemo_action
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/nemo/actions)
+install(FILES ${res}/file_managers/file_manager_action.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/file-manager/actions RENAME ${KIVRA_DESKTOP_ID}.desktop)
 install(FILES ${res}/kivra32.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 32 48 64 128 256)
     install(FILES ${res}/icons/kivra32-${size}.png

@@ -1,8 +1,8 @@
 #!/bin/sh
-# Builds the Release .deb and holds it, its desktop entry and its AppStream data to Debian's
-# checkers. Usage: check_package.sh SOURCE_DIR BUILD_DIR
+# Builds the Release .deb and holds it, its desktop entry, file manager menus and AppStream data to
+# Debian's checkers and the file managers' rules. Usage: check_package.sh SOURCE_DIR BUILD_DIR
 set -eu
-for tool in lintian desktop-file-validate appstreamcli dpkg-shlibdeps; do
+for tool in lintian desktop-file-validate appstreamcli dpkg-shlibdeps python3; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
 done
 source=$1 build=$2
@@ -18,6 +18,13 @@ for lang in de fr es; do
         { echo "no manual page in $lang"; exit 1; }
 done
 desktop-file-validate "$source"/resources/org.example.kivra32.desktop
+unpacked=$(mktemp -d) && trap 'rm -rf "$unpacked"' EXIT && dpkg-deb -x "$deb" "$unpacked"
+# A KDE service menu is a desktop entry of KDE's own type, which the validator knows only to
+# refuse its MimeType and Actions: any other complaint fails.
+kde=$unpacked/usr/share/kio/servicemenus/org.example.kivra32.desktop
+! desktop-file-validate "$kde" 2>&1 | grep -v -e '"all" is an unregistered media type' \
+    -e 'the type is "Service" while this key is only valid for type "Application"' || exit 1
+"$(dirname "$0")"/menu_files.py "$unpacked"
 appstreamcli validate --no-net --pedantic "$build"/package-docs/org.example.kivra32.metainfo.xml
 # Errors and warnings fail; lintian's pedantic and informational tags only show.
 lintian --fail-on error,warning --display-info "$deb"
