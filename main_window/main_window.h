@@ -81,6 +81,8 @@ private slots:
     void exportLog();
     void showHelp();
     void showAbout();
+    // The Nautilus script and the Thunar action, written for the user, and what was written.
+    void addFileManagerMenus();
     // The bar's Retry: the log checked again and the descriptions it refused appended.
     void retryRefused();
 

@@ -1,14 +1,19 @@
 #include <QAction>
+#include <QCoreApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScopedValueRollback>
+#include <QStandardPaths>
 
+#include "core/file_manager_menus.h"
 #include "main_window/folder_lists.h"
 #include "main_window/item_frame.h"
 #include "main_window/main_window.h"
 #include "platform/origin_attributes.h"
 #include "widgets/directory_list.h"
 #include "widgets/file_list.h"
+#include "widgets/message_box.h"
 
 // The main window's menus and the keys that have no menu item.
 
@@ -47,6 +52,11 @@ void MainWindow::createMenus() {
         notes->setChecked(recorder_.writeNotes());
         connect(notes, &QAction::toggled, &recorder_, &EntryRecorder::setWriteNotes);
     }
+#ifndef Q_OS_WIN
+    // Nautilus and Thunar keep their menu items per user: no package can add them.
+    addItem(file, "fileManagerMenusAction", tr("Add to File &Managers' Menus"), {},
+            &MainWindow::addFileManagerMenus);
+#endif
     QAction* separator = file->addSeparator();
     separator->setObjectName(QStringLiteral("fileSeparator"));
     windowShortcuts_.append(addItem(file, "quitAction", tr("&Quit"),
@@ -78,6 +88,33 @@ void MainWindow::createMenus() {
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     addItem(help, "helpAction", tr("&Help"), {QKeySequence(Qt::Key_F1)}, &MainWindow::showHelp);
     addItem(help, "aboutAction", tr("&About"), {}, &MainWindow::showAbout);
+}
+
+void MainWindow::addFileManagerMenus() {
+    const MenuFiles files =
+        AddFileManagerMenus(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                            QCoreApplication::applicationFilePath());
+    QStringList parts;
+    const auto list = [&parts](const QString& heading, const QStringList& paths) {
+        if (paths.isEmpty()) return;
+        QString part = heading;
+        for (const QString& path : paths)
+            part += QStringLiteral("\n") + QDir::toNativeSeparators(path);
+        parts += part;
+    };
+    list(tr("Written:"), files.written);
+    list(tr("There already, left as they were:"), files.present);
+    for (const Failure& failure : files.failures) parts += failure.message;
+    parts +=
+        tr("Nautilus lists \"Describe with Kivra32\" under Scripts in the context menu of a "
+           "file or folder; Thunar lists \"Describe with Kivra/32\" in it once it is started "
+           "again (thunar -q). Dolphin, Konqueror, Nemo, Caja and PCManFM-Qt list it from "
+           "the files the package installs.");
+    widgets::ShowMessage(
+        {.parent = this,
+         .text = parts.join(QStringLiteral("\n\n")),
+         .icon = files.failures.isEmpty() ? QMessageBox::Information : QMessageBox::Warning});
 }
 
 void MainWindow::createKeys() {

@@ -208,6 +208,53 @@
     </message>
 </context>
 <context>
+    <name>FileManagerMenus</name>
+    <message>
+        <source>Describe with Kivra/32</source>
+        <translation>Mit Kivra/32 beschreiben</translation>
+    </message>
+    <message>
+        <source>Make it current in Kivra/32, ready to be described</source>
+        <translation>In Kivra/32 zum aktuellen Element machen, bereit zum Beschreiben</translation>
+    </message>
+    <message>
+        <source>it is not a list of Thunar&apos;s actions (%1)</source>
+        <translation>sie ist keine Liste von Thunar-Aktionen (%1)</translation>
+    </message>
+    <message>
+        <source>its outermost element is &lt;%1&gt;</source>
+        <translation>ihr äußerstes Element ist &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it holds no element</source>
+        <translation>sie enthält kein Element</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file of a list&apos;s size</source>
+        <translation>sie ist keine gewöhnliche Datei in der Größe einer Liste</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>ihr Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 was left as it was: %2</source>
+        <translation>%1 wurde gelassen, wie sie war: %2</translation>
+    </message>
+</context>
+<context>
     <name>FindMoved</name>
     <message>
         <source>Its comment holds the note</source>
@@ -828,6 +875,22 @@ Dieses Element ist nicht mehr vorhanden.</translation>
     <message>
         <source>&amp;About</source>
         <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>Add to File &amp;Managers&apos; Menus</source>
+        <translation>Zu den &amp;Menüs der Dateimanager hinzufügen</translation>
+    </message>
+    <message>
+        <source>Written:</source>
+        <translation>Geschrieben:</translation>
+    </message>
+    <message>
+        <source>There already, left as they were:</source>
+        <translation>Schon vorhanden, unverändert gelassen:</translation>
+    </message>
+    <message>
+        <source>Nautilus lists &quot;Describe with Kivra32&quot; under Scripts in the context menu of a file or folder; Thunar lists &quot;Describe with Kivra/32&quot; in it once it is started again (thunar -q). Dolphin, Konqueror, Nemo, Caja and PCManFM-Qt list it from the files the package installs.</source>
+        <translation>Nautilus zeigt „Describe with Kivra32“ unter Skripte im Kontextmenü einer Datei oder eines Ordners; Thunar zeigt „Mit Kivra/32 beschreiben“ darin, sobald es neu gestartet ist (thunar -q). Dolphin, Konqueror, Nemo, Caja und PCManFM-Qt zeigen es dank der Dateien, die das Paket installiert.</translation>
     </message>
 </context>
 <context>

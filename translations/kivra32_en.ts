@@ -208,6 +208,53 @@
     </message>
 </context>
 <context>
+    <name>FileManagerMenus</name>
+    <message>
+        <source>Describe with Kivra/32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make it current in Kivra/32, ready to be described</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a list of Thunar&apos;s actions (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its outermost element is &lt;%1&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file of a list&apos;s size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was left as it was: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FindMoved</name>
     <message>
         <source>Its comment holds the note</source>
@@ -806,6 +853,22 @@ This item no longer exists.</source>
     </message>
     <message>
         <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to File &amp;Managers&apos; Menus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There already, left as they were:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nautilus lists &quot;Describe with Kivra32&quot; under Scripts in the context menu of a file or folder; Thunar lists &quot;Describe with Kivra/32&quot; in it once it is started again (thunar -q). Dolphin, Konqueror, Nemo, Caja and PCManFM-Qt list it from the files the package installs.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -208,6 +208,53 @@
     </message>
 </context>
 <context>
+    <name>FileManagerMenus</name>
+    <message>
+        <source>Describe with Kivra/32</source>
+        <translation>Describir con Kivra/32</translation>
+    </message>
+    <message>
+        <source>Make it current in Kivra/32, ready to be described</source>
+        <translation>Hacerlo actual en Kivra/32, listo para describirlo</translation>
+    </message>
+    <message>
+        <source>it is not a list of Thunar&apos;s actions (%1)</source>
+        <translation>no es una lista de acciones de Thunar (%1)</translation>
+    </message>
+    <message>
+        <source>its outermost element is &lt;%1&gt;</source>
+        <translation>su elemento más externo es &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>it holds no element</source>
+        <translation>no contiene ningún elemento</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file of a list&apos;s size</source>
+        <translation>no es un archivo normal del tamaño de una lista</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>%1 was left as it was: %2</source>
+        <translation>%1 se dejó como estaba: %2</translation>
+    </message>
+</context>
+<context>
     <name>FindMoved</name>
     <message>
         <source>Its comment holds the note</source>
@@ -828,6 +875,22 @@ Este elemento ya no existe.</translation>
     <message>
         <source>&amp;About</source>
         <translation>A&amp;cerca de</translation>
+    </message>
+    <message>
+        <source>Add to File &amp;Managers&apos; Menus</source>
+        <translation>Añadir a los &amp;menús de los gestores de archivos</translation>
+    </message>
+    <message>
+        <source>Written:</source>
+        <translation>Escrito:</translation>
+    </message>
+    <message>
+        <source>There already, left as they were:</source>
+        <translation>Ya presentes, dejados como estaban:</translation>
+    </message>
+    <message>
+        <source>Nautilus lists &quot;Describe with Kivra32&quot; under Scripts in the context menu of a file or folder; Thunar lists &quot;Describe with Kivra/32&quot; in it once it is started again (thunar -q). Dolphin, Konqueror, Nemo, Caja and PCManFM-Qt list it from the files the package installs.</source>
+        <translation>Nautilus muestra «Describe with Kivra32» en Scripts en el menú contextual de un archivo o una carpeta; Thunar muestra «Describir con Kivra/32» en él una vez iniciado de nuevo (thunar -q). Dolphin, Konqueror, Nemo, Caja y PCManFM-Qt lo muestran gracias a los archivos que instala el paquete.</translation>
     </message>
 </context>
 <context>

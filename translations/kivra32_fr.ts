@@ -208,6 +208,53 @@
     </message>
 </context>
 <context>
+    <name>FileManagerMenus</name>
+    <message>
+        <source>Describe with Kivra/32</source>
+        <translation>Décrire avec Kivra/32</translation>
+    </message>
+    <message>
+        <source>Make it current in Kivra/32, ready to be described</source>
+        <translation>En faire l&apos;élément courant de Kivra/32, prêt à être décrit</translation>
+    </message>
+    <message>
+        <source>it is not a list of Thunar&apos;s actions (%1)</source>
+        <translation>ce n&apos;est pas une liste d&apos;actions de Thunar (%1)</translation>
+    </message>
+    <message>
+        <source>its outermost element is &lt;%1&gt;</source>
+        <translation>son élément le plus externe est &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>it holds no element</source>
+        <translation>il ne contient aucun élément</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file of a list&apos;s size</source>
+        <translation>ce n&apos;est pas un fichier ordinaire de la taille d&apos;une liste</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>son dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>%1 was left as it was: %2</source>
+        <translation>%1 a été laissé tel quel : %2</translation>
+    </message>
+</context>
+<context>
     <name>FindMoved</name>
     <message>
         <source>Its comment holds the note</source>
@@ -828,6 +875,22 @@ Cet élément n&apos;existe plus.</translation>
     <message>
         <source>&amp;About</source>
         <translation>À p&amp;ropos</translation>
+    </message>
+    <message>
+        <source>Add to File &amp;Managers&apos; Menus</source>
+        <translation>Ajouter aux &amp;menus des gestionnaires de fichiers</translation>
+    </message>
+    <message>
+        <source>Written:</source>
+        <translation>Écrit :</translation>
+    </message>
+    <message>
+        <source>There already, left as they were:</source>
+        <translation>Déjà présents, laissés tels quels :</translation>
+    </message>
+    <message>
+        <source>Nautilus lists &quot;Describe with Kivra32&quot; under Scripts in the context menu of a file or folder; Thunar lists &quot;Describe with Kivra/32&quot; in it once it is started again (thunar -q). Dolphin, Konqueror, Nemo, Caja and PCManFM-Qt list it from the files the package installs.</source>
+        <translation>Nautilus affiche « Describe with Kivra32 » sous Scripts dans le menu contextuel d&apos;un fichier ou d&apos;un dossier ; Thunar y affiche « Décrire avec Kivra/32 » une fois relancé (thunar -q). Dolphin, Konqueror, Nemo, Caja et PCManFM-Qt l&apos;affichent grâce aux fichiers que le paquet installe.</translation>
     </message>
 </context>
 <context>

@@ -386,6 +386,15 @@ TEST_F(MainWindowTest, FocusShownFixedFrameTabOrderListsLabelAndTheEmptyBox) {
     EXPECT_EQ(drives->currentIndex(), shown);
     QTest::keyClick(window.get(), Qt::Key_F10);
     EXPECT_TRUE(window->findChild<QMenu*>()->isVisible());
+    // File, Add to File Managers' Menus writes for the user alone and says what it wrote.
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir("data")));
+    test::ScriptedMessages said;
+    window->findChild<QAction*>("fileManagerMenusAction")->trigger();
+    data.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", data);
+    ASSERT_EQ(said.shown().size(), 1);
+    EXPECT_TRUE(said.shown()[0].text.startsWith("Written:\n" + dir("data/nautilus/scripts/")));
+    EXPECT_TRUE(said.shown()[0].text.contains("/Thunar/uca.xml\n\nNautilus"));
 
     // The hint reads at 4.5:1 against the box, in a light theme and in a dark one.
     const QPalette light = QApplication::palette();
