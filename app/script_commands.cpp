@@ -7,6 +7,7 @@
 
 #include "core/entry_log.h"
 #include "core/log_query.h"
+#include "platform/script_console.h"
 
 namespace kivra::app {
 
@@ -69,7 +70,7 @@ CommandLine parse(int argc, char** argv) {
 }
 
 int fail(const QString& message) {
-    std::fprintf(stderr, "kivra32: %s\n", qPrintable(message));
+    std::fprintf(stderr, "kivra32: %s\n", message.toUtf8().constData());
     return kFailed;
 }
 
@@ -129,6 +130,7 @@ int print(const EntryLog& log, const CommandLine& line) {
 std::optional<int> RunScriptCommand(int argc, char** argv) {
     const CommandLine line = parse(argc, argv);
     if (line.command == Command::None) return std::nullopt;
+    const platform::ScriptConsole console;
     QCoreApplication app(argc, argv);
     if (!line.error.isEmpty()) {
         std::fprintf(stderr, "kivra32: %s\nTry 'kivra32 --help'.\n", line.error.constData());

@@ -1,0 +1,8 @@
+#include "platform/script_console.h"
+
+namespace kivra::platform {
+
+ScriptConsole::ScriptConsole() = default;
+ScriptConsole::~ScriptConsole() = default;
+
+}  // namespace kivra::platform
