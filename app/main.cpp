@@ -32,7 +32,11 @@ void describe(QCommandLineParser& parser) {
                        "  kivra32 --notes [--under] PATH  print the entries for PATH (and below)\n"
                        "  kivra32 --find WORDS            print the entries holding every word\n"
                        "Example: wget --xattr -q URL && kivra32 --note setup.tar.gz \"the "
-                       "scanner's driver\"; kivra32 --find scanner"));
+                       "scanner's driver\"; kivra32 --find scanner\n\n"
+                       "\"Describe with Kivra/32\" in file managers' context menus: the package "
+                       "installs it for\nDolphin, Konqueror, Nemo, Caja and PCManFM-Qt; for "
+                       "Nautilus and Thunar, pick File,\nAdd to File Managers' Menus in the "
+                       "window."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
