@@ -2,13 +2,7 @@
 # The file managers' menu files of the package, read as their file managers read them. Each
 # command line is expanded for a file, a folder and a name with blanks and quotes, and run with
 # --note against a log of its own: the path must arrive whole. Usage: menu_files.py UNPACKED_ROOT
-import configparser
-import os
-import shlex
-import subprocess
-import sys
-import tempfile
-import urllib.parse
+import configparser, os, shlex, subprocess, sys, tempfile, urllib.parse
 
 root = sys.argv[1]
 share = os.path.join(root, "usr/share")
@@ -17,8 +11,7 @@ share = os.path.join(root, "usr/share")
 def read(name):
     parser = configparser.ConfigParser(interpolation=None, delimiters=("=",))
     parser.optionxform = str
-    with open(os.path.join(share, name), encoding="utf-8") as file:
-        parser.read_file(file)
+    assert parser.read(os.path.join(share, name), encoding="utf-8"), f"no {name}"
     return parser
 
 
@@ -57,8 +50,7 @@ def check(name, argv_of, line):
         assert last == expected, f"{name}: {last!r} is not {expected!r}"
 
 
-def types(group, key):
-    return set(group[key].split(";"))
+types = lambda group, key: set(group[key].split(";"))  # noqa: E731
 
 
 kde = read("kio/servicemenus/org.example.kivra32.desktop")

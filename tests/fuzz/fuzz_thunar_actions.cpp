@@ -25,10 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString program = QStringLiteral("/opt/it's <here> & \"there\"/kivra32");
     const kivra::Result<kivra::ThunarActions> merged = kivra::MergeThunarAction(input, program);
     if (!merged) return 0;
-    if (!merged->added) {
-        check(merged->xml == input);
-        return 0;
-    }
+    check(merged->added || merged->xml == input);
+    if (!merged->added) return 0;
     const kivra::Result<kivra::ThunarActions> again =
         kivra::MergeThunarAction(merged->xml, program);
     check(again && !again->added && again->xml == merged->xml);
