@@ -59,6 +59,8 @@ install(FILES ${docs}/${KIVRA_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTA
 # trusts a service menu only when it is executable), Nemo, and Caja and PCManFM-Qt.
 install(PROGRAMS ${res}/file_managers/kio_service_menu.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/kio/servicemenus RENAME ${KIVRA_DESKTOP_ID}.desktop)
+install(FILES ${res}/debian/kivra32.lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME kivra32)
 install(FILES ${res}/file_managers/kivra32.nemo_action
         DESTINATION ${CMAKE_INSTALL_DATADIR}/nemo/actions)
 install(FILES ${res}/file_managers/file_manager_action.desktop
