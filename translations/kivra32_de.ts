@@ -922,5 +922,14 @@ Dieses Element ist nicht mehr vorhanden.</translation>
             <numerusform>Keines der %n fehlenden Elemente wurde gefunden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Reading %1 of %2…</source>
+        <extracomment>While the log is read: lines read so far, of all.</extracomment>
+        <translation>Lese %1 von %2 …</translation>
+    </message>
+    <message>
+        <source>Writing the log…</source>
+        <translation>Das Protokoll wird geschrieben …</translation>
+    </message>
 </context>
 </TS>
