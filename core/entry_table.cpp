@@ -105,7 +105,8 @@ bool EntryTable::indexFrom(qsizetype from, const Progress& progress) {
     if (rest.isEmpty()) return true;
     const bool ended = rest.back() == '\n' || rest.back() == '\r';
     const quint32 total = size() + quint32(CountLineEnds(rest)) + (ended ? 0 : 1);
-    lines_.reserve(total);
+    // Room for a few edits, so the first does not copy the index.
+    lines_.reserve(total + 256);
     if (!progress) {
         index(from, bytes_.size());
         return true;

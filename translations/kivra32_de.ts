@@ -931,5 +931,13 @@ Dieses Element ist nicht mehr vorhanden.</translation>
         <source>Writing the log…</source>
         <translation>Das Protokoll wird geschrieben …</translation>
     </message>
+    <message>
+        <source>Reading the log…</source>
+        <translation>Das Protokoll wird gelesen …</translation>
+    </message>
+    <message>
+        <source>Sorting %1 entries…</source>
+        <translation>Sortiere %1 Einträge …</translation>
+    </message>
 </context>
 </TS>

@@ -910,5 +910,13 @@ This item no longer exists.</source>
         <source>Writing the log…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reading the log…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorting %1 entries…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

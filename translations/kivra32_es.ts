@@ -931,5 +931,13 @@ Este elemento ya no existe.</translation>
         <source>Writing the log…</source>
         <translation>Escribiendo el registro…</translation>
     </message>
+    <message>
+        <source>Reading the log…</source>
+        <translation>Leyendo el registro…</translation>
+    </message>
+    <message>
+        <source>Sorting %1 entries…</source>
+        <translation>Ordenando %1 entradas…</translation>
+    </message>
 </context>
 </TS>

@@ -931,5 +931,13 @@ Cet élément n&apos;existe plus.</translation>
         <source>Writing the log…</source>
         <translation>Écriture du journal…</translation>
     </message>
+    <message>
+        <source>Reading the log…</source>
+        <translation>Lecture du journal…</translation>
+    </message>
+    <message>
+        <source>Sorting %1 entries…</source>
+        <translation>Tri de %1 entrées…</translation>
+    </message>
 </context>
 </TS>

@@ -33,13 +33,14 @@ qsizetype bytesBefore(const QString& text, qsizetype at, QByteArrayView line) {
     return byte + kDash.size();
 }
 
-// The lines among `lines` (in list order) that hold `words`, in the same order; `among` the
-// earlier hits one by one, else all lines at once through the table's bytes, half on a second
+// The lines among `lines` (in list order) that hold `words`, in the same order: a few earlier
+// hits looked at one by one, else all lines at once through the table's bytes, half on a second
 // thread. Empty when cancelled.
 std::vector<quint32> findAmong(const EntryTable& table, const std::vector<QByteArray>& words,
                                std::vector<quint32> lines, bool among, QThreadPool* pool,
                                const QPromise<void>& promise) {
-    if (among) {
+    // Line by line costs several times the bytes' scan a line: only for a few earlier hits.
+    if (among && lines.size() < table.size() / 8) {
         size_t kept = 0;
         for (size_t i = 0; i < lines.size(); ++i) {
             if (i % kSliceLines == 0 && promise.isCanceled()) return {};
@@ -69,8 +70,9 @@ std::vector<quint32> findAmong(const EntryTable& table, const std::vector<QByteA
 
 CurrentEntriesModel::CurrentEntriesModel(QObject* parent) : QAbstractListModel(parent) {
     workers_.setMaxThreadCount(std::max(2, QThread::idealThreadCount()));
-    // Mostly waiting on the disk.
-    lookups_.setMaxThreadCount(4 * std::max(2, QThread::idealThreadCount()));
+    // No more than the cores: with a warm cache the look-ups keep them busy, and more threads
+    // would take the window's own thread its turn.
+    lookups_.setMaxThreadCount(QThread::idealThreadCount());
 }
 
 CurrentEntriesModel::~CurrentEntriesModel() {

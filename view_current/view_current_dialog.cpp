@@ -303,10 +303,14 @@ void ViewCurrentDialog::createControls() {
 void ViewCurrentDialog::showProgress(int done, int total) {
     QLocale locale;
     locale.setNumberOptions(QLocale::DefaultNumberOptions);
+    QString text = tr("Reading the log…");
+    if (total > 0 && done == total)
+        text = tr("Sorting %1 entries…").arg(locale.toString(total));
+    else if (total > 0)
+        //: While the log is read: lines read so far, of all.
+        text = tr("Reading %1 of %2…").arg(locale.toString(done), locale.toString(total));
     // In the wide room over the buttons, where the gone count shows once the entries are in.
-    //: While the log is read: lines read so far, of all.
-    goneLabel_->setText(
-        tr("Reading %1 of %2…").arg(locale.toString(done), locale.toString(std::max(done, total))));
+    goneLabel_->setText(text);
 }
 
 void ViewCurrentDialog::findEdited(const QString& text) {
