@@ -42,7 +42,7 @@ int usage() {
         stderr,
         "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
         "return DIR | find DIR WORD | file-list DIR [LOGDIR] | file-list-newest DIR | index DIR | "
-        "export DIR OUT | move DIR | append LOGDIR PATH | stall STEP DIR [DIR2|SECONDS] | "
+        "export DIR OUT | move DIR | append LOGDIR PATH | stall STEP DIR [DIR2|SECONDS|WORD] | "
         "find-moved HOME\n");
     return 2;
 }
@@ -110,11 +110,90 @@ int measureStall(const std::function<void()>& step, const std::function<bool()>&
     return 0;
 }
 
+// Waits until the window has read its log, found and counted the gone entries.
+void settle(const kivra::ViewCurrentDialog& window) {
+    while (window.entries().reading() || window.entries().finding() ||
+           window.entries().goneCount() < 0)
+        QApplication::processEvents();
+}
+
+// View Current's steps on a big log: vc-open (the window opened, read and counted), vc-find
+// (WORD typed a key at a time, each key's rows swapped in before the next), vc-f2 (an entry
+// mended) and vc-return (a deletion written back).
+int viewCurrentStall(const QStringList& args) {
+    const QString& step = args[1];
+    const kivra::EntryLog log(args[2]);
+    std::unique_ptr<kivra::ViewCurrentDialog> window;
+    if (step == "vc-open") {
+        // From the first paint, as for the main window's start: the window painted, the log
+        // read, sorted, swapped in and counted.
+        window = kivra::ViewCurrentDialog::fromLog(nullptr, log);
+        window->show();
+        QApplication::processEvents();
+        return measureStall([] {},
+                            [&] {
+                                return !window->entries().reading() &&
+                                       !window->entries().finding() &&
+                                       window->entries().goneCount() >= 0;
+                            },
+                            0.0, nullptr);
+    }
+    window = kivra::ViewCurrentDialog::fromLog(nullptr, log);
+    window->show();
+    settle(*window);
+    QListView* list = window->entryList();
+    const QModelIndex middle = list->model()->index(list->model()->rowCount() / 2, 0);
+    list->selectionModel()->setCurrentIndex(middle, QItemSelectionModel::ClearAndSelect);
+    for (int i = 0; i < 100; ++i) QApplication::processEvents();
+    const auto type = [](QWidget* target, int key, const QString& text = {}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &release);
+    };
+    if (step == "vc-find" && args.size() > 3) {
+        const QString word = args[3];
+        qsizetype typed = 0;
+        window->findEdit()->setFocus();
+        const auto next = [&] {
+            const QChar c = word[typed++];
+            type(window->findEdit(), Qt::Key_A + (c.toUpper().unicode() - 'A'), c);
+        };
+        return measureStall(
+            next,
+            [&] {
+                if (window->entries().finding()) return false;
+                if (typed == word.size()) return true;
+                next();
+                return false;
+            },
+            0.0, nullptr);
+    } else if (step == "vc-f2") {
+        bool edited = false;
+        return measureStall(
+            [&] {
+                type(list, Qt::Key_F2);
+                auto* box = list->findChild<QLineEdit*>(QStringLiteral("entryEditor"));
+                if (!box) return;
+                box->setText(QStringLiteral("mended"));
+                type(box, Qt::Key_Return);
+                edited = true;
+            },
+            [&] { return edited; }, 0.2, nullptr);
+    } else if (step == "vc-return") {
+        window->deleteButton()->click();
+        return measureStall([&] { window->returnButton()->click(); },
+                            [&] { return !window->isVisible(); }, 0.0, nullptr);
+    }
+    return usage();
+}
+
 // Steps in the main window as the user has it, in a big folder: start (from the first paint
 // on), switch (to DIR2 and back), newest (on, then off), burst-name and burst-newest (while
 // bench/run adds files for SECONDS), grow (newest first, while bench/run grows a file).
 int stall(const QStringList& args) {
     if (args.size() < 3) return usage();
+    if (args[1].startsWith(QLatin1StringView("vc-"))) return viewCurrentStall(args);
     // The user's own choices stay untouched.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
@@ -194,13 +273,18 @@ int main(int argc, char** argv) {
         open = kivra::ViewCurrentDialog::fromLog(nullptr, kivra::EntryLog(args[1]));
         if (!open) return 1;
         open->show();
-        QApplication::processEvents();
+        settle(*open);
         QListView* list = open->entryList();
         list->setCurrentIndex(list->model()->index(list->model()->rowCount() / 2, 0));
         if (what == "return") open->deleteButton()->click();
-        // The list laid out in full, as after a while open.
-        if (what == "find")
+        // The list laid out in full, as after a while open; the word typed but its last key.
+        if (what == "find") {
             for (int i = 0; i < 200; ++i) QApplication::processEvents();
+            if (args.size() > 3) {
+                open->findEdit()->setText(args[2].chopped(1));
+                settle(*open);
+            }
+        }
     }
     // Moves between the first two files of a folder, in the main window as the user has it.
     constexpr int kMoves = 1000;
@@ -245,12 +329,25 @@ int main(int argc, char** argv) {
         while (std::getline(in, line)) ++count;
         if (count == 0) return 1;
     } else if (what == "view-current") {
-        // Filled and shown once, as the user sees it.
+        // Until every entry is sorted and shown; then the time to the window's first paint.
         std::unique_ptr<kivra::ViewCurrentDialog> window =
             kivra::ViewCurrentDialog::fromLog(nullptr, kivra::EntryLog(args[1]));
         if (!window) return 1;
+        struct FirstPaint : QObject {
+            qint64 at = -1;
+            QElapsedTimer* timer = nullptr;
+            bool eventFilter(QObject*, QEvent* event) override {
+                if (event->type() == QEvent::Paint && at < 0) at = timer->nsecsElapsed();
+                return false;
+            }
+        } painted;
+        painted.timer = &timer;
+        window->installEventFilter(&painted);
         window->show();
-        QApplication::processEvents();
+        while (painted.at < 0 || window->entries().reading()) QApplication::processEvents();
+        if (window->entries().rowCount() == 0) return 1;
+        std::printf("%.6f %.6f\n", timer.nsecsElapsed() / 1e9, painted.at / 1e9);
+        return 0;
     } else if (what == "delete") {
         const int before = open->entryList()->model()->rowCount();
         open->deleteButton()->click();
@@ -258,8 +355,10 @@ int main(int argc, char** argv) {
         if (open->entryList()->model()->rowCount() != before - 1) return 1;
     } else if (what == "return") {
         open->returnButton()->click();
+        while (open->isVisible() && !open->returnButton()->isEnabled())
+            QApplication::processEvents();
         if (open->isVisible()) return 1;
-    } else if (what == "find" && args.size() == 3) {
+    } else if (what == "find" && args.size() >= 3) {
         // From the key that completes the word to the paint that shows the count.
         open->findEdit()->setText(args[2]);
         while (open->entries().finding()) QApplication::processEvents();

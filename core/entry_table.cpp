@@ -58,7 +58,7 @@ struct Chunk {
 
 bool EntryLessThan(const QString& a, const QString& b) { return TieLess(a, b); }
 
-Result<void> EntryTable::load(const QString& path) {
+Result<void> EntryTable::load(const QString& path, const Progress& progress) {
     QFile file;
     if (const Result<void> opened = OpenLogFile(file, path, QIODevice::ReadOnly); !opened)
         return opened;
@@ -75,7 +75,10 @@ Result<void> EntryTable::load(const QString& path) {
                 return LineTooLong(path, longest);
         if (lines_.empty() && bytes_.isEmpty()) {
             bytes_ = std::move(data);
-            index(0);
+            if (!indexFrom(0, progress)) {
+                *this = EntryTable();
+                return Failure{};
+            }
             loadedLines_ = size();
             loadedBytes_ = bytes_.size();
         } else {
@@ -94,14 +97,37 @@ Result<void> EntryTable::load(const QString& path) {
 void EntryTable::appendBytes(QByteArrayView bytes) {
     const qsizetype from = bytes_.size();
     bytes_ += bytes;
-    index(from);
+    indexFrom(from, {});
 }
 
-void EntryTable::index(qsizetype from) {
+bool EntryTable::indexFrom(qsizetype from, const Progress& progress) {
     const QByteArrayView rest = QByteArrayView(bytes_).sliced(from);
+    if (rest.isEmpty()) return true;
+    const bool ended = rest.back() == '\n' || rest.back() == '\r';
+    const quint32 total = size() + quint32(CountLineEnds(rest)) + (ended ? 0 : 1);
+    // Room for a few edits, so the first does not copy the index.
+    lines_.reserve(total + 256);
+    if (!progress) {
+        index(from, bytes_.size());
+        return true;
+    }
+    // A few milliseconds of lines at a time, each step ending after a line feed.
+    constexpr qsizetype kStep = 4 << 20;
+    for (qsizetype at = from; at < bytes_.size();) {
+        qsizetype to = bytes_.size();
+        if (bytes_.size() - at > kStep)
+            if (const qsizetype feed = bytes_.indexOf('\n', at + kStep); feed >= 0) to = feed + 1;
+        index(at, to);
+        at = to;
+        if (!progress(size(), total)) return false;
+    }
+    return true;
+}
+
+void EntryTable::index(qsizetype from, qsizetype to) {
+    const QByteArrayView rest = QByteArrayView(bytes_).sliced(from, to - from);
     if (rest.isEmpty()) return;
     const char* const base = bytes_.constData();
-    lines_.reserve(lines_.size() + CountLineEnds(rest) + 1);
     ForEachLogLine(rest, [this, base](QByteArrayView line) {
         Line entry{line.data() - base, static_cast<qint32>(line.size()), -1};
         if (!IsAscii(line)) {
@@ -286,12 +312,27 @@ void EntryTable::find(const std::vector<QByteArray>& words, quint32 from, quint3
     }
     // The others by their folded keys, or folded afresh beyond what a key holds.
     auto keyed = std::lower_bound(keyedLines_.begin(), keyedLines_.end(), from);
-    for (; keyed != keyedLines_.end() && *keyed < to; ++keyed) {
-        const Line& l = lines_[*keyed];
-        const bool whole = l.length <= kShownBytes;
-        if (holdsAll(whole ? QByteArrayView(keys_[l.key]) : foldedKey(line(*keyed), l.length), 0))
-            holds[*keyed] = 1;
-    }
+    for (; keyed != keyedLines_.end() && *keyed < to; ++keyed)
+        if (this->holds(words, *keyed)) holds[*keyed] = 1;
+}
+
+bool EntryTable::holds(const std::vector<QByteArray>& words, quint32 i) const {
+    const Line& l = lines_[i];
+    QByteArray folded;
+    if (l.key >= 0 && l.length > kShownBytes) folded = foldedKey(line(i), l.length);
+    const QByteArrayView text = l.key < 0                 ? line(i)
+                                : l.length <= kShownBytes ? QByteArrayView(keys_[l.key])
+                                                          : QByteArrayView(folded);
+    return std::all_of(words.begin(), words.end(),
+                       [text](const QByteArray& word) { return FindLowered(text, word) >= 0; });
+}
+
+bool EntryTable::narrows(const std::vector<QByteArray>& before,
+                         const std::vector<QByteArray>& after) {
+    return std::all_of(before.begin(), before.end(), [&after](const QByteArray& word) {
+        return std::any_of(after.begin(), after.end(),
+                           [&word](const QByteArray& longer) { return longer.contains(word); });
+    });
 }
 
 }  // namespace kivra

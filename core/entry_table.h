@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "core/entry_log.h"
@@ -19,9 +20,13 @@ bool EntryLessThan(const QString& a, const QString& b);
 // the order is total. Lines are decoded only when they are shown.
 class EntryTable {
 public:
+    // Told now and then how many lines are indexed of how many; false stops the load.
+    using Progress = std::function<bool(quint32 done, quint32 total)>;
+
     // Appends the log's lines; false with the reason when the file cannot be read. Into an
-    // empty table, the lines count as read from the log (see rewrite()).
-    Result<void> load(const QString& path);
+    // empty table, the lines count as read from the log (see rewrite()). Stopped by `progress`,
+    // the table is left empty and the failure has no message.
+    Result<void> load(const QString& path, const Progress& progress = {});
     // Appends the lines held in `bytes` (log format).
     void appendBytes(QByteArrayView bytes);
     // Drops the lines from `count` on.
@@ -50,8 +55,9 @@ public:
     // lines now are matched by their bytes against those left out or replaced here (once each).
     // A log that is gone meanwhile is written from `kept` alone. Lines are written back as the
     // bytes they were read as.
+    // Only reads the table, so it can run beside a find.
     Result<void> rewrite(const EntryLog& log, const std::vector<quint32>& kept,
-                         const QHash<quint32, quint32>& standsFor = {});
+                         const QHash<quint32, quint32>& standsFor = {}) const;
 
     // The words of a find in `text` (split at white space), folded as the order folds lines;
     // longest first. None for blank text.
@@ -60,6 +66,12 @@ public:
     // findWords) anywhere. Folds as it goes: no folded copy of the log beyond the sort keys.
     void find(const std::vector<QByteArray>& words, quint32 from, quint32 to,
               std::vector<char>& holds) const;
+    // Whether line i holds every one of `words`, as find() decides it.
+    bool holds(const std::vector<QByteArray>& words, quint32 i) const;
+    // Whether every line that holds `after` holds `before` too: each word before lies within a
+    // word after ("tax" within "taxes"), so a find may look only among the earlier hits.
+    static bool narrows(const std::vector<QByteArray>& before,
+                        const std::vector<QByteArray>& after);
 
 private:
     struct Line {
@@ -71,9 +83,13 @@ private:
         const Line& l = lines_[i];
         return l.key < 0 ? line(i) : QByteArrayView(keys_[l.key]);
     }
-    void index(qsizetype from);
+    // Indexes the lines in [from, to), which ends at a line's end; the caller reserves room.
+    void index(qsizetype from, qsizetype to);
+    bool indexFrom(qsizetype from, const Progress& progress);
     bool tieLess(quint32 a, quint32 b) const;
-    Result<void> write(const EntryLog& log, const std::vector<quint32>& order) const;
+    // `order` counts on into `later`'s lines past this table's own.
+    Result<void> write(const EntryLog& log, const std::vector<quint32>& order,
+                       const EntryTable& later) const;
     // The kept line in each place of a line read, kNone where it was left out; then those that
     // stand in for no line read.
     std::vector<quint32> places(const std::vector<quint32>& kept,

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <utility>
 
 #include "core/atomic_file_writer.h"
 #include "core/byte_scan.h"
@@ -19,15 +20,24 @@ constexpr quint32 kNoLine = std::numeric_limits<quint32>::max();
 
 }  // namespace
 
-Result<void> EntryTable::write(const EntryLog& log, const std::vector<quint32>& order) const {
-    return log.writeLogBytes([this, &order](AtomicFileWriter& writer) {
-        const char* const end = bytes_.constData() + bytes_.size();
+Result<void> EntryTable::write(const EntryLog& log, const std::vector<quint32>& order,
+                               const EntryTable& later) const {
+    const quint32 own = size();
+    const auto at = [this, &later, own](quint32 i) {
+        return i < own ? std::pair<const EntryTable*, quint32>{this, i}
+                       : std::pair<const EntryTable*, quint32>{&later, i - own};
+    };
+    return log.writeLogBytes([&order, &at](AtomicFileWriter& writer) {
         for (size_t k = 0; k < order.size(); ++k) {
             // Sorted lines lie scattered over the buffer: ask for the ones ahead before they are
             // due.
-            if (k + 16 < order.size())
-                PrefetchToRead(bytes_.constData() + lines_[order[k + 16]].offset);
-            const QByteArrayView bytes = line(order[k]);
+            if (k + 16 < order.size()) {
+                const auto [table, i] = at(order[k + 16]);
+                PrefetchToRead(table->line(i).data());
+            }
+            const auto [table, i] = at(order[k]);
+            const QByteArrayView bytes = table->line(i);
+            const char* const end = table->bytes_.constData() + table->bytes_.size();
             // Most lines are followed by their own CR LF: one append then.
             if (end - bytes.end() >= 2 && bytes.end()[0] == '\r' && bytes.end()[1] == '\n') {
                 writer.chunk() += QByteArrayView(bytes.data(), bytes.size() + 2);
@@ -55,7 +65,7 @@ std::vector<quint32> EntryTable::places(const std::vector<quint32>& kept,
 }
 
 Result<void> EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>& kept,
-                                 const QHash<quint32, quint32>& standsFor) {
+                                 const QHash<quint32, quint32>& standsFor) const {
     const QString path = log.logPath();
     std::vector<quint32> others;
     const std::vector<quint32> place = places(kept, standsFor, others);
@@ -75,7 +85,7 @@ Result<void> EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>
     if (missing) {
         placed();
         order.insert(order.end(), others.begin(), others.end());
-        return write(log, order);
+        return write(log, order, EntryTable());
     }
     bool unchanged = true;
     QByteArray chunk(qsizetype(1) << 20, Qt::Uninitialized);
@@ -101,18 +111,20 @@ Result<void> EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>
     const char last = loadedBytes_ > 0 ? bytes_[loadedBytes_ - 1] : '\n';
     const bool appendedOnly =
         unchanged && (last == '\n' || (last == '\r' && !rest.startsWith('\n')));
+    // The log's lines since: those appended, or all of it where it changed otherwise; they
+    // count on past this table's own.
     const quint32 own = size();
+    EntryTable later;
     if (appendedOnly) {
-        appendBytes(rest);
+        later.appendBytes(rest);
         placed();
-        for (quint32 i = own; i < size(); ++i) order.push_back(i);
+        for (quint32 i = 0; i < later.size(); ++i) order.push_back(own + i);
     } else {
         if (unchanged) {
             // The old last line goes on in the log: read it again from its start.
-            const QByteArray whole = bytes_.first(loadedBytes_) + rest;
-            appendBytes(whole);
+            later.appendBytes(bytes_.first(loadedBytes_) + rest);
         } else {
-            appendBytes(rest);
+            later.appendBytes(rest);
         }
         // The log as it is now, in its order: a line equal to one read and left out or mended
         // here goes, or gives way to its mended line, once per line read.
@@ -121,10 +133,10 @@ Result<void> EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>
             if (place[i] != i) changed[line(i)].push_back(i);
         }
         std::vector<char> met(loadedLines_, 0);
-        for (quint32 i = own; i < size(); ++i) {
-            const auto found = changed.find(line(i));
+        for (quint32 i = 0; i < later.size(); ++i) {
+            const auto found = changed.find(later.line(i));
             if (found == changed.end() || found->empty()) {
-                order.push_back(i);
+                order.push_back(own + i);
                 continue;
             }
             const quint32 read = found->back();
@@ -138,9 +150,7 @@ Result<void> EntryTable::rewrite(const EntryLog& log, const std::vector<quint32>
         }
     }
     order.insert(order.end(), others.begin(), others.end());
-    const Result<void> written = write(log, order);
-    truncate(own);
-    return written;
+    return write(log, order, later);
 }
 
 }  // namespace kivra

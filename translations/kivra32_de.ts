@@ -985,5 +985,22 @@ Dieses Element ist nicht mehr vorhanden.</translation>
             <numerusform>Keines der %n fehlenden Elemente wurde gefunden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Reading %1 of %2…</source>
+        <extracomment>While the log is read: lines read so far, of all.</extracomment>
+        <translation>Lese %1 von %2 …</translation>
+    </message>
+    <message>
+        <source>Writing the log…</source>
+        <translation>Das Protokoll wird geschrieben …</translation>
+    </message>
+    <message>
+        <source>Reading the log…</source>
+        <translation>Das Protokoll wird gelesen …</translation>
+    </message>
+    <message>
+        <source>Sorting %1 entries…</source>
+        <translation>Sortiere %1 Einträge …</translation>
+    </message>
 </context>
 </TS>

@@ -964,5 +964,22 @@ This item no longer exists.</source>
             <numerusform>None of the %n gone items was found.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Reading %1 of %2…</source>
+        <extracomment>While the log is read: lines read so far, of all.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the log…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the log…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorting %1 entries…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -985,5 +985,22 @@ Este elemento ya no existe.</translation>
             <numerusform>No se encontró ninguno de los %n elementos que faltan.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Reading %1 of %2…</source>
+        <extracomment>While the log is read: lines read so far, of all.</extracomment>
+        <translation>Leyendo %1 de %2…</translation>
+    </message>
+    <message>
+        <source>Writing the log…</source>
+        <translation>Escribiendo el registro…</translation>
+    </message>
+    <message>
+        <source>Reading the log…</source>
+        <translation>Leyendo el registro…</translation>
+    </message>
+    <message>
+        <source>Sorting %1 entries…</source>
+        <translation>Ordenando %1 entradas…</translation>
+    </message>
 </context>
 </TS>

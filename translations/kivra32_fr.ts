@@ -985,5 +985,22 @@ Cet élément n&apos;existe plus.</translation>
             <numerusform>Aucun des %n éléments disparus n&apos;a été trouvé.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Reading %1 of %2…</source>
+        <extracomment>While the log is read: lines read so far, of all.</extracomment>
+        <translation>Lecture de %1 sur %2…</translation>
+    </message>
+    <message>
+        <source>Writing the log…</source>
+        <translation>Écriture du journal…</translation>
+    </message>
+    <message>
+        <source>Reading the log…</source>
+        <translation>Lecture du journal…</translation>
+    </message>
+    <message>
+        <source>Sorting %1 entries…</source>
+        <translation>Tri de %1 entrées…</translation>
+    </message>
 </context>
 </TS>

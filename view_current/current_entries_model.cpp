@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFuture>
+#include <QPromise>
 #include <QThread>
 #include <QtConcurrentMap>
 #include <QtConcurrentRun>
@@ -14,8 +15,8 @@ namespace kivra {
 
 namespace {
 
-// Lines per slice: a few milliseconds of work, so keys are taken between slices.
-constexpr quint32 kSliceLines = 1 << 17;
+// Lines a find looks through between two looks at whether it is still wanted.
+constexpr quint32 kSliceLines = 1 << 16;
 // No path is longer than this, so a long line's rest cannot begin one.
 constexpr qsizetype kLongestPath = 1 << 16;
 constexpr QByteArrayView kDash(" - ");
@@ -32,11 +33,54 @@ qsizetype bytesBefore(const QString& text, qsizetype at, QByteArrayView line) {
     return byte + kDash.size();
 }
 
+// The lines among `lines` (in list order) that hold `words`, in the same order: a few earlier
+// hits looked at one by one, else all lines at once through the table's bytes, half on a second
+// thread. Empty when cancelled.
+std::vector<quint32> findAmong(const EntryTable& table, const std::vector<QByteArray>& words,
+                               std::vector<quint32> lines, bool among, QThreadPool* pool,
+                               const QPromise<void>& promise) {
+    // Line by line costs several times the bytes' scan a line: only for a few earlier hits.
+    if (among && lines.size() < table.size() / 8) {
+        size_t kept = 0;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (i % kSliceLines == 0 && promise.isCanceled()) return {};
+            lines[kept] = lines[i];
+            kept += size_t(table.holds(words, lines[i]));
+        }
+        lines.resize(kept);
+        return lines;
+    }
+    std::vector<char> holds(table.size(), 0);
+    const auto look = [&](quint32 from, quint32 to) {
+        for (quint32 at = from; at < to && !promise.isCanceled(); at += kSliceLines)
+            table.find(words, at, std::min(to, at + kSliceLines), holds);
+    };
+    // Each half marks lines of its own; one the pool has not started is run by the wait.
+    const quint32 half = table.size() / 2;
+    QFuture<void> other =
+        QtConcurrent::run(pool, [&look, half, &table] { look(half, table.size()); });
+    look(0, half);
+    other.waitForFinished();
+    if (promise.isCanceled()) return {};
+    std::erase_if(lines, [&holds](quint32 line) { return holds[line] == 0; });
+    return lines;
+}
+
 }  // namespace
 
 CurrentEntriesModel::CurrentEntriesModel(QObject* parent) : QAbstractListModel(parent) {
-    slices_.setInterval(0);
-    connect(&slices_, &QTimer::timeout, this, &CurrentEntriesModel::findSlice);
+    workers_.setMaxThreadCount(std::max(2, QThread::idealThreadCount()));
+    // No more than the cores: with a warm cache the look-ups keep them busy, and more threads
+    // would take the window's own thread its turn.
+    lookups_.setMaxThreadCount(QThread::idealThreadCount());
+}
+
+CurrentEntriesModel::~CurrentEntriesModel() {
+    *leaving_ = true;
+    reading_.cancel();
+    finder_.cancel();
+    workers_.waitForDone();
+    lookups_.waitForDone();
 }
 
 int CurrentEntriesModel::rowCount(const QModelIndex& parent) const {
@@ -46,10 +90,10 @@ int CurrentEntriesModel::rowCount(const QModelIndex& parent) const {
 QVariant CurrentEntriesModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || size_t(index.row()) >= rows_.size()) return {};
     const quint32 line = rows_[index.row()];
-    if (role == Qt::DisplayRole || role == Qt::EditRole) return table_.shown(line);
-    if (role == LineRole) return table_.text(line);
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return table_->shown(line);
+    if (role == LineRole) return table_->text(line);
     if (role == DescriptionRole) {
-        const QString text = table_.text(line);
+        const QString text = table_->text(line);
         const qsizetype start = DescriptionStart(text);
         return start < 0 ? QVariant() : text.mid(start);
     }
@@ -75,97 +119,175 @@ QVariant CurrentEntriesModel::data(const QModelIndex& index, int role) const {
 Qt::ItemFlags CurrentEntriesModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = QAbstractListModel::flags(index);
     if (!index.isValid() || size_t(index.row()) >= rows_.size()) return flags;
-    const QByteArrayView bytes = table_.line(rows_[index.row()]);
+    const QByteArrayView bytes = table_->line(rows_[index.row()]);
     if (bytes.first(std::min(bytes.size(), kLongestPath)).contains(kDash))
         flags |= Qt::ItemIsEditable;
     return flags;
+}
+
+std::shared_ptr<const EntryTable> CurrentEntriesModel::lend() {
+    ++lent_;
+    return table_;
+}
+
+void CurrentEntriesModel::giveBack(quint64 generation) {
+    if (generation == generation_) --lent_;
+}
+
+EntryTable& CurrentEntriesModel::own() {
+    if (lent_ > 0) {
+        table_ = std::make_shared<EntryTable>(*table_);
+        ++generation_;
+        lent_ = 0;
+    }
+    return *table_;
+}
+
+// Removes `line` from the kept lines or the hits, both in list order; among equal lines, this
+// very one.
+static void eraseLine(std::vector<quint32>& lines, quint32 line, const EntryTable& table) {
+    const auto [first, last] =
+        std::equal_range(lines.begin(), lines.end(), line,
+                         [&table](quint32 a, quint32 b) { return table.less(a, b); });
+    if (const auto at = std::find(first, last, line); at != last) lines.erase(at);
+}
+
+static void insertLine(std::vector<quint32>& lines, quint32 line, const EntryTable& table) {
+    lines.insert(std::upper_bound(lines.begin(), lines.end(), line,
+                                  [&table](quint32 a, quint32 b) { return table.less(a, b); }),
+                 line);
 }
 
 bool CurrentEntriesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != DescriptionRole || !index.isValid() || size_t(index.row()) >= rows_.size())
         return false;
     const quint32 old = rows_[index.row()];
-    const QString text = table_.text(old);
+    const QString text = table_->text(old);
     const qsizetype start = DescriptionStart(text);
     const QString description = OneLine(value.toString());
     if (start < 0 || text.mid(start) == description) return false;
     QByteArray bytes =
-        table_.line(old).first(bytesBefore(text, start, table_.line(old))).toByteArray();
+        table_->line(old).first(bytesBefore(text, start, table_->line(old))).toByteArray();
     EncodeLogLine(description, bytes);
-    table_.appendBytes(bytes);
-    const quint32 line = table_.size() - 1;
-    const auto [first, last] =
-        std::equal_range(kept_.begin(), kept_.end(), old,
-                         [this](quint32 a, quint32 b) { return table_.less(a, b); });
-    if (const auto at = std::find(first, last, old); at != last) kept_.erase(at);
+    EntryTable& table = own();
+    table.appendBytes(bytes);
+    const quint32 line = table.size() - 1;
+    eraseLine(kept_, old, table);
     // Written back where the line it mends stood in the log.
     standsFor_.insert(line, standsFor_.value(old, old));
     standsFor_.remove(old);
-    kept_.insert(std::upper_bound(kept_.begin(), kept_.end(), line,
-                                  [this](quint32 a, quint32 b) { return table_.less(a, b); }),
-                 line);
-    // A find going on, or the next, looks at the new line too.
-    holds_.resize(table_.size(), 0);
-    if (!words_.empty() && !slices_.isActive()) table_.find(words_, line, line + 1, holds_);
+    insertLine(kept_, line, table);
+    // The next find that narrows looks at the new line too.
+    eraseLine(hits_, old, table);
+    if (!hitWords_.empty() && table.holds(hitWords_, line)) insertLine(hits_, line, table);
+    if (findsPending_) startFind(false);
     rows_[index.row()] = line;
     emit dataChanged(index, index);
     return true;
 }
 
 ItemState CurrentEntriesModel::stateOf(quint32 line) const {
-    if (states_.size() < table_.size()) states_.resize(table_.size());
+    if (states_.size() < table_->size()) states_.resize(table_->size());
     if (states_[line] == 0) {
         ++checks_;
-        const QByteArrayView bytes = table_.line(line);
+        const QByteArrayView bytes = table_->line(line);
         const QString text = DecodeLogLine(bytes.first(std::min(bytes.size(), kLongestPath)));
         states_[line] = quint8(int(StateOfEntry(text)) + 1);
     }
     return ItemState(states_[line] - 1);
 }
 
-void CurrentEntriesModel::addFrom(quint32 firstNew) {
-    if (firstNew == table_.size()) return;
-    kept_ = table_.merged(kept_, table_.sorted(table_.all(firstNew)));
+Result<void> CurrentEntriesModel::readNow(const QString& logFile) {
+    auto table = std::make_shared<EntryTable>();
+    if (const Result<void> read = table->load(logFile); !read) return read;
+    std::vector<quint32> order = table->sorted(table->all());
+    setEntries(std::move(table), std::move(order));
+    return {};
+}
+
+void CurrentEntriesModel::readLater(const QString& logFile) {
+    readPending_ = true;
+    auto* watcher = new QFutureWatcher<Sorted>(this);
+    connect(watcher, &QFutureWatcherBase::progressValueChanged, this,
+            [this, watcher](int done) { emit readProgress(done, watcher->progressMaximum()); });
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        readPending_ = false;
+        if (watcher->future().resultCount() == 0) return;
+        Sorted sorted = watcher->future().takeResult();
+        if (!sorted.failure.isEmpty()) {
+            emit readFailed(sorted.failure);
+            return;
+        }
+        setEntries(std::move(sorted.table), std::move(sorted.order));
+        emit read();
+    });
+    reading_ = QtConcurrent::run(&workers_, [logFile](QPromise<Sorted>& promise) {
+        auto table = std::make_shared<EntryTable>();
+        const Result<void> read = table->load(logFile, [&promise](quint32 done, quint32 total) {
+            promise.setProgressRange(0, int(total));
+            promise.setProgressValue(int(done));
+            return !promise.isCanceled();
+        });
+        if (promise.isCanceled()) return;
+        if (!read) {
+            promise.addResult(Sorted{{}, {}, read.failure().message});
+            return;
+        }
+        std::vector<quint32> order = table->sorted(table->all());
+        promise.addResult(Sorted{std::move(table), std::move(order), {}});
+    });
+    watcher->setFuture(reading_);
+}
+
+void CurrentEntriesModel::setEntries(std::shared_ptr<EntryTable> table,
+                                     std::vector<quint32> sorted) {
+    table_ = std::move(table);
+    ++generation_;
+    lent_ = 0;
+    kept_ = std::move(sorted);
+    standsFor_.clear();
+    states_.clear();
+    hits_.clear();
+    hitWords_.clear();
     // First: until it is done, the count asks the disk about no line here.
-    checkStates(firstNew);
-    refind();
+    checkStates(0);
+    startFind(false);
 }
 
 void CurrentEntriesModel::checkStates(quint32 first) {
     ++checking_;
-    // The buffer is shared, not copied: lines added meanwhile go to a copy of the table's own.
-    const QByteArray bytes = table_.bytes();
-    const qsizetype from = table_.line(first).data() - bytes.constData();
     auto* watcher = new QFutureWatcher<std::vector<quint8>>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, first] {
-        takeStates(first, watcher->result());
-        watcher->deleteLater();
-    });
-    watcher->setFuture(QtConcurrent::run([bytes, from, leaving = leaving_] {
-        std::vector<QByteArrayView> lines;
-        ForEachLogLine(QByteArrayView(bytes).sliced(from),
-                       [&lines](QByteArrayView line) { lines.push_back(line); });
-        std::vector<quint8> states(lines.size());
-        // Mostly waiting on the disk: more parts than cores.
-        constexpr size_t kPart = 4096;
-        std::vector<size_t> parts;
-        for (size_t at = 0; at < lines.size(); at += kPart) parts.push_back(at);
-        QtConcurrent::blockingMap(parts, [&](size_t at) {
-            for (size_t i = at; i < std::min(at + kPart, lines.size()) && !*leaving; ++i) {
-                const QByteArrayView line = lines[i].first(std::min(lines[i].size(), kLongestPath));
-                states[i] = quint8(int(StateOfEntry(DecodeLogLine(line))) + 1);
-            }
-        });
-        return states;
-    }));
+    connect(watcher, &QFutureWatcherBase::finished, this,
+            [this, watcher, first, generation = generation_] {
+                giveBack(generation);
+                takeStates(first, watcher->result());
+                watcher->deleteLater();
+            });
+    watcher->setFuture(
+        QtConcurrent::run(&lookups_, [this, table = lend(), first, leaving = leaving_] {
+            std::vector<quint8> states(table->size() - first);
+            // Mostly waiting on the disk: more parts than cores.
+            constexpr quint32 kPart = 4096;
+            std::vector<quint32> parts;
+            for (quint32 at = first; at < table->size(); at += kPart) parts.push_back(at);
+            QtConcurrent::blockingMap(&lookups_, parts, [&](quint32 at) {
+                for (quint32 i = at; i < std::min(at + kPart, table->size()) && !*leaving; ++i) {
+                    const QByteArrayView line = table->line(i);
+                    states[i - first] = quint8(int(StateOfEntry(DecodeLogLine(line.first(
+                                                   std::min(line.size(), kLongestPath))))) +
+                                               1);
+                }
+            });
+            return states;
+        }));
 }
-
 void CurrentEntriesModel::takeStates(quint32 first, const std::vector<quint8>& states) {
     --checking_;
-    if (states_.size() < table_.size()) states_.resize(table_.size());
+    if (states_.size() < table_->size()) states_.resize(table_->size());
     for (size_t i = 0; i < states.size() && first + i < states_.size(); ++i)
         if (states_[first + i] == 0) states_[first + i] = states[i];
-    if (goneOnly_ && !slices_.isActive()) showFound();
+    if (goneOnly_ && !findsPending_) showFound();
     emit goneCounted();
 }
 
@@ -183,7 +305,7 @@ int CurrentEntriesModel::goneCount() const {
 
 void CurrentEntriesModel::setGoneOnly(bool goneOnly) {
     goneOnly_ = goneOnly;
-    if (!slices_.isActive()) showFound();
+    if (!findsPending_) showFound();
 }
 
 std::vector<quint32> CurrentEntriesModel::goneLines(const std::vector<int>& rows) const {
@@ -195,10 +317,10 @@ std::vector<quint32> CurrentEntriesModel::goneLines(const std::vector<int>& rows
 }
 
 QByteArray CurrentEntriesModel::withPath(quint32 line, QByteArrayView path) const {
-    const QString text = table_.text(line);
+    const QString text = table_->text(line);
     const qsizetype start = DescriptionStart(text);
     if (start < 0) return {};
-    const QByteArrayView bytes = table_.line(line);
+    const QByteArrayView bytes = table_->line(line);
     QByteArray out = path.toByteArray().replace('\r', '?').replace('\n', '?');
     out += bytes.sliced(bytesBefore(text, start, bytes) - kDash.size());
     out += "\r\n";
@@ -207,47 +329,47 @@ QByteArray CurrentEntriesModel::withPath(quint32 line, QByteArrayView path) cons
 
 void CurrentEntriesModel::replaceLines(const QHash<quint32, QByteArray>& bytes) {
     std::vector<quint32> added;
+    EntryTable& table = own();
     for (auto it = bytes.begin(); it != bytes.end(); ++it) {
-        table_.appendBytes(it.value());
-        const quint32 line = table_.size() - 1;
+        table.appendBytes(it.value());
+        const quint32 line = table.size() - 1;
         standsFor_.insert(line, standsFor_.value(it.key(), it.key()));
         standsFor_.remove(it.key());
         added.push_back(line);
     }
     std::erase_if(kept_, [&bytes](quint32 line) { return bytes.contains(line); });
-    kept_ = table_.merged(kept_, table_.sorted(added));
-    refind();
+    kept_ = table.merged(kept_, table.sorted(added));
+    hitWords_.clear();
+    startFind(false);
     emit goneCounted();
 }
 
-void CurrentEntriesModel::addEntries(EntryTable table) {
-    if (table_.size() == 0) {
-        table_ = std::move(table);
-        addFrom(0);
-        return;
-    }
-    const quint32 firstNew = table_.size();
-    table_.appendBytes(table.bytes());
-    addFrom(firstNew);
+int CurrentEntriesModel::rowOf(quint32 line) const {
+    const auto [first, last] = std::equal_range(
+        rows_.begin(), rows_.end(), line, [this](quint32 a, quint32 b) { return lessLine(a, b); });
+    const auto at = std::find(first, last, line);
+    return at == last ? -1 : int(at - rows_.begin());
 }
 
 void CurrentEntriesModel::removeItem(int row) {
     if (row < 0 || size_t(row) >= rows_.size()) return;
     const quint32 line = rows_[row];
-    // The kept entries are in list order too; among equal lines, this very one goes.
-    const auto [first, last] =
-        std::equal_range(kept_.begin(), kept_.end(), line,
-                         [this](quint32 a, quint32 b) { return table_.less(a, b); });
-    if (const auto at = std::find(first, last, line); at != last) kept_.erase(at);
+    eraseLine(kept_, line, *table_);
+    eraseLine(hits_, line, *table_);
     beginRemoveRows({}, row, row);
     rows_.erase(rows_.begin() + row);
     endRemoveRows();
+    // A find under way looked among it: again without it.
+    if (findsPending_) startFind(false);
 }
 
 void CurrentEntriesModel::clear() {
-    slices_.stop();
+    finder_.cancel();
+    ++findNumber_;
+    findsPending_ = false;
     beginResetModel();
     kept_.clear();
+    hits_.clear();
     standsFor_.clear();
     rows_.clear();
     endResetModel();
@@ -255,59 +377,66 @@ void CurrentEntriesModel::clear() {
 
 void CurrentEntriesModel::setFind(const QString& text) {
     words_ = EntryTable::findWords(text);
-    refind();
+    startFind(!hitWords_.empty() && EntryTable::narrows(hitWords_, words_));
 }
 
-void CurrentEntriesModel::refind() {
-    slices_.stop();
-    findNext_ = 0;
-    if (words_.empty()) {
-        showFound();
+void CurrentEntriesModel::startFind(bool among) {
+    finder_.cancel();
+    const quint64 number = ++findNumber_;
+    findsPending_ = false;
+    if (words_.empty() || readPending_) {
+        if (!readPending_) showFound();
         return;
     }
-    holds_.assign(table_.size(), 0);
-    slices_.start();
-}
-
-void CurrentEntriesModel::findSlice() {
-    const quint32 to = std::min(table_.size(), findNext_ + kSliceLines);
-    // Half of it on another core where there is one; each half marks lines of its own. A half
-    // the pool has not started yet is run here by the wait.
-    const quint32 half = QThread::idealThreadCount() > 1 ? (to - findNext_) / 2 : 0;
-    QFuture<void> other;
-    if (half > 0)
-        other = QtConcurrent::run(
-            [this, from = to - half, to] { table_.find(words_, from, to, holds_); });
-    table_.find(words_, findNext_, to - half, holds_);
-    other.waitForFinished();
-    findNext_ = to;
-    if (findNext_ < table_.size()) return;
-    slices_.stop();
-    showFound();
+    findsPending_ = true;
+    // The hits come back as an event to this model, which waits for its workers before it goes.
+    finder_ = QtConcurrent::run(
+        &workers_, [this, number, generation = generation_, table = lend(), words = words_,
+                    lines = among ? hits_ : kept_, among](QPromise<void>& promise) mutable {
+            std::vector<quint32> hits =
+                findAmong(*table, words, std::move(lines), among, &workers_, promise);
+            table.reset();
+            QMetaObject::invokeMethod(
+                this,
+                [this, number, generation, words = std::move(words), hits = std::move(hits),
+                 canceled = promise.isCanceled()]() mutable {
+                    giveBack(generation);
+                    if (number != findNumber_ || canceled) return;
+                    findsPending_ = false;
+                    hits_ = std::move(hits);
+                    hitWords_ = std::move(words);
+                    showFound();
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 void CurrentEntriesModel::showFound() {
     beginResetModel();
-    if (words_.empty()) {
-        rows_ = kept_;
-    } else {
-        // Without a branch: most of a find's rows are hard to guess.
-        rows_.resize(kept_.size());
-        size_t shown = 0;
-        for (const quint32 line : kept_) {
-            rows_[shown] = line;
-            shown += size_t(holds_[line] != 0);
-        }
-        rows_.resize(shown);
-    }
+    rows_ = words_.empty() ? kept_ : hits_;
     if (goneOnly_) std::erase_if(rows_, [this](quint32 line) { return !isGone(line); });
     endResetModel();
     emit found();
 }
 
-// The table gets back to its own lines after the rewrite, so a find going on holds.
-Result<void> CurrentEntriesModel::writeBack(const EntryLog& log) {
-    return table_.rewrite(log, kept_, standsFor_);
+Result<void> CurrentEntriesModel::writeBack(const EntryLog& log) const {
+    return log.locked([this, &log] { return table_->rewrite(log, kept_, standsFor_); });
+}
+
+void CurrentEntriesModel::writeBackLater(const EntryLog& log) {
+    auto* watcher = new QFutureWatcher<QString>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this,
+            [this, watcher, generation = generation_] {
+                watcher->deleteLater();
+                giveBack(generation);
+                emit written(watcher->result());
+            });
+    watcher->setFuture(QtConcurrent::run(
+        &workers_, [table = lend(), log, kept = kept_, standsFor = standsFor_]() -> QString {
+            const Result<void> written =
+                log.locked([&] { return table->rewrite(log, kept, standsFor); });
+            return written ? QString() : written.failure().message;
+        }));
 }
 
 }  // namespace kivra

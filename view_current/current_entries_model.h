@@ -2,7 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QFutureWatcher>
-#include <QTimer>
+#include <QThreadPool>
 #include <atomic>
 #include <memory>
 #include <vector>
@@ -17,12 +17,16 @@ namespace kivra {
 // index, so a log of a million lines opens faster than sorting it with sort(1). The entries kept
 // (all but those deleted) and the rows shown (those of the kept that hold the find's words) are
 // apart: a find hides entries, it never drops them from what "Return" writes.
+//
+// A large log is read and sorted by a worker, and every find runs in one; each gets the table as
+// it stands and hands its result back through a future, which is swapped in here. The table is
+// changed in place only while no worker reads it, else a copy of it is (see own()).
 class CurrentEntriesModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
     explicit CurrentEntriesModel(QObject* parent = nullptr);
-    ~CurrentEntriesModel() override { *leaving_ = true; }
+    ~CurrentEntriesModel() override;
 
     // The whole line as in the log, where the row shows a long one cut short.
     static constexpr int LineRole = Qt::UserRole;
@@ -44,19 +48,26 @@ public:
     // its place in the order.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    // Each line becomes one item at its place in the sorted order.
-    void addEntries(EntryTable table);
+    // The log's lines, each at its place in the sorted order: read here and now, or by a worker
+    // that tells readProgress() as it goes and swaps them all in at the end (read() or
+    // readFailed()).
+    Result<void> readNow(const QString& logFile);
+    void readLater(const QString& logFile);
+    bool reading() const { return readPending_; }
     void removeItem(int row);
     void clear();
 
     // Shows only the entries that hold every word of `text`, case and accents ignored; all for
-    // blank text. The lines are gone through in slices between events, so a key typed meanwhile
-    // is taken at once and the unwanted find dropped; the rows change when it is done.
+    // blank text. A worker looks, among the earlier hits where the words only grew; a key typed
+    // meanwhile drops it for the next. The rows change when it is done.
     void setFind(const QString& text);
-    bool finding() const { return slices_.isActive(); }
+    bool finding() const { return findsPending_; }
     // The find has no word to look for (blank, or only what folds to nothing): all are shown.
     bool findsAll() const { return words_.empty(); }
     int keptCount() const { return static_cast<int>(kept_.size()); }
+    // The log line a row shows, and back; -1 where the list does not show it.
+    quint32 lineAt(int row) const { return rows_[row]; }
+    int rowOf(quint32 line) const;
 
     // Whether each entry's item is there is looked up off this thread once the entries are in;
     // until then the count is -1. Only gone entries shown is remembered by the window.
@@ -65,8 +76,8 @@ public:
     bool goneOnly() const { return goneOnly_; }
     // The gone entries among the rows, as the lines they are, with the row of each.
     std::vector<quint32> goneLines(const std::vector<int>& rows) const;
-    QString lineText(quint32 line) const { return table_.text(line); }
-    QByteArrayView lineBytes(quint32 line) const { return table_.line(line); }
+    QString lineText(quint32 line) const { return table_->text(line); }
+    QByteArrayView lineBytes(quint32 line) const { return table_->line(line); }
     // The line with its item's path made `path` (native bytes), the rest byte for byte, CR LF
     // ended; empty for a line without a description.
     QByteArray withPath(quint32 line, QByteArrayView path) const;
@@ -74,41 +85,68 @@ public:
     void replaceLines(const QHash<quint32, QByteArray>& bytes);
 
     // "Return": the log as it stands now, in its own order, minus what was removed here and with
-    // the edits in place of the lines they mend.
-    Result<void> writeBack(const EntryLog& log);
+    // the edits in place of the lines they mend; under the log's lock.
+    Result<void> writeBack(const EntryLog& log) const;
+    // The same by a worker, for a large log: written() tells how it went.
+    void writeBackLater(const EntryLog& log);
+    // The size of the log read, in bytes.
+    qsizetype logSize() const { return table_->bytes().size(); }
 
     // How many entries were looked up on disk so far; for tests.
     quint32 itemChecks() const { return checks_; }
 
 signals:
+    void readProgress(int done, int total);
+    // The entries are in, or could not be read (nothing is then shown).
+    void read();
+    void readFailed(const QString& message);
     // The rows now show the find's result.
     void found();
     // goneCount() is known, or changed.
     void goneCounted();
+    // The end of writeBackLater(): empty on success, else what went wrong.
+    void written(const QString& failure);
 
 private:
-    void addFrom(quint32 firstNew);
-    void findSlice();
+    void setEntries(std::shared_ptr<EntryTable> table, std::vector<quint32> sorted);
+    // The find's words looked for again, `among` the earlier hits or among all kept.
+    void startFind(bool among);
     void showFound();
-    // The find's words looked for again from the first line, as after a change of them.
-    void refind();
+    // The table for a worker, which gives it back through giveBack(); the table it reads stays
+    // as it is until then.
+    std::shared_ptr<const EntryTable> lend();
+    void giveBack(quint64 generation);
+    EntryTable& own();
     // Looked up on disk the first time the row is drawn, never again in this window.
     ItemState stateOf(quint32 line) const;
     bool isGone(quint32 line) const;
     // The states of the lines from `first` on, looked up by a pool thread.
     void checkStates(quint32 first);
     void takeStates(quint32 first, const std::vector<quint8>& states);
+    bool lessLine(quint32 a, quint32 b) const { return table_->less(a, b); }
 
-    EntryTable table_;
+    std::shared_ptr<EntryTable> table_ = std::make_shared<EntryTable>();
+    // Workers reading table_, and which table that is.
+    int lent_ = 0;
+    quint64 generation_ = 0;
     std::vector<quint32> kept_;
     // Each edited line to the line read from the log that it replaces.
     QHash<quint32, quint32> standsFor_;
     std::vector<quint32> rows_;
     std::vector<QByteArray> words_;
-    // By line: whether it holds the words; filled up to findNext_.
-    std::vector<char> holds_;
-    quint32 findNext_ = 0;
-    QTimer slices_;
+    // The kept lines that hold hitWords_, in list order: what the latest find found.
+    std::vector<quint32> hits_;
+    std::vector<QByteArray> hitWords_;
+    bool findsPending_ = false;
+    quint64 findNumber_ = 0;
+    QFuture<void> finder_;
+    struct Sorted {
+        std::shared_ptr<EntryTable> table;
+        std::vector<quint32> order;
+        QString failure;
+    };
+    QFuture<Sorted> reading_;
+    bool readPending_ = false;
     // By line; 0 until looked up, else the state plus one.
     mutable std::vector<quint8> states_;
     mutable quint32 checks_ = 0;
@@ -116,6 +154,10 @@ private:
     int checking_ = 0;
     // Set when the window goes: a look-up under way stops.
     std::shared_ptr<std::atomic<bool>> leaving_ = std::make_shared<std::atomic<bool>>(false);
+    // Reads, finds and writes; the look-ups of the items. Never the global pool, which Qt's
+    // painting shares: a look-up queued there would hold up the paint.
+    QThreadPool workers_;
+    QThreadPool lookups_;
 };
 
 }  // namespace kivra

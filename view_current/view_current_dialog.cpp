@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QShortcut>
 #include <functional>
 #include <numeric>
+#include <utility>
 
 #include "core/description_index.h"
 #include "core/entry_item.h"
@@ -32,6 +34,9 @@ namespace kivra {
 namespace {
 
 const QString kSizeSettings = QStringLiteral("ViewCurrent");
+// A log up to this size is read, and written back, before the window goes on: it takes less
+// than a frame.
+constexpr qint64 kAtOnce = 1 << 20;
 const QString kGoneOnlySetting = QStringLiteral("viewCurrent/goneOnly");
 
 QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* parent) {
@@ -153,14 +158,17 @@ ViewCurrentDialog::ViewCurrentDialog(QWidget* owner, EntryLog log)
 
 std::unique_ptr<ViewCurrentDialog> ViewCurrentDialog::fromLog(QWidget* owner, const EntryLog& log) {
     if (!widgets::WarnUnlessLogExists(owner, log)) return nullptr;
+    auto dialog = std::make_unique<ViewCurrentDialog>(owner, log);
+    if (QFileInfo(log.logPath()).size() > kAtOnce) {
+        dialog->showProgress(0, 0);
+        dialog->model_->readLater(log.logPath());
+        return dialog;
+    }
     // Half a log must not be listed: "Return" would overwrite the file with it.
-    EntryTable table;
-    if (const Result<void> read = table.load(log.logPath()); !read) {
+    if (const Result<void> read = dialog->model_->readNow(log.logPath()); !read) {
         widgets::ShowWarning(owner, read.failure().message);
         return nullptr;
     }
-    auto dialog = std::make_unique<ViewCurrentDialog>(owner, log);
-    dialog->addEntries(std::move(table));
     return dialog;
 }
 
@@ -220,7 +228,7 @@ void ViewCurrentDialog::createControls() {
     setTabOrder(deleteButton_, returnButton_);
     entryList_->setFocus();
 
-    connect(returnButton_, &QPushButton::clicked, this, &ViewCurrentDialog::leave);
+    connect(returnButton_, &QPushButton::clicked, this, [this] { leave(); });
     connect(deleteButton_, &QPushButton::clicked, this, &ViewCurrentDialog::deleteEntry);
     connect(clearAllButton_, &QPushButton::clicked, this, &ViewCurrentDialog::clearAll);
     new QShortcut(QKeySequence(Qt::Key_Delete), this, this, &ViewCurrentDialog::deleteEntry);
@@ -267,6 +275,42 @@ void ViewCurrentDialog::createControls() {
     connect(model_, &CurrentEntriesModel::goneCounted, this, &ViewCurrentDialog::showGoneCount);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &ViewCurrentDialog::showCount);
     connect(model_, &QAbstractItemModel::dataChanged, this, [this] { entryEdited_ = true; });
+    connect(model_, &CurrentEntriesModel::readProgress, this, &ViewCurrentDialog::showProgress);
+    connect(model_, &CurrentEntriesModel::readFailed, this, [this](const QString& message) {
+        widgets::ShowWarning(this, message);
+        reject();
+    });
+    connect(model_, &CurrentEntriesModel::read, this, [this] {
+        if (!leaveWhenRead_) return;
+        setBusy(false);
+        leave(*std::exchange(leaveWhenRead_, std::nullopt));
+    });
+    connect(model_, &CurrentEntriesModel::written, this, &ViewCurrentDialog::written);
+    // Rows swapped in keep the current entry where they still show it.
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const QModelIndex current = entryList_->currentIndex();
+        currentLine_.reset();
+        if (current.isValid()) currentLine_ = model_->lineAt(current.row());
+    });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        if (!currentLine_) return;
+        if (const int row = model_->rowOf(*currentLine_); row >= 0)
+            entryList_->selectionModel()->setCurrentIndex(model_->index(row),
+                                                          QItemSelectionModel::NoUpdate);
+    });
+}
+
+void ViewCurrentDialog::showProgress(int done, int total) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::DefaultNumberOptions);
+    QString text = tr("Reading the log…");
+    if (total > 0 && done == total)
+        text = tr("Sorting %1 entries…").arg(locale.toString(total));
+    else if (total > 0)
+        //: While the log is read: lines read so far, of all.
+        text = tr("Reading %1 of %2…").arg(locale.toString(done), locale.toString(total));
+    // In the wide room over the buttons, where the gone count shows once the entries are in.
+    goneLabel_->setText(text);
 }
 
 void ViewCurrentDialog::findEdited(const QString& text) {
@@ -277,6 +321,7 @@ void ViewCurrentDialog::findEdited(const QString& text) {
 }
 
 void ViewCurrentDialog::showCount() {
+    if (model_->reading()) return;
     showGoneCount();
     if (model_->findsAll()) {
         countLabel_->clear();
@@ -295,10 +340,8 @@ void ViewCurrentDialog::goToEntry(const QModelIndex& index) {
     const QString line = index.data(CurrentEntriesModel::LineRole).toString();
     // Deletions are written first; a failed rewrite keeps the window and goes nowhere. An entry
     // that names no path leaves all the same, with nothing to show.
-    if (leave() && BeginsWithPath(line)) chosenEntry_ = line;
+    leave(BeginsWithPath(line) ? line : QString());
 }
-
-void ViewCurrentDialog::addEntries(EntryTable table) { model_->addEntries(std::move(table)); }
 
 int ViewCurrentDialog::selectedRow() const {
     const QModelIndexList selected = entryList_->selectionModel()->selectedIndexes();
@@ -307,7 +350,7 @@ int ViewCurrentDialog::selectedRow() const {
 
 void ViewCurrentDialog::deleteEntry() {
     const int row = selectedRow();
-    if (row < 0) return;
+    if (row < 0 || busy_) return;
     model_->removeItem(row);
     entryList_->selectionModel()->clearSelection();
     entryDeleted_ = true;
@@ -315,7 +358,7 @@ void ViewCurrentDialog::deleteEntry() {
 
 void ViewCurrentDialog::editEntry() {
     const int row = selectedRow();
-    if (row < 0) return;
+    if (row < 0 || busy_) return;
     // The current entry is the one edited, and where keepEdit() finds the box.
     entryList_->setCurrentIndex(model_->index(row));
     entryList_->edit(model_->index(row));
@@ -327,6 +370,7 @@ void ViewCurrentDialog::keepEdit() {
 }
 
 void ViewCurrentDialog::clearAll() {
+    if (busy_ || model_->reading()) return;
     QLocale locale;
     locale.setNumberOptions(QLocale::DefaultNumberOptions);
     const auto answer = widgets::ShowMessage(
@@ -348,22 +392,57 @@ void ViewCurrentDialog::clearAll() {
     entryEdited_ = false;
 }
 
-bool ViewCurrentDialog::leave() {
+bool ViewCurrentDialog::leave(const QString& chosen) {
     keepEdit();
+    if (busy_) return false;
+    // Every line of the log is written back, so none is dropped while it is still read.
+    if (model_->reading()) {
+        leaveWhenRead_ = chosen;
+        setBusy(true);
+        return false;
+    }
     // The list goes back sorted; an empty one only when the user deleted every entry. With
     // nothing deleted or edited, a log that cannot be written is left as it is: nothing of the
     // user's is lost.
     if ((model_->keptCount() != 0 || entryDeleted_) && (changed() || log_.rewritable())) {
         // Locked from the read to the write, so another copy's append in between is not lost. On
         // failure the window stays open, so nothing the user did is lost.
-        const Result<void> written = log_.locked([this] { return model_->writeBack(log_); });
-        if (!written) {
+        if (model_->logSize() > kAtOnce) {
+            leavingTo_ = chosen;
+            setBusy(true);
+            goneLabel_->setText(tr("Writing the log…"));
+            model_->writeBackLater(log_);
+            return false;
+        }
+        if (const Result<void> written = model_->writeBack(log_); !written) {
             widgets::ShowWarning(this, written.failure().message);
             return false;
         }
     }
+    chosenEntry_ = chosen;
     accept();
     return true;
+}
+
+void ViewCurrentDialog::written(const QString& failure) {
+    setBusy(false);
+    if (!failure.isEmpty()) {
+        showCount();
+        widgets::ShowWarning(this, failure);
+        return;
+    }
+    chosenEntry_ = leavingTo_;
+    accept();
+}
+
+void ViewCurrentDialog::setBusy(bool busy) {
+    busy_ = busy;
+    if (busy) focused_ = focusWidget();
+    for (QWidget* control :
+         QWidgetList{entryList_, findEdit_, clearAllButton_, deleteButton_, returnButton_})
+        control->setEnabled(!busy);
+    clearAllButton_->setEnabled(!busy && model_->findsAll() && !model_->goneOnly());
+    if (!busy && focused_) focused_->setFocus();
 }
 
 bool ViewCurrentDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -382,6 +461,11 @@ void ViewCurrentDialog::done(int result) {
 }
 
 void ViewCurrentDialog::closeEvent(QCloseEvent* event) {
+    // The log is being written: it goes on, and the window closes when it is done.
+    if (busy_) {
+        event->ignore();
+        return;
+    }
     keepEdit();
     if (!changed()) return QDialog::closeEvent(event);
     const auto answer = widgets::ShowMessage(

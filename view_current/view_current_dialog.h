@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 #include "core/entry_log.h"
 #include "core/entry_table.h"
@@ -27,11 +28,12 @@ class ViewCurrentDialog : public QDialog {
 public:
     ViewCurrentDialog(QWidget* owner, EntryLog log);
 
-    // A window filled from the log, not yet shown; null when there is no log or it cannot be
-    // read completely, after telling the user why.
+    // A window for the log, not yet shown; null when there is no log, after telling the user
+    // why. A small log is in it already (null where it cannot be read completely); a larger one
+    // is read and sorted as the window shows, with the count of lines read so far, and a log
+    // that cannot be read closes it with the reason.
     static std::unique_ptr<ViewCurrentDialog> fromLog(QWidget* owner, const EntryLog& log);
 
-    void addEntries(EntryTable table);
     const CurrentEntriesModel& entries() const { return *model_; }
 
     QListView* entryList() const { return entryList_; }
@@ -64,8 +66,10 @@ private slots:
     // F2: the selected entry's description in a box over it; Enter keeps it, Esc drops it.
     void editEntry();
     void clearAll();
-    // "Return": false when the rewrite failed and the window stays.
-    bool leave();
+    // "Return", going to `chosen` (see chosenEntry()): false when the window stays, as after a
+    // failed rewrite, or for now while the log is still read or written.
+    bool leave(const QString& chosen = {});
+    void showProgress(int done, int total);
     void goToEntry(const QModelIndex& index);
     void findEdited(const QString& text);
     void showCount();
@@ -79,6 +83,9 @@ private:
     // A description still being edited is kept, as a click elsewhere keeps it.
     void keepEdit();
     int selectedRow() const;
+    // While the log is written back, or read before that: nothing can be changed.
+    void setBusy(bool busy);
+    void written(const QString& failure);
 
     EntryLog log_;
     CurrentEntriesModel* model_ = nullptr;
@@ -95,6 +102,13 @@ private:
     // "Clear All" the log stays deleted.
     bool entryDeleted_ = false;
     bool entryEdited_ = false;
+    bool busy_ = false;
+    // "Return" pressed while the log is read: where to go once it is in and written.
+    std::optional<QString> leaveWhenRead_;
+    QString leavingTo_;
+    // The line of the current row while the rows are swapped.
+    std::optional<quint32> currentLine_;
+    QWidget* focused_ = nullptr;
 };
 
 }  // namespace kivra

@@ -17,6 +17,8 @@
 namespace kivra {
 
 void ViewCurrentDialog::showGoneCount() {
+    // The room shows how far the log is read or written meanwhile.
+    if (busy_ || model_->reading()) return;
     QLocale locale;
     locale.setNumberOptions(QLocale::DefaultNumberOptions);
     const int gone = model_->goneCount();
@@ -28,6 +30,7 @@ void ViewCurrentDialog::showGoneCount() {
 }
 
 void ViewCurrentDialog::findMoved(bool inFolder) {
+    if (busy_ || model_->reading()) return;
     keepEdit();
     std::vector<int> rows;
     if (const int row = selectedRow(); row >= 0) rows.push_back(row);

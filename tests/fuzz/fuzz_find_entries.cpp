@@ -1,6 +1,8 @@
 // A find over a log edited by hand: any bytes, long lines, words of any letters. What it finds
 // must not depend on where the slices end, must take in every line that holds the words as
-// typed, and for plain ASCII must be exactly a search that ignores letter case.
+// typed, and for plain ASCII must be exactly a search that ignores letter case. A find whose
+// words grew from an earlier text's (its first bytes) finds among the earlier hits, line by
+// line, exactly what it finds afresh.
 #include "core/byte_scan.h"
 #include "core/entry_table.h"
 #include "fuzz_check.h"
@@ -19,6 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     table.find(words, 0, table.size() / 3, sliced);
     table.find(words, table.size() / 3, table.size(), sliced);
     check(whole == sliced);
+    const std::vector<QByteArray> before = kivra::EntryTable::findWords(
+        QString::fromUtf8(typed.first(std::min<qsizetype>(data[0] / 16, typed.size()))));
+    const bool narrows = !before.empty() && kivra::EntryTable::narrows(before, words);
+    std::vector<char> earlier(table.size());
+    table.find(before, 0, table.size(), earlier);
     for (quint32 i = 0; i < table.size(); ++i) {
         bool literal = !words.empty(), caseless = literal;
         for (const QString& word :
@@ -27,6 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             caseless = caseless && table.text(i).contains(word, Qt::CaseInsensitive);
         }
         check(!literal || whole[i]);
+        check(words.empty() || table.holds(words, i) == bool(whole[i]));
+        check(!narrows || bool(whole[i]) == (earlier[i] && table.holds(words, i)));
         check(!IsAscii(typed) || !IsAscii(table.line(i)) || whole[i] == caseless);
     }
     return 0;

@@ -245,6 +245,8 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
         dir.writeBytes(QByteArray(row.before).replace("%1", folder));
         const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
         ASSERT_TRUE(form);
+        // The ten-megabyte log is read, and written, by a worker.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->entries().reading(); }));
         EXPECT_EQ(listed(*form).size(), row.before.count('\n'));
         form->show();
         form->activateWindow();
@@ -259,6 +261,7 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
             QCloseEvent close;  // to the window, as the title bar's control and Alt+F4 send it
             QApplication::sendEvent(form->windowHandle(), &close);
         }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->returnButton()->isEnabled(); }));
         EXPECT_EQ(form->isVisible(), row.asked == kCancel);
         // The emptied window says where the entries went.
         EXPECT_EQ(form->entryList()->accessibleDescription().contains("trash"),
@@ -437,6 +440,52 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
         finding(typed)(*form);
         EXPECT_EQ(listed(*form), shown);
         EXPECT_EQ(form->countLabel()->text(), count);
+    }
+}
+
+// A log over a megabyte is read as the window shows, the count telling how far. A find typed
+// meanwhile holds once the rows are in; "Return" meanwhile waits for the rest of the log and
+// writes every line, with another copy's append. Each swap of rows keeps the current entry, the
+// box's text and the focus; a find that narrows shows what a fresh one shows.
+TEST(ViewCurrent, ALargeLogFillsInAndReturnMeanwhileWritesEveryEntry) {
+    TempLogDir dir;
+    QByteArray log;
+    for (int i = 0; i < 60'000; ++i)
+        log += "/x/file" + QByteArray::number(i * 7919 % 60'000) + " - note\r\n";
+    dir.writeBytes(log);
+    for (const bool leaving : {true, false}) {
+        const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
+        form->show();
+        form->findEdit()->setFocus();
+        ASSERT_TRUE(form->entries().reading());
+        EXPECT_TRUE(form->goneLabel()->text().startsWith("Reading "));
+        if (leaving) {
+            form->findEdit()->setText("file4");
+            form->returnButton()->click();
+            QFile appending(dir.logFile());  // another copy's append, not a rewrite
+            ASSERT_TRUE(appending.open(QIODevice::Append));
+            appending.write("/y - appended\r\n");
+            appending.close();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 20'000));
+            EXPECT_EQ(dir.bytes(), log + "/y - appended\r\n");
+            continue;
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->entries().reading(); }));
+        const QStringList all = listed(*form);
+        EXPECT_EQ(all.size(), 60'001);
+        QListView* list = form->entryList();
+        list->setCurrentIndex(list->model()->index(all.indexOf("/x/file4242 - note"), 0));
+        form->findEdit()->setFocus();
+        for (const QString& typed : QStringList{"file4", "FILE42", "file42 note", "ile4"}) {
+            finding(typed)(*form);
+            QStringList expected = all;
+            for (const QString& word : typed.split(' '))
+                expected = expected.filter(word, Qt::CaseInsensitive);
+            EXPECT_EQ(listed(*form), expected);
+            EXPECT_EQ(list->currentIndex().data().toString(), "/x/file4242 - note");
+            EXPECT_EQ(form->findEdit()->text(), typed);
+            EXPECT_TRUE(form->findEdit()->hasFocus());
+        }
     }
 }
 
