@@ -25,8 +25,9 @@ void FolderWatch::watch(const QByteArray& native, bool writes) {
 
 void FolderWatch::gather(const QByteArrayList& names) {
     all_ = all_ || names.isEmpty();
-    // Past this many names one read of the folder costs less than looking at each.
-    constexpr qsizetype kMostNames = 20'000;
+    // Past this many names one read of the folder, off the window's thread, costs the window
+    // less than looking at each.
+    constexpr qsizetype kMostNames = 2'000;
     if (all_ || names_.size() > kMostNames)
         names_.clear();
     else
