@@ -15,6 +15,12 @@ FolderWatch::FolderWatch(QObject* parent) : QObject(parent) {
 }
 
 void FolderWatch::watch(const QByteArray& native, bool writes) {
+    // The same folder again (another order, F5): the changes gathered still count.
+    if (native == native_ && platform::SendsChangeEvents(native)) {
+        watcher_.watch(native, writes);
+        return;
+    }
+    native_ = native;
     watcher_.clear();
     quiet_.stop();
     longest_.stop();

@@ -5,9 +5,9 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <memory>
-#include <mutex>
 
 #include "platform/directory_watch.h"
 
@@ -18,16 +18,15 @@ namespace {
 constexpr uint32_t kNames = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF |
                             IN_MOVE_SELF | IN_ONLYDIR;
 
-// What a worker shares with the window's thread: the descriptor and the watch, changed under
-// the lock, so a worker's late call never touches a watch given up since.
+// What a worker shares with the window's thread, which never waits for it: a worker's late call
+// leaves a watch given up since alone.
 struct Watcher {
     ~Watcher() {
         if (fd >= 0) close(fd);
     }
-    std::mutex lock;
     int fd = -1;
-    int wd = -1;
-    quint64 generation = 0;
+    std::atomic<int> wd = -1;
+    std::atomic<quint64> generation = 0;
 };
 
 }  // namespace
@@ -35,6 +34,8 @@ struct Watcher {
 struct DirectoryWatch::State {
     std::shared_ptr<Watcher> watcher = std::make_shared<Watcher>();
     QSocketNotifier* notifier = nullptr;
+    QByteArray native;
+    bool writes = false;
 };
 
 DirectoryWatch::DirectoryWatch(QObject* parent)
@@ -44,11 +45,7 @@ DirectoryWatch::DirectoryWatch(QObject* parent)
     if (fd < 0) return;
     state_->notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(state_->notifier, &QSocketNotifier::activated, this, [this, fd] {
-        int wd;
-        {
-            const std::lock_guard locked(state_->watcher->lock);
-            wd = state_->watcher->wd;
-        }
+        int wd = state_->watcher->wd;
         // Read to the end. Events of a watch given up are dropped.
         alignas(inotify_event) char buffer[4096];
         bool changedHere = false;
@@ -91,37 +88,34 @@ DirectoryWatch::~DirectoryWatch() {
 }
 
 bool DirectoryWatch::watch(const QByteArray& native, bool writes) {
-    clear();
     const std::shared_ptr<Watcher> watcher = state_->watcher;
+    // Watched already: the kernel is not asked again (a switch of order, F5).
+    if (watcher->wd >= 0 && native == state_->native && writes == state_->writes) return true;
+    clear();
     if (watcher->fd < 0) return false;
-    quint64 generation;
-    {
-        const std::lock_guard locked(watcher->lock);
-        watcher->wd = inotify_add_watch(watcher->fd, native.constData(), kNames);
-        if (watcher->wd < 0) return false;
-        generation = watcher->generation;
-    }
+    watcher->wd = inotify_add_watch(watcher->fd, native.constData(), kNames);
+    if (watcher->wd < 0) return false;
+    state_->native = native;
+    state_->writes = writes;
     // Writes (and a time set, IN_ATTRIB) make the kernel flag every name of the folder it holds
     // (tens of milliseconds for a hundred thousand files): asked for by a worker, the names' events
     // meanwhile.
     if (writes)
-        QThreadPool::globalInstance()->start([watcher, native, generation] {
-            const std::lock_guard locked(watcher->lock);
-            if (watcher->generation != generation) return;
-            // Another folder under the same path meanwhile: not watched twice.
-            const int wd = inotify_add_watch(watcher->fd, native.constData(),
-                                             kNames | IN_MODIFY | IN_CLOSE_WRITE | IN_ATTRIB);
-            if (wd >= 0 && wd != watcher->wd) inotify_rm_watch(watcher->fd, wd);
-        });
+        QThreadPool::globalInstance()->start(
+            [watcher, native, generation = quint64(watcher->generation)] {
+                if (watcher->generation != generation) return;
+                const int wd = inotify_add_watch(watcher->fd, native.constData(),
+                                                 kNames | IN_MODIFY | IN_CLOSE_WRITE | IN_ATTRIB);
+                // Given up meanwhile: not watched again.
+                if (wd >= 0 && wd != watcher->wd) inotify_rm_watch(watcher->fd, wd);
+            });
     return true;
 }
 
 void DirectoryWatch::clear() {
     Watcher& watcher = *state_->watcher;
-    const std::lock_guard locked(watcher.lock);
     ++watcher.generation;
-    if (watcher.wd >= 0) inotify_rm_watch(watcher.fd, watcher.wd);
-    watcher.wd = -1;
+    if (const int wd = watcher.wd.exchange(-1); wd >= 0) inotify_rm_watch(watcher.fd, wd);
 }
 
 }  // namespace kivra::platform
