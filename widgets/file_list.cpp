@@ -81,6 +81,7 @@ void FileList::setShowHidden(bool show) {
 void FileList::setNewestFirst(bool newest) {
     if (newest == newestFirst_) return;
     newestFirst_ = newest;
+    scrollToCurrent_ = true;  // its neighbours are others now
     // The names and times shown are put in the other order; the folder is read only for times
     // not known yet.
     if (reading_ || (newest && !model_->timesKnown())) {
