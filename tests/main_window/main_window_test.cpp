@@ -787,7 +787,8 @@ TEST_F(MainWindowTest, TheListsFollowCtrlHAndTheDisk) {
     EXPECT_FALSE(QFile::exists(logDir.logFile()));
 }
 
-// Newest on top, ties by name, from the box's key on and in the next run; nothing moves.
+// Newest on top, ties by name, from the box's key on and in the next run, and again from the times
+// kept; nothing moves.
 TEST_F(MainWindowTest, NewestFirstOrdersByTimeAndIsRemembered) {
     for (const auto& [name, month] : {std::pair{"DL/c.txt", 1}, {"DL/b.zip", 6}, {"DL/a.zip", 1}}) {
         QFile file(dir(name));
@@ -809,6 +810,10 @@ TEST_F(MainWindowTest, NewestFirstOrdersByTimeAndIsRemembered) {
     EXPECT_EQ(highlighted(), "a.zip");
     window->findChild<QAction*>("newestFirstAction")->trigger();
     shown({"a.zip", "b.zip", "c.txt"});
+    QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);  // the times kept, not read
+    shown({"b.zip", "a.zip", "c.txt"});
+    EXPECT_EQ(highlighted(), "a.zip");
+    QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);  // by name again for the next tests
 }
 
 // Past the first thousands of rows, which are placed while the window first shows, a file given at
