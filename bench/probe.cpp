@@ -1,6 +1,7 @@
 // One operation per process, so bench/run can read its peak memory from the kernel. Prints the
 // operation's own time in seconds, without the process's start-up.
 #include <sys/resource.h>
+#include <time.h>
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +42,8 @@ int usage() {
     std::fprintf(
         stderr,
         "usage: kivra_probe read DIR | getline FILE | view-current DIR | delete DIR | "
-        "return DIR | find DIR WORD | file-list DIR [LOGDIR] | file-list-newest DIR | index DIR | "
+        "return DIR | find DIR WORD | file-list DIR [LOGDIR] | file-list-newest DIR | "
+        "file-list-newest-known DIR | index DIR | "
         "export DIR OUT | move DIR | append LOGDIR PATH | stall STEP DIR [DIR2|SECONDS|WORD] | "
         "find-moved HOME\n");
     return 2;
@@ -49,19 +51,29 @@ int usage() {
 
 // The GUI thread's longest stall while `step` runs to `done`, seen from inside: a 1 ms timer's
 // largest gap. Keys (Down, then Up) are sent into the file list every 20 ms meanwhile; their
-// latency is to the end of the paint that follows. Prints the stall and the keys' p99 in seconds
-// and the process's CPU share over the step.
+// latency is to the end of the paint that follows. Prints the stall and the keys' p99 in seconds,
+// the process's CPU share over the step, and the GUI thread's longest stretch of its own CPU time
+// between two beats.
 int measureStall(const std::function<void()>& step, const std::function<bool()>& done,
                  double atLeastSeconds, QWidget* keyTarget) {
     QElapsedTimer clock;
     clock.start();
-    qint64 last = 0, longest = 0;
+    // The GUI thread's own CPU time between two beats too: on a loaded machine the wall-clock
+    // gap counts the time other processes held the cores.
+    const auto threadTime = [] {
+        timespec now;
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+    };
+    qint64 last = 0, longest = 0, lastCpu = 0, longestCpu = 0;
     QTimer heartbeat;
     heartbeat.setTimerType(Qt::PreciseTimer);
     QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
+        const qint64 now = clock.nsecsElapsed(), cpu = threadTime();
         longest = std::max(longest, now - last);
+        longestCpu = std::max(longestCpu, cpu - lastCpu);
         last = now;
+        lastCpu = cpu;
     });
     std::vector<qint64> latencies;
     qint64 sent = -1;
@@ -92,6 +104,7 @@ int measureStall(const std::function<void()>& step, const std::function<bool()>&
     getrusage(RUSAGE_SELF, &before);
     QTimer::singleShot(0, [&] {
         last = clock.nsecsElapsed();
+        lastCpu = threadTime();
         heartbeat.start(1);
         step();
     });
@@ -105,8 +118,8 @@ int measureStall(const std::function<void()>& step, const std::function<bool()>&
     };
     std::sort(latencies.begin(), latencies.end());
     const double p99 = latencies.empty() ? 0 : latencies[latencies.size() * 99 / 100] / 1e9;
-    std::printf("%.6f %.6f %.4f\n", longest / 1e9, p99,
-                (cpu(after) - cpu(before)) / (clock.nsecsElapsed() / 1e9));
+    std::printf("%.6f %.6f %.4f %.6f\n", longest / 1e9, p99,
+                (cpu(after) - cpu(before)) / (clock.nsecsElapsed() / 1e9), longestCpu / 1e9);
     return 0;
 }
 
@@ -314,6 +327,17 @@ int main(int argc, char** argv) {
         for (int i = 0; it.hasNext(); ++i)
             if (it.next(), i % 10 == 0) gone.append({u"/gone/"_qs + it.fileName(), u"note"_qs});
     }
+    // Newest First turned on again, the times read by the first time and kept since.
+    std::unique_ptr<kivra::widgets::FileList> known;
+    if (what == "file-list-newest-known") {
+        known = std::make_unique<kivra::widgets::FileList>();
+        known->setPath(args[1]);
+        known->show();
+        for (const bool newest : {true, false}) {
+            known->setNewestFirst(newest);
+            while (known->reading()) QApplication::processEvents();
+        }
+    }
     QElapsedTimer timer;
     timer.start();
     if (what == "find-moved") {
@@ -375,6 +399,10 @@ int main(int argc, char** argv) {
         list.show();
         while (list.reading()) QApplication::processEvents();
         if (list.model()->rowCount() == 0) return 1;
+    } else if (what == "file-list-newest-known") {
+        known->setNewestFirst(true);
+        while (known->reading()) QApplication::processEvents();
+        if (known->model()->rowCount() == 0) return 1;
     } else if (what == "move") {
         // What a click does: the file made current, its origin read and put in the frame. The
         // repaint that follows is left out of the time when asked: painting a line that shows

@@ -8,20 +8,27 @@
 
 namespace kivra {
 
+// A file's name, at `start` in its listing's bytes, and its modification time (0 unless known).
+struct ListedName {
+    qsizetype start = 0, size = 0;
+    qint64 time = 0;
+};
+
 // One read of a folder, for both lists: its files in the order shown and its subdirectories in
-// name order. Made off the GUI thread and handed over whole.
+// name order. Made off the GUI thread and handed over whole: the list takes it as it is.
 struct FolderListing {
     bool readable = false;
-    // The files' names one after another, name i ending at ends[i]; `order` lists them as shown.
+    // False for the same names put in another order: the folder was not read.
+    bool read = true;
     std::string bytes;
-    std::vector<qsizetype> ends;
-    QList<qsizetype> order;
-    // Ordered by time: each file's modification time, by index and by name.
+    std::vector<ListedName> rows;  // as shown
     bool newestFirst = false;
-    std::vector<qint64> times;
+    // Every file's time is known (read, or kept from an earlier read and the changes since).
+    bool timesKnown = false;
+    // Each file's time by name, when read ordered by time.
     QHash<QByteArray, qint64> timeOf;
     QList<QByteArray> subdirectories;
-    // Whether the file `wanted` is there (hidden or not), and its place in `order` when shown.
+    // Whether the file `wanted` is there (hidden or not), and its row when shown.
     bool wantedFound = false;
     qsizetype wantedRow = -1;
 };
@@ -33,6 +40,12 @@ struct FolderReadOptions {
 };
 
 FolderListing ReadFolder(const QByteArray& native, const FolderReadOptions& options);
+
+// The names of `rows` (in `bytes`, times known or not) in the order `options` asks for, without
+// reading the folder: by time only where every time is known, and then `rows` are in name order.
+// No `timeOf`: the list keeps its own.
+FolderListing Reorder(const std::string& bytes, const std::vector<ListedName>& rows,
+                      bool timesKnown, const FolderReadOptions& options);
 
 // Whether `a` comes before `b` in the lists' name order.
 bool NameLess(QByteArrayView a, QByteArrayView b);

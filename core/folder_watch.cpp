@@ -15,6 +15,12 @@ FolderWatch::FolderWatch(QObject* parent) : QObject(parent) {
 }
 
 void FolderWatch::watch(const QByteArray& native, bool writes) {
+    // The same folder again (another order, F5): the changes gathered still count.
+    if (native == native_ && platform::SendsChangeEvents(native)) {
+        watcher_.watch(native, writes);
+        return;
+    }
+    native_ = native;
     watcher_.clear();
     quiet_.stop();
     longest_.stop();
@@ -25,8 +31,9 @@ void FolderWatch::watch(const QByteArray& native, bool writes) {
 
 void FolderWatch::gather(const QByteArrayList& names) {
     all_ = all_ || names.isEmpty();
-    // Past this many names one read of the folder costs less than looking at each.
-    constexpr qsizetype kMostNames = 20'000;
+    // Past this many names one read of the folder, off the window's thread, costs the window
+    // less than looking at each.
+    constexpr qsizetype kMostNames = 2'000;
     if (all_ || names_.size() > kMostNames)
         names_.clear();
     else

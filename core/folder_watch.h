@@ -30,6 +30,7 @@ private:
     void gather(const QByteArrayList& names);
     void fire();
 
+    QByteArray native_;
     QSet<QByteArray> names_;
     bool all_ = false;
     platform::DirectoryWatch watcher_;

@@ -90,8 +90,9 @@ void FolderLists::setNewestFirst(bool newest) {
 }
 
 void FolderLists::watch() {
-    // A file being written moves only when the list is by time.
-    folderWatch_.watch(directoryList_->nativePath(), fileList_->newestFirst());
+    // A file being written moves only when the list is by time; its time is kept meanwhile.
+    folderWatch_.watch(directoryList_->nativePath(),
+                       fileList_->newestFirst() || fileList_->timesKnown());
 }
 
 void FolderLists::showFolder() {
@@ -131,12 +132,15 @@ void FolderLists::followDisk(const QByteArrayList& names) {
     }
     // Only the names the events carry are looked at, one stat each.
     const QByteArray folder = directoryList_->nativePath();
+    QList<widgets::FileList::Seen> seen;
+    seen.reserve(names.size());
     for (const QByteArray& name : names) {
         const std::optional<platform::DirectoryEntryView> entry = platform::ReadEntry(folder, name);
-        fileList_->follow(name, entry);
+        seen.append({name, entry});
         directoryList_->follow(name, entry && entry->isDirectory &&
                                          (directoryList_->showHidden() || !entry->isHidden));
     }
+    fileList_->follow(seen);
     emit changed();
 }
 

@@ -6,9 +6,10 @@
 
 namespace kivra::platform {
 
-// Tells which names came into, left or moved within one directory. Writes to the files are asked
-// for only while the times matter (newest first): on Linux asking for them makes the kernel flag
-// every name of the folder it holds, 8 ms for a hundred thousand files.
+// Tells which names came into, left or moved within one directory. Writes to the files (and times
+// set) are asked for only while the times matter (kept for newest first): on Linux asking for
+// them makes the kernel flag every name of the folder it holds, 8 ms for a hundred thousand files,
+// which a worker waits for.
 class DirectoryWatch : public QObject {
     Q_OBJECT
 public:

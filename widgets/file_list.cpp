@@ -1,6 +1,5 @@
 #include "widgets/file_list.h"
 
-#include <QHash>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -12,147 +11,13 @@
 
 #include "core/folder_listing.h"
 #include "core/name_decoding.h"
-#include "core/name_order.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
+#include "widgets/file_names_model.h"
 #include "widgets/name_tooltip.h"
 #include "widgets/note_marks.h"
 
 namespace kivra::widgets {
-
-// The names as the file system gives them, in one buffer: a folder of a hundred thousand files
-// makes no string or array per name. A name is decoded only when a row is drawn or asked about.
-class FileNamesModel : public QAbstractListModel {
-public:
-    using QAbstractListModel::QAbstractListModel;
-
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid()) return {};
-        const int row = index.row();
-        switch (role) {
-            case Qt::DisplayRole:
-                return nameAt(row);
-            case Qt::DecorationRole:
-                // Every row keeps the room, so the names stay in line.
-                return hits(row).empty() ? blank_ : note_;
-            case Qt::ToolTipRole:
-                return hits(row).empty() ? QVariant() : NotesTip(nameAt(row), descriptions(row));
-            case Qt::AccessibleDescriptionRole:
-                return NotesAccessibleText(descriptions(row));
-            default:
-                return {};
-        }
-    }
-    void reset(FolderListing listing) {
-        beginResetModel();
-        bytes_ = std::move(listing.bytes);
-        rows_.clear();
-        rows_.reserve(listing.order.size());
-        for (const qsizetype i : listing.order) {
-            const QByteArrayView name = NameAt(bytes_, listing.ends, i);
-            rows_.push_back({name.data() - bytes_.data(), name.size(),
-                             listing.times.empty() ? 0 : listing.times[i]});
-        }
-        byTime_ = listing.newestFirst;
-        // A hundred thousand names take a while to free: not on the GUI thread.
-        (void)QtConcurrent::run([old = std::exchange(times_, std::move(listing.timeOf))] {});
-        hits_.clear();
-        endResetModel();
-    }
-    // The row of `name`, found by its place in the order; -1 when it is not listed.
-    int rowOf(QByteArrayView name) const {
-        qint64 time = 0;
-        if (byTime_) {
-            const auto found = times_.constFind(name.toByteArray());
-            if (found == times_.cend()) return -1;
-            time = *found;
-        }
-        const int row = placeOf(name, time);
-        return row < rowCount() && bytesAt(row) == name ? row : -1;
-    }
-    // Puts `name` in its place, or takes it out (`time` nullopt); the row it now has, else -1.
-    int place(QByteArrayView name, std::optional<qint64> time) {
-        const int old = rowOf(name);
-        if (old >= 0 && time && (!byTime_ || rows_[old].time == *time)) return old;
-        if (old >= 0) {
-            beginRemoveRows({}, old, old);
-            rows_.erase(rows_.begin() + old);
-            times_.remove(name.toByteArray());
-            hits_.clear();
-            endRemoveRows();
-        }
-        if (!time) return -1;
-        const qint64 when = byTime_ ? *time : 0;
-        const int row = placeOf(name, when);
-        beginInsertRows({}, row, row);
-        rows_.insert(rows_.begin() + row,
-                     {static_cast<qsizetype>(bytes_.size()), name.size(), when});
-        bytes_.append(name.data(), name.size());
-        if (byTime_) times_.insert(name.toByteArray(), when);
-        hits_.clear();
-        endInsertRows();
-        return row;
-    }
-    void mark(const QString& directory, std::shared_ptr<const DescriptionIndex> notes) {
-        directory_ = directory;
-        index_ = std::move(notes);
-        hits_.clear();
-        if (!rows_.empty()) emit dataChanged(index(0), index(rowCount() - 1));
-    }
-    QStringList descriptions(int row) const {
-        return row >= 0 && index_ ? index_->descriptions(hits(row)) : QStringList();
-    }
-    QStringList names() const {
-        QStringList names;
-        names.reserve(rowCount());
-        for (int row = 0; row < rowCount(); ++row) names.append(nameAt(row));
-        return names;
-    }
-    QByteArrayView bytesAt(int row) const {
-        return QByteArrayView(bytes_.data() + rows_[row].start, rows_[row].size);
-    }
-
-private:
-    QString nameAt(int row) const { return DecodeName(bytesAt(row)); }
-    // Looked up only for the rows asked about, so a listing costs the same with a log or without.
-    const DescriptionIndex::Hits& hits(int row) const {
-        static const DescriptionIndex::Hits none;
-        if (!index_) return none;
-        auto found = hits_.constFind(row);
-        if (found == hits_.cend())
-            found = hits_.insert(
-                row, index_->lookUp(platform::JoinPath(directory_, nameAt(row)), false));
-        return *found;
-    }
-
-    // The first row that does not come before (`time`, `name`): newer first, then by name.
-    int placeOf(QByteArrayView name, qint64 time) const {
-        const auto at = std::partition_point(rows_.begin(), rows_.end(), [&](const Row& row) {
-            if (row.time != time) return row.time > time;
-            return NameLess(QByteArrayView(bytes_.data() + row.start, row.size), name);
-        });
-        return static_cast<int>(at - rows_.begin());
-    }
-
-    struct Row {
-        qsizetype start, size;
-        qint64 time;  // 0 unless ordered by time
-    };
-    // Names taken out leave their bytes here until the next full read.
-    std::string bytes_;
-    std::vector<Row> rows_;
-    bool byTime_ = false;
-    // Each name's time, to find its row, when ordered by time.
-    QHash<QByteArray, qint64> times_;
-    QString directory_;
-    std::shared_ptr<const DescriptionIndex> index_;
-    mutable QHash<int, DescriptionIndex::Hits> hits_;
-    const QIcon note_ = NoteIcon();
-    const QIcon blank_ = BlankIcon();
-};
 
 FileList::FileList(QWidget* parent) : QListView(parent), model_(new FileNamesModel(this)) {
     // Uniform rows let the view skip measuring each of a hundred thousand names.
@@ -216,8 +81,20 @@ void FileList::setShowHidden(bool show) {
 void FileList::setNewestFirst(bool newest) {
     if (newest == newestFirst_) return;
     newestFirst_ = newest;
-    refresh();
+    scrollToCurrent_ = true;  // its neighbours are others now
+    // The names and times shown are put in the other order; the folder is read only for times
+    // not known yet.
+    if (reading_ || (newest && !model_->timesKnown())) {
+        refresh();
+        return;
+    }
+    start([bytes = model_->bytes(), rows = model_->rows(), known = model_->timesKnown(),
+           options = FolderReadOptions{showHidden_, newest, fileBytes_}] {
+        return Reorder(bytes, rows, known, options);
+    });
 }
+
+bool FileList::timesKnown() const { return model_->timesKnown(); }
 
 bool FileList::makeCurrent(const QByteArray& name) {
     // During a read the file is current at once and highlighted once the read is in.
@@ -243,6 +120,12 @@ bool FileList::makeCurrent(const QByteArray& name) {
 
 void FileList::list() {
     if (native_.isEmpty()) return;  // no folder yet
+    start([native = native_, options = FolderReadOptions{showHidden_, newestFirst_, fileBytes_}] {
+        return ReadFolder(native, options);
+    });
+}
+
+void FileList::start(std::function<FolderListing()> work) {
     reading_ = true;
     touched_.clear();
     askedFor_ = fileBytes_;
@@ -253,14 +136,13 @@ void FileList::list() {
         // A read for a folder or an order no longer shown is dropped.
         if (ticket == ticket_) swapIn(watcher->future().takeResult());
     });
-    watcher->setFuture(QtConcurrent::run(ReadFolder, native_,
-                                         FolderReadOptions{showHidden_, newestFirst_, askedFor_}));
+    watcher->setFuture(QtConcurrent::run(std::move(work)));
 }
 
 void FileList::swapIn(FolderListing listing) {
     reading_ = false;
     const int scrolled = verticalScrollBar()->value();
-    const bool readable = listing.readable;
+    const bool readable = listing.readable, read = listing.read;
     const QList<QByteArray> subdirectories = std::move(listing.subdirectories);
     const bool found = listing.wantedFound;
     const int row = static_cast<int>(listing.wantedRow);
@@ -284,23 +166,34 @@ void FileList::swapIn(FolderListing listing) {
         verticalScrollBar()->setValue(scrolled);
     }
     // Changes seen during the read may have come after it.
+    QList<Seen> seen;
     for (const QByteArray& name : std::exchange(touched_, {}))
-        follow(name, platform::ReadEntry(native_, name));
+        seen.append({name, platform::ReadEntry(native_, name)});
+    follow(seen);
     if (std::exchange(scrollToCurrent_, false) && current >= 0) scrollTo(model_->index(current));
-    emit listed(readable, subdirectories);
+    if (read) emit listed(readable, subdirectories);
 }
 
-void FileList::follow(const QByteArray& name,
-                      const std::optional<platform::DirectoryEntryView>& entry) {
+void FileList::follow(const QList<Seen>& seen) {
     if (reading_) {
-        touched_.insert(name);
+        for (const Seen& one : seen) touched_.insert(one.name);
         return;
     }
-    const bool file = entry && !entry->isDirectory;
-    const bool shown = file && (showHidden_ || !entry->isHidden);
-    const int row = model_->place(name, shown ? std::optional(entry->modified) : std::nullopt);
-    if (name != fileBytes_) return;
-    currentGone_ = !file;
+    if (seen.isEmpty()) return;
+    std::vector<FileNamesModel::Change> changes;
+    changes.reserve(seen.size());
+    bool current = false;
+    for (const auto& [name, entry] : seen) {
+        const bool file = entry && !entry->isDirectory;
+        const bool shown = file && (showHidden_ || !entry->isHidden);
+        changes.push_back({name, shown ? std::optional(entry->modified) : std::nullopt});
+        if (name != fileBytes_) continue;
+        currentGone_ = !file;
+        current = true;
+    }
+    if (model_->apply(changes)) doItemsLayout();  // placed before anything is drawn
+    if (!current) return;
+    const int row = model_->rowOf(fileBytes_);
     if (currentIndex().row() != row || row < 0) highlightRow(row);
 }
 

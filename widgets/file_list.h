@@ -2,6 +2,7 @@
 
 #include <QListView>
 #include <QSet>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -38,15 +39,20 @@ public:
     void refresh();
     // A read is under way.
     bool reading() const { return reading_; }
-    // Puts the file `name` in its place, or takes it out, as `entry` (nullopt: gone) says: a
-    // change the folder watch saw, without reading the folder.
-    void follow(const QByteArray& name, const std::optional<platform::DirectoryEntryView>& entry);
+    // A name the folder watch saw change, and what is there now (nullopt: gone).
+    struct Seen {
+        QByteArray name;
+        std::optional<platform::DirectoryEntryView> entry;
+    };
+    // Puts each file in its place, or takes it out, without reading the folder; all at once.
+    void follow(const QList<Seen>& seen);
     // Lists hidden files too, or no longer, in place.
     void setShowHidden(bool show);
     // Orders the files by modification time, newest on top and ties by name, or by name alone;
-    // in place.
+    // in place. The times, once read, are kept (and followed) until the next read by name.
     void setNewestFirst(bool newest);
     bool newestFirst() const { return newestFirst_; }
+    bool timesKnown() const;
     // Makes the file of that name current as a fileChosen by the user does; false when it is not
     // listed. During a read it is current at once and highlighted once the read is in.
     bool makeCurrent(const QByteArray& name);
@@ -87,6 +93,8 @@ private:
     // After the user's own input: a highlighted file other than the current one becomes current.
     void settle(bool byKey = false);
     void list();
+    // `work` made off the GUI thread, its listing swapped in unless another was asked for since.
+    void start(std::function<FolderListing()> work);
     void swapIn(FolderListing listing);
     int currentRow() const;
     void highlightRow(int row);

@@ -796,8 +796,8 @@ TEST_F(MainWindowTest, TheListsFollowCtrlHAndTheDisk) {
     EXPECT_FALSE(QFile::exists(logDir.logFile()));
 }
 
-// Newest on top, ties by name, from the box's key on and in the next run; nothing moves, not even
-// when a file being written rises.
+// Newest on top, ties by name, from the box's key on and in the next run, and again from the times
+// kept; nothing moves, not even when a file being written rises.
 TEST_F(MainWindowTest, NewestFirstOrdersByTimeAndIsRemembered) {
     for (const auto& [name, month] : {std::pair{"DL/c.txt", 1}, {"DL/b.zip", 6}, {"DL/a.zip", 1}}) {
         QFile file(dir(name));
@@ -828,6 +828,10 @@ TEST_F(MainWindowTest, NewestFirstOrdersByTimeAndIsRemembered) {
     box->clear();
     window->findChild<QAction*>("newestFirstAction")->trigger();
     shown({"a.zip", "b.zip", "c.txt"});
+    QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);  // the times kept, not read
+    shown({"c.txt", "b.zip", "a.zip"});
+    EXPECT_EQ(highlighted(), "a.zip");
+    QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);  // by name again for the next tests
 }
 
 // Past the first thousands of rows, which are placed while the window first shows, a file given at
@@ -999,8 +1003,9 @@ TEST_P(Quitting, AsksBeforeATypedDescriptionIsLost) {
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, Quitting, ::testing::ValuesIn(kQuitRows), kRowName);
 
-// Names followed one by one, as the folder watch names them, list what a fresh read lists, by
-// name and newest first; names the events lost (an overflowed queue) mean a read.
+// Names followed as the folder watch names them list what a fresh read lists, by name and newest
+// first, and so does the other order made from the times kept; names the events lost (an
+// overflowed queue) mean a read.
 const struct FollowRow {
     const char* name;
     std::function<void(QDir&)> change;
@@ -1014,6 +1019,12 @@ const struct FollowRow {
      [](QDir& d) { d.remove("Z.doc"), d.rename("m.txt", "Z.doc"); },
      {"Z.doc", "m.txt"}},
     {"a file made a folder", [](QDir& d) { d.remove("file2"), d.mkdir("file2"); }, {"file2"}},
+    {"written to",
+     [](QDir& d) {
+         QFile file(d.filePath("a.zip"));
+         file.open(QIODevice::Append), file.write("more");
+     },
+     {"a.zip"}},
     {"the queue overflowed",
      [](QDir& d) { d.remove("a.zip"), QFile(d.filePath("b")).open(QIODevice::WriteOnly); },
      {}},
@@ -1031,16 +1042,27 @@ TEST_P(Follow, GivesWhatAFreshReadGives) {
                                          QFileDevice::FileModificationTime));
         }
         widgets::FileList followed, fresh;
-        for (widgets::FileList* list : {&followed, &fresh}) list->setNewestFirst(newest);
+        // Read newest first, so by name too the times are known.
+        followed.setNewestFirst(true);
+        fresh.setNewestFirst(newest);
         followed.setPath(tree.path());
         ASSERT_TRUE(ReadIn(followed));
+        followed.setNewestFirst(newest);
+        ASSERT_TRUE(ReadIn(followed));
         GetParam().change(folder);
+        QList<widgets::FileList::Seen> seen;
         for (const QByteArray& name : GetParam().touched)
-            followed.follow(name, platform::ReadEntry(QFile::encodeName(tree.path()), name));
+            seen.append({name, platform::ReadEntry(QFile::encodeName(tree.path()), name)});
+        followed.follow(seen);
         if (GetParam().touched.isEmpty()) followed.refresh();
         fresh.setPath(tree.path());
         ASSERT_TRUE(ReadIn(followed) && ReadIn(fresh));
         EXPECT_EQ(followed.fileNames(), fresh.fileNames()) << (newest ? "newest first" : "by name");
+        followed.setNewestFirst(!newest);
+        fresh.setNewestFirst(!newest);
+        fresh.refresh();  // read, not put in order from what it holds
+        ASSERT_TRUE(ReadIn(followed) && ReadIn(fresh));
+        EXPECT_EQ(followed.fileNames(), fresh.fileNames()) << "then the other way";
     }
 }
 INSTANTIATE_TEST_SUITE_P(FileList, Follow, ::testing::ValuesIn(kFollowRows), kRowName);
