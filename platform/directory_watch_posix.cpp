@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/directory_watch.h"
 
@@ -26,6 +27,10 @@ DirectoryWatch::DirectoryWatch(QObject* parent)
         bool changedHere = false;
         bool all = false;
         QByteArrayList names;
+        // The two halves of a rename share a cookie and come one after the other.
+        quint32 movedCookie = 0;
+        QByteArray movedFrom;
+        QList<std::pair<QByteArray, QByteArray>> renames;
         for (ssize_t size; (size = read(state_->fd, buffer, sizeof buffer)) > 0;) {
             for (ssize_t at = 0; at < size;) {
                 inotify_event event;
@@ -40,6 +45,13 @@ DirectoryWatch::DirectoryWatch(QObject* parent)
                     clear();
                 } else if (event.len > 0) {
                     names.append(QByteArray(name, qstrnlen(name, event.len)));
+                    if (event.mask & IN_MOVED_FROM) {
+                        movedCookie = event.cookie;
+                        movedFrom = names.last();
+                    } else if ((event.mask & IN_MOVED_TO) && event.cookie == movedCookie &&
+                               !movedFrom.isEmpty()) {
+                        renames.append({std::exchange(movedFrom, {}), names.last()});
+                    }
                 }
             }
         }
@@ -48,6 +60,8 @@ DirectoryWatch::DirectoryWatch(QObject* parent)
         std::sort(names.begin(), names.end());
         names.erase(std::unique(names.begin(), names.end()), names.end());
         emit changed(names);
+        if (!all)
+            for (const auto& [from, to] : std::as_const(renames)) emit renamed(from, to);
     });
 }
 
