@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFuture>
 #include <QThread>
+#include <QThreadPool>
 #include <QtConcurrentMap>
 #include <QtConcurrentRun>
 #include <algorithm>
@@ -30,6 +31,14 @@ qsizetype bytesBefore(const QString& text, qsizetype at, QByteArrayView line) {
     qsizetype byte = -1;
     while (dashes-- > 0) byte = line.indexOf(kDash, byte + 1);
     return byte + kDash.size();
+}
+
+// The look-ups wait on the disk. Qt's painting borrows the global pool's threads and waits for
+// them: on that pool, a million look-ups queued ahead would hold up every paint until done.
+QThreadPool* lookUpPool() {
+    static QThreadPool pool;
+    pool.setThreadPriority(QThread::LowPriority);
+    return &pool;
 }
 
 }  // namespace
@@ -141,7 +150,7 @@ void CurrentEntriesModel::checkStates(quint32 first) {
         takeStates(first, watcher->result());
         watcher->deleteLater();
     });
-    watcher->setFuture(QtConcurrent::run([bytes, from, leaving = leaving_] {
+    watcher->setFuture(QtConcurrent::run(lookUpPool(), [bytes, from, leaving = leaving_] {
         std::vector<QByteArrayView> lines;
         ForEachLogLine(QByteArrayView(bytes).sliced(from),
                        [&lines](QByteArrayView line) { lines.push_back(line); });
@@ -150,7 +159,7 @@ void CurrentEntriesModel::checkStates(quint32 first) {
         constexpr size_t kPart = 4096;
         std::vector<size_t> parts;
         for (size_t at = 0; at < lines.size(); at += kPart) parts.push_back(at);
-        QtConcurrent::blockingMap(parts, [&](size_t at) {
+        QtConcurrent::blockingMap(lookUpPool(), parts, [&](size_t at) {
             for (size_t i = at; i < std::min(at + kPart, lines.size()) && !*leaving; ++i) {
                 const QByteArrayView line = lines[i].first(std::min(lines[i].size(), kLongestPath));
                 states[i] = quint8(int(StateOfEntry(DecodeLogLine(line))) + 1);
