@@ -14,6 +14,10 @@ struct DirectoryWatch::State {
     int fd = -1;
     int wd = -1;
     QSocketNotifier* notifier = nullptr;
+    // The first half of a rename, until the second, which shares its cookie, comes; in the same
+    // read or, on a busy system, in the next.
+    quint32 movedCookie = 0;
+    QByteArray movedFrom;
 };
 
 DirectoryWatch::DirectoryWatch(QObject* parent)
@@ -27,9 +31,6 @@ DirectoryWatch::DirectoryWatch(QObject* parent)
         bool changedHere = false;
         bool all = false;
         QByteArrayList names;
-        // The two halves of a rename share a cookie and come one after the other.
-        quint32 movedCookie = 0;
-        QByteArray movedFrom;
         QList<std::pair<QByteArray, QByteArray>> renames;
         for (ssize_t size; (size = read(state_->fd, buffer, sizeof buffer)) > 0;) {
             for (ssize_t at = 0; at < size;) {
@@ -46,11 +47,11 @@ DirectoryWatch::DirectoryWatch(QObject* parent)
                 } else if (event.len > 0) {
                     names.append(QByteArray(name, qstrnlen(name, event.len)));
                     if (event.mask & IN_MOVED_FROM) {
-                        movedCookie = event.cookie;
-                        movedFrom = names.last();
-                    } else if ((event.mask & IN_MOVED_TO) && event.cookie == movedCookie &&
-                               !movedFrom.isEmpty()) {
-                        renames.append({std::exchange(movedFrom, {}), names.last()});
+                        state_->movedCookie = event.cookie;
+                        state_->movedFrom = names.last();
+                    } else if ((event.mask & IN_MOVED_TO) && event.cookie == state_->movedCookie &&
+                               !state_->movedFrom.isEmpty()) {
+                        renames.append({std::exchange(state_->movedFrom, {}), names.last()});
                     }
                 }
             }
@@ -83,6 +84,7 @@ bool DirectoryWatch::watch(const QByteArray& native, bool writes) {
 void DirectoryWatch::clear() {
     if (state_->wd >= 0) inotify_rm_watch(state_->fd, state_->wd);
     state_->wd = -1;
+    state_->movedFrom.clear();
 }
 
 }  // namespace kivra::platform

@@ -466,6 +466,7 @@ TEST_F(MainWindowTest, ARenamedFileShowsItsOldNoteUntilTheKeyTakesIt) {
         },
         3000));
     clickFile("b2.zip");
+    ASSERT_TRUE(settled());  // the marks read the log written behind them
     EXPECT_EQ(box->placeholderText(), "");
     clickFile("setup-1.0.zip");
     EXPECT_EQ(box->placeholderText(), "setup");
