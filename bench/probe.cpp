@@ -32,6 +32,7 @@
 #include "main_window/entry_recorder.h"
 #include "main_window/main_window.h"
 #include "view_current/current_entries_model.h"
+#include "view_current/find_moved_dialog.h"
 #include "view_current/view_current_dialog.h"
 #include "widgets/directory_list.h"
 #include "widgets/file_list.h"
@@ -45,7 +46,7 @@ int usage() {
         "return DIR | find DIR WORD | file-list DIR [LOGDIR] | file-list-newest DIR | "
         "file-list-newest-known DIR | index DIR | "
         "export DIR OUT | move DIR | append LOGDIR PATH | stall STEP DIR [DIR2|SECONDS|WORD] | "
-        "find-moved HOME\n");
+        "find-moved HOME | stall find-moved HOME | stall gone-count DIR\n");
     return 2;
 }
 
@@ -201,6 +202,49 @@ int viewCurrentStall(const QStringList& args) {
     return usage();
 }
 
+// Every tenth file under `home`, as gone from a folder of its own.
+QList<kivra::GoneItem> tenthGone(const QString& home) {
+    QList<kivra::GoneItem> gone;
+    QDirIterator it(home, QDir::Files, QDirIterator::Subdirectories);
+    for (int i = 0; it.hasNext(); ++i)
+        if (it.next(), i % 10 == 0) gone.append({u"/gone/"_qs + it.fileName(), u"note"_qs});
+    return gone;
+}
+
+// Find Moved as View Current runs it, its progress shown, on the GUI thread's side; and View
+// Current opened on a log whose items are all gone, from the window shown to the count shown (the
+// two times follow the stall's line).
+int stallOffTheWindow(const QString& step, const QString& path) {
+    if (step == "find-moved") {
+        kivra::MovedSearch search(tenthGone(path));
+        bool done = false;
+        const int result = measureStall(
+            [&] {
+                kivra::SearchWithProgress(nullptr, search, {path});
+                done = true;
+            },
+            [&] { return done; }, 0.0, nullptr);
+        return search.proposals().isEmpty() ? 1 : result;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const auto window = kivra::ViewCurrentDialog::fromLog(nullptr, kivra::EntryLog(path));
+    if (!window) return 1;
+    window->show();
+    QApplication::processEvents();
+    const qint64 opened = clock.nsecsElapsed();
+    qint64 counted = 0;
+    const int result = measureStall([] {},
+                                    [&] {
+                                        if (!counted && !window->goneLabel()->text().isEmpty())
+                                            counted = clock.nsecsElapsed();
+                                        return counted != 0;
+                                    },
+                                    0.0, nullptr);
+    std::printf("%.6f %.6f\n", opened / 1e9, (counted - opened) / 1e9);
+    return result;
+}
+
 // Steps in the main window as the user has it, in a big folder: start (from the first paint
 // on), switch (to DIR2 and back), newest (on, then off), burst-name and burst-newest (while
 // bench/run adds files for SECONDS), grow (newest first, while bench/run grows a file).
@@ -211,6 +255,7 @@ int stall(const QStringList& args) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     const QString& step = args[1];
+    if (step == "find-moved" || step == "gone-count") return stallOffTheWindow(step, args[2]);
     QDir::setCurrent(args[2]);
     QTemporaryDir noLog;
     std::unique_ptr<kivra::MainWindow> window;
@@ -320,13 +365,8 @@ int main(int argc, char** argv) {
     if (what == "file-list" && args.size() == 3) {
         if (!notes->load(kivra::EntryLog(args[2]).logPath()) || notes->lineCount() == 0) return 1;
     }
-    // Every tenth file of the home gone from a folder of its own.
     QList<kivra::GoneItem> gone;
-    if (what == "find-moved") {
-        QDirIterator it(args[1], QDir::Files, QDirIterator::Subdirectories);
-        for (int i = 0; it.hasNext(); ++i)
-            if (it.next(), i % 10 == 0) gone.append({u"/gone/"_qs + it.fileName(), u"note"_qs});
-    }
+    if (what == "find-moved") gone = tenthGone(args[1]);
     // Newest First turned on again, the times read by the first time and kept since.
     std::unique_ptr<kivra::widgets::FileList> known;
     if (what == "file-list-newest-known") {

@@ -38,6 +38,11 @@ QByteArray NativePathOfItem(const QString& path) {
     }
     const QFileInfo info(path);
     if (info.exists()) return platform::NativeBytes(path);
+    // Bytes that are not valid UTF-8 decode to letters beyond ASCII: an ASCII path that is not
+    // there is not there under any other bytes, and no folder need be read (a gone count asks
+    // this of every entry).
+    if (std::all_of(path.begin(), path.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return {};
     const QString folder = info.absolutePath();
     if (folder == path || info.fileName().isEmpty()) return {};
     // A name that is not valid UTF-8 is reached only through its folder's listing, and so is a

@@ -10,6 +10,7 @@ FolderWatch::FolderWatch(QObject* parent) : QObject(parent) {
     longest_.setSingleShot(true);
     longest_.setInterval(1000);
     connect(&watcher_, &platform::DirectoryWatch::changed, this, &FolderWatch::gather);
+    connect(&watcher_, &platform::DirectoryWatch::renamed, this, &FolderWatch::renamed);
     connect(&quiet_, &QTimer::timeout, this, &FolderWatch::fire);
     connect(&longest_, &QTimer::timeout, this, &FolderWatch::fire);
 }

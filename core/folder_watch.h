@@ -25,6 +25,8 @@ public:
 signals:
     // The names touched, each once; none when the whole folder must be read again.
     void changed(const QByteArrayList& names);
+    // Told at once, before the changed() that names both: `from` was renamed `to` in the folder.
+    void renamed(const QByteArray& from, const QByteArray& to);
 
 private:
     void gather(const QByteArrayList& names);

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
+#include "core/name_decoding.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
 #include "widgets/directory_list.h"
@@ -63,6 +64,11 @@ FolderLists::FolderLists(const TwipsScale& scale, QWidget* client, const QByteAr
     watch();
 
     connect(&folderWatch_, &FolderWatch::changed, this, &FolderLists::followDisk);
+    connect(&folderWatch_, &FolderWatch::renamed, this,
+            [this](const QByteArray& from, const QByteArray& to) {
+                emit renamed(platform::JoinPath(directoryList_->path(), DecodeName(from)),
+                             platform::JoinPath(directoryList_->path(), DecodeName(to)));
+            });
     connect(fileList_, &widgets::FileList::directoryGone, this, &FolderLists::leaveVanishedFolder);
     connect(directoryList_, &widgets::DirectoryList::directoryGone, this,
             &FolderLists::leaveVanishedFolder);

@@ -57,6 +57,8 @@ signals:
     void leavingVanishedFolder();
     // The lists were read again or moved without a move of the user's.
     void changed();
+    // An item of the shown folder was renamed there, by another program; full paths as listed.
+    void renamed(const QString& from, const QString& to);
 
 private:
     // The shown folder changed on disk: the lists follow in place, name by name where the events

@@ -100,19 +100,33 @@ void ItemFrame::showItem(const QString& path, const QByteArray& native) {
     elideOrigin();
 }
 
-void ItemFrame::showNotes(const QString& path, const QStringList& notes, bool gone) {
+void ItemFrame::showNotes(const QString& path, const QStringList& notes, bool gone,
+                          const QString& oldPath, const QStringList& oldNotes) {
+    const bool renamed = notes.isEmpty() && !oldNotes.isEmpty();
     // Grey text only: the box stays empty, so moving on records nothing.
-    descriptionEdit_->setPlaceholderText(notes.isEmpty() ? origin_.comment : notes.last());
+    descriptionEdit_->setPlaceholderText(!notes.isEmpty() ? notes.last()
+                                         : renamed        ? oldNotes.last()
+                                                          : origin_.comment);
     QString tip = widgets::NotesText(path, notes);
-    if (notes.isEmpty() && !origin_.comment.isEmpty())
+    if (renamed) {
+        tip += QStringLiteral("\n\n") +
+               widgets::NotesText(tr("Described as %1 before it was renamed:").arg(oldPath),
+                                  oldNotes) +
+               tr("\n\n%1 takes the grey hint into the box.")
+                   .arg(takeHintKey().toString(QKeySequence::NativeText));
+    } else if (notes.isEmpty() && !origin_.comment.isEmpty()) {
         tip +=
             tr("\n\nThe grey hint is the comment kept in the item itself (user.xdg.comment), "
                "as a file manager or another program set it.");
+    }
     if (gone) tip += tr("\n\nIt no longer exists.");
     pathLabel_->setToolTip(PlainTip(tip));
     // Read out whole and in its real case, as the tooltip shows it, but as plain text.
     pathLabel_->setAccessibleName(tr("File/Path: ") + path);
-    pathLabel_->setAccessibleDescription(widgets::NotesAccessibleText(notes));
+    pathLabel_->setAccessibleDescription(
+        renamed ? tr("Described as %1 before it was renamed: %2")
+                      .arg(oldPath, oldNotes.join(QStringLiteral("; ")))
+                : widgets::NotesAccessibleText(notes));
 }
 
 void ItemFrame::elideOrigin() {
@@ -140,6 +154,12 @@ void ItemFrame::insertOrigin() {
     descriptionEdit_->setFocus();
 }
 
+void ItemFrame::takeHint() {
+    if (descriptionEdit_->placeholderText().isEmpty()) return;
+    descriptionEdit_->insert(descriptionEdit_->placeholderText());
+    descriptionEdit_->setFocus();
+}
+
 void ItemFrame::showDescriptionMenu(const QPoint& position) {
     const std::unique_ptr<QMenu> menu(descriptionEdit_->createStandardContextMenu());
     menu->addSeparator();
@@ -148,6 +168,11 @@ void ItemFrame::showDescriptionMenu(const QPoint& position) {
     insert->setShortcut(insertOriginKey());
     insert->setEnabled(!origin_.address.isEmpty());
     connect(insert, &QAction::triggered, this, &ItemFrame::insertOrigin);
+    QAction* hint = menu->addAction(tr("Insert Grey Hint"));
+    hint->setObjectName(QStringLiteral("takeHintAction"));
+    hint->setShortcut(takeHintKey());
+    hint->setEnabled(!descriptionEdit_->placeholderText().isEmpty());
+    connect(hint, &QAction::triggered, this, &ItemFrame::takeHint);
     menu->exec(descriptionEdit_->mapToGlobal(position));
 }
 

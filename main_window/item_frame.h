@@ -26,16 +26,23 @@ public:
 
     // The key that inserts the download address, in the box's menu and the window.
     static QKeySequence insertOriginKey() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O); }
+    // The key that types the grey hint into the box.
+    static QKeySequence takeHintKey() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H); }
 
     QLineEdit* descriptionEdit() const { return descriptionEdit_; }
 
     // The item just made current: its path shown, where it came from read, and its "From:" line
     // shown or hidden; the description moves down to make room for the line.
     void showItem(const QString& path, const QByteArray& native);
-    // The placeholder and the label's tooltip for the item at `path`, which `notes` describe.
-    void showNotes(const QString& path, const QStringList& notes, bool gone);
+    // The placeholder and the label's tooltip for the item at `path`, which `notes` describe;
+    // where none do, those of the name it had before a rename, `oldPath`, may.
+    void showNotes(const QString& path, const QStringList& notes, bool gone,
+                   const QString& oldPath = {}, const QStringList& oldNotes = {});
     // Ctrl+Shift+O and the box's menu: the cleaned address at the cursor.
     void insertOrigin();
+    // Ctrl+Shift+H and the box's menu: the grey hint at the cursor, to be recorded at the next
+    // move as if typed.
+    void takeHint();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -132,6 +132,8 @@ void MainWindow::createControls(const QByteArray& startFolder) {
         if (!vanishedItem_) vanishedItem_ = pathPartOfMove();
     });
     connect(lists_, &FolderLists::changed, this, &MainWindow::showNotesOfCurrent);
+    connect(lists_, &FolderLists::renamed, this,
+            [this](const QString& from, const QString& to) { renames_.add(from, to); });
     connect(driveList_, &widgets::DriveList::driveChosen, this, &MainWindow::onDriveChosen);
     connect(directoryList_, &widgets::DirectoryList::directoryChosen, this,
             &MainWindow::onDirectoryChosen);
@@ -270,8 +272,12 @@ void MainWindow::showNotesOfCurrent() {
     const QStringList notes = current_.text.isEmpty() ? QStringList()
                               : currentIsFile_        ? fileList_->currentDescriptions()
                                                       : directoryList_->currentDescriptions();
-    frame_->showNotes(current_.text, notes,
-                      vanishedItem_ || (currentIsFile_ && fileList_->currentFileGone()));
+    const bool gone = vanishedItem_ || (currentIsFile_ && fileList_->currentFileGone());
+    std::optional<RenameHints::Hint> hint;
+    if (notes.isEmpty() && !current_.text.isEmpty() && !gone && notes_.notes())
+        hint = renames_.hintFor(current_.text, !currentIsFile_, *notes_.notes());
+    frame_->showNotes(current_.text, notes, gone, hint ? hint->oldPath : QString(),
+                      hint ? hint->notes : QStringList());
 }
 
 void MainWindow::onDriveChosen(bool byKey) {

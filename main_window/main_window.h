@@ -26,6 +26,7 @@
 #include "main_window/import_flow.h"
 #include "main_window/log_export.h"
 #include "main_window/notes_reader.h"
+#include "main_window/rename_hints.h"
 #include "widgets/twips.h"
 
 class QAction;
@@ -125,6 +126,8 @@ private:
     NotesReader notes_{log_};
     ImportFlow import_{log_, this};
     LogExport export_{log_, this};
+    // Renames seen in the shown folder: a new name shows its old name's notes as the hint.
+    RenameHints renames_;
     ItemPath current_;
     bool currentIsFile_ = false;
     // The item shown, which a description in the box is for, once the lists left its vanished

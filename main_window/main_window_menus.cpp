@@ -131,6 +131,7 @@ void MainWindow::createKeys() {
         directoryList_->openParent();
     });
     addKey(ItemFrame::insertOriginKey(), [this] { frame_->insertOrigin(); });
+    addKey(ItemFrame::takeHintKey(), [this] { frame_->takeHint(); });
     // As on the Linux desktops, beside Alt+F.
     addKey(QKeySequence(Qt::Key_F10),
            [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });

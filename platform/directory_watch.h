@@ -25,6 +25,8 @@ signals:
     // The names touched, each once; none when anything may have changed (events lost, the
     // directory itself gone, or a system that names nothing).
     void changed(const QByteArrayList& names);
+    // `from` was renamed `to` within the directory, as the system paired them (Linux only).
+    void renamed(const QByteArray& from, const QByteArray& to);
 
 private:
     struct State;

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "platform/directory_watch.h"
 
@@ -36,6 +37,10 @@ struct DirectoryWatch::State {
     QSocketNotifier* notifier = nullptr;
     QByteArray native;
     bool writes = false;
+    // The first half of a rename, until the second, which shares its cookie, comes; in the same
+    // read or, on a busy system, in the next.
+    quint32 movedCookie = 0;
+    QByteArray movedFrom;
 };
 
 DirectoryWatch::DirectoryWatch(QObject* parent)
@@ -51,6 +56,7 @@ DirectoryWatch::DirectoryWatch(QObject* parent)
         bool changedHere = false;
         bool all = false;
         QByteArrayList names;
+        QList<std::pair<QByteArray, QByteArray>> renames;
         for (ssize_t size; (size = read(fd, buffer, sizeof buffer)) > 0;) {
             for (ssize_t at = 0; at < size;) {
                 inotify_event event;
@@ -66,6 +72,13 @@ DirectoryWatch::DirectoryWatch(QObject* parent)
                     wd = -1;
                 } else if (event.len > 0) {
                     names.append(QByteArray(name, qstrnlen(name, event.len)));
+                    if (event.mask & IN_MOVED_FROM) {
+                        state_->movedCookie = event.cookie;
+                        state_->movedFrom = names.last();
+                    } else if ((event.mask & IN_MOVED_TO) && event.cookie == state_->movedCookie &&
+                               !state_->movedFrom.isEmpty()) {
+                        renames.append({std::exchange(state_->movedFrom, {}), names.last()});
+                    }
                 }
             }
         }
@@ -79,6 +92,8 @@ DirectoryWatch::DirectoryWatch(QObject* parent)
         std::sort(names.begin(), names.end());
         names.erase(std::unique(names.begin(), names.end()), names.end());
         emit changed(names);
+        if (!all)
+            for (const auto& [from, to] : std::as_const(renames)) emit renamed(from, to);
     });
 }
 
@@ -116,6 +131,7 @@ void DirectoryWatch::clear() {
     Watcher& watcher = *state_->watcher;
     ++watcher.generation;
     if (const int wd = watcher.wd.exchange(-1); wd >= 0) inotify_rm_watch(watcher.fd, wd);
+    state_->movedFrom.clear();
 }
 
 }  // namespace kivra::platform

@@ -785,6 +785,26 @@ Es ist nicht mehr vorhanden.</translation>
         <source>Insert Download Address</source>
         <translation>Download-Adresse einfügen</translation>
     </message>
+    <message>
+        <source>Described as %1 before it was renamed:</source>
+        <translation>Beschrieben als %1, bevor es umbenannt wurde:</translation>
+    </message>
+    <message>
+        <source>
+
+%1 takes the grey hint into the box.</source>
+        <translation>
+
+%1 übernimmt den grauen Hinweis in das Feld.</translation>
+    </message>
+    <message>
+        <source>Described as %1 before it was renamed: %2</source>
+        <translation>Beschrieben als %1, bevor es umbenannt wurde: %2</translation>
+    </message>
+    <message>
+        <source>Insert Grey Hint</source>
+        <translation>Grauen Hinweis einfügen</translation>
+    </message>
 </context>
 <context>
     <name>kivra::LogExport</name>

@@ -768,6 +768,24 @@ It no longer exists.</source>
         <source>Insert Download Address</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Described as %1 before it was renamed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+%1 takes the grey hint into the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Described as %1 before it was renamed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Grey Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kivra::LogExport</name>

@@ -785,6 +785,26 @@ Ya no existe.</translation>
         <source>Insert Download Address</source>
         <translation>Insertar dirección de descarga</translation>
     </message>
+    <message>
+        <source>Described as %1 before it was renamed:</source>
+        <translation>Descrito como %1 antes de cambiar de nombre:</translation>
+    </message>
+    <message>
+        <source>
+
+%1 takes the grey hint into the box.</source>
+        <translation>
+
+%1 lleva la pista gris al cuadro.</translation>
+    </message>
+    <message>
+        <source>Described as %1 before it was renamed: %2</source>
+        <translation>Descrito como %1 antes de cambiar de nombre: %2</translation>
+    </message>
+    <message>
+        <source>Insert Grey Hint</source>
+        <translation>Insertar pista gris</translation>
+    </message>
 </context>
 <context>
     <name>kivra::LogExport</name>

@@ -785,6 +785,26 @@ Il n&apos;existe plus.</translation>
         <source>Insert Download Address</source>
         <translation>Insérer l&apos;adresse de téléchargement</translation>
     </message>
+    <message>
+        <source>Described as %1 before it was renamed:</source>
+        <translation>Décrit sous le nom %1 avant d&apos;être renommé :</translation>
+    </message>
+    <message>
+        <source>
+
+%1 takes the grey hint into the box.</source>
+        <translation>
+
+%1 reprend l&apos;indication grisée dans la zone.</translation>
+    </message>
+    <message>
+        <source>Described as %1 before it was renamed: %2</source>
+        <translation>Décrit sous le nom %1 avant d&apos;être renommé : %2</translation>
+    </message>
+    <message>
+        <source>Insert Grey Hint</source>
+        <translation>Insérer l&apos;indication grisée</translation>
+    </message>
 </context>
 <context>
     <name>kivra::LogExport</name>

@@ -4,6 +4,7 @@
 #include <QFuture>
 #include <QPromise>
 #include <QThread>
+#include <QThreadPool>
 #include <QtConcurrentMap>
 #include <QtConcurrentRun>
 #include <algorithm>
@@ -73,6 +74,7 @@ CurrentEntriesModel::CurrentEntriesModel(QObject* parent) : QAbstractListModel(p
     // No more than the cores: with a warm cache the look-ups keep them busy, and more threads
     // would take the window's own thread its turn.
     lookups_.setMaxThreadCount(QThread::idealThreadCount());
+    lookups_.setThreadPriority(QThread::LowPriority);
 }
 
 CurrentEntriesModel::~CurrentEntriesModel() {

@@ -92,6 +92,8 @@ QList<int> showChoice(const MovedChoiceRequest& request) {
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
     dialog.resize(900, 420);
+    // Space ticks the first row at once; Tab from the list reaches the namesakes' choices.
+    tree->setCurrentItem(tree->topLevelItem(0));
     tree->setFocus();
     if (dialog.exec() != QDialog::Accepted) return {};
     QList<int> chosen;

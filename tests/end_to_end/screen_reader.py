@@ -46,6 +46,30 @@ def expect(role, name, description=None):
         FAILED.append(str(error))
 
 
+def read_find_moved():
+    """Find Moved In Folder from View Current, by keys: its proposal read as Orca reads it, then
+    confirmed by Enter; the entry shows where its item went."""
+    moved = os.path.join(TMP, "moved")
+    os.makedirs(moved)
+    open(os.path.join(moved, "gone.zip"), "wb").close()
+    names = {"Find Moved": "Verschobene suchen", "Find Moved In": "Verschobene suchen in",
+             "Moved items": "Verschobene Elemente",
+             "The only item of this name": "Das einzige Element dieses Namens"}
+    local = (lambda text: names[text]) if os.environ.get("LANGUAGE") == "de" else (lambda text: text)
+    keys("ctrl+shift+m")
+    focus(local("Find Moved In"))
+    xdo("type", "--delay", "20", moved)
+    keys("Return")
+    expect("dialog", local("Find Moved"))
+    expect("tree", local("Moved items"))
+    for cell in (f"{TMP}/gone.zip", f"{moved}/gone.zip", local("The only item of this name")):
+        expect("table cell", cell)
+    focus(local("Find Moved"))
+    keys("Return")
+    gone(local("Find Moved"))
+    expect("list item", f"{moved}/gone.zip - old")
+
+
 def main():
     os.makedirs(os.path.dirname(LOG))
     with open(LOG, "wb") as f:
@@ -72,6 +96,7 @@ def main():
     for role, name, *description in [("dialog", "Kivra/32 - View Current"), ("list", "Entries"),
                                      ("list item", f"{TMP}/gone.zip - old", "No longer exists")]:
         expect(role, tr(name), *map(tr, description))
+    read_find_moved()
     expect("push button", tr("Return")).queryAction().doAction(0)
     gone(tr("Kivra/32 - View Current"))
     focus("Kivra/32")

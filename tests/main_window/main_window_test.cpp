@@ -462,6 +462,36 @@ TEST_F(MainWindowTest, MarksFollowTheLogAndTheHintIsNeverRecorded) {
     EXPECT_EQ(box->placeholderText(), "");
 }
 
+// A described file renamed in the shown folder, as a file manager does it: its new name shows the
+// old note as the hint; only Ctrl+Shift+H and a move record it. An undescribed one shows nothing.
+TEST_F(MainWindowTest, ARenamedFileShowsItsOldNoteUntilTheKeyTakesIt) {
+    ASSERT_TRUE(logDir.log().appendEntry(dir("DL/a.zip") + " - setup"));
+    ASSERT_TRUE(settled());
+    QDir folder(dir("DL"));
+    ASSERT_TRUE(folder.rename("a.zip", "setup-1.0.zip") && folder.rename("b.zip", "b2.zip"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return files->fileNames() == QStringList({"b2.zip", "setup-1.0.zip"});
+        },
+        3000));
+    clickFile("b2.zip");
+    ASSERT_TRUE(settled());  // the marks read the log written behind them
+    EXPECT_EQ(box->placeholderText(), "");
+    clickFile("setup-1.0.zip");
+    EXPECT_EQ(box->placeholderText(), "setup");
+    EXPECT_TRUE(tip().contains("Described as " + dir("DL/a.zip") + " before it was renamed"));
+    clickFile("b2.zip");
+    clickFile("setup-1.0.zip");
+    EXPECT_EQ(logLines(), QStringList({dir("DL/a.zip") + " - setup"}));
+    QTest::keyClick(files, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(box->text(), "setup");
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    clickFile("b2.zip");
+    EXPECT_EQ(logLines(),
+              QStringList({dir("DL/a.zip") + " - setup", dir("DL/setup-1.0.zip") + " - setup"}));
+    EXPECT_EQ(mark("setup-1.0.zip"), "Described: setup");
+}
+
 bool run(const QString& program, const QStringList& arguments, QByteArray* out = nullptr) {
     QProcess process;
     process.start(program, arguments);

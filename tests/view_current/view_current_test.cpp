@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <QUrl>
 #include <functional>
@@ -493,64 +494,59 @@ TEST(ViewCurrent, ALargeLogFillsInAndReturnMeanwhileWritesEveryEntry) {
 // re-pointed byte for byte where its item went, or left. Files are "path" or "path|comment" or
 // "path@address"; the answer picks a candidate (-1 none) per proposal.
 TEST(ViewCurrent, FindMovedRepointsOnlyWhatTheUserConfirms) {
+    using enum MoveProposal::Why;
     const struct {
         const char* name;
         QStringList files;
         QByteArray log;
-        QStringList whys;
+        QList<MoveProposal::Why> whys;
         QList<int> answer;
         QByteArray expected;
     } rows[] = {
         {"renamed in place, its comment kept",
          {"d/new.txt|café notes", "d/other.txt"},
          "%1/d/old.txt - caf\xE9 notes\r\n",
-         {"Its comment holds the note"},
+         {Comment},
          {0},
          "%1/d/new.txt - caf\xE9 notes\r\n"},
         {"moved to another folder, name in another case",
          {"Documents/Tax/A.ZIP", "Documents/b.txt"},
          "x - y\r\n%1/Downloads/a.zip - scanner\r\n",
-         {"The only item of this name"},
+         {OnlyOne},
          {0},
          "x - y\r\n%1/Documents/Tax/A.ZIP - scanner\r\n"},
         {"two candidates, the second picked",
          {"x/r.txt", "y/r.txt"},
          "%1/dl/r.txt - r\r\n",
-         {"2 items of this name: pick one"},
+         {Several},
          {1},
          "%1/y/r.txt - r\r\n"},
         {"two candidates, none picked",
          {"x/r.txt", "y/r.txt"},
          "%1/dl/r.txt - r\r\n",
-         {"2 items of this name: pick one"},
+         {Several},
          {-1},
          "%1/dl/r.txt - r\r\n"},
         {"not found", {"x/a.txt"}, "%1/dl/none.txt - n\r\n", {}, {}, "%1/dl/none.txt - n\r\n"},
         {"two candidates, one by its comment",
          {"p/c.pdf|tax 2024 - final", "q/c.pdf"},
          "%1/dl/c.pdf - tax 2024 - final\r\n",
-         {"Its comment holds the note"},
+         {Comment},
          {0},
          "%1/p/c.pdf - tax 2024 - final\r\n"},
         {"renamed, by the address the note quotes",
          {"dl/b.iso@https://h/b.iso"},
          "%1/dl/a.iso - from https://h/b.iso\r\n",
-         {"Downloaded from the address in the note"},
+         {Address},
          {0},
          "%1/dl/b.iso - from https://h/b.iso\r\n"},
         {"a folder moved with its contents",
          {"new/proj/README", "new/proj/src/main.c", "other/README"},
          "%1/old/proj/ - p\r\n%1/old/proj/README - r\r\n%1/old/proj/src/main.c - m\r\n",
-         {"The only item of this name", "The only one of this name in a folder of the same name",
-          "The only item of this name"},
+         {OnlyOne, SameFolder, OnlyOne},
          {0, 0, 0},
          "%1/new/proj/ - p\r\n%1/new/proj/README - r\r\n%1/new/proj/src/main.c - m\r\n"},
-        {"cancelled",
-         {"b/a.txt"},
-         "%1/a/a.txt - a\r\n",
-         {"The only item of this name"},
-         {},
-         "%1/a/a.txt - a\r\n"},
+        {"cancelled", {"b/a.txt"}, "%1/a/a.txt - a\r\n", {OnlyOne}, {}, "%1/a/a.txt - a\r\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -571,18 +567,10 @@ TEST(ViewCurrent, FindMovedRepointsOnlyWhatTheUserConfirms) {
         const QByteArray before = QByteArray(row.log).replace("%1", QFile::encodeName(root.path()));
         dir.writeBytes(before);
         ScriptedMessages messages;
-        QStringList whys;
+        QList<MoveProposal::Why> whys;
         SetSearchFolderHandler([&](const SearchFolderRequest&) { return root.path(); });
         SetMovedChoiceHandler([&](const MovedChoiceRequest& request) {
-            for (const MoveProposal& p : request.proposals)
-                whys.append(
-                    p.why == MoveProposal::Why::Comment ? "Its comment holds the note"
-                    : p.why == MoveProposal::Why::Address
-                        ? "Downloaded from the address in the note"
-                    : p.why == MoveProposal::Why::OnlyOne ? "The only item of this name"
-                    : p.why == MoveProposal::Why::SameFolder
-                        ? "The only one of this name in a folder of the same name"
-                        : QString("%1 items of this name: pick one").arg(p.candidates.size()));
+            for (const MoveProposal& p : request.proposals) whys.append(p.why);
             return row.answer;
         });
         const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
@@ -599,6 +587,35 @@ TEST(ViewCurrent, FindMovedRepointsOnlyWhatTheUserConfirms) {
         EXPECT_EQ(messages.shown().size(), row.whys.isEmpty() ? 1 : 0);
         SetSearchFolderHandler({});
         SetMovedChoiceHandler({});
+    }
+}
+
+// Find Moved's proposals answered by keys alone: the list has the focus, Space unticks the row
+// with the focus, Tab reaches the namesakes' choice, Down picks one, which ticks its row, and
+// Shift+Tab goes back; Enter confirms, Esc cancels.
+TEST(ViewCurrent, FindMovedIsAnsweredByKeys) {
+    const MovedChoiceRequest request{nullptr,
+                                     {"/a/x.txt", "/a/y.txt", "/a/z.txt"},
+                                     {{0, MoveProposal::Why::OnlyOne, {"/b/x.txt"}},
+                                      {1, MoveProposal::Why::Several, {"/c/y.txt", "/d/y.txt"}},
+                                      {2, MoveProposal::Why::Comment, {"/e/z.txt"}}}};
+    for (const auto& [keys, chosen] :
+         {std::pair{QStringList{"Space", "Tab", "Down", "Down", "Shift+Tab", "Down", "Return"},
+                    QList<int>{-1, 1, 0}},
+          {{"Tab", "Down", "Escape"}, {}}}) {
+        QTimer::singleShot(0, [&keys] {
+            QWidget* dialog = nullptr;
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()); }));
+            QApplication::setActiveWindow(dialog);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), "proposals");
+            for (const QString& name : keys) {
+                const QKeyCombination key = QKeySequence(name)[0];
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            }
+        });
+        EXPECT_EQ(ChooseMoves(request), chosen);
     }
 }
 
