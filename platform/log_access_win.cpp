@@ -94,24 +94,32 @@ Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QS
         return PathFailure("LogAccess",
                            QT_TRANSLATE_NOOP("LogAccess", "Cannot open the undo record %1: %2"),
                            path, file.errorString());
-    return std::optional<QByteArray>(file.read(4096));
+    QByteArray bytes = file.read(4096);
+    while (bytes.endsWith('\0')) bytes.chop(1);
+    if (bytes.isEmpty()) return std::optional<QByteArray>();
+    return std::optional<QByteArray>(bytes);
 }
 
 Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const QByteArray& bytes,
                              bool durable) {
     const QString path = undoPath(folder, name);
-    if (const Result<bool> there = checkUndoRecord(path); !there) return there.failure();
+    const Result<bool> there = checkUndoRecord(path);
+    if (!there) return there.failure();
+    // Read and write, so a record there is overwritten in place, not truncated.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!file.open(QIODevice::ReadWrite)) {
         // A folder the user cannot write keeps no record.
         if (file.error() == QFileDevice::OpenError && !QFileInfo(folder).isWritable()) return false;
         return PathFailure("LogAccess",
                            QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
                            path, file.errorString());
     }
-    if (file.write(bytes) != bytes.size() || !file.flush() || (durable && !SyncToDisk(file))) {
+    const QByteArray padded = bytes.leftJustified(kUndoRecordSize, '\0');
+    if (file.write(padded) != padded.size() || !file.flush() ||
+        ((durable || !*there) && !SyncToDisk(file))) {
         const QString reason = file.errorString();
-        file.remove();
+        file.close();
+        ClearUndoRecord(folder, name, false);
         return PathFailure("LogAccess",
                            QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
                            path, reason);
@@ -119,8 +127,13 @@ Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const Q
     return true;
 }
 
-void RemoveUndoRecord(const QString& folder, const QString& name) {
-    DeleteFileW(wide(undoPath(folder, name)).c_str());
+void ClearUndoRecord(const QString& folder, const QString& name, bool durable) {
+    const QString path = undoPath(folder, name);
+    const Result<bool> there = checkUndoRecord(path);
+    QFile file(path);
+    if (!there || !*there || !file.open(QIODevice::ReadWrite)) return;
+    if (file.write(QByteArray(kUndoRecordSize, '\0')) == kUndoRecordSize && file.flush() && durable)
+        SyncToDisk(file);
 }
 
 LogLock::~LogLock() { release(); }

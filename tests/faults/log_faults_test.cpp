@@ -25,6 +25,7 @@
 #include "core/entry_table.h"
 #include "core/export_buffer.h"
 #include "core/undo_record.h"
+#include "platform/log_access.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
@@ -154,7 +155,7 @@ TEST(UndoRecord, TakesBackOnlyAnAppendCutShort) {
                       : QStringLiteral("An import of 3 entries was cut short on %1; the "
                                        "log was restored to its state before it.")
                             .arg(QLocale().toString(began.toLocalTime(), QLocale::ShortFormat)));
-        EXPECT_FALSE(QFileInfo::exists(dir.logFile() + ".undo"));
+        EXPECT_EQ(test::FileBytes(dir.logFile() + ".undo").count('\0'), platform::kUndoRecordSize);
         test::LinesOf(dir.log());
         EXPECT_EQ(TakeLogNotices(), QStringList());
     }
