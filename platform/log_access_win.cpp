@@ -82,6 +82,13 @@ Result<bool> checkUndoRecord(const QString& path) {
     return true;
 }
 
+// The record's bytes over whatever was there, at its one size.
+bool overwrite(QFile& file, const QByteArray& bytes) {
+    const QByteArray padded = bytes.leftJustified(kUndoRecordSize, '\0');
+    return file.write(padded) == padded.size() && file.flush() &&
+           (file.size() <= padded.size() || file.resize(padded.size()));
+}
+
 }  // namespace
 
 Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QString& name) {
@@ -114,9 +121,7 @@ Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const Q
                            QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
                            path, file.errorString());
     }
-    const QByteArray padded = bytes.leftJustified(kUndoRecordSize, '\0');
-    if (file.write(padded) != padded.size() || !file.flush() ||
-        ((durable || !*there) && !SyncToDisk(file))) {
+    if (!overwrite(file, bytes) || ((durable || !*there) && !SyncToDisk(file))) {
         const QString reason = file.errorString();
         file.close();
         ClearUndoRecord(folder, name, false);
@@ -132,8 +137,7 @@ void ClearUndoRecord(const QString& folder, const QString& name, bool durable) {
     const Result<bool> there = checkUndoRecord(path);
     QFile file(path);
     if (!there || !*there || !file.open(QIODevice::ReadWrite)) return;
-    if (file.write(QByteArray(kUndoRecordSize, '\0')) == kUndoRecordSize && file.flush() && durable)
-        SyncToDisk(file);
+    if (overwrite(file, {}) && durable) SyncToDisk(file);
 }
 
 LogLock::~LogLock() { release(); }

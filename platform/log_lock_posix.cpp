@@ -60,6 +60,17 @@ Result<int> openUndoRecord(int folder, const QString& log, int access) {
     return fd.release();
 }
 
+// The record's bytes over whatever was there, at its one size.
+bool overwrite(int fd, const QByteArray& bytes) {
+    const QByteArray padded = bytes.leftJustified(kUndoRecordSize, '\0');
+    // A short write is tried again, so that a failure gives its reason.
+    for (ssize_t at = 0, part = 0; at < padded.size(); at += part)
+        if ((part = pwrite(fd, padded.constData() + at, padded.size() - at, at)) <= 0) return false;
+    struct stat info {};
+    return fstat(fd, &info) == 0 &&
+           (info.st_size <= padded.size() || ftruncate(fd, padded.size()) == 0);
+}
+
 }  // namespace
 
 Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QString& name) {
@@ -98,19 +109,15 @@ Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const Q
     const Descriptor fd(fresh ? openat(dir.get(), fileName.constData(),
                                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600)
                               : *opened);
-    const QByteArray padded = bytes.leftJustified(kUndoRecordSize, '\0');
-    bool written = fd.get() >= 0;
-    // A short write is tried again, so that a failure gives its reason.
-    for (ssize_t at = 0, part = 0; written && at < padded.size(); at += part)
-        written = (part = pwrite(fd.get(), padded.constData() + at, padded.size() - at, at)) > 0;
-    written = written && (!(durable || fresh) || fdatasync(fd.get()) == 0) &&
-              (!fresh || fsync(dir.get()) == 0);
+    const bool written = fd.get() >= 0 && overwrite(fd.get(), bytes) &&
+                         (!(durable || fresh) || fdatasync(fd.get()) == 0) &&
+                         (!fresh || fsync(dir.get()) == 0);
     if (!written) {
         const int error = errno;
-        if (fresh)
-            unlinkat(dir.get(), fileName.constData(), 0);
-        else
+        if (!fresh)
             ClearUndoRecord(folder, name, false);
+        else if (fd.get() >= 0)
+            unlinkat(dir.get(), fileName.constData(), 0);
         return PathFailure("LogAccess",
                            QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
                            undoPath(log), SystemReason(error));
@@ -126,9 +133,7 @@ void ClearUndoRecord(const QString& folder, const QString& name, bool durable) {
     const Result<int> opened = openUndoRecord(dir.get(), log, O_WRONLY);
     if (!opened || *opened < 0) return;
     const Descriptor fd(*opened);
-    const QByteArray none(kUndoRecordSize, '\0');
-    if (pwrite(fd.get(), none.constData(), none.size(), 0) == none.size() && durable)
-        fdatasync(fd.get());
+    if (overwrite(fd.get(), {}) && durable) fdatasync(fd.get());
 }
 
 LogLock::~LogLock() { release(); }
