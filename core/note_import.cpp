@@ -155,10 +155,14 @@ ImportPlan PlanImport(QStringList paths, const QStringList& logLines, const QStr
         } else if (const std::optional<QByteArray> bytes = readFile(path, file.skipped)) {
             // A log holds lines from several machines: those in UTF-8 stay so.
             const bool byLine = file.format == ImportFormat::Log;
-            file.codePage = ChooseCodePage(
-                file.format == ImportFormat::DescriptIon ? withoutTails(*bytes) : *bytes, byLine);
+            // A code page the user chose needs no detection: a change in the preview reads
+            // the file once.
             if (const auto choice = chosen.find(path); choice != chosen.end())
                 file.codePage = {*choice, false};
+            else
+                file.codePage = ChooseCodePage(
+                    file.format == ImportFormat::DescriptIon ? withoutTails(*bytes) : *bytes,
+                    byLine);
             const LineDecoder decode(file.codePage.name, byLine);
             if (file.format != ImportFormat::Log) {
                 entries = describedEntries(path, file.format, *bytes, decode);

@@ -101,6 +101,8 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreviewRequest& request)
         read_.append(i);
         files_->addItem(QDir::toNativeSeparators(plan_.files[i].path));
     }
+    // UTF-8 first: a short file in another code page can be valid UTF-8 by chance.
+    codePage_->addItem(CodePageLabel(kUtf8), QByteArray(kUtf8));
     for (const CodePage& page : OfferedCodePages())
         codePage_->addItem(QCoreApplication::translate("CodePage", page.label), page.name);
 
@@ -109,7 +111,10 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreviewRequest& request)
     auto* codePageRow = new QHBoxLayout;
     codePageRow->addWidget(codePage_, 1);
     codePageRow->addWidget(how_);
-    form->addRow(tr("&Code page:"), codePageRow);
+    // A row of a layout gets no buddy of its own: without one the label would show its "&".
+    auto* codePageLabel = new QLabel(tr("&Code page:"), this);
+    codePageLabel->setBuddy(codePage_);
+    form->addRow(codePageLabel, codePageRow);
     auto* entriesLabel = new QLabel(tr("First &entries, as they will be written:"), this);
     entriesLabel->setBuddy(entries_);
 
@@ -149,17 +154,15 @@ void ImportPreviewDialog::showFile() {
     if (at < 0) return;
     const ImportFile& file = plan_.files[read_[at]];
     const QByteArray& name = file.codePage.name;
-    const bool choosable = name != kAscii && name != kUtf8;
+    // Plain ASCII reads alike in every code page, and so does a log's UTF-8, line by line: shown,
+    // not offered, unless chosen.
+    const bool choosable = chosen_.contains(file.path) ||
+                           (name != kAscii && (name != kUtf8 || file.format != ImportFormat::Log));
     {
         const QSignalBlocker quiet(codePage_);
-        // Plain ASCII and UTF-8 read alike in any choice: shown, not offered.
-        if (codePage_->count() > OfferedCodePages().size()) codePage_->removeItem(0);
-        if (choosable) {
-            codePage_->setCurrentIndex(codePage_->findData(name));
-        } else {
-            codePage_->insertItem(0, CodePageLabel(name), name);
-            codePage_->setCurrentIndex(0);
-        }
+        if (codePage_->count() > OfferedCodePages().size() + 1) codePage_->removeItem(0);
+        if (name == kAscii) codePage_->insertItem(0, CodePageLabel(name), name);
+        codePage_->setCurrentIndex(codePage_->findData(name));
     }
     codePage_->setEnabled(choosable);
     how_->setText(!choosable                    ? QString()

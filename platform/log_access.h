@@ -31,14 +31,18 @@ void CloseDescriptor(int fd);
 
 // The undo record an append keeps beside the log ("NAME.undo") while it writes, so the next
 // opening can take back an append cut short. Like the lock file it must be the user's own
-// ordinary file in the log's folder; anything else there is refused, with the mend.
-// Its bytes, or nothing where there is none.
+// ordinary file in the log's folder; anything else there is refused, with the mend. The file
+// stays once made, at one size, and is overwritten in place: a sync of it then writes one block
+// and commits nothing to the file system's journal.
+constexpr qsizetype kUndoRecordSize = 128;
+// Its bytes, or nothing where there is none or it was cleared.
 Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QString& name);
 // Replaces any record; on the disk before it returns where `durable`. False where the folder
 // cannot be written, so no record can be kept (the log is then locked in place).
 Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const QByteArray& bytes,
                              bool durable);
-void RemoveUndoRecord(const QString& folder, const QString& name);
+// Leaves no record, on the disk too where `durable`; nothing to do where there is none.
+void ClearUndoRecord(const QString& folder, const QString& name, bool durable);
 
 // The log's exclusive lock, held until the object goes. Taken on a lock file beside the log, or
 // on the log itself where the folder cannot be written; the system lets go of it when the process

@@ -82,6 +82,13 @@ Result<bool> checkUndoRecord(const QString& path) {
     return true;
 }
 
+// The record's bytes over whatever was there, at its one size.
+bool overwrite(QFile& file, const QByteArray& bytes) {
+    const QByteArray padded = bytes.leftJustified(kUndoRecordSize, '\0');
+    return file.write(padded) == padded.size() && file.flush() &&
+           (file.size() <= padded.size() || file.resize(padded.size()));
+}
+
 }  // namespace
 
 Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QString& name) {
@@ -94,24 +101,30 @@ Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QS
         return PathFailure("LogAccess",
                            QT_TRANSLATE_NOOP("LogAccess", "Cannot open the undo record %1: %2"),
                            path, file.errorString());
-    return std::optional<QByteArray>(file.read(4096));
+    QByteArray bytes = file.read(4096);
+    while (bytes.endsWith('\0')) bytes.chop(1);
+    if (bytes.isEmpty()) return std::optional<QByteArray>();
+    return std::optional<QByteArray>(bytes);
 }
 
 Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const QByteArray& bytes,
                              bool durable) {
     const QString path = undoPath(folder, name);
-    if (const Result<bool> there = checkUndoRecord(path); !there) return there.failure();
+    const Result<bool> there = checkUndoRecord(path);
+    if (!there) return there.failure();
+    // Read and write, so a record there is overwritten in place, not truncated.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!file.open(QIODevice::ReadWrite)) {
         // A folder the user cannot write keeps no record.
         if (file.error() == QFileDevice::OpenError && !QFileInfo(folder).isWritable()) return false;
         return PathFailure("LogAccess",
                            QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
                            path, file.errorString());
     }
-    if (file.write(bytes) != bytes.size() || !file.flush() || (durable && !SyncToDisk(file))) {
+    if (!overwrite(file, bytes) || ((durable || !*there) && !SyncToDisk(file))) {
         const QString reason = file.errorString();
-        file.remove();
+        file.close();
+        ClearUndoRecord(folder, name, false);
         return PathFailure("LogAccess",
                            QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
                            path, reason);
@@ -119,8 +132,12 @@ Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const Q
     return true;
 }
 
-void RemoveUndoRecord(const QString& folder, const QString& name) {
-    DeleteFileW(wide(undoPath(folder, name)).c_str());
+void ClearUndoRecord(const QString& folder, const QString& name, bool durable) {
+    const QString path = undoPath(folder, name);
+    const Result<bool> there = checkUndoRecord(path);
+    QFile file(path);
+    if (!there || !*there || !file.open(QIODevice::ReadWrite)) return;
+    if (overwrite(file, {}) && durable) SyncToDisk(file);
 }
 
 LogLock::~LogLock() { release(); }

@@ -60,6 +60,17 @@ Result<int> openUndoRecord(int folder, const QString& log, int access) {
     return fd.release();
 }
 
+// The record's bytes over whatever was there, at its one size.
+bool overwrite(int fd, const QByteArray& bytes) {
+    const QByteArray padded = bytes.leftJustified(kUndoRecordSize, '\0');
+    // A short write is tried again, so that a failure gives its reason.
+    for (ssize_t at = 0, part = 0; at < padded.size(); at += part)
+        if ((part = pwrite(fd, padded.constData() + at, padded.size() - at, at)) <= 0) return false;
+    struct stat info {};
+    return fstat(fd, &info) == 0 &&
+           (info.st_size <= padded.size() || ftruncate(fd, padded.size()) == 0);
+}
+
 }  // namespace
 
 Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QString& name) {
@@ -77,6 +88,8 @@ Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QS
     const ssize_t length = read(fd.get(), bytes.data(), bytes.size());
     if (length < 0) return cannotOpen(undoPath(log), errno);
     bytes.truncate(length);
+    while (bytes.endsWith('\0')) bytes.chop(1);
+    if (bytes.isEmpty()) return std::optional<QByteArray>();
     return std::optional<QByteArray>(bytes);
 }
 
@@ -88,21 +101,23 @@ Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const Q
     if (*folderFd < 0) return cannotOpen(log, ENOENT);
     const Descriptor dir(*folderFd);
     if (faccessat(dir.get(), ".", W_OK, AT_EACCESS) != 0) return false;
-    // Under the lock the last record has been taken back and removed: a new one is made. Only
-    // one left in place is emptied first (a truncation makes the file system flush it on close).
-    const int made = openat(dir.get(), QFile::encodeName(name + QStringLiteral(".undo")),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    const bool fresh = made >= 0;
-    const Result<int> opened = fresh ? Result<int>(made) : openUndoRecord(dir.get(), log, O_WRONLY);
+    const Result<int> opened = openUndoRecord(dir.get(), log, O_WRONLY);
     if (!opened) return opened.failure();
-    if (*opened < 0) return cannotOpen(undoPath(log), ENOENT);
-    const Descriptor fd(*opened);
-    const bool written = (fresh || ftruncate(fd.get(), 0) == 0) &&
-                         write(fd.get(), bytes.constData(), bytes.size()) == bytes.size() &&
-                         (!durable || (fdatasync(fd.get()) == 0 && fsync(dir.get()) == 0));
+    // Made once and synced with its folder; from then on overwritten in place.
+    const bool fresh = *opened < 0;
+    const QByteArray fileName = QFile::encodeName(name + QStringLiteral(".undo"));
+    const Descriptor fd(fresh ? openat(dir.get(), fileName.constData(),
+                                       O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600)
+                              : *opened);
+    const bool written = fd.get() >= 0 && overwrite(fd.get(), bytes) &&
+                         (!(durable || fresh) || fdatasync(fd.get()) == 0) &&
+                         (!fresh || fsync(dir.get()) == 0);
     if (!written) {
         const int error = errno;
-        RemoveUndoRecord(folder, name);
+        if (!fresh)
+            ClearUndoRecord(folder, name, false);
+        else if (fd.get() >= 0)
+            unlinkat(dir.get(), fileName.constData(), 0);
         return PathFailure("LogAccess",
                            QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
                            undoPath(log), SystemReason(error));
@@ -110,8 +125,15 @@ Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const Q
     return true;
 }
 
-void RemoveUndoRecord(const QString& folder, const QString& name) {
-    unlink(QFile::encodeName(undoPath(QDir(folder).filePath(name))).constData());
+void ClearUndoRecord(const QString& folder, const QString& name, bool durable) {
+    const QString log = QDir(folder).filePath(name);
+    const Result<int> folderFd = openFolder(folder, log);
+    if (!folderFd || *folderFd < 0) return;
+    const Descriptor dir(*folderFd);
+    const Result<int> opened = openUndoRecord(dir.get(), log, O_WRONLY);
+    if (!opened || *opened < 0) return;
+    const Descriptor fd(*opened);
+    if (overwrite(fd.get(), {}) && durable) fdatasync(fd.get());
 }
 
 LogLock::~LogLock() { release(); }

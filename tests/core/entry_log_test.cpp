@@ -47,7 +47,7 @@ TEST(EntryLog, AppendsRewritesAndReadsGiveExactBytes) {
     EXPECT_EQ(dir.bytes(), "b\r\n\r\n\xC3\xBC \xE6\x97\xA5 \xF0\x9F\x8E\x89\r\n");
     EXPECT_EQ(QFile::permissions(dir.logFile()) & 0x0777, 0x0640);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
-              QStringList({"KVtemp.dat", "KVtemp.dat.lock1", "KVtemp.dat.txt"}));
+              QStringList({"KVtemp.dat", "KVtemp.dat.lock1", "KVtemp.dat.txt", "KVtemp.dat.undo"}));
     ASSERT_TRUE(dir.log().writeEntries({}));
     EXPECT_TRUE(dir.log().logExists());
     EXPECT_EQ(dir.bytes(), "");
@@ -113,7 +113,9 @@ TEST(EntryLog, WriteFailuresNameTheirCause) {
             EXPECT_TRUE(error.contains(reason) && error.contains(log.logPath()))
                 << error.toStdString();
         EXPECT_EQ(test::FileBytes(log.logPath()), "C:\\A - first\r\n");
-        EXPECT_EQ(QDir(folder).entryList({"KVtemp.dat.*"}, QDir::Files), QStringList());
+        QStringList left = QDir(folder).entryList({"KVtemp.dat.*"}, QDir::Files);
+        left.removeOne("KVtemp.dat.undo");  // kept between appends
+        EXPECT_EQ(left, QStringList());
     }
 }
 

@@ -25,7 +25,11 @@ NAMES = {"Kivra/32": "Kivra/32", "Drives": "Laufwerke", "Folders": "Ordner", "Fi
          "View": "Ansicht", "Help": "Hilfe", "Described: setup": "Beschrieben: setup",
          "Kivra/32 - View Current": "Kivra/32 - Einträge anzeigen", "Entries": "Einträge",
          "No longer exists": "Nicht mehr vorhanden", "Return": "Zurück",
-         "About Kivra32": "Über Kivra32"} if os.environ.get("LANGUAGE") == "de" else {}
+         "About Kivra32": "Über Kivra32", "Import": "Importieren", "Code page:": "Codepage:",
+         "Cyrillic (DOS, CP866)": "Kyrillisch (DOS, CP866)", "guessed": "geraten",
+         "Cyrillic (Windows-1251)": "Kyrillisch (Windows-1251)", "chosen": "gewählt",
+         "First entries, as they will be written": "Erste Einträge, wie sie geschrieben werden"
+         } if os.environ.get("LANGUAGE") == "de" else {}
 
 
 def tr(text):
@@ -70,6 +74,36 @@ def read_find_moved():
     expect("list item", f"{moved}/gone.zip - old")
 
 
+def import_preview():
+    """Ctrl+I on a DESCRIPT.ION in CP866: the preview's controls read by name, the code page changed
+    by keys and the entries read again, Enter leaving the log as it was."""
+    with open(os.path.join(DL, "descript.ion"), "wb") as f:
+        f.write("a.zip основная часть".encode("cp866"))
+    with open(LOG, "rb") as f:
+        before = f.read()
+    focus("Kivra/32")
+    keys("ctrl+i")
+    focus(tr("Import"))
+    xdo("type", os.path.join(DL, "descript.ion"))
+    keys("Return")
+    # A list reads as its current text, its label through a relation.
+    for role, name, *description in [
+            ("dialog", "Kivra32"), ("combo box", os.path.join(DL, "descript.ion")),
+            ("label", "Code page:"), ("combo box", "Cyrillic (DOS, CP866)", "guessed"),
+            ("push button", "Import")]:
+        expect(role, tr(name), *map(tr, description))
+    entries = expect("text", tr("First entries, as they will be written")).queryText()
+    wait_until("no entry in Russian", lambda: "основная часть" in entries.getText(0, -1))
+    keys("Tab", "Up")  # the code page list, one up: Windows-1251
+    expect("combo box", tr("Cyrillic (Windows-1251)"), tr("chosen"))
+    wait_until("the entries kept the code page", lambda: "основная" not in entries.getText(0, -1))
+    keys("Return")  # cancels: Import is not the default
+    gone("Kivra32")
+    with open(LOG, "rb") as f:
+        if f.read() != before:
+            FAILED.append("Enter in the preview imported")
+
+
 def main():
     os.makedirs(os.path.dirname(LOG))
     with open(LOG, "wb") as f:
@@ -99,6 +133,7 @@ def main():
     read_find_moved()
     expect("push button", tr("Return")).queryAction().doAction(0)
     gone(tr("Kivra/32 - View Current"))
+    import_preview()
     focus("Kivra/32")
     keys("alt+h", "Down", "Return")  # Help, About
     for role, name in [("dialog", "About Kivra32"), ("image", "Kivra/32")]:

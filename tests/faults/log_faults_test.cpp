@@ -25,6 +25,7 @@
 #include "core/entry_table.h"
 #include "core/export_buffer.h"
 #include "core/undo_record.h"
+#include "platform/log_access.h"
 #include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
@@ -111,9 +112,10 @@ TEST(KilledRewrite, LeavesEitherTheOldOrTheNewLog) {
     }
 }
 
-// An append killed at any moment, an import's block or one entry after another, leaves each
-// block whole or gone, every line ended by CR LF, once the next opening has taken back a cut one;
-// another copy appending meanwhile loses nothing. KIVRA_KILLS and KIVRA_KILLED_LINES ask for more.
+// An append killed at any moment, an import's block or one entry, leaves the log old or complete,
+// every line ended by CR LF, once the next opening has taken back a cut one; another copy
+// appending meanwhile loses nothing. After each kill the log is brought back, under the lock, to
+// its old lines and the other copy's. KIVRA_KILLS and KIVRA_KILLED_LINES ask for more.
 TEST(LongKilledAppend, LeavesEachBlockWholeOrGone) {
     const int kills = std::max(qEnvironmentVariableIntValue("KIVRA_KILLS"), 10),
               lines = std::max(qEnvironmentVariableIntValue("KIVRA_KILLED_LINES"), 200'000);
@@ -122,18 +124,12 @@ TEST(LongKilledAppend, LeavesEachBlockWholeOrGone) {
         const QStringList block = numberedLines(size, "NEW"), other = numberedLines(300, "OTHER"),
                           old = numberedLines(1000, "OLD"), all = old + block + other;
         const QSet<QString> known(all.begin(), all.end());
-        // Each line of the log and how often it is there; a line cut short counts as none.
-        const auto count = [&dir, &known] {
-            std::map<QString, int> seen;
-            for (const QString& line : test::LinesOf(dir.log()))
-                ++seen[known.contains(line) ? line : QString()];
-            return seen;
-        };
         ASSERT_TRUE(dir.log().writeEntries(old));
         QElapsedTimer timer;
         timer.start();
         ASSERT_TRUE(dir.log().appendEntries(block));
         const auto oneAppend = quint32(std::max<qint64>(timer.nsecsElapsed() / 1000, 2000));
+        ASSERT_TRUE(dir.log().writeEntries(old));
         const pid_t otherCopy = fork();
         if (otherCopy == 0) {
             bool ok = true;
@@ -144,26 +140,35 @@ TEST(LongKilledAppend, LeavesEachBlockWholeOrGone) {
         for (int round = 0; round < kills; ++round) {
             const pid_t child = fork();
             if (child == 0)
-                for (;;)
-                    size == 1 ? dir.log().appendEntry(block[0]) : dir.log().appendEntries(block);
+                _exit(size == 1 ? !dir.log().appendEntry(block[0])
+                                : !dir.log().appendEntries(block));
             usleep(random.bounded(oneAppend / 8, oneAppend * 2));
             kill(child, SIGKILL);
             waitpid(child, nullptr, 0);
-            std::map<QString, int> seen = count();
-            ASSERT_TRUE(dir.bytes().endsWith("\r\n") && !seen.contains(QString()));
+            QByteArray bytes;
+            QStringList read;
+            ASSERT_TRUE(dir.log().locked([&] {
+                bytes = dir.bytes(), read = test::LinesOf(dir.log());
+                return dir.log().writeEntries(old + read.filter("OTHER"));
+            }));
+            std::map<QString, int> seen;
+            for (const QString& line : std::as_const(read))
+                ++seen[known.contains(line) ? line : QString()];
+            ASSERT_TRUE(bytes.endsWith("\r\n") && !seen.contains(QString())) << round;
+            ASSERT_LE(seen[block[0]], 1) << round;
             for (const QString& line : block) ASSERT_EQ(seen[line], seen[block[0]]) << round;
         }
         TakeLogNotices();
         int status = 1;
         waitpid(otherCopy, &status, 0);
         EXPECT_EQ(status, 0);
-        std::map<QString, int> seen = count();
-        for (const QString& line : other) EXPECT_EQ(seen[line], 1) << size;
+        const QStringList last = test::LinesOf(dir.log());
+        for (const QString& line : other) EXPECT_EQ(last.count(line), 1) << size;
     }
 }
 
 // An undo record a dead copy left: an append that stopped short is taken back and told once; one
-// written whole, or a log changed since, stays as it is.
+// written whole, or a log changed since, stays as it is. The record is cleared to its one size.
 TEST(UndoRecord, TakesBackOnlyAnAppendCutShort) {
     const QByteArray old = "/old - kept\r\n";
     // What the log holds after its old bytes, what the record says the append was to write.
@@ -178,9 +183,11 @@ TEST(UndoRecord, TakesBackOnlyAnAppendCutShort) {
         TempLogDir dir;
         dir.writeBytes(old + tail);
         const QDateTime began = QDateTime::currentDateTimeUtc();
+        // Padded past the size a record keeps, and unpadded, as an older copy left it.
         test::WriteFile(dir.logFile() + ".undo", UndoRecord{old.size(), old.size() + appended, 3,
                                                             UndoRecord::Kind::Import, began}
-                                                     .encode());
+                                                     .encode()
+                                                     .leftJustified(takenBack ? 300 : 0, '\0'));
         EXPECT_EQ(test::LinesOf(dir.log()).size(), takenBack ? 1 : 2);
         EXPECT_TRUE(dir.bytes() == (takenBack ? old : old + tail));
         EXPECT_EQ(TakeLogNotices().join(""),
@@ -189,7 +196,8 @@ TEST(UndoRecord, TakesBackOnlyAnAppendCutShort) {
                       : QStringLiteral("An import of 3 entries was cut short on %1; the "
                                        "log was restored to its state before it.")
                             .arg(QLocale().toString(began.toLocalTime(), QLocale::ShortFormat)));
-        EXPECT_FALSE(QFileInfo::exists(dir.logFile() + ".undo"));
+        EXPECT_EQ(test::FileBytes(dir.logFile() + ".undo"),
+                  QByteArray(platform::kUndoRecordSize, '\0'));
         test::LinesOf(dir.log());
         EXPECT_EQ(TakeLogNotices(), QStringList());
     }

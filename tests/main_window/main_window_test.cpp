@@ -692,7 +692,8 @@ TEST_P(Import, AppendsWhatTheLogLacksAndTheMarksShowIt) {
 }
 INSTANTIATE_TEST_SUITE_P(MainWindow, Import, ::testing::ValuesIn(kImportRows), kRowName);
 
-// The preview by keys: Enter cancels; the code page changed by arrow keys reads the file again.
+// The preview by keys: Enter and Esc cancel; the code page, reached by its access key and changed
+// by arrow keys, reads the file again.
 TEST_F(MainWindowTest, ImportIsPreviewedInTheFilesCodePageWhichKeysChange) {
     ASSERT_TRUE(settled());
     const QString path = dir("DL/descript.ion");
@@ -715,7 +716,14 @@ TEST_F(MainWindowTest, ImportIsPreviewedInTheFilesCodePageWhichKeysChange) {
     };
     const auto key = [](Qt::Key pressed) { QTest::keyClick(QApplication::focusWidget(), pressed); };
     preview([&](QWidget*) { key(Qt::Key_Return); });
+    // A UTF-8 file may still be read in another code page; Esc cancels too.
+    ASSERT_TRUE(test::WriteFile(path, "a.zip " + russian.toUtf8()));
+    preview([&](QWidget* dialog) {
+        EXPECT_TRUE(dialog->findChild<QComboBox*>("importCodePage")->isEnabled());
+        key(Qt::Key_Escape);
+    });
     EXPECT_EQ(logLines(), before);
+    ASSERT_TRUE(test::WriteFile(path, bytes));
     preview([&](QWidget* dialog) {
         auto* codePage = dialog->findChild<QComboBox*>("importCodePage");
         const auto shown = [&] {
@@ -726,7 +734,7 @@ TEST_F(MainWindowTest, ImportIsPreviewedInTheFilesCodePageWhichKeysChange) {
                        .section(" - ", 1);
         };
         EXPECT_EQ(shown(), "Cyrillic (DOS, CP866), guessed: " + russian);
-        key(Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
         ASSERT_EQ(QApplication::focusWidget(), codePage);
         key(Qt::Key_Up);
         const QString windows = QStringDecoder("windows-1251")(bytes.mid(6));
