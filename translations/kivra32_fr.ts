@@ -787,7 +787,7 @@ Il n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Described as %1 before it was renamed:</source>
-        <translation>Décrit sous le nom %1 avant d&apos;être renommé :</translation>
+        <translation>Décrit sous le nom %1 avant d&apos;être renommé&#x202f;:</translation>
     </message>
     <message>
         <source>
@@ -799,7 +799,7 @@ Il n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Described as %1 before it was renamed: %2</source>
-        <translation>Décrit sous le nom %1 avant d&apos;être renommé : %2</translation>
+        <translation>Décrit sous le nom %1 avant d&apos;être renommé&#x202f;: %2</translation>
     </message>
     <message>
         <source>Insert Grey Hint</source>
