@@ -146,11 +146,11 @@ ViewCurrentDialog::ViewCurrentDialog(QWidget* owner, EntryLog log)
     layout->add(entryList_, widgets::kGrows);
     for (QWidget* corner : QWidgetList{returnButton_, deleteButton_, clearAllButton_})
         layout->add(corner, widgets::kCornerBottomRight);
-    // The find box takes a part of the width gained, the count follows it.
+    // The find box takes a part of the width gained.
     constexpr double kFindShare = 0.3;
     layout->add(findEdit_, {0, 1, kFindShare, 1});
-    layout->add(countLabel_, {kFindShare, 1, kFindShare, 1});
-    layout->add(goneLabel_, {0, 1, 1, 1});
+    layout->add(countLabel_, {0.5, 1, 1, 1});
+    layout->add(goneLabel_, {0, 1, 0.5, 1});
     setMinimumSize(designed);
     resize(designed);
     widgets::RestoreWindowSize(this, kSizeSettings);
@@ -206,19 +206,21 @@ void ViewCurrentDialog::createControls() {
     // Left of "Clear All", in the room under the list.
     findEdit_ = new QLineEdit(this);
     findEdit_->setObjectName(QStringLiteral("findEdit"));
-    findEdit_->setGeometry(scale.rect(180, 4686, 1032, 288));
+    findEdit_->setGeometry(scale.rect(180, 4686, 2700, 288));
     //: Placeholder of the box that filters the entries.
     findEdit_->setPlaceholderText(tr("Find"));
     findEdit_->setAccessibleName(tr("Find"));
     findEdit_->installEventFilter(this);
     countLabel_ = new QLabel(this);
     countLabel_->setObjectName(QStringLiteral("countLabel"));
-    countLabel_->setGeometry(scale.rect(1284, 4734, 1644, 192));
+    // Under the list's right end, room for "1,000,000 of 1,000,000" that the find box's
+    // neighbourhood lacks.
+    countLabel_->setGeometry(scale.rect(4440, 4284, 2880, 240));
+    countLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     countLabel_->setTextFormat(Qt::PlainText);
-    // In the room between the list and the buttons, wide enough for any count.
     goneLabel_ = new QLabel(this);
     goneLabel_->setObjectName(QStringLiteral("goneLabel"));
-    goneLabel_->setGeometry(scale.rect(180, 4284, 7140, 240));
+    goneLabel_->setGeometry(scale.rect(180, 4284, 4200, 240));
     goneLabel_->setTextFormat(Qt::PlainText);
 
     // As they are read: the find box, the list, then the buttons from left to right.

@@ -133,6 +133,8 @@ def main():
     read_find_moved()
     expect("push button", tr("Return")).queryAction().doAction(0)
     gone(tr("Kivra/32 - View Current"))
+    wait_until("Return did not write the moved entry back",
+               lambda: f"{TMP}/moved/gone.zip - old".encode() in open(LOG, "rb").read())
     import_preview()
     focus("Kivra/32")
     keys("alt+h", "Down", "Return")  # Help, About

@@ -130,12 +130,14 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
                 ASSERT_TRUE(QTest::qWaitFor(
                     [&] { return !windows.main.findChild<widgets::FileList*>()->reading(); }));
                 EXPECT_NE(windows.main.findChild<QLabel*>("originLabel")->isHidden(), hasOrigin);
-                windows.current.countLabel()->setText(
-                    QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2")
-                        .arg("999,999", "1,000,000"));
-                windows.current.goneLabel()->setText(
-                    QCoreApplication::translate("kivra::ViewCurrentDialog", "%1 of %2 gone")
-                        .arg("999,999", "1,000,000"));
+                const auto counted = [](const char* text, const char* done) {
+                    return QCoreApplication::translate("kivra::ViewCurrentDialog", text)
+                        .arg(done, "1,000,000");
+                };
+                windows.current.countLabel()->setText(counted("%1 of %2", "1,000,000"));
+                windows.current.goneLabel()->setText(std::max(
+                    counted("%1 of %2 gone", "999,999"), counted("Reading %1 of %2…", "999,999"),
+                    [](const QString& a, const QString& b) { return a.size() < b.size(); }));
                 for (const QWidget* window : windows.all()) ExpectNoTextCut(window);
                 ImportPreviewDialog preview({&windows.main, kPreviewed, {}});
                 preview.show();

@@ -603,7 +603,7 @@ TEST(ViewCurrent, FindMovedIsAnsweredByKeys) {
          {std::pair{QStringList{"Space", "Tab", "Down", "Down", "Shift+Tab", "Down", "Return"},
                     QList<int>{-1, 1, 0}},
           {{"Tab", "Down", "Escape"}, {}}}) {
-        QTimer::singleShot(0, [&keys] {
+        QTimer::singleShot(0, [keys = keys] {
             QWidget* dialog = nullptr;
             ASSERT_TRUE(
                 QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()); }));
