@@ -64,15 +64,33 @@ bool BeginsWithPath(const QString& line) {
     return at >= 0 && IsAbsolutePath(line.first(std::min(at, kRootLength)).toUtf8());
 }
 
+// The folder of `path`, as QFileInfo gives it; the memo's own where `path` names a plain item in
+// it, which spares most look-ups QFileInfo's cleaning of the path.
+static QString FolderOf(const QString& path, const FolderMemo& memo) {
+    const qsizetype end = memo.folder.size();
+    if (end > 1 && path.size() > end + 1 && path.startsWith(memo.folder) && path[end] == u'/') {
+        const QStringView name = QStringView(path).sliced(end + 1);
+        if (!name.contains(u'/') && !name.contains(u'\\') && name != u"." && name != u"..")
+            return memo.folder;
+    }
+    return QFileInfo(path).absolutePath();
+}
+
 // Every later path a line begins with extends its first, so is a path when the first is.
-ItemState StateOfEntry(const QString& line) {
+ItemState StateOfEntry(const QString& line, FolderMemo* memo) {
     if (!BeginsWithPath(line)) return ItemState::NotAPath;
+    FolderMemo own;
+    if (!memo) memo = &own;
     bool folderThere = false;
     for (qsizetype at = line.indexOf(kDash); at >= 0; at = line.indexOf(kDash, at + 1)) {
         const QString path = line.left(at);
+        if (const QString folder = FolderOf(path, *memo); folder != path) {
+            if (memo->folder != folder) *memo = {folder, ItemExists(folder)};
+            // Nothing is there in a folder that is not.
+            if (!memo->there) continue;
+            folderThere = true;
+        }
         if (ItemExists(path)) return ItemState::There;
-        const QString folder = QFileInfo(path).absolutePath();
-        if (folder != path && ItemExists(folder)) folderThere = true;
     }
     return folderThere ? ItemState::Gone : ItemState::FolderGone;
 }

@@ -25,7 +25,13 @@ bool BeginsWithPath(const QString& line);
 enum class ItemState { NotAPath, There, Gone, FolderGone };
 // An entry is there when any path it begins with names an existing file or directory; the first
 // one decides whether it is a path at all.
-ItemState StateOfEntry(const QString& line);
+// `memo`, kept by a caller that looks up many entries at once, remembers the last folder asked
+// about: entries of one folder ask the disk for it once, and none of a gone folder's items.
+struct FolderMemo {
+    QString folder;
+    bool there = false;
+};
+ItemState StateOfEntry(const QString& line, FolderMemo* memo = nullptr);
 
 // The item an entry describes: the longest path it begins with that exists, as the marks decide;
 // else its first path, marked gone. An empty path when it begins with none.

@@ -74,11 +74,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ::close(::open(path.constData(), O_CREAT | O_WRONLY, 0600));
     QByteArray line;
     EncodeLogLine(path, QStringLiteral(" - d"), line);
-    const kivra::EntryItem item = kivra::ItemOfEntry(DecodeLogLines(line).value(0));
+    const QString entry = DecodeLogLines(line).value(0);
+    const kivra::EntryItem item = kivra::ItemOfEntry(entry);
     check(line == path + " - d\r\n" && item.exists && item.native == path);
+    // A memo left by any other lines, then by this one, tells what none tells.
+    kivra::FolderMemo memo;
+    for (const QString& other : lines) kivra::StateOfEntry(other.left(1 << 12), &memo);
+    check(kivra::StateOfEntry(entry, &memo) == kivra::ItemState::There &&
+          kivra::StateOfEntry(entry, &memo) == kivra::ItemState::There);
     kivra::DescriptionIndex index;
     index.addBytes(line);
     check(index.descriptions(index.lookUp(kivra::DecodeName(path), false)) == QStringList{"d"});
     ::unlink(path.constData());
+    check(kivra::StateOfEntry(entry, &memo) == kivra::StateOfEntry(entry));
     return 0;
 }
