@@ -240,6 +240,13 @@ auto lockOf(uid_t owner, mode_t mode, bool fifo = false) {
     };
 }
 
+// The log's file with `suffix` made, and given to kOther.
+auto othersFile(const char* suffix) {
+    return [=](const QString&, const QString& log, const QString&) {
+        QFile(log + suffix).open(QIODevice::WriteOnly), give(log + suffix, kOther, 0600);
+    };
+}
+
 // Copies of the program at once, each with its own EntryLog on the one folder, as a user whom
 // modes bind: two append while one rewrites what it reads, as "Return" does, until they are done.
 // The lock file there is the user's but read-only: it is locked as it is, where taking turns on the
@@ -312,14 +319,8 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
          refused, "the group of its folder"},
         {"group-writable for the user's own group", [](auto& f, auto&, auto&) { give(f, 0, 0770); },
          "ok ok ok", ""},
-        {"the log belongs to another",
-         [](auto&, auto& l, auto&) { QFile(l).open(QIODevice::WriteOnly), give(l, kOther, 0600); },
-         refused, "sudo chown root"},
-        {"the lock file belongs to another",
-         [](auto&, auto& l, auto&) {
-             QFile(l + ".lock").open(QIODevice::WriteOnly), give(l + ".lock", kOther, 0600);
-         },
-         refused, "its lock file"},
+        {"the log belongs to another", othersFile(""), refused, "sudo chown root"},
+        {"the lock file belongs to another", othersFile(".lock"), refused, "its lock file"},
         {"another's lock file that only its owner can write", lockOf(kThird, 0644), refused,
          "its lock file", "mine\r\n", true},
         {"the user's own lock file, read-only", lockOf(kOther, 0400), "ok ok ok", "", "mine\r\n",
@@ -342,11 +343,7 @@ TEST(LogFolder, OnlyTheUsersOwnAreUsed) {
          refused, "leads into the folder", "mine\r\n", true},
         {"a dangling link", [](auto&, auto& l, auto& o) { QFile::remove(o), QFile::link(o, l); },
          refused, "which is not there", nullptr},
-        {"the undo record belongs to another",
-         [](auto&, auto& l, auto&) {
-             QFile(l + ".undo").open(QIODevice::WriteOnly), give(l + ".undo", kOther, 0600);
-         },
-         refused, "its undo record"},
+        {"the undo record belongs to another", othersFile(".undo"), refused, "its undo record"},
         {"a link as the undo record", [](auto&, auto& l, auto& o) { QFile::link(o, l + ".undo"); },
          refused, "is a symbolic link"},
         {"a read-only folder with a writable log",

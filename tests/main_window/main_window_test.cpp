@@ -86,6 +86,9 @@ struct MainWindowTest : ::testing::Test {
         return selected.isEmpty() ? QString() : selected.first().data().toString();
     }
     void f5() { QTest::keyClick(window.get(), Qt::Key_F5), ReadIn(*files); }
+    bool listed(const QStringList& names) const {  // once the folder watch has told
+        return QTest::qWaitFor([&] { return files->fileNames() == names; }, 3000);
+    }
     bool settled() const {
         return QTest::qWaitFor([&] { return window->notesReady(); });
     }
@@ -469,11 +472,7 @@ TEST_F(MainWindowTest, ARenamedFileShowsItsOldNoteUntilTheKeyTakesIt) {
     ASSERT_TRUE(settled());
     QDir folder(dir("DL"));
     ASSERT_TRUE(folder.rename("a.zip", "setup-1.0.zip") && folder.rename("b.zip", "b2.zip"));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return files->fileNames() == QStringList({"b2.zip", "setup-1.0.zip"});
-        },
-        3000));
+    ASSERT_TRUE(listed({"b2.zip", "setup-1.0.zip"}));
     clickFile("b2.zip");
     ASSERT_TRUE(settled());  // the marks read the log written behind them
     EXPECT_EQ(box->placeholderText(), "");
@@ -796,9 +795,6 @@ TEST_F(MainWindowTest, DrivesFollowTheFolderAndAFailingAppendIsTold) {
 // Ctrl+H and changes on disk are shown in place; nothing is recorded and nothing the user holds
 // moves.
 TEST_F(MainWindowTest, TheListsFollowCtrlHAndTheDisk) {
-    const auto listed = [&](const QStringList& names) {
-        return QTest::qWaitFor([&] { return files->fileNames() == names; }, 3000);
-    };
     QDir(dir("DL")).mkdir(".cache");
     type("ab");
     QTest::keyClick(box, Qt::Key_H, Qt::ControlModifier);
