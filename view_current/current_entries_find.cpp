@@ -1,0 +1,98 @@
+#include <QFuture>
+#include <QPromise>
+#include <QThreadPool>
+#include <QtConcurrentRun>
+#include <algorithm>
+
+#include "view_current/current_entries_model.h"
+
+// Finding among the View Current entries: the words looked for by workers, among the earlier
+// hits where a find narrows the last, and the rows that show what was found.
+
+namespace kivra {
+
+namespace {
+
+// Lines a find looks through between two looks at whether it is still wanted.
+constexpr quint32 kSliceLines = 1 << 16;
+
+// The lines among `lines` (in list order) that hold `words`, in the same order: a few earlier
+// hits looked at one by one, else all lines at once through the table's bytes, half on a second
+// thread. Empty when cancelled.
+std::vector<quint32> findAmong(const EntryTable& table, const std::vector<QByteArray>& words,
+                               std::vector<quint32> lines, bool among, QThreadPool* pool,
+                               const QPromise<void>& promise) {
+    // Line by line costs several times the bytes' scan a line: only for a few earlier hits.
+    if (among && lines.size() < table.size() / 8) {
+        size_t kept = 0;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (i % kSliceLines == 0 && promise.isCanceled()) return {};
+            lines[kept] = lines[i];
+            kept += size_t(table.holds(words, lines[i]));
+        }
+        lines.resize(kept);
+        return lines;
+    }
+    std::vector<char> holds(table.size(), 0);
+    const auto look = [&](quint32 from, quint32 to) {
+        for (quint32 at = from; at < to && !promise.isCanceled(); at += kSliceLines)
+            table.find(words, at, std::min(to, at + kSliceLines), holds);
+    };
+    // Each half marks lines of its own; one the pool has not started is run by the wait.
+    const quint32 half = table.size() / 2;
+    QFuture<void> other =
+        QtConcurrent::run(pool, [&look, half, &table] { look(half, table.size()); });
+    look(0, half);
+    other.waitForFinished();
+    if (promise.isCanceled()) return {};
+    std::erase_if(lines, [&holds](quint32 line) { return holds[line] == 0; });
+    return lines;
+}
+
+}  // namespace
+
+void CurrentEntriesModel::setFind(const QString& text) {
+    words_ = EntryTable::findWords(text);
+    startFind(!hitWords_.empty() && EntryTable::narrows(hitWords_, words_));
+}
+
+void CurrentEntriesModel::startFind(bool among) {
+    finder_.cancel();
+    const quint64 number = ++findNumber_;
+    findsPending_ = false;
+    if (words_.empty() || readPending_) {
+        if (!readPending_) showFound();
+        return;
+    }
+    findsPending_ = true;
+    // The hits come back as an event to this model, which waits for its workers before it goes.
+    finder_ = QtConcurrent::run(
+        &workers_, [this, number, generation = generation_, table = lend(), words = words_,
+                    lines = among ? hits_ : kept_, among](QPromise<void>& promise) mutable {
+            std::vector<quint32> hits =
+                findAmong(*table, words, std::move(lines), among, &workers_, promise);
+            table.reset();
+            QMetaObject::invokeMethod(
+                this,
+                [this, number, generation, words = std::move(words), hits = std::move(hits),
+                 canceled = promise.isCanceled()]() mutable {
+                    giveBack(generation);
+                    if (number != findNumber_ || canceled) return;
+                    findsPending_ = false;
+                    hits_ = std::move(hits);
+                    hitWords_ = std::move(words);
+                    showFound();
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void CurrentEntriesModel::showFound() {
+    beginResetModel();
+    rows_ = words_.empty() ? kept_ : hits_;
+    if (goneOnly_) std::erase_if(rows_, [this](quint32 line) { return !isGone(line); });
+    endResetModel();
+    emit found();
+}
+
+}  // namespace kivra
