@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <memory>
 #include <optional>
 
@@ -108,7 +109,7 @@ private:
     QString leavingTo_;
     // The line of the current row while the rows are swapped.
     std::optional<quint32> currentLine_;
-    QWidget* focused_ = nullptr;
+    QPointer<QWidget> focused_;  // may be gone by the time it is given the focus back
 };
 
 }  // namespace kivra
