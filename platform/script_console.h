@@ -15,7 +15,9 @@ public:
     Q_DISABLE_COPY(ScriptConsole)
 
 private:
+#ifdef Q_OS_WIN
     unsigned int restoreCodePage_ = 0;
+#endif
 };
 
 }  // namespace kivra::platform
