@@ -8,7 +8,7 @@ case "${1:-test}" in
     # The program needs no private Qt headers; the Wayland test talks to the compositor through them.
     test) wanted="$build qt6-base-private-dev qt6-translations-l10n libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-posix \
         fonts-liberation2 fonts-dejavu-core qt6-wayland weston python3 xvfb openbox xdotool x11-utils imagemagick libreoffice-writer-nogui \
-        clang clang-format lintian desktop-file-utils appstream dpkg-dev at-spi2-core python3-pyatspi dbus-daemon \
+        clang clang-format lintian desktop-file-utils appstream dpkg-dev at-spi2-core python3-pyatspi dbus-daemon nemo \
         attr wget curl dosfstools" ;;
     *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
