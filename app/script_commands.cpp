@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <cstdio>
+#include <string>
 
 #include "core/entry_log.h"
 #include "core/log_query.h"
@@ -102,18 +103,17 @@ int print(const EntryLog& log, const CommandLine& line) {
         return fail(
             QStringLiteral("Cannot read the log %1: %2").arg(log.logPath(), file.errorString()));
     const QByteArrayView bytes(mapped, mapped ? file.size() : 0);
-    QByteArray out;
+    std::string out;
     // Kept from chunk to chunk: memory taken afresh costs more than the search.
-    out.reserve(2 * kOutputChunk);
+    out.reserve(size_t(2 * kOutputChunk));
     bool written = true;
     const auto flush = [&out, &written] {
-        written = written &&
-                  std::fwrite(out.constData(), 1, size_t(out.size()), stdout) == size_t(out.size());
-        out.resize(0);
+        written = written && std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
+        out.clear();
     };
-    const auto visit = [&](QByteArrayView found) {
-        AppendScriptLine(found, line.end, out);
-        if (out.size() >= kOutputChunk) flush();
+    const auto visit = [&](QByteArrayView found, bool ascii) {
+        AppendScriptLine(found, ascii, line.end, out);
+        if (out.size() >= size_t(kOutputChunk)) flush();
     };
     const qsizetype count =
         line.command == Command::Notes

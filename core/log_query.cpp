@@ -21,7 +21,7 @@ constexpr qsizetype kNear = 256;
 }  // namespace
 
 qsizetype ForEachLineForPath(QByteArrayView log, QByteArrayView path, bool under,
-                             const std::function<void(QByteArrayView)>& visit) {
+                             const LineVisitor& visit) {
     const char separator = QDir::separator().toLatin1();
     const QByteArrayView bare =
         path.endsWith(separator) && path.size() > 1 ? path.chopped(1) : path;
@@ -33,15 +33,15 @@ qsizetype ForEachLineForPath(QByteArrayView log, QByteArrayView path, bool under
     ForEachLogLine(log, [&](QByteArrayView line) {
         if (line.startsWith(exact) ||
             (under ? line.startsWith(folder) : line.startsWith(withSeparator))) {
-            visit(line);
+            visit(line, false);
             ++count;
         }
     });
     return count;
 }
 
-qsizetype ForEachLineHolding(QByteArrayView log, const QString& words,
-                             const std::function<void(QByteArrayView)>& visit, qsizetype block) {
+qsizetype ForEachLineHolding(QByteArrayView log, const QString& words, const LineVisitor& visit,
+                             qsizetype block) {
     const std::vector<QByteArray> folded = EntryTable::findWords(words);
     if (folded.empty()) return 0;
     // Folding keeps every ASCII letter, so a word that folds to more is in no ASCII line.
@@ -54,14 +54,15 @@ qsizetype ForEachLineHolding(QByteArrayView log, const QString& words,
     QByteArray key;
     qsizetype count = 0;
     const auto check = [&](QByteArrayView line) {
-        if (IsAscii(line)) {
+        const bool ascii = IsAscii(line);
+        if (ascii) {
             if (!asciiWords || !holdsAll(line)) return;
         } else {
             key.clear();
             AppendFolded(DecodeLogLine(line), key);
             if (!holdsAll(key)) return;
         }
-        visit(line);
+        visit(line, ascii);
         ++count;
     };
     // A block of ASCII lines is searched through at once for the longest word, as View
@@ -93,23 +94,24 @@ qsizetype ForEachLineHolding(QByteArrayView log, const QString& words,
             const QByteArrayView line(start, stop);
             if (std::all_of(folded.begin() + 1, folded.end(),
                             [line](const QByteArray& w) { return FindLowered(line, w) >= 0; })) {
-                visit(line);
+                visit(line, true);
                 ++count;
             }
-            at = stop;
+            // Past its terminator: the next line starts there, with no line end to look for.
+            at = stop < to && stop[0] == '\r' && stop + 1 < to && stop[1] == '\n' ? stop + 2
+                 : stop < to                                                      ? stop + 1
+                                                                                  : stop;
         }
     }
     return count;
 }
 
-void AppendScriptLine(QByteArrayView line, char end, QByteArray& out) {
+void AppendScriptLine(QByteArrayView line, bool ascii, char end, std::string& out) {
     QByteArray decoded;
-    if (!IsAscii(line)) line = decoded = DecodeLogLine(line).toUtf8();
-    // One copy into room already there: the lines of a large find pass here.
-    const qsizetype at = out.size();
-    out.resize(at + line.size() + 1);
-    std::memcpy(out.data() + at, line.data(), size_t(line.size()));
-    out[at + line.size()] = end;
+    if (!ascii && !IsAscii(line)) line = decoded = DecodeLogLine(line).toUtf8();
+    // A std::string's append, inlined, not QByteArray's: the lines of a large find pass here.
+    out.append(line.data(), size_t(line.size()));
+    out.push_back(end);
 }
 
 QByteArray RecordedPath(const QByteArray& argument) {

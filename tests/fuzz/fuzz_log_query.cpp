@@ -1,6 +1,10 @@
 // What a script reads from a log edited by hand: any bytes, paths of any bytes, words of any
 // letters. --find finds what View Current's find does; a folder's entries are among those below
 // it; each line comes out as valid UTF-8.
+#include <algorithm>
+#include <string>
+
+#include "core/byte_scan.h"
 #include "core/entry_table.h"
 #include "core/log_query.h"
 #include "fuzz_check.h"
@@ -15,19 +19,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<char> holds(table.size());
     table.find(kivra::EntryTable::findWords(QString::fromUtf8(asked)), 0, table.size(), holds);
     quint32 i = 0;
-    QByteArray out;
+    std::string out;
     const qsizetype found = kivra::ForEachLineHolding(
         log, QString::fromUtf8(asked),
-        [&](QByteArrayView line) {
+        [&](QByteArrayView line, bool ascii) {
             while (i < table.size() && !holds[i]) ++i;
-            check(i < table.size() && line == table.line(i++));
-            kivra::AppendScriptLine(line, '\n', out);
+            check(i < table.size() && line == table.line(i++) && (!ascii || kivra::IsAscii(line)));
+            kivra::AppendScriptLine(line, ascii, '\n', out);
         },
         data[0] % 64 + 1);
-    check(found == std::count(holds.begin(), holds.end(), 1) && out.count('\n') == found);
-    const auto keep = [&out](QByteArrayView line) { kivra::AppendScriptLine(line, '\0', out); };
+    check(found == std::count(holds.begin(), holds.end(), 1) &&
+          qsizetype(std::count(out.begin(), out.end(), '\n')) == found);
+    const auto keep = [&out](QByteArrayView line, bool ascii) {
+        kivra::AppendScriptLine(line, ascii, '\0', out);
+    };
     const qsizetype exact = kivra::ForEachLineForPath(log, asked, false, keep);
     check(exact <= kivra::ForEachLineForPath(log, asked, true, keep));
-    check(out.isValidUtf8());
+    check(QByteArrayView(out).isValidUtf8());
     return 0;
 }
