@@ -6,6 +6,7 @@ endif()
 
 include(GNUInstallDirs)
 install(TARGETS kivra32 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS kivra32_window LIBRARY DESTINATION ${KIVRA_WINDOWS_LIBRARY_DIR})
 
 if(WIN32)
     enable_language(RC)
@@ -21,7 +22,8 @@ set(res ${CMAKE_CURRENT_LIST_DIR})
 if(NOT KIVRA_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     include(CheckPIESupported)
     check_pie_supported()
-    foreach(target IN ITEMS kivra32 kivra_gui kivra_core kivra_platform_core kivra_widgets)
+    foreach(target IN ITEMS kivra32 kivra32_window kivra_gui kivra_core kivra_platform_core
+                   kivra_widgets)
         if(TARGET ${target})
             set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
             target_compile_options(${target} PRIVATE -fstack-protector-strong
@@ -29,9 +31,10 @@ if(NOT KIVRA_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
         endif()
     endforeach()
     target_link_options(kivra32 PRIVATE -Wl,-z,relro -Wl,-z,now)
+    target_link_options(kivra32_window PRIVATE -Wl,-z,relro -Wl,-z,now)
 endif()
 # Qt lives in the system's library path: the installed program needs no RUNPATH.
-set_target_properties(kivra32 PROPERTIES INSTALL_RPATH "")
+set_target_properties(kivra32 kivra32_window PROPERTIES INSTALL_RPATH "")
 
 # The AppStream release: the version from project(), the date from the changelog's latest entry
 # (" -- NAME <MAIL>  Mon, 07 Dec 2026 12:00:00 +0000"); tests/app checks that their versions agree.

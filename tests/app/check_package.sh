@@ -25,6 +25,9 @@ kde=$unpacked/usr/share/kio/servicemenus/org.example.kivra32.desktop
 ! desktop-file-validate "$kde" 2>&1 | grep -v -e '"all" is an unregistered media type' \
     -e 'the type is "Service" while this key is only valid for type "Application"' || exit 1
 "$(dirname "$0")"/menu_files.py "$unpacked"
+# The installed program finds its windows' library: only the windows read this option.
+QT_QPA_PLATFORM=offscreen "$unpacked"/usr/bin/kivra32 --no-such-option 2>&1 |
+    grep -q "Unknown option 'no-such-option'" || { echo "the windows' library is not found" >&2; exit 1; }
 appstreamcli validate --no-net --pedantic "$build"/package-docs/org.example.kivra32.metainfo.xml
 # Errors and warnings fail; lintian's pedantic and informational tags only show.
 lintian --fail-on error,warning --display-info "$deb"

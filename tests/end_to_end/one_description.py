@@ -39,6 +39,7 @@ def main():
     bindir = os.path.join(TMP, "bin")  # the program runs as a copy of its own, started in the tree
     os.makedirs(bindir)
     program = shutil.copy(KIVRA32, os.path.join(bindir, "kivra32"))
+    shutil.copy(os.path.join(os.path.dirname(KIVRA32), "kivra32-window.so"), bindir)  # its windows
 
     start_display()
 
