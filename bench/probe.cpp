@@ -309,8 +309,8 @@ int stall(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The window's own append, in a process as light as `kivra32 --note`: bench/run times both
-    // from outside.
+    // The window's own append, in a process of its own with the window's libraries: bench/run
+    // times it and `kivra32 --note` from outside.
     if (argc == 4 && qstrcmp(argv[1], "append") == 0) {
         QCoreApplication core(argc, argv);
         kivra::EntryLog log(QFile::decodeName(argv[2]));
