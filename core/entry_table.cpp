@@ -35,6 +35,9 @@ QByteArray foldedKey(QByteArrayView line, qsizetype limit = kShownBytes) {
 
 // Line lengths are kept in 32 bits.
 constexpr qsizetype kLongestLine = std::numeric_limits<qint32>::max();
+// What a table read from a log keeps free for lines added later (edits, re-pointed entries).
+constexpr qsizetype kEditBytes = 64 << 10;
+constexpr quint32 kEditLines = 256;
 
 qsizetype LongestLine(QByteArrayView bytes) {
     qsizetype longest = 0;
@@ -64,7 +67,15 @@ Result<void> EntryTable::load(const QString& path, const Progress& progress) {
         return opened;
     const quint32 before = size();
     try {
-        QByteArray data = file.readAll();
+        // With room after the bytes for a few edits' lines: an edit appends its line there, on
+        // the window's thread, without copying the log.
+        QByteArray data;
+        const qint64 expected = file.size();
+        data.reserve(expected + kEditBytes);
+        data.resize(expected);
+        const qint64 got = file.read(data.data(), expected);
+        data.resize(std::max<qint64>(got, 0));
+        if (got == expected) data += file.readAll();  // a log grown since
         if (file.error() != QFileDevice::NoError)
             return PathFailure("EntryLog",
                                QT_TRANSLATE_NOOP("EntryLog", "Cannot read the log %1: %2"), path,
@@ -105,8 +116,8 @@ bool EntryTable::indexFrom(qsizetype from, const Progress& progress) {
     if (rest.isEmpty()) return true;
     const bool ended = rest.back() == '\n' || rest.back() == '\r';
     const quint32 total = size() + quint32(CountLineEnds(rest)) + (ended ? 0 : 1);
-    // Room for a few edits, so the first does not copy the index.
-    lines_.reserve(total + 256);
+    // Room for a few edits, so that an edit, on the window's thread, does not copy the index.
+    if (total > lines_.capacity()) lines_.reserve(total + kEditLines);
     if (!progress) {
         index(from, bytes_.size());
         return true;
