@@ -3,11 +3,11 @@
 #include <QtConcurrentRun>
 #include <utility>
 
+#include "platform/thread_priority.h"
+
 namespace kivra {
 
-NotesReader::NotesReader(const EntryLog& log) : log_(log) {
-    pool_.setThreadPriority(QThread::LowPriority);
-}
+NotesReader::NotesReader(const EntryLog& log) : log_(log) {}
 
 NotesReader::~NotesReader() {
     // A read fills an index only it holds; it is let finish, never cut off.
@@ -23,6 +23,7 @@ void NotesReader::read() {
     reader_ = new QFutureWatcher<Read>(this);
     connect(reader_, &QFutureWatcherBase::finished, this, &NotesReader::adopt);
     reader_->setFuture(QtConcurrent::run(&pool_, [path = log_.logPath()] {
+        platform::LowerThreadPriority();
         Read read{std::make_shared<DescriptionIndex>(), LogStamp::of(path)};
         // A log that cannot be read leaves no marks; View Current and Export tell why.
         if (!read.notes->load(path)) *read.notes = DescriptionIndex();

@@ -11,6 +11,7 @@
 
 #include "core/entry_item.h"
 #include "core/log_lines.h"
+#include "platform/thread_priority.h"
 
 namespace kivra {
 
@@ -36,10 +37,9 @@ qsizetype bytesBefore(const QString& text, qsizetype at, QByteArrayView line) {
 
 CurrentEntriesModel::CurrentEntriesModel(QObject* parent) : QAbstractListModel(parent) {
     workers_.setMaxThreadCount(std::max(2, QThread::idealThreadCount()));
-    // No more than the cores: with a warm cache the look-ups keep them busy, and more threads
-    // would take the window's own thread its turn.
+    // No more than the cores, each lowered below the window's thread: with a warm cache the
+    // look-ups keep them busy, and would otherwise take the window's own thread its turn.
     lookups_.setMaxThreadCount(QThread::idealThreadCount());
-    lookups_.setThreadPriority(QThread::LowPriority);
 }
 
 CurrentEntriesModel::~CurrentEntriesModel() {
@@ -239,6 +239,7 @@ void CurrentEntriesModel::checkStates(quint32 first) {
         std::vector<quint32> parts;
         for (quint32 at = first; at < table->size(); at += kPart) parts.push_back(at);
         QtConcurrent::blockingMap(&lookups_, parts, [&](quint32 at) {
+            platform::LowerThreadPriority();
             FolderMemo memo;  // a part's own: entries of a folder tend to come together
             for (quint32 i = at; i < std::min(at + kPart, table->size()) && !*leaving; ++i) {
                 const QByteArrayView line = table->line(i);

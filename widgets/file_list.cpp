@@ -13,6 +13,7 @@
 #include "core/name_decoding.h"
 #include "platform/directory_reader.h"
 #include "platform/native_path.h"
+#include "platform/thread_priority.h"
 #include "widgets/file_names_model.h"
 #include "widgets/name_tooltip.h"
 #include "widgets/note_marks.h"
@@ -136,7 +137,10 @@ void FileList::start(std::function<FolderListing()> work) {
         // A read for a folder or an order no longer shown is dropped.
         if (ticket == ticket_) swapIn(watcher->future().takeResult());
     });
-    watcher->setFuture(QtConcurrent::run(std::move(work)));
+    watcher->setFuture(QtConcurrent::run(platform::BackgroundPool(), [work = std::move(work)] {
+        platform::LowerThreadPriority();
+        return work();
+    }));
 }
 
 void FileList::swapIn(FolderListing listing) {

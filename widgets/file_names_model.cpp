@@ -6,6 +6,7 @@
 
 #include "core/name_decoding.h"
 #include "platform/native_path.h"
+#include "platform/thread_priority.h"
 
 namespace kivra::widgets {
 
@@ -14,7 +15,8 @@ namespace {
 // A hundred thousand names take a while to free: not on the GUI thread.
 template <typename... Old>
 void freeElsewhere(Old&&... old) {
-    (void)QtConcurrent::run([... kept = std::move(old)] {});
+    (void)QtConcurrent::run(platform::BackgroundPool(),
+                            [... kept = std::move(old)] { platform::LowerThreadPriority(); });
 }
 
 }  // namespace
