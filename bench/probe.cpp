@@ -56,7 +56,7 @@ int usage() {
 // the process's CPU share over the step, and the GUI thread's longest stretch of its own CPU time
 // between two beats.
 int measureStall(const std::function<void()>& step, const std::function<bool()>& done,
-                 double atLeastSeconds, QWidget* keyTarget) {
+                 double atLeastSeconds, QWidget* keyTarget, bool beating = true) {
     QElapsedTimer clock;
     clock.start();
     // The GUI thread's own CPU time between two beats too: on a loaded machine the wall-clock
@@ -67,9 +67,11 @@ int measureStall(const std::function<void()>& step, const std::function<bool()>&
         return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
     };
     qint64 last = 0, longest = 0, lastCpu = 0, longestCpu = 0;
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+    // Without the beat the CPU share is the program's alone: a beat a millisecond costs a few
+    // percent of a core.
+    QTimer beat;
+    beat.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&beat, &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed(), cpu = threadTime();
         longest = std::max(longest, now - last);
         longestCpu = std::max(longestCpu, cpu - lastCpu);
@@ -106,7 +108,7 @@ int measureStall(const std::function<void()>& step, const std::function<bool()>&
     QTimer::singleShot(0, [&] {
         last = clock.nsecsElapsed();
         lastCpu = threadTime();
-        heartbeat.start(1);
+        if (beating) beat.start(1);
         step();
     });
     while (clock.elapsed() < atLeastSeconds * 1000 || !done())
@@ -248,7 +250,8 @@ int stallOffTheWindow(const QString& step, const QString& path) {
 
 // Steps in the main window as the user has it, in a big folder: start (from the first paint
 // on), switch (to DIR2 and back), newest (on, then off), burst-name and burst-newest (while
-// bench/run adds files for SECONDS), grow (newest first, while bench/run grows a file).
+// bench/run adds files for SECONDS; "no-beat" after them for the CPU share alone), grow (newest
+// first, while bench/run grows a file).
 int stall(const QStringList& args) {
     if (args.size() < 3) return usage();
     if (args[1].startsWith(QLatin1StringView("vc-"))) return viewCurrentStall(args);
@@ -301,7 +304,8 @@ int stall(const QStringList& args) {
                             },
                             0.0, nullptr);
     } else if (step.startsWith("burst") || step == "grow") {
-        return measureStall([] {}, read, seconds, files->viewport());
+        return measureStall([] {}, read, seconds, files->viewport(),
+                            args.size() < 5 || args[4] != "no-beat");
     }
     return usage();
 }
