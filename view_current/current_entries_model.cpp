@@ -269,11 +269,17 @@ bool CurrentEntriesModel::isGone(quint32 line) const {
 int CurrentEntriesModel::goneCount() const {
     if (checking_ > 0) return -1;
     if (states_.size() < table_->size()) states_.resize(table_->size());
-    // A byte a line read as it stands: this runs after every change, on a million lines too.
-    int gone = 0;
-    for (const quint32 line : kept_) {
+    // A byte a line read as it stands: this runs after every change, on a million lines too; in
+    // the lines' order where every line is kept, as they lie in memory.
+    const auto goneAt = [this](quint32 line) {
         const ItemState state = states_[line] ? ItemState(states_[line] - 1) : stateOf(line);
-        gone += state == ItemState::Gone || state == ItemState::FolderGone;
+        return int(state == ItemState::Gone || state == ItemState::FolderGone);
+    };
+    int gone = 0;
+    if (kept_.size() == table_->size()) {
+        for (quint32 line = 0; line < table_->size(); ++line) gone += goneAt(line);
+    } else {
+        for (const quint32 line : kept_) gone += goneAt(line);
     }
     return gone;
 }
