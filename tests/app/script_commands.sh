@@ -29,6 +29,15 @@ LC_ALL=C grep -q "$(printf "/caf\351 - not UTF-8\r")" "$log" || fail "the name's
 [ "$("$kivra" --find RESUME pilote)" = "$work/dl/ - Résumé des pilotes" ] || fail "--find folds"
 [ "$("$kivra" -0 --find note | tr -cd '\0' | wc -c)" = 20 ] || fail "-0"
 
+# A download as a script fetches it, from a server of its own, then noted and found again.
+mkdir "$work/site" && echo "2025" >"$work/site/tax-2025.pdf"
+python3 -u -m http.server --bind 127.0.0.1 --directory "$work/site" 0 >"$work/http" 2>&1 & server=$!
+until port=$(sed -n 's/.*port \([0-9]*\).*/\1/p' "$work/http") && [ -n "$port" ]; do sleep 0.1; done
+wget --xattr -q "http://127.0.0.1:$port/tax-2025.pdf" && "$kivra" --note tax-2025.pdf "tax return, to sign"
+kill $server
+tail -n 1 "$log" | grep -q "^$work/dl/tax-2025.pdf - tax return, to sign$(printf '\r')\$" || fail "wget's file"
+[ "$("$kivra" --find tax)" = "$work/dl/tax-2025.pdf - tax return, to sign" ] || fail "--find tax"
+
 # Nothing found, a usage error and a refused folder: statuses 1, 2 and 2, words on stderr.
 status() { set +e; "$kivra" "$@" >"$work/out" 2>"$work/err"; echo $?; set -e; }
 [ "$(status --find nowhere)" = 1 ] && [ ! -s "$work/out" ] || fail "nothing found"
