@@ -4,7 +4,7 @@
 set -eu
 kivra=$1
 work=$(mktemp -d)
-trap 'kill $window 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill $window ${server:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
 log="$XDG_DATA_HOME/Kivra32/KVtemp.dat"
