@@ -5,28 +5,16 @@ click starts the program where none runs and hands the item to the running windo
 Exits 77 where Nemo or the accessibility packages are missing."""
 import os
 import shutil
-import subprocess
 import sys
 
-if "KIVRA_A11Y_BUS" not in os.environ:  # a session bus of its own, for Nemo, AT-SPI and the handover
-    if not shutil.which("dbus-run-session") or not shutil.which("nemo"):
-        sys.exit(77)
-    os.environ["KIVRA_A11Y_BUS"] = "1"
-    sys.exit(subprocess.call(["dbus-run-session", "--", sys.executable, *sys.argv]))
-try:
-    import pyatspi
-except ImportError:
-    sys.exit(77)
-from x_session import DL, ENV, LOG, TMP, focus, keys, run, search, start, start_display, wait_until, xdo
+from a11y import node, on_own_bus
+
+pyatspi = on_own_bus("nemo")  # on a bus of its own: Nemo, AT-SPI and the handover
+# Only on that bus: x_session makes the run's scratch home as it is imported.
+from x_session import (DL, ENV, LOG, TMP, focus, keys, run, search, start, start_display, wait_until,
+                       xdo)
 
 MENU_ITEM = "Describe with Kivra/32"
-SHOTS = os.path.join(TMP, "shots")
-
-
-def node(app_name, test):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app and app.name == app_name and (found := pyatspi.findDescendant(app, test)):
-            return found
 
 
 def extents(accessible):
@@ -54,12 +42,8 @@ def describe_from_nemo(name):
     first = row.queryText().getCharacterExtents(1, pyatspi.DESKTOP_COORDS)
     box = extents(row)
     click(first[0], box.y + box.height // 2, "3")
-    try:
-        item = wait_until(f"no {MENU_ITEM!r} in the menu of {name!r}",
-                          lambda: node("nemo", placed("menu item", MENU_ITEM)))
-    except TimeoutError:
-        subprocess.run(["import", "-window", "root", os.path.join(SHOTS, "menu.png")], env=ENV)
-        raise
+    item = wait_until(f"no {MENU_ITEM!r} in the menu of {name!r}",
+                      lambda: node("nemo", placed("menu item", MENU_ITEM)))
     at = extents(item)
     click(at.x + at.width // 2, at.y + at.height // 2, "1")
 
@@ -67,12 +51,11 @@ def describe_from_nemo(name):
 def shown(path):
     """The running window's File/Path label once it reads PATH."""
     label = "File/Path: " + path
-    return wait_until(f"Kivra/32 does not show {path}",
-                      lambda: node("Kivra32", lambda n: n.getRoleName() == "label" and n.name == label))
+    return wait_until(f"Kivra/32 does not show {path}", lambda: node(
+        "Kivra32", lambda n: n.getRoleName() == "label" and n.name == label))
 
 
 def main():
-    os.makedirs(SHOTS)
     # The action as the package installs it, for this user; the program found on PATH as installed.
     actions = os.path.join(ENV["XDG_DATA_HOME"], "nemo", "actions")
     os.makedirs(actions)

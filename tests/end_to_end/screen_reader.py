@@ -2,19 +2,12 @@
 """screen_reader.py KIVRA32: the program read through AT-SPI as Orca reads it, each window and control
 by name and role, notes as plain text. Exits 77 where the accessibility packages are missing."""
 import os
-import shutil
-import subprocess
 import sys
 
-if "KIVRA_A11Y_BUS" not in os.environ:  # a session bus of its own starts the accessibility bus
-    if not shutil.which("dbus-run-session") or not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
-        sys.exit(77)
-    os.environ["KIVRA_A11Y_BUS"] = "1"
-    sys.exit(subprocess.call(["dbus-run-session", "--", sys.executable, *sys.argv]))
-try:
-    import pyatspi
-except ImportError:
-    sys.exit(77)
+from a11y import node, on_own_bus
+
+pyatspi = on_own_bus()
+# Only on that bus: x_session makes the run's scratch home as it is imported.
 from x_session import (DL, ENV, LOG, TMP, focus, gone, keys, run, start, start_display, wait_until,
                        xdo)
 
@@ -39,10 +32,9 @@ def tr(text):
 def expect(role, name, description=None):
     """The node once it reads as expected; else the failure is noted and the run goes on."""
     def found():
-        for app in filter(lambda app: app and app.name == "Kivra32", pyatspi.Registry.getDesktop(0)):
-            node = pyatspi.findDescendant(app, lambda n: n.getRoleName() == role and n.name == name)
-            if node and description in (None, node.description):
-                return node
+        found = node("Kivra32", lambda n: n.getRoleName() == role and n.name == name)
+        if found and description in (None, found.description):
+            return found
     reading = "" if description is None else f" reading {description!r}"
     try:
         return wait_until(f"no {role} named {name!r}{reading}", found)
