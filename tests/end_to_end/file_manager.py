@@ -11,8 +11,8 @@ from a11y import node, on_own_bus
 
 pyatspi = on_own_bus("nemo")  # on a bus of its own: Nemo, AT-SPI and the handover
 # Only on that bus: x_session makes the run's scratch home as it is imported.
-from x_session import (DL, ENV, LOG, TMP, focus, keys, run, search, start, start_display, wait_until,
-                       xdo)
+from x_session import (DL, ENV, LOG, TMP, focus, keys, run, search, start, start_display,
+                       wait_until, xdo)
 
 MENU_ITEM = "Describe with Kivra/32"
 
