@@ -10,6 +10,7 @@
 #include "app/window_main.h"
 #include "core/app_info.h"
 #include "platform/file_writes.h"
+#include "platform/program_folder.h"
 
 namespace {
 
@@ -29,17 +30,12 @@ void answerHelpOrVersion(int argc, char** argv) {
 
 // Installed, the library sits in a private folder of its own beside the programs' one; in the
 // build tree and on Windows, beside the program.
-QString windowsLibrary(int argc, char** argv) {
-    QString folder;
-    {
-        const QCoreApplication app(argc, argv);
-        folder = QCoreApplication::applicationDirPath();
-    }
+QString windowsLibrary() {
+    const QDir folder(kivra::platform::ProgramFolder());
     const QString installed =
-        QDir(folder).filePath(QStringLiteral(KIVRA_WINDOWS_LIBRARY_DIR "/" KIVRA_WINDOWS_LIBRARY));
-    return QFileInfo::exists(installed)
-               ? installed
-               : QDir(folder).filePath(QStringLiteral(KIVRA_WINDOWS_LIBRARY));
+        folder.filePath(QStringLiteral(KIVRA_WINDOWS_LIBRARY_DIR "/" KIVRA_WINDOWS_LIBRARY));
+    return QFileInfo::exists(installed) ? installed
+                                        : folder.filePath(QStringLiteral(KIVRA_WINDOWS_LIBRARY));
 }
 
 }  // namespace
@@ -50,7 +46,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(kivra::app::versionText());
     if (const std::optional<int> status = kivra::app::RunScriptCommand(argc, argv)) return *status;
     if (argc > 1) answerHelpOrVersion(argc, argv);
-    QLibrary windows(windowsLibrary(argc, argv));
+    QLibrary windows(windowsLibrary());
     const auto windowMain =
         reinterpret_cast<kivra::app::WindowMain>(windows.resolve(kivra::app::kWindowMainSymbol));
     if (!windowMain) {
