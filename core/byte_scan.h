@@ -21,6 +21,16 @@ inline constexpr auto kLowerCaseByte = [] {
     return table;
 }();
 
+// kLowerCaseByte on eight bytes at once.
+constexpr quint64 LowerCaseEight(quint64 x) {
+    constexpr quint64 kEach = 0x0101010101010101;
+    // The top bit of a byte set where the byte is 'A' or above and not above 'Z'.
+    const quint64 low = x & (0x7F * kEach);
+    const quint64 capital =
+        (low + (0x80 - 'A') * kEach) & ~(low + (0x7F - 'Z') * kEach) & ~x & (0x80 * kEach);
+    return x | (capital >> 2);
+}
+
 // bench/run 'View Current, 1,000,000 entries' tests each line here: std::all_of is 3.2x slower.
 bool IsAscii(QByteArrayView bytes);
 

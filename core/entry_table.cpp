@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -140,26 +141,33 @@ void EntryTable::index(qsizetype from, qsizetype to) {
     if (rest.isEmpty()) return;
     const char* const base = bytes_.constData();
     ForEachLogLine(rest, [this, base](QByteArrayView line) {
-        Line entry{line.data() - base, static_cast<qint32>(line.size()), -1};
-        if (!IsAscii(line)) {
-            entry.key = static_cast<qint32>(keys_.size());
-            keys_.push_back(foldedKey(line));
-            keyedLines_.push_back(static_cast<quint32>(lines_.size()));
+        const auto at = static_cast<quint32>(lines_.size());
+        const auto offset = quint64(line.data() - base);
+        while (offset >> 32 > farLines_.size()) farLines_.push_back(at);
+        if (at % 64 == 0) {
+            keyedBits_.push_back(0);
+            keyedBefore_.push_back(static_cast<quint32>(keys_.size()));
         }
-        lines_.push_back(entry);
+        if (!IsAscii(line)) {
+            keyedBits_.back() |= quint64(1) << (at % 64);
+            keys_.push_back(foldedKey(line));
+            keyedLines_.push_back(at);
+        }
+        lines_.push_back({quint32(offset), quint32(line.size())});
     });
 }
 
 void EntryTable::truncate(quint32 count) {
     if (count >= size()) return;
-    const auto firstKey = std::find_if(lines_.begin() + count, lines_.end(),
-                                       [](const Line& l) { return l.key >= 0; });
-    if (firstKey != lines_.end()) {
-        keys_.resize(firstKey->key);
-        keyedLines_.resize(firstKey->key);
-    }
-    bytes_.truncate(lines_[count].offset);
+    const quint32 keysKept = keyIndex(count);
+    keys_.resize(keysKept);
+    keyedLines_.resize(keysKept);
+    bytes_.truncate(offset(count));
     lines_.resize(count);
+    keyedBits_.resize((count + 63) / 64);
+    keyedBefore_.resize(keyedBits_.size());
+    if (count % 64 != 0) keyedBits_.back() &= (quint64(1) << (count % 64)) - 1;
+    farLines_.erase(std::lower_bound(farLines_.begin(), farLines_.end(), count), farLines_.end());
     loadedLines_ = std::min(loadedLines_, count);
     loadedBytes_ = std::min(loadedBytes_, bytes_.size());
 }
@@ -183,7 +191,7 @@ std::vector<quint32> EntryTable::all(quint32 first) const {
 }
 
 bool EntryTable::tieLess(quint32 a, quint32 b) const {
-    if (lines_[a].key < 0 && lines_[b].key < 0) {
+    if (!keyed(a) && !keyed(b)) {
         // Equal keys: ASCII lines that differ in letter case only, whose code unit order is
         // their byte order.
         const QByteArrayView la = line(a);
@@ -198,7 +206,18 @@ bool EntryTable::less(quint32 a, quint32 b) const {
     const QByteArrayView ka = key(a);
     const QByteArrayView kb = key(b);
     const qsizetype common = std::min(ka.size(), kb.size());
-    for (qsizetype i = 0; i < common; ++i) {
+    // Keys mostly share a long start: eight bytes at a time up to the first that differs.
+    qsizetype i = 0;
+    for (; i + 8 <= common; i += 8) {
+        const quint64 a8 = qFromLittleEndian<quint64>(ka.data() + i);
+        const quint64 b8 = qFromLittleEndian<quint64>(kb.data() + i);
+        if (a8 == b8) continue;
+        const quint64 fa = LowerCaseEight(a8), fb = LowerCaseEight(b8);
+        if (fa == fb) continue;
+        const int at = std::countr_zero(fa ^ fb) / 8 * 8;
+        return uchar(fa >> at) < uchar(fb >> at);
+    }
+    for (; i < common; ++i) {
         const uchar fa = kLowerCaseByte[uchar(ka[i])];
         const uchar fb = kLowerCaseByte[uchar(kb[i])];
         if (fa != fb) return fa < fb;
@@ -212,55 +231,67 @@ std::vector<quint32> EntryTable::sorted(std::vector<quint32> lines) const {
     // for every comparison. Instead: sort by eight bytes at a time, then only the runs that
     // agree so far by the next eight, with the bytes held beside the index.
     // bench/run 'View Current, 1,000,000 entries' needs it: std::sort with less() is 36x slower.
-    std::vector<Chunk> chunks(lines.size());
-    for (size_t i = 0; i < lines.size(); ++i) chunks[i].line = lines[i];
-    struct Run {
-        size_t from;
-        size_t to;
-        qsizetype depth;
-    };
-    std::vector<Run> todo;
-    if (chunks.size() > 1) todo.push_back({0, chunks.size(), 0});
+    // A piece at a time, then merged: the bytes beside a million lines at once would take a
+    // fifth of the log again.
+    constexpr size_t kPiece = 1 << 16;
+    std::vector<Chunk> chunks(std::min(lines.size(), kPiece));
     const auto byChunk = [](const Chunk& x, const Chunk& y) {
         return x.bytes != y.bytes ? x.bytes < y.bytes : x.rest < y.rest;
     };
     const auto sameChunk = [](const Chunk& x, const Chunk& y) {
         return x.bytes == y.bytes && x.rest == y.rest;
     };
-    while (!todo.empty()) {
-        const Run run = todo.back();
-        todo.pop_back();
-        Chunk* const first = chunks.data() + run.from;
-        Chunk* const last = chunks.data() + run.to;
-        bool allSame = true;
-        for (Chunk* c = first; c != last; ++c) {
-            const QByteArrayView k = key(c->line);
-            const qsizetype left = k.size() - run.depth;
-            const qsizetype take = std::min<qsizetype>(left, 8);
-            const uchar* p = reinterpret_cast<const uchar*>(k.data()) + run.depth;
-            quint64 bytes = 0;
-            for (qsizetype j = 0; j < take; ++j) bytes = (bytes << 8) | kLowerCaseByte[p[j]];
-            c->bytes = take == 0 ? 0 : bytes << (8 * (8 - take));
-            c->rest = static_cast<quint32>(std::min<qsizetype>(left, 9));
-            allSame = allSame && sameChunk(*c, *first);
-        }
-        if (!allSame) std::sort(first, last, byChunk);
-        for (Chunk* group = first; group != last;) {
-            Chunk* end = group + 1;
-            while (end != last && sameChunk(*end, *group)) ++end;
-            if (end - group > 1) {
-                if (group->rest > 8)
-                    todo.push_back({size_t(group - chunks.data()), size_t(end - chunks.data()),
-                                    run.depth + 8});
-                else
-                    std::sort(group, end, [this](const Chunk& x, const Chunk& y) {
-                        return tieLess(x.line, y.line);
-                    });
+    struct Run {
+        size_t from;
+        size_t to;
+        qsizetype depth;
+    };
+    std::vector<Run> todo;
+    for (size_t piece = 0; piece < lines.size(); piece += kPiece) {
+        const size_t count = std::min(kPiece, lines.size() - piece);
+        for (size_t i = 0; i < count; ++i) chunks[i].line = lines[piece + i];
+        if (count > 1) todo.push_back({0, count, 0});
+        while (!todo.empty()) {
+            const Run run = todo.back();
+            todo.pop_back();
+            Chunk* const first = chunks.data() + run.from;
+            Chunk* const last = chunks.data() + run.to;
+            bool allSame = true;
+            for (Chunk* c = first; c != last; ++c) {
+                const QByteArrayView k = key(c->line);
+                const qsizetype left = k.size() - run.depth;
+                const qsizetype take = std::min<qsizetype>(left, 8);
+                const uchar* p = reinterpret_cast<const uchar*>(k.data()) + run.depth;
+                quint64 bytes = 0;
+                for (qsizetype j = 0; j < take; ++j) bytes = (bytes << 8) | kLowerCaseByte[p[j]];
+                c->bytes = take == 0 ? 0 : bytes << (8 * (8 - take));
+                c->rest = static_cast<quint32>(std::min<qsizetype>(left, 9));
+                allSame = allSame && sameChunk(*c, *first);
             }
-            group = end;
+            if (!allSame) std::sort(first, last, byChunk);
+            for (Chunk* group = first; group != last;) {
+                Chunk* end = group + 1;
+                while (end != last && sameChunk(*end, *group)) ++end;
+                if (end - group > 1) {
+                    if (group->rest > 8)
+                        todo.push_back({size_t(group - chunks.data()), size_t(end - chunks.data()),
+                                        run.depth + 8});
+                    else
+                        std::sort(group, end, [this](const Chunk& x, const Chunk& y) {
+                            return tieLess(x.line, y.line);
+                        });
+                }
+                group = end;
+            }
         }
+        for (size_t i = 0; i < count; ++i) lines[piece + i] = chunks[i].line;
     }
-    for (size_t i = 0; i < lines.size(); ++i) lines[i] = chunks[i].line;
+    chunks = {};
+    const auto less = [this](quint32 a, quint32 b) { return this->less(a, b); };
+    for (size_t width = kPiece; width < lines.size(); width *= 2)
+        for (size_t at = 0; at + width < lines.size(); at += 2 * width)
+            std::inplace_merge(lines.begin() + at, lines.begin() + at + width,
+                               lines.begin() + std::min(at + 2 * width, lines.size()), less);
     return lines;
 }
 
@@ -308,17 +339,17 @@ void EntryTable::find(const std::vector<QByteArray>& words, quint32 from, quint3
     // folds to more than ASCII is in none of them.
     if (IsAscii(words.front())) {
         const char* const base = bytes_.constData();
-        qsizetype at = lines_[from].offset;
-        const qsizetype end = lines_[to - 1].offset + lines_[to - 1].length;
+        qsizetype at = offset(from);
+        const qsizetype end = offset(to - 1) + lines_[to - 1].length;
         quint32 atLine = from;
         while (at < end) {
             const qsizetype hit = FindLowered(QByteArrayView(base + at, end - at), words.front());
             if (hit < 0) break;
             // A word holds no line break, so it lies within one line.
-            while (atLine + 1 < to && lines_[atLine + 1].offset <= at + hit) ++atLine;
-            if (lines_[atLine].key < 0 && holdsAll(line(atLine), 1)) holds[atLine] = 1;
+            while (atLine + 1 < to && offset(atLine + 1) <= at + hit) ++atLine;
+            if (!keyed(atLine) && holdsAll(line(atLine), 1)) holds[atLine] = 1;
             if (atLine + 1 == to) break;
-            at = lines_[++atLine].offset;
+            at = offset(++atLine);
         }
     }
     // The others by their folded keys, or folded afresh beyond what a key holds.
@@ -328,12 +359,12 @@ void EntryTable::find(const std::vector<QByteArray>& words, quint32 from, quint3
 }
 
 bool EntryTable::holds(const std::vector<QByteArray>& words, quint32 i) const {
-    const Line& l = lines_[i];
+    const qsizetype length = lines_[i].length;
     QByteArray folded;
-    if (l.key >= 0 && l.length > kShownBytes) folded = foldedKey(line(i), l.length);
-    const QByteArrayView text = l.key < 0                 ? line(i)
-                                : l.length <= kShownBytes ? QByteArrayView(keys_[l.key])
-                                                          : QByteArrayView(folded);
+    if (keyed(i) && length > kShownBytes) folded = foldedKey(line(i), length);
+    const QByteArrayView text = !keyed(i)               ? line(i)
+                                : length <= kShownBytes ? QByteArrayView(keys_[keyIndex(i)])
+                                                        : QByteArrayView(folded);
     return std::all_of(words.begin(), words.end(),
                        [text](const QByteArray& word) { return FindLowered(text, word) >= 0; });
 }

@@ -89,7 +89,11 @@ void CurrentEntriesModel::startFind(bool among) {
 
 void CurrentEntriesModel::showFound() {
     beginResetModel();
-    rows_ = words_.empty() ? kept_ : hits_;
+    rowsAreKept_ = words_.empty() && !goneOnly_;
+    if (rowsAreKept_)
+        rows_ = {};
+    else
+        rows_ = words_.empty() ? kept_ : hits_;
     if (goneOnly_) std::erase_if(rows_, [this](quint32 line) { return !isGone(line); });
     endResetModel();
     emit found();

@@ -51,12 +51,12 @@ CurrentEntriesModel::~CurrentEntriesModel() {
 }
 
 int CurrentEntriesModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : static_cast<int>(rows().size());
 }
 
 QVariant CurrentEntriesModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || size_t(index.row()) >= rows_.size()) return {};
-    const quint32 line = rows_[index.row()];
+    if (!index.isValid() || size_t(index.row()) >= rows().size()) return {};
+    const quint32 line = rows()[index.row()];
     if (role == Qt::DisplayRole || role == Qt::EditRole) return table_->shown(line);
     if (role == LineRole) return table_->text(line);
     if (role == DescriptionRole) {
@@ -85,8 +85,8 @@ QVariant CurrentEntriesModel::data(const QModelIndex& index, int role) const {
 
 Qt::ItemFlags CurrentEntriesModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = QAbstractListModel::flags(index);
-    if (!index.isValid() || size_t(index.row()) >= rows_.size()) return flags;
-    const QByteArrayView bytes = table_->line(rows_[index.row()]);
+    if (!index.isValid() || size_t(index.row()) >= rows().size()) return flags;
+    const QByteArrayView bytes = table_->line(rows()[index.row()]);
     if (bytes.first(std::min(bytes.size(), kLongestPath)).contains(kDash))
         flags |= Qt::ItemIsEditable;
     return flags;
@@ -126,9 +126,9 @@ static void insertLine(std::vector<quint32>& lines, quint32 line, const EntryTab
 }
 
 bool CurrentEntriesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != DescriptionRole || !index.isValid() || size_t(index.row()) >= rows_.size())
+    if (role != DescriptionRole || !index.isValid() || size_t(index.row()) >= rows().size())
         return false;
-    const quint32 old = rows_[index.row()];
+    const quint32 old = rows()[index.row()];
     const QString text = table_->text(old);
     const qsizetype start = DescriptionStart(text);
     const QString description = OneLine(value.toString());
@@ -139,6 +139,7 @@ bool CurrentEntriesModel::setData(const QModelIndex& index, const QVariant& valu
     EntryTable& table = own();
     table.appendBytes(bytes);
     const quint32 line = table.size() - 1;
+    keepRowsApart();
     eraseLine(kept_, old, table);
     // Written back where the line it mends stood in the log.
     standsFor_.insert(line, standsFor_.value(old, old));
@@ -147,8 +148,8 @@ bool CurrentEntriesModel::setData(const QModelIndex& index, const QVariant& valu
     // The next find that narrows looks at the new line too.
     eraseLine(hits_, old, table);
     if (!hitWords_.empty() && table.holds(hitWords_, line)) insertLine(hits_, line, table);
-    if (findsPending_) startFind(false);
     rows_[index.row()] = line;
+    if (findsPending_) startFind(false);
     emit dataChanged(index, index);
     return true;
 }
@@ -212,6 +213,7 @@ void CurrentEntriesModel::setEntries(std::shared_ptr<EntryTable> table,
     table_ = std::move(table);
     ++generation_;
     lent_ = 0;
+    keepRowsApart();
     kept_ = std::move(sorted);
     standsFor_.clear();
     states_.clear();
@@ -289,11 +291,12 @@ void CurrentEntriesModel::setGoneOnly(bool goneOnly) {
     if (!findsPending_) showFound();
 }
 
-std::vector<quint32> CurrentEntriesModel::goneLines(const std::vector<int>& rows) const {
+std::vector<quint32> CurrentEntriesModel::goneLines(const std::vector<int>& picked) const {
     std::vector<quint32> lines;
-    for (const int row : rows)
-        if (row >= 0 && size_t(row) < rows_.size() && isGone(rows_[row]))
-            lines.push_back(rows_[row]);
+    const std::vector<quint32>& shown = rows();
+    for (const int row : picked)
+        if (row >= 0 && size_t(row) < shown.size() && isGone(shown[row]))
+            lines.push_back(shown[row]);
     return lines;
 }
 
@@ -318,6 +321,7 @@ void CurrentEntriesModel::replaceLines(const QHash<quint32, QByteArray>& bytes) 
         standsFor_.remove(it.key());
         added.push_back(line);
     }
+    keepRowsApart();
     std::erase_if(kept_, [&bytes](quint32 line) { return bytes.contains(line); });
     kept_ = table.merged(kept_, table.sorted(added));
     hitWords_.clear();
@@ -326,19 +330,30 @@ void CurrentEntriesModel::replaceLines(const QHash<quint32, QByteArray>& bytes) 
 }
 
 int CurrentEntriesModel::rowOf(quint32 line) const {
-    const auto [first, last] = std::equal_range(
-        rows_.begin(), rows_.end(), line, [this](quint32 a, quint32 b) { return lessLine(a, b); });
+    const auto [first, last] =
+        std::equal_range(rows().begin(), rows().end(), line,
+                         [this](quint32 a, quint32 b) { return lessLine(a, b); });
     const auto at = std::find(first, last, line);
-    return at == last ? -1 : int(at - rows_.begin());
+    return at == last ? -1 : int(at - rows().begin());
+}
+
+void CurrentEntriesModel::keepRowsApart() {
+    if (!rowsAreKept_) return;
+    rows_ = kept_;
+    rowsAreKept_ = false;
 }
 
 void CurrentEntriesModel::removeItem(int row) {
-    if (row < 0 || size_t(row) >= rows_.size()) return;
-    const quint32 line = rows_[row];
-    eraseLine(kept_, line, *table_);
+    if (row < 0 || size_t(row) >= rows().size()) return;
+    const quint32 line = rows()[row];
     eraseLine(hits_, line, *table_);
     beginRemoveRows({}, row, row);
-    rows_.erase(rows_.begin() + row);
+    if (rowsAreKept_) {
+        kept_.erase(kept_.begin() + row);
+    } else {
+        eraseLine(kept_, line, *table_);
+        rows_.erase(rows_.begin() + row);
+    }
     endRemoveRows();
     // A find under way looked among it: again without it.
     if (findsPending_) startFind(false);
@@ -353,6 +368,7 @@ void CurrentEntriesModel::clear() {
     hits_.clear();
     standsFor_.clear();
     rows_.clear();
+    rowsAreKept_ = false;
     endResetModel();
 }
 

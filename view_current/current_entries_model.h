@@ -36,7 +36,7 @@ public:
 
     // The list view asks for every row's index at each layout: only the checks it needs.
     QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override {
-        return row >= 0 && column == 0 && !parent.isValid() && size_t(row) < rows_.size()
+        return row >= 0 && column == 0 && !parent.isValid() && size_t(row) < rows().size()
                    ? createIndex(row, 0)
                    : QModelIndex();
     }
@@ -66,7 +66,7 @@ public:
     bool findsAll() const { return words_.empty(); }
     int keptCount() const { return static_cast<int>(kept_.size()); }
     // The log line a row shows, and back; -1 where the list does not show it.
-    quint32 lineAt(int row) const { return rows_[row]; }
+    quint32 lineAt(int row) const { return rows()[row]; }
     int rowOf(quint32 line) const;
 
     // Whether each entry's item is there is looked up off this thread once the entries are in;
@@ -75,7 +75,7 @@ public:
     void setGoneOnly(bool goneOnly);
     bool goneOnly() const { return goneOnly_; }
     // The gone entries among the rows, as the lines they are, with the row of each.
-    std::vector<quint32> goneLines(const std::vector<int>& rows) const;
+    std::vector<quint32> goneLines(const std::vector<int>& picked) const;
     QString lineText(quint32 line) const { return table_->text(line); }
     QByteArrayView lineBytes(quint32 line) const { return table_->line(line); }
     // The line with its item's path made `path` (native bytes), the rest byte for byte, CR LF
@@ -132,7 +132,12 @@ private:
     std::vector<quint32> kept_;
     // Each edited line to the line read from the log that it replaces.
     QHash<quint32, quint32> standsFor_;
+    // The rows shown; kept_ itself while they are the same, which saves a copy of a million.
+    const std::vector<quint32>& rows() const { return rowsAreKept_ ? kept_ : rows_; }
+    // Before kept_ changes where the rows must not.
+    void keepRowsApart();
     std::vector<quint32> rows_;
+    bool rowsAreKept_ = false;
     std::vector<QByteArray> words_;
     // The kept lines that hold hitWords_, in list order: what the latest find found.
     std::vector<quint32> hits_;

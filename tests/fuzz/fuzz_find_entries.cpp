@@ -2,7 +2,8 @@
 // must not depend on where the slices end, must take in every line that holds the words as
 // typed, and for plain ASCII must be exactly a search that ignores letter case. A find whose
 // words grew from an earlier text's (its first bytes) finds among the earlier hits, line by
-// line, exactly what it finds afresh.
+// line, exactly what it finds afresh. Sorted, or cut back to its first lines, the table agrees
+// with itself.
 #include "core/byte_scan.h"
 #include "core/entry_table.h"
 #include "fuzz_check.h"
@@ -38,5 +39,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(!narrows || bool(whole[i]) == (earlier[i] && table.holds(words, i)));
         check(!IsAscii(typed) || !IsAscii(table.line(i)) || whole[i] == caseless);
     }
+    // The sort by eight folded bytes at a time orders as the comparison does; cut back to its
+    // first lines, the table is the table of those lines alone.
+    const auto texts = [](const kivra::EntryTable& t, const std::vector<quint32>& order) {
+        std::vector<QByteArrayView> out;
+        for (const quint32 i : order) out.push_back(t.line(i));
+        return out;
+    };
+    std::vector<quint32> compared = table.all();
+    std::sort(compared.begin(), compared.end(),
+              [&table](quint32 a, quint32 b) { return table.less(a, b); });
+    check(texts(table, table.sorted(table.all())) == texts(table, compared));
+    kivra::EntryTable cut = table, alone;
+    cut.truncate(table.size() / 2);
+    for (quint32 i = 0; i < cut.size(); ++i) alone.appendBytes(table.line(i).toByteArray() + '\n');
+    check(texts(cut, cut.sorted(cut.all())) == texts(alone, alone.sorted(alone.all())));
+    std::vector<char> inCut(cut.size()), inAlone(alone.size());
+    cut.find(words, 0, cut.size(), inCut);
+    alone.find(words, 0, alone.size(), inAlone);
+    check(inCut == inAlone);
     return 0;
 }
