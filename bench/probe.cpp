@@ -304,8 +304,9 @@ int stall(const QStringList& args) {
                             },
                             0.0, nullptr);
     } else if (step.startsWith("burst") || step == "grow") {
-        return measureStall([] {}, read, seconds, files->viewport(),
-                            args.size() < 5 || args[4] != "no-beat");
+        const QString how = args.size() > 4 ? args[4] : QString();
+        return measureStall([] {}, read, seconds, how == "no-keys" ? nullptr : files->viewport(),
+                            how != "no-beat" && how != "no-keys");
     }
     return usage();
 }

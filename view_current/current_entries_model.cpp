@@ -140,6 +140,7 @@ bool CurrentEntriesModel::setData(const QModelIndex& index, const QVariant& valu
     table.appendBytes(bytes);
     const quint32 line = table.size() - 1;
     keepRowsApart();
+    gone_ = -1;
     eraseLine(kept_, old, table);
     // Written back where the line it mends stood in the log.
     standsFor_.insert(line, standsFor_.value(old, old));
@@ -214,6 +215,7 @@ void CurrentEntriesModel::setEntries(std::shared_ptr<EntryTable> table,
     ++generation_;
     lent_ = 0;
     keepRowsApart();
+    gone_ = -1;
     kept_ = std::move(sorted);
     standsFor_.clear();
     states_.clear();
@@ -254,6 +256,7 @@ void CurrentEntriesModel::checkStates(quint32 first) {
 }
 void CurrentEntriesModel::takeStates(quint32 first, const std::vector<quint8>& states) {
     --checking_;
+    gone_ = -1;
     if (states_.size() < table_->size()) states_.resize(table_->size());
     for (size_t i = 0; i < states.size() && first + i < states_.size(); ++i)
         if (states_[first + i] == 0) states_[first + i] = states[i];
@@ -270,6 +273,7 @@ bool CurrentEntriesModel::isGone(quint32 line) const {
 
 int CurrentEntriesModel::goneCount() const {
     if (checking_ > 0) return -1;
+    if (gone_ >= 0) return gone_;
     if (states_.size() < table_->size()) states_.resize(table_->size());
     // A byte a line read as it stands: this runs after every change, on a million lines too; in
     // the lines' order where every line is kept, as they lie in memory.
@@ -283,7 +287,7 @@ int CurrentEntriesModel::goneCount() const {
     } else {
         for (const quint32 line : kept_) gone += goneAt(line);
     }
-    return gone;
+    return gone_ = gone;
 }
 
 void CurrentEntriesModel::setGoneOnly(bool goneOnly) {
@@ -322,6 +326,7 @@ void CurrentEntriesModel::replaceLines(const QHash<quint32, QByteArray>& bytes) 
         added.push_back(line);
     }
     keepRowsApart();
+    gone_ = -1;
     std::erase_if(kept_, [&bytes](quint32 line) { return bytes.contains(line); });
     kept_ = table.merged(kept_, table.sorted(added));
     hitWords_.clear();
@@ -347,6 +352,7 @@ void CurrentEntriesModel::removeItem(int row) {
     if (row < 0 || size_t(row) >= rows().size()) return;
     const quint32 line = rows()[row];
     eraseLine(hits_, line, *table_);
+    gone_ = -1;
     beginRemoveRows({}, row, row);
     if (rowsAreKept_) {
         kept_.erase(kept_.begin() + row);
@@ -365,6 +371,7 @@ void CurrentEntriesModel::clear() {
     findsPending_ = false;
     beginResetModel();
     kept_.clear();
+    gone_ = -1;
     hits_.clear();
     standsFor_.clear();
     rows_.clear();

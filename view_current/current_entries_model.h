@@ -155,6 +155,9 @@ private:
     // By line; 0 until looked up, else the state plus one.
     mutable std::vector<quint8> states_;
     mutable quint32 checks_ = 0;
+    // goneCount() as last counted, -1 once the kept entries or their states change: every find
+    // key shows it, and a million entries take a while to count.
+    mutable int gone_ = -1;
     bool goneOnly_ = false;
     int checking_ = 0;
     // Set when the window goes: a look-up under way stops.
