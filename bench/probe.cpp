@@ -126,6 +126,14 @@ int measureStall(const std::function<void()>& step, const std::function<bool()>&
     return 0;
 }
 
+// Runs the event loop until `done`, asleep between events as the program is: spinning here
+// would take a core from the workers waited for. A tick looks again at what no event announces.
+void waitUntil(const std::function<bool()>& done) {
+    QTimer tick;
+    tick.start(5);
+    while (!done()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 // Waits until the window has read its log, found and counted the gone entries.
 void settle(const kivra::ViewCurrentDialog& window) {
     while (window.entries().reading() || window.entries().finding() ||
@@ -304,9 +312,8 @@ int stall(const QStringList& args) {
                             },
                             0.0, nullptr);
     } else if (step.startsWith("burst") || step == "grow") {
-        const QString how = args.size() > 4 ? args[4] : QString();
-        return measureStall([] {}, read, seconds, how == "no-keys" ? nullptr : files->viewport(),
-                            how != "no-beat" && how != "no-keys");
+        return measureStall([] {}, read, seconds, files->viewport(),
+                            args.size() < 5 || args[4] != "no-beat");
     }
     return usage();
 }
@@ -414,7 +421,7 @@ int main(int argc, char** argv) {
         painted.timer = &timer;
         window->installEventFilter(&painted);
         window->show();
-        while (painted.at < 0 || window->entries().reading()) QApplication::processEvents();
+        waitUntil([&] { return painted.at >= 0 && !window->entries().reading(); });
         if (window->entries().rowCount() == 0) return 1;
         std::printf("%.6f %.6f\n", timer.nsecsElapsed() / 1e9, painted.at / 1e9);
         return 0;
@@ -425,13 +432,12 @@ int main(int argc, char** argv) {
         if (open->entryList()->model()->rowCount() != before - 1) return 1;
     } else if (what == "return") {
         open->returnButton()->click();
-        while (open->isVisible() && !open->returnButton()->isEnabled())
-            QApplication::processEvents();
+        waitUntil([&] { return !open->isVisible() || open->returnButton()->isEnabled(); });
         if (open->isVisible()) return 1;
     } else if (what == "find" && args.size() >= 3) {
         // From the key that completes the word to the paint that shows the count.
         open->findEdit()->setText(args[2]);
-        while (open->entries().finding()) QApplication::processEvents();
+        waitUntil([&] { return !open->entries().finding(); });
         open->repaint();
         if (open->countLabel()->text().isEmpty()) return 1;
     } else if (what == "file-list" || what == "file-list-newest") {
@@ -443,11 +449,11 @@ int main(int argc, char** argv) {
         kivra::FolderWatch watch;
         watch.watch(QFile::encodeName(args[1]));
         list.show();
-        while (list.reading()) QApplication::processEvents();
+        waitUntil([&] { return !list.reading(); });
         if (list.model()->rowCount() == 0) return 1;
     } else if (what == "file-list-newest-known") {
         known->setNewestFirst(true);
-        while (known->reading()) QApplication::processEvents();
+        waitUntil([&] { return !known->reading(); });
         if (known->model()->rowCount() == 0) return 1;
     } else if (what == "move") {
         // What a click does: the file made current, its origin read and put in the frame. The
