@@ -18,6 +18,8 @@ namespace {
 constexpr int kNothing = 1;
 constexpr int kFailed = 2;
 constexpr qsizetype kOutputChunk = 1 << 20;
+// What a search reads of the log at a time.
+constexpr qsizetype kReadPiece = 1 << 18;
 
 enum class Command { None, Note, Notes, Find };
 
@@ -97,12 +99,6 @@ int print(const EntryLog& log, const CommandLine& line) {
     QFile file;
     if (const Result<void> opened = OpenLogFile(file, log.logPath(), QIODevice::ReadOnly); !opened)
         return fail(opened.failure().message);
-    // Mapped, not read: the page cache's copy is all the memory a large log takes.
-    const uchar* mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr;
-    if (file.size() > 0 && !mapped)
-        return fail(
-            QStringLiteral("Cannot read the log %1: %2").arg(log.logPath(), file.errorString()));
-    const QByteArrayView bytes(mapped, mapped ? file.size() : 0);
     std::string out;
     // Kept from chunk to chunk: memory taken afresh costs more than the search.
     out.reserve(size_t(2 * kOutputChunk));
@@ -115,10 +111,17 @@ int print(const EntryLog& log, const CommandLine& line) {
         AppendScriptLine(found, ascii, line.end, out);
         if (out.size() >= size_t(kOutputChunk)) flush();
     };
-    const qsizetype count =
-        line.command == Command::Notes
-            ? ForEachLineForPath(bytes, RecordedPath(line.operands.front()), line.under, visit)
-            : ForEachLineHolding(bytes, QString::fromLocal8Bit(line.operands.join(' ')), visit);
+    const bool notes = line.command == Command::Notes;
+    const QByteArray path = notes ? RecordedPath(line.operands.front()) : QByteArray();
+    const QString words = notes ? QString() : QString::fromLocal8Bit(line.operands.join(' '));
+    const auto search = [&](QByteArrayView lines) {
+        return notes ? ForEachLineForPath(lines, path, line.under, visit)
+                     : ForEachLineHolding(lines, words, visit);
+    };
+    const qsizetype count = ForEachPieceOfLines(file, kReadPiece, search);
+    if (count < 0)
+        return fail(
+            QStringLiteral("Cannot read the log %1: %2").arg(log.logPath(), file.errorString()));
     flush();
     if (!written || std::fflush(stdout) != 0)
         return fail(QStringLiteral("cannot write to standard output"));

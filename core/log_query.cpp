@@ -106,6 +106,30 @@ qsizetype ForEachLineHolding(QByteArrayView log, const QString& words, const Lin
     return count;
 }
 
+qsizetype ForEachPieceOfLines(QIODevice& in, qsizetype piece,
+                              const std::function<qsizetype(QByteArrayView lines)>& search) {
+    std::vector<char> buffer(static_cast<size_t>(piece));
+    qsizetype kept = 0, count = 0;
+    for (bool atEnd = false; !atEnd;) {
+        if (buffer.size() < size_t(kept + piece))
+            buffer.resize(std::max(2 * buffer.size(), size_t(kept + piece)));
+        const qint64 got = in.read(buffer.data() + kept, piece);
+        if (got < 0) return -1;
+        atEnd = got == 0;
+        const QByteArrayView have(buffer.data(), kept + got);
+        // A CR that ends the piece may be the first half of a CR LF.
+        qsizetype cut = have.size();
+        if (!atEnd) {
+            cut = have.lastIndexOf('\n') + 1;
+            if (cut == 0) cut = have.first(have.size() - 1).lastIndexOf('\r') + 1;
+        }
+        count += search(have.first(cut));
+        kept = have.size() - cut;
+        std::memmove(buffer.data(), buffer.data() + cut, size_t(kept));
+    }
+    return count;
+}
+
 void AppendScriptLine(QByteArrayView line, bool ascii, char end, std::string& out) {
     QByteArray decoded;
     if (!ascii && !IsAscii(line)) line = decoded = DecodeLogLine(line).toUtf8();

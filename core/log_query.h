@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QIODevice>
 #include <QString>
 #include <functional>
 #include <string>
@@ -22,6 +23,13 @@ qsizetype ForEachLineForPath(QByteArrayView log, QByteArrayView path, bool under
 // shows, read straight from the log's bytes without its table, a `block` of bytes at a time.
 qsizetype ForEachLineHolding(QByteArrayView log, const QString& words, const LineVisitor& visit,
                              qsizetype block = 1 << 16);
+
+// Hands `search` the lines read from `in` a piece of `piece` bytes at a time, each piece cut
+// after its last whole line (a line longer is read on to its end), the last piece at the end of
+// `in`; the sum of what it returns, or -1 when `in` cannot be read. A piece searched while it is in
+// the cache beats a mapping of the whole log, which costs a page fault and a TLB miss a page.
+qsizetype ForEachPieceOfLines(QIODevice& in, qsizetype piece,
+                              const std::function<qsizetype(QByteArrayView lines)>& search);
 
 // The line as a script reads it, UTF-8, followed by `end`: a byte that is not UTF-8 comes out as
 // the letter View Current shows for it.

@@ -1,6 +1,7 @@
 // What a script reads from a log edited by hand: any bytes, paths of any bytes, words of any
 // letters. --find finds what View Current's find does; a folder's entries are among those below
-// it; each line comes out as valid UTF-8.
+// it; each line comes out as valid UTF-8. Read a few bytes at a time, the log gives the same lines.
+#include <QBuffer>
 #include <algorithm>
 #include <string>
 
@@ -36,5 +37,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qsizetype exact = kivra::ForEachLineForPath(log, asked, false, keep);
     check(exact <= kivra::ForEachLineForPath(log, asked, true, keep));
     check(QByteArrayView(out).isValidUtf8());
+    QByteArray bytes = log.toByteArray();
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    std::string whole, pieces;
+    const auto into = [&asked](std::string& to) {
+        return [&asked, &to](QByteArrayView lines) {
+            return kivra::ForEachLineHolding(lines, QString::fromUtf8(asked),
+                                             [&to](QByteArrayView line, bool ascii) {
+                                                 kivra::AppendScriptLine(line, ascii, '\n', to);
+                                             });
+        };
+    };
+    check(kivra::ForEachPieceOfLines(in, data[0] % 7 + 1, into(pieces)) == into(whole)(log) &&
+          pieces == whole);
     return 0;
 }
