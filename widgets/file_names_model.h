@@ -66,6 +66,8 @@ private:
     // Names taken out leave their bytes here until the next full read.
     std::string bytes_;
     std::vector<ListedName> rows_;
+    // apply()'s own, kept from one call to the next.
+    std::vector<int> moved_;
     bool byTime_ = false;
     bool timesKnown_ = false;
     // Each name's time, to find its row, when ordered by time.
