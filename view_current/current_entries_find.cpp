@@ -79,22 +79,24 @@ void CurrentEntriesModel::startFind(bool among) {
                     giveBack(generation);
                     if (number != findNumber_ || canceled) return;
                     findsPending_ = false;
-                    hits_ = std::move(hits);
                     hitWords_ = std::move(words);
-                    showFound();
+                    showFound(&hits);
                 },
                 Qt::QueuedConnection);
         });
 }
 
-void CurrentEntriesModel::showFound() {
+void CurrentEntriesModel::showFound(std::vector<quint32>* newHits) {
     beginResetModel();
-    rowsAreKept_ = words_.empty() && !goneOnly_;
-    if (rowsAreKept_)
-        rows_ = {};
-    else
+    if (newHits) hits_ = std::move(*newHits);
+    if (goneOnly_) {
+        shown_ = Shown::Own;
         rows_ = words_.empty() ? kept_ : hits_;
-    if (goneOnly_) std::erase_if(rows_, [this](quint32 line) { return !isGone(line); });
+        std::erase_if(rows_, [this](quint32 line) { return !isGone(line); });
+    } else {
+        shown_ = words_.empty() ? Shown::Kept : Shown::Hits;
+        rows_ = {};
+    }
     endResetModel();
     emit found();
 }

@@ -343,23 +343,21 @@ int CurrentEntriesModel::rowOf(quint32 line) const {
 }
 
 void CurrentEntriesModel::keepRowsApart() {
-    if (!rowsAreKept_) return;
-    rows_ = kept_;
-    rowsAreKept_ = false;
+    if (shown_ == Shown::Own) return;
+    rows_ = rows();
+    shown_ = Shown::Own;
 }
 
 void CurrentEntriesModel::removeItem(int row) {
     if (row < 0 || size_t(row) >= rows().size()) return;
     const quint32 line = rows()[row];
-    eraseLine(hits_, line, *table_);
     gone_ = -1;
     beginRemoveRows({}, row, row);
-    if (rowsAreKept_) {
-        kept_.erase(kept_.begin() + row);
-    } else {
-        eraseLine(kept_, line, *table_);
-        rows_.erase(rows_.begin() + row);
-    }
+    if (shown_ != Shown::Kept) eraseLine(kept_, line, *table_);
+    if (shown_ != Shown::Hits) eraseLine(hits_, line, *table_);
+    if (shown_ == Shown::Kept) kept_.erase(kept_.begin() + row);
+    if (shown_ == Shown::Hits) hits_.erase(hits_.begin() + row);
+    if (shown_ == Shown::Own) rows_.erase(rows_.begin() + row);
     endRemoveRows();
     // A find under way looked among it: again without it.
     if (findsPending_) startFind(false);
@@ -375,7 +373,7 @@ void CurrentEntriesModel::clear() {
     hits_.clear();
     standsFor_.clear();
     rows_.clear();
-    rowsAreKept_ = false;
+    shown_ = Shown::Own;
     endResetModel();
 }
 

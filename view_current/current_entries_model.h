@@ -111,7 +111,8 @@ private:
     void setEntries(std::shared_ptr<EntryTable> table, std::vector<quint32> sorted);
     // The find's words looked for again, `among` the earlier hits or among all kept.
     void startFind(bool among);
-    void showFound();
+    // The rows reset to what the find shows; with `newHits`, the find's new hits taken first.
+    void showFound(std::vector<quint32>* newHits = nullptr);
     // The table for a worker, which gives it back through giveBack(); the table it reads stays
     // as it is until then.
     std::shared_ptr<const EntryTable> lend();
@@ -132,12 +133,16 @@ private:
     std::vector<quint32> kept_;
     // Each edited line to the line read from the log that it replaces.
     QHash<quint32, quint32> standsFor_;
-    // The rows shown; kept_ itself while they are the same, which saves a copy of a million.
-    const std::vector<quint32>& rows() const { return rowsAreKept_ ? kept_ : rows_; }
-    // Before kept_ changes where the rows must not.
+    // The rows shown: kept_ or hits_ itself while they are the same, which saves copying up to a
+    // million at every find key; else rows_.
+    enum class Shown { Own, Kept, Hits };
+    const std::vector<quint32>& rows() const {
+        return shown_ == Shown::Kept ? kept_ : shown_ == Shown::Hits ? hits_ : rows_;
+    }
+    // Before kept_ or hits_ changes where the rows must not.
     void keepRowsApart();
     std::vector<quint32> rows_;
-    bool rowsAreKept_ = false;
+    Shown shown_ = Shown::Own;
     std::vector<QByteArray> words_;
     // The kept lines that hold hitWords_, in list order: what the latest find found.
     std::vector<quint32> hits_;
