@@ -1,6 +1,7 @@
 #include "core/log_query.h"
 
 #include <QDir>
+#include <QIODevice>
 #include <algorithm>
 #include <cstring>
 #include <vector>

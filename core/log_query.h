@@ -2,10 +2,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QIODevice>
 #include <QString>
 #include <functional>
 #include <string>
+
+class QIODevice;
 
 namespace kivra {
 
