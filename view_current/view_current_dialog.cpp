@@ -1,23 +1,19 @@
 #include "view_current/view_current_dialog.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <functional>
 #include <utility>
 
 #include "core/entry_item.h"
 #include "view_current/current_entries_model.h"
-#include "view_current/entry_delegate.h"
+#include "view_current/entry_list_view.h"
 #include "widgets/message_box.h"
 #include "widgets/settings.h"
 #include "widgets/twips.h"
@@ -38,87 +34,6 @@ QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* 
     button->setDefault(false);
     return button;
 }
-
-// The entry the keyboard lands on is selected, also when it already had the focus frame, so
-// "Delete Entry" removes what the user sees highlighted: with nothing selected, the first Up or
-// Down selects the framed entry (at the start the first) instead of passing it. Rows are never all
-// measured (a million would take seconds), so the horizontal scroll range is the widest row drawn
-// so far. Enter goes to the selected entry's item (a current entry merely framed is not chosen);
-// Ctrl+C copies its whole line.
-class EntryListView : public QListView {
-public:
-    explicit EntryListView(QWidget* parent) : QListView(parent) {
-        setItemDelegate(new EntryDelegate(this, [this](int width) {
-            widest_ = width;
-            // Not while painting: the range changes once the paint is done.
-            QMetaObject::invokeMethod(
-                this, [this] { updateGeometries(); }, Qt::QueuedConnection);
-        }));
-    }
-    std::function<void(const QModelIndex&)> entered;
-    // Said in an empty list, where the entries went.
-    void setEmptyText(const QString& text) {
-        emptyText_ = text;
-        setAccessibleDescription(text);
-        viewport()->update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QListView::paintEvent(event);
-        if (model()->rowCount() != 0 || emptyText_.isEmpty()) return;
-        QPainter painter(viewport());
-        painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(viewport()->rect(), Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
-    }
-
-    void updateGeometries() override {
-        if (contentsSize().width() < widest_) resizeContents(widest_, contentsSize().height());
-        QListView::updateGeometries();
-    }
-
-    void keyPressEvent(QKeyEvent* event) override {
-        const QModelIndexList selected = selectionModel()->selectedIndexes();
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            // The keypad's Enter comes with a modifier of its own.
-            if (!selected.isEmpty() && (event->modifiers() & ~Qt::KeypadModifier) == 0) {
-                entered(selected.first());
-                return;
-            }
-        } else if (event->matches(QKeySequence::Copy)) {
-            if (!selected.isEmpty())
-                QGuiApplication::clipboard()->setText(
-                    selected.first().data(CurrentEntriesModel::LineRole).toString());
-            return;
-        }
-        if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && selected.isEmpty() &&
-            model()->rowCount() != 0) {
-            const QModelIndex framed =
-                currentIndex().isValid() ? currentIndex() : model()->index(0, 0);
-            selectionModel()->setCurrentIndex(framed, QItemSelectionModel::ClearAndSelect);
-            scrollTo(framed);
-            return;
-        }
-        QListView::keyPressEvent(event);
-        switch (event->key()) {
-            case Qt::Key_Home:
-            case Qt::Key_End:
-            case Qt::Key_PageUp:
-            case Qt::Key_PageDown:
-            case Qt::Key_Up:
-            case Qt::Key_Down:
-                if (currentIndex().isValid())
-                    selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
-                break;
-            default:
-                break;
-        }
-    }
-
-private:
-    int widest_ = 0;
-    QString emptyText_;
-};
 
 }  // namespace
 
@@ -159,12 +74,6 @@ void ViewCurrentDialog::createControls() {
     entryList_->setGeometry(scale.rect(180, 144, 7140, 4080));
     entryList_->setSelectionMode(QAbstractItemView::SingleSelection);
     entryList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Without it the view measures every row, which a large log cannot afford.
-    entryList_->setUniformItemSizes(true);
-    // Every change of the row count lays out every row again; in batches, the rows on show are
-    // painted first and the rest follow between events, so "Delete Entry" answers at once.
-    entryList_->setLayoutMode(QListView::Batched);
-    entryList_->setBatchSize(10'000);
     QPalette palette = entryList_->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
