@@ -26,7 +26,7 @@ std::vector<quint32> findAmong(const EntryTable& table, const std::vector<QByteA
     if (among && lines.size() < table.size() / 8) {
         size_t kept = 0;
         for (size_t i = 0; i < lines.size(); ++i) {
-            if (i % kSliceLines == 0 && promise.isCanceled()) return {};
+            if (i % kSliceLines == 0 && promise.isCanceled()) break;
             lines[kept] = lines[i];
             kept += size_t(table.holds(words, lines[i]));
         }
@@ -44,7 +44,8 @@ std::vector<quint32> findAmong(const EntryTable& table, const std::vector<QByteA
         QtConcurrent::run(pool, [&look, half, &table] { look(half, table.size()); });
     look(0, half);
     other.waitForFinished();
-    if (promise.isCanceled()) return {};
+    // Dropped, the lines' memory still serves the next find.
+    if (promise.isCanceled()) lines.clear();
     std::erase_if(lines, [&holds](quint32 line) { return holds[line] == 0; });
     return lines;
 }
@@ -68,7 +69,7 @@ void CurrentEntriesModel::startFind(bool among) {
     // The hits come back as an event to this model, which waits for its workers before it goes.
     finder_ = QtConcurrent::run(
         &workers_, [this, number, generation = generation_, table = lend(), words = words_,
-                    lines = among ? hits_ : kept_, among](QPromise<void>& promise) mutable {
+                    lines = copyOf(among ? hits_ : kept_), among](QPromise<void>& promise) mutable {
             std::vector<quint32> hits =
                 findAmong(*table, words, std::move(lines), among, &workers_, promise);
             table.reset();
@@ -77,7 +78,7 @@ void CurrentEntriesModel::startFind(bool among) {
                 [this, number, generation, words = std::move(words), hits = std::move(hits),
                  canceled = promise.isCanceled()]() mutable {
                     giveBack(generation);
-                    if (number != findNumber_ || canceled) return;
+                    if (number != findNumber_ || canceled) return recycle(std::move(hits));
                     findsPending_ = false;
                     hitWords_ = std::move(words);
                     showFound(&hits);
@@ -88,14 +89,18 @@ void CurrentEntriesModel::startFind(bool among) {
 
 void CurrentEntriesModel::showFound(std::vector<quint32>* newHits) {
     beginResetModel();
-    if (newHits) hits_ = std::move(*newHits);
+    if (newHits) {
+        hits_.swap(*newHits);
+        recycle(std::move(*newHits));
+    }
+    recycle(std::move(rows_));
+    rows_.clear();
     if (goneOnly_) {
         shown_ = Shown::Own;
-        rows_ = words_.empty() ? kept_ : hits_;
+        rows_ = copyOf(words_.empty() ? kept_ : hits_);
         std::erase_if(rows_, [this](quint32 line) { return !isGone(line); });
     } else {
         shown_ = words_.empty() ? Shown::Kept : Shown::Hits;
-        rows_ = {};
     }
     endResetModel();
     emit found();

@@ -188,6 +188,7 @@ void CurrentEntriesModel::readLater(const QString& logFile) {
             emit readFailed(sorted.failure);
             return;
         }
+        for (std::vector<quint32>& spare : sorted.spares) recycle(std::move(spare));
         setEntries(std::move(sorted.table), std::move(sorted.order));
         emit read();
     });
@@ -200,11 +201,17 @@ void CurrentEntriesModel::readLater(const QString& logFile) {
         });
         if (promise.isCanceled()) return;
         if (!read) {
-            promise.addResult(Sorted{{}, {}, read.failure().message});
+            promise.addResult(Sorted{{}, {}, read.failure().message, {}});
             return;
         }
         std::vector<quint32> order = table->sorted(table->all());
-        promise.addResult(Sorted{std::move(table), std::move(order), {}});
+        // Room for the rows a find or an edit copies, with some to grow in.
+        std::array<std::vector<quint32>, 2> spares;
+        for (std::vector<quint32>& spare : spares) {
+            spare.resize(order.size() + 4096);
+            spare.clear();
+        }
+        promise.addResult(Sorted{std::move(table), std::move(order), {}, std::move(spares)});
     });
     watcher->setFuture(reading_);
 }
@@ -218,7 +225,7 @@ void CurrentEntriesModel::setEntries(std::shared_ptr<EntryTable> table,
     gone_ = -1;
     kept_ = std::move(sorted);
     standsFor_.clear();
-    states_.clear();
+    states_ = {};
     hits_.clear();
     hitWords_.clear();
     // First: until it is done, the count asks the disk about no line here.
@@ -228,16 +235,19 @@ void CurrentEntriesModel::setEntries(std::shared_ptr<EntryTable> table,
 
 void CurrentEntriesModel::checkStates(quint32 first) {
     ++checking_;
-    auto* watcher = new QFutureWatcher<std::vector<quint8>>(this);
+    auto* watcher = new QFutureWatcher<States>(this);
     connect(watcher, &QFutureWatcherBase::finished, this,
             [this, watcher, first, generation = generation_] {
                 giveBack(generation);
-                takeStates(first, watcher->result());
+                takeStates(first, watcher->future().takeResult());
                 watcher->deleteLater();
             });
     watcher->setFuture(QtConcurrent::run(&lookups_, [this, table = lend(), first,
                                                      leaving = leaving_] {
-        std::vector<quint8> states(table->size() - first);
+        // Untouched room for the lines edits add.
+        States states;
+        states.reserve(table->size() - first + 4096);
+        states.resize(table->size() - first);
         // Mostly waiting on the disk: more parts than cores.
         constexpr quint32 kPart = 4096;
         std::vector<quint32> parts;
@@ -254,9 +264,15 @@ void CurrentEntriesModel::checkStates(quint32 first) {
         return states;
     }));
 }
-void CurrentEntriesModel::takeStates(quint32 first, const std::vector<quint8>& states) {
+void CurrentEntriesModel::takeStates(quint32 first, States states) {
     --checking_;
     gone_ = -1;
+    if (first == 0 && states.size() == table_->size()) {
+        // The worker's pages are in memory already; a line looked up here meanwhile stands.
+        for (size_t i = 0; i < states_.size(); ++i)
+            if (states_[i] != 0) states[i] = states_[i];
+        states_ = std::move(states);
+    }
     if (states_.size() < table_->size()) states_.resize(table_->size());
     for (size_t i = 0; i < states.size() && first + i < states_.size(); ++i)
         if (states_[first + i] == 0) states_[first + i] = states[i];
@@ -344,8 +360,28 @@ int CurrentEntriesModel::rowOf(quint32 line) const {
 
 void CurrentEntriesModel::keepRowsApart() {
     if (shown_ == Shown::Own) return;
-    rows_ = rows();
+    recycle(std::move(rows_));
+    rows_ = copyOf(rows());
     shown_ = Shown::Own;
+}
+
+std::vector<quint32> CurrentEntriesModel::copyOf(const std::vector<quint32>& lines) {
+    std::vector<quint32> copy;
+    for (std::vector<quint32>& spare : spares_)
+        if (spare.capacity() >= lines.size()) {
+            copy.swap(spare);
+            break;
+        }
+    copy.assign(lines.begin(), lines.end());
+    return copy;
+}
+
+void CurrentEntriesModel::recycle(std::vector<quint32>&& buffer) {
+    std::vector<quint32>& smaller =
+        spares_[0].capacity() < spares_[1].capacity() ? spares_[0] : spares_[1];
+    if (buffer.capacity() <= smaller.capacity()) return;
+    smaller.swap(buffer);
+    smaller.clear();
 }
 
 void CurrentEntriesModel::removeItem(int row) {

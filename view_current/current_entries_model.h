@@ -3,14 +3,42 @@
 #include <QAbstractListModel>
 #include <QFutureWatcher>
 #include <QThreadPool>
+#include <array>
 #include <atomic>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "core/description_index.h"
 #include "core/entry_table.h"
 
 namespace kivra {
+
+// Memory from calloc, whose pages stay untouched until written, and a vector that does not write
+// its zeros over them: a byte per line of a million lines is then paid for only where used. Only
+// for vectors that never shrink and grow again (see states_).
+template <typename T>
+struct UntouchedZeros {
+    using value_type = T;
+    UntouchedZeros() = default;
+    template <typename U>
+    UntouchedZeros(const UntouchedZeros<U>&) {}
+    T* allocate(size_t n) {
+        if (auto* p = static_cast<T*>(std::calloc(n, sizeof(T)))) return p;
+        throw std::bad_alloc();
+    }
+    void deallocate(T* p, size_t) { std::free(p); }
+    template <typename U>
+    void construct(U* p) {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+    bool operator==(const UntouchedZeros&) const = default;
+};
 
 // The View Current list's items: a view over an entry table in list order, decoding only the rows
 // on show. Filling sorts once instead of placing line by line, and "Delete Entry" only drops an
@@ -123,7 +151,8 @@ private:
     bool isGone(quint32 line) const;
     // The states of the lines from `first` on, looked up by a pool thread.
     void checkStates(quint32 first);
-    void takeStates(quint32 first, const std::vector<quint8>& states);
+    using States = std::vector<quint8, UntouchedZeros<quint8>>;
+    void takeStates(quint32 first, States states);
     bool lessLine(quint32 a, quint32 b) const { return table_->less(a, b); }
 
     std::shared_ptr<EntryTable> table_ = std::make_shared<EntryTable>();
@@ -142,6 +171,13 @@ private:
     // Before kept_ or hits_ changes where the rows must not.
     void keepRowsApart();
     std::vector<quint32> rows_;
+    // A copy of up to a million lines, into memory already in use: fresh pages cost the GUI
+    // thread more than the copy. spares_ are such memory, first touched by the worker that read
+    // the log; buffers done with go back to them (recycle). Two: a find that narrows copies the
+    // hits while the last hits are shown.
+    std::vector<quint32> copyOf(const std::vector<quint32>& lines);
+    void recycle(std::vector<quint32>&& buffer);
+    std::array<std::vector<quint32>, 2> spares_;
     Shown shown_ = Shown::Own;
     std::vector<QByteArray> words_;
     // The kept lines that hold hitWords_, in list order: what the latest find found.
@@ -154,11 +190,13 @@ private:
         std::shared_ptr<EntryTable> table;
         std::vector<quint32> order;
         QString failure;
+        std::array<std::vector<quint32>, 2> spares;
     };
     QFuture<Sorted> reading_;
     bool readPending_ = false;
-    // By line; 0 until looked up, else the state plus one.
-    mutable std::vector<quint8> states_;
+    // By line; 0 until looked up, else the state plus one. Emptied by a new vector, never by
+    // clear(): grown again in place, it would keep the old states.
+    mutable States states_;
     mutable quint32 checks_ = 0;
     // goneCount() as last counted, -1 once the kept entries or their states change: every find
     // key shows it, and a million entries take a while to count.
