@@ -450,6 +450,45 @@ TEST(ViewCurrent, TheFindShowsTheEntriesHoldingEveryWord) {
     }
 }
 
+// Rows are placed by their number, not laid out: the keys reach the row a paged list reaches, the
+// row reached is in view, and a point finds the row drawn under it.
+TEST(ViewCurrent, TheListPlacesRowsByTheirNumber) {
+    TempLogDir dir;
+    QStringList lines;
+    for (int i = 0; i < 5000; ++i) lines << QString("/%1 - note").arg(i, 5, 10, QChar('0'));
+    ASSERT_TRUE(dir.log().writeEntries(lines));
+    const auto form = ViewCurrentDialog::fromLog(nullptr, dir.log());
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QListView* view = form->entryList();
+    view->setFocus();
+    const int height = view->visualRect(view->model()->index(0, 0)).height();
+    const int page = view->viewport()->height() / height - 1;
+    EXPECT_EQ(view->verticalScrollBar()->maximum(), 5000 * height - view->viewport()->height());
+    const std::pair<QList<Qt::Key>, int> rows[] = {
+        {{Qt::Key_End}, 4999},
+        {{Qt::Key_End, Qt::Key_Down}, 4999},
+        {{Qt::Key_End, Qt::Key_PageUp}, 4999 - page},
+        {{Qt::Key_Home, Qt::Key_PageDown, Qt::Key_PageDown}, 2 * page},
+        {{Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, 1},
+        {{Qt::Key_Home, Qt::Key_Up, Qt::Key_PageUp}, 0},
+    };
+    for (const auto& [keys, row] : rows) {
+        for (const Qt::Key key : keys) QTest::keyClick(view, key);
+        const QModelIndex current = view->currentIndex();
+        EXPECT_EQ(current.row(), row);
+        EXPECT_TRUE(view->selectionModel()->isSelected(current)) << row;
+        const QRect rect = view->visualRect(current);
+        EXPECT_TRUE(view->viewport()->rect().contains(rect)) << row;
+        EXPECT_EQ(view->indexAt(rect.center()), current);
+        EXPECT_FALSE(view->indexAt(rect.center() + QPoint(0, 5000 * height)).isValid());
+    }
+    // A click selects the row under it.
+    const QModelIndex second = view->indexAt(QPoint(5, height + height / 2));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(5, height + height / 2));
+    EXPECT_EQ(view->selectionModel()->selectedIndexes(), QModelIndexList{second});
+}
+
 // A log over a megabyte is read as the window shows, the count telling how far. A find typed
 // meanwhile holds once the rows are in; "Return" meanwhile waits for the rest of the log and
 // writes every line, with another copy's append. Each swap of rows keeps the current entry, the
