@@ -134,10 +134,11 @@ void waitUntil(const std::function<bool()>& done) {
     while (!done()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-// Waits until the window has read its log, found and counted the gone entries.
+// Waits until the window has read its log, found and counted the gone entries, and readied
+// memory for what comes next, as a window open a while has.
 void settle(const kivra::ViewCurrentDialog& window) {
     while (window.entries().reading() || window.entries().finding() ||
-           window.entries().goneCount() < 0)
+           window.entries().preparing() || window.entries().goneCount() < 0)
         QApplication::processEvents();
 }
 

@@ -3,6 +3,7 @@
 #include <QThreadPool>
 #include <QtConcurrentRun>
 #include <algorithm>
+#include <iterator>
 
 #include "view_current/current_entries_model.h"
 
@@ -18,20 +19,18 @@ constexpr quint32 kSliceLines = 1 << 16;
 
 // The lines among `lines` (in list order) that hold `words`, in the same order: a few earlier
 // hits looked at one by one, else all lines at once through the table's bytes, half on a second
-// thread. Empty when cancelled.
+// thread, into the room of `found`. Stopped short when cancelled.
 std::vector<quint32> findAmong(const EntryTable& table, const std::vector<QByteArray>& words,
-                               std::vector<quint32> lines, bool among, QThreadPool* pool,
-                               const QPromise<void>& promise) {
+                               const std::vector<quint32>& lines, bool among, QThreadPool* pool,
+                               const QPromise<void>& promise, std::vector<quint32> found) {
+    found.clear();
     // Line by line costs several times the bytes' scan a line: only for a few earlier hits.
     if (among && lines.size() < table.size() / 8) {
-        size_t kept = 0;
         for (size_t i = 0; i < lines.size(); ++i) {
-            if (i % kSliceLines == 0 && promise.isCanceled()) break;
-            lines[kept] = lines[i];
-            kept += size_t(table.holds(words, lines[i]));
+            if (i % kSliceLines == 0 && promise.isCanceled()) return found;
+            if (table.holds(words, lines[i])) found.push_back(lines[i]);
         }
-        lines.resize(kept);
-        return lines;
+        return found;
     }
     std::vector<char> holds(table.size(), 0);
     const auto look = [&](quint32 from, quint32 to) {
@@ -44,10 +43,12 @@ std::vector<quint32> findAmong(const EntryTable& table, const std::vector<QByteA
         QtConcurrent::run(pool, [&look, half, &table] { look(half, table.size()); });
     look(0, half);
     other.waitForFinished();
-    // Dropped, the lines' memory still serves the next find.
-    if (promise.isCanceled()) lines.clear();
-    std::erase_if(lines, [&holds](quint32 line) { return holds[line] == 0; });
-    return lines;
+    if (promise.isCanceled()) return found;
+    // Pages of the room not filled are never touched.
+    found.reserve(lines.size());
+    std::copy_if(lines.begin(), lines.end(), std::back_inserter(found),
+                 [&holds](quint32 line) { return holds[line] != 0; });
+    return found;
 }
 
 }  // namespace
@@ -68,20 +69,28 @@ void CurrentEntriesModel::startFind(bool among) {
     findsPending_ = true;
     // The hits come back as an event to this model, which waits for its workers before it goes.
     finder_ = QtConcurrent::run(
-        &workers_, [this, number, generation = generation_, table = lend(), words = words_,
-                    lines = copyOf(among ? hits_ : kept_), among](QPromise<void>& promise) mutable {
+        &workers_,
+        [this, number, generation = generation_, table = lend(), words = words_,
+         lines = among ? hits_.lend() : kept_.lend(), among,
+         room = takeSpare(among ? hits_->size() : kept_->size())](QPromise<void>& promise) mutable {
             std::vector<quint32> hits =
-                findAmong(*table, words, std::move(lines), among, &workers_, promise);
+                findAmong(*table, words, *lines, among, &workers_, promise, std::move(room));
+            lines.reset();
             table.reset();
             QMetaObject::invokeMethod(
                 this,
                 [this, number, generation, words = std::move(words), hits = std::move(hits),
                  canceled = promise.isCanceled()]() mutable {
                     giveBack(generation);
-                    if (number != findNumber_ || canceled) return recycle(std::move(hits));
-                    findsPending_ = false;
-                    hitWords_ = std::move(words);
-                    showFound(&hits);
+                    // Dropped, the hits' memory still serves.
+                    if (number == findNumber_ && !canceled) {
+                        findsPending_ = false;
+                        hitWords_ = std::move(words);
+                        showFound(&hits);
+                    }
+                    recycle(std::move(hits));
+                    // Not before: it would take a core from the find.
+                    prepareSpare();
                 },
                 Qt::QueuedConnection);
         });
@@ -89,15 +98,12 @@ void CurrentEntriesModel::startFind(bool among) {
 
 void CurrentEntriesModel::showFound(std::vector<quint32>* newHits) {
     beginResetModel();
-    if (newHits) {
-        hits_.swap(*newHits);
-        recycle(std::move(*newHits));
-    }
+    if (newHits) recycle(hits_.reset(std::move(*newHits)));
     recycle(std::move(rows_));
     rows_.clear();
     if (goneOnly_) {
         shown_ = Shown::Own;
-        rows_ = copyOf(words_.empty() ? kept_ : hits_);
+        rows_ = copyOf(words_.empty() ? *kept_ : *hits_);
         std::erase_if(rows_, [this](quint32 line) { return !isGone(line); });
     } else {
         shown_ = words_.empty() ? Shown::Kept : Shown::Hits;

@@ -20,6 +20,8 @@ namespace {
 // No path is longer than this, so a long line's rest cannot begin one.
 constexpr qsizetype kLongestPath = 1 << 16;
 constexpr QByteArrayView kDash(" - ");
+// Room left in a spare for the lines edits add.
+constexpr size_t kSpareSlack = 4096;
 
 // The bytes of `line` before the character `at` of its text, where `at` follows a " - ": the
 // same " - " counted in the bytes, which decode each one to itself.
@@ -141,14 +143,14 @@ bool CurrentEntriesModel::setData(const QModelIndex& index, const QVariant& valu
     const quint32 line = table.size() - 1;
     keepRowsApart();
     gone_ = -1;
-    eraseLine(kept_, old, table);
+    eraseLine(kept_.edit(), old, table);
     // Written back where the line it mends stood in the log.
     standsFor_.insert(line, standsFor_.value(old, old));
     standsFor_.remove(old);
-    insertLine(kept_, line, table);
+    insertLine(kept_.edit(), line, table);
     // The next find that narrows looks at the new line too.
-    eraseLine(hits_, old, table);
-    if (!hitWords_.empty() && table.holds(hitWords_, line)) insertLine(hits_, line, table);
+    eraseLine(hits_.edit(), old, table);
+    if (!hitWords_.empty() && table.holds(hitWords_, line)) insertLine(hits_.edit(), line, table);
     rows_[index.row()] = line;
     if (findsPending_) startFind(false);
     emit dataChanged(index, index);
@@ -188,7 +190,7 @@ void CurrentEntriesModel::readLater(const QString& logFile) {
             emit readFailed(sorted.failure);
             return;
         }
-        for (std::vector<quint32>& spare : sorted.spares) recycle(std::move(spare));
+        recycle(std::move(sorted.spare));
         setEntries(std::move(sorted.table), std::move(sorted.order));
         emit read();
     });
@@ -206,12 +208,9 @@ void CurrentEntriesModel::readLater(const QString& logFile) {
         }
         std::vector<quint32> order = table->sorted(table->all());
         // Room for the rows a find or an edit copies, with some to grow in.
-        std::array<std::vector<quint32>, 2> spares;
-        for (std::vector<quint32>& spare : spares) {
-            spare.resize(order.size() + 4096);
-            spare.clear();
-        }
-        promise.addResult(Sorted{std::move(table), std::move(order), {}, std::move(spares)});
+        std::vector<quint32> spare(order.size() + kSpareSlack);
+        spare.clear();
+        promise.addResult(Sorted{std::move(table), std::move(order), {}, std::move(spare)});
     });
     watcher->setFuture(reading_);
 }
@@ -223,10 +222,10 @@ void CurrentEntriesModel::setEntries(std::shared_ptr<EntryTable> table,
     lent_ = 0;
     keepRowsApart();
     gone_ = -1;
-    kept_ = std::move(sorted);
+    kept_.reset(std::move(sorted));
     standsFor_.clear();
     states_ = {};
-    hits_.clear();
+    hits_.reset();
     hitWords_.clear();
     // First: until it is done, the count asks the disk about no line here.
     checkStates(0);
@@ -298,10 +297,10 @@ int CurrentEntriesModel::goneCount() const {
         return int(state == ItemState::Gone || state == ItemState::FolderGone);
     };
     int gone = 0;
-    if (kept_.size() == table_->size()) {
+    if (kept_->size() == table_->size()) {
         for (quint32 line = 0; line < table_->size(); ++line) gone += goneAt(line);
     } else {
-        for (const quint32 line : kept_) gone += goneAt(line);
+        for (const quint32 line : *kept_) gone += goneAt(line);
     }
     return gone_ = gone;
 }
@@ -343,8 +342,8 @@ void CurrentEntriesModel::replaceLines(const QHash<quint32, QByteArray>& bytes) 
     }
     keepRowsApart();
     gone_ = -1;
-    std::erase_if(kept_, [&bytes](quint32 line) { return bytes.contains(line); });
-    kept_ = table.merged(kept_, table.sorted(added));
+    std::erase_if(kept_.edit(), [&bytes](quint32 line) { return bytes.contains(line); });
+    recycle(kept_.reset(table.merged(*kept_, table.sorted(added))));
     hitWords_.clear();
     startFind(false);
     emit goneCounted();
@@ -366,22 +365,38 @@ void CurrentEntriesModel::keepRowsApart() {
 }
 
 std::vector<quint32> CurrentEntriesModel::copyOf(const std::vector<quint32>& lines) {
-    std::vector<quint32> copy;
-    for (std::vector<quint32>& spare : spares_)
-        if (spare.capacity() >= lines.size()) {
-            copy.swap(spare);
-            break;
-        }
+    std::vector<quint32> copy = takeSpare(lines.size());
     copy.assign(lines.begin(), lines.end());
+    prepareSpare();
     return copy;
 }
 
+std::vector<quint32> CurrentEntriesModel::takeSpare(size_t size) {
+    std::vector<quint32> taken;
+    if (spare_.capacity() >= size) taken.swap(spare_);
+    return taken;
+}
+
 void CurrentEntriesModel::recycle(std::vector<quint32>&& buffer) {
-    std::vector<quint32>& smaller =
-        spares_[0].capacity() < spares_[1].capacity() ? spares_[0] : spares_[1];
-    if (buffer.capacity() <= smaller.capacity()) return;
-    smaller.swap(buffer);
-    smaller.clear();
+    if (buffer.capacity() <= spare_.capacity()) return;
+    spare_.swap(buffer);
+    spare_.clear();
+}
+
+void CurrentEntriesModel::prepareSpare() {
+    if (spareComing_ || spare_.capacity() >= kept_->size()) return;
+    spareComing_ = true;
+    workers_.start([this, size = kept_->size() + kSpareSlack] {
+        std::vector<quint32> spare(size);
+        spare.clear();
+        QMetaObject::invokeMethod(
+            this,
+            [this, spare = std::move(spare)]() mutable {
+                spareComing_ = false;
+                recycle(std::move(spare));
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void CurrentEntriesModel::removeItem(int row) {
@@ -389,10 +404,10 @@ void CurrentEntriesModel::removeItem(int row) {
     const quint32 line = rows()[row];
     gone_ = -1;
     beginRemoveRows({}, row, row);
-    if (shown_ != Shown::Kept) eraseLine(kept_, line, *table_);
-    if (shown_ != Shown::Hits) eraseLine(hits_, line, *table_);
-    if (shown_ == Shown::Kept) kept_.erase(kept_.begin() + row);
-    if (shown_ == Shown::Hits) hits_.erase(hits_.begin() + row);
+    if (shown_ != Shown::Kept) eraseLine(kept_.edit(), line, *table_);
+    if (shown_ != Shown::Hits) eraseLine(hits_.edit(), line, *table_);
+    if (shown_ == Shown::Kept) kept_.edit().erase(kept_->begin() + row);
+    if (shown_ == Shown::Hits) hits_.edit().erase(hits_->begin() + row);
     if (shown_ == Shown::Own) rows_.erase(rows_.begin() + row);
     endRemoveRows();
     // A find under way looked among it: again without it.
@@ -404,9 +419,9 @@ void CurrentEntriesModel::clear() {
     ++findNumber_;
     findsPending_ = false;
     beginResetModel();
-    kept_.clear();
+    kept_.reset();
     gone_ = -1;
-    hits_.clear();
+    hits_.reset();
     standsFor_.clear();
     rows_.clear();
     shown_ = Shown::Own;
@@ -414,7 +429,7 @@ void CurrentEntriesModel::clear() {
 }
 
 Result<void> CurrentEntriesModel::writeBack(const EntryLog& log) const {
-    return log.locked([this, &log] { return table_->rewrite(log, kept_, standsFor_); });
+    return log.locked([this, &log] { return table_->rewrite(log, *kept_, standsFor_); });
 }
 
 void CurrentEntriesModel::writeBackLater(const EntryLog& log) {
@@ -426,9 +441,9 @@ void CurrentEntriesModel::writeBackLater(const EntryLog& log) {
                 emit written(watcher->result());
             });
     watcher->setFuture(QtConcurrent::run(
-        &workers_, [table = lend(), log, kept = kept_, standsFor = standsFor_]() -> QString {
+        &workers_, [table = lend(), log, kept = kept_.lend(), standsFor = standsFor_]() -> QString {
             const Result<void> written =
-                log.locked([&] { return table->rewrite(log, kept, standsFor); });
+                log.locked([&] { return table->rewrite(log, *kept, standsFor); });
             return written ? QString() : written.failure().message;
         }));
 }

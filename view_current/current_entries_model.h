@@ -3,7 +3,6 @@
 #include <QAbstractListModel>
 #include <QFutureWatcher>
 #include <QThreadPool>
-#include <array>
 #include <atomic>
 #include <cstdlib>
 #include <memory>
@@ -38,6 +37,29 @@ struct UntouchedZeros {
         ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
     }
     bool operator==(const UntouchedZeros&) const = default;
+};
+
+// Lines in list order, lent to workers without a copy: changed only through edit(), which copies
+// them first while a worker still holds them.
+class SharedLines {
+public:
+    const std::vector<quint32>& operator*() const { return *lines_; }
+    const std::vector<quint32>* operator->() const { return lines_.get(); }
+    std::shared_ptr<const std::vector<quint32>> lend() const { return lines_; }
+    std::vector<quint32>& edit() {
+        if (lines_.use_count() > 1) lines_ = std::make_shared<std::vector<quint32>>(*lines_);
+        return *lines_;
+    }
+    // The lines before, where no worker holds them still.
+    std::vector<quint32> reset(std::vector<quint32>&& lines = {}) {
+        std::vector<quint32> before;
+        if (lines_.use_count() == 1) before.swap(*lines_);
+        lines_ = std::make_shared<std::vector<quint32>>(std::move(lines));
+        return before;
+    }
+
+private:
+    std::shared_ptr<std::vector<quint32>> lines_ = std::make_shared<std::vector<quint32>>();
 };
 
 // The View Current list's items: a view over an entry table in list order, decoding only the rows
@@ -90,9 +112,11 @@ public:
     // meanwhile drops it for the next. The rows change when it is done.
     void setFind(const QString& text);
     bool finding() const { return findsPending_; }
+    // Memory for the next find or edit is being made ready (see spare_).
+    bool preparing() const { return spareComing_; }
     // The find has no word to look for (blank, or only what folds to nothing): all are shown.
     bool findsAll() const { return words_.empty(); }
-    int keptCount() const { return static_cast<int>(kept_.size()); }
+    int keptCount() const { return static_cast<int>(kept_->size()); }
     // The log line a row shows, and back; -1 where the list does not show it.
     quint32 lineAt(int row) const { return rows()[row]; }
     int rowOf(quint32 line) const;
@@ -159,29 +183,32 @@ private:
     // Workers reading table_, and which table that is.
     int lent_ = 0;
     quint64 generation_ = 0;
-    std::vector<quint32> kept_;
+    SharedLines kept_;
     // Each edited line to the line read from the log that it replaces.
     QHash<quint32, quint32> standsFor_;
     // The rows shown: kept_ or hits_ itself while they are the same, which saves copying up to a
     // million at every find key; else rows_.
     enum class Shown { Own, Kept, Hits };
     const std::vector<quint32>& rows() const {
-        return shown_ == Shown::Kept ? kept_ : shown_ == Shown::Hits ? hits_ : rows_;
+        return shown_ == Shown::Kept ? *kept_ : shown_ == Shown::Hits ? *hits_ : rows_;
     }
     // Before kept_ or hits_ changes where the rows must not.
     void keepRowsApart();
     std::vector<quint32> rows_;
-    // A copy of up to a million lines, into memory already in use: fresh pages cost the GUI
-    // thread more than the copy. spares_ are such memory, first touched by the worker that read
-    // the log; buffers done with go back to them (recycle). Two: a find that narrows copies the
-    // hits while the last hits are shown.
+    // Memory already in use for up to a million lines: fresh pages cost more than the copy or
+    // the find that fills them. spare_ is such memory, touched first by a worker: the one that
+    // read the log, or one started when the spare is taken (prepareSpare). Hits and rows done
+    // with go back to it (recycle).
     std::vector<quint32> copyOf(const std::vector<quint32>& lines);
+    std::vector<quint32> takeSpare(size_t size);
     void recycle(std::vector<quint32>&& buffer);
-    std::array<std::vector<quint32>, 2> spares_;
+    void prepareSpare();
+    std::vector<quint32> spare_;
+    bool spareComing_ = false;
     Shown shown_ = Shown::Own;
     std::vector<QByteArray> words_;
     // The kept lines that hold hitWords_, in list order: what the latest find found.
-    std::vector<quint32> hits_;
+    SharedLines hits_;
     std::vector<QByteArray> hitWords_;
     bool findsPending_ = false;
     quint64 findNumber_ = 0;
@@ -190,7 +217,7 @@ private:
         std::shared_ptr<EntryTable> table;
         std::vector<quint32> order;
         QString failure;
-        std::array<std::vector<quint32>, 2> spares;
+        std::vector<quint32> spare;
     };
     QFuture<Sorted> reading_;
     bool readPending_ = false;
