@@ -217,6 +217,14 @@ TEST(ViewCurrent, LeavingWritesTheListBackOnlyWhenItShould) {
                      EXPECT_TRUE(listed(f).isEmpty());
                  }),
          Out::Return, "b - 2\r\nA - 1\r\n"},
+        {"a deletion while a find runs",
+         [](ViewCurrentDialog& f) {
+             f.findEdit()->setText("3");
+             deleteRow(f, 0);
+             finding("3")(f);
+             EXPECT_EQ(listed(f), QStringList{"c - 3"});
+         },
+         Out::Return, "b - 2\r\nc - 3\r\n"},
         {"Clear All in a find", finding("b", clearAll), Out::Return, kThree},
         {"Esc clears the find",
          finding("3",
