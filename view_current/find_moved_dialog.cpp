@@ -161,12 +161,16 @@ QList<MoveProposal> SearchWithProgress(QWidget* parent, MovedSearch& search,
     });
     tick.start(100);
     QEventLoop loop;
-    QFutureWatcher<void> watcher;
+    QFutureWatcher<QList<MoveProposal>> watcher;
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run([&search, roots] { search.run(roots); }));
+    // Ten thousand proposals take a while to weigh: in the worker too.
+    watcher.setFuture(QtConcurrent::run([&search, roots] {
+        search.run(roots);
+        return search.proposals();
+    }));
     if (!watcher.isFinished()) loop.exec();
     watcher.waitForFinished();
-    return search.proposals();
+    return watcher.future().takeResult();
 }
 
 }  // namespace kivra
