@@ -227,6 +227,8 @@ QList<kivra::GoneItem> tenthGone(const QString& home) {
 // two times follow the stall's line).
 int stallOffTheWindow(const QString& step, const QString& path) {
     if (step == "find-moved") {
+        // Run from View Current, which has drawn text: the fonts are set up.
+        QFontMetrics(QApplication::font()).height();
         kivra::MovedSearch search(tenthGone(path));
         bool done = false;
         const int result = measureStall(
