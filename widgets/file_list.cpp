@@ -20,10 +20,7 @@
 
 namespace kivra::widgets {
 
-FileList::FileList(QWidget* parent) : QListView(parent), model_(new FileNamesModel(this)) {
-    // Uniform rows let the view skip measuring each of a hundred thousand names.
-    setUniformItemSizes(true);
-    setBatchSize(5000);
+FileList::FileList(QWidget* parent) : RowsByNumberView(parent), model_(new FileNamesModel(this)) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setModel(model_);
@@ -41,37 +38,11 @@ void FileList::setPath(const QString& path, const QByteArray& native) {
     // Another folder's names are never shown under this one's path.
     model_->reset({});
     highlightRow(-1);
-    // A folder opens at its top: the rows past the first 5,000 are placed between events once the
-    // list shows.
-    setLayoutMode(QListView::Batched);
     toTop_ = true;
     list();
 }
 
 void FileList::refresh() { list(); }
-
-void FileList::layOutAll() {
-    setLayoutMode(QListView::SinglePass);
-    doItemsLayout();
-}
-
-void FileList::updateGeometries() {
-    QListView::updateGeometries();
-    // Once every row is placed, later layouts (a resize, a refresh) place them all at once, so a
-    // scroll position past the first rows is never cut back to them.
-    if (layoutMode() == QListView::Batched && laidOut(model_->index(model_->rowCount() - 1)))
-        setLayoutMode(QListView::SinglePass);
-}
-
-bool FileList::laidOut(const QModelIndex& index) const {
-    return !index.isValid() || !visualRect(index).isEmpty();
-}
-
-void FileList::scrollTo(const QModelIndex& index, ScrollHint hint) {
-    // A row not placed yet has nowhere to scroll to.
-    if (!laidOut(index)) layOutAll();
-    QListView::scrollTo(index, hint);
-}
 
 void FileList::setShowHidden(bool show) {
     if (show == showHidden_) return;
@@ -154,8 +125,6 @@ void FileList::swapIn(FolderListing listing) {
     const QList<QByteArray> subdirectories = std::move(listing.subdirectories);
     const bool found = listing.wantedFound;
     const int row = static_cast<int>(listing.wantedRow);
-    // Rows placed between events, unless a scroll position needs them all.
-    if (scrolled == 0) setLayoutMode(QListView::Batched);
     model_->reset(std::move(listing));
     int current = -1;
     if (!fileBytes_.isEmpty() && askedFor_ == fileBytes_) {
@@ -170,7 +139,7 @@ void FileList::swapIn(FolderListing listing) {
     if (std::exchange(toTop_, false)) {
         scrollToTop();
     } else if (scrolled > 0) {
-        layOutAll();  // the range, before the value is set back
+        updateGeometries();  // the range, before the value is set back
         verticalScrollBar()->setValue(scrolled);
     }
     // Changes seen during the read may have come after it.
@@ -199,7 +168,7 @@ void FileList::follow(const QList<Seen>& seen) {
         currentGone_ = !file;
         current = true;
     }
-    if (model_->apply(changes)) doItemsLayout();  // placed before anything is drawn
+    if (model_->apply(changes)) doItemsLayout();
     if (!current) return;
     const int row = model_->rowOf(fileBytes_);
     if (currentIndex().row() != row || row < 0) highlightRow(row);
@@ -246,18 +215,16 @@ QItemSelectionModel::SelectionFlags FileList::selectionCommand(const QModelIndex
 }
 
 void FileList::mousePressEvent(QMouseEvent* event) {
-    QListView::mousePressEvent(event);
+    RowsByNumberView::mousePressEvent(event);
     settle();
 }
 
 void FileList::mouseReleaseEvent(QMouseEvent* event) {
-    QListView::mouseReleaseEvent(event);
+    RowsByNumberView::mouseReleaseEvent(event);
     settle();
 }
 
 void FileList::keyPressEvent(QKeyEvent* event) {
-    // Page Down and End look for rows below the shown ones: all of them placed first.
-    if (!laidOut(model_->index(model_->rowCount() - 1))) layOutAll();
     // With no file current Qt moves every key to the first file; End means the last one, and Page
     // Down goes where it would go from the first.
     const int last = model_->rowCount() - 1;
@@ -282,7 +249,7 @@ void FileList::keyPressEvent(QKeyEvent* event) {
                 break;
         }
     }
-    QListView::keyPressEvent(event);
+    RowsByNumberView::keyPressEvent(event);
     settle(true);
 }
 
@@ -305,7 +272,7 @@ void FileList::settle(bool byKey) {
 }
 
 bool FileList::viewportEvent(QEvent* event) {
-    if (event->type() != QEvent::ToolTip) return QListView::viewportEvent(event);
+    if (event->type() != QEvent::ToolTip) return RowsByNumberView::viewportEvent(event);
     auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex index = indexAt(help->pos());
     if (const QString notes = index.data(Qt::ToolTipRole).toString(); !notes.isEmpty())

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QListView>
 #include <QSet>
 #include <functional>
 #include <memory>
@@ -8,6 +7,7 @@
 
 #include "core/description_index.h"
 #include "platform/directory_reader.h"
+#include "widgets/rows_by_number_view.h"
 
 namespace kivra {
 struct FolderListing;
@@ -24,7 +24,7 @@ class FileNamesModel;
 // fires when the user makes another file current by mouse or keyboard, never when code sets `path`,
 // which leaves no file current. The highlight is the current file: the user cannot take it away,
 // and a drag ends with one fileChosen for the file it ends on.
-class FileList : public QListView {
+class FileList : public RowsByNumberView {
     Q_OBJECT
 public:
     explicit FileList(QWidget* parent = nullptr);
@@ -85,8 +85,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
-    void updateGeometries() override;
     bool viewportEvent(QEvent* event) override;
 
 private:
@@ -99,9 +97,6 @@ private:
     int currentRow() const;
     void highlightRow(int row);
     void mark();
-    // Places every row now, and from now on, rather than between events.
-    void layOutAll();
-    bool laidOut(const QModelIndex& index) const;
 
     FileNamesModel* model_;
     std::shared_ptr<const DescriptionIndex> index_;

@@ -10,7 +10,6 @@ namespace kivra::widgets {
 
 RowsByNumberView::RowsByNumberView(QWidget* parent) : QListView(parent) {
     setUniformItemSizes(true);
-    setVerticalScrollMode(ScrollPerPixel);
 }
 
 int RowsByNumberView::rowCount() const { return model() ? model()->rowCount(rootIndex()) : 0; }
@@ -52,21 +51,25 @@ QModelIndex RowsByNumberView::indexAt(const QPoint& point) const {
 }
 
 void RowsByNumberView::scrollTo(const QModelIndex& index, ScrollHint hint) {
-    const QRect rect = visualRect(index);
-    if (!rect.isValid()) return;
-    const QRect area = viewport()->rect();
-    if (hint == EnsureVisible && area.contains(rect)) {
-        viewport()->update(rect);
-        return;
+    if (!visualRect(index).isValid()) return;
+    // Rows swapped in since the last layout are in range already.
+    updateRanges();
+    const int row = index.row(), shown = shownRows(), top = verticalScrollBar()->value();
+    switch (hint) {
+        case EnsureVisible:
+            if (row >= top && row < top + shown) return viewport()->update(visualRect(index));
+            verticalScrollBar()->setValue(row < top ? row : row - shown + 1);
+            break;
+        case PositionAtTop:
+            verticalScrollBar()->setValue(row);
+            break;
+        case PositionAtBottom:
+            verticalScrollBar()->setValue(row - shown + 1);
+            break;
+        case PositionAtCenter:
+            verticalScrollBar()->setValue(row - (shown - 1) / 2);
+            break;
     }
-    int value = verticalScrollBar()->value();
-    if (hint == PositionAtTop || (hint == EnsureVisible && rect.top() < area.top()))
-        value += rect.top();
-    else if (hint == PositionAtBottom || (hint == EnsureVisible && rect.bottom() > area.bottom()))
-        value += std::min(rect.top(), rect.bottom() - area.height() + 1);
-    else if (hint == PositionAtCenter)
-        value += rect.top() - (area.height() - rect.height()) / 2;
-    verticalScrollBar()->setValue(value);
 }
 
 void RowsByNumberView::doItemsLayout() {
@@ -75,13 +78,17 @@ void RowsByNumberView::doItemsLayout() {
 }
 
 void RowsByNumberView::updateGeometries() {
+    updateRanges();
+    QAbstractItemView::updateGeometries();
+}
+
+void RowsByNumberView::updateRanges() {
     const int rows = rowCount();
     if (geometry().isEmpty() || rows == 0) {
         horizontalScrollBar()->setRange(0, 0);
         verticalScrollBar()->setRange(0, 0);
     } else {
-        const int height =
-            int(std::min<qint64>(qint64(rows) * rowHeight(), std::numeric_limits<int>::max()));
+        const qint64 height = qint64(rows) * rowHeight();
         const int width = contentsWidth();
         // Where a bar takes room the other needs no bar for, both could show and hide in turn.
         const QSize room = contentsRect().marginsRemoved(viewportMargins()).size();
@@ -92,16 +99,16 @@ void RowsByNumberView::updateGeometries() {
             width > room.width() - (wantsVertical ? verticalScrollBar()->width() : 0);
         const bool verticalToo =
             height > room.height() - (wantsHorizontal ? horizontalScrollBar()->height() : 0);
-        verticalScrollBar()->setSingleStep(rowHeight());
-        verticalScrollBar()->setPageStep(viewport()->height());
+        // A row a step: the top row is always whole, as in a list scrolled by item.
+        verticalScrollBar()->setSingleStep(1);
+        verticalScrollBar()->setPageStep(shownRows());
         verticalScrollBar()->setRange(
-            0, bothAuto && !verticalToo ? 0 : std::max(0, height - viewport()->height()));
+            0, bothAuto && !verticalToo ? 0 : std::max(0, rows - shownRows()));
         horizontalScrollBar()->setSingleStep(rowHeight());
         horizontalScrollBar()->setPageStep(viewport()->width());
         horizontalScrollBar()->setRange(
             0, bothAuto && !wantsHorizontal ? 0 : std::max(0, width - viewport()->width()));
     }
-    QAbstractItemView::updateGeometries();
 }
 
 void RowsByNumberView::paintEvent(QPaintEvent* event) {
@@ -203,10 +210,12 @@ int RowsByNumberView::horizontalOffset() const {
     return isRightToLeft() ? bar->maximum() - bar->value() : bar->value();
 }
 
-int RowsByNumberView::verticalOffset() const { return verticalScrollBar()->value(); }
+int RowsByNumberView::verticalOffset() const { return verticalScrollBar()->value() * rowHeight(); }
+
+int RowsByNumberView::shownRows() const { return std::max(1, viewport()->height() / rowHeight()); }
 
 void RowsByNumberView::scrollContentsBy(int dx, int dy) {
-    viewport()->scroll(isRightToLeft() ? -dx : dx, dy);
+    viewport()->scroll(isRightToLeft() ? -dx : dx, dy * rowHeight());
 }
 
 // Screen readers hear of the row by its number: every row is shown, in the model's order.

@@ -36,7 +36,11 @@ protected:
     int rowHeight() const;
 
 private:
+    // The scroll bars' ranges for the rows there are now.
+    void updateRanges();
     int contentsWidth() const;
+    // The rows the viewport shows whole.
+    int shownRows() const;
     // The row under viewport height `y`, unbounded.
     int rowAt(int y) const { return (y + verticalOffset()) / rowHeight(); }
 
