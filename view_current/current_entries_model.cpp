@@ -5,23 +5,24 @@
 #include <QPromise>
 #include <QThread>
 #include <QThreadPool>
-#include <QtConcurrentMap>
 #include <QtConcurrentRun>
 #include <algorithm>
 
 #include "core/entry_item.h"
 #include "core/log_lines.h"
-#include "platform/thread_priority.h"
 
 namespace kivra {
 
 namespace {
 
-// No path is longer than this, so a long line's rest cannot begin one.
-constexpr qsizetype kLongestPath = 1 << 16;
 constexpr QByteArrayView kDash(" - ");
-// Room left in a spare for the lines edits add.
-constexpr size_t kSpareSlack = 4096;
+
+// Room for `size` lines, its pages touched: filled later, it costs no page faults.
+std::vector<quint32> touchedRoom(size_t size) {
+    std::vector<quint32> room(size);
+    room.clear();
+    return room;
+}
 
 // The bytes of `line` before the character `at` of its text, where `at` follows a " - ": the
 // same " - " counted in the bytes, which decode each one to itself.
@@ -157,17 +158,6 @@ bool CurrentEntriesModel::setData(const QModelIndex& index, const QVariant& valu
     return true;
 }
 
-ItemState CurrentEntriesModel::stateOf(quint32 line) const {
-    if (states_.size() < table_->size()) states_.resize(table_->size());
-    if (states_[line] == 0) {
-        ++checks_;
-        const QByteArrayView bytes = table_->line(line);
-        const QString text = DecodeLogLine(bytes.first(std::min(bytes.size(), kLongestPath)));
-        states_[line] = quint8(int(StateOfEntry(text)) + 1);
-    }
-    return ItemState(states_[line] - 1);
-}
-
 Result<void> CurrentEntriesModel::readNow(const QString& logFile) {
     auto table = std::make_shared<EntryTable>();
     if (const Result<void> read = table->load(logFile); !read) return read;
@@ -207,9 +197,8 @@ void CurrentEntriesModel::readLater(const QString& logFile) {
             return;
         }
         std::vector<quint32> order = table->sorted(table->all());
-        // Room for the rows a find or an edit copies, with some to grow in.
-        std::vector<quint32> spare(order.size() + kSpareSlack);
-        spare.clear();
+        // Made here, before the rows show: later, it would take a core from their first paint.
+        std::vector<quint32> spare = touchedRoom(order.size() + kEditRoom);
         promise.addResult(Sorted{std::move(table), std::move(order), {}, std::move(spare)});
     });
     watcher->setFuture(reading_);
@@ -230,93 +219,6 @@ void CurrentEntriesModel::setEntries(std::shared_ptr<EntryTable> table,
     // First: until it is done, the count asks the disk about no line here.
     checkStates(0);
     startFind(false);
-}
-
-void CurrentEntriesModel::checkStates(quint32 first) {
-    ++checking_;
-    auto* watcher = new QFutureWatcher<States>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this,
-            [this, watcher, first, generation = generation_] {
-                giveBack(generation);
-                takeStates(first, watcher->future().takeResult());
-                watcher->deleteLater();
-            });
-    watcher->setFuture(QtConcurrent::run(&lookups_, [this, table = lend(), first,
-                                                     leaving = leaving_] {
-        // Untouched room for the lines edits add.
-        States states;
-        states.reserve(table->size() - first + 4096);
-        states.resize(table->size() - first);
-        // Mostly waiting on the disk: more parts than cores.
-        constexpr quint32 kPart = 4096;
-        std::vector<quint32> parts;
-        for (quint32 at = first; at < table->size(); at += kPart) parts.push_back(at);
-        QtConcurrent::blockingMap(&lookups_, parts, [&](quint32 at) {
-            platform::LowerThreadPriority();
-            FolderMemo memo;  // a part's own: entries of a folder tend to come together
-            for (quint32 i = at; i < std::min(at + kPart, table->size()) && !*leaving; ++i) {
-                const QByteArrayView line = table->line(i);
-                const QString text = DecodeLogLine(line.first(std::min(line.size(), kLongestPath)));
-                states[i - first] = quint8(int(StateOfEntry(text, &memo)) + 1);
-            }
-        });
-        return states;
-    }));
-}
-void CurrentEntriesModel::takeStates(quint32 first, States states) {
-    --checking_;
-    gone_ = -1;
-    if (first == 0 && states.size() == table_->size()) {
-        // The worker's pages are in memory already; a line looked up here meanwhile stands.
-        for (size_t i = 0; i < states_.size(); ++i)
-            if (states_[i] != 0) states[i] = states_[i];
-        states_ = std::move(states);
-    }
-    if (states_.size() < table_->size()) states_.resize(table_->size());
-    for (size_t i = 0; i < states.size() && first + i < states_.size(); ++i)
-        if (states_[first + i] == 0) states_[first + i] = states[i];
-    if (goneOnly_ && !findsPending_) showFound();
-    emit goneCounted();
-}
-
-bool CurrentEntriesModel::isGone(quint32 line) const {
-    // Unknown while the look-up goes on: never looked up here, line by line.
-    if (checking_ > 0 && (line >= states_.size() || states_[line] == 0)) return false;
-    const ItemState state = stateOf(line);
-    return state == ItemState::Gone || state == ItemState::FolderGone;
-}
-
-int CurrentEntriesModel::goneCount() const {
-    if (checking_ > 0) return -1;
-    if (gone_ >= 0) return gone_;
-    if (states_.size() < table_->size()) states_.resize(table_->size());
-    // A byte a line read as it stands: this runs after every change, on a million lines too; in
-    // the lines' order where every line is kept, as they lie in memory.
-    const auto goneAt = [this](quint32 line) {
-        const ItemState state = states_[line] ? ItemState(states_[line] - 1) : stateOf(line);
-        return int(state == ItemState::Gone || state == ItemState::FolderGone);
-    };
-    int gone = 0;
-    if (kept_->size() == table_->size()) {
-        for (quint32 line = 0; line < table_->size(); ++line) gone += goneAt(line);
-    } else {
-        for (const quint32 line : *kept_) gone += goneAt(line);
-    }
-    return gone_ = gone;
-}
-
-void CurrentEntriesModel::setGoneOnly(bool goneOnly) {
-    goneOnly_ = goneOnly;
-    if (!findsPending_) showFound();
-}
-
-std::vector<quint32> CurrentEntriesModel::goneLines(const std::vector<int>& picked) const {
-    std::vector<quint32> lines;
-    const std::vector<quint32>& shown = rows();
-    for (const int row : picked)
-        if (row >= 0 && size_t(row) < shown.size() && isGone(shown[row]))
-            lines.push_back(shown[row]);
-    return lines;
 }
 
 QByteArray CurrentEntriesModel::withPath(quint32 line, QByteArrayView path) const {
@@ -386,12 +288,10 @@ void CurrentEntriesModel::recycle(std::vector<quint32>&& buffer) {
 void CurrentEntriesModel::prepareSpare() {
     if (spareComing_ || spare_.capacity() >= kept_->size()) return;
     spareComing_ = true;
-    workers_.start([this, size = kept_->size() + kSpareSlack] {
-        std::vector<quint32> spare(size);
-        spare.clear();
+    workers_.start([this, size = kept_->size() + kEditRoom] {
         QMetaObject::invokeMethod(
             this,
-            [this, spare = std::move(spare)]() mutable {
+            [this, spare = touchedRoom(size)]() mutable {
                 spareComing_ = false;
                 recycle(std::move(spare));
             },

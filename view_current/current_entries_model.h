@@ -4,63 +4,15 @@
 #include <QFutureWatcher>
 #include <QThreadPool>
 #include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 #include <vector>
 
 #include "core/description_index.h"
 #include "core/entry_table.h"
+#include "core/shared_lines.h"
+#include "core/untouched_zeros.h"
 
 namespace kivra {
-
-// Memory from calloc, whose pages stay untouched until written, and a vector that does not write
-// its zeros over them: a byte per line of a million lines is then paid for only where used. Only
-// for vectors that never shrink and grow again (see states_).
-template <typename T>
-struct UntouchedZeros {
-    using value_type = T;
-    UntouchedZeros() = default;
-    template <typename U>
-    UntouchedZeros(const UntouchedZeros<U>&) {}
-    T* allocate(size_t n) {
-        if (auto* p = static_cast<T*>(std::calloc(n, sizeof(T)))) return p;
-        throw std::bad_alloc();
-    }
-    void deallocate(T* p, size_t) { std::free(p); }
-    template <typename U>
-    void construct(U* p) {
-        ::new (static_cast<void*>(p)) U;
-    }
-    template <typename U, typename... Args>
-    void construct(U* p, Args&&... args) {
-        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
-    }
-    bool operator==(const UntouchedZeros&) const = default;
-};
-
-// Lines in list order, lent to workers without a copy: changed only through edit(), which copies
-// them first while a worker still holds them.
-class SharedLines {
-public:
-    const std::vector<quint32>& operator*() const { return *lines_; }
-    const std::vector<quint32>* operator->() const { return lines_.get(); }
-    std::shared_ptr<const std::vector<quint32>> lend() const { return lines_; }
-    std::vector<quint32>& edit() {
-        if (lines_.use_count() > 1) lines_ = std::make_shared<std::vector<quint32>>(*lines_);
-        return *lines_;
-    }
-    // The lines before, where no worker holds them still.
-    std::vector<quint32> reset(std::vector<quint32>&& lines = {}) {
-        std::vector<quint32> before;
-        if (lines_.use_count() == 1) before.swap(*lines_);
-        lines_ = std::make_shared<std::vector<quint32>>(std::move(lines));
-        return before;
-    }
-
-private:
-    std::shared_ptr<std::vector<quint32>> lines_ = std::make_shared<std::vector<quint32>>();
-};
 
 // The View Current list's items: a view over an entry table in list order, decoding only the rows
 // on show. Filling sorts once instead of placing line by line, and "Delete Entry" only drops an
@@ -175,6 +127,10 @@ private:
     bool isGone(quint32 line) const;
     // The states of the lines from `first` on, looked up by a pool thread.
     void checkStates(quint32 first);
+    // No path is longer than this, so a long line's rest cannot begin one.
+    static constexpr qsizetype kLongestPath = 1 << 16;
+    // Room for the lines edits add, left in memory made ready ahead.
+    static constexpr size_t kEditRoom = 4096;
     using States = std::vector<quint8, UntouchedZeros<quint8>>;
     void takeStates(quint32 first, States states);
     bool lessLine(quint32 a, quint32 b) const { return table_->less(a, b); }
@@ -197,7 +153,7 @@ private:
     std::vector<quint32> rows_;
     // Memory already in use for up to a million lines: fresh pages cost more than the copy or
     // the find that fills them. spare_ is such memory, touched first by a worker: the one that
-    // read the log, or one started when the spare is taken (prepareSpare). Hits and rows done
+    // read the log, or one started once the spare is taken (prepareSpare). Hits and rows done
     // with go back to it (recycle).
     std::vector<quint32> copyOf(const std::vector<quint32>& lines);
     std::vector<quint32> takeSpare(size_t size);

@@ -150,7 +150,7 @@ QModelIndex RowsByNumberView::moveCursor(CursorAction action, Qt::KeyboardModifi
     const QModelIndex current = currentIndex();
     if (!current.isValid()) return model()->index(0, modelColumn(), rootIndex());
     // A page leaves the row it starts from in view, as a paged list does.
-    const int page = std::max(1, viewport()->height() / rowHeight() - 1);
+    const int page = std::max(1, shownRows() - 1);
     int row = current.row();
     switch (action) {
         case MoveUp:
@@ -231,12 +231,12 @@ void RowsByNumberView::currentChanged(const QModelIndex& current, const QModelIn
 void RowsByNumberView::selectionChanged(const QItemSelection& selected,
                                         const QItemSelection& deselected) {
     if (QAccessible::isActive()) {
-        for (const auto& [indexes, kind] :
+        for (const auto& [index, kind] :
              {std::pair{selected.indexes().value(0), QAccessible::SelectionAdd},
               std::pair{deselected.indexes().value(0), QAccessible::SelectionRemove}}) {
-            if (!indexes.isValid()) continue;
+            if (!index.isValid()) continue;
             QAccessibleEvent change(this, kind);
-            change.setChild(indexes.row());
+            change.setChild(index.row());
             QAccessible::updateAccessibility(&change);
         }
     }
