@@ -9,27 +9,52 @@ namespace kivra {
 
 namespace {
 
-// Orders the names held in `listing.bytes` (name i ending at ends[i], with times[i] where
-// known) into its rows.
-void order(FolderListing& listing, const std::vector<qsizetype>& ends,
-           const std::vector<qint64>& times, const FolderReadOptions& options, bool timeOf) {
-    QList<qsizetype> order = NameOrder(listing.bytes, ends);
+// A folder's own size is room enough for its names on the usual file systems, but it never
+// shrinks: one that once held many more files is given no more than this beforehand.
+constexpr qint64 kMostRoom = 64 << 20;
+
+QByteArrayView nameOf(const ListedBytes& bytes, const ListedName& row) {
+    return QByteArrayView(bytes.data() + row.start, row.size);
+}
+
+// Room for `count` rows and an eighth more, for the files that arrive later: taken now, the
+// rows are not copied, nor new memory faulted in, on the window's thread when they come.
+void makeRoom(ListedRows& rows, qsizetype count) { rows.reserve(count + count / 8 + 256); }
+
+void findWanted(FolderListing& listing, const QByteArray& wanted) {
+    if (wanted.isEmpty()) return;
+    for (size_t row = 0; row < listing.rows.size(); ++row) {
+        if (nameOf(listing.bytes, listing.rows[row]) != wanted) continue;
+        listing.wantedFound = true;
+        listing.wantedRow = qsizetype(row);
+        return;
+    }
+}
+
+// Puts the rows (in any order) in the listing's: by name, or by time with ties by name.
+void order(FolderListing& listing) {
+    ListedRows& rows = listing.rows;
+    std::vector<quint32> order = NameOrder(
+        qsizetype(rows.size()), [&](qsizetype i) { return nameOf(listing.bytes, rows[i]); });
     // Stable, so files of the same time stay in the name order.
     if (listing.newestFirst)
         std::stable_sort(order.begin(), order.end(),
-                         [&](qsizetype a, qsizetype b) { return times[a] > times[b]; });
-    listing.rows.reserve(order.size());
-    for (const qsizetype i : order) {
-        const QByteArrayView name = NameAt(listing.bytes, ends, i);
-        if (!options.wanted.isEmpty() && listing.wantedRow < 0 && name == options.wanted)
-            listing.wantedRow = qsizetype(listing.rows.size());
-        listing.rows.push_back(
-            {name.data() - listing.bytes.data(), name.size(), times.empty() ? 0 : times[i]});
-    }
-    if (listing.newestFirst && timeOf) {
-        listing.timeOf.reserve(ends.size());
-        for (qsizetype i = 0; i < qsizetype(ends.size()); ++i)
-            listing.timeOf.insert(NameAt(listing.bytes, ends, i).toByteArray(), times[i]);
+                         [&](quint32 a, quint32 b) { return rows[a].time > rows[b].time; });
+    // In place, a cycle at a time: a second array of rows would cost as much memory again.
+    std::vector<bool> placed(rows.size());
+    for (size_t start = 0; start < rows.size(); ++start) {
+        if (placed[start]) continue;
+        const ListedName first = rows[start];
+        for (size_t to = start;;) {
+            placed[to] = true;
+            const size_t from = order[to];
+            if (from == start) {
+                rows[to] = first;
+                break;
+            }
+            rows[to] = rows[from];
+            to = from;
+        }
     }
 }
 
@@ -38,9 +63,13 @@ void order(FolderListing& listing, const std::vector<qsizetype>& ends,
 FolderListing ReadFolder(const QByteArray& native, const FolderReadOptions& options) {
     FolderListing listing;
     listing.newestFirst = listing.timesKnown = options.newestFirst;
+    // Taken once, as the names grow past it they would be copied; room not written to costs
+    // nothing. A name takes twelve bytes or more of a folder's size.
+    const qint64 room = std::min(platform::DirectorySize(native), kMostRoom);
+    listing.bytes.reserve(room);
+    makeRoom(listing.rows, room / 12);
     std::string directories;
-    std::vector<qsizetype> directoryEnds, ends;
-    std::vector<qint64> times;
+    std::vector<qsizetype> directoryEnds;
     listing.readable = platform::ReadDirectory(
         native,
         [&](const platform::DirectoryEntryView& entry) {
@@ -53,53 +82,46 @@ FolderListing ReadFolder(const QByteArray& native, const FolderReadOptions& opti
             if (!listing.wantedFound && !options.wanted.isEmpty() && entry.name == options.wanted)
                 listing.wantedFound = true;
             if (entry.isHidden && !options.showHidden) return;
+            listing.rows.push_back({qsizetype(listing.bytes.size()), entry.name.size(),
+                                    options.newestFirst ? entry.modified : 0});
             listing.bytes.append(entry.name.data(), entry.name.size());
-            ends.push_back(listing.bytes.size());
-            if (options.newestFirst) times.push_back(entry.modified);
         },
         options.newestFirst ? platform::EntryTimes::Read : platform::EntryTimes::Skip);
-    order(listing, ends, times, options, true);
+    makeRoom(listing.rows, qsizetype(listing.rows.size()));  // where the folder's size was short
+    if (listing.newestFirst) {
+        listing.timeOf.reserve(listing.rows.size());
+        for (const ListedName& row : listing.rows)
+            listing.timeOf.insert(nameOf(listing.bytes, row).toByteArray(), row.time);
+    }
+    order(listing);
+    findWanted(listing, options.wanted);
     listing.subdirectories.reserve(directoryEnds.size());
     for (const qsizetype i : NameOrder(directories, directoryEnds))
         listing.subdirectories.append(NameAt(directories, directoryEnds, i).toByteArray());
     return listing;
 }
 
-FolderListing Reorder(const std::string& bytes, const std::vector<ListedName>& rows,
-                      bool timesKnown, const FolderReadOptions& options) {
+FolderListing Reorder(const ListedBytes& bytes, const ListedRows& rows, bool timesKnown,
+                      const FolderReadOptions& options) {
     FolderListing listing;
     listing.readable = true;
     listing.read = false;
     listing.timesKnown = timesKnown;
     listing.newestFirst = options.newestFirst && timesKnown;
-    const auto wanted = [&](const ListedName& row) {
-        return QByteArrayView(bytes.data() + row.start, row.size) == options.wanted;
-    };
-    if (listing.newestFirst) {
-        // Rows by name: stable, so files of the same time stay in that order.
-        listing.bytes = bytes;
-        listing.rows = rows;
+    // The names copied close together: those of files gone since the read are left behind.
+    listing.bytes.reserve(bytes.size());
+    makeRoom(listing.rows, qsizetype(rows.size()));
+    for (const ListedName& row : rows) {
+        listing.rows.push_back({qsizetype(listing.bytes.size()), row.size, row.time});
+        listing.bytes.append(bytes, row.start, row.size);
+    }
+    // Rows by name need only be put by time; stable, so files of the same time stay in it.
+    if (listing.newestFirst)
         std::stable_sort(listing.rows.begin(), listing.rows.end(),
                          [](const ListedName& a, const ListedName& b) { return a.time > b.time; });
-        if (!options.wanted.isEmpty()) {
-            const auto found = std::find_if(listing.rows.begin(), listing.rows.end(), wanted);
-            listing.wantedFound = found != listing.rows.end();
-            listing.wantedRow = listing.wantedFound ? found - listing.rows.begin() : -1;
-        }
-        return listing;
-    }
-    std::vector<qsizetype> ends;
-    std::vector<qint64> times;
-    listing.bytes.reserve(bytes.size());
-    ends.reserve(rows.size());
-    times.reserve(rows.size());
-    for (const ListedName& row : rows) {
-        listing.bytes.append(bytes, row.start, row.size);
-        ends.push_back(listing.bytes.size());
-        times.push_back(row.time);
-        listing.wantedFound = listing.wantedFound || (!options.wanted.isEmpty() && wanted(row));
-    }
-    order(listing, ends, times, options, false);
+    else
+        order(listing);
+    findWanted(listing, options.wanted);
     return listing;
 }
 

@@ -1,12 +1,13 @@
 #include "core/name_order.h"
 
 #include <algorithm>
-#include <memory>
+#include <functional>
 #include <vector>
 
 #include "core/byte_scan.h"
 #include "core/name_decoding.h"
 #include "core/text_fold.h"
+#include "platform/large_pages.h"
 
 namespace kivra {
 
@@ -17,24 +18,25 @@ bool isDigit(Char c) {
     return c >= '0' && c <= '9';
 }
 
-// The key's first sixteen characters packed into two integers: comparing them orders most names
-// without touching the keys, and never contradicts the keys' order. From the first unit past 0xFE
-// on every byte is 0xFF: what decides between two such keys may lie beyond the sixteen.
+// The key's first twelve units packed into two integers beside the name's index: comparing
+// them orders most names without the keys, and never contradicts the keys' order. From the first
+// unit past 0xFE on every byte is 0xFF: what decides between two such keys lies further on.
+// Sixteen bytes a name, for the hundred thousand of a large folder.
 struct Packed {
-    quint64 high = 0, low = 0;
-    qsizetype index = 0;
+    quint64 high = 0;
+    quint32 low = 0, index = 0;
 };
+constexpr int kPacked = 12;
 
-Packed pack(const char16_t* key, qsizetype size, qsizetype index) {
-    char16_t first[16] = {};
-    std::copy_n(key, std::min<qsizetype>(size, 16), first);
+Packed pack(const char16_t* key, qsizetype size, quint32 index) {
+    char16_t first[kPacked] = {};
+    std::copy_n(key, std::min<qsizetype>(size, kPacked), first);
     bool capped = false;
     for (char16_t& unit : first) unit = (capped = capped || unit >= 0xFF) ? 0xFF : unit;
-    quint64 high = 0, low = 0;
-    for (int i = 0; i < 8; ++i) {
-        high = high << 8 | first[i];
-        low = low << 8 | first[i + 8];
-    }
+    quint64 high = 0;
+    quint32 low = 0;
+    for (int i = 0; i < 8; ++i) high = high << 8 | first[i];
+    for (int i = 8; i < kPacked; ++i) low = low << 8 | first[i];
     return {high, low, index};
 }
 
@@ -97,57 +99,76 @@ bool asciiTieLess(QByteArrayView x, QByteArrayView y) {
     return x.compare(y) < 0;
 }
 
+// Writes the key of `name` at `out` (room for three units a byte) and returns its end.
+char16_t* writeKeyOf(QByteArrayView name, char16_t* out) {
+    if (IsAscii(name)) return writeSortKey(name.data(), name.size(), out);
+    const QString decoded = DecodeName(name);
+    return writeSortKey(reinterpret_cast<const char16_t*>(decoded.constData()), decoded.size(),
+                        out);
+}
+
 }  // namespace
 
-QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& ends) {
-    const qsizetype count = qsizetype(ends.size());
-    // One key per name, made once, all in one buffer (a decoded name has no more characters than
-    // bytes); most comparisons then settle on two integers held in place.
-    const auto keys = std::make_unique_for_overwrite<char16_t[]>(3 * bytes.size());
-    std::vector<qsizetype> starts{0};
-    std::vector<Packed> packed;
-    starts.reserve(count + 1);
+std::vector<quint32> NameOrder(qsizetype count,
+                               const std::function<QByteArrayView(qsizetype)>& nameAt) {
+    // Only the packed start of each key is kept; whole keys are made again for the few runs whose
+    // starts agree. A large folder's names are then sorted in little more memory than their
+    // indices take.
+    std::vector<Packed, platform::LargePages<Packed>> packed;
     packed.reserve(count);
+    std::vector<char16_t> key;
     for (qsizetype i = 0; i < count; ++i) {
-        const QByteArrayView n = NameAt(bytes, ends, i);
-        char16_t* const out = keys.get() + starts.back();
-        char16_t* end;
-        if (IsAscii(n)) {
-            end = writeSortKey(n.data(), n.size(), out);
-        } else {
-            const QString decoded = DecodeName(n);
-            end = writeSortKey(reinterpret_cast<const char16_t*>(decoded.constData()),
-                               decoded.size(), out);
-        }
-        packed.push_back(pack(out, end - out, i));
-        starts.push_back(end - keys.get());
+        const QByteArrayView name = nameAt(i);
+        if (qsizetype(key.size()) < 3 * name.size()) key.resize(3 * name.size());
+        packed.push_back(pack(key.data(), writeKeyOf(name, key.data()) - key.data(), quint32(i)));
     }
     std::sort(packed.begin(), packed.end(), [](const Packed& a, const Packed& b) {
         return a.high != b.high ? a.high < b.high : a.low < b.low;
     });
-    // Runs whose first sixteen characters agree are put in order by their whole keys. Exact ties
-    // are rare (names that differ only in case, accents or leading zeros): decoded only then.
-    const auto key = [&](qsizetype i) {
-        return QStringView(keys.get() + starts[i], starts[i + 1] - starts[i]);
+    // Exact ties are rare (names that differ only in case, accents or leading zeros): decoded
+    // only then.
+    struct Tied {
+        QStringView key;
+        quint32 index;
     };
-    const auto less = [&](const Packed& a, const Packed& b) {
-        if (const int c = key(a.index).compare(key(b.index)); c != 0) return c < 0;
-        const QByteArrayView x = NameAt(bytes, ends, a.index), y = NameAt(bytes, ends, b.index);
+    const auto less = [&](const Tied& a, const Tied& b) {
+        if (const int c = a.key.compare(b.key); c != 0) return c < 0;
+        const QByteArrayView x = nameAt(a.index), y = nameAt(b.index);
         if (IsAscii(x) && IsAscii(y)) return asciiTieLess(x, y);
         // Two names can read alike ("\xE9" and UTF-8 "é"): their bytes keep them in one order.
         const QString u = DecodeName(x), v = DecodeName(y);
         return u != v ? TieLess(u, v) : x.compare(y) < 0;
     };
+    std::vector<Tied> tied;
     for (auto run = packed.begin(); run != packed.end();) {
         auto end = run + 1;
         while (end != packed.end() && end->high == run->high && end->low == run->low) ++end;
-        if (end - run > 1) std::sort(run, end, less);
+        if (end - run > 1) {
+            qsizetype room = 0;
+            for (auto p = run; p != end; ++p) room += 3 * nameAt(p->index).size();
+            key.resize(std::max<qsizetype>(room, qsizetype(key.size())));
+            tied.clear();
+            char16_t* out = key.data();
+            for (auto p = run; p != end; ++p) {
+                char16_t* const keyEnd = writeKeyOf(nameAt(p->index), out);
+                tied.push_back({QStringView(out, keyEnd - out), p->index});
+                out = keyEnd;
+            }
+            std::sort(tied.begin(), tied.end(), less);
+            for (auto p = run; const Tied& t : tied) (p++)->index = t.index;
+        }
         run = end;
     }
-    QList<qsizetype> order;
+    std::vector<quint32> order;
     order.reserve(count);
-    for (const Packed& p : packed) order.append(p.index);
+    for (const Packed& p : packed) order.push_back(p.index);
     return order;
+}
+
+QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& ends) {
+    const std::vector<quint32> order =
+        NameOrder(qsizetype(ends.size()), [&](qsizetype i) { return NameAt(bytes, ends, i); });
+    return QList<qsizetype>(order.begin(), order.end());
 }
 
 }  // namespace kivra

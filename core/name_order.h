@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QList>
+#include <functional>
 #include <vector>
 
 namespace kivra {
@@ -12,6 +13,10 @@ namespace kivra {
 // another in `bytes`, name i ending at `ends[i]`, each read as DecodeName reads it (an ASCII name
 // is never decoded). Returns their indices in order.
 QList<qsizetype> NameOrder(QByteArrayView bytes, const std::vector<qsizetype>& ends);
+
+// The same order for `count` names, name i read by `nameAt(i)`.
+std::vector<quint32> NameOrder(qsizetype count,
+                               const std::function<QByteArrayView(qsizetype)>& nameAt);
 
 // Name i of names held as NameOrder takes them.
 inline QByteArrayView NameAt(QByteArrayView bytes, const std::vector<qsizetype>& ends,

@@ -35,6 +35,10 @@ bool ReadDirectory(const QByteArray& directory,
                    const std::function<void(const DirectoryEntryView&)>& visit,
                    EntryTimes times = EntryTimes::Skip);
 
+// The size the file system gives `directory` itself, 0 where it gives none. On most it is at
+// least the length of all the names within, so room for them can be taken once.
+qint64 DirectorySize(const QByteArray& directory);
+
 // The one entry `name` of `directory`, its time read, as ReadDirectory would hand it; nullopt when
 // there is no such file or folder now (or it is neither).
 std::optional<DirectoryEntryView> ReadEntry(const QByteArray& directory, QByteArrayView name);

@@ -39,6 +39,11 @@ bool ReadDirectory(const QByteArray& directory,
     return true;
 }
 
+qint64 DirectorySize(const QByteArray& directory) {
+    struct stat info;
+    return stat(directory.constData(), &info) == 0 && S_ISDIR(info.st_mode) ? info.st_size : 0;
+}
+
 std::optional<DirectoryEntryView> ReadEntry(const QByteArray& directory, QByteArrayView name) {
     const QByteArray path = directory + '/' + name.toByteArray();
     struct stat info;

@@ -25,6 +25,9 @@ bool ReadDirectory(const QByteArray& directory,
     return true;
 }
 
+// NTFS gives a folder no size.
+qint64 DirectorySize(const QByteArray&) { return 0; }
+
 std::optional<DirectoryEntryView> ReadEntry(const QByteArray& directory, QByteArrayView name) {
     const QFileInfo info(QDir(QString::fromUtf8(directory)).filePath(QString::fromUtf8(name)));
     if (!info.exists() || (!info.isDir() && !info.isFile())) return std::nullopt;

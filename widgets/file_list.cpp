@@ -110,11 +110,7 @@ void FileList::start(std::function<FolderListing()> work) {
     });
     watcher->setFuture(QtConcurrent::run(platform::BackgroundPool(), [work = std::move(work)] {
         platform::LowerThreadPriority();
-        FolderListing listing = work();
-        // Room for the files that arrive later, taken here: grown on the window's thread, the
-        // rows would be copied and their memory faulted in there.
-        listing.rows.reserve(listing.rows.size() + listing.rows.size() / 8 + 256);
-        return listing;
+        return work();
     }));
 }
 

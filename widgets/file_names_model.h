@@ -47,8 +47,8 @@ public:
     int rowOf(QByteArrayView name, int* place = nullptr) const;
 
     bool timesKnown() const { return timesKnown_; }
-    const std::string& bytes() const { return bytes_; }
-    const std::vector<ListedName>& rows() const { return rows_; }
+    const ListedBytes& bytes() const { return bytes_; }
+    const ListedRows& rows() const { return rows_; }
     QByteArrayView bytesAt(int row) const {
         return QByteArrayView(bytes_.data() + rows_[row].start, rows_[row].size);
     }
@@ -64,8 +64,8 @@ private:
     int placeOf(QByteArrayView name, qint64 time) const;
 
     // Names taken out leave their bytes here until the next full read.
-    std::string bytes_;
-    std::vector<ListedName> rows_;
+    ListedBytes bytes_;
+    ListedRows rows_;
     // apply()'s own, kept from one call to the next.
     std::vector<int> moved_;
     bool byTime_ = false;

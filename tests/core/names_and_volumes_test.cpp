@@ -5,6 +5,7 @@
 
 #include "core/entry_table.h"
 #include "core/name_order.h"
+#include "platform/large_pages.h"
 #include "platform/mount_filter.h"
 #include "platform/native_path.h"
 #include "support/qt_printers.h"
@@ -13,7 +14,7 @@
 namespace kivra {
 namespace {
 
-// Names as a folder's bytes give them, shuffled. Where sixteen characters agree the whole key
+// Names as a folder's bytes give them, shuffled. Where twelve characters agree the whole key
 // decides. The last row, without digits and in many scripts, folds as View Current's order and
 // find fold.
 TEST(Names, OrderIgnoresCaseAndAccentsAndComparesNumbers) {
@@ -44,6 +45,26 @@ TEST(Names, OrderIgnoresCaseAndAccentsAndComparesNumbers) {
     QStringList listed;
     for (const quint32 i : table.sorted(table.all())) listed.append(table.text(i));
     EXPECT_EQ(listed, folded);
+}
+
+// A large folder's arrays, on either side of the size that takes them from large pages, and
+// grown and shrunk across it, hold what was written.
+TEST(Names, LargeArraysHoldWhatIsWritten) {
+    constexpr qsizetype kAtLarge = qsizetype(platform::kLargeFrom / sizeof(qint64));
+    for (const qsizetype count : {qsizetype(16), kAtLarge - 1, kAtLarge, 3 * kAtLarge + 5}) {
+        std::vector<qint64, platform::LargePages<qint64>> numbers;
+        for (qsizetype i = 0; i < count; ++i) numbers.push_back(i * 7);
+        numbers.resize(count + kAtLarge);  // grown past what was taken
+        numbers.resize(count);
+        numbers.shrink_to_fit();
+        bool kept = qsizetype(numbers.size()) == count;
+        for (qsizetype i = 0; kept && i < count; ++i) kept = numbers[i] == i * 7;
+        EXPECT_TRUE(kept) << count;
+    }
+    std::basic_string<char, std::char_traits<char>, platform::LargePages<char>> bytes;
+    for (int i = 0; i < 300'000; ++i) bytes.append("name") += char('0' + i % 10);
+    EXPECT_EQ(bytes.size(), 1'500'000u);
+    EXPECT_EQ(bytes.substr(1'499'995), "name9");
 }
 
 TEST(Volumes, OfferedAsAFileManagerDoes) {

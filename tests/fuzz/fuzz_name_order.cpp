@@ -1,6 +1,6 @@
 // The bytes between slashes are names, any bytes at all. The order must be a permutation that
 // depends on the names alone: the same names in reverse give the same list, and so do the names
-// behind a common prefix, which moves every difference past the sixteen characters compared
+// behind a common prefix, which moves every difference past the twelve characters compared
 // first. The same bytes also pick names from letters of many scripts, without digits: those
 // must come in the order of their folded texts, as View Current lists them.
 #include <QByteArrayList>
