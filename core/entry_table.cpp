@@ -10,6 +10,7 @@
 
 #include "core/byte_scan.h"
 #include "core/text_fold.h"
+#include "platform/large_pages.h"
 
 namespace kivra {
 
@@ -73,6 +74,9 @@ Result<void> EntryTable::load(const QString& path, const Progress& progress) {
         QByteArray data;
         const qint64 expected = file.size();
         data.reserve(expected + kEditBytes);
+        // Large pages where the system has them: filling a log of tens of megabytes then takes
+        // a fault per 2 MiB, not per 4 KiB.
+        platform::PreferLargePages(data.data(), size_t(data.capacity()));
         data.resize(expected);
         const qint64 got = file.read(data.data(), expected);
         data.resize(std::max<qint64>(got, 0));

@@ -13,6 +13,10 @@ namespace kivra::platform {
 void* AllocateLarge(std::size_t bytes);  // nullptr when the system has no room
 void FreeLarge(void* memory, std::size_t bytes);
 
+// The same for memory taken elsewhere, such as a log's bytes, before it is written: the whole
+// stretches of 2 MiB within it.
+void PreferLargePages(void* memory, std::size_t bytes);
+
 // Smaller arrays come from the heap as usual.
 inline constexpr std::size_t kLargeFrom = std::size_t(1) << 20;
 

@@ -32,6 +32,17 @@ void* AllocateLarge(std::size_t bytes) {
     return reinterpret_cast<void*>(aligned);
 }
 
+void PreferLargePages(void* memory, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+    const auto start = reinterpret_cast<std::uintptr_t>(memory);
+    const std::uintptr_t from = roundedUp(start), to = (start + bytes) & ~(kLargePage - 1);
+    if (to > from) (void)madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+#else
+    (void)memory;
+    (void)bytes;
+#endif
+}
+
 void FreeLarge(void* memory, std::size_t bytes) {
     if (memory) munmap(memory, roundedUp(bytes));
 }

@@ -10,6 +10,8 @@ void* AllocateLarge(std::size_t bytes) {
     return VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
 }
 
+void PreferLargePages(void*, std::size_t) {}
+
 void FreeLarge(void* memory, std::size_t) {
     if (memory) VirtualFree(memory, 0, MEM_RELEASE);
 }
