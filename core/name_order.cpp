@@ -1,7 +1,9 @@
 #include "core/name_order.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "core/byte_scan.h"
@@ -38,6 +40,37 @@ Packed pack(const char16_t* key, qsizetype size, quint32 index) {
     for (int i = 0; i < 8; ++i) high = high << 8 | first[i];
     for (int i = 8; i < kPacked; ++i) low = low << 8 | first[i];
     return {high, low, index};
+}
+
+using PackedNames = std::vector<Packed, platform::LargePages<Packed>>;
+
+// Puts `packed` in the order of their two integers, stably. A folder's names are sorted a byte at
+// a time from the last, in passes over the array that skip a byte all names share ("file" in
+// "file00001.txt"); a few are compared.
+void sortPacked(PackedNames& packed) {
+    const size_t count = packed.size();
+    if (count < 4096) {
+        std::stable_sort(packed.begin(), packed.end(), [](const Packed& a, const Packed& b) {
+            return a.high != b.high ? a.high < b.high : a.low < b.low;
+        });
+        return;
+    }
+    constexpr int kBytes = 12;
+    const auto byteOf = [](const Packed& p, int pass) {
+        return pass < 4 ? (p.low >> (8 * pass)) & 0xFF : (p.high >> (8 * (pass - 4))) & 0xFF;
+    };
+    std::array<std::array<quint32, 256>, kBytes> places{};
+    for (const Packed& p : packed)
+        for (int pass = 0; pass < kBytes; ++pass) ++places[pass][byteOf(p, pass)];
+    PackedNames other(count);
+    for (int pass = 0; pass < kBytes; ++pass) {
+        std::array<quint32, 256>& place = places[pass];
+        if (place[byteOf(packed.front(), pass)] == count) continue;
+        quint32 start = 0;
+        for (quint32& at : place) start += std::exchange(at, start);
+        for (const Packed& p : packed) other[place[byteOf(p, pass)]++] = p;
+        packed.swap(other);
+    }
 }
 
 // A key's unit such that units compare as the code points they write: those from U+E000 on
@@ -114,7 +147,7 @@ std::vector<quint32> NameOrder(qsizetype count,
     // Only the packed start of each key is kept; whole keys are made again for the few runs whose
     // starts agree. A large folder's names are then sorted in little more memory than their
     // indices take.
-    std::vector<Packed, platform::LargePages<Packed>> packed;
+    PackedNames packed;
     packed.reserve(count);
     std::vector<char16_t> key;
     for (qsizetype i = 0; i < count; ++i) {
@@ -122,9 +155,7 @@ std::vector<quint32> NameOrder(qsizetype count,
         if (qsizetype(key.size()) < 3 * name.size()) key.resize(3 * name.size());
         packed.push_back(pack(key.data(), writeKeyOf(name, key.data()) - key.data(), quint32(i)));
     }
-    std::sort(packed.begin(), packed.end(), [](const Packed& a, const Packed& b) {
-        return a.high != b.high ? a.high < b.high : a.low < b.low;
-    });
+    sortPacked(packed);
     // Exact ties are rare (names that differ only in case, accents or leading zeros): decoded
     // only then.
     struct Tied {
