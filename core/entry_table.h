@@ -71,6 +71,10 @@ public:
               std::vector<char>& holds) const;
     // Whether line i holds every one of `words`, as find() decides it.
     bool holds(const std::vector<QByteArray>& words, quint32 i) const;
+    // Appends to `out` those of the `count` lines at `lines` that hold every one of `words`, in
+    // the same order.
+    void holdsAmong(const std::vector<QByteArray>& words, const quint32* lines, size_t count,
+                    std::vector<quint32>& out) const;
     // Whether every line that holds `after` holds `before` too: each word before lies within a
     // word after ("tax" within "taxes"), so a find may look only among the earlier hits.
     static bool narrows(const std::vector<QByteArray>& before,

@@ -28,10 +28,9 @@ std::vector<quint32> findAmong(const EntryTable& table, const std::vector<QByteA
     // many of them in two halves, the second's hits put after the first's.
     if (among && lines.size() < table.size() / 8) {
         const auto keep = [&](size_t from, size_t to, std::vector<quint32>& out) {
-            for (size_t i = from; i < to; ++i) {
-                if ((i - from) % kSliceLines == 0 && promise.isCanceled()) return;
-                if (table.holds(words, lines[i])) out.push_back(lines[i]);
-            }
+            for (size_t at = from; at < to && !promise.isCanceled(); at += kSliceLines)
+                table.holdsAmong(words, lines.data() + at, std::min<size_t>(to - at, kSliceLines),
+                                 out);
         };
         constexpr size_t kOneThread = 4096;
         const size_t half = lines.size() < kOneThread ? lines.size() : lines.size() / 2;
