@@ -17,9 +17,13 @@ QByteArrayView nameOf(const ListedBytes& bytes, const ListedName& row) {
     return QByteArrayView(bytes.data() + row.start, row.size);
 }
 
-// Room for `count` rows and an eighth more, for the files that arrive later: taken now, the
-// rows are not copied, nor new memory faulted in, on the window's thread when they come.
-void makeRoom(ListedRows& rows, qsizetype count) { rows.reserve(count + count / 8 + 256); }
+// Room for `count` rows and `bytes` of names and an eighth more of each, for the files that
+// arrive later: taken now, neither is copied, nor new memory faulted in, on the window's thread
+// when they come.
+void makeRoom(FolderListing& listing, qsizetype count, qsizetype bytes) {
+    listing.rows.reserve(count + count / 8 + 256);
+    listing.bytes.reserve(bytes + bytes / 8 + 4096);
+}
 
 void findWanted(FolderListing& listing, const QByteArray& wanted) {
     if (wanted.isEmpty()) return;
@@ -66,8 +70,7 @@ FolderListing ReadFolder(const QByteArray& native, const FolderReadOptions& opti
     // Taken once, as the names grow past it they would be copied; room not written to costs
     // nothing. A name takes twelve bytes or more of a folder's size.
     const qint64 room = std::min(platform::DirectorySize(native), kMostRoom);
-    listing.bytes.reserve(room);
-    makeRoom(listing.rows, room / 12);
+    makeRoom(listing, room / 12, room);
     std::string directories;
     std::vector<qsizetype> directoryEnds;
     listing.readable = platform::ReadDirectory(
@@ -87,7 +90,8 @@ FolderListing ReadFolder(const QByteArray& native, const FolderReadOptions& opti
             listing.bytes.append(entry.name.data(), entry.name.size());
         },
         options.newestFirst ? platform::EntryTimes::Read : platform::EntryTimes::Skip);
-    makeRoom(listing.rows, qsizetype(listing.rows.size()));  // where the folder's size was short
+    // Where the folder's size was short.
+    makeRoom(listing, qsizetype(listing.rows.size()), qsizetype(listing.bytes.size()));
     if (listing.newestFirst) {
         listing.timeOf.reserve(listing.rows.size());
         for (const ListedName& row : listing.rows)
@@ -109,8 +113,7 @@ FolderListing Reorder(const ListedBytes& bytes, const ListedRows& rows, bool tim
     listing.timesKnown = timesKnown;
     listing.newestFirst = options.newestFirst && timesKnown;
     // The names copied close together: those of files gone since the read are left behind.
-    listing.bytes.reserve(bytes.size());
-    makeRoom(listing.rows, qsizetype(rows.size()));
+    makeRoom(listing, qsizetype(rows.size()), qsizetype(bytes.size()));
     for (const ListedName& row : rows) {
         listing.rows.push_back({qsizetype(listing.bytes.size()), row.size, row.time});
         listing.bytes.append(bytes, row.start, row.size);
