@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "main_window/main_window.h"
+#include "support/frames.h"
 #include "support/temp_log_dir.h"
 
 namespace kivra {
@@ -36,6 +37,7 @@ TEST(WindowHandover, ASecondStartMakesItsPathCurrentInTheWindowOpen) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.currentPath() == dir + "/b c.txt"; }));
     EXPECT_EQ(test::LinesOf(logDir.log()), QStringList({dir + "/a.txt - the first file"}));
     EXPECT_TRUE(box->text().isEmpty());
+    test::LetFramesLand();
     // The name is taken: a second window serves nothing.
     MainWindow other(logDir.log());
     EXPECT_FALSE(app::ServeWindow(other));

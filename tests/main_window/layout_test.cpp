@@ -20,6 +20,7 @@
 #include "about/about_dialog.h"
 #include "main_window/import_preview.h"
 #include "main_window/main_window.h"
+#include "support/frames.h"
 #include "support/qt_printers.h"
 #include "support/temp_log_dir.h"
 #include "view_current/view_current_dialog.h"
@@ -57,12 +58,6 @@ struct Windows {
     ViewCurrentDialog current;
     AboutDialog about;
 };
-
-// Qt 6.4's Wayland client destroys a frame callback on its event thread without the lock a hide
-// takes to destroy the same callback: the frames drawn are let land before a window is hidden.
-void LetFramesLand() {
-    if (QGuiApplication::platformName() == "wayland") QTest::qWait(100);
-}
 
 // No text wider than its control or under a neighbour: a label's from its left, a button's caption
 // centred inside its frame and margin.
@@ -193,13 +188,13 @@ TEST(Windows, DialogsAreTransientAndUnderWaylandTheWindowsFillTheScreenOrKeepThe
                 QWidget* dialog = QApplication::activeModalWidget();
                 if (dialog && QTest::qWaitForWindowExposed(dialog))
                     parent = dialog->windowHandle()->transientParent();
-                LetFramesLand();
+                test::LetFramesLand();
                 if (dialog) dialog->close();
             });
             ask();
             EXPECT_EQ(parent, asker->windowHandle()) << asker->windowTitle().toStdString();
         }
-        LetFramesLand();
+        test::LetFramesLand();
         asker->hide();
     }
     if (QGuiApplication::platformName() != "wayland") return;  // the rest needs a compositor
@@ -214,7 +209,7 @@ TEST(Windows, DialogsAreTransientAndUnderWaylandTheWindowsFillTheScreenOrKeepThe
         const QSize size = window->size();
         const bool fills = window != &windows.about;
         for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
-            LetFramesLand();  // About refuses a state by hiding its surface
+            test::LetFramesLand();  // About refuses a state by hiding its surface
             window->windowHandle()->setWindowStates(state);
             // The compositor's answer taken and applied, and a frame drawn after it reaches the
             // compositor, which would end the program if it did not take it.
@@ -232,7 +227,7 @@ TEST(Windows, DialogsAreTransientAndUnderWaylandTheWindowsFillTheScreenOrKeepThe
         window->windowHandle()->setWindowStates(Qt::WindowNoState);
         ASSERT_GE(roundTrip(display), 0);
     }
-    LetFramesLand();
+    test::LetFramesLand();
 }
 
 }  // namespace
