@@ -81,6 +81,14 @@ public:
                         const std::vector<QByteArray>& after);
 
 private:
+    static constexpr qsizetype kShownChars = 1000;
+    // No character takes more than four bytes.
+    static constexpr qsizetype kShownBytes = 4 * kShownChars;
+    // Case and accents folded away; UTF-8, so it compares bytewise with the ASCII lines. A line
+    // longer than a list row shows gets a key of what the row shows: beyond it, EntryLessThan
+    // decides.
+    static QByteArray foldedKey(QByteArrayView line, qsizetype limit = kShownBytes);
+
     // Eight bytes a line: at a million lines the index is a ninth of the log, not a fifth. Its
     // megabytes are filled at once, in large pages where the system has them.
     struct Line {
