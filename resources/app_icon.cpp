@@ -1,19 +1,9 @@
 #include "resources/app_icon.h"
 
-#include <QImageReader>
-#include <QPixmap>
+#include "widgets/style_icons.h"
 
 namespace kivra {
 
-QIcon AppIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        // Named as PNG with guessing off, so no image plug-in is loaded or asked.
-        QImageReader reader(QStringLiteral(":/icons/kivra32-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImageReader(&reader));
-    }
-    return icon;
-}
+QIcon AppIcon() { return widgets::PngIcon(QStringLiteral(":/icons/kivra32-%1.png"), {16, 32, 48, 64}); }
 
 }  // namespace kivra

@@ -9,4 +9,9 @@ namespace kivra::widgets {
 // desktop's icon theme.
 QIcon StyleIcon(const QStyle* style, QStyle::StandardPixmap which);
 
+// An icon from PNG files, "%1" in `pattern` standing for each size. Read as PNG
+// with guessing off, so no image plug-in is loaded or asked; a file that cannot
+// be read is left out.
+QIcon PngIcon(const QString& pattern, std::initializer_list<int> sizes);
+
 }  // namespace kivra::widgets

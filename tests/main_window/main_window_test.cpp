@@ -38,6 +38,7 @@
 #include "support/shown_tip.h"
 #include "support/temp_log_dir.h"
 #include "view_current/view_current_dialog.h"
+#include "widgets/style_icons.h"
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
@@ -790,6 +791,23 @@ TEST_F(MainWindowTest, DrivesFollowTheFolderAndAFailingAppendIsTold) {
         refused.show(), QCoreApplication::sendPostedEvents(), refused.hide();
     EXPECT_TRUE(messages.shown().isEmpty());
     EXPECT_EQ(refused.findChild<QLabel*>("refusalText")->text(), "not used");
+}
+
+// Where the desktop names no icon theme, the pictures are read straight away: the style's own.
+TEST(StyleIcons, WithoutADesktopThemeAreTheStylesOwn) {
+    const QString theme = QIcon::themeName();
+    const auto restore = qScopeGuard([&] { QIcon::setThemeName(theme); });
+    QIcon::setThemeName("hicolor");
+    const QStyle* style = QApplication::style();
+    const auto picture = [](const QIcon& icon) {
+        return icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    for (const auto which : {QStyle::SP_DirHomeIcon, QStyle::SP_DirClosedIcon,
+                             QStyle::SP_DirOpenIcon, QStyle::SP_DriveHDIcon}) {
+        const QImage ours = picture(widgets::StyleIcon(style, which));
+        EXPECT_FALSE(ours.isNull()) << which;
+        EXPECT_EQ(ours, picture(style->standardIcon(which))) << which;
+    }
 }
 
 // Ctrl+H and changes on disk are shown in place; nothing is recorded and nothing the user holds
