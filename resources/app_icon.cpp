@@ -4,6 +4,8 @@
 
 namespace kivra {
 
-QIcon AppIcon() { return widgets::PngIcon(QStringLiteral(":/icons/kivra32-%1.png"), {16, 32, 48, 64}); }
+QIcon AppIcon() {
+    return widgets::PngIcon(QStringLiteral(":/icons/kivra32-%1.png"), {16, 32, 48, 64});
+}
 
 }  // namespace kivra

@@ -38,12 +38,12 @@
 #include "support/shown_tip.h"
 #include "support/temp_log_dir.h"
 #include "view_current/view_current_dialog.h"
-#include "widgets/style_icons.h"
 #include "widgets/directory_list.h"
 #include "widgets/drive_list.h"
 #include "widgets/file_list.h"
 #include "widgets/readable_grey.h"
 #include "widgets/settings.h"
+#include "widgets/style_icons.h"
 
 namespace kivra {
 namespace {
