@@ -71,14 +71,23 @@ public:
               std::vector<char>& holds) const;
     // Whether line i holds every one of `words`, as find() decides it.
     bool holds(const std::vector<QByteArray>& words, quint32 i) const;
-    // Appends to `out` those of the `count` lines at `lines` that hold every one of `words`, in
-    // the same order.
-    void holdsAmong(const std::vector<QByteArray>& words, const quint32* lines, size_t count,
-                    std::vector<quint32>& out) const;
+    // Writes from `out` on those of the `count` lines at `lines` that hold every one of `words`,
+    // in the same order; returns the end of what it wrote.
+    quint32* holdsAmong(const std::vector<QByteArray>& words, const quint32* lines, size_t count,
+                        quint32* out) const;
     // Whether every line that holds `after` holds `before` too: each word before lies within a
     // word after ("tax" within "taxes"), so a find may look only among the earlier hits.
     static bool narrows(const std::vector<QByteArray>& before,
                         const std::vector<QByteArray>& after);
+    // For each of `lines` (which hold `word`), in the same order, the byte that follows the
+    // word's one place in the line, lowered; kLineEnd where the line ends there. 0 where the line
+    // holds the word twice or is more than ASCII, so its own bytes must be asked. A word one byte
+    // longer is then held where that byte follows.
+    static constexpr quint8 kLineEnd = 0xFF;
+    std::vector<quint8> followers(const QByteArray& word, const std::vector<quint32>& lines) const;
+    // The ASCII byte `after` adds at the end of `before`, one word each; else 0.
+    static char addedByte(const std::vector<QByteArray>& before,
+                          const std::vector<QByteArray>& after);
 
 private:
     static constexpr qsizetype kShownChars = 1000;

@@ -65,8 +65,8 @@ bool EntryTable::holds(const std::vector<QByteArray>& words, quint32 i) const {
                        [text](const QByteArray& word) { return FindLowered(text, word) >= 0; });
 }
 
-void EntryTable::holdsAmong(const std::vector<QByteArray>& words, const quint32* lines,
-                            size_t count, std::vector<quint32>& out) const {
+quint32* EntryTable::holdsAmong(const std::vector<QByteArray>& words, const quint32* lines,
+                                size_t count, quint32* out) const {
     // Earlier hits lie all over the log: each line's place and then its bytes are asked for a
     // few lines ahead, so the waits for memory overlap rather than come one after another.
     constexpr size_t kAhead = 8;
@@ -79,8 +79,9 @@ void EntryTable::holdsAmong(const std::vector<QByteArray>& words, const quint32*
             __builtin_prefetch(ahead + 64);
         }
 #endif
-        if (holds(words, lines[k])) out.push_back(lines[k]);
+        if (holds(words, lines[k])) *out++ = lines[k];
     }
+    return out;
 }
 
 bool EntryTable::narrows(const std::vector<QByteArray>& before,
@@ -89,6 +90,37 @@ bool EntryTable::narrows(const std::vector<QByteArray>& before,
         return std::any_of(after.begin(), after.end(),
                            [&word](const QByteArray& longer) { return longer.contains(word); });
     });
+}
+
+std::vector<quint8> EntryTable::followers(const QByteArray& word,
+                                          const std::vector<quint32>& lines) const {
+    // Read in the log's order, in which the lines lie in memory, then put in the list's.
+    std::vector<quint8> byLine(size(), 0);
+    for (const quint32 line : lines) byLine[line] = 1;
+    for (quint32 i = 0; i < size(); ++i) {
+        if (byLine[i] == 0) continue;
+        byLine[i] = 0;
+        if (keyed(i)) continue;
+        const QByteArrayView text = line(i);
+        const qsizetype at = FindLowered(text, word);
+        if (at < 0 || FindLowered(text.sliced(at + 1), word) >= 0) continue;
+        const qsizetype end = at + word.size();
+        byLine[i] = end == text.size() ? kLineEnd : quint8(LowerCaseEight(quint8(text[end])));
+    }
+    std::vector<quint8> follower(lines.size());
+    std::transform(lines.begin(), lines.end(), follower.begin(),
+                   [&byLine](quint32 line) { return byLine[line]; });
+    return follower;
+}
+
+char EntryTable::addedByte(const std::vector<QByteArray>& before,
+                           const std::vector<QByteArray>& after) {
+    if (before.size() != 1 || after.size() != 1) return 0;
+    const QByteArray& shorter = before.front();
+    const QByteArray& longer = after.front();
+    if (longer.size() != shorter.size() + 1 || !longer.startsWith(shorter)) return 0;
+    const char added = longer.back();
+    return added > 0 && added < 0x7F ? added : 0;
 }
 
 }  // namespace kivra

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/byte_scan.h"
 #include "view_current/current_entries_model.h"
 
 // Finding among the View Current entries: the words looked for by workers, among the earlier
@@ -17,30 +18,48 @@ namespace {
 // Lines a find looks through between two looks at whether it is still wanted.
 constexpr quint32 kSliceLines = 1 << 16;
 
-// The lines among `lines` (in list order) that hold `words`, in the same order: a few earlier
-// hits looked at one by one, else all lines at once through the table's bytes, half on a second
-// thread, into the room of `found`. Stopped short when cancelled.
+// The lines among `lines` (in list order) that hold `words`, in the same order: earlier hits
+// whose following bytes are known (`follower`, one for each of `lines`, for a word `added`
+// lengthens) by those bytes; a few earlier hits looked at one by one; else all lines at once
+// through the table's bytes. Half on a second thread, into the room of `found`. Stopped short
+// when cancelled.
 std::vector<quint32> findAmong(const EntryTable& table, const std::vector<QByteArray>& words,
-                               const std::vector<quint32>& lines, bool among, QThreadPool* pool,
+                               const std::vector<quint32>& lines, bool among,
+                               const std::vector<quint8>* follower, char added, QThreadPool* pool,
                                const QPromise<void>& promise, std::vector<quint32> found) {
     found.clear();
-    // Line by line costs several times the bytes' scan a line: only for a few earlier hits,
-    // many of them in two halves, the second's hits put after the first's.
-    if (among && lines.size() < table.size() / 8) {
-        const auto keep = [&](size_t from, size_t to, std::vector<quint32>& out) {
-            for (size_t at = from; at < to && !promise.isCanceled(); at += kSliceLines)
-                table.holdsAmong(words, lines.data() + at, std::min<size_t>(to - at, kSliceLines),
-                                 out);
+    // Line by line costs several times the bytes' scan a line: only for a few earlier hits, or
+    // for hits whose following byte tells. Many of them in two halves, each written from its own
+    // start in the room (no fresh pages), the second's then moved down after the first's.
+    if (follower || (among && lines.size() < table.size() / 8)) {
+        found.resize(lines.size());
+        const auto keep = [&](size_t from, size_t to) {
+            quint32* const start = found.data() + from;
+            quint32* out = start;
+            for (size_t at = from; at < to && !promise.isCanceled(); at += kSliceLines) {
+                const size_t end = std::min<size_t>(to, at + kSliceLines);
+                if (!follower) {
+                    out = table.holdsAmong(words, lines.data() + at, end - at, out);
+                    continue;
+                }
+                for (size_t k = at; k < end; ++k) {
+                    const quint8 next = (*follower)[k];
+                    *out = lines[k];
+                    out += next == quint8(added) || (next == 0 && table.holds(words, lines[k]));
+                }
+            }
+            return size_t(out - start);
         };
         constexpr size_t kOneThread = 4096;
         const size_t half = lines.size() < kOneThread ? lines.size() : lines.size() / 2;
-        std::vector<quint32> second;
+        size_t second = 0;
         QFuture<void> other;
         if (half < lines.size())
-            other = QtConcurrent::run(pool, [&] { keep(half, lines.size(), second); });
-        keep(0, half, found);
+            other = QtConcurrent::run(pool, [&] { second = keep(half, lines.size()); });
+        const size_t first = keep(0, half);
         other.waitForFinished();
-        found.insert(found.end(), second.begin(), second.end());
+        std::copy(found.begin() + half, found.begin() + half + second, found.begin() + first);
+        found.resize(first + second);
         return found;
     }
     std::vector<char> holds(table.size(), 0);
@@ -78,14 +97,21 @@ void CurrentEntriesModel::startFind(bool among) {
         return;
     }
     findsPending_ = true;
+    // A word one letter longer, typed at the end: the earlier hits' following bytes tell.
+    const bool followed = among && followers_.bytes && followers_.of == hitWords_ &&
+                          followers_.generation == generation_ &&
+                          followers_.hits == hits_.version();
+    const char added = followed ? EntryTable::addedByte(hitWords_, words_) : 0;
     // The hits come back as an event to this model, which waits for its workers before it goes.
     finder_ = QtConcurrent::run(
         &workers_,
         [this, number, generation = generation_, table = lend(), words = words_,
-         lines = among ? hits_.lend() : kept_.lend(), among,
+         lines = among ? hits_.lend() : kept_.lend(), among, added,
+         follower = added != 0 ? followers_.bytes : nullptr,
          room = takeSpare(among ? hits_->size() : kept_->size())](QPromise<void>& promise) mutable {
-            std::vector<quint32> hits =
-                findAmong(*table, words, *lines, among, &workers_, promise, std::move(room));
+            std::vector<quint32> hits = findAmong(*table, words, *lines, among, follower.get(),
+                                                  added, &workers_, promise, std::move(room));
+            follower.reset();
             lines.reset();
             table.reset();
             QMetaObject::invokeMethod(
@@ -102,9 +128,38 @@ void CurrentEntriesModel::startFind(bool among) {
                     recycle(std::move(hits));
                     // Not before: it would take a core from the find.
                     prepareSpare();
+                    if (number == findNumber_ && !canceled) prepareFollowers();
                 },
                 Qt::QueuedConnection);
         });
+}
+
+void CurrentEntriesModel::prepareFollowers() {
+    followers_ = {};
+    if (hitWords_.size() != 1 || !IsAscii(hitWords_.front())) return;
+    ++followersComing_;
+    workers_.start([this, generation = generation_, version = hits_.version(), table = lend(),
+                    words = hitWords_, hits = hits_.lend()]() mutable {
+        std::vector<quint8> bytes = table->followers(words.front(), *hits);
+        table.reset();
+        // Kept where few earlier hits would have their own bytes asked: else the next key's
+        // scan through all lines' bytes is quicker.
+        const auto unknown = size_t(std::count(bytes.begin(), bytes.end(), quint8(0)));
+        const bool worth = unknown <= hits->size() / 8;
+        hits.reset();
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, version, words = std::move(words),
+             bytes = worth ? std::make_shared<const std::vector<quint8>>(std::move(bytes))
+                           : nullptr]() mutable {
+                giveBack(generation);
+                --followersComing_;
+                if (bytes && generation == generation_ && version == hits_.version() &&
+                    words == hitWords_)
+                    followers_ = {std::move(words), generation, version, std::move(bytes)};
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void CurrentEntriesModel::showFound(std::vector<quint32>* newHits) {

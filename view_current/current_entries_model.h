@@ -64,8 +64,9 @@ public:
     // meanwhile drops it for the next. The rows change when it is done.
     void setFind(const QString& text);
     bool finding() const { return findsPending_; }
-    // Memory for the next find or edit is being made ready (see spare_).
-    bool preparing() const { return spareComing_; }
+    // Memory for the next find or edit, or the following bytes for the next key, is being made
+    // ready (see spare_ and followers_).
+    bool preparing() const { return spareComing_ || followersComing_ > 0; }
     // The find has no word to look for (blank, or only what folds to nothing): all are shown.
     bool findsAll() const { return words_.empty(); }
     int keptCount() const { return static_cast<int>(kept_->size()); }
@@ -166,6 +167,17 @@ private:
     // The kept lines that hold hitWords_, in list order: what the latest find found.
     SharedLines hits_;
     std::vector<QByteArray> hitWords_;
+    // The byte after hitWords_ in each hit, made ready by a worker once a find is shown: the
+    // next key that lengthens the word reads no line's bytes (EntryTable::followers).
+    struct Followers {
+        std::vector<QByteArray> of;
+        quint64 generation = 0;
+        quint64 hits = 0;                                  // hits_.version() they were made for
+        std::shared_ptr<const std::vector<quint8>> bytes;  // one for each of hits_
+    };
+    void prepareFollowers();
+    Followers followers_;
+    int followersComing_ = 0;
     bool findsPending_ = false;
     quint64 findNumber_ = 0;
     QFuture<void> finder_;

@@ -2,8 +2,9 @@
 // must not depend on where the slices end, must take in every line that holds the words as
 // typed, and for plain ASCII must be exactly a search that ignores letter case. A find whose
 // words grew from an earlier text's (its first bytes) finds among the earlier hits, line by
-// line, exactly what it finds afresh. Sorted, or cut back to its first lines, the table agrees
-// with itself.
+// line, exactly what it finds afresh; so does one whose only word is a byte longer, by the
+// earlier hits' following bytes. Sorted, or cut back to its first lines, the table agrees with
+// itself.
 #include "core/byte_scan.h"
 #include "core/entry_table.h"
 #include "fuzz_check.h"
@@ -38,6 +39,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(words.empty() || table.holds(words, i) == bool(whole[i]));
         check(!narrows || bool(whole[i]) == (earlier[i] && table.holds(words, i)));
         check(!IsAscii(typed) || !IsAscii(table.line(i)) || whole[i] == caseless);
+    }
+    // The earlier hits in reverse, as a list order other than the log's.
+    const std::vector<QByteArray> shorter =
+        kivra::EntryTable::findWords(QString::fromUtf8(typed.chopped(!typed.isEmpty())));
+    if (const char added = kivra::EntryTable::addedByte(shorter, words)) {
+        std::vector<char> had(table.size());
+        table.find(shorter, 0, table.size(), had);
+        std::vector<quint32> hits;
+        for (quint32 i = table.size(); i-- > 0;)
+            if (had[i]) hits.push_back(i);
+        const std::vector<quint8> next = table.followers(shorter.front(), hits);
+        check(next.size() == hits.size());
+        for (size_t k = 0; k < hits.size(); ++k)
+            check(bool(whole[hits[k]]) ==
+                  (next[k] == quint8(added) || (next[k] == 0 && table.holds(words, hits[k]))));
     }
     // The sort by eight folded bytes at a time orders as the comparison does; cut back to its
     // first lines, the table is the table of those lines alone.
