@@ -98,9 +98,7 @@ void CurrentEntriesModel::startFind(bool among) {
     }
     findsPending_ = true;
     // A word one letter longer, typed at the end: the earlier hits' following bytes tell.
-    const bool followed = among && followers_.bytes && followers_.of == hitWords_ &&
-                          followers_.generation == generation_ &&
-                          followers_.hits == hits_.version();
+    const bool followed = among && followers_.bytes && followers_.hits == hits_.version();
     const char added = followed ? EntryTable::addedByte(hitWords_, words_) : 0;
     // The hits come back as an event to this model, which waits for its workers before it goes.
     finder_ = QtConcurrent::run(
@@ -139,8 +137,8 @@ void CurrentEntriesModel::prepareFollowers() {
     if (hitWords_.size() != 1 || !IsAscii(hitWords_.front())) return;
     ++followersComing_;
     workers_.start([this, generation = generation_, version = hits_.version(), table = lend(),
-                    words = hitWords_, hits = hits_.lend()]() mutable {
-        std::vector<quint8> bytes = table->followers(words.front(), *hits);
+                    word = hitWords_.front(), hits = hits_.lend()]() mutable {
+        std::vector<quint8> bytes = table->followers(word, *hits);
         table.reset();
         // Kept where few earlier hits would have their own bytes asked: else the next key's
         // scan through all lines' bytes is quicker.
@@ -149,14 +147,13 @@ void CurrentEntriesModel::prepareFollowers() {
         hits.reset();
         QMetaObject::invokeMethod(
             this,
-            [this, generation, version, words = std::move(words),
+            [this, generation, version,
              bytes = worth ? std::make_shared<const std::vector<quint8>>(std::move(bytes))
                            : nullptr]() mutable {
                 giveBack(generation);
                 --followersComing_;
-                if (bytes && generation == generation_ && version == hits_.version() &&
-                    words == hitWords_)
-                    followers_ = {std::move(words), generation, version, std::move(bytes)};
+                // The hits change with every new find, edit or log read: their version says all.
+                if (bytes && version == hits_.version()) followers_ = {version, std::move(bytes)};
             },
             Qt::QueuedConnection);
     });

@@ -170,8 +170,6 @@ private:
     // The byte after hitWords_ in each hit, made ready by a worker once a find is shown: the
     // next key that lengthens the word reads no line's bytes (EntryTable::followers).
     struct Followers {
-        std::vector<QByteArray> of;
-        quint64 generation = 0;
         quint64 hits = 0;                                  // hits_.version() they were made for
         std::shared_ptr<const std::vector<quint8>> bytes;  // one for each of hits_
     };
