@@ -21,9 +21,8 @@ namespace kivra {
 
 namespace {
 
-// A hand-edited log may end without its last CR LF.
-bool endsWithoutTerminator(QFile& file) {
-    const qint64 size = file.size();
+// A hand-edited log of `size` bytes may end without its last CR LF.
+bool endsWithoutTerminator(QFile& file, qint64 size) {
     if (size == 0 || !file.seek(size - 1)) return false;
     char last = 0;
     return file.read(&last, 1) == 1 && last != '\n' && last != '\r';
@@ -59,9 +58,24 @@ void notice(const QString& text) {
 // reach the disk in parts, so its record must be there before it.
 constexpr qint64 kPage = 4096;
 
+// The locks this thread holds, by log, and how deep: the operations inside one's work do not
+// wait for themselves, and reach its undo record through it.
+struct Held {
+    int depth = 0;
+    platform::LogLock* lock = nullptr;
+};
+thread_local std::map<QString, Held> held;
+
+// The lock this thread holds on the log at `logFile`, if any.
+platform::LogLock* heldLock(const QString& logFile) {
+    const auto found = held.find(QFileInfo(logFile).absoluteFilePath());
+    return found == held.end() ? nullptr : found->second.lock;
+}
+
 // Under the lock, so no live copy is writing: an undo record left is a dead copy's.
-Result<void> takeBackCutAppend(const QString& folder, const QString& name) {
-    const Result<std::optional<QByteArray>> bytes = platform::ReadUndoRecord(folder, name);
+Result<void> takeBackCutAppend(platform::LogLock& lock, const QString& folder,
+                               const QString& name) {
+    const Result<std::optional<QByteArray>> bytes = lock.readUndoRecord();
     if (!bytes) return bytes.failure();
     if (!*bytes) return {};
     const QString logFile = QDir(folder).filePath(name);
@@ -102,24 +116,26 @@ Result<void> takeBackCutAppend(const QString& folder, const QString& name) {
                                                  "the log was restored to its state before it.")
                          .arg(when));
     }
-    platform::ClearUndoRecord(folder, name, true);
+    lock.clearUndoRecord(true);
     return {};
 }
 
 // Holds the lock of the log at `logFile` while `work` runs; a lock just taken first takes back
 // what a dead copy left cut short.
 Result<void> holdLock(const QString& logFile, const std::function<Result<void>()>& work) {
-    // Depth per log and thread, so the operations inside `work` do not wait for themselves.
-    thread_local std::map<QString, int> held;
     const QFileInfo info(logFile);
-    int& depth = held[info.absoluteFilePath()];
+    Held& mine = held[info.absoluteFilePath()];
     struct Hold {
-        int& depth;
-        explicit Hold(int& d) : depth(d) { ++depth; }
-        ~Hold() { --depth; }
+        Held& held;
+        Hold(Held& h, platform::LogLock* lock) : held(h) {
+            if (held.depth++ == 0) held.lock = lock;
+        }
+        ~Hold() {
+            if (--held.depth == 0) held.lock = nullptr;
+        }
     };
-    if (depth > 0) {
-        const Hold hold(depth);
+    if (mine.depth > 0) {
+        const Hold hold(mine, mine.lock);
         return work();
     }
     platform::LogLock lock;
@@ -133,8 +149,9 @@ Result<void> holdLock(const QString& logFile, const std::function<Result<void>()
                 "The log %1 is in use by another copy of the program. Try again in a moment.")
                 .arg(QDir::toNativeSeparators(logFile)),
             {}};
-    const Hold hold(depth);
-    if (const Result<void> takenBack = takeBackCutAppend(info.absolutePath(), info.fileName());
+    const Hold hold(mine, &lock);
+    if (const Result<void> takenBack =
+            takeBackCutAppend(lock, info.absolutePath(), info.fileName());
         !takenBack)
         return takenBack;
     return work();
@@ -144,6 +161,8 @@ Result<void> holdLock(const QString& logFile, const std::function<Result<void>()
 Result<void> appendBlock(const EntryLog& log, const QByteArray& lines, UndoRecord record) {
     const QString filePath = QDir(log.appDir()).filePath(QLatin1StringView(EntryLog::kFileName));
     return log.locked([&]() -> Result<void> {
+        platform::LogLock* const lock = heldLock(filePath);
+        Q_ASSERT(lock);
         QFile file;
         if (const Result<void> opened = OpenLogFile(
                 file, filePath, QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered);
@@ -151,14 +170,12 @@ Result<void> appendBlock(const EntryLog& log, const QByteArray& lines, UndoRecor
             return opened;
 
         const qint64 oldSize = file.size();
-        const QByteArray bytes = endsWithoutTerminator(file) ? "\r\n" + lines : lines;
+        const QByteArray bytes = endsWithoutTerminator(file, oldSize) ? "\r\n" + lines : lines;
         record.before = oldSize;
         record.after = oldSize + bytes.size();
         record.began = QDateTime::currentDateTimeUtc();
-        const QFileInfo info(filePath);
         const Result<bool> recorded =
-            platform::WriteUndoRecord(info.absolutePath(), info.fileName(), record.encode(),
-                                      oldSize / kPage != (record.after - 1) / kPage);
+            lock->writeUndoRecord(record.encode(), oldSize / kPage != (record.after - 1) / kPage);
         if (!recorded) return recorded.failure();
         // One write, so the lines and their CR LF go together. Under the lock no other copy can
         // have written since, so undoing a failed append cuts only its own bytes.
@@ -166,15 +183,14 @@ Result<void> appendBlock(const EntryLog& log, const QByteArray& lines, UndoRecor
         if (!written || !platform::SyncToDisk(file)) {
             const QString reason =
                 written ? platform::SystemReason(errno) : writeFailureReason(file);
-            if (file.resize(oldSize) && *recorded)
-                platform::ClearUndoRecord(info.absolutePath(), info.fileName(), false);
+            if (file.resize(oldSize) && *recorded) lock->clearUndoRecord(false);
             return PathFailure("EntryLog",
                                QT_TRANSLATE_NOOP("EntryLog", "Cannot write to the log %1: %2"),
                                filePath, reason);
         }
         // Not synced: a record left on the disk by a power cut finds the log whole and is
         // cleared then. Rewrites, which could shorten the log, sync the clearing first.
-        if (*recorded) platform::ClearUndoRecord(info.absolutePath(), info.fileName(), false);
+        if (*recorded) lock->clearUndoRecord(false);
         return {};
     });
 }
@@ -184,16 +200,17 @@ Result<void> appendBlock(const EntryLog& log, const QByteArray& lines, UndoRecor
 Result<void> OpenLogFile(QFile& file, const QString& logFile, QIODevice::OpenMode mode,
                          bool* missing) {
     const QFileInfo info(logFile);
-    // Only where a record is there is the lock taken: a plain read stays a plain read.
-    const Result<std::optional<QByteArray>> record =
-        platform::ReadUndoRecord(info.absolutePath(), info.fileName());
-    if (!record) return record.failure();
-    if (*record) {
-        if (const Result<void> takenBack = holdLock(
-                logFile,
-                [&info] { return takeBackCutAppend(info.absolutePath(), info.fileName()); });
-            !takenBack)
-            return takenBack;
+    // Only where a record is there is the lock taken: a plain read stays a plain read. Under the
+    // lock, what a dead copy left was taken back as it was taken.
+    if (!heldLock(logFile)) {
+        const Result<std::optional<QByteArray>> record =
+            platform::ReadUndoRecord(info.absolutePath(), info.fileName());
+        if (!record) return record.failure();
+        if (*record) {
+            if (const Result<void> takenBack = holdLock(logFile, [] { return Result<void>{}; });
+                !takenBack)
+                return takenBack;
+        }
     }
     const bool append = mode & QIODevice::Append;
     const Result<platform::LogOpening> opened =

@@ -59,12 +59,22 @@ public:
     // Tries for `waitMs`.
     Result<Outcome> take(const QString& folder, const QString& name, int waitMs);
 
+    // The undo record of the locked log, as the functions above give and keep it. The lock opens
+    // it once, in the folder it checked, and writes it in place from then on: an append pays for
+    // two writes, not two more openings.
+    Result<std::optional<QByteArray>> readUndoRecord();
+    Result<bool> writeUndoRecord(const QByteArray& bytes, bool durable);
+    void clearUndoRecord(bool durable);
+
 private:
     void release();
 
     qintptr handle_ = -1;
     int folder_ = -1;
     QByteArray lockName_;  // removed on release; empty when the log itself is locked
+    QString folderPath_, name_;
+    int record_ = -1;  // the record opened for reading and writing, once read
+    bool recordTooLong_ = false;
 };
 
 }  // namespace kivra::platform

@@ -140,6 +140,17 @@ void ClearUndoRecord(const QString& folder, const QString& name, bool durable) {
     if (overwrite(file, {}) && durable) SyncToDisk(file);
 }
 
+// Windows opens by path and checks little: the record goes through the functions above.
+Result<std::optional<QByteArray>> LogLock::readUndoRecord() {
+    return ReadUndoRecord(folderPath_, name_);
+}
+
+Result<bool> LogLock::writeUndoRecord(const QByteArray& bytes, bool durable) {
+    return WriteUndoRecord(folderPath_, name_, bytes, durable);
+}
+
+void LogLock::clearUndoRecord(bool durable) { ClearUndoRecord(folderPath_, name_, durable); }
+
 LogLock::~LogLock() { release(); }
 
 void LogLock::release() {
@@ -153,6 +164,8 @@ void LogLock::release() {
 
 Result<LogLock::Outcome> LogLock::take(const QString& folder, const QString& name, int waitMs) {
     release();
+    folderPath_ = folder;
+    name_ = name;
     const QString log = QDir(folder).filePath(name);
     constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     HANDLE handle =

@@ -30,7 +30,7 @@ QString undoPath(const QString& log) { return log + QStringLiteral(".undo"); }
 
 // The record in the checked folder, opened only where it is the user's own ordinary file; -1
 // where there is none.
-Result<int> openUndoRecord(int folder, const QString& log, int access) {
+Result<int> openUndoRecord(int folder, const QString& log, int access, off_t* size = nullptr) {
     const QString path = undoPath(log);
     const QByteArray name = QFile::encodeName(QFileInfo(path).fileName());
     Descriptor fd(
@@ -57,18 +57,31 @@ Result<int> openUndoRecord(int folder, const QString& log, int access) {
             QCoreApplication::translate("LogAccess", "its undo record %1 is not an ordinary file")
                 .arg(shown(path)),
             QStringLiteral("rm %1").arg(quoted(path)));
+    if (size) *size = info.st_size;
     return fd.release();
 }
 
-// The record's bytes over whatever was there, at its one size.
-bool overwrite(int fd, const QByteArray& bytes) {
+// The record's bytes over whatever was there, at its one size; `longer`, where known, says
+// whether the file is longer than that.
+bool overwrite(int fd, const QByteArray& bytes, std::optional<bool> longer = std::nullopt) {
     const QByteArray padded = bytes.leftJustified(kUndoRecordSize, '\0');
     // A short write is tried again, so that a failure gives its reason.
     for (ssize_t at = 0, part = 0; at < padded.size(); at += part)
         if ((part = pwrite(fd, padded.constData() + at, padded.size() - at, at)) <= 0) return false;
     struct stat info {};
-    return fstat(fd, &info) == 0 &&
-           (info.st_size <= padded.size() || ftruncate(fd, padded.size()) == 0);
+    if (!longer && fstat(fd, &info) != 0) return false;
+    return !longer.value_or(info.st_size > padded.size()) || ftruncate(fd, padded.size()) == 0;
+}
+
+Result<std::optional<QByteArray>> readRecord(int fd, const QString& log) {
+    // A record is a line; more is none of the program's.
+    QByteArray bytes(4096, Qt::Uninitialized);
+    const ssize_t length = pread(fd, bytes.data(), bytes.size(), 0);
+    if (length < 0) return cannotOpen(undoPath(log), errno);
+    bytes.truncate(length);
+    while (bytes.endsWith('\0')) bytes.chop(1);
+    if (bytes.isEmpty()) return std::optional<QByteArray>();
+    return std::optional<QByteArray>(bytes);
 }
 
 }  // namespace
@@ -83,14 +96,7 @@ Result<std::optional<QByteArray>> ReadUndoRecord(const QString& folder, const QS
     if (!opened) return opened.failure();
     if (*opened < 0) return std::optional<QByteArray>();
     const Descriptor fd(*opened);
-    // A record is a line; more is none of the program's.
-    QByteArray bytes(4096, Qt::Uninitialized);
-    const ssize_t length = read(fd.get(), bytes.data(), bytes.size());
-    if (length < 0) return cannotOpen(undoPath(log), errno);
-    bytes.truncate(length);
-    while (bytes.endsWith('\0')) bytes.chop(1);
-    if (bytes.isEmpty()) return std::optional<QByteArray>();
-    return std::optional<QByteArray>(bytes);
+    return readRecord(fd.get(), log);
 }
 
 Result<bool> WriteUndoRecord(const QString& folder, const QString& name, const QByteArray& bytes,
@@ -136,9 +142,45 @@ void ClearUndoRecord(const QString& folder, const QString& name, bool durable) {
     if (overwrite(fd.get(), {}) && durable) fdatasync(fd.get());
 }
 
+Result<std::optional<QByteArray>> LogLock::readUndoRecord() {
+    if (record_ >= 0) close(std::exchange(record_, -1));
+    if (folder_ < 0) return ReadUndoRecord(folderPath_, name_);
+    const QString log = QDir(folderPath_).filePath(name_);
+    off_t size = 0;
+    const Result<int> opened = openUndoRecord(folder_, log, O_RDWR, &size);
+    // One that cannot be written, or is refused, is read and reported as it always was.
+    if (!opened) return ReadUndoRecord(folderPath_, name_);
+    if (*opened < 0) return std::optional<QByteArray>();
+    record_ = *opened;
+    recordTooLong_ = size > kUndoRecordSize;
+    return readRecord(record_, log);
+}
+
+Result<bool> LogLock::writeUndoRecord(const QByteArray& bytes, bool durable) {
+    if (record_ < 0) return WriteUndoRecord(folderPath_, name_, bytes, durable);
+    if (overwrite(record_, bytes, recordTooLong_) && (!durable || fdatasync(record_) == 0)) {
+        recordTooLong_ = false;
+        return true;
+    }
+    const int error = errno;
+    clearUndoRecord(false);
+    return PathFailure("LogAccess",
+                       QT_TRANSLATE_NOOP("LogAccess", "Cannot write the undo record %1: %2"),
+                       undoPath(QDir(folderPath_).filePath(name_)), SystemReason(error));
+}
+
+void LogLock::clearUndoRecord(bool durable) {
+    if (record_ < 0) return ClearUndoRecord(folderPath_, name_, durable);
+    if (!overwrite(record_, {}, recordTooLong_)) return;
+    recordTooLong_ = false;
+    if (durable) fdatasync(record_);
+}
+
 LogLock::~LogLock() { release(); }
 
 void LogLock::release() {
+    if (record_ >= 0) close(record_);
+    record_ = -1;
     if (!lockName_.isEmpty()) unlinkat(folder_, lockName_.constData(), 0);
     if (handle_ >= 0) close(int(handle_));
     if (folder_ >= 0) close(folder_);
@@ -149,6 +191,8 @@ void LogLock::release() {
 
 Result<LogLock::Outcome> LogLock::take(const QString& folder, const QString& name, int waitMs) {
     release();
+    folderPath_ = folder;
+    name_ = name;
     const QString log = QDir(folder).filePath(name);
     const QString lockPath = log + QStringLiteral(".lock");
     const QByteArray lockName = QFile::encodeName(name) + ".lock";

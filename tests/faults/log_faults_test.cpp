@@ -203,6 +203,42 @@ TEST(UndoRecord, TakesBackOnlyAnAppendCutShort) {
     }
 }
 
+// A copy killed inside its write, by the file size limit, has its append taken back at the next
+// opening: with the record made by that append, and with one kept from the append before.
+TEST(UndoRecord, AWriteKilledHalfwayIsTakenBack) {
+    const QStringList old = numberedLines(10, "OLD");
+    const std::tuple<const char*, int, bool, const char*> rows[] = {
+        {"an entry, the record made", 1, false, "An entry being written"},
+        {"an entry, the record kept", 1, true, "An entry being written"},
+        {"an import, the record made", 200, false, "An import of 200 entries"},
+        {"an import, the record kept", 200, true, "An import of 200 entries"},
+    };
+    for (const auto& [name, size, kept, told] : rows) {
+        SCOPED_TRACE(name);
+        TempLogDir dir;
+        ASSERT_TRUE(dir.log().writeEntries(old));
+        if (kept) {
+            ASSERT_TRUE(dir.log().appendEntry("/kept - once"));
+        }
+        const QByteArray before = dir.bytes();
+        const QStringList block = numberedLines(size, "NEW");
+        const pid_t child = fork();
+        if (child == 0) {
+            const rlimit none{0, 0}, limit{rlim_t(before.size() + 10), RLIM_INFINITY};
+            setrlimit(RLIMIT_CORE, &none), signal(SIGXFSZ, SIG_DFL);
+            setrlimit(RLIMIT_FSIZE, &limit);
+            _exit(size == 1 ? !dir.log().appendEntry(block[0]) : !dir.log().appendEntries(block));
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+        EXPECT_EQ(dir.bytes().size(), before.size() + 10);
+        EXPECT_EQ(test::LinesOf(dir.log()).size(), old.size() + kept);
+        EXPECT_EQ(dir.bytes(), before);
+        EXPECT_TRUE(TakeLogNotices().join("").startsWith(told));
+    }
+}
+
 constexpr uid_t kOther = 65534;  // nobody: the user whom modes bind, where tests run as root
 constexpr uid_t kThird = 1;      // daemon: someone else again
 
