@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QStyleOptionGroupBox>
 #include <limits>
 #include <memory>
 
@@ -139,6 +141,35 @@ void ItemFrame::fitPath() {
     pathLabel_->setText(
         FitPath(path_, kLabelWidth, pathLabel_->contentsRect().width(),
                 [&](QStringView text) { return metrics.horizontalAdvance(text.toString()); }));
+}
+
+void ItemFrame::paintEvent(QPaintEvent*) {
+    // Every move repaints the path, and the frame behind it: drawn by the style once for its size
+    // and look, the frame is copied from then on, not laid out and drawn again.
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const qreal ratio = devicePixelRatioF();
+    const QString key =
+        QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+            .arg(QString::number(option.rect.width()), QString::number(option.rect.height()),
+                 QString::number(ratio), QString::number(option.state.toInt()),
+                 QString::number(option.palette.cacheKey()), font().key(),
+                 QString::number(quintptr(style())), QString::number(option.direction),
+                 option.text);
+    if (key != frameKey_) {
+        frame_ = QPixmap(option.rect.size() * ratio);
+        frame_.setDevicePixelRatio(ratio);
+        frame_.fill(Qt::transparent);
+        // As a painter on the widget itself starts.
+        QPainter painter(&frame_);
+        painter.setPen(QPen(palette().brush(foregroundRole()), 1));
+        painter.setBackground(palette().brush(backgroundRole()));
+        painter.setFont(font());
+        painter.setLayoutDirection(layoutDirection());
+        style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
+        frameKey_ = key;
+    }
+    QPainter(this).drawPixmap(0, 0, frame_);
 }
 
 bool ItemFrame::eventFilter(QObject* watched, QEvent* event) {

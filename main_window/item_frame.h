@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QKeySequence>
+#include <QPixmap>
 
 #include "core/file_origin.h"
 #include "widgets/twips.h"
@@ -46,6 +47,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void elideOrigin();
@@ -62,6 +64,9 @@ private:
     QLineEdit* descriptionEdit_ = nullptr;
     // Places the frame's controls as it grows, and moves the description under the origin's line.
     widgets::GrowingLayout* layout_ = nullptr;
+    // The frame as the style drew it, and what it was drawn for.
+    QPixmap frame_;
+    QString frameKey_;
 };
 
 }  // namespace kivra

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLibrary>
 #include <QStyle>
@@ -19,6 +21,7 @@
 
 #include "about/about_dialog.h"
 #include "main_window/import_preview.h"
+#include "main_window/item_frame.h"
 #include "main_window/main_window.h"
 #include "support/frames.h"
 #include "support/qt_printers.h"
@@ -156,6 +159,42 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
 
 // A platform theme sets its font from a queued call once the application runs: the font is
 // fitted after it, and stays.
+// The frame under the lists, drawn once and copied after, looks as a group box that the style
+// draws afresh: as made, grown, disabled and enabled again. The copy may round a level apart.
+TEST(Layout, TheItemFrameIsDrawnAsTheStyleDrawsIt) {
+    QWidget window;
+    ItemFrame frame(TwipsScale::forApplication(), QRect(0, 0, 400, 120), &window);
+    QGroupBox plain(frame.title(), &window);
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"as made", [] {}},
+        {"grown", [&] { frame.resize(520, 160); }},
+        {"disabled", [&] { frame.setEnabled(false); }},
+        {"enabled again", [&] { frame.setEnabled(true); }},
+    };
+    // The widget's own painting alone, on the window's colour: no children.
+    const auto drawn = [](QWidget& widget) {
+        QImage image(widget.size(), QImage::Format_RGB32);
+        image.fill(widget.palette().window().color());
+        widget.render(&image, {}, {}, {});
+        return image;
+    };
+    for (const auto& [name, change] : rows) {
+        SCOPED_TRACE(name);
+        change();
+        plain.setGeometry(frame.geometry());
+        plain.setEnabled(frame.isEnabled());
+        const QImage ours = drawn(frame), style = drawn(plain);
+        ASSERT_EQ(ours.size(), style.size());
+        int farthest = 0;
+        for (int y = 0; y < ours.height(); ++y)
+            for (int x = 0; x < ours.width(); ++x)
+                for (int shift : {0, 8, 16})
+                    farthest = std::max(farthest, std::abs(int(ours.pixel(x, y) >> shift & 0xFF) -
+                                                           int(style.pixel(x, y) >> shift & 0xFF)));
+        EXPECT_LE(farthest, 1);
+    }
+}
+
 TEST(Layout, TheFontIsFittedAfterAThemeSetsItsOwn) {
     const QFont desktop("DejaVu Sans", 12);
     const QSize screen(683, 512);  // 1024 x 768 at scale 1.5
