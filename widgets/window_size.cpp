@@ -21,7 +21,10 @@ GrowingLayout::~GrowingLayout() {
 void GrowingLayout::add(QWidget* control, Follow follow) {
     addChildWidget(control);
     items_.append({new QWidgetItem(control), control->geometry(), follow});
-    invalidate();
+    if (placed_)
+        setGeometry(geometry());
+    else
+        invalidate();
 }
 
 void GrowingLayout::shift(QWidget* control, QPoint offset) {
@@ -40,7 +43,15 @@ QLayoutItem* GrowingLayout::takeAt(int index) {
     return index >= 0 && index < items_.size() ? items_.takeAt(index).item : nullptr;
 }
 
+void GrowingLayout::invalidate() {
+    // Once placed, the controls keep the design's places whatever they hint or whether they show:
+    // a label's new text asks for no new layout of the window (every move in the file list did).
+    // The parent's resizes still place them.
+    if (!placed_) QLayout::invalidate();
+}
+
 void GrowingLayout::setGeometry(const QRect& rect) {
+    placed_ = true;
     QLayout::setGeometry(rect);
     // The whole parent, not the rectangle given: a group box gives the room under its title,
     // while the design places its controls from its top left corner.

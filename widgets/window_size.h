@@ -41,6 +41,7 @@ public:
     QSize sizeHint() const override { return designed_; }
     QSize minimumSize() const override { return designed_; }
     void setGeometry(const QRect& rect) override;
+    void invalidate() override;
 
 private:
     struct Placed {
@@ -50,6 +51,7 @@ private:
     };
     QSize designed_;
     QList<Placed> items_;
+    bool placed_ = false;
 };
 
 // A window's size and whether it was maximised, kept between runs under `name` in the user's
