@@ -143,33 +143,35 @@ void ItemFrame::fitPath() {
                 [&](QStringView text) { return metrics.horizontalAdvance(text.toString()); }));
 }
 
-void ItemFrame::paintEvent(QPaintEvent*) {
+void ItemFrame::paintEvent(QPaintEvent* event) {
+    // On a denser screen the style scales its pictures as it draws, which a copy does not match.
+    if (devicePixelRatioF() != 1.0) return QGroupBox::paintEvent(event);
     // Every move repaints the path, and the frame behind it: drawn by the style once for its size
     // and look, the frame is copied from then on, not laid out and drawn again.
+    QPainter painter(this);
     QStyleOptionGroupBox option;
     initStyleOption(&option);
-    const qreal ratio = devicePixelRatioF();
     const QString key =
-        QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+        QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
             .arg(QString::number(option.rect.width()), QString::number(option.rect.height()),
-                 QString::number(ratio), QString::number(option.state.toInt()),
-                 QString::number(option.palette.cacheKey()), font().key(),
-                 QString::number(quintptr(style())), QString::number(option.direction),
-                 option.text);
+                 QString::number(option.state.toInt()), QString::number(option.palette.cacheKey()),
+                 font().key(), QString::number(quintptr(style())),
+                 QString::number(option.direction), option.text);
     if (key != frameKey_) {
-        frame_ = QPixmap(option.rect.size() * ratio);
-        frame_.setDevicePixelRatio(ratio);
+        frame_ = QPixmap(option.rect.size());
         frame_.fill(Qt::transparent);
-        // As a painter on the widget itself starts.
-        QPainter painter(&frame_);
-        painter.setPen(QPen(palette().brush(foregroundRole()), 1));
-        painter.setBackground(palette().brush(backgroundRole()));
-        painter.setFont(font());
-        painter.setLayoutDirection(layoutDirection());
-        style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
+        // As the painter on the widget itself starts.
+        QPainter drawing(&frame_);
+        drawing.setRenderHints(painter.renderHints());
+        drawing.setPen(painter.pen());
+        drawing.setBrush(painter.brush());
+        drawing.setBackground(painter.background());
+        drawing.setFont(painter.font());
+        drawing.setLayoutDirection(painter.layoutDirection());
+        style()->drawComplexControl(QStyle::CC_GroupBox, &option, &drawing, this);
         frameKey_ = key;
     }
-    QPainter(this).drawPixmap(0, 0, frame_);
+    painter.drawPixmap(0, 0, frame_);
 }
 
 bool ItemFrame::eventFilter(QObject* watched, QEvent* event) {

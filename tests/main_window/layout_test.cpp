@@ -171,9 +171,11 @@ TEST(Layout, TheItemFrameIsDrawnAsTheStyleDrawsIt) {
         {"disabled", [&] { frame.setEnabled(false); }},
         {"enabled again", [&] { frame.setEnabled(true); }},
     };
-    // The widget's own painting alone, on the window's colour: no children.
+    // The widget's own painting alone, on the window's colour, as dense as on its screen.
     const auto drawn = [](QWidget& widget) {
-        QImage image(widget.size(), QImage::Format_RGB32);
+        const qreal ratio = widget.devicePixelRatioF();
+        QImage image(widget.size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
         image.fill(widget.palette().window().color());
         widget.render(&image, {}, {}, {});
         return image;
