@@ -59,9 +59,9 @@ public:
     // Tries for `waitMs`.
     Result<Outcome> take(const QString& folder, const QString& name, int waitMs);
 
-    // The undo record of the locked log, as the functions above give and keep it. The lock opens
-    // it once, in the folder it checked, and writes it in place from then on: an append pays for
-    // two writes, not two more openings.
+    // Once taken, the undo record of the locked log, as the functions above give and keep it. The
+    // lock opens it once, in the folder it checked, and writes it in place from then on: an
+    // append pays for two writes, not two more openings.
     Result<std::optional<QByteArray>> readUndoRecord();
     Result<bool> writeUndoRecord(const QByteArray& bytes, bool durable);
     void clearUndoRecord(bool durable);

@@ -144,7 +144,6 @@ void ClearUndoRecord(const QString& folder, const QString& name, bool durable) {
 
 Result<std::optional<QByteArray>> LogLock::readUndoRecord() {
     if (record_ >= 0) close(std::exchange(record_, -1));
-    if (folder_ < 0) return ReadUndoRecord(folderPath_, name_);
     const QString log = QDir(folderPath_).filePath(name_);
     off_t size = 0;
     const Result<int> opened = openUndoRecord(folder_, log, O_RDWR, &size);

@@ -157,8 +157,6 @@ TEST(Layout, NoTextIsCutOrCoveredAndTheWindowsFitTheScreen) {
     QApplication::setFont(LayoutFont());
 }
 
-// A platform theme sets its font from a queued call once the application runs: the font is
-// fitted after it, and stays.
 // The frame under the lists, drawn once and copied after, looks as a group box that the style
 // draws afresh: as made, grown, disabled and enabled again. The copy may round a level apart.
 TEST(Layout, TheItemFrameIsDrawnAsTheStyleDrawsIt) {
@@ -197,6 +195,8 @@ TEST(Layout, TheItemFrameIsDrawnAsTheStyleDrawsIt) {
     }
 }
 
+// A platform theme sets its font from a queued call once the application runs: the font is
+// fitted after it, and stays.
 TEST(Layout, TheFontIsFittedAfterAThemeSetsItsOwn) {
     const QFont desktop("DejaVu Sans", 12);
     const QSize screen(683, 512);  // 1024 x 768 at scale 1.5
