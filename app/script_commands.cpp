@@ -94,11 +94,11 @@ int note(const EntryLog& log, const CommandLine& line) {
 }
 
 int print(const EntryLog& log, const CommandLine& line) {
-    if (const Result<void> usable = log.usable(); !usable) return fail(usable.failure().message);
-    if (!log.logExists()) return kNothing;
     QFile file;
-    if (const Result<void> opened = OpenLogFile(file, log.logPath(), QIODevice::ReadOnly); !opened)
+    bool missing = false;
+    if (const Result<void> opened = log.openToRead(file, missing); !opened)
         return fail(opened.failure().message);
+    if (missing) return kNothing;
     std::string out;
     // Kept from chunk to chunk: memory taken afresh costs more than the search.
     out.reserve(size_t(2 * kOutputChunk));

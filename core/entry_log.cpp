@@ -191,9 +191,14 @@ Result<void> EntryLog::removeLog(bool toTrash) const {
 }
 
 Result<void> EntryLog::usable() const {
-    if (!refusal_.isEmpty()) return refused();
     QFile file;
     bool missing = false;
+    return openToRead(file, missing);
+}
+
+Result<void> EntryLog::openToRead(QFile& file, bool& missing) const {
+    missing = false;
+    if (!refusal_.isEmpty()) return refused();
     return OpenLogFile(file, filePath(), QIODevice::ReadOnly, &missing);
 }
 

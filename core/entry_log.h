@@ -69,6 +69,8 @@ public:
     // Fails when the log may not be used, or something other than an ordinary file stands at its
     // path (a folder, say); succeeds also when nothing is there.
     Result<void> usable() const;
+    // The same, the log opened to read in `file` where it is there; `missing` where it is not.
+    Result<void> openToRead(QFile& file, bool& missing) const;
 
 private:
     QString filePath() const;

@@ -4,6 +4,7 @@
 #include <QIODevice>
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "core/byte_scan.h"
@@ -109,15 +110,22 @@ qsizetype ForEachLineHolding(QByteArrayView log, const QString& words, const Lin
 
 qsizetype ForEachPieceOfLines(QIODevice& in, qsizetype piece,
                               const std::function<qsizetype(QByteArrayView lines)>& search) {
-    std::vector<char> buffer(static_cast<size_t>(piece));
+    // Not zeroed: a script's find in a short log would pay for a piece's pages that no byte
+    // reaches.
+    size_t room = size_t(piece);
+    auto buffer = std::make_unique_for_overwrite<char[]>(room);
     qsizetype kept = 0, count = 0;
     for (bool atEnd = false; !atEnd;) {
-        if (buffer.size() < size_t(kept + piece))
-            buffer.resize(std::max(2 * buffer.size(), size_t(kept + piece)));
-        const qint64 got = in.read(buffer.data() + kept, piece);
+        if (room < size_t(kept + piece)) {
+            room = std::max(2 * room, size_t(kept + piece));
+            auto grown = std::make_unique_for_overwrite<char[]>(room);
+            std::memcpy(grown.get(), buffer.get(), size_t(kept));
+            buffer = std::move(grown);
+        }
+        const qint64 got = in.read(buffer.get() + kept, piece);
         if (got < 0) return -1;
         atEnd = got == 0;
-        const QByteArrayView have(buffer.data(), kept + got);
+        const QByteArrayView have(buffer.get(), kept + got);
         // A CR that ends the piece may be the first half of a CR LF.
         qsizetype cut = have.size();
         if (!atEnd) {
@@ -126,7 +134,7 @@ qsizetype ForEachPieceOfLines(QIODevice& in, qsizetype piece,
         }
         count += search(have.first(cut));
         kept = have.size() - cut;
-        std::memmove(buffer.data(), buffer.data() + cut, size_t(kept));
+        std::memmove(buffer.get(), buffer.get() + cut, size_t(kept));
     }
     return count;
 }

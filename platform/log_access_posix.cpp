@@ -161,8 +161,11 @@ Result<int> openFolder(const QString& folder, const QString& log) {
     }
     struct stat info {};
     if (fstat(fd.get(), &info) != 0) return cannotOpen(log, errno);
+    const FolderFault fault = folderFault(fd.get(), info);
+    if (fault == FolderFault::None) return fd.release();
+    // Only for a refusal: the quoting's pattern is compiled on first use, in every script's run.
     const QString chmod = QStringLiteral("chmod 700 %1").arg(quoted(folder));
-    switch (folderFault(fd.get(), info)) {
+    switch (fault) {
         case FolderFault::None:
             break;
         case FolderFault::Owner:
