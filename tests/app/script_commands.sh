@@ -38,10 +38,13 @@ kill $server
 tail -n 1 "$log" | grep -q "^$work/dl/tax-2025.pdf - tax return, to sign$(printf '\r')\$" || fail "wget's file"
 [ "$("$kivra" --find tax)" = "$work/dl/tax-2025.pdf - tax return, to sign" ] || fail "--find tax"
 
-# Nothing found, a usage error and a refused folder: statuses 1, 2 and 2, words on stderr.
+# Nothing found (in the log, or no log at all), a usage error and a refused folder: statuses 1,
+# 1, 2 and 2, words on stderr.
 status() { set +e; "$kivra" "$@" >"$work/out" 2>"$work/err"; echo $?; set -e; }
 [ "$(status --find nowhere)" = 1 ] && [ ! -s "$work/out" ] || fail "nothing found"
+[ "$(export XDG_DATA_HOME="$work/no-log"; status --find tax)" = 1 ] && [ ! -s "$work/err" ] || fail "no log"
 [ "$(status --note setup.tar.gz)" = 2 ] && grep -q "needs a file or folder and its description" "$work/err" || fail usage
 export XDG_DATA_HOME="$work/$(printf '\377')"
 [ "$(status --note setup.tar.gz x)" = 2 ] && grep -q "is not valid UTF-8" "$work/err" && grep -q "This entry was not saved" "$work/err" || fail "refused folder"
+[ "$(status --find tax)" = 2 ] && grep -q "is not valid UTF-8" "$work/err" || fail "refused folder, --find"
 echo "script commands pass"
