@@ -161,11 +161,9 @@ Result<int> openFolder(const QString& folder, const QString& log) {
     }
     struct stat info {};
     if (fstat(fd.get(), &info) != 0) return cannotOpen(log, errno);
-    const FolderFault fault = folderFault(fd.get(), info);
-    if (fault == FolderFault::None) return fd.release();
-    // Only for a refusal: the quoting's pattern is compiled on first use, in every script's run.
-    const QString chmod = QStringLiteral("chmod 700 %1").arg(quoted(folder));
-    switch (fault) {
+    // Made only for a refusal: the quoting's pattern would be compiled in every script's run.
+    const auto chmod = [&folder] { return QStringLiteral("chmod 700 %1").arg(quoted(folder)); };
+    switch (folderFault(fd.get(), info)) {
         case FolderFault::None:
             break;
         case FolderFault::Owner:
@@ -175,19 +173,19 @@ Result<int> openFolder(const QString& folder, const QString& log) {
                                             "its folder %1 belongs to another user (%2)")
                     .arg(shown(folder), userName(info.st_uid)),
                 QStringLiteral("sudo chown %1 %2 && ").arg(userName(geteuid()), quoted(folder)) +
-                    chmod);
+                    chmod());
         case FolderFault::Others:
             return refused(
                 log,
                 QCoreApplication::translate("LogAccess", "other users can write to its folder %1")
                     .arg(shown(folder)),
-                chmod);
+                chmod());
         case FolderFault::Group:
             return refused(log,
                            QCoreApplication::translate("LogAccess",
                                                        "the group of its folder %1 can write to it")
                                .arg(shown(folder)),
-                           chmod);
+                           chmod());
     }
     return fd.release();
 }
